@@ -1,0 +1,27 @@
+#pragma once
+
+#include "messaging/IZebUnknow.h"
+
+#include <cstdint>
+#include <mutex>
+
+// Base of every result record that travels with an event. The producer hands its one reference
+// to the event; the end handler drops it after the dispatch unless a handler took one of its own.
+class CMoxEventParam : public IZebUnknow {
+public:
+    CMoxEventParam();
+    CMoxEventParam(const CMoxEventParam&) = delete;
+    CMoxEventParam& operator=(const CMoxEventParam&) = delete;
+    ~CMoxEventParam() override;
+
+    long AddRef() override;
+    long Release() override;
+
+    // Records alive in the process: tests assert it returns to its starting value,
+    // so that every record is released exactly once.
+    static std::int64_t LiveCount();
+
+private:
+    long refCount_ = 1;
+    std::recursive_mutex lock_;
+};
