@@ -1,0 +1,53 @@
+#include "controls/CEventHandOver.h"
+
+#include "messaging/CMoxEventParam.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+#include <memory>
+
+namespace {
+
+struct ReleaseRecord {
+    void operator()(CMoxEventParam* record) const { record->Release(); }
+};
+using RecordReference = std::unique_ptr<CMoxEventParam, ReleaseRecord>;
+
+RecordReference TakeReference(std::uintptr_t value)
+{
+    auto* record = reinterpret_cast<CMoxEventParam*>(value);
+    if (record)
+        record->AddRef();
+    return RecordReference(record);
+}
+
+}  // namespace
+
+CEventHandOver::RecordIn CEventHandOver::RecordSlotOfKind(int kind)
+{
+    return kind >= 1 && kind <= 6 ? RecordIn::Param1 : RecordIn::Param2;
+}
+
+void CEventHandOver::Post(QObject* widget, int kind, std::uintptr_t param1, std::uintptr_t param2, RecordIn recordIn,
+                          Work work)
+{
+    const std::uintptr_t recordValue =
+        recordIn == RecordIn::Param1 ? param1 : recordIn == RecordIn::Param2 ? param2 : 0;
+    // Shared so that the queued functor stays copyable; whichever copy dies last drops the reference.
+    std::shared_ptr<CMoxEventParam> record = TakeReference(recordValue);
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application || !widget)
+        return;
+    // Posted to the application object, which outlives every widget: the guard then tells whether
+    // the widget is still there when the call is delivered. An undelivered call is destroyed with
+    // the application's queue, which drops the reference too.
+    QPointer<QObject> guard(widget);
+    QMetaObject::invokeMethod(
+        application,
+        [guard, record = std::move(record), work = std::move(work), kind, param1, param2] {
+            if (guard)
+                work(kind, param1, param2);
+        },
+        Qt::QueuedConnection);
+}

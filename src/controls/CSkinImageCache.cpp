@@ -1,0 +1,47 @@
+#include "controls/CSkinImageCache.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <map>
+
+namespace {
+
+struct SkinStore {
+    QString folder;
+    // A node-based map: a returned reference stays valid while other images are added.
+    std::map<QString, QPixmap> images;
+};
+
+SkinStore& Store()
+{
+    static SkinStore store = [] {
+        // Pixmaps must not outlive the application object that owns the graphics system.
+        qAddPostRoutine([] { Store().images.clear(); });
+        return SkinStore{QCoreApplication::applicationDirPath() + "/Application/Skins", {}};
+    }();
+    return store;
+}
+
+}  // namespace
+
+const QPixmap& CSkinImageCache::Image(const QString& fileName)
+{
+    SkinStore& store = Store();
+    auto found = store.images.find(fileName);
+    if (found == store.images.end())
+        found = store.images.emplace(fileName, QPixmap(QDir(store.folder).filePath(fileName))).first;
+    return found->second;
+}
+
+QString CSkinImageCache::Folder()
+{
+    return Store().folder;
+}
+
+void CSkinImageCache::SetFolder(const QString& folder)
+{
+    SkinStore& store = Store();
+    store.folder = folder;
+    store.images.clear();
+}

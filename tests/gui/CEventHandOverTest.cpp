@@ -1,0 +1,107 @@
+#include "controls/CEventHandOver.h"
+#include "messaging/CMoxEventParam.h"
+#include "support/WaitUntil.h"
+
+#include <QCoreApplication>
+#include <QThread>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+class TextRecord : public CMoxEventParam {
+public:
+    explicit TextRecord(std::string value) : text(std::move(value)) {}
+    std::string text;
+};
+
+std::uintptr_t AsParam(CMoxEventParam* record)
+{
+    return reinterpret_cast<std::uintptr_t>(record);
+}
+
+// Plays the event thread: hands the event over, then drops the event's own reference as the end
+// handler does, all before the user-interface thread gets to run anything.
+void DeliverOnEventThread(QObject* widget, int kind, std::uintptr_t param1, std::uintptr_t param2,
+                          CEventHandOver::RecordIn recordIn, CMoxEventParam* eventReference,
+                          CEventHandOver::Work work)
+{
+    std::thread eventThread([&] {
+        CEventHandOver::Post(widget, kind, param1, param2, recordIn, std::move(work));
+        if (eventReference)
+            eventReference->Release();
+    });
+    eventThread.join();
+}
+
+bool ProcessUntil(const std::function<bool()>& condition)
+{
+    return morvix::test::WaitUntil([&] {
+        QCoreApplication::processEvents();
+        return condition();
+    });
+}
+
+}  // namespace
+
+TEST(CEventHandOver, WorkRunsOnTheInterfaceThreadWithTheRecordAliveThenReleasesIt)
+{
+    const auto before = CMoxEventParam::LiveCount();
+    QWidget widget;
+    auto* record = new TextRecord("已完成");
+    std::string seenText;
+    bool onInterfaceThread = false;
+
+    DeliverOnEventThread(&widget, 7, 0, AsParam(record), CEventHandOver::RecordSlotOfKind(7), record,
+                         [&](int kind, std::uintptr_t, std::uintptr_t param2) {
+                             seenText = reinterpret_cast<TextRecord*>(param2)->text;
+                             onInterfaceThread = QThread::currentThread() == qApp->thread();
+                         });
+    EXPECT_EQ(CMoxEventParam::LiveCount(), before + 1) << "the hand-over holds its own reference";
+
+    ASSERT_TRUE(ProcessUntil([&] { return !seenText.empty(); }));
+    EXPECT_EQ(seenText, "已完成");
+    EXPECT_TRUE(onInterfaceThread);
+    EXPECT_TRUE(ProcessUntil([&] { return CMoxEventParam::LiveCount() == before; }));
+}
+
+TEST(CEventHandOver, RecordIsReleasedWhenTheWidgetWasDeletedBeforeTheCallRan)
+{
+    const auto before = CMoxEventParam::LiveCount();
+    auto* widget = new QWidget;
+    auto* record = new TextRecord("status");
+    bool ran = false;
+
+    DeliverOnEventThread(widget, 1, AsParam(record), 0, CEventHandOver::RecordSlotOfKind(1), record,
+                         [&](int, std::uintptr_t, std::uintptr_t) { ran = true; });
+    delete widget;
+
+    EXPECT_TRUE(ProcessUntil([&] { return CMoxEventParam::LiveCount() == before; }));
+    EXPECT_FALSE(ran);
+}
+
+TEST(CEventHandOver, ParametersThatAreNoRecordPassThroughUntouched)
+{
+    const auto before = CMoxEventParam::LiveCount();
+    QWidget widget;
+    constexpr std::uintptr_t kSessionExpired = 21;
+    std::uintptr_t seenStatus = 99;
+    std::uintptr_t seenParam2 = 0;
+    DeliverOnEventThread(&widget, 79, 1, kSessionExpired, CEventHandOver::RecordIn::None, nullptr,
+                         [&](int, std::uintptr_t param1, std::uintptr_t param2) {
+                             seenStatus = param1;
+                             seenParam2 = param2;
+                         });
+    ASSERT_TRUE(ProcessUntil([&] { return seenParam2 != 0; }));
+    EXPECT_EQ(seenStatus, 1u);
+    EXPECT_EQ(seenParam2, kSessionExpired);
+
+    bool ranWithoutRecord = false;
+    DeliverOnEventThread(&widget, 97, 2, 0, CEventHandOver::RecordIn::Param2, nullptr,
+                         [&](int, std::uintptr_t, std::uintptr_t) { ranWithoutRecord = true; });
+    EXPECT_TRUE(ProcessUntil([&] { return ranWithoutRecord; })) << "a failed exchange carries no record";
+    EXPECT_EQ(CMoxEventParam::LiveCount(), before);
+}
