@@ -1,0 +1,86 @@
+#include "shell/AppPaths.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr mode_t kOwnerOnly = 0700;
+
+std::filesystem::path HomeDirectory()
+{
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
+        return home;
+    if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir != nullptr)
+        return entry->pw_dir;
+    return std::filesystem::temp_directory_path();
+}
+
+bool CreateOwnerOnly(const std::filesystem::path& directory)
+{
+    std::filesystem::path partial;
+    for (const auto& part : directory) {
+        partial /= part;
+        if (::mkdir(partial.c_str(), kOwnerOnly) != 0 && errno != EEXIST)
+            return false;
+    }
+    return std::filesystem::is_directory(directory);
+}
+
+bool NarrowToOwner(const std::filesystem::path& directory)
+{
+    struct stat info {};
+    if (::stat(directory.c_str(), &info) != 0)
+        return false;
+    if ((info.st_mode & 07777) == kOwnerOnly)
+        return true;
+    return ::chmod(directory.c_str(), kOwnerOnly) == 0;
+}
+
+}  // namespace
+
+namespace AppPaths {
+
+std::filesystem::path ExecutableDirectory()
+{
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return std::filesystem::current_path(error);
+    return executable.parent_path();
+}
+
+std::filesystem::path ApplicationDataFile(std::string_view name)
+{
+    const std::filesystem::path file(name);
+    if (file.is_absolute())
+        return file;
+    return ExecutableDirectory() / "Application" / "data" / file;
+}
+
+std::filesystem::path UserDataDirectory()
+{
+    std::filesystem::path base;
+    if (const char* dataHome = std::getenv("XDG_DATA_HOME"); dataHome != nullptr && dataHome[0] == '/')
+        base = dataHome;
+    else
+        base = HomeDirectory() / ".local" / "share";
+    return base / "morvix" / "MorvixAdmin";
+}
+
+std::filesystem::path LoginHistoryDirectory()
+{
+    return UserDataDirectory() / "LoginHistory";
+}
+
+bool CreateUserDataDirectories()
+{
+    const std::filesystem::path data = UserDataDirectory();
+    const std::filesystem::path history = LoginHistoryDirectory();
+    return CreateOwnerOnly(history) && NarrowToOwner(data) && NarrowToOwner(history);
+}
+
+}  // namespace AppPaths

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+// Where the console's files live: the shipped data beside the executable, and the operator's own
+// data (login history with saved passwords, client filters) in a per-user directory that only
+// its owner may enter.
+namespace AppPaths {
+
+// The directory of /proc/self/exe; the working directory if the link cannot be read.
+std::filesystem::path ExecutableDirectory();
+
+// <executable directory>/Application/data/<name>; an absolute name is used unchanged.
+std::filesystem::path ApplicationDataFile(std::string_view name);
+
+// $XDG_DATA_HOME (default ~/.local/share) + /morvix/MorvixAdmin; a relative $XDG_DATA_HOME is
+// ignored, as the XDG rules require.
+std::filesystem::path UserDataDirectory();
+std::filesystem::path LoginHistoryDirectory();
+
+// Creates the user data directory and LoginHistory inside it, each missing level owner-only
+// (0700), and narrows the two directories to 0700 if they already exist with wider access.
+bool CreateUserDataDirectories();
+
+}  // namespace AppPaths

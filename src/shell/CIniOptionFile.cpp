@@ -1,0 +1,97 @@
+#include "shell/CIniOptionFile.h"
+
+#include "shell/AppPaths.h"
+#include "shell/IniProfile.h"
+#include "shell/LeadingDecimal.h"
+
+#include <string>
+
+namespace {
+
+struct GuiSwitchKey {
+    std::string_view key;
+    std::string_view fallback;
+};
+
+// Indexed by CIniOptionFile::GuiSwitch. Switches are three-character buffers: two digits at most.
+constexpr GuiSwitchKey kGuiSwitchKeys[] = {
+    {"show_webadmin", "1"},   {"show_host_monitor", "0"}, {"show_dns_redirect", "0"},
+    {"show_cache_rule", "0"}, {"is_oem", "0"},
+};
+constexpr std::size_t kGuiSwitchBuffer = 3;
+
+constexpr int kDefaultCacheHitsMinutes = 10;
+constexpr int kMaxCacheHitsMinutes = 1000;
+constexpr int kMinHostMonitorSeconds = 3;
+
+}  // namespace
+
+void CIniOptionFile::Init()
+{
+    path_ = AppPaths::ApplicationDataFile("MorvixAdmin.ini");
+}
+
+void CIniOptionFile::Init(std::filesystem::path file)
+{
+    path_ = std::move(file);
+}
+
+std::string CIniOptionFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback,
+                                       std::size_t bufferCharacters) const
+{
+    return IniProfile(path_).ReadString(section, key, fallback, bufferCharacters);
+}
+
+int CIniOptionFile::ReadDecimal(std::string_view section, std::string_view key, std::string_view fallback,
+                                std::size_t bufferCharacters) const
+{
+    return LeadingDecimalInt(ReadString(section, key, fallback, bufferCharacters));
+}
+
+std::string CIniOptionFile::ReadHost() const
+{
+    return ReadString("Login", "host", "127.0.0.1", 64);
+}
+
+std::string CIniOptionFile::ReadPort() const
+{
+    return ReadString("Login", "port", "6780", 127);
+}
+
+int CIniOptionFile::ReadUser() const
+{
+    return ReadDecimal("Login", "user", "0", 20);
+}
+
+bool CIniOptionFile::WriteHost(std::string_view host) const
+{
+    return IniProfile(path_).WriteString("Login", "host", host);
+}
+
+bool CIniOptionFile::WriteUser(int role) const
+{
+    return IniProfile(path_).WriteString("Login", "user", std::to_string(role));
+}
+
+bool CIniOptionFile::IsGuiSwitchOn(GuiSwitch gui) const
+{
+    const GuiSwitchKey& entry = kGuiSwitchKeys[static_cast<std::size_t>(gui)];
+    return ReadDecimal("Gui", entry.key, entry.fallback, kGuiSwitchBuffer) != 0;
+}
+
+std::string CIniOptionFile::SystemSettingUrl() const
+{
+    return ReadString("Url", "system_setting", "", 256);
+}
+
+int CIniOptionFile::CacheHitsMinutes() const
+{
+    const int minutes = ReadDecimal("CacheHits", "timeval", "10", 64);
+    return minutes >= 1 && minutes <= kMaxCacheHitsMinutes ? minutes : kDefaultCacheHitsMinutes;
+}
+
+int CIniOptionFile::HostMonitorSeconds() const
+{
+    const int seconds = ReadDecimal("HostMonitor", "timeval", "3", 3);
+    return seconds > kMinHostMonitorSeconds ? seconds : kMinHostMonitorSeconds;
+}

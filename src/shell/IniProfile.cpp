@@ -1,0 +1,116 @@
+#include "shell/IniProfile.h"
+
+#include "shell/AtomicFile.h"
+#include "shell/IniLineEditor.h"
+#include "shell/Utf8Text.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <mutex>
+#include <optional>
+#include <unistd.h>
+
+// Only the narrow, case-insensitive parser is used; no wide-text conversion is needed.
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
+#include <SimpleIni.h>
+
+namespace {
+
+enum class FileState { Missing, Read, Unreadable };
+
+FileState ReadWholeFile(const std::filesystem::path& file, std::string& text)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT || errno == ENOTDIR ? FileState::Missing : FileState::Unreadable;
+    text.clear();
+    char chunk[16384];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            ::close(fd);
+            return FileState::Unreadable;
+        }
+        if (got == 0)
+            break;
+        text.append(chunk, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return FileState::Read;
+}
+
+class ParsedIni {
+public:
+    explicit ParsedIni(const std::string& text)
+    {
+        ini_.SetQuotes(true);
+        loaded_ = ini_.LoadData(text.data(), text.size()) >= 0;
+    }
+
+    std::optional<std::string> Value(std::string_view section, std::string_view key) const
+    {
+        if (!loaded_)
+            return std::nullopt;
+        const char* value = ini_.GetValue(std::string(section).c_str(), std::string(key).c_str(), nullptr);
+        if (value == nullptr)
+            return std::nullopt;
+        return std::string(value);
+    }
+
+private:
+    CSimpleIniA ini_;
+    bool loaded_ = false;
+};
+
+// Serialises read-modify-write cycles of the process, so two writers never drop each other's key.
+std::mutex writeLock;
+
+}  // namespace
+
+IniProfile::IniProfile(std::filesystem::path file) : file_(std::move(file)) {}
+
+std::string IniProfile::ReadString(std::string_view section, std::string_view key, std::string_view fallback,
+                                   std::size_t bufferCharacters) const
+{
+    std::string text;
+    std::optional<std::string> value;
+    if (ReadWholeFile(file_, text) == FileState::Read)
+        value = ParsedIni(text).Value(section, key);
+    const std::string_view chosen = value ? std::string_view(*value) : fallback;
+    return std::string(Utf8Text::CutToCharacters(chosen, bufferCharacters == 0 ? 0 : bufferCharacters - 1));
+}
+
+bool IniProfile::WriteString(std::string_view section, std::string_view key, std::string_view value) const
+{
+    return WriteStrings(section, {{key, value}});
+}
+
+bool IniProfile::WriteStrings(std::string_view section, std::initializer_list<Entry> entries) const
+{
+    if (file_.empty() || !IniLineEditor::IsStorableSection(section))
+        return false;
+    for (const Entry& entry : entries) {
+        if (!IniLineEditor::IsStorableKey(entry.key) || !IniLineEditor::IsStorableValue(entry.value))
+            return false;
+    }
+
+    std::lock_guard guard(writeLock);
+    std::string text;
+    if (ReadWholeFile(file_, text) == FileState::Unreadable)
+        return false;
+    IniLineEditor editor(std::move(text));
+    for (const Entry& entry : entries)
+        editor.SetValue(section, entry.key, entry.value);
+
+    // A file the reader cannot follow (a stray NUL byte, say) would take the new values out of
+    // sight; leave such a file alone rather than write values that could never be read back.
+    const ParsedIni check(editor.Text());
+    for (const Entry& entry : entries) {
+        if (check.Value(section, entry.key) != entry.value)
+            return false;
+    }
+    return WriteFileAtomically(file_, editor.Text());
+}
