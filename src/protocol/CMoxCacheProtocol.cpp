@@ -1,0 +1,80 @@
+#include "protocol/CMoxCacheProtocol.h"
+
+#include "protocol/CMoxReplyCallback.h"
+#include "protocol/ReplyCallbackFactory.h"
+#include "protocol/RequestBody.h"
+#include "protocol/RequestKinds.h"
+#include "shell/CMoxCacheInstance.h"
+#include "shell/CMoxInstanceManager.h"
+#include "transport/CMoxHttpManager.h"
+#include "transport/IMoxHttpTask.h"
+
+#include <cstdio>
+
+namespace nsMoxHttp {
+
+CMoxCacheProtocol& CMoxCacheProtocol::GetProtocol()
+{
+    static CMoxCacheProtocol protocol;
+    return protocol;
+}
+
+unsigned long CMoxCacheProtocol::NextRequestId()
+{
+    std::lock_guard guard(counterLock_);
+    return ++requestCounter_;
+}
+
+bool CMoxCacheProtocol::Send(int kind, const RequestValues& values)
+{
+    const CatalogueRow* row = FindCatalogueRow(kind);
+    return row && Send(*row, values);
+}
+
+bool CMoxCacheProtocol::Send(const CatalogueRow& row, const RequestValues& values)
+{
+    return Send(row, values, MakeReplyCallback(row.family));
+}
+
+bool CMoxCacheProtocol::Send(const CatalogueRow& row, const RequestValues& values,
+                             std::unique_ptr<CMoxReplyCallback> callback)
+{
+    CMoxInstanceManager* manager = CMoxInstanceManager::GetInstanceManager();
+    if (row.kind != eReq_SignIn && manager->CheckSession() != 0)
+        return false;
+    const CMoxCacheInstance* instance = manager->GetInstance();
+    if (!instance || !callback)
+        return false;
+
+    const std::string host = instance->Host();
+    std::string url = "http://" + host + "/morvix/webcache.mox?type=";
+    url.append(row.type).append("&cmd=").append(row.cmd);
+
+    const FormattedBody body = FormatRequestBody(row, values, instance->SessionId(), NextRequestId());
+    if (!body.error.empty()) {
+        std::fprintf(stderr, "morvix: %.*s %.*s not sent: %s\n", int(row.type.size()), row.type.data(),
+                     int(row.cmd.size()), row.cmd.data(), body.error.c_str());
+        return false;
+    }
+
+    callback->Prepare(row.kind, row.completionEvent, host, values);
+    CMoxHttpManager& http = CMoxHttpManager::Instance();
+    IMoxHttpTask* task = http.CreateTask();
+    if (!task)
+        return false;
+    callback->SetTask(task);
+    task->SetCallback(callback.get());
+    task->SetKeepBody(true);
+    task->SetUrl(url);
+    task->SetPostData(body.body);
+    if (!task->StartRequest()) {
+        task->SetCallback(nullptr);
+        http.RemoveTask(task, true);
+        return false;
+    }
+    // From here the callback belongs to the exchange and deletes itself when it ends.
+    callback.release();
+    return true;
+}
+
+}  // namespace nsMoxHttp

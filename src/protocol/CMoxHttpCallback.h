@@ -1,0 +1,26 @@
+#pragma once
+
+#include "protocol/CMoxReplyCallback.h"
+
+#include <string>
+
+namespace nsMoxHttp {
+
+// Replies of sign-in, system options, realtime figures, the instant-request stream and the tools.
+// Each request's handler is defined beside the feature it serves.
+class CMoxHttpCallback : public CMoxReplyCallback {
+public:
+    void OnData(const char* data, std::size_t size, std::size_t count) override;
+
+    // A value the request carries through to its result record (the silent re-login mark).
+    void SetPassThrough(int value) { passThrough_ = value; }
+    int PassThrough() const { return passThrough_; }
+
+protected:
+    void HandleReply(bool failed) override;
+
+private:
+    int passThrough_ = 0;
+};
+
+}  // namespace nsMoxHttp

@@ -1,0 +1,89 @@
+#include "protocol/CMoxReplyCallback.h"
+
+#include "messaging/GlobalFunc_UpdateStatusBar.h"
+#include "messaging/PostCacheEvent.h"
+#include "protocol/ErrorCodes.h"
+#include "protocol/ReplyEnvelope.h"
+#include "protocol/StatusText.h"
+#include "shell/CMoxCacheInstance.h"
+#include "shell/CMoxInstanceManager.h"
+#include "shell/TextFormat.h"
+#include "transport/CMoxHttpManager.h"
+#include "transport/CMoxReplyBuffer.h"
+
+namespace nsMoxHttp {
+
+void CMoxReplyCallback::Prepare(int kind, int completionEvent, std::string serverText, RequestValues request)
+{
+    kind_ = kind;
+    completionEvent_ = completionEvent;
+    serverText_ = std::move(serverText);
+    request_ = std::move(request);
+}
+
+void CMoxReplyCallback::OnComplete(bool failed)
+{
+    HandleReply(failed);
+    if (task_) {
+        task_->StopRequest(false);
+        CMoxHttpManager::Instance().RemoveTask(task_, false);
+    }
+    delete this;
+}
+
+std::optional<CMoxReplyCallback::Judged> CMoxReplyCallback::Judge(bool failed, const ReplyTexts& texts)
+{
+    if (failed) {
+        ShowStatus(FormatText(std::string(texts.network).c_str(), serverText_));
+        PostWithoutRecord(ReplyExchangeFailed, 0);
+        return std::nullopt;
+    }
+    std::unique_ptr<CMoxReplyBuffer> reply = task_ ? task_->GetReply() : nullptr;
+    if (!reply)
+        return std::nullopt;
+    CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
+    if (!instance)
+        return std::nullopt;
+
+    ReplyEnvelope envelope = JudgeReply(false, reply->Bytes());
+    if (envelope.status == ReplyRefused)
+        instance->SetLastErrorNo(envelope.errorNoText);
+    return Judged{envelope.status, std::move(envelope.root), envelope.errorNo};
+}
+
+void CMoxReplyCallback::ReportRefusal(const ReplyTexts& texts, int errorNumber)
+{
+    const std::string format(texts.refused);
+    if (format.find("%s") == std::string::npos) {
+        ShowStatus(FormatText(format.c_str(), errorNumber));
+        return;
+    }
+    const std::string argument = texts.refusalArgument == ReplyTexts::RefusalArgument::Server
+                                     ? serverText_
+                                     : std::string(ErrorText(errorNumber));
+    ShowStatus(FormatText(format.c_str(), argument, errorNumber));
+}
+
+void CMoxReplyCallback::ReportMalformed()
+{
+    ShowStatus(kMalformedReplyText);
+    PostWithoutRecord(ReplyMalformed, 0);
+}
+
+void CMoxReplyCallback::Post(int status, std::uintptr_t record)
+{
+    PostCacheEvent(completionEvent_, static_cast<std::uintptr_t>(status), record);
+}
+
+void CMoxReplyCallback::PostWithoutRecord(int status, int errorNumber)
+{
+    const std::uintptr_t param2 = handedThrough_ ? *handedThrough_ : static_cast<std::uintptr_t>(errorNumber);
+    PostCacheEvent(completionEvent_, static_cast<std::uintptr_t>(status), param2);
+}
+
+void CMoxReplyCallback::ShowStatus(std::string_view text)
+{
+    GlobalFunc_UpdateStatusBar(std::string(text));
+}
+
+}  // namespace nsMoxHttp

@@ -1,0 +1,20 @@
+#include "protocol/ReplyCallbackFactory.h"
+
+#include "features/cache/CMoxFCacheManager.h"
+#include "protocol/CMoxHttpCallback.h"
+
+namespace nsMoxHttp {
+
+std::unique_ptr<CMoxReplyCallback> MakeReplyCallback(CallbackFamily family)
+{
+    switch (family) {
+    case CallbackFamily::Http:
+        return std::make_unique<CMoxHttpCallback>();
+    case CallbackFamily::FCache:
+        return std::make_unique<CMoxFCacheManager>();
+    default:
+        return nullptr;
+    }
+}
+
+}  // namespace nsMoxHttp

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "shell/CIniOptionFile.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <string>
+
+class CMoxCacheInstance;
+
+// Owns the one server instance and the console's local data directory.
+class CMoxInstanceManager {
+public:
+    static CMoxInstanceManager* GetInstanceManager();
+
+    // Every login attempt: reuses the instance, replacing host, password and role.
+    CMoxCacheInstance* CreateInstance(const std::string& password, const std::string& host, int role);
+    CMoxCacheInstance* GetInstance() const;
+
+    // 0 when a session is alive; otherwise posts the not-connected text and returns 1.
+    int CheckSession() const;
+
+    const std::filesystem::path& DataDir() const { return dataDir_; }
+    CIniOptionFile& Options() { return options_; }
+    std::int64_t StartTime() const { return startTime_; }
+
+private:
+    CMoxInstanceManager();
+
+    mutable std::mutex lock_;
+    std::unique_ptr<CMoxCacheInstance> instance_;
+    CIniOptionFile options_;
+    std::filesystem::path dataDir_;
+    std::int64_t startTime_ = 0;
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <list>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The instance's copy of the records a view last showed, found by their server identifier.
+// A list keeps every stored copy at its address while others are added or removed.
+template <class Item, std::string Item::*Key>
+class CachedRecordList {
+public:
+    void Clear()
+    {
+        std::lock_guard guard(lock_);
+        items_.clear();
+    }
+
+    Item& Add(const Item& item)
+    {
+        std::lock_guard guard(lock_);
+        return items_.emplace_back(item);
+    }
+
+    Item* Find(const std::string& key)
+    {
+        std::lock_guard guard(lock_);
+        for (Item& item : items_)
+            if (item.*Key == key)
+                return &item;
+        return nullptr;
+    }
+
+    Item* Update(const Item& from)
+    {
+        std::lock_guard guard(lock_);
+        for (Item& item : items_) {
+            if (item.*Key == from.*Key) {
+                item = from;
+                return &item;
+            }
+        }
+        return nullptr;
+    }
+
+    bool Remove(const std::string& key)
+    {
+        std::lock_guard guard(lock_);
+        for (auto it = items_.begin(); it != items_.end(); ++it) {
+            if ((*it).*Key == key) {
+                items_.erase(it);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    std::vector<Item> Snapshot() const
+    {
+        std::lock_guard guard(lock_);
+        return {items_.begin(), items_.end()};
+    }
+
+    std::size_t Size() const
+    {
+        std::lock_guard guard(lock_);
+        return items_.size();
+    }
+
+private:
+    mutable std::mutex lock_;
+    std::list<Item> items_;
+};
