@@ -1,0 +1,164 @@
+#include "SimServer.h"
+
+#include "AdminDispatcher.h"
+#include "AdminEndpoint.h"
+#include "ControlEndpoint.h"
+#include "FaultInjector.h"
+#include "LiveStream.h"
+#include "RequestLog.h"
+#include "RuntimeSettings.h"
+#include "SessionStore.h"
+#include "SimState.h"
+#include "StopSignal.h"
+#include "WebAdminPage.h"
+
+#include <arpa/inet.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+namespace morvix::sim {
+
+namespace {
+
+constexpr size_t maxBodyBytes = 1024 * 1024;
+constexpr size_t requestLogCapacity = 2000;
+// Live streams hold a worker each for as long as they run; leave room for many at once.
+constexpr size_t workerThreads = 48;
+
+std::string bindFailureReason(const std::string& host, int port)
+{
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    if (const int error = getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found); error != 0)
+        return gai_strerror(error);
+    std::string reason = "unknown reason";
+    const int descriptor = socket(found->ai_family, found->ai_socktype, found->ai_protocol);
+    if (descriptor >= 0) {
+        const int yes = 1;
+        setsockopt(descriptor, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        if (::bind(descriptor, found->ai_addr, found->ai_addrlen) != 0 || listen(descriptor, 1) != 0)
+            reason = std::strerror(errno);
+        close(descriptor);
+    }
+    freeaddrinfo(found);
+    return reason;
+}
+
+}  // namespace
+
+struct SimServer::Parts {
+    explicit Parts(const SimOptions& options)
+        : options(options),
+          settings(options.streamRate, "3.5.0", "Linux 64Bits"),
+          sessions(std::chrono::seconds(options.sessionTimeoutSeconds)),
+          state(options, sessions, settings),
+          log(requestLogCapacity),
+          dispatcher(state.commands(), sessions, state.mutex(), [this] { state.persist(); }),
+          liveStream(settings, stop, state.seed()),
+          admin(dispatcher, log, faults, sessions, liveStream, stop),
+          control(state, log, faults, sessions, settings),
+          webPage(sessions)
+    {
+    }
+
+    SimOptions options;
+    RuntimeSettings settings;
+    SessionStore sessions;
+    SimState state;
+    RequestLog log;
+    FaultInjector faults;
+    StopSignal stop;
+    AdminDispatcher dispatcher;
+    LiveStream liveStream;
+    AdminEndpoint admin;
+    ControlEndpoint control;
+    WebAdminPage webPage;
+    httplib::Server http;
+    std::atomic<bool> running{false};
+    int port = -1;
+};
+
+SimServer::SimServer(const SimOptions& options) : parts_(std::make_unique<Parts>(options))
+{
+    // A client that goes away mid-answer must end that answer, not the process.
+    std::signal(SIGPIPE, SIG_IGN);
+    httplib::Server& http = parts_->http;
+    http.new_task_queue = [] { return new httplib::ThreadPool(workerThreads); };
+    http.set_payload_max_length(maxBodyBytes);
+    http.set_keep_alive_max_count(1000);
+    parts_->admin.install(http);
+    parts_->control.install(http);
+    parts_->webPage.install(http);
+}
+
+SimServer::~SimServer()
+{
+    stop();
+    if (runner_.joinable())
+        runner_.join();
+}
+
+int SimServer::bind()
+{
+    const SimOptions& options = parts_->options;
+    int port = options.port;
+    if (port == 0) {
+        port = parts_->http.bind_to_any_port(options.host);
+    } else if (!parts_->http.bind_to_port(options.host, port)) {
+        port = -1;
+    }
+    if (port < 0) {
+        throw BindError("cannot listen on " + options.host + ":" + std::to_string(options.port) + ": " +
+                        bindFailureReason(options.host, options.port));
+    }
+    parts_->port = port;
+    return port;
+}
+
+void SimServer::run()
+{
+    parts_->running = true;
+    if (!parts_->stop.raised())
+        parts_->http.listen_after_bind();
+    parts_->running = false;
+}
+
+int SimServer::start()
+{
+    const int port = bind();
+    runner_ = std::thread([this] { run(); });
+    while (!parts_->http.is_running() && !parts_->stop.raised())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return port;
+}
+
+void SimServer::stop()
+{
+    // The library ignores a stop that comes before it has started listening, so a stop that
+    // races with run() waits until the listening has begun (or run() has seen the signal).
+    parts_->stop.raise();
+    while (parts_->running && !parts_->http.is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    parts_->http.stop();
+}
+
+int SimServer::port() const
+{
+    return parts_->port;
+}
+
+const SimOptions& SimServer::options() const
+{
+    return parts_->options;
+}
+
+}  // namespace morvix::sim

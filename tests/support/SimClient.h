@@ -1,0 +1,44 @@
+#pragma once
+
+#include <json/value.h>
+
+#include <string>
+
+namespace morvix::test {
+
+// Talks to a running morvix-sim: its /sim/ control endpoint and plain administration requests.
+class SimClient {
+public:
+    explicit SimClient(int port = 0) : port_(port) {}
+
+    std::string host() const;  // "127.0.0.1:PORT"
+    int port() const { return port_; }
+
+    Json::Value requests();
+    void clearRequests();
+    void addFault(const Json::Value& fault);
+    void clearFaults();
+    void expireSessions();
+    // The simulator's sessions: [{"id", "role", "expired"}], read without touching them.
+    Json::Value sessions();
+    Json::Value state();
+    // Replaces one family's state: {"count": N} generates N entries, else the family's document.
+    void setState(const std::string& family, const Json::Value& document);
+    void setSettings(const Json::Value& settings);
+
+    // Signs in and returns the session identifier; throws when the simulator refuses.
+    std::string signIn(const std::string& role = "admin", const std::string& password = "admin");
+    // One administration request with a raw form body; returns the parsed JSON reply.
+    Json::Value call(const std::string& type, const std::string& cmd, const std::string& body);
+
+protected:
+    void setPort(int port) { port_ = port; }
+
+private:
+    Json::Value getJson(const std::string& path);
+    void postJson(const std::string& path, const Json::Value& body);
+
+    int port_;
+};
+
+}  // namespace morvix::test
