@@ -10,7 +10,8 @@
 #include <optional>
 #include <unistd.h>
 
-// Only the narrow, case-insensitive parser is used; no wide-text conversion is needed.
+// Used as a header-only parser: the packaged header keeps its code behind SI_IMPLEMENTATION, and
+// only the narrow, case-insensitive class is needed, so no wide-text converter either.
 #define SI_NO_CONVERSION
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
