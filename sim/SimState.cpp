@@ -1,8 +1,20 @@
 #include "SimState.h"
 
 #include "Accounts.h"
+#include "AddressLists.h"
 #include "CacheRuleLists.h"
+#include "CachedPages.h"
+#include "Cluster.h"
+#include "DiskCache.h"
+#include "DnsRedirect.h"
+#include "DnsService.h"
+#include "ProxyHosts.h"
+#include "Realtime.h"
+#include "RequestHistory.h"
+#include "RewriteRules.h"
 #include "RuleList.h"
+#include "SystemOptions.h"
+#include "Tools.h"
 #include "RuntimeSettings.h"
 #include "SimOptions.h"
 #include "StateJson.h"
@@ -36,13 +48,34 @@ Family& SimState::addFamily(Arguments&&... arguments)
     return added;
 }
 
+template <class Group, class... Arguments>
+void SimState::addStateless(Arguments&&... arguments)
+{
+    auto group = std::make_unique<Group>(std::forward<Arguments>(arguments)...);
+    group->registerCommands(commands_);
+    stateless_.push_back(std::move(group));
+}
+
 SimState::SimState(const SimOptions& options, SessionStore& sessions, RuntimeSettings& settings)
     : seed_(chosenSeed(options)), random_(seed_), traffic_(seed_)
 {
     auto& accounts = addFamily<Accounts>(sessions, settings, options.adminPassword, options.keeperPassword);
-    addFamily<RuleList>(pageCacheRules(), ids_);
-    addFamily<RuleList>(refuseCacheRules(), ids_);
-    addFamily<RuleList>(sessionCacheRules(), ids_);
+    auto& pageRules = addFamily<RuleList>(pageCacheRules(), ids_);
+    auto& refuseRules = addFamily<RuleList>(refuseCacheRules(), ids_);
+    auto& sessionRules = addFamily<RuleList>(sessionCacheRules(), ids_);
+    addFamily<RuleList>(rewriteRules(), ids_);
+    addFamily<RuleList>(blackList(), ids_);
+    addFamily<RuleList>(whiteList(), ids_);
+    auto& systemOptions = addFamily<SystemOptions>(traffic_);
+    auto& disks = addFamily<DiskCache>();
+    addFamily<Cluster>();
+    auto& dns = addFamily<DnsService>(systemOptions, traffic_);
+    addFamily<DnsRedirect>(traffic_);
+    addFamily<RequestHistory>();
+    addFamily<ProxyHosts>(traffic_, ids_);
+    auto& pages = addFamily<CachedPages>(traffic_, pageRules);
+    addStateless<Realtime>(traffic_, pages, dns, disks);
+    addStateless<Tools>(pageRules, refuseRules, sessionRules, pages);
 
     for (auto& family : families_)
         family->seed();

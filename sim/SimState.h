@@ -46,6 +46,8 @@ public:
 private:
     template <class Family, class... Arguments>
     Family& addFamily(Arguments&&... arguments);
+    template <class Group, class... Arguments>
+    void addStateless(Arguments&&... arguments);
 
     std::mutex mutex_;
     uint64_t seed_;
@@ -54,6 +56,7 @@ private:
     IdIssuer ids_;
     CommandTable commands_;
     std::vector<std::unique_ptr<StateFamily>> families_;
+    std::vector<std::unique_ptr<CommandGroup>> stateless_;
     std::optional<StateFile> file_;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CommandGroup.h"
+
 #include <json/value.h>
 
 #include <cstddef>
@@ -7,18 +9,14 @@
 
 namespace morvix::sim {
 
-class CommandTable;
 class SeededRandom;
 
 // One family of server state (a rule list, the system options, the cluster, ...): its commands,
 // its default data, and its part of the state document that is saved, loaded and shown.
-class StateFamily {
+class StateFamily : public CommandGroup {
 public:
-    virtual ~StateFamily() = default;
-
     // The key of this family in the state document.
     virtual std::string name() const = 0;
-    virtual void registerCommands(CommandTable& table) = 0;
     // Replaces the state with the small default data set that a fresh server shows.
     virtual void seed() = 0;
     virtual Json::Value save() const = 0;

@@ -39,36 +39,49 @@ double TrafficModel::hitRatio(int64_t second) const
     return std::clamp(0.72 + wave + 0.05 * noise(second, 2), 0.05, 0.98);
 }
 
-void TrafficModel::integrateTo(int64_t second)
+void TrafficModel::addSecond(Totals& totals, int64_t second) const
 {
-    for (; integratedSeconds_ < second; ++integratedSeconds_) {
-        const double requests = requestsPerSecond(integratedSeconds_);
-        const double hits = requests * hitRatio(integratedSeconds_);
-        const double pageKB = averagePageKB * (1.0 + 0.2 * noise(integratedSeconds_, 3));
-        integrated_.requests += requests;
-        integrated_.hits += hits;
-        integrated_.sentKB += requests * pageKB;
-        integrated_.receivedKB += requests * requestHeaderKB;
-        integrated_.sentToOriginKB += (requests - hits) * requestHeaderKB;
-        integrated_.receivedFromOriginKB += (requests - hits) * pageKB;
+    const double requests = requestsPerSecond(second);
+    const double hits = requests * hitRatio(second);
+    const double pageKB = averagePageKB * (1.0 + 0.2 * noise(second, 3));
+    totals.requests += requests;
+    totals.hits += hits;
+    totals.sentKB += requests * pageKB;
+    totals.receivedKB += requests * requestHeaderKB;
+    totals.sentToOriginKB += (requests - hits) * requestHeaderKB;
+    totals.receivedFromOriginKB += (requests - hits) * pageKB;
+}
+
+TrafficModel::Totals TrafficModel::wholeSeconds(int64_t second)
+{
+    const size_t minute = static_cast<size_t>(second / 60);
+    while (minuteCheckpoints_.size() <= minute) {
+        Totals next = minuteCheckpoints_.back();
+        const int64_t first = static_cast<int64_t>(minuteCheckpoints_.size() - 1) * 60;
+        for (int64_t s = first; s < first + 60; ++s)
+            addSecond(next, s);
+        minuteCheckpoints_.push_back(next);
     }
+    Totals totals = minuteCheckpoints_[minute];
+    for (int64_t s = static_cast<int64_t>(minute) * 60; s < second; ++s)
+        addSecond(totals, s);
+    return totals;
 }
 
 TrafficModel::Totals TrafficModel::totalsAt(double uptime)
 {
-    const int64_t whole = static_cast<int64_t>(uptime);
+    const int64_t whole = static_cast<int64_t>(std::max(uptime, 0.0));
     std::lock_guard lock(mutex_);
-    integrateTo(whole);
-    Totals totals = integrated_;
-    const double fraction = uptime - static_cast<double>(whole);
-    const double requests = requestsPerSecond(whole) * fraction;
-    const double hits = requests * hitRatio(whole);
-    totals.requests += requests;
-    totals.hits += hits;
-    totals.sentKB += requests * averagePageKB;
-    totals.receivedKB += requests * requestHeaderKB;
-    totals.sentToOriginKB += (requests - hits) * requestHeaderKB;
-    totals.receivedFromOriginKB += (requests - hits) * averagePageKB;
+    Totals totals = wholeSeconds(whole);
+    Totals current;
+    addSecond(current, whole);
+    const double fraction = std::max(uptime, 0.0) - static_cast<double>(whole);
+    totals.requests += current.requests * fraction;
+    totals.hits += current.hits * fraction;
+    totals.sentKB += current.sentKB * fraction;
+    totals.receivedKB += current.receivedKB * fraction;
+    totals.sentToOriginKB += current.sentToOriginKB * fraction;
+    totals.receivedFromOriginKB += current.receivedFromOriginKB * fraction;
     return totals;
 }
 

@@ -47,15 +47,16 @@ public:
     static const std::vector<std::string>& sites();
 
 private:
-    void integrateTo(int64_t second);
+    // Totals of whole seconds [0, second), from the nearest checkpoint kept every minute.
+    Totals wholeSeconds(int64_t second);
+    void addSecond(Totals& totals, int64_t second) const;
     double noise(int64_t second, uint64_t stream) const;
 
     uint64_t seed_;
     std::chrono::steady_clock::time_point processStart_;
     std::time_t startTime_;
     std::mutex mutex_;
-    int64_t integratedSeconds_ = 0;
-    Totals integrated_;
+    std::vector<Totals> minuteCheckpoints_{Totals{}};
 };
 
 }  // namespace morvix::sim
