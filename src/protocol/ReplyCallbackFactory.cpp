@@ -1,6 +1,7 @@
 #include "protocol/ReplyCallbackFactory.h"
 
 #include "features/cache/CMoxFCacheManager.h"
+#include "features/cache/CMoxRCacheManager.h"
 #include "protocol/CMoxHttpCallback.h"
 
 namespace nsMoxHttp {
@@ -12,6 +13,8 @@ std::unique_ptr<CMoxReplyCallback> MakeReplyCallback(CallbackFamily family)
         return std::make_unique<CMoxHttpCallback>();
     case CallbackFamily::FCache:
         return std::make_unique<CMoxFCacheManager>();
+    case CallbackFamily::RCache:
+        return std::make_unique<CMoxRCacheManager>();
     default:
         return nullptr;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "features/cache/FCacheRule.h"
+#include "features/cache/RCacheRule.h"
 #include "features/config/SystemOptions.h"
 #include "features/monitor/RealtimeInfo.h"
 #include "messaging/IEventHandle.h"
@@ -54,6 +55,7 @@ public:
     static const char* UserName(int role) { return role == eMoxRole_Keeper ? "keeper" : "admin"; }
 
     CachedRecordList<FCacheRule, &FCacheRule::Wid> fcacheRules;
+    CachedRecordList<RCacheRule, &RCacheRule::Wid> rcacheRules;
 
 private:
     void OnLoginSucceeded();
