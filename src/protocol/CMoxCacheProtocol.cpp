@@ -64,7 +64,8 @@ bool CMoxCacheProtocol::Send(const CatalogueRow& row, const RequestValues& value
         return false;
     callback->SetTask(task);
     task->SetCallback(callback.get());
-    task->SetKeepBody(true);
+    // A live stream is consumed as it arrives; keeping it as well would grow for as long as it runs.
+    task->SetKeepBody(row.kind != eReq_InstantRequest);
     task->SetUrl(url);
     task->SetPostData(body.body);
     if (!task->StartRequest()) {

@@ -7,6 +7,9 @@ namespace nsMoxHttp {
 void CMoxHttpCallback::OnData(const char* data, std::size_t size, std::size_t count)
 {
     switch (Kind()) {
+    case eReq_InstantRequest:
+        OnInstantRequestData(std::string_view(data, size * count));
+        break;
     default:
         break;
     }
@@ -15,6 +18,15 @@ void CMoxHttpCallback::OnData(const char* data, std::size_t size, std::size_t co
 void CMoxHttpCallback::HandleReply(bool failed)
 {
     switch (Kind()) {
+    case eReq_RealtimeList:
+        OnRealtimeList(failed);
+        break;
+    case eReq_RealtimeTotalStat:
+        OnRealtimeTotalStat(failed);
+        break;
+    case eReq_InstantRequest:
+        OnInstantRequestEnd();
+        break;
     default:
         break;
     }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "protocol/CMoxReplyCallback.h"
+#include "shell/CMoxLineParse.h"
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace nsMoxHttp {
 
@@ -20,7 +23,15 @@ protected:
     void HandleReply(bool failed) override;
 
 private:
+    // Realtime figures and the live request stream (features/monitor). The stream's run number
+    // travels as the pass-through value.
+    void OnRealtimeList(bool failed);
+    void OnRealtimeTotalStat(bool failed);
+    void OnInstantRequestData(std::string_view piece);
+    void OnInstantRequestEnd();
+
     int passThrough_ = 0;
+    std::unique_ptr<CMoxLineParse> instantLines_;  // the live stream's unfinished line
 };
 
 }  // namespace nsMoxHttp

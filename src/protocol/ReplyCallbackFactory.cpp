@@ -2,6 +2,8 @@
 
 #include "features/cache/CMoxFCacheManager.h"
 #include "features/cache/CMoxRCacheManager.h"
+#include "features/monitor/CMoxHostManagerParse.h"
+#include "features/monitor/CMoxRTHParse.h"
 #include "protocol/CMoxHttpCallback.h"
 
 namespace nsMoxHttp {
@@ -15,6 +17,10 @@ std::unique_ptr<CMoxReplyCallback> MakeReplyCallback(CallbackFamily family)
         return std::make_unique<CMoxFCacheManager>();
     case CallbackFamily::RCache:
         return std::make_unique<CMoxRCacheManager>();
+    case CallbackFamily::HostManager:
+        return std::make_unique<CMoxHostManagerParse>();
+    case CallbackFamily::Rth:
+        return std::make_unique<CMoxRTHParse>();
     default:
         return nullptr;
     }

@@ -1,0 +1,35 @@
+#include "features/monitor/CMoxHostManagerParse.h"
+
+#include "features/monitor/HostMonitorEvents.h"
+#include "features/monitor/HostMonitorReplyReader.h"
+#include "protocol/RequestKinds.h"
+
+namespace nsMoxHttp {
+namespace {
+
+const ReplyTexts kHostListTexts{"", "获取主机列表信息失败，%s(错误号:%d)。", "获取主机列表信息失败，网络连接错误。"};
+const ReplyTexts kUpstreamListTexts{"", "获取源站地址列表失败，%s(错误号:%d)", "获取源站地址列表失败，网络连接错误。"};
+
+}  // namespace
+
+void CMoxHostManagerParse::HandleReply(bool failed)
+{
+    switch (Kind()) {
+    case eReq_ProxyList:
+        CompleteWithRecord<CMoxProxyUrlListEventParam>(failed, kHostListTexts,
+                                                       [](const Json::Value& root, auto& record) {
+                                                           return ReadProxyHostList(root, record.items);
+                                                       });
+        break;
+    case eReq_UpstreamList:
+        CompleteWithRecord<CMoxProxyUrlEventParam>(failed, kUpstreamListTexts,
+                                                   [](const Json::Value& root, auto& record) {
+                                                       return ReadUpstreamHostList(root, record.items);
+                                                   });
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace nsMoxHttp

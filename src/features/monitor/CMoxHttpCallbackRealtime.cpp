@@ -1,0 +1,47 @@
+// The realtime counters and traffic report replies of CMoxHttpCallback.
+#include "features/monitor/CRealtimeStatEventParam.h"
+#include "features/monitor/RealtimeReplyReader.h"
+#include "features/monitor/RealtimeReportParse.h"
+#include "protocol/CMoxHttpCallback.h"
+#include "protocol/ReplyObjectReader.h"
+#include "shell/CMoxCacheInstance.h"
+#include "shell/CMoxInstanceManager.h"
+#include "shell/Utf8Text.h"
+
+namespace nsMoxHttp {
+namespace {
+
+const ReplyTexts kCountersTexts{"", "获取实时监控信息失败，%s(错误号:%d)。",
+                                "连接%s失败，请检查网络连接是否正常或者会话已过期"};
+const ReplyTexts kReportTexts{"", "获取统计报告失败，%s(错误号:%d)。", "获取统计报告失败，网络连接错误。"};
+
+}  // namespace
+
+void CMoxHttpCallback::OnRealtimeList(bool failed)
+{
+    CompleteWithoutRecord(failed, kCountersTexts, [](const Json::Value& root) {
+        if (CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance()) {
+            RealtimeInfo info = instance->Realtime();
+            ReadRealtimeInfo(root, info);
+            instance->SetRealtime(info);
+        }
+        return true;
+    });
+}
+
+void CMoxHttpCallback::OnRealtimeTotalStat(bool failed)
+{
+    CompleteWithRecord<CRealtimeStatEventParam>(failed, kReportTexts, [](const Json::Value& root, auto& record) {
+        ReplyObjectReader reader(root);
+        record.ReportText = Utf8Text::Sanitize(reader.RequiredString("RealTimeReport"));
+        record.StartTime = Utf8Text::Sanitize(reader.OptionalString("StartTime", ""));
+        record.EndTime = Utf8Text::Sanitize(reader.OptionalString("EndTime", ""));
+        record.HitCachesRate = Utf8Text::Sanitize(reader.OptionalString("HitCachesRate", ""));
+        if (reader.Malformed())
+            return false;
+        record.rows = ParseRealtimeReport(record.ReportText);
+        return true;
+    });
+}
+
+}  // namespace nsMoxHttp
