@@ -23,6 +23,14 @@ protected:
     void HandleReply(bool failed) override;
 
 private:
+    // System options and tools (features/config).
+    void OnSystemList(bool failed);
+    void OnSystemModify(bool failed);
+    void OnToolsIpLook(bool failed);
+    void OnToolsTestRegex(bool failed);
+    void OnToolsTestCache(bool failed);
+    void OnToolsCachedUrlList(bool failed);
+
     // Realtime figures and the live request stream (features/monitor). The stream's run number
     // travels as the pass-through value.
     void OnRealtimeList(bool failed);
@@ -31,6 +39,7 @@ private:
     void OnInstantRequestEnd();
 
     int passThrough_ = 0;
+    std::string cachedUrlText_;  // the cached-URL list as it streams in
     std::unique_ptr<CMoxLineParse> instantLines_;  // the live stream's unfinished line
 };
 

@@ -64,9 +64,9 @@ void CMoxReplyCallback::ReportRefusal(const ReplyTexts& texts, int errorNumber)
     ShowStatus(FormatText(format.c_str(), argument, errorNumber));
 }
 
-void CMoxReplyCallback::ReportMalformed()
+void CMoxReplyCallback::ReportMalformed(const ReplyTexts& texts)
 {
-    ShowStatus(kMalformedReplyText);
+    ShowStatus(texts.malformed);
     PostWithoutRecord(ReplyMalformed, 0);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "protocol/RequestValues.h"
+#include "protocol/StatusText.h"
 #include "transport/IMoxHttpCallback.h"
 
 #include <json/value.h>
@@ -23,6 +24,7 @@ struct ReplyTexts {
     std::string_view refused;
     std::string_view network;
     RefusalArgument refusalArgument = RefusalArgument::ErrorText;
+    std::string_view malformed = kMalformedReplyText;  // one handler words it differently
 };
 
 // Base of every reply callback. The builder prepares it and hands it to its task; the transport
@@ -61,7 +63,7 @@ protected:
     // no server instance.
     std::optional<Judged> Judge(bool failed, const ReplyTexts& texts);
     void ReportRefusal(const ReplyTexts& texts, int errorNumber);
-    void ReportMalformed();
+    void ReportMalformed(const ReplyTexts& texts);
     void Post(int status, std::uintptr_t record);
     // Events without a record: param2 is the error number, or the value handed through when there is one.
     void PostWithoutRecord(int status, int errorNumber);
@@ -88,7 +90,7 @@ void CMoxReplyCallback::CompleteWithRecord(bool failed, const ReplyTexts& texts,
     if (!judged)
         return;
     if (judged->status == 3) {
-        ReportMalformed();
+        ReportMalformed(texts);
         return;
     }
     auto* record = new Record();
@@ -100,7 +102,7 @@ void CMoxReplyCallback::CompleteWithRecord(bool failed, const ReplyTexts& texts,
     }
     if (!fill(judged->root, *record)) {
         record->Release();
-        ReportMalformed();
+        ReportMalformed(texts);
         return;
     }
     if (!texts.accepted.empty())
@@ -115,7 +117,7 @@ void CMoxReplyCallback::CompleteWithoutRecord(bool failed, const ReplyTexts& tex
     if (!judged)
         return;
     if (judged->status == 3) {
-        ReportMalformed();
+        ReportMalformed(texts);
         return;
     }
     if (judged->status == 1) {
@@ -124,7 +126,7 @@ void CMoxReplyCallback::CompleteWithoutRecord(bool failed, const ReplyTexts& tex
         return;
     }
     if (!read(judged->root)) {
-        ReportMalformed();
+        ReportMalformed(texts);
         return;
     }
     if (!texts.accepted.empty())

@@ -4,6 +4,9 @@
 #include "features/cache/CMoxRCacheManager.h"
 #include "features/monitor/CMoxHostManagerParse.h"
 #include "features/monitor/CMoxRTHParse.h"
+#include "features/config/CMoxClusterParse.h"
+#include "features/config/CMoxDiskCacheParse.h"
+#include "features/config/CMoxDnsCallback.h"
 #include "protocol/CMoxHttpCallback.h"
 
 namespace nsMoxHttp {
@@ -17,6 +20,12 @@ std::unique_ptr<CMoxReplyCallback> MakeReplyCallback(CallbackFamily family)
         return std::make_unique<CMoxFCacheManager>();
     case CallbackFamily::RCache:
         return std::make_unique<CMoxRCacheManager>();
+    case CallbackFamily::Cluster:
+        return std::make_unique<CMoxClusterParse>();
+    case CallbackFamily::DiskCache:
+        return std::make_unique<CMoxDiskCacheParse>();
+    case CallbackFamily::Dns:
+        return std::make_unique<CMoxDnsCallback>();
     case CallbackFamily::HostManager:
         return std::make_unique<CMoxHostManagerParse>();
     case CallbackFamily::Rth:

@@ -1,0 +1,38 @@
+#include "features/config/CMoxDiskCacheParse.h"
+
+#include "features/config/CMoxDiskCacheEventParam.h"
+#include "features/config/DiskCacheReplyReader.h"
+#include "features/config/DiskCacheRequests.h"
+#include "protocol/RequestKinds.h"
+
+namespace nsMoxHttp {
+namespace {
+
+constexpr std::string_view kServerUnreachable = "连接%s失败，请检查网络连接是否正常或者会话已过期";
+const ReplyTexts kListTexts{"获取硬盘缓存目录配置成功。", "获取硬盘缓存目录配置失败，%s(错误号:%d)。", kServerUnreachable};
+const ReplyTexts kSetTexts{"设置硬盘缓存目录配置信息成功。", "设置硬盘缓存目录配置信息失败，%s(错误号:%d)。",
+                           kServerUnreachable};
+
+}  // namespace
+
+void CMoxDiskCacheParse::HandleReply(bool failed)
+{
+    switch (Kind()) {
+    case eReq_DiskCacheList:
+    case eReq_DiskCacheQuery:
+        CompleteWithRecord<CMoxDiskCacheEventParam>(failed, kListTexts, [](const Json::Value& root, auto& record) {
+            return ReadDiskCacheList(root, record.items);
+        });
+        break;
+    case eReq_DiskCacheSet:
+        CompleteWithRecord<CMoxDiskCacheEventParam>(failed, kSetTexts, [this](const Json::Value&, auto& record) {
+            record.sent = DiskCacheEntryFromValues(Request());
+            return true;
+        });
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace nsMoxHttp

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// A server whose version text says it is a 32-bit build: it cannot use more than 1500 MB.
+bool Is32BitServer(std::string_view versionText);
+
+// The physical memory of the server machine in MB, from the figure in KB the server reports.
+std::int64_t PhysicalMemoryMB(std::int64_t totalPhysicalKB);
+
+// The most memory worth giving the server on a machine with this much physical memory (MB);
+// nothing when the machine's memory is unknown (0 or less).
+std::optional<std::int64_t> RecommendedMemoryMB(std::int64_t physicalMB, bool is32BitServer);

@@ -1,0 +1,75 @@
+// The tools replies of CMoxHttpCallback.
+#include "features/config/CMoxToolsEventParam.h"
+#include "features/monitor/CRealtimeInstantRequestEventParam.h"
+#include "protocol/CMoxHttpCallback.h"
+#include "protocol/ReplyEnvelope.h"
+#include "protocol/ReplyObjectReader.h"
+#include "protocol/RequestKinds.h"
+#include "shell/CMoxCacheInstance.h"
+#include "shell/CMoxInstanceManager.h"
+#include "shell/TextFormat.h"
+#include "shell/Utf8Text.h"
+
+namespace nsMoxHttp {
+namespace {
+
+constexpr std::string_view kServerUnreachable = "连接%s失败，请检查网络连接是否正常或者会话已过期";
+const ReplyTexts kTestCacheTexts{{}, "缓存测试失败，%s(错误号:%d)。", kServerUnreachable};
+const ReplyTexts kTestRegexTexts{{}, "验证正则表达式语法失败，%s(错误号:%d)。", kServerUnreachable};
+const ReplyTexts kIpLookTexts{{}, "IP地址查询失败，%s(错误号:%d)。", kServerUnreachable};
+const ReplyTexts kCachedUrlListTexts{{}, "获取所有缓存 Url 列表失败，%s(错误号:%d)。", kServerUnreachable};
+
+}  // namespace
+
+void CMoxHttpCallback::OnToolsTestCache(bool failed)
+{
+    CompleteWithRecord<CMoxToolsEventParam>(failed, kTestCacheTexts, [this](const Json::Value& root, auto& record) {
+        ReplyObjectReader reader(root);
+        record.query = Request().Text("Url");
+        record.answer = reader.RequiredString("CacheFlag");
+        return !reader.Malformed();
+    });
+}
+
+void CMoxHttpCallback::OnToolsTestRegex(bool failed)
+{
+    CompleteWithRecord<CMoxToolsEventParam>(failed, kTestRegexTexts, [this](const Json::Value&, auto& record) {
+        record.query = Request().Text("Regex");
+        return true;
+    });
+}
+
+void CMoxHttpCallback::OnToolsIpLook(bool failed)
+{
+    CompleteWithRecord<CMoxToolsEventParam>(failed, kIpLookTexts, [this](const Json::Value& root, auto& record) {
+        ReplyObjectReader reader(root);
+        record.query = reader.OptionalString("IP", Request().Text("IP"));
+        record.answer = reader.RequiredString("Location");
+        return !reader.Malformed();
+    });
+}
+
+// The list is plain text, not JSON; only a refusal (an expired session, say) comes as the usual
+// envelope, and it must not be shown as a list of URLs: it travels with an empty text.
+void CMoxHttpCallback::OnToolsCachedUrlList(bool failed)
+{
+    if (failed) {
+        ShowStatus(FormatText(std::string(kCachedUrlListTexts.network).c_str(), ServerText()));
+        Post(ReplyExchangeFailed, 0);
+        return;
+    }
+    CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
+    if (!instance)
+        return;
+    const ReplyEnvelope envelope = JudgeReply(false, cachedUrlText_);
+    const bool refused = envelope.status == ReplyRefused;
+    if (refused) {
+        instance->SetLastErrorNo(envelope.errorNoText);
+        ReportRefusal(kCachedUrlListTexts, envelope.errorNo);
+    }
+    CMoxEventParam* record = new CRealtimeInstantRequestEventParam(
+        refused ? std::string() : Utf8Text::Sanitize(cachedUrlText_), 0);
+    Post(refused ? ReplyRefused : ReplyAccepted, reinterpret_cast<std::uintptr_t>(record));
+}
+
+}  // namespace nsMoxHttp
