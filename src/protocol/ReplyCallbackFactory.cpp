@@ -1,6 +1,7 @@
 #include "protocol/ReplyCallbackFactory.h"
 
 #include "features/cache/CMoxFCacheManager.h"
+#include "features/cache/CMoxSCacheParse.h"
 #include "features/cache/CMoxRCacheManager.h"
 #include "features/monitor/CMoxHostManagerParse.h"
 #include "features/monitor/CMoxRTHParse.h"
@@ -30,6 +31,8 @@ std::unique_ptr<CMoxReplyCallback> MakeReplyCallback(CallbackFamily family)
         return std::make_unique<CMoxHostManagerParse>();
     case CallbackFamily::Rth:
         return std::make_unique<CMoxRTHParse>();
+    case CallbackFamily::SCache:
+        return std::make_unique<CMoxSCacheParse>();
     default:
         return nullptr;
     }

@@ -2,6 +2,7 @@
 
 #include "features/cache/FCacheRule.h"
 #include "features/cache/RCacheRule.h"
+#include "features/cache/SCacheRule.h"
 #include "features/config/SystemOptions.h"
 #include "features/monitor/RealtimeInfo.h"
 #include "messaging/IEventHandle.h"
@@ -56,6 +57,7 @@ public:
 
     CachedRecordList<FCacheRule, &FCacheRule::Wid> fcacheRules;
     CachedRecordList<RCacheRule, &RCacheRule::Wid> rcacheRules;
+    CachedRecordList<SCacheRule, &SCacheRule::Wid> scacheRules;
 
 private:
     void OnLoginSucceeded();

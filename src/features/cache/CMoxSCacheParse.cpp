@@ -1,0 +1,62 @@
+#include "features/cache/CMoxSCacheParse.h"
+
+#include "features/cache/SCacheEvents.h"
+#include "features/cache/SCacheReplyReader.h"
+#include "features/cache/SCacheRequests.h"
+#include "protocol/RequestKinds.h"
+
+namespace nsMoxHttp {
+namespace {
+
+const ReplyTexts kListTexts{"", "获取会话缓存列表失败，%s(错误号:%d)。", "获取会话缓存列表失败，网络连接错误。"};
+const ReplyTexts kAddTexts{"添加会话缓存信息成功。", "添加会话缓存信息失败，%s(错误号:%d)。",
+                           "添加会话缓存信息失败，网络连接错误。"};
+const ReplyTexts kModifyTexts{"修改会话缓存信息成功。", "修改会话缓存信息失败，%s(错误号:%d)。",
+                              "修改会话缓存信息失败，网络连接错误。"};
+const ReplyTexts kDelTexts{"删除会话缓存信息成功。", "删除会话缓存信息失败，%s(错误号:%d)。",
+                           "删除会话缓存信息失败，网络连接错误。"};
+const ReplyTexts kUpTexts{"向上移动会话缓存匹配排序成功。", "向上移动会话缓存匹配排序失败，%s(错误号:%d)。",
+                          "向上移动会话缓存匹配排序失败，网络连接错误。"};
+const ReplyTexts kDownTexts{"向下移动会话缓存匹配排序成功。", "向下移动会话缓存匹配排序失败，%s(错误号:%d)。",
+                            "向下移动会话缓存匹配排序失败，网络连接错误。"};
+
+}  // namespace
+
+void CMoxSCacheParse::HandleReply(bool failed)
+{
+    // What was sent, with the identifier the reply returns.
+    auto sentRule = [this](const Json::Value& root, CMoxSCacheEventParam& record) {
+        record.item = SCacheRuleFromValues(Request());
+        if (root["Wid"].isString())
+            record.item.Wid = root["Wid"].asString();
+        return true;
+    };
+    auto sent = [&](const ReplyTexts& texts) { CompleteWithRecord<CMoxSCacheEventParam>(failed, texts, sentRule); };
+
+    switch (Kind()) {
+    case eReq_SCacheList:
+        CompleteWithRecord<CMoxSCacheListEventParam>(failed, kListTexts, [](const Json::Value& root, auto& record) {
+            return ReadSCacheRuleList(root, record.items);
+        });
+        break;
+    case eReq_SCacheAdd:
+        sent(kAddTexts);
+        break;
+    case eReq_SCacheModify:
+        sent(kModifyTexts);
+        break;
+    case eReq_SCacheDel:
+        sent(kDelTexts);
+        break;
+    case eReq_SCacheUp:
+        sent(kUpTexts);
+        break;
+    case eReq_SCacheDown:
+        sent(kDownTexts);
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace nsMoxHttp
