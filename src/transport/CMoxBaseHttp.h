@@ -1,0 +1,53 @@
+#pragma once
+
+#include "transport/CMoxProxySettings.h"
+#include "transport/CMoxReplyBuffer.h"
+#include "transport/IMoxHttpCallback.h"
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace nsMoxHttp {
+
+// One exchange on libcurl. Every libcurl resource lives only inside Perform, so nothing of
+// libcurl outlives the request thread; the collected body stays for GetReply.
+class CMoxBaseHttp {
+public:
+    // abortRequested is polled by libcurl's progress callback; when it turns true the exchange
+    // ends as failed.
+    CMoxBaseHttp(IMoxHttpCallback& owner, const std::atomic<bool>& abortRequested, bool keepBody);
+
+    void SetProxy(const CMoxProxySettings& proxy);
+    // One "Name: value" line sent with the request.
+    void AddHeader(std::string line);
+    void SetPostData(std::string body);
+
+    // Runs the exchange to its end, then calls the owner's OnComplete.
+    void Perform(const std::string& url);
+
+    // Copy of the body received so far; null when the body is not kept.
+    std::unique_ptr<CMoxReplyBuffer> CopyReply() const;
+
+private:
+    bool Exchange(const std::string& url);
+
+    static std::size_t ReceiveBody(char* bytes, std::size_t size, std::size_t count, void* self);
+    static std::size_t ReceiveHeader(char* bytes, std::size_t size, std::size_t count, void* self);
+    static std::size_t SupplyBody(char* buffer, std::size_t size, std::size_t count, void* self);
+    static int ReportProgress(void* self, double downloadTotal, double downloaded, double, double);
+
+    IMoxHttpCallback& owner_;
+    const std::atomic<bool>& abortRequested_;
+    const bool keepBody_;
+    CMoxProxySettings proxy_;
+    std::vector<std::string> headers_;
+    std::string postData_;
+
+    mutable std::mutex replyLock_;
+    std::unique_ptr<CMoxReplyBuffer> reply_;
+};
+
+}  // namespace nsMoxHttp
