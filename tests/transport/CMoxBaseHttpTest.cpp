@@ -62,21 +62,6 @@ TEST_F(CMoxBaseHttpTest, ProxyAndExtraHeadersReachTheWire)
     EXPECT_EQ(seen[0].Header("X-Morvix-Trace"), "7");
 }
 
-TEST_F(CMoxBaseHttpTest, ProxyWithoutHostIsNotUsed)
-{
-    CMoxProxySettings proxy;
-    proxy.type = CMoxProxySettings::Type::Socks5;
-    proxy.port = 1;
-    CMoxBaseHttp http(listener_, abort_, true);
-    http.SetProxy(proxy);
-
-    http.Perform(server_.Url("/direct"));
-
-    EXPECT_FALSE(listener_.failed);
-    ASSERT_EQ(server_.RequestCount(), 1u);
-    EXPECT_EQ(server_.Requests()[0].target, "/direct");
-}
-
 TEST_F(CMoxBaseHttpTest, AbortFlagEndsAStalledExchangeAsFailed)
 {
     CMoxBaseHttp http(listener_, abort_, true);

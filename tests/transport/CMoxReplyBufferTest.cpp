@@ -10,17 +10,6 @@ namespace {
 
 constexpr std::size_t kMiB = 1024 * 1024;
 
-TEST(CMoxReplyBufferTest, GrowsToWhatIsNeededPlusOneMiBKeepingTheBytes)
-{
-    CMoxReplyBuffer buffer(16);
-    buffer.Append("0123456789", 10);
-    EXPECT_EQ(buffer.Capacity(), 16u);
-
-    buffer.Append("abcdefghij", 10);
-    EXPECT_EQ(buffer.Capacity(), 20 + kMiB);
-    EXPECT_EQ(buffer.Bytes(), "0123456789abcdefghij");
-}
-
 TEST(CMoxReplyBufferTest, ListenerCopyAlwaysHasRoomForATerminatingZero)
 {
     const struct {

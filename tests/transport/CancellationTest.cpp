@@ -256,22 +256,6 @@ TEST_F(CancellationTest, ListenerMayRemoveItsOwnTaskWithAbortFromACallback)
     EXPECT_EQ(listener.lateCalls, 0);
 }
 
-TEST_F(CancellationTest, TaskWithoutListenerStillCollectsTheReplyAndStartsOnce)
-{
-    IMoxHttpTask* task = manager_.CreateTask();
-    EXPECT_EQ(task->GetReply(), nullptr);
-    task->SetKeepBody(true);
-    task->SetUrl(server_.Url("/hello"));
-    EXPECT_TRUE(task->StartRequest());
-    EXPECT_FALSE(task->StartRequest());
-    ASSERT_TRUE(ExchangesEnded());
-
-    EXPECT_EQ(server_.RequestCount(), 1u);
-    EXPECT_EQ(task->GetReply()->Bytes(), "hello");
-    EXPECT_TRUE(manager_.HasTask(task));
-    manager_.RemoveTask(task, false);
-}
-
 TEST_F(CancellationTest, RemovingATaskThatIsNotListedDoesNothing)
 {
     IMoxHttpTask* stranger = new nsMoxHttp::CMoxHttpTask;

@@ -57,9 +57,6 @@ protected:
         routes.Get("/text", [this](const httplib::Request&, httplib::Response& reply) {
             reply.set_content(text_, "text/plain");
         });
-        routes.Get("/moved", [](const httplib::Request&, httplib::Response& reply) {
-            reply.set_redirect("/hello");
-        });
         routes.Get(".*", [](const httplib::Request&, httplib::Response& reply) {
             reply.set_content("any", "text/plain");
         });
@@ -183,16 +180,6 @@ TEST_F(ExchangeTest, HttpsIsFetchedWithoutVerifyingTheCertificate)
 
     EXPECT_FALSE(listener.Failed());
     EXPECT_EQ(listener.TakeReply()->Bytes(), "secure");
-}
-
-TEST_F(ExchangeTest, RedirectIsFollowed)
-{
-    RecordingListener listener;
-    listener.Start(server_.Url("/moved"));
-    ASSERT_TRUE(listener.WaitCompleted());
-
-    EXPECT_EQ(listener.TakeReply()->Bytes(), "hello");
-    EXPECT_EQ(server_.RequestCount(), 2u);
 }
 
 TEST_F(ExchangeTest, UrlOf2048BytesFailsWithoutSendingAndOneByteLessIsSent)
