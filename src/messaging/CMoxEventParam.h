@@ -17,6 +17,11 @@ public:
     long AddRef() override;
     long Release() override;
 
+    // A record travels in a pointer-sized event parameter; always convert through the base, so that
+    // the end handler releases the very object that was posted.
+    std::uintptr_t AsParam() { return reinterpret_cast<std::uintptr_t>(this); }
+    static CMoxEventParam* FromParam(std::uintptr_t param) { return reinterpret_cast<CMoxEventParam*>(param); }
+
     // Records alive in the process: tests assert it returns to its starting value,
     // so that every record is released exactly once.
     static std::int64_t LiveCount();

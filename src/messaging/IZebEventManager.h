@@ -1,0 +1,19 @@
+#pragma once
+
+#include "messaging/IEventHandle.h"
+
+#include <cstdint>
+
+// Delivers every posted event to every registered handler, one event at a time, on one thread.
+class IZebEventManager {
+public:
+    virtual ~IZebEventManager() = default;
+
+    virtual bool Start() = 0;
+    virtual void Stop() = 0;
+    virtual void Register(IEventHandle* handler) = 0;
+    virtual void Unregister(IEventHandle* handler) = 0;
+    virtual bool PostEvent(int kind, std::uintptr_t param1, std::uintptr_t param2) = 0;
+    virtual void SetEndHandler(IEventHandle* handler) = 0;
+    virtual void SetStartHandler(IEventHandle* handler) = 0;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+class IThreadMessage;
+
+// One queued message, copied by value into and out of a queue. The queue never interprets
+// kind or the parameters and never owns what they point to.
+struct ThreadMsgItem {
+    IThreadMessage* target = nullptr;
+    int kind = 0;
+    std::uintptr_t param1 = 0;
+    std::uintptr_t param2 = 0;
+};
