@@ -2,6 +2,7 @@
 
 #include "features/cache/CMoxFCacheManager.h"
 #include "features/cache/CMoxSCacheParse.h"
+#include "features/cache/CCleanCache.h"
 #include "features/cache/CMoxRCacheManager.h"
 #include "features/monitor/CMoxHostManagerParse.h"
 #include "features/monitor/CMoxRTHParse.h"
@@ -33,6 +34,8 @@ std::unique_ptr<CMoxReplyCallback> MakeReplyCallback(CallbackFamily family)
         return std::make_unique<CMoxRTHParse>();
     case CallbackFamily::SCache:
         return std::make_unique<CMoxSCacheParse>();
+    case CallbackFamily::CleanCache:
+        return std::make_unique<CCleanCache>();
     default:
         return nullptr;
     }
