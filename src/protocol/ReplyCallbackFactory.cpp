@@ -3,6 +3,7 @@
 #include "features/cache/CMoxFCacheManager.h"
 #include "features/cache/CMoxSCacheParse.h"
 #include "features/cache/CCleanCache.h"
+#include "features/access/CMoxRewriteManager.h"
 #include "features/cache/CMoxRCacheManager.h"
 #include "features/monitor/CMoxHostManagerParse.h"
 #include "features/monitor/CMoxRTHParse.h"
@@ -36,6 +37,8 @@ std::unique_ptr<CMoxReplyCallback> MakeReplyCallback(CallbackFamily family)
         return std::make_unique<CMoxSCacheParse>();
     case CallbackFamily::CleanCache:
         return std::make_unique<CCleanCache>();
+    case CallbackFamily::Rewrite:
+        return std::make_unique<CMoxRewriteManager>();
     default:
         return nullptr;
     }

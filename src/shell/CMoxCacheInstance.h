@@ -1,5 +1,6 @@
 #pragma once
 
+#include "features/access/RewriteRule.h"
 #include "features/cache/FCacheRule.h"
 #include "features/cache/RCacheRule.h"
 #include "features/cache/SCacheRule.h"
@@ -58,6 +59,7 @@ public:
     CachedRecordList<FCacheRule, &FCacheRule::Wid> fcacheRules;
     CachedRecordList<RCacheRule, &RCacheRule::Wid> rcacheRules;
     CachedRecordList<SCacheRule, &SCacheRule::Wid> scacheRules;
+    CachedRecordList<RewriteRule, &RewriteRule::RewriteID> rewriteRules;
 
 private:
     void OnLoginSucceeded();
