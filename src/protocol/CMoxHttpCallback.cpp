@@ -21,6 +21,9 @@ void CMoxHttpCallback::OnData(const char* data, std::size_t size, std::size_t co
 void CMoxHttpCallback::HandleReply(bool failed)
 {
     switch (Kind()) {
+    case eReq_SignIn:
+        OnSignIn(failed);
+        break;
     case eReq_SystemList:
         OnSystemList(failed);
         break;

@@ -23,6 +23,8 @@ protected:
     void HandleReply(bool failed) override;
 
 private:
+    // Sign-in (shell).
+    void OnSignIn(bool failed);
     // System options and tools (features/config).
     void OnSystemList(bool failed);
     void OnSystemModify(bool failed);

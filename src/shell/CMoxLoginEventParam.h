@@ -1,0 +1,20 @@
+#pragma once
+
+#include "messaging/CMoxEventParam.h"
+
+#include <string>
+
+// The record of events 2 (login started), 3 (succeeded), 4 (refused or unreadable) and 6 (no
+// connection). The session texts are filled on success only.
+class CMoxLoginEventParam : public CMoxEventParam {
+public:
+    std::string host;      // address with port
+    std::string errorNo;   // ErrorNo of a refused reply, as received
+    std::string sessionId;
+    std::string userType;
+    std::string version;   // as the instance keeps it (trimmed for an OEM build)
+    std::string versionExt;
+    std::string roleName;  // "admin" or "keeper"
+    std::string password;
+    int passThrough = 0;   // carried unchanged from the request: 1 marks a silent re-login
+};

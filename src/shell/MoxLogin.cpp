@@ -1,0 +1,38 @@
+#include "shell/MoxLogin.h"
+
+#include "messaging/EventKinds.h"
+#include "messaging/GlobalFunc_UpdateStatusBar.h"
+#include "messaging/PostCacheEvent.h"
+#include "protocol/CMoxCacheProtocol.h"
+#include "protocol/CMoxHttpCallback.h"
+#include "protocol/RequestKinds.h"
+#include "shell/CMoxCacheInstance.h"
+#include "shell/CMoxInstanceManager.h"
+#include "shell/CMoxLoginEventParam.h"
+#include "shell/TextFormat.h"
+
+#include <memory>
+
+bool MoxLogin(const std::string& host, int role, const std::string& password, int passThrough)
+{
+    CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->CreateInstance(password, host, role);
+    const nsMoxHttp::CatalogueRow* row = nsMoxHttp::FindCatalogueRow(eReq_SignIn);
+    if (!instance || !row)
+        return false;
+    // The old session belongs to the old host: nothing may be sent with it to the new one.
+    instance->SetConnected(false);
+
+    auto* started = new CMoxLoginEventParam();
+    started->host = host;
+    started->roleName = CMoxCacheInstance::UserName(role);
+    started->password = password;
+    started->passThrough = passThrough;
+    PostCacheEvent(eMoxCacheEvent_LoginStart, started->AsParam(), 0);
+    GlobalFunc_UpdateStatusBar(FormatText("正在连接到 %s", host));
+
+    auto callback = std::make_unique<nsMoxHttp::CMoxHttpCallback>();
+    callback->SetPassThrough(passThrough);
+    nsMoxHttp::RequestValues values;
+    values.Set("Username", std::string(CMoxCacheInstance::UserName(role))).Set("Password", password);
+    return nsMoxHttp::CMoxCacheProtocol::GetProtocol().Send(*row, values, std::move(callback));
+}

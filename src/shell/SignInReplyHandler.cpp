@@ -1,0 +1,109 @@
+// The sign-in reply of CMoxHttpCallback.
+#include "messaging/EventKinds.h"
+#include "messaging/GlobalFunc_UpdateStatusBar.h"
+#include "messaging/PostCacheEvent.h"
+#include "protocol/CMoxHttpCallback.h"
+#include "protocol/ReplyEnvelope.h"
+#include "shell/CMoxCacheInstance.h"
+#include "shell/CMoxInstanceManager.h"
+#include "shell/CMoxLoginEventParam.h"
+#include "shell/LeadingDecimal.h"
+#include "shell/TextFormat.h"
+#include "shell/Utf8Text.h"
+
+namespace nsMoxHttp {
+namespace {
+
+constexpr int kServerBusy = 10;
+constexpr int kWrongLogin = 20;
+constexpr std::size_t kOemVersionPrefix = 7;
+
+// An OEM build does not show the maker's prefix of the server's version text.
+std::string VersionAsShown(const std::string& version)
+{
+    if (!CMoxInstanceManager::GetInstanceManager()->Options().IsGuiSwitchOn(CIniOptionFile::GuiSwitch::IsOem))
+        return version;
+    return version.substr(Utf8Text::CutToCharacters(version, kOemVersionPrefix).size());
+}
+
+bool ReadText(const Json::Value& root, const char* key, std::string& out)
+{
+    const Json::Value& value = root[key];
+    if (!value.isString())
+        return false;
+    out = value.asString();
+    return true;
+}
+
+// The session keys of an accepted reply, into the record only when every required one is there.
+bool ReadSession(const Json::Value& root, CMoxLoginEventParam& record, std::string& lastLoginTime)
+{
+    std::string sessionId, userType, version, versionExt;
+    if (!ReadText(root, "SessionID", sessionId) || !ReadText(root, "UserType", userType) ||
+        !ReadText(root, "LastLoginTime", lastLoginTime) || !ReadText(root, "Version", version))
+        return false;
+    ReadText(root, "VersionExt", versionExt);
+    record.sessionId = std::move(sessionId);
+    record.userType = std::move(userType);
+    record.version = VersionAsShown(version);
+    record.versionExt = std::move(versionExt);
+    return true;
+}
+
+void PostLoginEvent(int kind, CMoxLoginEventParam* record)
+{
+    PostCacheEvent(kind, record->AsParam(), 0);
+}
+
+void ReportLoginRefusal(CMoxLoginEventParam* record, CMoxCacheInstance& instance)
+{
+    instance.SetConnected(false);
+    PostLoginEvent(eMoxCacheEvent_LoginFailed, record);
+    const int number = LeadingDecimalInt(record->errorNo);
+    if (number == kServerBusy)
+        GlobalFunc_UpdateStatusBar(FormatText("登录%s失败，服务器忙（错误号:%d)", record->host, number));
+    else if (number == kWrongLogin)
+        GlobalFunc_UpdateStatusBar(FormatText("登录%s失败，用户名不存在或密码错误（错误号:%d)", record->host, number));
+}
+
+}  // namespace
+
+void CMoxHttpCallback::OnSignIn(bool failed)
+{
+    auto* record = new CMoxLoginEventParam();
+    record->host = ServerText();
+    record->roleName = Request().Text("Username");
+    record->password = Request().Text("Password");
+    record->passThrough = PassThrough();
+
+    if (failed) {
+        PostLoginEvent(eMoxCacheEvent_ConnectFailed, record);
+        GlobalFunc_UpdateStatusBar(
+            FormatText("连接%s失败，请检查网络连接是否正常或输入的服务器地址是否正确", record->host));
+        return;
+    }
+    std::optional<Judged> judged = Judge(false, {});
+    CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
+    if (!judged || !instance) {
+        record->Release();
+        return;
+    }
+
+    std::string lastLoginTime;
+    if (judged->status == ReplyRefused) {
+        record->errorNo = judged->root["ErrorNo"].asString();
+        ReportLoginRefusal(record, *instance);
+        return;
+    }
+    if (judged->status != ReplyAccepted || !ReadSession(judged->root, *record, lastLoginTime)) {
+        PostLoginEvent(eMoxCacheEvent_LoginFailed, record);
+        GlobalFunc_UpdateStatusBar("登录服务器失败，返回的Json数据格式解析错误!");
+        return;
+    }
+    instance->SetSession(record->sessionId, record->userType, lastLoginTime, record->version, record->versionExt);
+    instance->SetConnected(true);
+    PostLoginEvent(eMoxCacheEvent_LoginOk, record);
+    GlobalFunc_UpdateStatusBar(FormatText("登录%s成功。", record->host));
+}
+
+}  // namespace nsMoxHttp
