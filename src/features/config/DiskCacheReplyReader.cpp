@@ -15,7 +15,9 @@ bool ReadDiskCacheList(const Json::Value& root, std::vector<DiskCacheEntry>& ent
                                                            DiskCacheEntry::kPathLimit));
         entry.Enable = static_cast<std::int32_t>(reader.RequiredNumber("Enable"));
         entry.Status = static_cast<std::int32_t>(reader.RequiredNumber("Status"));
-        entry.Note = std::string(Utf8Text::CutToCharacters(reader.RequiredDecodedText("Note"), DiskCacheEntry::kNoteLimit));
+        // Unlike the rule lists, the server sends the area's texts as plain UTF-8.
+        entry.Note = std::string(Utf8Text::CutToCharacters(Utf8Text::Sanitize(reader.RequiredString("Note")),
+                                                           DiskCacheEntry::kNoteLimit));
         if (!reader.Malformed())
             entries.push_back(std::move(entry));
     });
