@@ -4,6 +4,7 @@
 #include "features/cache/CMoxSCacheParse.h"
 #include "features/cache/CCleanCache.h"
 #include "features/access/CMoxRewriteManager.h"
+#include "features/access/CMoxBlackParse.h"
 #include "features/cache/CMoxRCacheManager.h"
 #include "features/monitor/CMoxHostManagerParse.h"
 #include "features/monitor/CMoxRTHParse.h"
@@ -39,6 +40,8 @@ std::unique_ptr<CMoxReplyCallback> MakeReplyCallback(CallbackFamily family)
         return std::make_unique<CCleanCache>();
     case CallbackFamily::Rewrite:
         return std::make_unique<CMoxRewriteManager>();
+    case CallbackFamily::Black:
+        return std::make_unique<CMoxBlackParse>();
     default:
         return nullptr;
     }
