@@ -1,0 +1,266 @@
+#include "app/console/CMoxCacheAdminDlg.h"
+
+#include "app/console/CPendingViewPage.h"
+#include "controls/CMoxToolbar.h"
+#include "controls/CNavigatTree.h"
+#include "controls/CSkinImageCache.h"
+#include "controls/CStatusStatic.h"
+#include "controls/IUserInteraction.h"
+#include "controls/SkinImages.h"
+#include "features/config/DiskCacheRequests.h"
+#include "features/config/DnsRequests.h"
+#include "features/monitor/view/CRealTimeInfoDlg.h"
+#include "messaging/CZebEventManager.h"
+#include "shell/CMoxCacheInstance.h"
+#include "shell/CMoxDisplayStrings.h"
+#include "shell/CMoxInstanceManager.h"
+#include "shell/MainNavigation.h"
+#include "shell/MoxLogin.h"
+#include "shell/WebAdminUrl.h"
+#include "shell/view/CModifyPwdDlg.h"
+#include "shell/view/CMoxAboutDlg.h"
+#include "shell/view/CMoxLoginDlg.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QString DisplayName()
+{
+    return QString::fromStdString(CMoxDisplayStrings::Instance().Name());
+}
+
+CIniOptionFile& Options()
+{
+    return CMoxInstanceManager::GetInstanceManager()->Options();
+}
+
+// Opens a modal window, or brings it forward when it is already open.
+template <class Dialog, class Make>
+void OpenModal(QPointer<Dialog>& slot, Make make)
+{
+    if (slot) {
+        slot->raise();
+        slot->activateWindow();
+        return;
+    }
+    slot = make();
+    slot->setAttribute(Qt::WA_DeleteOnClose);
+    slot->setWindowModality(Qt::ApplicationModal);
+    slot->show();
+}
+
+}  // namespace
+
+CMoxCacheAdminDlg::CMoxCacheAdminDlg(QWidget* parent) : QWidget(parent)
+{
+    setWindowTitle(DisplayName());
+    const QPixmap& icon = CSkinImageCache::Image(SkinImages::kApplicationIcon);
+    if (!icon.isNull())
+        setWindowIcon(icon);
+
+    toolbar_ = new CMoxToolbar(kToolbarId, this, this);
+    infoStrip_ = new CRealTimeInfoDlg(QString::fromStdString(CMoxDisplayStrings::Instance().ProductName()),
+                                      Options().IsGuiSwitchOn(CIniOptionFile::GuiSwitch::IsOem), this);
+    navigation_ = new CNavigatTree(kNavigatId, this, this);
+    views_ = new QStackedWidget(this);
+    statusBar_ = new CStatusStatic(this);
+    BuildToolbar();
+    BuildNavigation();
+
+    auto* band = new QHBoxLayout;
+    band->setSpacing(0);
+    band->addWidget(toolbar_, 1);
+    band->addWidget(infoStrip_);
+    auto* body = new QHBoxLayout;
+    body->setSpacing(0);
+    body->addWidget(navigation_);
+    body->addWidget(views_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(band);
+    layout->addLayout(body, 1);
+    layout->addWidget(statusBar_);
+    infoStrip_->setFixedHeight(CMoxToolbar::kHeight);
+    resize(1000, 660);
+
+    realtimeTimer_ = new QTimer(this);
+    realtimeTimer_->setInterval(kRealtimePeriodMs);
+    connect(realtimeTimer_, &QTimer::timeout, this, &CMoxCacheAdminDlg::OnRealtimeTick);
+
+    // Before the server instance exists, so this window hears every event ahead of it.
+    CZebEventManager::Instance()->Register(this);
+}
+
+CMoxCacheAdminDlg::~CMoxCacheAdminDlg()
+{
+    if (CZebEventManager* manager = CZebEventManager::Existing())
+        manager->Unregister(this);
+}
+
+void CMoxCacheAdminDlg::BuildToolbar()
+{
+    for (const ToolbarEntry& entry : VisibleToolbar(Options())) {
+        const QString text = QString::fromUtf8(entry.text);
+        const int index = toolbar_->AddItem(text, text, entry.iconIndex, entry.width);
+        toolbar_->SetItemCommandId(index, entry.commandId);
+    }
+}
+
+void CMoxCacheAdminDlg::BuildNavigation()
+{
+    for (const NavigationEntry& entry : VisibleNavigation(Options())) {
+        const QString text = QString::fromUtf8(entry.text);
+        const int index = navigation_->AddItem(text, entry.iconIndex);
+        navigation_->SetItemCommandId(index, entry.commandId);
+        auto* view = new CPendingViewPage(text, QStringLiteral("此页将显示：%1").arg(QString::fromUtf8(entry.viewName)),
+                                          views_);
+        views_->addWidget(view);
+        viewsById_[entry.commandId] = view;
+    }
+    if (navigation_->GetItemCount() > 0) {
+        navigation_->SetCurrentItem(0);
+        views_->setCurrentIndex(0);
+    }
+}
+
+CMoxContentView* CMoxCacheAdminDlg::View(int commandId) const
+{
+    const auto found = viewsById_.find(commandId);
+    return found == viewsById_.end() ? nullptr : found->second;
+}
+
+CMoxContentView* CMoxCacheAdminDlg::CurrentView() const
+{
+    return static_cast<CMoxContentView*>(views_->currentWidget());
+}
+
+CMoxLoginDlg* CMoxCacheAdminDlg::LoginDialog() const
+{
+    return loginDlg_;
+}
+
+CModifyPwdDlg* CMoxCacheAdminDlg::ChangePasswordDialog() const
+{
+    return changePasswordDlg_;
+}
+
+CMoxAboutDlg* CMoxCacheAdminDlg::AboutDialog() const
+{
+    return aboutDlg_;
+}
+
+void CMoxCacheAdminDlg::OnExecuteCmd(int controlId, int code, unsigned long, unsigned long)
+{
+    if (code != IExecuteCmdCallback::kItemChosen)
+        return;
+    if (controlId == kToolbarId) {
+        if (const _MoxToolbarItem_* item = toolbar_->GetItem(toolbar_->GetCurrentItem()))
+            RunCommand(item->commandId);
+    } else if (controlId == kNavigatId) {
+        if (const _NavigatTreeItem_* item = navigation_->GetItem(navigation_->GetCurrentItem()))
+            ShowView(item->commandId);
+    }
+}
+
+void CMoxCacheAdminDlg::RunCommand(int commandId)
+{
+    switch (commandId) {
+    case eCmd_Login:
+        OnPopLoginDlg();
+        break;
+    case eCmd_WebAdmin:
+        OpenWebAdmin();
+        break;
+    case eCmd_ChangePassword:
+        OpenChangePassword();
+        break;
+    case eCmd_About:
+        OpenAbout();
+        break;
+    default:
+        break;
+    }
+}
+
+void CMoxCacheAdminDlg::ShowView(int commandId)
+{
+    CMoxContentView* view = View(commandId);
+    if (!view)
+        return;
+    views_->setCurrentWidget(view);
+    for (int index = 0; index < navigation_->GetItemCount(); ++index)
+        if (navigation_->GetItem(index)->commandId == commandId)
+            navigation_->SetCurrentItem(index);
+    // These two views show what the server holds right now.
+    if (commandId == eView_DiskCache)
+        DiskCacheManager_List();
+    else if (commandId == eView_DnsRedirect)
+        DnsManager_SystemList();
+}
+
+void CMoxCacheAdminDlg::OnPopLoginDlg()
+{
+    OpenModal(loginDlg_, [this] { return new CMoxLoginDlg(this); });
+}
+
+void CMoxCacheAdminDlg::OnReLogin()
+{
+    const CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
+    if (instance)
+        MoxLogin(instance->Host(), instance->Role(), instance->Password(), 1);
+}
+
+void CMoxCacheAdminDlg::OnSessionTimeout()
+{
+    IUserInteraction::Current().Inform(this, QStringLiteral("提示"), QStringLiteral("会话已超时，请重新登录服务器。"));
+}
+
+void CMoxCacheAdminDlg::OpenWebAdmin()
+{
+    CMoxInstanceManager* manager = CMoxInstanceManager::GetInstanceManager();
+    // Without a session the page could only say so; the status bar says it at once.
+    if (manager->CheckSession() != 0)
+        return;
+    const CMoxCacheInstance* instance = manager->GetInstance();
+    const std::string url = WebAdminUrl(instance->Host(), instance->SessionId(), instance->UserType(),
+                                        instance->Version(), instance->VersionExt());
+    IUserInteraction::Current().OpenUrl(QUrl::fromEncoded(QByteArray::fromStdString(url), QUrl::StrictMode));
+}
+
+void CMoxCacheAdminDlg::OpenChangePassword()
+{
+    OpenModal(changePasswordDlg_, [this] { return new CModifyPwdDlg(this); });
+}
+
+void CMoxCacheAdminDlg::OpenAbout()
+{
+    const CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
+    const QString serverVersion = instance ? QString::fromStdString(instance->Version()) : QString();
+    const bool oem = Options().IsGuiSwitchOn(CIniOptionFile::GuiSwitch::IsOem);
+    OpenModal(aboutDlg_, [&] { return new CMoxAboutDlg(serverVersion, oem, this); });
+}
+
+void CMoxCacheAdminDlg::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (loginScheduled_)
+        return;
+    loginScheduled_ = true;
+    QTimer::singleShot(kLoginDelayMs, this, &CMoxCacheAdminDlg::OnPopLoginDlg);
+}
+
+void CMoxCacheAdminDlg::closeEvent(QCloseEvent* event)
+{
+    if (IUserInteraction::Current().Confirm(this, QStringLiteral("退出"),
+                                            QStringLiteral("您确定要退出 %1吗？").arg(DisplayName())))
+        event->accept();
+    else
+        event->ignore();
+}

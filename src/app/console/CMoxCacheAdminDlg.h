@@ -1,0 +1,111 @@
+#pragma once
+
+#include "controls/IExecuteCmdCallback.h"
+#include "messaging/IEventHandle.h"
+#include "shell/RealtimePolling.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <atomic>
+#include <map>
+
+class CModifyPwdDlg;
+class CMoxAboutDlg;
+class CMoxContentView;
+class CMoxLoginDlg;
+class CMoxLoginEventParam;
+class CMoxToolbar;
+class CNavigatTree;
+class CRealTimeInfoDlg;
+class CStatusStatic;
+class QStackedWidget;
+class QTimer;
+
+// The console's main window: toolbar, information strip, navigation list with one content view per
+// item, and the status bar that shows the outcome of every request. It opens the login view, keeps
+// the realtime figures polled while a session is alive, logs in again silently once when the
+// server reports the session expired, and asks before quitting.
+//
+// OnEventCall runs on the event thread: it sends the requests that must follow an event at once
+// and hands everything that touches widgets to the user-interface thread.
+class CMoxCacheAdminDlg : public QWidget, public IEventHandle, public IExecuteCmdCallback {
+    Q_OBJECT
+public:
+    static constexpr int kToolbarId = 1001;
+    static constexpr int kNavigatId = 1002;
+    static constexpr int kLoginDelayMs = 20;
+    static constexpr int kRealtimePeriodMs = 1500;
+    static constexpr int kSessionExpiredError = 21;
+
+    explicit CMoxCacheAdminDlg(QWidget* parent = nullptr);
+    ~CMoxCacheAdminDlg() override;
+
+    int OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t param2) override;
+    void OnExecuteCmd(int controlId, int code, unsigned long word1, unsigned long word2) override;
+
+    // Tests shorten the realtime period and the stale limit.
+    void SetRealtimePolling(int periodMs, std::uint64_t staleMs);
+    bool IsRealtimePolling() const;
+
+    CMoxToolbar* Toolbar() const { return toolbar_; }
+    CNavigatTree* Navigation() const { return navigation_; }
+    CStatusStatic* StatusBar() const { return statusBar_; }
+    CRealTimeInfoDlg* InfoStrip() const { return infoStrip_; }
+    CMoxContentView* View(int commandId) const;
+    CMoxContentView* CurrentView() const;
+    CMoxLoginDlg* LoginDialog() const;
+    CModifyPwdDlg* ChangePasswordDialog() const;
+    CMoxAboutDlg* AboutDialog() const;
+
+public slots:
+    void RunCommand(int commandId);
+    void ShowView(int commandId);
+    void OnPopLoginDlg();
+    void OnReLogin();
+    void OnSessionTimeout();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildToolbar();
+    void BuildNavigation();
+    void OpenWebAdmin();
+    void OpenChangePassword();
+    void OpenAbout();
+
+    // Event reactions; the *Shown halves run on the user-interface thread.
+    void HandOver(int kind, std::uintptr_t param1, std::uintptr_t param2, bool withRecord,
+                  void (CMoxCacheAdminDlg::*shown)(int kind, std::uintptr_t param1, std::uintptr_t param2));
+    void OnLoginOk();
+    void StatusTextShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
+    void LoginStartedShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
+    void LoginOkShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
+    void LoginFailedShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
+    void PollingStoppedShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
+    void SystemOptionsShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
+    void RealtimeShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
+    void SessionExpiredShown(bool startReLogin);
+    void PasswordChangedShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
+    void RecordShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
+    void OnRealtimeTick();
+
+    CMoxToolbar* toolbar_ = nullptr;
+    CNavigatTree* navigation_ = nullptr;
+    CStatusStatic* statusBar_ = nullptr;
+    CRealTimeInfoDlg* infoStrip_ = nullptr;
+    QStackedWidget* views_ = nullptr;
+    std::map<int, CMoxContentView*> viewsById_;
+    QTimer* realtimeTimer_ = nullptr;
+    bool loginScheduled_ = false;
+
+    QPointer<CMoxLoginDlg> loginDlg_;
+    QPointer<CModifyPwdDlg> changePasswordDlg_;
+    QPointer<CMoxAboutDlg> aboutDlg_;
+
+    RealtimePolling polling_;
+    // Set while a silent re-login is under way, so that further expired-session replies wait for it.
+    std::atomic<bool> reLoginPending_{false};
+};

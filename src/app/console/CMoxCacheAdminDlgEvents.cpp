@@ -1,0 +1,226 @@
+// The main window's reactions to the events that concern the whole console.
+#include "app/console/CMoxCacheAdminDlg.h"
+
+#include "controls/CEventHandOver.h"
+#include "controls/CStatusStatic.h"
+#include "features/config/SystemRequests.h"
+#include "features/monitor/RealtimeRequests.h"
+#include "features/monitor/RthRequests.h"
+#include "features/monitor/view/CRealTimeInfoDlg.h"
+#include "messaging/CMoxUpdateStatusBarEventParam.h"
+#include "messaging/EventKinds.h"
+#include "shell/CMoxCacheInstance.h"
+#include "shell/CMoxDisplayStrings.h"
+#include "shell/CMoxInstanceManager.h"
+#include "shell/CMoxLoginEventParam.h"
+#include "shell/MainNavigation.h"
+#include "shell/TextFormat.h"
+#include "shell/view/CModifyPwdDlg.h"
+#include "shell/view/CMoxContentView.h"
+
+#include <QTimer>
+
+namespace {
+
+CMoxCacheInstance* Instance()
+{
+    return CMoxInstanceManager::GetInstanceManager()->GetInstance();
+}
+
+template <class Record>
+const Record* RecordOf(std::uintptr_t param)
+{
+    return dynamic_cast<const Record*>(CMoxEventParam::FromParam(param));
+}
+
+}  // namespace
+
+int CMoxCacheAdminDlg::OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t param2)
+{
+    // Every status text is shown, also the one that says no server is connected yet.
+    if (kind == eMoxCacheEvent_UpdateStatusBar) {
+        HandOver(kind, param1, param2, true, &CMoxCacheAdminDlg::StatusTextShown);
+        return 0;
+    }
+    CMoxCacheInstance* instance = Instance();
+    if (!instance)
+        return 0;
+    const int status = static_cast<int>(param1);
+    switch (kind) {
+    case eMoxCacheEvent_LoginStart:
+        HandOver(kind, param1, param2, false, &CMoxCacheAdminDlg::LoginStartedShown);
+        break;
+    case eMoxCacheEvent_LoginOk:
+        OnLoginOk();
+        HandOver(kind, param1, param2, true, &CMoxCacheAdminDlg::LoginOkShown);
+        break;
+    case eMoxCacheEvent_LoginFailed:
+        reLoginPending_ = false;
+        HandOver(kind, param1, param2, true, &CMoxCacheAdminDlg::LoginFailedShown);
+        break;
+    case eMoxCacheEvent_ConnectClosed:
+        instance->SetConnected(false);
+        HandOver(kind, param1, param2, false, &CMoxCacheAdminDlg::PollingStoppedShown);
+        break;
+    case eMoxCacheEvent_ConnectFailed:
+        reLoginPending_ = false;
+        break;
+    case eMoxCacheEvent_SystemOptionsRead:
+        if (status == eMoxEventStatus_Ok)
+            HandOver(kind, param1, param2, false, &CMoxCacheAdminDlg::SystemOptionsShown);
+        break;
+    case eMoxCacheEvent_RealtimeInfoRead:
+        polling_.MarkDue();
+        if (status == eMoxEventStatus_ServerError && param2 == kSessionExpiredError) {
+            // Several replies may report the expiry before the silent login answers: one login only.
+            const bool startReLogin = !reLoginPending_.exchange(true);
+            CEventHandOver::Post(this, kind, param1, param2, CEventHandOver::RecordIn::None,
+                                 [this, startReLogin](int, std::uintptr_t, std::uintptr_t) {
+                                     SessionExpiredShown(startReLogin);
+                                 });
+        }
+        HandOver(kind, param1, param2, false, &CMoxCacheAdminDlg::RealtimeShown);
+        break;
+    case eMoxCacheEvent_PasswordChanged:
+        if (status == eMoxEventStatus_Ok)
+            HandOver(kind, param1, param2, false, &CMoxCacheAdminDlg::PasswordChangedShown);
+        break;
+    case eMoxCacheEvent_ProxyHostList:
+    case eMoxCacheEvent_UpstreamList:
+        HandOver(kind, param1, param2, true, &CMoxCacheAdminDlg::RecordShown);
+        break;
+    case eMoxCacheEvent_DiskCacheRead:
+    case eMoxCacheEvent_DiskCacheSet:
+        if (status == eMoxEventStatus_Ok)
+            HandOver(kind, param1, param2, true, &CMoxCacheAdminDlg::RecordShown);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void CMoxCacheAdminDlg::HandOver(int kind, std::uintptr_t param1, std::uintptr_t param2, bool withRecord,
+                                 void (CMoxCacheAdminDlg::*shown)(int, std::uintptr_t, std::uintptr_t))
+{
+    CEventHandOver::Post(this, kind, param1, param2,
+                         withRecord ? CEventHandOver::RecordSlotOfKind(kind) : CEventHandOver::RecordIn::None,
+                         [this, shown](int k, std::uintptr_t p1, std::uintptr_t p2) { (this->*shown)(k, p1, p2); });
+}
+
+// On the event thread, so that these requests leave before those of any handler registered later.
+void CMoxCacheAdminDlg::OnLoginOk()
+{
+    reLoginPending_ = false;
+    polling_.MarkDue();
+    SystemManager_List();
+    MonitorManager_RealtimeList();
+    MonitorManager_RealtimeTotalStat();
+    MonitorManager_RthList();
+}
+
+void CMoxCacheAdminDlg::StatusTextShown(int, std::uintptr_t param1, std::uintptr_t)
+{
+    if (const auto* record = RecordOf<CMoxUpdateStatusBarEventParam>(param1))
+        statusBar_->setText(QString::fromStdString(record->Text()));
+}
+
+void CMoxCacheAdminDlg::LoginStartedShown(int, std::uintptr_t, std::uintptr_t)
+{
+    realtimeTimer_->stop();
+    for (const auto& [id, view] : viewsById_)
+        view->OnLoginStarted();
+}
+
+void CMoxCacheAdminDlg::LoginOkShown(int, std::uintptr_t param1, std::uintptr_t)
+{
+    const auto* record = RecordOf<CMoxLoginEventParam>(param1);
+    if (!record)
+        return;
+    realtimeTimer_->start();
+    infoStrip_->Reset();
+    const ServerPlatform platform = ServerPlatformOf(record->versionExt);
+    for (const auto& [id, view] : viewsById_)
+        view->OnServerChanged(platform);
+    setWindowTitle(QString::fromStdString(FormatText("%s - %s - %s - %s ", record->host, record->version,
+                                                     record->versionExt, CMoxDisplayStrings::Instance().Name())));
+}
+
+void CMoxCacheAdminDlg::LoginFailedShown(int, std::uintptr_t param1, std::uintptr_t)
+{
+    realtimeTimer_->stop();
+    const auto* record = RecordOf<CMoxLoginEventParam>(param1);
+    if (record && record->passThrough == 1)
+        QTimer::singleShot(0, this, &CMoxCacheAdminDlg::OnSessionTimeout);
+}
+
+void CMoxCacheAdminDlg::PollingStoppedShown(int, std::uintptr_t, std::uintptr_t)
+{
+    realtimeTimer_->stop();
+}
+
+void CMoxCacheAdminDlg::SystemOptionsShown(int, std::uintptr_t, std::uintptr_t)
+{
+    if (const CMoxCacheInstance* instance = Instance()) {
+        const SystemOptions options = instance->Options();
+        for (const auto& [id, view] : viewsById_)
+            view->OnSystemOptionsRead(options);
+    }
+}
+
+void CMoxCacheAdminDlg::RealtimeShown(int, std::uintptr_t param1, std::uintptr_t)
+{
+    const CMoxCacheInstance* instance = Instance();
+    if (!instance)
+        return;
+    const int status = static_cast<int>(param1);
+    const RealtimeInfo info = instance->Realtime();
+    for (const auto& [id, view] : viewsById_)
+        view->OnRealtimeRead(status, info);
+    if (status == eMoxEventStatus_Ok)
+        infoStrip_->ShowRealtime(info);
+}
+
+void CMoxCacheAdminDlg::SessionExpiredShown(bool startReLogin)
+{
+    realtimeTimer_->stop();
+    if (startReLogin)
+        QTimer::singleShot(0, this, &CMoxCacheAdminDlg::OnReLogin);
+}
+
+void CMoxCacheAdminDlg::PasswordChangedShown(int, std::uintptr_t, std::uintptr_t)
+{
+    CMoxCacheInstance* instance = Instance();
+    if (!changePasswordDlg_ || !instance)
+        return;
+    // Only the password of the account this console is logged in with is the one it keeps; the
+    // other account's new password must not replace it, or the next silent login would fail.
+    if (const auto& sent = changePasswordDlg_->LastSent(); sent && sent->account == instance->Role())
+        instance->SetPassword(sent->password);
+    changePasswordDlg_->accept();
+}
+
+void CMoxCacheAdminDlg::RecordShown(int kind, std::uintptr_t param1, std::uintptr_t param2)
+{
+    const int viewId = kind == eMoxCacheEvent_ProxyHostList || kind == eMoxCacheEvent_UpstreamList ? eView_HostMonitor
+                                                                                                  : eView_DiskCache;
+    if (CMoxContentView* view = View(viewId))
+        view->OnRecordHandedOver(kind, static_cast<int>(param1), CMoxEventParam::FromParam(param2));
+}
+
+void CMoxCacheAdminDlg::OnRealtimeTick()
+{
+    if (polling_.IsDue() && MonitorManager_RealtimeList())
+        polling_.MarkSent();
+}
+
+void CMoxCacheAdminDlg::SetRealtimePolling(int periodMs, std::uint64_t staleMs)
+{
+    realtimeTimer_->setInterval(periodMs);
+    polling_.SetStaleMs(staleMs);
+}
+
+bool CMoxCacheAdminDlg::IsRealtimePolling() const
+{
+    return realtimeTimer_->isActive();
+}

@@ -1,0 +1,100 @@
+#include "features/monitor/view/CRealTimeInfoDlg.h"
+
+#include "controls/CSkinImageCache.h"
+#include "controls/CSkinPainter.h"
+#include "controls/SkinImages.h"
+#include "features/monitor/RealtimeInfo.h"
+#include "features/monitor/RealtimeNumberForms.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+const QColor kPlainBand(0x27, 0x30, 0x3b);
+const QString kLabelStyle = QStringLiteral("color: #b8c4d2;");
+const QString kValueStyle = QStringLiteral("color: #ffffff;");
+// The time fields are as wide as the longest time the server sends.
+const QString kTimeSample = QStringLiteral("2012-07-16 13:14:34");
+
+}  // namespace
+
+CRealTimeInfoDlg::CRealTimeInfoDlg(const QString& productName, bool oem, QWidget* parent) : QWidget(parent)
+{
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(12, 4, 16, 4);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(0);
+    const int timeWidth = fontMetrics().horizontalAdvance(kTimeSample) + 4;
+    const QString prefix = oem ? QStringLiteral("系统") : productName + QLatin1Char(' ');
+    startTime_ = AddRow(0, prefix + QStringLiteral("启动时间："), timeWidth);
+    currentTime_ = AddRow(1, prefix + QStringLiteral("当前时间："), timeWidth);
+    saving_ = AddRow(2, QStringLiteral("累计节流："), timeWidth);
+    startTime_->setObjectName(QStringLiteral("startTime"));
+    currentTime_->setObjectName(QStringLiteral("currentTime"));
+    saving_->setObjectName(QStringLiteral("saving"));
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    Reset();
+}
+
+QLabel* CRealTimeInfoDlg::AddRow(int row, const QString& label, int valueWidth)
+{
+    auto* grid = static_cast<QGridLayout*>(layout());
+    auto* caption = new QLabel(label, this);
+    caption->setStyleSheet(kLabelStyle);
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* value = new QLabel(this);
+    value->setStyleSheet(kValueStyle);
+    value->setFixedWidth(valueWidth);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(value, row, 1);
+    return value;
+}
+
+void CRealTimeInfoDlg::Reset()
+{
+    startTime_->clear();
+    currentTime_->clear();
+    largestSaving_.reset();
+    ShowSaving();
+}
+
+void CRealTimeInfoDlg::ShowRealtime(const RealtimeInfo& info)
+{
+    startTime_->setText(QString::fromStdString(info.StartTime));
+    currentTime_->setText(QString::fromStdString(info.CurrentTime));
+    const std::int64_t saving = info.TotalSendKB - info.TotalRecvFromResponseKB;
+    largestSaving_ = largestSaving_ ? std::max(*largestSaving_, saving) : saving;
+    ShowSaving();
+}
+
+void CRealTimeInfoDlg::ShowSaving()
+{
+    const KbValueUnit shown = FormatKbValueUnit(largestSaving_.value_or(0));
+    saving_->setText(QString::fromStdString(shown.value + " " + shown.unit));
+}
+
+QString CRealTimeInfoDlg::StartTimeText() const
+{
+    return startTime_->text();
+}
+
+QString CRealTimeInfoDlg::CurrentTimeText() const
+{
+    return currentTime_->text();
+}
+
+QString CRealTimeInfoDlg::SavingText() const
+{
+    return saving_->text();
+}
+
+void CRealTimeInfoDlg::paintEvent(QPaintEvent*)
+{
+    // Continues the toolbar's band, so the strip reads as part of it.
+    QPainter painter(this);
+    CSkinPainter::FillBackground(painter, CSkinImageCache::Image(SkinImages::kToolbarBackground), rect(), kPlainBand);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "shell/ServerPlatform.h"
+
+#include <QWidget>
+
+class CMoxEventParam;
+struct RealtimeInfo;
+struct SystemOptions;
+
+// A page of the main window's content area, chosen by the navigation list. The main window tells
+// every page what concerns the whole console; each call runs on the user-interface thread, and a
+// page overrides only what it shows.
+class CMoxContentView : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    // A login is under way: stop polling the server.
+    virtual void OnLoginStarted() {}
+    // A login succeeded: forget what the previous server showed.
+    virtual void OnServerChanged(const ServerPlatform& platform) {}
+    // The instance holds newly read system options.
+    virtual void OnSystemOptionsRead(const SystemOptions& options) {}
+    // A counters reply arrived; with status 0 the instance holds its values.
+    virtual void OnRealtimeRead(int status, const RealtimeInfo& info) {}
+    // A record the main window passes on to the page that shows it; alive for the call only.
+    virtual void OnRecordHandedOver(int kind, int status, CMoxEventParam* record) {}
+};

@@ -1,0 +1,92 @@
+#include "shell/view/CMoxLoginDlg.h"
+
+#include "controls/CEventHandOver.h"
+#include "controls/IUserInteraction.h"
+#include "messaging/CZebEventManager.h"
+#include "messaging/EventKinds.h"
+#include "shell/CMoxDisplayStrings.h"
+#include "shell/CMoxInstanceManager.h"
+#include "shell/MoxLogin.h"
+#include "shell/SaveSuccessfulLogin.h"
+#include "shell/view/CMoxLoginNormalDlg.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+CMoxLoginDlg::CMoxLoginDlg(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("登录到远程管理器"));
+    CMoxInstanceManager* manager = CMoxInstanceManager::GetInstanceManager();
+
+    auto* heading = new QLabel(QString::fromStdString(CMoxDisplayStrings::Instance().Name()), this);
+    QFont headingFont = heading->font();
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.3);
+    headingFont.setBold(true);
+    heading->setFont(headingFont);
+
+    page_ = new CMoxLoginNormalDlg(LoginHistory(manager->DataDir()), this);
+    auto* pages = new QTabWidget(this);
+    pages->addTab(page_, QStringLiteral("常规"));
+
+    auto* buttons = new QDialogButtonBox(this);
+    login_ = buttons->addButton(QStringLiteral("登录"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    login_->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CMoxLoginDlg::OnLogin);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(page_, &CMoxLoginNormalDlg::HostTextChanged, this,
+            [this](const QString& text) { login_->setEnabled(!text.isEmpty()); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 12);
+    layout->setSpacing(12);
+    layout->addWidget(heading);
+    layout->addWidget(pages);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    const CIniOptionFile& options = manager->Options();
+    page_->Load(options.ReadHost(), options.ReadPort(), options.ReadUser());
+    login_->setEnabled(!page_->HostText().isEmpty());
+
+    CZebEventManager::Instance()->Register(this);
+}
+
+CMoxLoginDlg::~CMoxLoginDlg()
+{
+    if (CZebEventManager* manager = CZebEventManager::Existing())
+        manager->Unregister(this);
+}
+
+int CMoxLoginDlg::OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t param2)
+{
+    if (kind == eMoxCacheEvent_LoginOk)
+        CEventHandOver::Post(this, kind, param1, param2, CEventHandOver::RecordIn::None,
+                             [this](int, std::uintptr_t, std::uintptr_t) { OnLoginSucceeded(); });
+    return 0;
+}
+
+void CMoxLoginDlg::OnLogin()
+{
+    const HostText target = SplitHostText(page_->HostText().toStdString(), page_->Port().toStdString());
+    if (target.host.empty()) {
+        IUserInteraction::Current().Inform(this, QStringLiteral("连接"), QStringLiteral("请输入服务器地址"));
+        page_->HostField()->setFocus();
+        return;
+    }
+    attempt_ = Attempt{target, page_->Role(), page_->Password().toStdString(), page_->RememberPassword()};
+    MoxLogin(target.host, attempt_->role, attempt_->password);
+}
+
+void CMoxLoginDlg::OnLoginSucceeded()
+{
+    if (closing_ || !attempt_)
+        return;
+    closing_ = true;
+    SaveSuccessfulLogin(attempt_->target, attempt_->role, attempt_->password, attempt_->remember);
+    accept();
+}

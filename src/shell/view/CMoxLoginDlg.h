@@ -1,0 +1,44 @@
+#pragma once
+
+#include "messaging/IEventHandle.h"
+#include "shell/HostText.h"
+
+#include <QDialog>
+
+#include <optional>
+#include <string>
+
+class CMoxLoginNormalDlg;
+class QPushButton;
+
+// Logs in to one server. Stays open while a login fails, so the operator can try again; closes
+// once the server accepted the login, after remembering it in the options file and the history.
+class CMoxLoginDlg : public QDialog, public IEventHandle {
+    Q_OBJECT
+public:
+    explicit CMoxLoginDlg(QWidget* parent = nullptr);
+    ~CMoxLoginDlg() override;
+
+    int OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t param2) override;
+
+    CMoxLoginNormalDlg* Page() const { return page_; }
+    QPushButton* LoginButton() const { return login_; }
+
+public slots:
+    void OnLogin();
+
+private:
+    struct Attempt {
+        HostText target;
+        int role;
+        std::string password;
+        bool remember;
+    };
+
+    void OnLoginSucceeded();
+
+    CMoxLoginNormalDlg* page_;
+    QPushButton* login_;
+    std::optional<Attempt> attempt_;
+    bool closing_ = false;
+};
