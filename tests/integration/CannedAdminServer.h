@@ -18,7 +18,8 @@ public:
         : server_([this](httplib::Server& server) {
               server.Post("/morvix/webcache.mox", [this](const httplib::Request& request, httplib::Response& response) {
                   if (request.get_param_value("type") == "sign") {
-                      response.set_content(R"({"RequestID":"0","Return":"True","SessionID":"canned"})",
+                      response.set_content(R"({"RequestID":"0","Return":"True","SessionID":"canned","UserType":"admin",)"
+                                           R"("LastLoginTime":"2024-01-01 00:00:00","Version":"3.5.0"})",
                                            "application/json");
                       return;
                   }

@@ -2,46 +2,32 @@
 
 #include "messaging/CMoxEventParam.h"
 #include "messaging/CThreadRegistry.h"
+#include "messaging/EventKinds.h"
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxInstanceManager.h"
+#include "shell/MoxLogin.h"
+#include "shell/WaitForQuiet.h"
 #include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
-#include <httplib.h>
-#include <json/json.h>
 
 namespace morvix::test {
-namespace {
-
-Json::Value SignIn(const std::string& host, const std::string& role, const std::string& password)
-{
-    const std::size_t colon = host.rfind(':');
-    httplib::Client client(host.substr(0, colon), std::stoi(host.substr(colon + 1)));
-    const auto reply = client.Post("/morvix/webcache.mox?type=sign&cmd=in",
-                                   "Username=" + role + "&Password=" + password + "&RequestID=0",
-                                   "application/x-www-form-urlencoded");
-    Json::Value root;
-    if (reply)
-        Json::Reader().parse(reply->body, root);
-    return root;
-}
-
-}  // namespace
 
 ConsoleSession::ConsoleSession(const std::string& host, const std::string& role, const std::string& password)
 {
     CThreadRegistry::Create();
     liveRecordsAtStart_ = CMoxEventParam::LiveCount();
+    {
+        EventRecorder login;
+        EXPECT_TRUE(MoxLogin(host, role == "keeper" ? eMoxRole_Keeper : eMoxRole_Admin, password));
+        EXPECT_TRUE(login.Next(eMoxCacheEvent_LoginOk)) << "signing in to " << host << " as " << role;
+        // The instance reads the system options and the realtime figures after a login; the test's
+        // recorder starts once their replies are in, so it sees only what the test caused.
+        EXPECT_TRUE(WaitForQuiet(std::chrono::seconds(10)));
+    }
     events_ = std::make_unique<EventRecorder>();
-
-    const Json::Value reply = SignIn(host, role, password);
-    EXPECT_EQ(reply["Return"].asString(), "True") << "signing in to " << host;
-    sessionId_ = reply["SessionID"].asString();
-    instance_ = CMoxInstanceManager::GetInstanceManager()->CreateInstance(
-        password, host, role == "keeper" ? eMoxRole_Keeper : eMoxRole_Admin);
-    instance_->SetSession(sessionId_, reply["UserType"].asString(), reply["LastLoginTime"].asString(),
-                          reply["Version"].asString(), reply["VersionExt"].asString());
-    instance_->SetConnected(true);
+    instance_ = CMoxInstanceManager::GetInstanceManager()->GetInstance();
+    sessionId_ = instance_->SessionId();
 }
 
 ConsoleSession::~ConsoleSession()
