@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the command line asks for.
+struct CtlOptions {
+    std::string server = "127.0.0.1:6780";
+    std::string role = "admin";
+    std::optional<std::string> password;
+    bool json = false;
+    std::string type;                // a catalogue type, or "watch"
+    std::string cmd;                 // empty for watch
+    std::vector<std::string> pairs;  // Field=value
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "CtlEventQueue.h"
+#include "CtlRequest.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+// The console core as morvixctl drives it: signed in to one server, one request at a time, the
+// outcome awaited on the main thread. Status-bar texts go to standard error.
+class CtlSession {
+public:
+    CtlSession();
+    ~CtlSession();
+    CtlSession(const CtlSession&) = delete;
+    CtlSession& operator=(const CtlSession&) = delete;
+
+    // Signs in and waits until the reads every login sets off are answered. The exit status of a
+    // failed login (its status text printed), or eCtlExit_Accepted.
+    int SignIn(const std::string& host, int role, const std::string& password);
+
+    // Sends the request and waits for its completion event and the status texts of its reply,
+    // which are printed. None when it could not be sent (the reason printed) or the wait was
+    // interrupted.
+    std::optional<CtlEventQueue::Event> Exchange(const CtlRequest& request);
+
+    CtlEventQueue& Events() { return *events_; }
+    // Prints the status texts posted from `from` on.
+    void PrintStatusTexts(std::uint64_t from) const;
+
+private:
+    std::unique_ptr<CtlEventQueue> events_;
+};

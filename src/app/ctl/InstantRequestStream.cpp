@@ -1,0 +1,59 @@
+#include "InstantRequestStream.h"
+
+#include "CtlExitCode.h"
+#include "CtlSession.h"
+#include "CtlStreamCallback.h"
+#include "Interrupt.h"
+#include "features/monitor/CRealtimeInstantRequestEventParam.h"
+#include "messaging/EventKinds.h"
+#include "protocol/CMoxCacheProtocol.h"
+#include "transport/CMoxHttpManager.h"
+
+#include <iostream>
+
+namespace {
+
+// The stream ends its lines with CR LF; a terminal or a pipe wants LF.
+void WriteLines(const std::string& text)
+{
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            lines += text[i];
+    std::cout << lines << std::flush;
+}
+
+}  // namespace
+
+int StreamInstantRequests(CtlSession& session, const CtlRequest& request)
+{
+    CtlEventQueue& events = session.Events();
+    auto control = std::make_shared<CtlStreamCallback::Control>();
+    std::uint64_t from = events.Mark();
+    if (!nsMoxHttp::CMoxCacheProtocol::GetProtocol().Send(*request.row, request.values,
+                                                          std::make_unique<CtlStreamCallback>(control))) {
+        session.PrintStatusTexts(from);
+        std::cerr << "morvixctl: the stream request was not sent\n";
+        return eCtlExit_ExchangeFailed;
+    }
+
+    bool anyLine = false;
+    for (;;) {
+        const auto event = events.WaitFor(
+            from, [](const CtlEventQueue::Event& e) { return e.kind == eMoxCacheEvent_InstantRequest; },
+            std::chrono::steady_clock::time_point::max(), Interrupted);
+        if (!event)
+            break;
+        from = event->sequence + 1;
+        events.Forget(from);
+        const auto* piece = dynamic_cast<const CRealtimeInstantRequestEventParam*>(event->record.get());
+        if (event->Status() != eMoxEventStatus_Ok || !piece)
+            return anyLine ? eCtlExit_Accepted : eCtlExit_ExchangeFailed;
+        WriteLines(piece->Text());
+        anyLine = true;
+    }
+    if (!CtlStreamCallback::Cancel(*control))
+        nsMoxHttp::CMoxHttpManager::Instance().RemoveAllTasks();
+    return eCtlExit_Accepted;
+}

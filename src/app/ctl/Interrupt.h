@@ -1,0 +1,5 @@
+#pragma once
+
+// SIGINT and SIGTERM end what morvixctl is waiting for, so it can cancel and exit cleanly.
+void InstallInterruptHandlers();
+bool Interrupted();

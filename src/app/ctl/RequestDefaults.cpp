@@ -1,0 +1,119 @@
+#include "RequestDefaults.h"
+
+#include "features/access/AddressListRequests.h"
+#include "features/access/RewriteRequests.h"
+#include "features/cache/FCacheRequests.h"
+#include "features/cache/RCacheRequests.h"
+#include "features/cache/SCacheRequests.h"
+#include "features/config/ClusterRequests.h"
+#include "features/config/DiskCacheEntry.h"
+#include "features/config/DnsBalanceHost.h"
+#include "features/config/DnsRedirectClass.h"
+#include "features/config/DnsRedirectEntry.h"
+#include "features/monitor/CInstantRequestRule.h"
+#include "features/monitor/RthRequests.h"
+
+namespace {
+
+using nsMoxHttp::RequestValues;
+using Given = const RequestValues&;
+
+// The cluster form offers this port for a master.
+constexpr int kClusterMasterPort = 7780;
+
+RequestValues CleanCacheForm(Given)
+{
+    // The cluster check box starts unticked.
+    return RequestValues().Set("WithCluster", 0).Set("Icase", 0).Set("Rules", 0);
+}
+
+RequestValues InstantRequestRule(Given)
+{
+    const CInstantRequestRule rule;
+    return RequestValues()
+        .Set("RequestUrl", rule.url)
+        .Set("Icase", rule.icase ? 1 : 0)
+        .Set("Rules", rule.rules)
+        .Set("Location", rule.location ? 1 : 0)
+        .Set("DateTime", rule.dateTime ? 1 : 0)
+        .Set("HitCache", rule.hitCache ? 1 : 0)
+        .Set("UserAgent", rule.userAgent ? 1 : 0)
+        .Set("InvalidRequest", rule.invalidRequest ? 1 : 0)
+        .Set("HitMemberCache", rule.hitMemberCache ? 1 : 0);
+}
+
+RequestValues ClusterForm(Given given)
+{
+    ClusterConfig config = ClusterConfigFromValues(given);
+    if (!given.Has("Binding"))
+        config.Binding = kClusterMasterPort;
+    return ClusterConfigValues(config);
+}
+
+RequestValues DiskCacheArea(Given)
+{
+    const DiskCacheEntry entry;
+    return RequestValues().Set("Path", entry.Path).Set("Enable", entry.Enable).Set("Note", entry.Note);
+}
+
+RequestValues DnsRedirect(Given)
+{
+    const DnsRedirectEntry entry;
+    return RequestValues().Set("IP", entry.IP).Set("Enable", entry.Enable).Set("Note", entry.Note);
+}
+
+RequestValues DnsClass(Given)
+{
+    return RequestValues().Set("Enable", DnsRedirectClass().Enable);
+}
+
+RequestValues DnsBalance(Given)
+{
+    const DnsBalanceHost host;
+    return RequestValues().Set("Enable", host.Enable).Set("Checking", host.Checking).Set("Note", host.Note);
+}
+
+struct DefaultsEntry {
+    std::string_view type;
+    std::string_view cmd;
+    RequestValues (*make)(Given);
+};
+
+const DefaultsEntry kDefaults[] = {
+    {"fcache", "add", [](Given) { return FCacheRuleValues(FCacheRule{}); }},
+    {"fcache", "modify", [](Given) { return FCacheRuleValues(FCacheRule{}); }},
+    {"rcache", "add", [](Given) { return RCacheRuleValues(RCacheRule{}); }},
+    {"rcache", "modify", [](Given) { return RCacheRuleValues(RCacheRule{}); }},
+    {"scache", "add", [](Given) { return SCacheRuleValues(SCacheRule{}); }},
+    {"scache", "modify", [](Given) { return SCacheRuleValues(SCacheRule{}); }},
+    {"icache", "cleancache", CleanCacheForm},
+    {"fcache", "cleancache", CleanCacheForm},
+    {"allcache", "cleancache", CleanCacheForm},
+    {"thiscache", "cleancache", CleanCacheForm},
+    {"scache", "cleancache", CleanCacheForm},
+    {"rewrite", "add", [](Given) { return RewriteRuleValues(RewriteRule{}); }},
+    {"rewrite", "modify", [](Given) { return RewriteRuleValues(RewriteRule{}); }},
+    {"black", "add", [](Given) { return AddressListEntryValues(AddressListEntry{}, AddressList::Black); }},
+    {"black", "modify", [](Given) { return AddressListEntryValues(AddressListEntry{}, AddressList::Black); }},
+    {"white", "add", [](Given) { return AddressListEntryValues(AddressListEntry{}, AddressList::White); }},
+    {"white", "modify", [](Given) { return AddressListEntryValues(AddressListEntry{}, AddressList::White); }},
+    {"realtime", "instantrequest", InstantRequestRule},
+    {"rth", "add", [](Given) { return RthRecordValues(RthRecord{}); }},
+    {"cluster", "modify", ClusterForm},
+    {"diskcache", "set", DiskCacheArea},
+    {"dns", "redirect-add", DnsRedirect},
+    {"dns", "redirect-modify", DnsRedirect},
+    {"dns", "redirectclass-mod", DnsClass},
+    {"dns", "redirectbalance-add", DnsBalance},
+    {"dns", "redirectbalance-modify", DnsBalance},
+};
+
+}  // namespace
+
+std::optional<RequestValues> RequestDefaults(std::string_view type, std::string_view cmd, const RequestValues& given)
+{
+    for (const DefaultsEntry& entry : kDefaults)
+        if (entry.type == type && entry.cmd == cmd)
+            return entry.make(given);
+    return std::nullopt;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+class CtlSession;
+
+// morvixctl watch: every 1.5 s the realtime counters, shown as the traffic monitor shows them
+// (both bandwidths, the current hit rate over the configured window, the saving, the
+// connections, the cache memory), one line each, until interrupted.
+int WatchRealtime(CtlSession& session, bool json);

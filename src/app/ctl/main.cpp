@@ -1,0 +1,73 @@
+// morvixctl: one request of the administration interface from the command line, on the console's
+// own core (sign-in, catalogue, reply callbacks).
+#include "CtlCommandLine.h"
+#include "CtlExitCode.h"
+#include "CtlPassword.h"
+#include "CtlRequest.h"
+#include "CtlSession.h"
+#include "InstantRequestStream.h"
+#include "Interrupt.h"
+#include "ResultPrinters.h"
+#include "ResultWriter.h"
+#include "WatchCommand.h"
+#include "messaging/EventKinds.h"
+#include "protocol/RequestKinds.h"
+#include "shell/CMoxCacheInstance.h"
+#include "shell/HostText.h"
+
+#include <iostream>
+
+namespace {
+
+constexpr std::string_view kDefaultPort = "6780";
+
+int RunRequest(CtlSession& session, const CtlRequest& request, bool json)
+{
+    if (request.row->kind == eReq_InstantRequest)
+        return StreamInstantRequests(session, request);
+    const auto done = session.Exchange(request);
+    if (!done)
+        return eCtlExit_ExchangeFailed;
+    if (done->Status() == eMoxEventStatus_Ok)
+        if (const auto document = DescribeResult(done->kind, done->record.get()))
+            WriteResult(std::cout, *document, json);
+    return done->Status();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    auto parsed = ParseCtlCommandLine(argc, argv);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const CtlOptions& options = std::get<CtlOptions>(parsed);
+
+    const HostText server = SplitHostText(options.server, kDefaultPort);
+    if (server.host.empty() || !server.name.empty()) {
+        std::cerr << "morvixctl: --server takes HOST[:PORT], not \"" << options.server << "\"\n";
+        return eCtlExit_Usage;
+    }
+    std::optional<CtlRequest> request;
+    if (options.type != "watch") {
+        auto built = BuildCtlRequest(options.type, options.cmd, options.pairs);
+        if (const auto* error = std::get_if<CtlUsageError>(&built)) {
+            std::cerr << "morvixctl: " << error->message << "\n";
+            return eCtlExit_Usage;
+        }
+        request = std::get<CtlRequest>(std::move(built));
+    }
+    const int role = options.role == "keeper" ? eMoxRole_Keeper : eMoxRole_Admin;
+    const std::optional<std::string> password =
+        ResolveCtlPassword(options.password, "Password for " + options.role + "@" + server.host + ": ");
+    if (!password) {
+        std::cerr << "morvixctl: no password: give --password, set MORVIX_PASSWORD or run on a terminal\n";
+        return eCtlExit_Usage;
+    }
+
+    InstallInterruptHandlers();
+    CtlSession session;
+    if (const int signedIn = session.SignIn(server.host, role, *password); signedIn != eCtlExit_Accepted)
+        return signedIn;
+    return request ? RunRequest(session, *request, options.json) : WatchRealtime(session, options.json);
+}
