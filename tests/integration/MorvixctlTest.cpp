@@ -1,0 +1,270 @@
+#include "files/ScratchDirectory.h"
+#include "integration/LoggedRequest.h"
+#include "integration/MorvixctlProcess.h"
+#include "integration/OneShotFault.h"
+#include "support/SimProcess.h"
+#include "support/WaitUntil.h"
+#include "transport/ClosedPort.h"
+
+#include <gtest/gtest.h>
+#include <json/json.h>
+
+#include <algorithm>
+#include <regex>
+
+using morvix::test::ClosedPort;
+using morvix::test::LastLoggedBody;
+using morvix::test::MorvixctlProcess;
+using morvix::test::OneShotFault;
+using morvix::test::ScratchDirectory;
+using morvix::test::SimProcess;
+using morvix::test::WaitUntil;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class Morvixctl : public ::testing::Test {
+protected:
+    // Signed in as admin unless the arguments say otherwise; the operator's data stays in a
+    // scratch directory.
+    std::unique_ptr<MorvixctlProcess> Start(std::vector<std::string> arguments, const std::string& password = "admin")
+    {
+        arguments.insert(arguments.begin(), {"--server", sim.host()});
+        return std::make_unique<MorvixctlProcess>(
+            arguments, std::vector<std::string>{"MORVIX_PASSWORD=" + password, "XDG_DATA_HOME=" + data.Path().string()});
+    }
+
+    Outcome Run(std::vector<std::string> arguments, const std::string& password = "admin")
+    {
+        auto process = Start(std::move(arguments), password);
+        Outcome outcome;
+        outcome.status = process->Wait();
+        outcome.out = process->Out();
+        outcome.err = process->Err();
+        return outcome;
+    }
+
+    static Json::Value ParseJson(const std::string& text)
+    {
+        Json::Value root;
+        std::string errors;
+        std::unique_ptr<Json::CharReader> reader(Json::CharReaderBuilder().newCharReader());
+        EXPECT_TRUE(reader->parse(text.data(), text.data() + text.size(), &root, &errors)) << errors << text;
+        return root;
+    }
+
+    // The page-cache rules in server order, as morvixctl lists them.
+    Json::Value Rules()
+    {
+        const Outcome listed = Run({"--json", "fcache", "list"});
+        EXPECT_EQ(listed.status, 0) << listed.err;
+        EXPECT_EQ(listed.err, "获取页面缓存列表成功\n");
+        return ParseJson(listed.out);
+    }
+
+    static int PositionOf(const Json::Value& rules, const std::string& wid)
+    {
+        for (Json::ArrayIndex i = 0; i < rules.size(); ++i)
+            if (rules[i]["Wid"].asString() == wid)
+                return static_cast<int>(i);
+        return -1;
+    }
+
+    SimProcess sim{{"--stream-rate", "200"}};
+    ScratchDirectory data;
+};
+
+}  // namespace
+
+TEST_F(Morvixctl, APageCacheRuleIsAddedListedMovedAndDeleted)
+{
+    const Outcome added = Run({"--json", "fcache", "add", "Url=/news/a b&c/*", "Note=新闻", "Expire=30"});
+    ASSERT_EQ(added.status, 0) << added.err;
+    EXPECT_EQ(added.err, "添加到页面缓存列表成功。\n");
+    const Json::Value rule = ParseJson(added.out);
+    const std::string wid = rule["Wid"].asString();
+    ASSERT_FALSE(wid.empty()) << added.out;
+    // Fields not given take a new rule's defaults.
+    EXPECT_TRUE(std::regex_match(
+        LastLoggedBody(sim, "fcache", "add"),
+        std::regex("Url=%2Fnews%2Fa%20b%26c%2F\\*&Icase=0&Rules=0&Expire=30&Unit=1&Icookie=1&Olimit=0&IsDiskCache=1"
+                   "&Note=%E6%96%B0%E9%97%BB&SessionID=[^&]+&RequestID=N")))
+        << LastLoggedBody(sim, "fcache", "add");
+
+    Json::Value rules = Rules();
+    const int added_at = PositionOf(rules, wid);
+    ASSERT_GT(added_at, 0);
+    EXPECT_EQ(rules[added_at]["Url"].asString(), "/news/a b&c/*");
+    EXPECT_EQ(rules[added_at]["Note"].asString(), "新闻");
+    EXPECT_EQ(rules[added_at]["Expire"].asInt(), 30);
+
+    const Outcome moved = Run({"fcache", "up", "Wid=" + wid});
+    ASSERT_EQ(moved.status, 0) << moved.err;
+    EXPECT_EQ(moved.err, "向上移动页面缓存数据成功。\n");
+    EXPECT_NE(moved.out.find(wid), std::string::npos);
+    rules = Rules();
+    EXPECT_EQ(PositionOf(rules, wid), added_at - 1);
+
+    const Outcome deleted = Run({"fcache", "del", "Wid=" + wid});
+    ASSERT_EQ(deleted.status, 0) << deleted.err;
+    EXPECT_EQ(PositionOf(Rules(), wid), -1);
+
+    // The table form: a header, then one aligned row per rule.
+    const Outcome table = Run({"fcache", "list"});
+    ASSERT_EQ(table.status, 0);
+    EXPECT_TRUE(std::regex_search(table.out, std::regex("^No  Wid +Url +Icase  Rules  Expire")));
+}
+
+TEST_F(Morvixctl, AChangeRefusedToTheKeeperExitsWithOne)
+{
+    const Outcome refused = Run({"--role", "keeper", "fcache", "add", "Url=/x"}, "keeper");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "添加到页面缓存列表失败，(错误号:22)\n");
+    EXPECT_EQ(refused.out, "");
+
+    const Outcome wrongPassword = Run({"fcache", "list"}, "wrong");
+    EXPECT_EQ(wrongPassword.status, 1);
+    EXPECT_EQ(wrongPassword.err, "登录" + sim.host() + "失败，用户名不存在或密码错误（错误号:20)\n");
+}
+
+TEST_F(Morvixctl, ADeadPortExitsWithTwo)
+{
+    ClosedPort closed;
+    const std::string host = closed.Url("").substr(std::string("http://").size());
+    auto process = std::make_unique<MorvixctlProcess>(
+        std::vector<std::string>{"--server", host, "--password", "admin", "fcache", "list"},
+        std::vector<std::string>{"XDG_DATA_HOME=" + data.Path().string()});
+    EXPECT_EQ(process->Wait(), 2);
+    EXPECT_EQ(process->Err(), "连接" + host + "失败，请检查网络连接是否正常或输入的服务器地址是否正确\n");
+    EXPECT_EQ(process->Out(), "");
+}
+
+TEST_F(Morvixctl, AnUnreadableReplyExitsWithThree)
+{
+    sim.addFault(OneShotFault("not-json", "fcache", "list"));
+    const Outcome malformed = Run({"fcache", "list"});
+    EXPECT_EQ(malformed.status, 3);
+    EXPECT_EQ(malformed.err, "数据格式错误，返回的Json数据格式解析错误!\n");
+}
+
+TEST_F(Morvixctl, TheFirstRequestOfTheProgramCarriesRequestIdOne)
+{
+    ASSERT_EQ(Run({"rcache", "list"}).status, 0);
+    const Json::Value log = sim.requests();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[0]["query"].asString(), "type=sign&cmd=in");
+    EXPECT_EQ(log[0]["body"].asString(), "Username=admin&Password=admin&RequestID=1");
+    // Every later request draws the next number of the same counter.
+    std::vector<int> numbers;
+    for (const Json::Value& request : log) {
+        std::smatch found;
+        const std::string body = request["body"].asString();
+        ASSERT_TRUE(std::regex_search(body, found, std::regex("RequestID=([0-9]+)"))) << body;
+        numbers.push_back(std::stoi(found[1]));
+    }
+    std::sort(numbers.begin(), numbers.end());
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        EXPECT_EQ(numbers[i], static_cast<int>(i) + 1);
+}
+
+TEST_F(Morvixctl, UsageErrorsNameTheValidChoicesAndSendNothing)
+{
+    const Outcome type = Run({"nosuch", "list"});
+    EXPECT_EQ(type.status, 64);
+    EXPECT_NE(type.err.find("fcache, rcache"), std::string::npos) << type.err;
+    EXPECT_NE(type.err.find("watch"), std::string::npos);
+
+    const Outcome cmd = Run({"dns", "redirect-lst"});
+    EXPECT_EQ(cmd.status, 64);
+    EXPECT_NE(cmd.err.find("redirect-list"), std::string::npos) << cmd.err;
+
+    const Outcome field = Run({"fcache", "add", "Uri=/x"});
+    EXPECT_EQ(field.status, 64);
+    EXPECT_NE(field.err.find("Url, Icase, Rules, Expire, Unit, Icookie, Olimit, IsDiskCache, Note"), std::string::npos)
+        << field.err;
+
+    EXPECT_EQ(Run({"fcache", "del"}).status, 64);
+    EXPECT_EQ(Run({"fcache", "add", "Expire=soon"}).status, 64);
+    EXPECT_EQ(Run({"system", "modify", "NoSuchOption=1"}).status, 64);
+    EXPECT_EQ(Run({"fcache", "add", "no-equals-sign"}).status, 64);
+    EXPECT_EQ(sim.requests().size(), 0u);
+}
+
+TEST_F(Morvixctl, SettingsTailsAndFormsAreBuiltFromThePairs)
+{
+    const Outcome modified = Run({"system", "modify", "MaxClientRecvBuffer=16", "Kind=2"});
+    ASSERT_EQ(modified.status, 0) << modified.err;
+    EXPECT_EQ(modified.err, "设置系统配置信息成功。\n");
+    EXPECT_TRUE(std::regex_match(LastLoggedBody(sim, "system", "modify"),
+                                 std::regex("SessionID=[^&]+&RequestID=N&MaxClientRecvBuffer=16")));
+
+    const Outcome dns = Run({"dns", "system-set", "EnableRedirect=1"});
+    ASSERT_EQ(dns.status, 0) << dns.err;
+    EXPECT_TRUE(std::regex_match(LastLoggedBody(sim, "dns", "system-set"),
+                                 std::regex("SessionID=[^&]+&RequestID=N&DNSType=1&EnableDNSCacheService=1"
+                                            "&EnableRedirect=1")));
+
+    // The cluster change takes the form of the role given, with the form's port.
+    const Outcome master = Run({"cluster", "modify", "Role=1", "Auth=serial 1"});
+    ASSERT_EQ(master.status, 0) << master.err;
+    EXPECT_TRUE(std::regex_match(LastLoggedBody(sim, "cluster", "modify"),
+                                 std::regex("SessionID=[^&]+&RequestID=N&Role=1&Binding=7780&Auth=serial%201&Note=")));
+    EXPECT_EQ(Run({"cluster", "modify", "Role=0", "Binding=80"}).status, 64);
+
+    const Outcome options = Run({"--json", "system", "list"});
+    ASSERT_EQ(options.status, 0);
+    EXPECT_EQ(ParseJson(options.out)["MaxClientRecvBuffer"].asInt(), 16);
+}
+
+TEST_F(Morvixctl, AFilteredStreamPrintsItsLinesUntilTheServerEndsIt)
+{
+    Json::Value cut = OneShotFault("cut-stream", "realtime", "instantrequest");
+    cut["lines"] = 6;
+    sim.addFault(cut);
+    const Outcome stream = Run({"realtime", "instantrequest", "RequestUrl=http://www.example.com/*",
+                                "IPLow=192.168.1.10", "IPHigh=192.168.1.20"});
+    EXPECT_EQ(stream.status, 0) << stream.err;
+    EXPECT_TRUE(std::regex_match(
+        LastLoggedBody(sim, "realtime", "instantrequest"),
+        std::regex("SessionID=[^&]+&RequestID=N&RequestUrl=http%3A%2F%2Fwww.example.com%2F\\*&Icase=1&Rules=0"
+                   "&Location=0&DateTime=0&HitCache=1&UserAgent=0&InvalidRequest=0&HitMemberCache=0"
+                   "&IPLow=192.168.1.10&IPHigh=192.168.1.20")))
+        << LastLoggedBody(sim, "realtime", "instantrequest");
+
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = stream.out.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(stream.out.substr(start, end - start));
+    ASSERT_EQ(lines.size(), 6u) << stream.out;
+    const std::regex filtered("192\\.168\\.1\\.(1[0-9]|20) http://www\\.example\\.com/\\S*( .*)?");
+    for (const std::string& line : lines) {
+        EXPECT_TRUE(std::regex_search(line, filtered)) << line;
+        EXPECT_EQ(line.find('\r'), std::string::npos);
+    }
+}
+
+TEST_F(Morvixctl, AnInterruptEndsAStreamAndTheWatch)
+{
+    auto stream = Start({"realtime", "instantrequest"});
+    ASSERT_TRUE(WaitUntil([&] { return stream->OutLines().size() >= 3; })) << stream->Err();
+    stream->Signal(SIGINT);
+    EXPECT_EQ(stream->Wait(), 0) << stream->Err();
+
+    auto watch = Start({"--json", "watch"});
+    ASSERT_TRUE(WaitUntil([&] { return watch->OutLines().size() >= 2; })) << watch->Err();
+    watch->Signal(SIGTERM);
+    EXPECT_EQ(watch->Wait(), 0);
+    const std::vector<std::string> figures = watch->OutLines();
+    for (const std::string& line : figures) {
+        const Json::Value sample = ParseJson(line);
+        EXPECT_GT(sample["ConnectionsIn"].asInt(), 0) << line;
+        EXPECT_GE(sample["Saving"].asDouble(), 0.0);
+        EXPECT_LE(sample["HitCurrent"].asDouble(), 100.0);
+    }
+    // The second sample has a window to measure over.
+    EXPECT_GT(ParseJson(figures[1])["BandwidthIn"].asDouble(), 0.0) << figures[1];
+}
