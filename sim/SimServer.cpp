@@ -95,6 +95,12 @@ SimServer::SimServer(const SimOptions& options) : parts_(std::make_unique<Parts>
     http.new_task_queue = [] { return new httplib::ThreadPool(workerThreads); };
     http.set_payload_max_length(maxBodyBytes);
     http.set_keep_alive_max_count(1000);
+    // The library's default also sets SO_REUSEPORT, which would let a second server share the
+    // port silently; a busy address must be refused instead.
+    http.set_socket_options([](socket_t descriptor) {
+        const int yes = 1;
+        setsockopt(descriptor, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     parts_->admin.install(http);
     parts_->control.install(http);
     parts_->webPage.install(http);

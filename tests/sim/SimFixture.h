@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <json/reader.h>
 
 #include <memory>
 #include <string>
@@ -43,6 +44,16 @@ protected:
     {
         httplib::Client http("127.0.0.1", client.port());
         return http.Post(target.c_str(), body, "application/x-www-form-urlencoded");
+    }
+
+    static Json::Value parse(const std::string& text)
+    {
+        Json::CharReaderBuilder builder;
+        std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+        Json::Value value;
+        std::string errors;
+        reader->parse(text.data(), text.data() + text.size(), &value, &errors);
+        return value;
     }
 
     static std::string errorOf(const Json::Value& reply)
