@@ -2,6 +2,9 @@
 #include "integration/LoggedRequest.h"
 #include "integration/MorvixctlProcess.h"
 #include "integration/OneShotFault.h"
+#include "protocol/RequestBody.h"
+#include "protocol/RequestCatalogue.h"
+#include "protocol/RequestKinds.h"
 #include "support/SimProcess.h"
 #include "support/WaitUntil.h"
 #include "transport/ClosedPort.h"
@@ -267,4 +270,31 @@ TEST_F(Morvixctl, AnInterruptEndsAStreamAndTheWatch)
     }
     // The second sample has a window to measure over.
     EXPECT_GT(ParseJson(figures[1])["BandwidthIn"].asDouble(), 0.0) << figures[1];
+}
+
+TEST_F(Morvixctl, EveryCatalogueRequestGoesOutAndIsAnswered)
+{
+    for (const nsMoxHttp::CatalogueRow& row : nsMoxHttp::RequestCatalogue()) {
+        if (row.kind == eReq_SignIn || row.kind == eReq_InstantRequest)
+            continue;
+        std::vector<std::string> arguments = {std::string(row.type), std::string(row.cmd)};
+        if (row.kind == eReq_SystemModify) {
+            arguments.push_back("MaxClientSendBuffer=32");
+        } else if (row.kind == eReq_DnsSystemSet) {
+            arguments.push_back("MaxRetryingTimes=3");
+        } else {
+            for (const nsMoxHttp::TemplateField& field : nsMoxHttp::TemplateFields(row.bodyTemplate))
+                if (field.name != "SessionID" && field.name != "RequestID")
+                    arguments.push_back(std::string(field.name) + (field.conversion == 'd' ? "=1" : "=x"));
+        }
+        sim.clearRequests();
+        const Outcome outcome = Run(arguments);
+        const std::string request = std::string(row.type) + " " + std::string(row.cmd);
+        // Accepted or refused by the server: never unsent, unanswered or unreadable.
+        EXPECT_TRUE(outcome.status == 0 || outcome.status == 1) << request << ": " << outcome.status << outcome.err;
+        const Json::Value log = sim.requests();
+        ASSERT_GT(log.size(), 0u);
+        EXPECT_EQ(log[log.size() - 1]["query"].asString(), "type=" + std::string(row.type) + "&cmd=" + std::string(row.cmd))
+            << request;
+    }
 }
