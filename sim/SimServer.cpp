@@ -95,6 +95,9 @@ SimServer::SimServer(const SimOptions& options) : parts_(std::make_unique<Parts>
     http.new_task_queue = [] { return new httplib::ThreadPool(workerThreads); };
     http.set_payload_max_length(maxBodyBytes);
     http.set_keep_alive_max_count(1000);
+    // Headers and body go out in separate writes; without this, Nagle's algorithm and the
+    // client's delayed acknowledgement hold every reply back by tens of milliseconds.
+    http.set_tcp_nodelay(true);
     // The library's default also sets SO_REUSEPORT, which would let a second server share the
     // port silently; a busy address must be refused instead.
     http.set_socket_options([](socket_t descriptor) {
