@@ -50,6 +50,7 @@ bool CMoxRequestThreads::Start(std::shared_ptr<CMoxHttpRequest> request)
 
 void CMoxRequestThreads::Finished(std::uint64_t id)
 {
+    // Held until the lock is released, so that the request may be destroyed outside it.
     std::shared_ptr<CMoxHttpRequest> request;
     {
         std::lock_guard guard(lock_);
