@@ -1,0 +1,79 @@
+#include "controls/CRuleDeletion.h"
+
+#include "controls/CBatchProgressDlg.h"
+#include "controls/IUserInteraction.h"
+
+CRuleDeletion::CRuleDeletion(QWidget* owner, Texts texts, SendDelete sendDelete)
+    : QObject(owner),
+      owner_(owner),
+      texts_(std::move(texts)),
+      sendDelete_(std::move(sendDelete)),
+      stepTimeoutMs_(CBatchProgressDlg::kDefaultStepTimeoutMs)
+{
+}
+
+CRuleDeletion::~CRuleDeletion()
+{
+    delete progress_;
+}
+
+CBatchProgressDlg* CRuleDeletion::ProgressWindow() const
+{
+    return progress_;
+}
+
+int CRuleDeletion::Delete(const std::vector<std::string>& keys)
+{
+    if (keys.empty() || IsBatchActive())
+        return 0;
+    const bool many = keys.size() > kMostAtOnce;
+    const QString title = many ? QStringLiteral("删除") : QStringLiteral("提示");
+    if (!IUserInteraction::Current().Confirm(owner_, title, texts_.question))
+        return 0;
+    if (many) {
+        StartBatch(keys);
+        return 0;
+    }
+    int sent = 0;
+    for (const std::string& key : keys)
+        sent += sendDelete_(key) ? 1 : 0;
+    return sent;
+}
+
+void CRuleDeletion::StartBatch(std::vector<std::string> keys)
+{
+    queue_ = std::move(keys);
+    CBatchProgressDlg::Texts texts{texts_.progressTitle, QStringLiteral("正在删除第 %1 条，共 %2 条，请稍候...."),
+                                   QStringLiteral("您确定要停止删除吗？已删除的规则不会恢复。"),
+                                   QStringLiteral("正在刷新列表，请稍候....")};
+    progress_ = new CBatchProgressDlg(owner_, texts, static_cast<int>(queue_.size()), [this](int step) {
+        inFlight_ = queue_[static_cast<std::size_t>(step)];
+        return sendDelete_(inFlight_);
+    });
+    progress_->SetStepTimeout(stepTimeoutMs_);
+    connect(progress_, &CBatchProgressDlg::Finished, this, [this] {
+        queue_.clear();
+        inFlight_.clear();
+        emit BatchFinished();
+    });
+    progress_->Start();
+}
+
+bool CRuleDeletion::TakeDeleteReply(int status, const std::string& key)
+{
+    if (!IsBatchActive())
+        return false;
+    // A late reply to a step already given up names another rule; only failures carry no name.
+    if (progress_->IsRunning() && (status != 0 || key == inFlight_))
+        progress_->StepCompleted();
+    return true;
+}
+
+void CRuleDeletion::CloseProgress()
+{
+    if (!progress_)
+        return;
+    progress_->accept();
+    progress_->deleteLater();
+    progress_ = nullptr;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CBatchProgressDlg;
+class QWidget;
+
+// Deleting the selected rules of a list, the same way in every rule view: one confirmation, then
+// up to five deletions sent at once, or more than five sent one after another behind the batch
+// progress window, after which the owner refreshes its list.
+class CRuleDeletion : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kMostAtOnce = 5;
+
+    struct Texts {
+        QString question;       // asked once, OK and Cancel
+        QString progressTitle;  // the batch window's title
+    };
+    // Sends the deletion of one rule, by its identifier; false when nothing was sent.
+    using SendDelete = std::function<bool(const std::string& key)>;
+
+    CRuleDeletion(QWidget* owner, Texts texts, SendDelete sendDelete);
+    ~CRuleDeletion() override;
+
+    void SetStepTimeout(int milliseconds) { stepTimeoutMs_ = milliseconds; }
+
+    // Returns how many deletions went out at once (0 when cancelled or when the batch started).
+    int Delete(const std::vector<std::string>& keys);
+
+    // From the start of a batch until the owner's refreshed list arrives.
+    bool IsBatchActive() const { return !progress_.isNull(); }
+    CBatchProgressDlg* ProgressWindow() const;
+
+    // A deletion reply (status of the event, identifier when the record carries one). True when a
+    // batch is active: the batch takes it, and the refresh at its end rewrites the rows.
+    bool TakeDeleteReply(int status, const std::string& key);
+    // The owner's list arrived, or could not be asked for: the batch window closes.
+    void CloseProgress();
+
+signals:
+    // The last step is done or the operator stopped the batch: the owner asks for its list.
+    void BatchFinished();
+
+private:
+    void StartBatch(std::vector<std::string> keys);
+
+    QWidget* owner_;
+    Texts texts_;
+    SendDelete sendDelete_;
+    int stepTimeoutMs_;
+    std::vector<std::string> queue_;
+    std::string inFlight_;
+    QPointer<CBatchProgressDlg> progress_;
+};

@@ -1,0 +1,120 @@
+#include "controls/CRuleListPage.h"
+
+#include "controls/CRuleListModelBase.h"
+#include "controls/CRuleListView.h"
+#include "shell/RuleListCommands.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CRuleListPage::CRuleListPage(QWidget* parent) : QWidget(parent) {}
+
+void CRuleListPage::Build(CRuleListModelBase* model, const std::vector<CommandSpec>& commands,
+                          CRuleDeletion::Texts deletionTexts, CRuleDeletion::SendDelete sendDelete)
+{
+    list_ = new CRuleListView(this);
+    list_->SetRuleModel(model);
+    connect(list_, &CRuleListView::SelectionOrRowsChanged, this, &CRuleListPage::UpdateCommands);
+    connect(list_, &CRuleListView::RowActivated, this, [this] { RunIfEnabled(eModify); });
+
+    auto* buttonRow = new QHBoxLayout;
+    for (const CommandSpec& spec : commands) {
+        auto* button = new QPushButton(spec.text, this);
+        button->setToolTip(spec.tooltip);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, command = spec.command] { RunCommand(command); });
+        buttonRow->addWidget(button);
+        buttons_[spec.command] = button;
+    }
+    buttonRow->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(list_, 1);
+    layout->addLayout(buttonRow);
+
+    deletion_ = new CRuleDeletion(this, std::move(deletionTexts), std::move(sendDelete));
+    connect(deletion_, &CRuleDeletion::BatchFinished, this, [this] {
+        RunCommand(eRefresh);
+        // Nothing went out (no session): there is no list to wait for.
+        if (!busy_.IsBusy())
+            deletion_->CloseProgress();
+        UpdateCommands();
+    });
+    UpdateCommands();
+}
+
+QPushButton* CRuleListPage::CommandButton(Command command) const
+{
+    const auto found = buttons_.find(command);
+    return found == buttons_.end() ? nullptr : found->second;
+}
+
+bool CRuleListPage::IsBusy() const
+{
+    return busy_.IsBusy() || deletion_->IsBatchActive();
+}
+
+void CRuleListPage::RequestSent()
+{
+    busy_.Sent();
+    UpdateCommands();
+}
+
+void CRuleListPage::RequestCompleted()
+{
+    busy_.Completed();
+    UpdateCommands();
+}
+
+void CRuleListPage::UpdateCommands()
+{
+    const RuleListCommandStates states =
+        EvaluateRuleListCommands(IsBusy(), list_->SelectedRows(), list_->model()->rowCount());
+    const std::pair<Command, bool> enabled[] = {{eAdd, states.add},       {eRefresh, states.refresh},
+                                                {eDelete, states.remove}, {eModify, states.modify},
+                                                {eUp, states.up},         {eDown, states.down},
+                                                {eMonitor, states.monitor}};
+    for (const auto& [command, on] : enabled)
+        if (QPushButton* button = CommandButton(command))
+            button->setEnabled(on);
+}
+
+void CRuleListPage::RunIfEnabled(Command command)
+{
+    QPushButton* button = CommandButton(command);
+    if (button && button->isEnabled())
+        RunCommand(command);
+}
+
+void CRuleListPage::RememberSelection()
+{
+    const std::vector<int> rows = list_->SelectedRows();
+    rememberedRow_ = rows.empty() ? -1 : rows.front();
+}
+
+void CRuleListPage::RestoreSelection()
+{
+    if (rememberedRow_ >= 0 && rememberedRow_ < list_->model()->rowCount())
+        list_->SelectOnly(rememberedRow_);
+    rememberedRow_ = -1;
+}
+
+void CRuleListPage::DeleteSelection(const std::vector<std::string>& keys)
+{
+    const int sentAtOnce = deletion_->Delete(keys);
+    for (int i = 0; i < sentAtOnce; ++i)
+        busy_.Sent();
+    UpdateCommands();
+}
+
+void CRuleListPage::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        RunIfEnabled(list_->SelectedRows().empty() ? eAdd : eModify);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

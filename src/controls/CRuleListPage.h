@@ -1,0 +1,69 @@
+#pragma once
+
+#include "controls/CBusyState.h"
+#include "controls/CRuleDeletion.h"
+
+#include <QWidget>
+
+#include <map>
+#include <vector>
+
+class CRuleListModelBase;
+class CRuleListView;
+class QPushButton;
+
+// A rule list with its command buttons along the bottom, the same in every rule view: the
+// enabling of the commands by selection and busy state, Enter and double-click opening the form,
+// deletion of the selection, and the selected row remembered across a refresh.
+class CRuleListPage : public QWidget {
+    Q_OBJECT
+public:
+    enum Command { eAdd, eDelete, eRefresh, eUp, eDown, eModify, eHelp, eImport, eExport, eMonitor };
+
+    CRuleListView* List() const { return list_; }
+    QPushButton* CommandButton(Command command) const;
+    bool IsBusy() const;
+    CRuleDeletion* Deletion() const { return deletion_; }
+    // Tests shorten the ten seconds a batch deletion waits for each reply.
+    void SetBatchStepTimeout(int milliseconds) { deletion_->SetStepTimeout(milliseconds); }
+
+    // Runs a command as its button would.
+    virtual void RunCommand(Command command) = 0;
+
+protected:
+    struct CommandSpec {
+        Command command;
+        QString text;
+        QString tooltip;
+    };
+
+    explicit CRuleListPage(QWidget* parent);
+
+    void Build(CRuleListModelBase* model, const std::vector<CommandSpec>& commands, CRuleDeletion::Texts deletionTexts,
+               CRuleDeletion::SendDelete sendDelete);
+
+    void RequestSent();
+    void RequestCompleted();
+    CBusyState& Busy() { return busy_; }
+    // Evaluated after every selection change and every completed request.
+    virtual void UpdateCommands();
+
+    // Refresh keeps the selected row by its index.
+    void RememberSelection();
+    void RestoreSelection();
+
+    // Deletes the selected rows' rules; the page names each row's key.
+    void DeleteSelection(const std::vector<std::string>& keys);
+
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Double-click and Enter reach only what the buttons offer.
+    void RunIfEnabled(Command command);
+
+    CRuleListView* list_ = nullptr;
+    std::map<Command, QPushButton*> buttons_;
+    CBusyState busy_;
+    CRuleDeletion* deletion_ = nullptr;
+    int rememberedRow_ = -1;
+};

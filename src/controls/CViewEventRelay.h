@@ -1,0 +1,33 @@
+#pragma once
+
+#include "messaging/IEventHandle.h"
+
+
+#include <cstdint>
+#include <functional>
+#include <set>
+
+class QObject;
+
+// A widget's event handler: registered for as long as the relay lives, it hands the kinds the
+// widget asked for to the user-interface thread through CEventHandOver, with the event's record
+// kept alive for the call and released on every path. Declare it as the widget's last member,
+// so that it unregisters before anything it calls is destroyed.
+class CViewEventRelay : public IEventHandle {
+public:
+    // status is param1 of the event; param2 is its record (alive for the call), the error number
+    // or the value the request handed through, as the kind says.
+    using Shown = std::function<void(int kind, int status, std::uintptr_t param2)>;
+
+    CViewEventRelay(QObject* widget, std::set<int> kinds, Shown shown);
+    ~CViewEventRelay() override;
+    CViewEventRelay(const CViewEventRelay&) = delete;
+    CViewEventRelay& operator=(const CViewEventRelay&) = delete;
+
+    int OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t param2) override;
+
+private:
+    QObject* widget_;
+    std::set<int> kinds_;
+    Shown shown_;
+};

@@ -1,0 +1,27 @@
+#include "features/cache/FCacheColumns.h"
+
+#include "features/cache/CacheRuleTexts.h"
+
+std::string FCacheColumnText(const FCacheRule& rule, int column)
+{
+    switch (column) {
+    case 0:
+        return std::to_string(rule.No);
+    case 1:
+        return rule.Url;
+    case 2:
+        return std::string(MatchKindText(rule.Rules)) + "(" + std::string(IgnoreText(rule.Icase)) + "大小写)";
+    case 3:
+        return std::to_string(rule.Expire) + " " + std::string(ExpireUnitText(rule.Unit));
+    case 4:
+        return std::string(IgnoreText(rule.Icookie));
+    case 5:
+        return std::string(OpenLimitText(rule.Olimit));
+    case 6:
+        return std::string(AllowText(rule.IsDiskCache));
+    case 7:
+        return rule.Note;
+    default:
+        return {};
+    }
+}

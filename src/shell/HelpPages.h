@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+class CIniOptionFile;
+
+// The maker's help pages that the views open in the browser.
+std::string PageCacheHelpUrl();
+// The installer may point the system-settings help elsewhere through the options file.
+std::string SystemSettingHelpUrl(const CIniOptionFile& options);
