@@ -1,0 +1,323 @@
+#include "features/config/view/CSystemDlg.h"
+
+#include "controls/CMoxTabCtrl.h"
+#include "controls/IUserInteraction.h"
+#include "features/config/SystemOptionsChangeSet.h"
+#include "features/config/SystemRequests.h"
+#include "features/config/view/CSystemOptionsEditor.h"
+#include "messaging/EventKinds.h"
+#include "shell/CMoxCacheInstance.h"
+#include "shell/CMoxInstanceManager.h"
+#include "shell/HelpPages.h"
+#include "shell/LeadingDecimal.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QScrollArea>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+using Member = std::int32_t SystemOptions::*;
+
+struct FieldSpec {
+    Member member;
+    const char* label;
+    int maxCharacters;
+    const char* unit;
+};
+
+const FieldSpec kFields[] = {
+    {&SystemOptions::MaxUsableMemSize, "*限定 Morvix 可用内存：", 4, "MB，范围：[32 -  最大剩余内存]（重启生效！）"},
+    {&SystemOptions::MaxConnections, "最大并发连接数：", 5, "个，默认：5000，可设置范围：[0 - 60000]"},
+    {&SystemOptions::MaxClientSendBuffer, "浏览器客户端连接发送缓冲：", 2, "KB，默认：32，可设置范围：[8 - 32]"},
+    {&SystemOptions::MaxClientRecvBuffer, "浏览器客户端连接接收缓冲：", 2, "KB，默认：8，可设置范围：[8 - 32]"},
+    {&SystemOptions::MaxCacheBlockSize, "缓存块最大尺寸：", 4, "KB，默认：512，可设置范围：[0 - 1024]"},
+    {&SystemOptions::ClientRequestTimeOut, "客户端请求超时时间：", 4, "秒，默认：16，可设置范围：[5 - 3600]"},
+    {&SystemOptions::MaxUpstreamConnections, "限制源站最大并发连接请求数：", 6, "个，默认：5000，可设置范围：[0 - 60000]"},
+    {&SystemOptions::MaxSessionCacheSize, "会话缓存最大允许占用内存的尺寸：", 3, "MB，默认：100，可设置范围：[0 - 200]"},
+};
+
+struct FlagSpec {
+    Member member;
+    const char* text;
+};
+
+const FlagSpec kFlags[] = {
+    {&SystemOptions::IsUsedXForwardedFor, "允许在 HTTP 头增加客户端浏览器 IP 地址(例: X-Forwarded-For: 192.168.1.100)"},
+    {&SystemOptions::IsHitCacheForRefresh, "浏览器手动刷新时(F5或Ctrl+F5), 是否启用缓存（默认：√）"},
+    {&SystemOptions::UnenableAccessLog, "关闭访问日志记录（默认: √）"},
+    {&SystemOptions::UnenableWebcacheBySpider, "搜索引擎抓取的页面不加入到缓存系统（默认: √）"},
+    {&SystemOptions::UnenableStatBySpider, "搜索引擎抓取的页面不计入到统计流量（默认: √）"},
+};
+
+constexpr int kReportHourCharacters = 2;
+constexpr int kReportPeriodCharacters = 3;
+
+QLineEdit* DigitsEdit(int maxCharacters, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(maxCharacters);
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), edit));
+    edit->setFixedWidth(70);
+    return edit;
+}
+
+// A check box that shows an option it does not change: the switch command beside it does.
+QCheckBox* Mirror(const QString& text, QWidget* parent)
+{
+    auto* box = new QCheckBox(text, parent);
+    box->setAttribute(Qt::WA_TransparentForMouseEvents);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+SystemOptions ServerOptions()
+{
+    CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
+    return instance ? instance->Options() : SystemOptions();
+}
+
+}  // namespace
+
+CSystemDlg::CSystemDlg(QWidget* parent) : CMoxContentView(parent)
+{
+    auto* tabs = new CMoxTabCtrl(this);
+    tabs->addTab(QStringLiteral("系统配置"));
+
+    saveAll_ = new QPushButton(QStringLiteral("保存所有配置"), this);
+    editor_ = new CSystemOptionsEditor(this, saveAll_, SystemViewChanges);
+
+    auto* content = new QWidget;
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->addWidget(BuildFields());
+    contentLayout->addWidget(BuildReport());
+    contentLayout->addWidget(BuildCommands());
+    contentLayout->addStretch();
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(tabs);
+    layout->addWidget(scroll, 1);
+
+    connect(editor_, &CSystemOptionsEditor::OptionsShown, this, [this] {
+        ShowSwitches();
+        ShowReport();
+    });
+    connect(editor_, &CSystemOptionsEditor::ModifyShown, this, &CSystemDlg::ModifyShown);
+    ShowSwitches();
+}
+
+QWidget* CSystemDlg::BuildFields()
+{
+    auto* box = new QWidget;
+    auto* grid = new QGridLayout(box);
+    int row = 0;
+    for (const FieldSpec& spec : kFields) {
+        auto* edit = new QLineEdit(box);
+        edit->setFixedWidth(70);
+        editor_->Fields().AddNumber(edit, spec.maxCharacters, {spec.member});
+        grid->addWidget(new QLabel(QString::fromUtf8(spec.label), box), row, 0, Qt::AlignRight);
+        grid->addWidget(edit, row, 1);
+        grid->addWidget(new QLabel(QString::fromUtf8(spec.unit), box), row, 2);
+        fields_.emplace_back(spec.member, edit);
+        ++row;
+    }
+    for (const FlagSpec& spec : kFlags) {
+        auto* flag = new QCheckBox(QString::fromUtf8(spec.text), box);
+        editor_->Fields().AddFlag(flag, spec.member);
+        grid->addWidget(flag, row++, 0, 1, 3);
+        flags_.emplace_back(spec.member, flag);
+    }
+    grid->setColumnStretch(2, 1);
+    return box;
+}
+
+QWidget* CSystemDlg::BuildReport()
+{
+    auto* group = new QGroupBox(QStringLiteral("流量统计报告选项："));
+    daily_ = new QRadioButton(QStringLiteral("每天固定时间生成流量统计报告，固定生成时间："), group);
+    periodic_ = new QRadioButton(QStringLiteral("周期性生成流量统计报告，周期性生成间隔时间："), group);
+    auto* choice = new QButtonGroup(group);
+    choice->addButton(daily_);
+    choice->addButton(periodic_);
+    reportHour_ = DigitsEdit(kReportHourCharacters, group);
+    reportPeriod_ = DigitsEdit(kReportPeriodCharacters, group);
+    saveReport_ = new QPushButton(QStringLiteral("保存设置"), group);
+    saveReport_->setEnabled(false);
+
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(daily_, 0, 0);
+    grid->addWidget(reportHour_, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("点，[0 - 23]"), group), 0, 2);
+    grid->addWidget(periodic_, 1, 0);
+    grid->addWidget(reportPeriod_, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("小时，[1 - 240]"), group), 1, 2);
+    grid->addWidget(saveReport_, 2, 0, Qt::AlignLeft);
+    grid->setColumnStretch(2, 1);
+
+    auto enableSave = [this] { saveReport_->setEnabled(editor_->Known() && reportSavesOutstanding_ == 0); };
+    connect(reportHour_, &QLineEdit::textEdited, this, enableSave);
+    connect(reportPeriod_, &QLineEdit::textEdited, this, enableSave);
+    connect(daily_, &QRadioButton::clicked, this, [this, enableSave] {
+        ReportChoiceChanged();
+        enableSave();
+    });
+    connect(periodic_, &QRadioButton::clicked, this, [this, enableSave] {
+        ReportChoiceChanged();
+        enableSave();
+    });
+    connect(saveReport_, &QPushButton::clicked, this, &CSystemDlg::SaveReport);
+    return group;
+}
+
+QWidget* CSystemDlg::BuildCommands()
+{
+    auto* box = new QWidget;
+    switches_[eSystemModify_MemCacheSwitch] = {&SystemOptions::IsUsedMemCache, QStringLiteral("停止缓存加速功能"),
+                                               QStringLiteral("开启缓存加速功能")};
+    switches_[eSystemModify_RunningSwitch] = {&SystemOptions::IsRunning, QStringLiteral("暂停缓存服务"),
+                                              QStringLiteral("启用缓存服务")};
+    switches_[eSystemModify_PageViewStatSwitch] = {&SystemOptions::IsUsedPageViewStat,
+                                                   QStringLiteral("停止流量统计功能"), QStringLiteral("启用流量统计功能")};
+    switches_[eSystemModify_MemCacheSwitch].mirror = Mirror(QStringLiteral(" 是否开启缓存加速功能"), box);
+    switches_[eSystemModify_PageViewStatSwitch].mirror = Mirror(QStringLiteral("是否启用流量统计功能"), box);
+
+    auto* mirrors = new QHBoxLayout;
+    mirrors->addWidget(switches_[eSystemModify_MemCacheSwitch].mirror);
+    mirrors->addWidget(switches_[eSystemModify_PageViewStatSwitch].mirror);
+    mirrors->addStretch();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(saveAll_);
+    for (SystemModifyKind kind :
+         {eSystemModify_MemCacheSwitch, eSystemModify_RunningSwitch, eSystemModify_PageViewStatSwitch}) {
+        auto* button = new QPushButton(box);
+        connect(button, &QPushButton::clicked, this, [this, kind] { SendSwitch(kind); });
+        switches_[kind].button = button;
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+
+    auto* help = new QLabel(QStringLiteral("<a href=\"help\">&lt;系统帮助&gt;</a>"), box);
+    connect(help, &QLabel::linkActivated, this, [] {
+        IUserInteraction::Current().OpenUrl(QUrl(QString::fromStdString(
+            SystemSettingHelpUrl(CMoxInstanceManager::GetInstanceManager()->Options()))));
+    });
+
+    auto* layout = new QVBoxLayout(box);
+    layout->addLayout(mirrors);
+    layout->addLayout(buttons);
+    layout->addWidget(help);
+    return box;
+}
+
+QLineEdit* CSystemDlg::Field(Member member) const
+{
+    for (const auto& [bound, edit] : fields_)
+        if (bound == member)
+            return edit;
+    return nullptr;
+}
+
+QCheckBox* CSystemDlg::Flag(Member member) const
+{
+    for (const auto& [bound, box] : flags_)
+        if (bound == member)
+            return box;
+    return nullptr;
+}
+
+QPushButton* CSystemDlg::SwitchButton(SystemModifyKind kind) const
+{
+    const auto found = switches_.find(kind);
+    return found == switches_.end() ? nullptr : found->second.button;
+}
+
+void CSystemDlg::ShowSwitches()
+{
+    const SystemOptions& working = editor_->Working();
+    for (auto& [kind, each] : switches_) {
+        const bool on = working.*each.member != 0;
+        each.button->setText(on ? each.onCaption : each.offCaption);
+        each.button->setEnabled(editor_->Known() && !each.inFlight);
+        if (each.mirror)
+            each.mirror->setChecked(on);
+    }
+}
+
+void CSystemDlg::ShowReport()
+{
+    const SystemOptions& working = editor_->Working();
+    (working.PVRCreatingOption == 1 ? daily_ : periodic_)->setChecked(true);
+    reportHour_->setText(QString::number(working.PVRCreatingThisTime));
+    reportPeriod_->setText(QString::number(working.PVRCreatingPeriodTime));
+    ReportChoiceChanged();
+    saveReport_->setEnabled(false);
+}
+
+void CSystemDlg::ReportChoiceChanged()
+{
+    reportHour_->setReadOnly(!daily_->isChecked());
+    reportPeriod_->setReadOnly(daily_->isChecked());
+}
+
+// The working value changes only once the server took the new one, so that a refused switch
+// leaves the caption and the next click as they were.
+void CSystemDlg::SendSwitch(SystemModifyKind kind)
+{
+    Switch& each = switches_[kind];
+    if (!editor_->Known())
+        return;
+    const std::int32_t newValue = editor_->Working().*each.member != 0 ? 0 : 1;
+    if (!SystemManager_Modify(kind, {*SwitchChange(kind, newValue)}))
+        return;
+    each.inFlight = true;
+    each.button->setEnabled(false);
+}
+
+void CSystemDlg::SaveReport()
+{
+    SystemOptions& working = editor_->Working();
+    working.PVRCreatingOption = daily_->isChecked() ? 1 : 0;
+    working.PVRCreatingThisTime = LeadingDecimalInt(reportHour_->text().toStdString());
+    working.PVRCreatingPeriodTime = LeadingDecimalInt(reportPeriod_->text().toStdString());
+    const SystemOptionChangeSet changes = TrafficReportChanges(working, ServerOptions());
+    saveReport_->setEnabled(false);
+    if (changes.empty() || !SystemManager_Modify(eSystemModify_TrafficReport, changes))
+        return;
+    ++reportSavesOutstanding_;
+}
+
+void CSystemDlg::ModifyShown(int kind, int status)
+{
+    const bool accepted = status == eMoxEventStatus_Ok;
+    if (kind == eSystemModify_TrafficReport && reportSavesOutstanding_ > 0) {
+        --reportSavesOutstanding_;
+        saveReport_->setEnabled(!accepted);
+        return;
+    }
+    const auto found = switches_.find(static_cast<SystemModifyKind>(kind));
+    if (found != switches_.end()) {
+        found->second.inFlight = false;
+        if (accepted)
+            editor_->Working().*found->second.member = ServerOptions().*found->second.member;
+        ShowSwitches();
+        return;
+    }
+    if (kind == eSystemModify_FullSave && accepted)
+        ShowSwitches();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "controls/CViewEventRelay.h"
+#include "features/config/SystemOptionsChangeSet.h"
+#include "features/config/view/CSystemOptionFields.h"
+
+#include <QObject>
+
+#include <memory>
+
+class QPushButton;
+class QWidget;
+
+// What the two system options views share: the working copy the operator edits, the fields tied
+// to it, the full save that sends only what differs from the server's last known options, and the
+// reactions to the options read and to the full save's reply.
+//
+// Both views send their full save with the same operation kind, so each counts the saves it has
+// outstanding and takes a full-save reply as its own only while it waits for one. Another view's
+// accepted save updates the fields this view's operator has not touched, so that a later save
+// here does not send the old values back.
+class CSystemOptionsEditor : public QObject {
+    Q_OBJECT
+public:
+    using ChangeSetOf = SystemOptionChangeSet (*)(const SystemOptions& edited, const SystemOptions& server);
+
+    CSystemOptionsEditor(QWidget* view, QPushButton* saveButton, ChangeSetOf changeSetOf);
+    ~CSystemOptionsEditor() override;
+
+    CSystemOptionFields& Fields() { return fields_; }
+    SystemOptions& Working() { return working_; }
+    // True once the server's options have been read: before that nothing can be compared.
+    bool Known() const { return known_; }
+    bool Modified() const { return modified_; }
+
+    void Save();
+
+signals:
+    // The server's options were read and shown.
+    void OptionsShown();
+    // A reply to a modify request that is not this editor's full save; kind is its operation kind.
+    void ModifyShown(int kind, int status);
+
+private:
+    void EventShown(int kind, int status, std::uintptr_t value);
+    void FullSaveShown(int status);
+    void SetModified(bool modified);
+
+    QPushButton* saveButton_;
+    ChangeSetOf changeSetOf_;
+    CSystemOptionFields fields_;
+    SystemOptions working_;
+    SystemOptions server_;  // what the fields were last filled from
+    bool known_ = false;
+    bool modified_ = false;
+    int savesOutstanding_ = 0;
+    std::unique_ptr<CViewEventRelay> relay_;
+};
