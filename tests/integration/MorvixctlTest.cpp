@@ -106,6 +106,20 @@ TEST_F(Morvixctl, APageCacheRuleIsAddedListedMovedAndDeleted)
     EXPECT_EQ(rules[added_at]["Note"].asString(), "新闻");
     EXPECT_EQ(rules[added_at]["Expire"].asInt(), 30);
 
+    // A change keeps what it does not name.
+    const Outcome modified = Run({"fcache", "modify", "Wid=" + wid, "Expire=45"});
+    ASSERT_EQ(modified.status, 0) << modified.err;
+    EXPECT_EQ(modified.err, "修改页面缓存数据成功。\n");
+    rules = Rules();
+    EXPECT_EQ(rules[added_at]["Expire"].asInt(), 45);
+    EXPECT_EQ(rules[added_at]["Url"].asString(), "/news/a b&c/*");
+    EXPECT_EQ(rules[added_at]["Note"].asString(), "新闻");
+    sim.clearRequests();
+    const Outcome missing = Run({"fcache", "modify", "Wid=no-such-rule", "Expire=45"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("no Wid=no-such-rule"), std::string::npos) << missing.err;
+    EXPECT_EQ(LastLoggedBody(sim, "fcache", "modify"), "(no type=fcache&cmd=modify request logged)");
+
     const Outcome moved = Run({"fcache", "up", "Wid=" + wid});
     ASSERT_EQ(moved.status, 0) << moved.err;
     EXPECT_EQ(moved.err, "向上移动页面缓存数据成功。\n");
@@ -294,7 +308,12 @@ TEST_F(Morvixctl, EveryCatalogueRequestGoesOutAndIsAnswered)
         EXPECT_TRUE(outcome.status == 0 || outcome.status == 1) << request << ": " << outcome.status << outcome.err;
         const Json::Value log = sim.requests();
         ASSERT_GT(log.size(), 0u);
-        EXPECT_EQ(log[log.size() - 1]["query"].asString(), "type=" + std::string(row.type) + "&cmd=" + std::string(row.cmd))
-            << request;
+        // A change of a record the server does not have stops after reading the list.
+        const bool unknownRecord = outcome.status == 1 && outcome.err.find("; nothing changed") != std::string::npos;
+        if (!unknownRecord) {
+            EXPECT_EQ(log[log.size() - 1]["query"].asString(),
+                      "type=" + std::string(row.type) + "&cmd=" + std::string(row.cmd))
+                << request;
+        }
     }
 }

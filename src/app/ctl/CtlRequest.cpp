@@ -80,7 +80,7 @@ std::variant<std::vector<Pair>, CtlUsageError> SplitPairs(const std::vector<std:
 // "system modify": the options to change go after the fixed head; Kind rides with the event.
 std::variant<CtlRequest, CtlUsageError> SystemModify(const CatalogueRow& row, const std::vector<Pair>& pairs)
 {
-    CtlRequest request{&row, {}};
+    CtlRequest request{&row, {}, {}};
     for (const Pair& pair : pairs) {
         if (pair.name == kSystemModifyKindField) {
             if (!IsInteger(pair.value))
@@ -104,7 +104,7 @@ std::variant<CtlRequest, CtlUsageError> SystemModify(const CatalogueRow& row, co
 // "dns system-set": the settings to change follow its fixed pairs.
 std::variant<CtlRequest, CtlUsageError> DnsSystemSet(const CatalogueRow& row, const std::vector<Pair>& pairs)
 {
-    CtlRequest request{&row, {}};
+    CtlRequest request{&row, {}, {}};
     for (const Pair& pair : pairs) {
         DnsSystemOptions scratch;
         if (!SetDnsSystemOption(scratch, pair.name, pair.value)) {
@@ -160,7 +160,7 @@ std::variant<CtlRequest, CtlUsageError> Fielded(std::span<const CatalogueRow> fo
     }
     if (!missing.empty())
         return CtlUsageError{request + " needs " + Joined(missing)};
-    return CtlRequest{form, std::move(values)};
+    return CtlRequest{form, std::move(values), std::move(given)};
 }
 
 }  // namespace

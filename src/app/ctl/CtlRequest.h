@@ -12,6 +12,7 @@
 struct CtlRequest {
     const nsMoxHttp::CatalogueRow* row = nullptr;
     nsMoxHttp::RequestValues values;
+    nsMoxHttp::RequestValues given;  // what the command line named, over the defaults
 };
 
 // Why the command line does not name a request, with the names that would be valid.

@@ -68,7 +68,7 @@ int CtlSession::SignIn(const std::string& host, int role, const std::string& pas
     return login && !login->errorNo.empty() ? eCtlExit_Refused : eCtlExit_MalformedReply;
 }
 
-std::optional<CtlEventQueue::Event> CtlSession::Exchange(const CtlRequest& request)
+std::optional<CtlEventQueue::Event> CtlSession::Exchange(const CtlRequest& request, Texts texts)
 {
     const std::uint64_t start = events_->Mark();
     events_->Forget(start);
@@ -84,7 +84,8 @@ std::optional<CtlEventQueue::Event> CtlSession::Exchange(const CtlRequest& reque
         Interrupted);
     if (done) {
         WaitForQuiet(kQuietDeadline);
-        PrintStatusTexts(start);
+        if (texts == Texts::Print)
+            PrintStatusTexts(start);
     }
     return done;
 }

@@ -21,9 +21,10 @@ public:
     int SignIn(const std::string& host, int role, const std::string& password);
 
     // Sends the request and waits for its completion event and the status texts of its reply,
-    // which are printed. None when it could not be sent (the reason printed) or the wait was
-    // interrupted.
-    std::optional<CtlEventQueue::Event> Exchange(const CtlRequest& request);
+    // which are printed unless the caller keeps them. None when it could not be sent (the reason
+    // printed) or the wait was interrupted.
+    enum class Texts { Print, Keep };
+    std::optional<CtlEventQueue::Event> Exchange(const CtlRequest& request, Texts texts = Texts::Print);
 
     CtlEventQueue& Events() { return *events_; }
     // Prints the status texts posted from `from` on.

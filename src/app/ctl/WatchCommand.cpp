@@ -92,7 +92,7 @@ bool SignInAgain(CtlSession& session)
 
 int WatchRealtime(CtlSession& session, bool json)
 {
-    const CtlRequest counters{nsMoxHttp::FindCatalogueRow(eReq_RealtimeList), {}};
+    const CtlRequest counters{nsMoxHttp::FindCatalogueRow(eReq_RealtimeList), {}, {}};
     RealtimeWatch watch;
     auto next = std::chrono::steady_clock::now();
     while (!Interrupted()) {

@@ -5,12 +5,14 @@
 #include "CtlPassword.h"
 #include "CtlRequest.h"
 #include "CtlSession.h"
+#include "CurrentRecord.h"
 #include "InstantRequestStream.h"
 #include "Interrupt.h"
 #include "ResultPrinters.h"
 #include "ResultWriter.h"
 #include "WatchCommand.h"
 #include "messaging/EventKinds.h"
+#include "protocol/RequestCatalogue.h"
 #include "protocol/RequestKinds.h"
 #include "shell/CMoxCacheInstance.h"
 #include "shell/HostText.h"
@@ -21,8 +23,40 @@ namespace {
 
 constexpr std::string_view kDefaultPort = "6780";
 
-int RunRequest(CtlSession& session, const CtlRequest& request, bool json)
+// A change keeps the record's other values: they are read from its list first.
+int TakeCurrentRecord(CtlSession& session, CtlRequest& request)
 {
+    const CurrentRecordSource* source = CurrentRecordSourceFor(request.row->type, request.row->cmd);
+    if (!source)
+        return eCtlExit_Accepted;
+    const CtlRequest list{nsMoxHttp::FindCatalogueRow(source->listType, source->listCmd), {}, {}};
+    const std::uint64_t start = session.Events().Mark();
+    const auto listed = session.Exchange(list, CtlSession::Texts::Keep);
+    if (!listed)
+        return eCtlExit_ExchangeFailed;
+    if (listed->Status() != eMoxEventStatus_Ok) {
+        session.PrintStatusTexts(start);
+        return listed->Status();
+    }
+    const std::string key = request.given.Text(source->keyField);
+    const auto document = DescribeResult(listed->kind, listed->record.get());
+    std::optional<nsMoxHttp::RequestValues> current =
+        document ? CurrentRecordValues(*document, *source, key) : std::nullopt;
+    if (!current) {
+        std::cerr << "morvixctl: " << source->listType << " " << source->listCmd << " has no " << source->keyField
+                  << "=" << key << "; nothing changed\n";
+        return eCtlExit_Refused;
+    }
+    for (const auto& [name, value] : request.given.Fields())
+        current->Set(name, value);
+    request.values = std::move(*current);
+    return eCtlExit_Accepted;
+}
+
+int RunRequest(CtlSession& session, CtlRequest request, bool json)
+{
+    if (const int taken = TakeCurrentRecord(session, request); taken != eCtlExit_Accepted)
+        return taken;
     if (request.row->kind == eReq_InstantRequest)
         return StreamInstantRequests(session, request);
     const auto done = session.Exchange(request);
