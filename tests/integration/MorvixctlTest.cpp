@@ -167,6 +167,11 @@ TEST_F(Morvixctl, AnUnreadableReplyExitsWithThree)
     const Outcome malformed = Run({"fcache", "list"});
     EXPECT_EQ(malformed.status, 3);
     EXPECT_EQ(malformed.err, "数据格式错误，返回的Json数据格式解析错误!\n");
+
+    sim.addFault(OneShotFault("not-json", "sign", "in"));
+    const Outcome signIn = Run({"fcache", "list"});
+    EXPECT_EQ(signIn.status, 3);
+    EXPECT_EQ(signIn.err, "登录服务器失败，返回的Json数据格式解析错误!\n");
 }
 
 TEST_F(Morvixctl, TheFirstRequestOfTheProgramCarriesRequestIdOne)
