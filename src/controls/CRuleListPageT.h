@@ -3,16 +3,21 @@
 #include "controls/CRuleListModel.h"
 #include "controls/CRuleListPage.h"
 #include "controls/CRuleListView.h"
+#include "messaging/RecordReference.h"
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxInstanceManager.h"
 #include "shell/CachedRecordList.h"
 
+#include <QTimer>
+
+#include <chrono>
 #include <string>
 #include <vector>
 
 // The reactions of a rule list to its replies, for any rule record with a 1-based position `No`
 // and a server identifier `Key`. The rows hold plain copies; the server instance keeps its own
-// copy of the list (`Store`), which the other views of the console read.
+// copy of the list (`Store`) for the other views of the console, kept by the Store* functions on
+// the event thread, so that the window never waits for it.
 template <class Record, std::string Record::*Key>
 class CRuleListPageT : public CRuleListPage {
 protected:
@@ -47,32 +52,37 @@ protected:
     }
 
     // Every list reply clears the rows and the instance's copy, whatever its status: a list that
-    // could not be read must not pass for the server's current one.
-    void ShowList(int status, const std::vector<Record>* items)
+    // could not be read must not pass for the server's current one. The rules are then shown a
+    // batch per turn of the event loop, so that a long list never holds the window still; the
+    // view stays busy until the last batch.
+    void ShowList(int status, CMoxEventParam* record, const std::vector<Record>* items)
     {
+        AbandonFill();
         model_->Clear();
-        Store* store = InstanceStore();
-        if (store)
-            store->Clear();
-        if (status == 0 && items) {
-            std::vector<Record> rows;
-            rows.reserve(items->size());
-            for (const Record& item : *items)
-                rows.push_back(store ? store->Add(item) : item);
-            model_->Append(std::move(rows));
-            RestoreSelection();
-        }
-        Deletion()->CloseProgress();
         Busy().Reset();
-        UpdateCommands();
+        if (status == 0 && items && !items->empty()) {
+            fillRecord_ = HoldRecord(record);
+            fillItems_ = items;
+            fillNext_ = 0;
+            Busy().Sent();
+            FillBatch();
+            return;
+        }
+        FillEnded();
+    }
+
+    // Replies that change rows need every row of the list in place first.
+    void CompleteFill()
+    {
+        while (fillItems_)
+            FillBatch();
     }
 
     void ShowAdded(int status, Record record)
     {
+        CompleteFill();
         if (status == 0) {
             record.No = model_->rowCount() + 1;
-            if (Store* store = InstanceStore())
-                store->Add(record);
             model_->Append(std::move(record));
         }
         RequestCompleted();
@@ -80,6 +90,7 @@ protected:
 
     void ShowDeleted(int status, const std::string& key)
     {
+        CompleteFill();
         if (Deletion()->TakeDeleteReply(status, key)) {
             UpdateCommands();
             return;
@@ -88,20 +99,17 @@ protected:
         if (row >= 0) {
             model_->Remove(row);
             model_->Edit(row, model_->rowCount() - 1, [](Record& record, int) { --record.No; });
-            if (Store* store = InstanceStore())
-                store->Remove(key);
         }
         RequestCompleted();
     }
 
     void ShowModified(int status, const Record& record)
     {
+        CompleteFill();
         const int row = status == 0 ? RowOf(record.*Key) : -1;
         if (row >= 0) {
             Record shown = record;
             shown.No = model_->At(row).No;
-            if (Store* store = InstanceStore())
-                store->Update(shown);
             model_->Replace(row, std::move(shown));
         }
         RequestCompleted();
@@ -110,6 +118,7 @@ protected:
     // direction -1 up, +1 down: the rule changes places with its neighbour and stays selected.
     void ShowMoved(int status, const std::string& key, int direction)
     {
+        CompleteFill();
         const int row = status == 0 ? RowOf(key) : -1;
         const int other = row + direction;
         if (row >= 0 && other >= 0 && other < model_->rowCount()) {
@@ -121,7 +130,85 @@ protected:
         RequestCompleted();
     }
 
+    // On the event thread: the instance's copy follows each accepted reply. A list replaces it
+    // whatever its status, as the rows are.
+    void StoreList(int status, const std::vector<Record>* items) const
+    {
+        Store* store = InstanceStore();
+        if (!store)
+            return;
+        store->Clear();
+        if (status == 0 && items)
+            for (const Record& item : *items)
+                store->Add(item);
+    }
+
+    void StoreAdded(Record record) const
+    {
+        if (Store* store = InstanceStore()) {
+            record.No = static_cast<int>(store->Size()) + 1;
+            store->Add(record);
+        }
+    }
+
+    void StoreRemoved(const std::string& key) const
+    {
+        if (Store* store = InstanceStore())
+            store->Remove(key);
+    }
+
+    void StoreModified(const Record& record) const
+    {
+        Store* store = InstanceStore();
+        const Record* stored = store ? store->Find(record.*Key) : nullptr;
+        if (!stored)
+            return;
+        Record updated = record;
+        updated.No = stored->No;
+        store->Update(updated);
+    }
+
 private:
+    static constexpr auto kBatchTime = std::chrono::milliseconds(8);
+    static constexpr std::size_t kRowsBetweenClockReads = 256;
+
+    void FillBatch()
+    {
+        const auto until = std::chrono::steady_clock::now() + kBatchTime;
+        std::vector<Record> batch;
+        while (fillNext_ < fillItems_->size()) {
+            const Record& item = (*fillItems_)[fillNext_++];
+            batch.push_back(item);
+            if (batch.size() % kRowsBetweenClockReads == 0 && std::chrono::steady_clock::now() >= until)
+                break;
+        }
+        model_->Append(std::move(batch));
+        if (fillNext_ < fillItems_->size()) {
+            QTimer::singleShot(0, this, [this, generation = fillGeneration_] {
+                if (generation == fillGeneration_ && fillItems_)
+                    FillBatch();
+            });
+            return;
+        }
+        AbandonFill();
+        Busy().Completed();
+        FillEnded();
+    }
+
+    void AbandonFill()
+    {
+        ++fillGeneration_;
+        fillItems_ = nullptr;
+        fillRecord_.reset();
+    }
+
+    void FillEnded()
+    {
+        RestoreSelection();
+        Deletion()->CloseProgress();
+        UpdateCommands();
+    }
+
     Store* InstanceStore() const
     {
         CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
@@ -130,4 +217,9 @@ private:
 
     Model* model_;
     Store CMoxCacheInstance::*store_;
+    // The list reply being shown, held until its last batch is in.
+    RecordReference fillRecord_;
+    const std::vector<Record>* fillItems_ = nullptr;
+    std::size_t fillNext_ = 0;
+    unsigned fillGeneration_ = 0;
 };

@@ -20,8 +20,8 @@ CEventHandOver::RecordIn RecordSlot(int kind)
 
 }  // namespace
 
-CViewEventRelay::CViewEventRelay(QObject* widget, std::set<int> kinds, Shown shown)
-    : widget_(widget), kinds_(std::move(kinds)), shown_(std::move(shown))
+CViewEventRelay::CViewEventRelay(QObject* widget, std::set<int> kinds, Shown shown, Bookkeeping bookkeeping)
+    : widget_(widget), kinds_(std::move(kinds)), shown_(std::move(shown)), bookkeeping_(std::move(bookkeeping))
 {
     CZebEventManager::Instance()->Register(this);
 }
@@ -37,6 +37,8 @@ int CViewEventRelay::OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t
 {
     if (!kinds_.contains(kind))
         return 0;
+    if (bookkeeping_)
+        bookkeeping_(kind, static_cast<int>(param1), param2);
     CEventHandOver::Post(widget_, kind, param1, param2, RecordSlot(kind),
                          [shown = shown_](int shownKind, std::uintptr_t status, std::uintptr_t value) {
                              shown(shownKind, static_cast<int>(status), value);

@@ -19,7 +19,11 @@ public:
     // or the value the request handed through, as the kind says.
     using Shown = std::function<void(int kind, int status, std::uintptr_t param2)>;
 
-    CViewEventRelay(QObject* widget, std::set<int> kinds, Shown shown);
+    // Runs on the event thread before the hand-over: bookkeeping that needs no widget and is better
+    // done off the user-interface thread.
+    using Bookkeeping = std::function<void(int kind, int status, std::uintptr_t param2)>;
+
+    CViewEventRelay(QObject* widget, std::set<int> kinds, Shown shown, Bookkeeping bookkeeping = {});
     ~CViewEventRelay() override;
     CViewEventRelay(const CViewEventRelay&) = delete;
     CViewEventRelay& operator=(const CViewEventRelay&) = delete;
@@ -30,4 +34,5 @@ private:
     QObject* widget_;
     std::set<int> kinds_;
     Shown shown_;
+    Bookkeeping bookkeeping_;
 };

@@ -209,3 +209,34 @@ TEST_F(FCachePage, MonitorAndHelpOpenTheBrowser)
 
     EXPECT_EQ(answers.OpenedUrls()[1].scheme(), "https");
 }
+
+TEST_F(FCachePage, ALongListIsShownInBatchesWhileTheViewStaysBusy)
+{
+    constexpr int kRules = 30000;
+    FillRules(kRules);
+    manager = std::make_unique<CFCacheManagerDlg>();
+    manager->show();
+    bool seenPartly = false;
+    ASSERT_TRUE(ProcessUntil([&] {
+        if (Rows() > 0 && Rows() < kRules) {
+            seenPartly = true;
+            EXPECT_TRUE(Page()->IsBusy());
+            EXPECT_FALSE(Button(CRuleListPage::eRefresh)->isEnabled());
+        }
+        return Rows() == kRules && !Page()->IsBusy();
+    }));
+    EXPECT_TRUE(seenPartly) << "the rows came in more than one batch";
+    EXPECT_EQ(Cell(kRules - 1, 0), QString::number(kRules));
+    EXPECT_EQ(console.Instance().fcacheRules.Size(), static_cast<std::size_t>(kRules));
+}
+
+TEST_F(FCachePage, AViewClosedWhileFillingReleasesTheList)
+{
+    FillRules(30000);
+    manager = std::make_unique<CFCacheManagerDlg>();
+    manager->show();
+    ASSERT_TRUE(ProcessUntil([&] { return Rows() > 0; }));
+    ASSERT_LT(Rows(), 30000);
+    manager.reset();
+    // The session checks, as it ends, that the list's record was released.
+}

@@ -57,7 +57,8 @@ CFCachePage::CFCachePage(QWidget* parent)
         this,
         std::set<int>{eMoxCacheEvent_FCacheList, eMoxCacheEvent_FCacheAdd, eMoxCacheEvent_FCacheDelete,
                       eMoxCacheEvent_FCacheModify, eMoxCacheEvent_FCacheMoveUp, eMoxCacheEvent_FCacheMoveDown},
-        [this](int kind, int status, std::uintptr_t record) { EventShown(kind, status, record); });
+        [this](int kind, int status, std::uintptr_t record) { EventShown(kind, status, record); },
+        [this](int kind, int status, std::uintptr_t record) { KeepInstanceCopy(kind, status, record); });
 }
 
 CFCachePage::~CFCachePage()
@@ -105,7 +106,7 @@ void CFCachePage::RunCommand(Command command)
 
 void CFCachePage::Forget()
 {
-    ShowList(eMoxEventStatus_NetworkError, nullptr);
+    ShowList(eMoxEventStatus_NetworkError, nullptr, nullptr);
 }
 
 void CFCachePage::OpenForm(bool modify)
@@ -153,12 +154,39 @@ void CFCachePage::OpenMonitor()
     IUserInteraction::Current().OpenUrl(QUrl::fromEncoded(QByteArray::fromStdString(address)));
 }
 
+void CFCachePage::KeepInstanceCopy(int kind, int status, std::uintptr_t record) const
+{
+    if (kind == eMoxCacheEvent_FCacheList) {
+        const auto* list = RecordOf<CMoxFCacheListEventParam>(record);
+        StoreList(status, list ? &list->items : nullptr);
+        return;
+    }
+    if (status != eMoxEventStatus_Ok)
+        return;
+    switch (kind) {
+    case eMoxCacheEvent_FCacheAdd:
+        if (const auto* added = RecordOf<CMoxFCacheAddEventParam>(record))
+            StoreAdded(added->item);
+        break;
+    case eMoxCacheEvent_FCacheDelete:
+        if (const auto* deleted = RecordOf<CMoxFCacheEventParam>(record))
+            StoreRemoved(deleted->item.Wid);
+        break;
+    case eMoxCacheEvent_FCacheModify:
+        if (const auto* modified = RecordOf<CMoxFCacheEventParam>(record))
+            StoreModified(modified->item);
+        break;
+    default:
+        break;
+    }
+}
+
 void CFCachePage::EventShown(int kind, int status, std::uintptr_t record)
 {
     switch (kind) {
     case eMoxCacheEvent_FCacheList: {
         const auto* list = RecordOf<CMoxFCacheListEventParam>(record);
-        ShowList(status, list ? &list->items : nullptr);
+        ShowList(status, CMoxEventParam::FromParam(record), list ? &list->items : nullptr);
         break;
     }
     case eMoxCacheEvent_FCacheAdd: {

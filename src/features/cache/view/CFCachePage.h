@@ -30,6 +30,7 @@ private:
     void Refresh();
     void Move(bool up);
     void OpenMonitor();
+    void KeepInstanceCopy(int kind, int status, std::uintptr_t record) const;
     void EventShown(int kind, int status, std::uintptr_t record);
 
     QPointer<CAddFCacheDlg> form_;
