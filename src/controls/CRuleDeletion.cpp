@@ -17,6 +17,12 @@ CRuleDeletion::~CRuleDeletion()
     delete progress_;
 }
 
+CBatchProgressDlg::Texts CRuleDeletion::ProgressTexts(const QString& title)
+{
+    return {title, QStringLiteral("正在删除第 %1 条，共 %2 条，请稍候...."),
+            QStringLiteral("您确定要停止删除吗？已删除的规则不会恢复。"), QStringLiteral("正在刷新列表，请稍候....")};
+}
+
 CBatchProgressDlg* CRuleDeletion::ProgressWindow() const
 {
     return progress_;
@@ -43,13 +49,12 @@ int CRuleDeletion::Delete(const std::vector<std::string>& keys)
 void CRuleDeletion::StartBatch(std::vector<std::string> keys)
 {
     queue_ = std::move(keys);
-    CBatchProgressDlg::Texts texts{texts_.progressTitle, QStringLiteral("正在删除第 %1 条，共 %2 条，请稍候...."),
-                                   QStringLiteral("您确定要停止删除吗？已删除的规则不会恢复。"),
-                                   QStringLiteral("正在刷新列表，请稍候....")};
-    progress_ = new CBatchProgressDlg(owner_, texts, static_cast<int>(queue_.size()), [this](int step) {
+    const auto sendStep = [this](int step) {
         inFlight_ = queue_[static_cast<std::size_t>(step)];
         return sendDelete_(inFlight_);
-    });
+    };
+    progress_ = new CBatchProgressDlg(owner_, ProgressTexts(texts_.progressTitle), static_cast<int>(queue_.size()),
+                                      sendStep);
     progress_->SetStepTimeout(stepTimeoutMs_);
     connect(progress_, &CBatchProgressDlg::Finished, this, [this] {
         queue_.clear();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/CBatchProgressDlg.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -8,7 +10,6 @@
 #include <string>
 #include <vector>
 
-class CBatchProgressDlg;
 class QWidget;
 
 // Deleting the selected rules of a list, the same way in every rule view: one confirmation, then
@@ -30,6 +31,9 @@ public:
     ~CRuleDeletion() override;
 
     void SetStepTimeout(int milliseconds) { stepTimeoutMs_ = milliseconds; }
+
+    // What the batch window of a deletion says.
+    static CBatchProgressDlg::Texts ProgressTexts(const QString& title);
 
     // Returns how many deletions went out at once (0 when cancelled or when the batch started).
     int Delete(const std::vector<std::string>& keys);

@@ -95,6 +95,9 @@ void CAddFCacheDlg::BuildFields()
     expireRow->addStretch();
 
     openLimit_ = Choice(OpenLimitText, kOpenLimitCount, this);
+    auto* openLimitRow = new QHBoxLayout;
+    openLimitRow->addWidget(openLimit_);
+    openLimitRow->addStretch();
     QWidget* cookieChoice =
         RadioPair(QStringLiteral("忽略"), QStringLiteral("不忽略"), ignoreCookie_, keepCookie_, this);
     QWidget* diskChoice = RadioPair(QStringLiteral("允许"), QStringLiteral("不允许"), diskCache_, noDiskCache_, this);
@@ -106,7 +109,7 @@ void CAddFCacheDlg::BuildFields()
     form->addRow(QStringLiteral("缓存 URL："), url_);
     form->addRow(QStringLiteral("匹配规则："), matchRow);
     form->addRow(QStringLiteral("缓存周期："), expireRow);
-    form->addRow(QStringLiteral("缓存开放权限："), openLimit_);
+    form->addRow(QStringLiteral("缓存开放权限："), openLimitRow);
     form->addRow(QStringLiteral("忽略Set-Cookie："), cookieChoice);
     form->addRow(QStringLiteral("允许硬盘缓存："), diskChoice);
     form->addRow(QStringLiteral("备注说明："), note_);

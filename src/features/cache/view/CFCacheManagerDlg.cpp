@@ -66,6 +66,8 @@ void CFCacheManagerDlg::ShowPage(Page page)
 void CFCacheManagerDlg::OnServerChanged(const ServerPlatform&)
 {
     pageCache_->Forget();
+    if (isVisible())
+        PageShown();
 }
 
 void CFCacheManagerDlg::showEvent(QShowEvent* event)

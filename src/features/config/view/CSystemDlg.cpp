@@ -97,11 +97,11 @@ CSystemDlg::CSystemDlg(QWidget* parent) : CMoxContentView(parent)
     saveAll_ = new QPushButton(QStringLiteral("保存所有配置"), this);
     editor_ = new CSystemOptionsEditor(this, saveAll_, SystemViewChanges);
 
+    // The settings scroll on a small window; the commands stay in sight below them.
     auto* content = new QWidget;
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->addWidget(BuildFields());
     contentLayout->addWidget(BuildReport());
-    contentLayout->addWidget(BuildCommands());
     contentLayout->addStretch();
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(content);
@@ -112,6 +112,7 @@ CSystemDlg::CSystemDlg(QWidget* parent) : CMoxContentView(parent)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(tabs);
     layout->addWidget(scroll, 1);
+    layout->addWidget(BuildCommands());
 
     connect(editor_, &CSystemOptionsEditor::OptionsShown, this, [this] {
         ShowSwitches();
@@ -125,6 +126,7 @@ QWidget* CSystemDlg::BuildFields()
 {
     auto* box = new QWidget;
     auto* grid = new QGridLayout(box);
+    grid->setVerticalSpacing(4);
     int row = 0;
     for (const FieldSpec& spec : kFields) {
         auto* edit = new QLineEdit(box);
@@ -136,12 +138,15 @@ QWidget* CSystemDlg::BuildFields()
         fields_.emplace_back(spec.member, edit);
         ++row;
     }
+    auto* flags = new QVBoxLayout;
+    flags->setSpacing(0);
     for (const FlagSpec& spec : kFlags) {
         auto* flag = new QCheckBox(QString::fromUtf8(spec.text), box);
         editor_->Fields().AddFlag(flag, spec.member);
-        grid->addWidget(flag, row++, 0, 1, 3);
+        flags->addWidget(flag);
         flags_.emplace_back(spec.member, flag);
     }
+    grid->addLayout(flags, row, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     return box;
 }
@@ -166,7 +171,7 @@ QWidget* CSystemDlg::BuildReport()
     grid->addWidget(periodic_, 1, 0);
     grid->addWidget(reportPeriod_, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("小时，[1 - 240]"), group), 1, 2);
-    grid->addWidget(saveReport_, 2, 0, Qt::AlignLeft);
+    grid->addWidget(saveReport_, 1, 3, Qt::AlignRight);
     grid->setColumnStretch(2, 1);
 
     auto enableSave = [this] { saveReport_->setEnabled(editor_->Known() && reportSavesOutstanding_ == 0); };
@@ -211,17 +216,17 @@ QWidget* CSystemDlg::BuildCommands()
         buttons->addWidget(button);
     }
     buttons->addStretch();
-
     auto* help = new QLabel(QStringLiteral("<a href=\"help\">&lt;系统帮助&gt;</a>"), box);
     connect(help, &QLabel::linkActivated, this, [] {
         IUserInteraction::Current().OpenUrl(QUrl(QString::fromStdString(
             SystemSettingHelpUrl(CMoxInstanceManager::GetInstanceManager()->Options()))));
     });
+    buttons->addWidget(help);
 
     auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 4, 0, 0);
     layout->addLayout(mirrors);
     layout->addLayout(buttons);
-    layout->addWidget(help);
     return box;
 }
 
