@@ -39,8 +39,6 @@ public:
 
     bool IsRunning() const { return running_; }
     int StepCount() const { return stepCount_; }
-    // Steps finished so far, by reply or by time-out.
-    int StepsDone() const { return stepsDone_; }
     QPushButton* StopButton() const { return stopButton_; }
 
 signals:

@@ -35,7 +35,6 @@ public:
     }
 
     const Record& At(int row) const { return rows_[static_cast<std::size_t>(row)]; }
-    const std::vector<Record>& Rows() const { return rows_; }
 
     // The first row whose record satisfies the predicate, or -1.
     template <class Predicate>

@@ -20,6 +20,10 @@
 // the event thread, so that the window never waits for it.
 template <class Record, std::string Record::*Key>
 class CRuleListPageT : public CRuleListPage {
+public:
+    // How long one batch of a list may keep the event loop; tests shorten it to see batches.
+    void SetFillBatchTime(std::chrono::milliseconds time) { batchTime_ = time; }
+
 protected:
     using Model = CRuleListModel<Record>;
     using Store = CachedRecordList<Record, Key>;
@@ -169,12 +173,11 @@ protected:
     }
 
 private:
-    static constexpr auto kBatchTime = std::chrono::milliseconds(8);
     static constexpr std::size_t kRowsBetweenClockReads = 256;
 
     void FillBatch()
     {
-        const auto until = std::chrono::steady_clock::now() + kBatchTime;
+        const auto until = std::chrono::steady_clock::now() + batchTime_;
         std::vector<Record> batch;
         while (fillNext_ < fillItems_->size()) {
             const Record& item = (*fillItems_)[fillNext_++];
@@ -222,4 +225,5 @@ private:
     const std::vector<Record>* fillItems_ = nullptr;
     std::size_t fillNext_ = 0;
     unsigned fillGeneration_ = 0;
+    std::chrono::milliseconds batchTime_{8};
 };

@@ -1,3 +1,4 @@
+#include "controls/CMoxTabCtrl.h"
 #include "features/cache/FCacheRule.h"
 #include "gui/FCacheViewFixture.h"
 #include "integration/CannedAdminServer.h"
@@ -212,9 +213,10 @@ TEST_F(FCachePage, MonitorAndHelpOpenTheBrowser)
 
 TEST_F(FCachePage, ALongListIsShownInBatchesWhileTheViewStaysBusy)
 {
-    constexpr int kRules = 30000;
+    constexpr int kRules = 5000;
     FillRules(kRules);
     manager = std::make_unique<CFCacheManagerDlg>();
+    Page()->SetFillBatchTime(std::chrono::milliseconds(0));
     manager->show();
     bool seenPartly = false;
     ASSERT_TRUE(ProcessUntil([&] {
@@ -232,11 +234,35 @@ TEST_F(FCachePage, ALongListIsShownInBatchesWhileTheViewStaysBusy)
 
 TEST_F(FCachePage, AViewClosedWhileFillingReleasesTheList)
 {
-    FillRules(30000);
+    FillRules(5000);
     manager = std::make_unique<CFCacheManagerDlg>();
+    Page()->SetFillBatchTime(std::chrono::milliseconds(0));
     manager->show();
     ASSERT_TRUE(ProcessUntil([&] { return Rows() > 0; }));
-    ASSERT_LT(Rows(), 30000);
+    ASSERT_LT(Rows(), 5000);
     manager.reset();
     // The session checks, as it ends, that the list's record was released.
+}
+
+TEST_F(FCachePage, ShowingThePageCacheTabAsksForItsList)
+{
+    Open(5);
+    CMoxTabCtrl* tabs = manager->Tabs();
+    ASSERT_EQ(tabs->count(), 3);
+    const std::pair<QString, QString> expected[] = {
+        {"页面缓存", "页面缓存列表"}, {"拒绝缓存", "拒绝缓存列表"}, {"会话缓存", "会话缓存列表"}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(tabs->tabText(i), expected[i].first);
+        EXPECT_EQ(tabs->tabToolTip(i), expected[i].second);
+    }
+    EXPECT_EQ(Logged("type=fcache&cmd=list"), 1u);
+
+    tabs->setCurrentIndex(1);
+    EXPECT_EQ(manager->CurrentPage(), CFCacheManagerDlg::eRefuseCache);
+    manager->ShowPage(CFCacheManagerDlg::eCleaning);
+    EXPECT_EQ(manager->CurrentPage(), CFCacheManagerDlg::eCleaning);
+    tabs->setCurrentIndex(0);
+    EXPECT_EQ(manager->CurrentPage(), CFCacheManagerDlg::ePageCache);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Logged("type=fcache&cmd=list"), 2u);
 }

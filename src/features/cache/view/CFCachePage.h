@@ -23,7 +23,6 @@ public:
 
     // The open rule form, if any.
     CAddFCacheDlg* Form() const;
-    const FCacheRule& RuleAt(int row) const { return RuleModel()->At(row); }
 
 private:
     void OpenForm(bool modify);

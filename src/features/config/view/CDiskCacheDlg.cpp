@@ -19,9 +19,8 @@ CDiskCacheDlg::CDiskCacheDlg(QWidget* parent) : CMoxContentView(parent)
     directoriesLayout->addWidget(pending);
 
     auto* tuning = new QGroupBox(QStringLiteral("硬盘缓存配置"), this);
-    tuning_ = new CDiskSystemSetWnd(tuning);
     auto* tuningLayout = new QVBoxLayout(tuning);
-    tuningLayout->addWidget(tuning_);
+    tuningLayout->addWidget(new CDiskSystemSetWnd(tuning));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);

@@ -2,16 +2,9 @@
 
 #include "shell/view/CMoxContentView.h"
 
-class CDiskSystemSetWnd;
-
 // The disk-cache page: the cache directories above, the disk-cache tuning values below.
 class CDiskCacheDlg : public CMoxContentView {
     Q_OBJECT
 public:
     explicit CDiskCacheDlg(QWidget* parent = nullptr);
-
-    CDiskSystemSetWnd* Tuning() const { return tuning_; }
-
-private:
-    CDiskSystemSetWnd* tuning_ = nullptr;
 };
