@@ -1,7 +1,5 @@
 #include "protocol/ReplyList.h"
 
-#include <string_view>
-
 namespace nsMoxHttp {
 
 std::int64_t ReplyListCount(const Json::Value& root)
@@ -11,13 +9,16 @@ std::int64_t ReplyListCount(const Json::Value& root)
 
 bool WalkReplyList(const Json::Value& root, const std::function<void(ReplyObjectReader&)>& readRecord)
 {
-    if (ReplyListCount(root) == 0)
+    return ReplyListCount(root) == 0 || WalkReplyArray(root, "Lists", readRecord);
+}
+
+bool WalkReplyArray(const Json::Value& root, std::string_view key,
+                    const std::function<void(ReplyObjectReader&)>& readRecord)
+{
+    const Json::Value* array = root.find(key.data(), key.data() + key.size());
+    if (array == nullptr || !array->isArray())
         return true;
-    constexpr std::string_view kLists = "Lists";
-    const Json::Value* lists = root.find(kLists.data(), kLists.data() + kLists.size());
-    if (lists == nullptr || !lists->isArray())
-        return true;
-    for (const Json::Value& element : *lists) {
+    for (const Json::Value& element : *array) {
         if (!element.isObject())
             return false;
         ReplyObjectReader reader(element);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string_view>
 
 namespace nsMoxHttp {
 
@@ -18,5 +19,9 @@ std::int64_t ReplyListCount(const Json::Value& root);
 // element that is not an object, or one on which readRecord left its reader Malformed();
 // elements after it are not visited.
 bool WalkReplyList(const Json::Value& root, const std::function<void(ReplyObjectReader&)>& readRecord);
+
+// The same walk over the array under any key of the reply; missing or not an array is empty.
+bool WalkReplyArray(const Json::Value& root, std::string_view key,
+                    const std::function<void(ReplyObjectReader&)>& readRecord);
 
 }  // namespace nsMoxHttp

@@ -9,16 +9,5 @@ bool WalkReplyObjectArray(const Json::Value& root, std::string_view key,
 {
     if (ReplyObjectReader(root).FindString("NumOfLists") && nsMoxHttp::ReplyListCount(root) == 0)
         return true;
-    const Json::Value* array = root.find(key.data(), key.data() + key.size());
-    if (array == nullptr || !array->isArray())
-        return true;
-    for (const Json::Value& element : *array) {
-        if (!element.isObject())
-            return false;
-        ReplyObjectReader reader(element);
-        readRecord(reader);
-        if (reader.Malformed())
-            return false;
-    }
-    return true;
+    return nsMoxHttp::WalkReplyArray(root, key, readRecord);
 }
