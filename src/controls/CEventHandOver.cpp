@@ -1,6 +1,7 @@
 #include "controls/CEventHandOver.h"
 
 #include "messaging/CMoxEventParam.h"
+#include "messaging/EventKinds.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -26,7 +27,16 @@ RecordReference TakeReference(std::uintptr_t value)
 
 CEventHandOver::RecordIn CEventHandOver::RecordSlotOfKind(int kind)
 {
-    return kind >= 1 && kind <= 6 ? RecordIn::Param1 : RecordIn::Param2;
+    // Kinds without a record carry plain numbers (an error number, an operation kind) in param2.
+    switch (EndReleaseOf(kind)) {
+    case eMoxEventRecordSlot::Param1:
+        return RecordIn::Param1;
+    case eMoxEventRecordSlot::Param2:
+        return RecordIn::Param2;
+    case eMoxEventRecordSlot::None:
+        break;
+    }
+    return RecordIn::None;
 }
 
 void CEventHandOver::Post(QObject* widget, int kind, std::uintptr_t param1, std::uintptr_t param2, RecordIn recordIn,
