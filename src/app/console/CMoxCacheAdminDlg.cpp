@@ -1,6 +1,6 @@
 #include "app/console/CMoxCacheAdminDlg.h"
 
-#include "app/console/CPendingViewPage.h"
+#include "app/console/ContentViews.h"
 #include "controls/CMoxToolbar.h"
 #include "controls/CNavigatTree.h"
 #include "controls/CSkinImageCache.h"
@@ -19,6 +19,7 @@
 #include "shell/WebAdminUrl.h"
 #include "shell/view/CModifyPwdDlg.h"
 #include "shell/view/CMoxAboutDlg.h"
+#include "shell/view/CMoxContentView.h"
 #include "shell/view/CMoxLoginDlg.h"
 
 #include <QCloseEvent>
@@ -119,8 +120,7 @@ void CMoxCacheAdminDlg::BuildNavigation()
         const QString text = QString::fromUtf8(entry.text);
         const int index = navigation_->AddItem(text, entry.iconIndex);
         navigation_->SetItemCommandId(index, entry.commandId);
-        auto* view = new CPendingViewPage(text, QStringLiteral("此页将显示：%1").arg(QString::fromUtf8(entry.viewName)),
-                                          views_);
+        CMoxContentView* view = MakeContentView(entry, views_);
         views_->addWidget(view);
         viewsById_[entry.commandId] = view;
     }
