@@ -1,11 +1,11 @@
 #pragma once
 
-#include "RuleListSpec.h"
+#include "RuleListShape.h"
 
 namespace morvix::sim {
 
 // The black and white lists of client address ranges; ranges of one list may not overlap.
-RuleListSpec blackList();
-RuleListSpec whiteList();
+RuleListShape blackList();
+RuleListShape whiteList();
 
 }  // namespace morvix::sim

@@ -10,32 +10,32 @@ namespace {
 const std::vector<std::string> sites = {"www.example.com", "news.example.com", "img.example.net",
                                         "bbs.example.org", "video.example.cn", "shop.example.com"};
 
-FieldSpec matchKind()
+FieldShape matchKind()
 {
-    return FieldSpec::number("Rules", 0, 2);
+    return FieldShape::number("Rules", 0, 2);
 }
 
 }  // namespace
 
-RuleListSpec pageCacheRules()
+RuleListShape pageCacheRules()
 {
-    RuleListSpec spec;
-    spec.type = "fcache";
-    spec.idKey = "Wid";
-    spec.fields = {FieldSpec::text("Url", 1024, true),
-                   FieldSpec::flag("Icase"),
+    RuleListShape shape;
+    shape.type = "fcache";
+    shape.idKey = "Wid";
+    shape.fields = {FieldShape::text("Url", 1024, true),
+                   FieldShape::flag("Icase"),
                    matchKind(),
-                   FieldSpec::number("Expire", 0, 999999),
-                   FieldSpec::number("Unit", 0, 3),
-                   FieldSpec::flag("Icookie"),
-                   FieldSpec::number("Olimit", 0, 2),
-                   FieldSpec::flag("IsDiskCache"),
-                   FieldSpec::note("Note", 600)};
-    spec.patternKey = "Url";
-    spec.matchKindKey = "Rules";
-    spec.addRefused = UrlAddRefused;
-    spec.modifyRefused = UrlModifyRefused;
-    spec.seed = {
+                   FieldShape::number("Expire", 0, 999999),
+                   FieldShape::number("Unit", 0, 3),
+                   FieldShape::flag("Icookie"),
+                   FieldShape::number("Olimit", 0, 2),
+                   FieldShape::flag("IsDiskCache"),
+                   FieldShape::note("Note", 600)};
+    shape.patternKey = "Url";
+    shape.matchKindKey = "Rules";
+    shape.addRefused = UrlAddRefused;
+    shape.modifyRefused = UrlModifyRefused;
+    shape.seed = {
         {{"Url", "http://www.example.com/*.html"}, {"Icase", "1"}, {"Rules", "0"}, {"Expire", "30"}, {"Unit", "2"},
          {"Icookie", "1"}, {"Olimit", "0"}, {"IsDiskCache", "1"}, {"Note", "首页与栏目页"}},
         {{"Url", "^http://img\\.example\\.net/.*\\.(jpg|png|gif)$"}, {"Icase", "1"}, {"Rules", "1"}, {"Expire", "7"},
@@ -47,7 +47,7 @@ RuleListSpec pageCacheRules()
         {{"Url", "http://video.example.cn/*.mp4"}, {"Icase", "1"}, {"Rules", "0"}, {"Expire", "12"}, {"Unit", "1"},
          {"Icookie", "1"}, {"Olimit", "0"}, {"IsDiskCache", "1"}, {"Note", "video files"}},
     };
-    spec.generate = [](size_t index, SeededRandom& random) {
+    shape.generate = [](size_t index, SeededRandom& random) {
         return Record{{"Url", "http://" + random.pick(sites) + "/section" + std::to_string(index) + "/*.html"},
                       {"Icase", std::to_string(random.between(0, 1))},
                       {"Rules", "0"},
@@ -58,24 +58,24 @@ RuleListSpec pageCacheRules()
                       {"IsDiskCache", std::to_string(random.between(0, 1))},
                       {"Note", "generated rule " + std::to_string(index + 1)}};
     };
-    return spec;
+    return shape;
 }
 
-RuleListSpec refuseCacheRules()
+RuleListShape refuseCacheRules()
 {
-    RuleListSpec spec;
-    spec.type = "rcache";
-    spec.idKey = "Wid";
-    spec.fields = {FieldSpec::text("Url", 1024, true), FieldSpec::flag("Icase"),
+    RuleListShape shape;
+    shape.type = "rcache";
+    shape.idKey = "Wid";
+    shape.fields = {FieldShape::text("Url", 1024, true), FieldShape::flag("Icase"),
                    matchKind(),
-                   FieldSpec::number("Olimit", 0, 2),
-                   FieldSpec::flag("CacheLocation"),
-                   FieldSpec::note("Note", 600)};
-    spec.patternKey = "Url";
-    spec.matchKindKey = "Rules";
-    spec.addRefused = UrlAddRefused;
-    spec.modifyRefused = UrlModifyRefused;
-    spec.seed = {
+                   FieldShape::number("Olimit", 0, 2),
+                   FieldShape::flag("CacheLocation"),
+                   FieldShape::note("Note", 600)};
+    shape.patternKey = "Url";
+    shape.matchKindKey = "Rules";
+    shape.addRefused = UrlAddRefused;
+    shape.modifyRefused = UrlModifyRefused;
+    shape.seed = {
         {{"Url", "http://www.example.com/login*"}, {"Icase", "1"}, {"Rules", "0"}, {"Olimit", "0"},
          {"CacheLocation", "0"}, {"Note", "登录页不缓存"}},
         {{"Url", "^http://shop\\.example\\.com/(cart|order)/"}, {"Icase", "1"}, {"Rules", "1"}, {"Olimit", "0"},
@@ -83,7 +83,7 @@ RuleListSpec refuseCacheRules()
         {{"Url", "http://video.example.cn/live/*"}, {"Icase", "0"}, {"Rules", "0"}, {"Olimit", "1"},
          {"CacheLocation", "1"}, {"Note", "直播只拒绝硬盘缓存"}},
     };
-    spec.generate = [](size_t index, SeededRandom& random) {
+    shape.generate = [](size_t index, SeededRandom& random) {
         return Record{{"Url", "http://" + random.pick(sites) + "/private" + std::to_string(index) + "/*"},
                       {"Icase", std::to_string(random.between(0, 1))},
                       {"Rules", "0"},
@@ -91,30 +91,30 @@ RuleListSpec refuseCacheRules()
                       {"CacheLocation", std::to_string(random.between(0, 1))},
                       {"Note", "generated refusal " + std::to_string(index + 1)}};
     };
-    return spec;
+    return shape;
 }
 
-RuleListSpec sessionCacheRules()
+RuleListShape sessionCacheRules()
 {
-    RuleListSpec spec;
-    spec.type = "scache";
-    spec.idKey = "Wid";
-    spec.fields = {FieldSpec::text("ActionUrl", 1024, true), FieldSpec::flag("Icase"),
+    RuleListShape shape;
+    shape.type = "scache";
+    shape.idKey = "Wid";
+    shape.fields = {FieldShape::text("ActionUrl", 1024, true), FieldShape::flag("Icase"),
                    matchKind(),
-                   FieldSpec::text("SetCookieSessionID", 64, true),
-                   FieldSpec::number("SessionExpire", 0, 999999),
-                   FieldSpec::note("Note", 600)};
-    spec.patternKey = "ActionUrl";
-    spec.matchKindKey = "Rules";
-    spec.addRefused = UrlAddRefused;
-    spec.modifyRefused = UrlModifyRefused;
-    spec.seed = {
+                   FieldShape::text("SetCookieSessionID", 64, true),
+                   FieldShape::number("SessionExpire", 0, 999999),
+                   FieldShape::note("Note", 600)};
+    shape.patternKey = "ActionUrl";
+    shape.matchKindKey = "Rules";
+    shape.addRefused = UrlAddRefused;
+    shape.modifyRefused = UrlModifyRefused;
+    shape.seed = {
         {{"ActionUrl", "http://bbs.example.org/member.php?mod=logging&action=login"}, {"Icase", "1"},
          {"Rules", "2"}, {"SetCookieSessionID", "bbs_auth"}, {"SessionExpire", "3600"}, {"Note", "论坛登录"}},
         {{"ActionUrl", "http://shop.example.com/account/login*"}, {"Icase", "1"}, {"Rules", "0"},
          {"SetCookieSessionID", "JSESSIONID"}, {"SessionExpire", "1800"}, {"Note", "商城登录"}},
     };
-    spec.generate = [](size_t index, SeededRandom& random) {
+    shape.generate = [](size_t index, SeededRandom& random) {
         return Record{{"ActionUrl", "http://" + random.pick(sites) + "/login" + std::to_string(index) + ".php"},
                       {"Icase", "1"},
                       {"Rules", "2"},
@@ -122,7 +122,7 @@ RuleListSpec sessionCacheRules()
                       {"SessionExpire", std::to_string(random.between(60, 86400))},
                       {"Note", "generated login " + std::to_string(index + 1)}};
     };
-    return spec;
+    return shape;
 }
 
 }  // namespace morvix::sim

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "RuleListSpec.h"
+#include "RuleListShape.h"
 
 namespace morvix::sim {
 
 // The three cache rule lists: which pages are cached, which are refused, which login URLs carry
 // session identifiers.
-RuleListSpec pageCacheRules();
-RuleListSpec refuseCacheRules();
-RuleListSpec sessionCacheRules();
+RuleListShape pageCacheRules();
+RuleListShape refuseCacheRules();
+RuleListShape sessionCacheRules();
 
 }  // namespace morvix::sim

@@ -17,20 +17,20 @@ constexpr size_t cachePopulation = 1200;
 constexpr double refillPerSecond = 2.0;
 const char* const balanceKey = "DNSRedirectBalanceType";
 
-struct NumberSpec {
+struct NumberShape {
     const char* key;
     long long min;
     long long max;
     long long initial;
 };
 
-const std::vector<NumberSpec>& numberSpecs()
+const std::vector<NumberShape>& numberShapes()
 {
-    static const std::vector<NumberSpec> specs = {
+    static const std::vector<NumberShape> shapes = {
         {"EnableDNSCacheService", 0, 1, 1}, {"DNSType", 0, 9, 1},         {"MaxNumOfDNSCache", 1, 200000, 50000},
         {"MinTTLOfDNSCache", 60, 1800, 300}, {"MaxRetryingTimes", 0, 10, 3}, {"EnableRedirect", 0, 1, 1},
     };
-    return specs;
+    return shapes;
 }
 
 std::vector<std::string> addressKeys()
@@ -73,8 +73,8 @@ void DnsService::seed()
     texts_["UpstreamDNS3"] = "114.114.114.114";
     texts_["DefaultRedirectIP"] = "192.168.1.10";
     numbers_.clear();
-    for (const NumberSpec& spec : numberSpecs())
-        numbers_[spec.key] = spec.initial;
+    for (const NumberShape& shape : numberShapes())
+        numbers_[shape.key] = shape.initial;
     cachedNames_ = cachePopulation;
     lastRefill_ = traffic_.uptimeSeconds();
 }
@@ -98,8 +98,8 @@ size_t DnsService::cachedNames()
 Reply DnsService::settings() const
 {
     Reply reply = Reply::accepted();
-    for (const NumberSpec& spec : numberSpecs())
-        reply.set(spec.key, std::to_string(numbers_.at(spec.key)));
+    for (const NumberShape& shape : numberShapes())
+        reply.set(shape.key, std::to_string(numbers_.at(shape.key)));
     for (const std::string& key : addressKeys())
         reply.set(key, texts_.at(key));
     reply.set(balanceKey, std::to_string(systemOptions_.value(balanceKey)));
@@ -123,10 +123,10 @@ Reply DnsService::set(const FormFields& fields)
             if ((!value.empty() || isRequiredAddress(key)) && !parseIpv4(value))
                 throw AdminError(BadField, key + " is not an address");
             texts[key] = value;
-        } else if (const auto spec = std::find_if(numberSpecs().begin(), numberSpecs().end(),
-                                                  [&](const NumberSpec& s) { return key == s.key; });
-                   spec != numberSpecs().end()) {
-            if (!parseDecimal(value, number) || number < spec->min || number > spec->max)
+        } else if (const auto shape = std::find_if(numberShapes().begin(), numberShapes().end(),
+                                                  [&](const NumberShape& s) { return key == s.key; });
+                   shape != numberShapes().end()) {
+            if (!parseDecimal(value, number) || number < shape->min || number > shape->max)
                 throw AdminError(BadField, key + " out of range");
             numbers[key] = number;
         } else {
@@ -179,8 +179,8 @@ void DnsService::load(const Json::Value& document)
     std::map<std::string, long long, std::less<>> numbers;
     for (const std::string& key : addressKeys())
         texts[key] = requireText(document, key.c_str());
-    for (const NumberSpec& spec : numberSpecs())
-        numbers[spec.key] = requireNumber(document, spec.key);
+    for (const NumberShape& shape : numberShapes())
+        numbers[shape.key] = requireNumber(document, shape.key);
     texts_ = std::move(texts);
     numbers_ = std::move(numbers);
     cachedNames_ = cachePopulation;

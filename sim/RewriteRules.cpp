@@ -5,17 +5,17 @@
 
 namespace morvix::sim {
 
-RuleListSpec rewriteRules()
+RuleListShape rewriteRules()
 {
-    RuleListSpec spec;
-    spec.type = "rewrite";
-    spec.idKey = "RewriteID";
-    spec.fields = {FieldSpec::text("SourceUrl", 1024, true), FieldSpec::text("DestinationUrl", 1024, true),
-                   FieldSpec::flag("Icase"), FieldSpec::number("Flag", 0, 3), FieldSpec::note("Note", 600)};
-    spec.patternKey = "SourceUrl";
-    spec.addRefused = RewriteAddRefused;
-    spec.modifyRefused = RewriteModifyRefused;
-    spec.seed = {
+    RuleListShape shape;
+    shape.type = "rewrite";
+    shape.idKey = "RewriteID";
+    shape.fields = {FieldShape::text("SourceUrl", 1024, true), FieldShape::text("DestinationUrl", 1024, true),
+                   FieldShape::flag("Icase"), FieldShape::number("Flag", 0, 3), FieldShape::note("Note", 600)};
+    shape.patternKey = "SourceUrl";
+    shape.addRefused = RewriteAddRefused;
+    shape.modifyRefused = RewriteModifyRefused;
+    shape.seed = {
         {{"SourceUrl", "^http://example\\.com/(.*)$"}, {"DestinationUrl", "http://www.example.com/$1"},
          {"Icase", "1"}, {"Flag", "0"}, {"Note", "裸域名跳转到 www"}},
         {{"SourceUrl", "^http://www\\.example\\.com/old/(.*)\\.htm$"},
@@ -24,7 +24,7 @@ RuleListSpec rewriteRules()
         {{"SourceUrl", "^http://m\\.example\\.com/"}, {"DestinationUrl", "http://www.example.com/mobile/"},
          {"Icase", "0"}, {"Flag", "3"}, {"Note", "mobile site"}},
     };
-    spec.generate = [](size_t index, SeededRandom& random) {
+    shape.generate = [](size_t index, SeededRandom& random) {
         const std::string number = std::to_string(index);
         return Record{{"SourceUrl", "^http://old" + number + "\\.example\\.com/(.*)$"},
                       {"DestinationUrl", "http://www.example.com/site" + number + "/$1"},
@@ -32,7 +32,7 @@ RuleListSpec rewriteRules()
                       {"Flag", std::to_string(random.between(0, 3))},
                       {"Note", "generated rewrite " + std::to_string(index + 1)}};
     };
-    return spec;
+    return shape;
 }
 
 }  // namespace morvix::sim

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "RuleListSpec.h"
+#include "RuleListShape.h"
 
 namespace morvix::sim {
 
 // Rewrite (redirect) rules: a source URL, always a regular expression, and its destination.
-RuleListSpec rewriteRules();
+RuleListShape rewriteRules();
 
 }  // namespace morvix::sim

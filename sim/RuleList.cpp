@@ -12,41 +12,41 @@
 
 namespace morvix::sim {
 
-RuleList::RuleList(RuleListSpec spec, IdIssuer& ids) : spec_(std::move(spec)), ids_(ids) {}
+RuleList::RuleList(RuleListShape shape, IdIssuer& ids) : shape_(std::move(shape)), ids_(ids) {}
 
 void RuleList::registerCommands(CommandTable& table)
 {
-    table.add(spec_.type, "list", Access::Read, [this](const FormFields&) { return list(); });
-    table.add(spec_.type, "add", Access::Change, [this](const FormFields& f) { return add(f); });
-    table.add(spec_.type, "modify", Access::Change, [this](const FormFields& f) { return modify(f); });
-    table.add(spec_.type, "del", Access::Change, [this](const FormFields& f) { return remove(f); });
-    if (spec_.movable) {
-        table.add(spec_.type, "up", Access::Change, [this](const FormFields& f) { return moveUp(f); });
-        table.add(spec_.type, "down", Access::Change, [this](const FormFields& f) { return moveDown(f); });
+    table.add(shape_.type, "list", Access::Read, [this](const FormFields&) { return list(); });
+    table.add(shape_.type, "add", Access::Change, [this](const FormFields& f) { return add(f); });
+    table.add(shape_.type, "modify", Access::Change, [this](const FormFields& f) { return modify(f); });
+    table.add(shape_.type, "del", Access::Change, [this](const FormFields& f) { return remove(f); });
+    if (shape_.movable) {
+        table.add(shape_.type, "up", Access::Change, [this](const FormFields& f) { return moveUp(f); });
+        table.add(shape_.type, "down", Access::Change, [this](const FormFields& f) { return moveDown(f); });
     }
 }
 
 Record RuleList::readEntry(const FormFields& fields) const
 {
     Record entry;
-    for (const FieldSpec& field : spec_.fields) {
+    for (const FieldShape& field : shape_.fields) {
         if (field.optional && !fields.has(field.key)) {
             entry.set(field.key, field.defaultValue);
             continue;
         }
         switch (field.kind) {
-        case FieldSpec::Text:
+        case FieldShape::Text:
             entry.set(field.key, fields.text(field.key, field.maxCharacters, field.nonEmpty));
             break;
-        case FieldSpec::Number:
+        case FieldShape::Number:
             entry.set(field.key, std::to_string(fields.number(field.key, field.min, field.max)));
             break;
-        case FieldSpec::Ipv4Address:
+        case FieldShape::Ipv4Address:
             if (!parseIpv4(fields.text(field.key)))
                 throw AdminError(BadField, "not an IPv4 address: " + field.key);
             entry.set(field.key, fields.text(field.key));
             break;
-        case FieldSpec::DateTime:
+        case FieldShape::DateTime:
             if (!parseTime(fields.text(field.key)))
                 throw AdminError(BadField, "not a time: " + field.key);
             entry.set(field.key, fields.text(field.key));
@@ -58,17 +58,17 @@ Record RuleList::readEntry(const FormFields& fields) const
 
 void RuleList::checkAcceptable(const Record& entry, std::string_view ownId, int refusal) const
 {
-    if (spec_.uniqueness == RuleListSpec::Uniqueness::OverlappingRange) {
+    if (shape_.uniqueness == RuleListShape::Uniqueness::OverlappingRange) {
         checkRangeFree(entry, ownId, refusal);
         return;
     }
-    const std::string& pattern = entry.get(spec_.patternKey);
-    const bool isRegex = spec_.matchKindKey.empty() || entry.get(spec_.matchKindKey) == "1";
+    const std::string& pattern = entry.get(shape_.patternKey);
+    const bool isRegex = shape_.matchKindKey.empty() || entry.get(shape_.matchKindKey) == "1";
     if (isRegex && !UrlPattern::isValidRegex(pattern, entry.get("Icase") == "1"))
         throw AdminError(refusal, "regular expression does not compile");
     for (const auto& other : list_.entries()) {
-        if (other.id != ownId && other.fields.get(spec_.patternKey) == pattern)
-            throw AdminError(refusal, "duplicate " + spec_.patternKey);
+        if (other.id != ownId && other.fields.get(shape_.patternKey) == pattern)
+            throw AdminError(refusal, "duplicate " + shape_.patternKey);
     }
 }
 
@@ -88,23 +88,23 @@ void RuleList::checkRangeFree(const Record& entry, std::string_view ownId, int r
 
 const std::string& RuleList::existingId(const FormFields& fields) const
 {
-    const std::string& id = fields.text(spec_.idKey);
+    const std::string& id = fields.text(shape_.idKey);
     if (!list_.find(id))
-        throw AdminError(spec_.modifyRefused, "no entry " + id);
+        throw AdminError(shape_.modifyRefused, "no entry " + id);
     return id;
 }
 
 Reply RuleList::withId(const std::string& id) const
 {
-    return Reply::accepted().set(spec_.idKey, id);
+    return Reply::accepted().set(shape_.idKey, id);
 }
 
 Record RuleList::replyRecord(size_t position, const OrderedList::Entry& entry) const
 {
     Record record;
     record.set("NO", std::to_string(position + 1));
-    record.set(spec_.idKey, entry.id);
-    for (const FieldSpec& field : spec_.fields) {
+    record.set(shape_.idKey, entry.id);
+    for (const FieldShape& field : shape_.fields) {
         const std::string& value = entry.fields.get(field.key);
         record.set(field.key, field.percentEncodedInReply ? percentEncode(value) : value);
     }
@@ -127,7 +127,7 @@ Reply RuleList::list()
 Reply RuleList::add(const FormFields& fields)
 {
     Record entry = readEntry(fields);
-    checkAcceptable(entry, {}, spec_.addRefused);
+    checkAcceptable(entry, {}, shape_.addRefused);
     std::string id = ids_.next();
     list_.append(id, std::move(entry));
     return withId(id);
@@ -137,7 +137,7 @@ Reply RuleList::modify(const FormFields& fields)
 {
     const std::string& id = existingId(fields);
     Record entry = readEntry(fields);
-    checkAcceptable(entry, id, spec_.modifyRefused);
+    checkAcceptable(entry, id, shape_.modifyRefused);
     list_.replace(id, std::move(entry));
     return withId(id);
 }
@@ -166,7 +166,7 @@ Reply RuleList::moveDown(const FormFields& fields)
 void RuleList::seed()
 {
     list_.clear();
-    for (const Record& entry : spec_.seed)
+    for (const Record& entry : shape_.seed)
         list_.append(ids_.next(), entry);
 }
 
@@ -175,7 +175,7 @@ Json::Value RuleList::save() const
     Json::Value entries(Json::arrayValue);
     for (const auto& entry : list_.entries()) {
         Json::Value object = recordToJson(entry.fields);
-        object[spec_.idKey] = entry.id;
+        object[shape_.idKey] = entry.id;
         entries.append(std::move(object));
     }
     Json::Value document(Json::objectValue);
@@ -189,15 +189,15 @@ void RuleList::load(const Json::Value& document)
     std::unordered_set<std::string> seen;
     for (const Json::Value& object : requireMember(document, "entries", Json::arrayValue)) {
         Record entry;
-        for (const FieldSpec& field : spec_.fields) {
+        for (const FieldShape& field : shape_.fields) {
             if (field.optional && !object.isMember(field.key))
                 entry.set(field.key, field.defaultValue);
             else
                 entry.set(field.key, requireText(object, field.key.c_str()));
         }
-        const std::string id = requireText(object, spec_.idKey.c_str());
+        const std::string id = requireText(object, shape_.idKey.c_str());
         if (!seen.insert(id).second)
-            throw StateFormatError(spec_.type + ": identifier " + id + " appears twice");
+            throw StateFormatError(shape_.type + ": identifier " + id + " appears twice");
         loaded.append(id, std::move(entry));
     }
     list_.clear();
@@ -209,11 +209,11 @@ void RuleList::load(const Json::Value& document)
 
 bool RuleList::generate(size_t count, SeededRandom& random)
 {
-    if (!spec_.generate)
+    if (!shape_.generate)
         return false;
     list_.clear();
     for (size_t i = 0; i < count; ++i)
-        list_.append(ids_.next(), spec_.generate(i, random));
+        list_.append(ids_.next(), shape_.generate(i, random));
     return true;
 }
 

@@ -3,7 +3,7 @@
 #include "CommandTable.h"
 #include "IdIssuer.h"
 #include "OrderedList.h"
-#include "RuleListSpec.h"
+#include "RuleListShape.h"
 #include "StateFamily.h"
 
 #include <memory>
@@ -12,12 +12,12 @@
 namespace morvix::sim {
 
 // An ordered rule list of the server with list, add, modify, del and (when movable) up and down,
-// driven by its spec: page, refuse and session cache rules, rewrite rules, black and white lists.
+// driven by its shape: page, refuse and session cache rules, rewrite rules, black and white lists.
 class RuleList : public StateFamily {
 public:
-    RuleList(RuleListSpec spec, IdIssuer& ids);
+    RuleList(RuleListShape shape, IdIssuer& ids);
 
-    std::string name() const override { return spec_.type; }
+    std::string name() const override { return shape_.type; }
     void registerCommands(CommandTable& table) override;
     void seed() override;
     Json::Value save() const override;
@@ -42,7 +42,7 @@ private:
     Reply withId(const std::string& id) const;
     Record replyRecord(size_t position, const OrderedList::Entry& entry) const;
 
-    RuleListSpec spec_;
+    RuleListShape shape_;
     IdIssuer& ids_;
     OrderedList list_;
     std::shared_ptr<const std::string> writtenList_;

@@ -1,55 +1,55 @@
-#include "RuleListSpec.h"
+#include "RuleListShape.h"
 
 namespace morvix::sim {
 
-FieldSpec FieldSpec::text(std::string key, size_t maxCharacters, bool nonEmpty)
+FieldShape FieldShape::text(std::string key, size_t maxCharacters, bool nonEmpty)
 {
-    FieldSpec spec;
-    spec.key = std::move(key);
-    spec.maxCharacters = maxCharacters;
-    spec.nonEmpty = nonEmpty;
-    return spec;
+    FieldShape shape;
+    shape.key = std::move(key);
+    shape.maxCharacters = maxCharacters;
+    shape.nonEmpty = nonEmpty;
+    return shape;
 }
 
-FieldSpec FieldSpec::note(std::string key, size_t maxCharacters)
+FieldShape FieldShape::note(std::string key, size_t maxCharacters)
 {
-    FieldSpec spec = text(std::move(key), maxCharacters);
-    spec.percentEncodedInReply = true;
-    return spec;
+    FieldShape shape = text(std::move(key), maxCharacters);
+    shape.percentEncodedInReply = true;
+    return shape;
 }
 
-FieldSpec FieldSpec::number(std::string key, long long min, long long max)
+FieldShape FieldShape::number(std::string key, long long min, long long max)
 {
-    FieldSpec spec;
-    spec.key = std::move(key);
-    spec.kind = Number;
-    spec.min = min;
-    spec.max = max;
-    return spec;
+    FieldShape shape;
+    shape.key = std::move(key);
+    shape.kind = Number;
+    shape.min = min;
+    shape.max = max;
+    return shape;
 }
 
-FieldSpec FieldSpec::flag(std::string key)
+FieldShape FieldShape::flag(std::string key)
 {
     return number(std::move(key), 0, 1);
 }
 
-FieldSpec FieldSpec::address(std::string key)
+FieldShape FieldShape::address(std::string key)
 {
-    FieldSpec spec;
-    spec.key = std::move(key);
-    spec.kind = Ipv4Address;
-    return spec;
+    FieldShape shape;
+    shape.key = std::move(key);
+    shape.kind = Ipv4Address;
+    return shape;
 }
 
-FieldSpec FieldSpec::dateTime(std::string key)
+FieldShape FieldShape::dateTime(std::string key)
 {
-    FieldSpec spec;
-    spec.key = std::move(key);
-    spec.kind = DateTime;
-    return spec;
+    FieldShape shape;
+    shape.key = std::move(key);
+    shape.kind = DateTime;
+    return shape;
 }
 
-FieldSpec& FieldSpec::withDefault(std::string value)
+FieldShape& FieldShape::withDefault(std::string value)
 {
     optional = true;
     defaultValue = std::move(value);

@@ -13,7 +13,7 @@ namespace morvix::sim {
 class SeededRandom;
 
 // How one field of a list entry is read from a request and written in a reply.
-struct FieldSpec {
+struct FieldShape {
     enum Kind { Text, Number, Ipv4Address, DateTime };
 
     std::string key;
@@ -28,22 +28,22 @@ struct FieldSpec {
     // Notes travel percent-encoded (UTF-8) in replies.
     bool percentEncodedInReply = false;
 
-    static FieldSpec text(std::string key, size_t maxCharacters, bool nonEmpty = false);
-    static FieldSpec note(std::string key, size_t maxCharacters);
-    static FieldSpec number(std::string key, long long min, long long max);
-    static FieldSpec flag(std::string key);
-    static FieldSpec address(std::string key);
-    static FieldSpec dateTime(std::string key);
-    FieldSpec& withDefault(std::string value);
+    static FieldShape text(std::string key, size_t maxCharacters, bool nonEmpty = false);
+    static FieldShape note(std::string key, size_t maxCharacters);
+    static FieldShape number(std::string key, long long min, long long max);
+    static FieldShape flag(std::string key);
+    static FieldShape address(std::string key);
+    static FieldShape dateTime(std::string key);
+    FieldShape& withDefault(std::string value);
 };
 
 // Everything that distinguishes one ordered rule list of the server from another.
-struct RuleListSpec {
+struct RuleListShape {
     enum class Uniqueness { SamePattern, OverlappingRange };
 
     std::string type;   // the request type, also the family's name: "fcache"
     std::string idKey;  // the identifier key: "Wid"
-    std::vector<FieldSpec> fields;  // in reply order
+    std::vector<FieldShape> fields;  // in reply order
     std::string patternKey;         // the field that must be unique and may be a regular expression
     std::string matchKindKey;       // "Rules"; empty when the pattern is always a regular expression
     Uniqueness uniqueness = Uniqueness::SamePattern;

@@ -14,7 +14,7 @@ namespace {
 
 constexpr long long physicalMemoryKB = 8LL * 1024 * 1024;
 
-struct OptionSpec {
+struct OptionShape {
     const char* key;
     const char* modifySpelling;  // how the modify request names it, when that differs
     long long min;
@@ -24,9 +24,9 @@ struct OptionSpec {
 };
 
 // In reply order. The ranges are the ones the console's forms announce.
-const std::vector<OptionSpec>& optionSpecs()
+const std::vector<OptionShape>& optionShapes()
 {
-    static const std::vector<OptionSpec> specs = {
+    static const std::vector<OptionShape> shapes = {
         {"MaxUsableMemSize", nullptr, 32, physicalMemoryKB / 1024, 2048, false},
         {"MaxConnections", nullptr, 0, 60000, 5000, false},
         {"IsUsedMemCache", nullptr, 0, 1, 1, false},
@@ -60,14 +60,14 @@ const std::vector<OptionSpec>& optionSpecs()
         {"DNSRedirectBalanceType", nullptr, 0, 3, 1, false},
         {"EnableWhiteList", nullptr, 0, 1, 0, false},
     };
-    return specs;
+    return shapes;
 }
 
-const OptionSpec* optionNamed(std::string_view name)
+const OptionShape* optionNamed(std::string_view name)
 {
-    for (const OptionSpec& spec : optionSpecs()) {
-        if (name == spec.key || (spec.modifySpelling && name == spec.modifySpelling))
-            return &spec;
+    for (const OptionShape& shape : optionShapes()) {
+        if (name == shape.key || (shape.modifySpelling && name == shape.modifySpelling))
+            return &shape;
     }
     return nullptr;
 }
@@ -85,9 +85,9 @@ void SystemOptions::registerCommands(CommandTable& table)
 void SystemOptions::seed()
 {
     values_.clear();
-    for (const OptionSpec& spec : optionSpecs()) {
-        if (!spec.readOnly)
-            values_[spec.key] = spec.initial;
+    for (const OptionShape& shape : optionShapes()) {
+        if (!shape.readOnly)
+            values_[shape.key] = shape.initial;
     }
 }
 
@@ -119,27 +119,27 @@ long long SystemOptions::readOnlyValue(std::string_view key) const
 Reply SystemOptions::list() const
 {
     Reply reply = Reply::accepted();
-    for (const OptionSpec& spec : optionSpecs())
-        reply.set(spec.key, std::to_string(spec.readOnly ? readOnlyValue(spec.key) : value(spec.key)));
+    for (const OptionShape& shape : optionShapes())
+        reply.set(shape.key, std::to_string(shape.readOnly ? readOnlyValue(shape.key) : value(shape.key)));
     return reply;
 }
 
 Reply SystemOptions::modify(const FormFields& fields)
 {
-    std::vector<std::pair<const OptionSpec*, long long>> changes;
+    std::vector<std::pair<const OptionShape*, long long>> changes;
     for (const auto& [name, text] : fields.pairs()) {
         if (name == "SessionID" || name == "RequestID")
             continue;
-        const OptionSpec* spec = optionNamed(name);
+        const OptionShape* shape = optionNamed(name);
         long long number = 0;
-        if (!spec || spec->readOnly)
+        if (!shape || shape->readOnly)
             throw AdminError(BadField, "no option " + name);
-        if (!parseDecimal(text, number) || number < spec->min || number > spec->max)
+        if (!parseDecimal(text, number) || number < shape->min || number > shape->max)
             throw AdminError(BadField, "option " + name + " out of range");
-        changes.emplace_back(spec, number);
+        changes.emplace_back(shape, number);
     }
-    for (const auto& [spec, number] : changes)
-        values_[spec->key] = number;
+    for (const auto& [shape, number] : changes)
+        values_[shape->key] = number;
     return Reply::accepted();
 }
 
@@ -154,9 +154,9 @@ Json::Value SystemOptions::save() const
 void SystemOptions::load(const Json::Value& document)
 {
     std::map<std::string, long long, std::less<>> loaded;
-    for (const OptionSpec& spec : optionSpecs()) {
-        if (!spec.readOnly)
-            loaded[spec.key] = requireNumber(document, spec.key);
+    for (const OptionShape& shape : optionShapes()) {
+        if (!shape.readOnly)
+            loaded[shape.key] = requireNumber(document, shape.key);
     }
     values_ = std::move(loaded);
 }
