@@ -1,7 +1,17 @@
 // Renders the console's windows offscreen into PNG files: the main window before and after a login
-// to the morvix-sim given, the login view, the about view and the change-password window.
+// to the morvix-sim given, the login view, the about view and the change-password window, then the
+// cache-rules page with its rule form and the batch progress window, and the system and disk-cache
+// pages.
 #include "app/console/CMoxCacheAdminApp.h"
 #include "app/console/CMoxCacheAdminDlg.h"
+#include "controls/CBatchProgressDlg.h"
+#include "controls/CRuleDeletion.h"
+#include "controls/CRuleListView.h"
+#include "features/cache/view/CAddFCacheDlg.h"
+#include "features/cache/view/CFCacheManagerDlg.h"
+#include "features/cache/view/CFCachePage.h"
+#include "features/config/view/CSystemDlg.h"
+#include "features/config/view/CSystemOptionsEditor.h"
 #include "features/monitor/view/CRealTimeInfoDlg.h"
 #include "shell/CMoxInstanceManager.h"
 #include "shell/IniProfile.h"
@@ -94,6 +104,36 @@ private:
     bool failed_ = false;
 };
 
+void TakeViewScreenshots(Shooter& shooter, CMoxCacheAdminDlg* window)
+{
+    window->ShowView(eView_CacheRules);
+    auto* rules = qobject_cast<CFCacheManagerDlg*>(window->View(eView_CacheRules));
+    CFCachePage* page = rules ? rules->PageCache() : nullptr;
+    shooter.Require(page && WaitFor([&] { return page->List()->model()->rowCount() > 0 && !page->IsBusy(); }),
+                    QStringLiteral("no page-cache rules shown"));
+    if (!page)
+        return;
+    page->List()->SelectOnly(1);
+    shooter.Save(window, "cache-rules.png");
+    page->RunCommand(CRuleListPage::eModify);
+    shooter.Save(page->Form(), "cache-rule-form.png");
+    page->Form()->reject();
+
+    CBatchProgressDlg progress(page, CRuleDeletion::ProgressTexts(QStringLiteral("删除页面缓存规则")), 12,
+                               [](int) { return true; });
+    progress.Start();
+    shooter.Save(&progress, "batch-progress.png");
+
+    window->ShowView(eView_System);
+    auto* system = qobject_cast<CSystemDlg*>(window->View(eView_System));
+    shooter.Require(system && WaitFor([&] { return system->Editor()->Known(); }),
+                    QStringLiteral("no system options shown"));
+    shooter.Save(window, "system.png");
+
+    window->ShowView(eView_DiskCache);
+    shooter.Save(window, "disk-cache.png");
+}
+
 void TakeScreenshots(Shooter& shooter)
 {
     CMoxCacheAdminDlg* window = MainWindow();
@@ -118,6 +158,8 @@ void TakeScreenshots(Shooter& shooter)
     window->RunCommand(eCmd_ChangePassword);
     shooter.Save(window->ChangePasswordDialog(), "change-password.png");
     window->ChangePasswordDialog()->close();
+
+    TakeViewScreenshots(shooter, window);
 }
 
 }  // namespace
