@@ -11,7 +11,7 @@
 
 CRuleListPage::CRuleListPage(QWidget* parent) : QWidget(parent) {}
 
-void CRuleListPage::Build(CRuleListModelBase* model, const std::vector<CommandSpec>& commands,
+void CRuleListPage::Build(CRuleListModelBase* model, const std::vector<CommandShape>& commands,
                           CRuleDeletion::Texts deletionTexts, CRuleDeletion::SendDelete sendDelete)
 {
     list_ = new CRuleListView(this);
@@ -20,13 +20,13 @@ void CRuleListPage::Build(CRuleListModelBase* model, const std::vector<CommandSp
     connect(list_, &CRuleListView::RowActivated, this, [this] { RunIfEnabled(eModify); });
 
     auto* buttonRow = new QHBoxLayout;
-    for (const CommandSpec& spec : commands) {
-        auto* button = new QPushButton(spec.text, this);
-        button->setToolTip(spec.tooltip);
+    for (const CommandShape& shape : commands) {
+        auto* button = new QPushButton(shape.text, this);
+        button->setToolTip(shape.tooltip);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, command = spec.command] { RunCommand(command); });
+        connect(button, &QPushButton::clicked, this, [this, command = shape.command] { RunCommand(command); });
         buttonRow->addWidget(button);
-        buttons_[spec.command] = button;
+        buttons_[shape.command] = button;
     }
     buttonRow->addStretch();
 

@@ -31,7 +31,7 @@ public:
     virtual void RunCommand(Command command) = 0;
 
 protected:
-    struct CommandSpec {
+    struct CommandShape {
         Command command;
         QString text;
         QString tooltip;
@@ -39,7 +39,7 @@ protected:
 
     explicit CRuleListPage(QWidget* parent);
 
-    void Build(CRuleListModelBase* model, const std::vector<CommandSpec>& commands, CRuleDeletion::Texts deletionTexts,
+    void Build(CRuleListModelBase* model, const std::vector<CommandShape>& commands, CRuleDeletion::Texts deletionTexts,
                CRuleDeletion::SendDelete sendDelete);
 
     void RequestSent();

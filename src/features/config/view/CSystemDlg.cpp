@@ -29,14 +29,14 @@ namespace {
 
 using Member = std::int32_t SystemOptions::*;
 
-struct FieldSpec {
+struct FieldShape {
     Member member;
     const char* label;
     int maxCharacters;
     const char* unit;
 };
 
-const FieldSpec kFields[] = {
+const FieldShape kFields[] = {
     {&SystemOptions::MaxUsableMemSize, "*限定 Morvix 可用内存：", 4, "MB，范围：[32 -  最大剩余内存]（重启生效！）"},
     {&SystemOptions::MaxConnections, "最大并发连接数：", 5, "个，默认：5000，可设置范围：[0 - 60000]"},
     {&SystemOptions::MaxClientSendBuffer, "浏览器客户端连接发送缓冲：", 2, "KB，默认：32，可设置范围：[8 - 32]"},
@@ -47,12 +47,12 @@ const FieldSpec kFields[] = {
     {&SystemOptions::MaxSessionCacheSize, "会话缓存最大允许占用内存的尺寸：", 3, "MB，默认：100，可设置范围：[0 - 200]"},
 };
 
-struct FlagSpec {
+struct FlagShape {
     Member member;
     const char* text;
 };
 
-const FlagSpec kFlags[] = {
+const FlagShape kFlags[] = {
     {&SystemOptions::IsUsedXForwardedFor, "允许在 HTTP 头增加客户端浏览器 IP 地址(例: X-Forwarded-For: 192.168.1.100)"},
     {&SystemOptions::IsHitCacheForRefresh, "浏览器手动刷新时(F5或Ctrl+F5), 是否启用缓存（默认：√）"},
     {&SystemOptions::UnenableAccessLog, "关闭访问日志记录（默认: √）"},
@@ -128,23 +128,23 @@ QWidget* CSystemDlg::BuildFields()
     auto* grid = new QGridLayout(box);
     grid->setVerticalSpacing(4);
     int row = 0;
-    for (const FieldSpec& spec : kFields) {
+    for (const FieldShape& shape : kFields) {
         auto* edit = new QLineEdit(box);
         edit->setFixedWidth(70);
-        editor_->Fields().AddNumber(edit, spec.maxCharacters, {spec.member});
-        grid->addWidget(new QLabel(QString::fromUtf8(spec.label), box), row, 0, Qt::AlignRight);
+        editor_->Fields().AddNumber(edit, shape.maxCharacters, {shape.member});
+        grid->addWidget(new QLabel(QString::fromUtf8(shape.label), box), row, 0, Qt::AlignRight);
         grid->addWidget(edit, row, 1);
-        grid->addWidget(new QLabel(QString::fromUtf8(spec.unit), box), row, 2);
-        fields_.emplace_back(spec.member, edit);
+        grid->addWidget(new QLabel(QString::fromUtf8(shape.unit), box), row, 2);
+        fields_.emplace_back(shape.member, edit);
         ++row;
     }
     auto* flags = new QVBoxLayout;
     flags->setSpacing(0);
-    for (const FlagSpec& spec : kFlags) {
-        auto* flag = new QCheckBox(QString::fromUtf8(spec.text), box);
-        editor_->Fields().AddFlag(flag, spec.member);
+    for (const FlagShape& shape : kFlags) {
+        auto* flag = new QCheckBox(QString::fromUtf8(shape.text), box);
+        editor_->Fields().AddFlag(flag, shape.member);
         flags->addWidget(flag);
-        flags_.emplace_back(spec.member, flag);
+        flags_.emplace_back(shape.member, flag);
     }
     grid->addLayout(flags, row, 0, 1, 3);
     grid->setColumnStretch(2, 1);
