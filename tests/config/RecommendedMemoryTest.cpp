@@ -1,4 +1,5 @@
 #include "features/config/RecommendedMemory.h"
+#include "shell/ServerPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +21,8 @@ TEST(RecommendedMemory, A32BitServerStopsAt1500)
 {
     EXPECT_EQ(RecommendedMemoryMB(6000, true), 1500);
     EXPECT_EQ(RecommendedMemoryMB(2048, true), 719);
-    EXPECT_TRUE(Is32BitServer("Morvix 3.5 Windows 32Bits"));
-    EXPECT_FALSE(Is32BitServer("Morvix 3.5 Linux 64Bits"));
+    EXPECT_TRUE(ServerPlatformOf("Morvix 3.5 Windows 32Bits").bits32);
+    EXPECT_FALSE(ServerPlatformOf("Morvix 3.5 Linux 64Bits").bits32);
 }
 
 TEST(RecommendedMemory, UnknownMemoryHasNoRecommendation)

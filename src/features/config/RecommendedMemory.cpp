@@ -1,10 +1,5 @@
 #include "features/config/RecommendedMemory.h"
 
-bool Is32BitServer(std::string_view versionText)
-{
-    return versionText.find("32Bits") != std::string_view::npos;
-}
-
 std::int64_t PhysicalMemoryMB(std::int64_t totalPhysicalKB)
 {
     return totalPhysicalKB / 1024;

@@ -2,10 +2,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
-
-// A server whose version text says it is a 32-bit build: it cannot use more than 1500 MB.
-bool Is32BitServer(std::string_view versionText);
 
 // The physical memory of the server machine in MB, from the figure in KB the server reports.
 std::int64_t PhysicalMemoryMB(std::int64_t totalPhysicalKB);

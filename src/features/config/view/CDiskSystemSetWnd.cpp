@@ -7,6 +7,7 @@
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxInstanceManager.h"
 #include "shell/HelpPages.h"
+#include "shell/ServerPlatform.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -25,7 +26,7 @@ const QString kMemoryUnit32Bits = QStringLiteral("MB，可设置范围：[32 - 1
 bool ServerIs32Bits()
 {
     CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
-    return instance && Is32BitServer(instance->VersionExt());
+    return instance && ServerPlatformOf(instance->VersionExt()).bits32;
 }
 
 }  // namespace
