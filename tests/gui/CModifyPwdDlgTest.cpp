@@ -1,12 +1,16 @@
 #include "app/console/CMoxCacheAdminDlg.h"
 #include "gui/ConsoleFixture.h"
+#include "messaging/EventKinds.h"
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxInstanceManager.h"
 #include "shell/MainNavigation.h"
 #include "shell/view/CModifyPwdDlg.h"
+#include "support/EventRecorder.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+
+#include <json/value.h>
 
 using morvix::test::CallsOf;
 
@@ -74,6 +78,7 @@ TEST_F(ChangePassword, EmptyOrUnconfirmedNewPasswordIsRefused)
 TEST_F(ChangePassword, MonitorPasswordNeedsNoOldPasswordAndLeavesTheAdministratorsLoginAlone)
 {
     Open();
+    morvix::test::EventRecorder events;
     Fill(eMoxRole_Keeper, QStringLiteral("not checked"), QStringLiteral("k2"), QStringLiteral("k2"));
 
     ASSERT_TRUE(ProcessUntil([&] { return !window->ChangePasswordDialog(); }))
@@ -81,7 +86,7 @@ TEST_F(ChangePassword, MonitorPasswordNeedsNoOldPasswordAndLeavesTheAdministrato
     const auto sent = CallsOf(*sim, "user", "passwd");
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_NE(sent[0].body.find("&Username=keeper&Password=k2"), std::string::npos) << sent[0].body;
-    EXPECT_EQ(StatusText(), QStringLiteral("修改用户密码成功。"));
+    EXPECT_TRUE(events.WaitForStatusText("修改用户密码成功。"));
     EXPECT_EQ(Instance().Password(), "admin") << "the console is still logged in as administrator";
     EXPECT_TRUE(user.Prompts().isEmpty());
 }
@@ -102,11 +107,16 @@ TEST_F(ChangePassword, ChinesePasswordTravelsAsUtf8AndBecomesTheLoginPassword)
 TEST_F(ChangePassword, RefusedChangeKeepsTheWindowOpen)
 {
     Open();
-    sim->expireSessions();
+    morvix::test::EventRecorder events;
+    Json::Value busy;
+    busy["kind"] = "busy";
+    busy["type"] = "user";
+    busy["cmd"] = "passwd";
+    sim->addFault(busy);
     Fill(eMoxRole_Admin, QStringLiteral("admin"), QStringLiteral("other"), QStringLiteral("other"));
 
-    ASSERT_TRUE(ProcessUntil([&] { return StatusText().startsWith(QStringLiteral("修改用户密码失败")); }))
-        << StatusText().toStdString();
+    ASSERT_TRUE(events.Next(eMoxCacheEvent_PasswordChanged));
+    ASSERT_TRUE(events.WaitForStatusText("修改用户密码失败，服务器忙(错误号:10)。"));
     EXPECT_TRUE(window->ChangePasswordDialog());
     EXPECT_EQ(Instance().Password(), "admin");
 }

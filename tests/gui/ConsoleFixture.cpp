@@ -2,7 +2,9 @@
 
 #include "app/console/CMoxCacheAdminDlg.h"
 #include "controls/CStatusStatic.h"
+#include "messaging/CMoxEndEvent.h"
 #include "messaging/CMoxEventParam.h"
+#include "messaging/CMoxStartEvent.h"
 #include "messaging/CThreadRegistry.h"
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxInstanceManager.h"
@@ -20,23 +22,34 @@
 
 namespace {
 
-// The instance manager settles on its data directory when it is first made, so the scratch one is
-// in place before any test runs and no test touches the real home.
-class ScratchUserData : public ::testing::Environment {
+// What the console's start-up provides before the main window exists: the thread registry and the
+// start and end handlers that serve until the first login makes the server instance. The instance
+// manager settles on its data directory when it is first made, so the scratch one is in place
+// before any test runs and no test touches the real home.
+class ConsoleStartUp : public ::testing::Environment {
 public:
     void SetUp() override
     {
         ASSERT_TRUE(directory_.isValid());
         qputenv("XDG_DATA_HOME", directory_.path().toLocal8Bit());
         CThreadRegistry::Create();
+        startHandler_ = std::make_unique<CMoxStartEvent>();
+        endHandler_ = std::make_unique<CMoxEndEvent>();
+    }
+
+    void TearDown() override
+    {
+        endHandler_.reset();
+        startHandler_.reset();
     }
 
 private:
     QTemporaryDir directory_;
+    std::unique_ptr<CMoxStartEvent> startHandler_;
+    std::unique_ptr<CMoxEndEvent> endHandler_;
 };
 
-[[maybe_unused]] ::testing::Environment* const kScratchUserData =
-    ::testing::AddGlobalTestEnvironment(new ScratchUserData);
+[[maybe_unused]] ::testing::Environment* const kConsoleStartUp = ::testing::AddGlobalTestEnvironment(new ConsoleStartUp);
 
 }  // namespace
 

@@ -1,6 +1,8 @@
 #include "app/console/CMoxCacheAdminApp.h"
 
 #include "app/console/CMoxCacheAdminDlg.h"
+#include "messaging/CMoxEndEvent.h"
+#include "messaging/CMoxStartEvent.h"
 #include "messaging/CThreadRegistry.h"
 
 CMoxCacheAdminApp::CMoxCacheAdminApp(int& argc, char** argv) : application_(argc, argv)
@@ -27,6 +29,8 @@ bool CMoxCacheAdminApp::InitInstance()
     // Sockets need no start-up on Linux.
     if (!CThreadRegistry::Create())
         return false;
+    startHandler_ = std::make_unique<CMoxStartEvent>();
+    endHandler_ = std::make_unique<CMoxEndEvent>();
     mainWindow_ = std::make_unique<CMoxCacheAdminDlg>();
     mainWindow_->show();
     return true;
@@ -36,6 +40,8 @@ void CMoxCacheAdminApp::ExitInstance()
 {
     // The window goes first: it unhooks from the events before the threads are told to quit.
     mainWindow_.reset();
+    endHandler_.reset();
+    startHandler_.reset();
     CThreadRegistry::Destroy();
     // Sockets need no clean-up on Linux.
 }

@@ -5,6 +5,8 @@
 #include <memory>
 
 class CMoxCacheAdminDlg;
+class CMoxEndEvent;
+class CMoxStartEvent;
 
 // The console process: starts the services in their fixed order, runs the main window until it
 // closes, then ends them.
@@ -23,5 +25,9 @@ private:
     void ExitInstance();
 
     QApplication application_;
+    // Until the first login makes the server instance with its own pair, these end every event,
+    // so that the records of early status texts are released too.
+    std::unique_ptr<CMoxStartEvent> startHandler_;
+    std::unique_ptr<CMoxEndEvent> endHandler_;
     std::unique_ptr<CMoxCacheAdminDlg> mainWindow_;
 };

@@ -60,6 +60,9 @@ void OpenModal(QPointer<Dialog>& slot, Make make)
 
 CMoxCacheAdminDlg::CMoxCacheAdminDlg(QWidget* parent) : QWidget(parent)
 {
+    // The window opens now; building it runs while the login view's delay counts down, and the
+    // login view still follows only after the window is shown.
+    QTimer::singleShot(kLoginDelayMs, this, &CMoxCacheAdminDlg::OnPopLoginDlg);
     setWindowTitle(DisplayName());
     const QPixmap& icon = CSkinImageCache::Image(SkinImages::kApplicationIcon);
     if (!icon.isNull())
@@ -245,15 +248,6 @@ void CMoxCacheAdminDlg::OpenAbout()
     const QString serverVersion = instance ? QString::fromStdString(instance->Version()) : QString();
     const bool oem = Options().IsGuiSwitchOn(CIniOptionFile::GuiSwitch::IsOem);
     OpenModal(aboutDlg_, [&] { return new CMoxAboutDlg(serverVersion, oem, this); });
-}
-
-void CMoxCacheAdminDlg::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (loginScheduled_)
-        return;
-    loginScheduled_ = true;
-    QTimer::singleShot(kLoginDelayMs, this, &CMoxCacheAdminDlg::OnPopLoginDlg);
 }
 
 void CMoxCacheAdminDlg::closeEvent(QCloseEvent* event)

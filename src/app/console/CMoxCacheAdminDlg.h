@@ -66,7 +66,6 @@ public slots:
     void OnSessionTimeout();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -99,7 +98,6 @@ private:
     QStackedWidget* views_ = nullptr;
     std::map<int, CMoxContentView*> viewsById_;
     QTimer* realtimeTimer_ = nullptr;
-    bool loginScheduled_ = false;
 
     QPointer<CMoxLoginDlg> loginDlg_;
     QPointer<CModifyPwdDlg> changePasswordDlg_;

@@ -15,7 +15,9 @@ CPendingViewPage::CPendingViewPage(const QString& title, const QString& viewName
 
     auto* description = new QLabel(viewName, this);
     description->setObjectName(QStringLiteral("pageDescription"));
-    description->setStyleSheet(QStringLiteral("color: #5a6573;"));
+    QPalette palette = description->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x5a, 0x65, 0x73));
+    description->setPalette(palette);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);

@@ -15,8 +15,16 @@
 namespace {
 
 const QColor kPlainBand(0x27, 0x30, 0x3b);
-const QString kLabelStyle = QStringLiteral("color: #b8c4d2;");
-const QString kValueStyle = QStringLiteral("color: #ffffff;");
+const QColor kLabelText(0xb8, 0xc4, 0xd2);
+const QColor kValueText(Qt::white);
+
+// A palette rather than a style sheet: style sheets cost the start-up several milliseconds.
+void SetTextColour(QLabel* label, const QColor& colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
 // The time fields are as wide as the longest time the server sends.
 const QString kTimeSample = QStringLiteral("2012-07-16 13:14:34");
 
@@ -44,10 +52,10 @@ QLabel* CRealTimeInfoDlg::AddRow(int row, const QString& label, int valueWidth)
 {
     auto* grid = static_cast<QGridLayout*>(layout());
     auto* caption = new QLabel(label, this);
-    caption->setStyleSheet(kLabelStyle);
+    SetTextColour(caption, kLabelText);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* value = new QLabel(this);
-    value->setStyleSheet(kValueStyle);
+    SetTextColour(value, kValueText);
     value->setFixedWidth(valueWidth);
     grid->addWidget(caption, row, 0);
     grid->addWidget(value, row, 1);
