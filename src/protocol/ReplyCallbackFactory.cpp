@@ -42,9 +42,8 @@ std::unique_ptr<CMoxReplyCallback> MakeReplyCallback(CallbackFamily family)
         return std::make_unique<CMoxHostManagerParse>();
     case CallbackFamily::Rth:
         return std::make_unique<CMoxRTHParse>();
-    default:
-        return nullptr;
     }
+    return nullptr;
 }
 
 }  // namespace nsMoxHttp

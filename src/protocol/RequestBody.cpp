@@ -68,7 +68,6 @@ template <class OnLiteral, class OnConversion>
 void WalkTemplate(std::string_view tpl, OnLiteral onLiteral, OnConversion onConversion)
 {
     std::size_t pos = 0;
-    std::size_t pairStart = 0;
     while (pos < tpl.size()) {
         const std::size_t percent = tpl.find('%', pos);
         if (percent == std::string_view::npos) {
@@ -83,7 +82,7 @@ void WalkTemplate(std::string_view tpl, OnLiteral onLiteral, OnConversion onConv
             length = 3;
         }
         const std::size_t lastAmp = tpl.rfind('&', percent);
-        pairStart = lastAmp == std::string_view::npos ? 0 : lastAmp + 1;
+        const std::size_t pairStart = lastAmp == std::string_view::npos ? 0 : lastAmp + 1;
         std::string_view name;
         if (percent > 0 && tpl[percent - 1] == '=' && pairStart < percent)
             name = tpl.substr(pairStart, percent - 1 - pairStart);

@@ -53,8 +53,7 @@ bool CacheManager_FCacheList()
 
 bool CacheManager_FCacheAdd(const FCacheRule& rule)
 {
-    RequestValues values = FCacheRuleValues(rule);
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_FCacheAdd, values);
+    return CMoxCacheProtocol::GetProtocol().Send(eReq_FCacheAdd, FCacheRuleValues(rule));
 }
 
 bool CacheManager_FCacheModify(const FCacheRule& rule)
