@@ -1,0 +1,34 @@
+// What every screenshot scene shares: waiting for the console with a deadline, finding the main
+// window, and saving a widget as a PNG with the title bar a user would see.
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+#include <functional>
+
+class CMoxCacheAdminDlg;
+class QWidget;
+
+bool WaitFor(const std::function<bool()>& condition);
+CMoxCacheAdminDlg* MainWindow();
+
+class Shooter {
+public:
+    explicit Shooter(QDir folder) : folder_(std::move(folder)) {}
+
+    void Save(QWidget* widget, const char* name);
+    void Require(bool condition, const QString& what);
+    int ExitCode() const { return failed_ ? 1 : 0; }
+
+private:
+    void Fail(const QString& what);
+
+    QDir folder_;
+    bool failed_ = false;
+};
+
+// A scene renders the windows of one area after the login; scenes run by rising order.
+using ScreenshotScene = void (*)(Shooter&, CMoxCacheAdminDlg*);
+bool RegisterScene(int order, ScreenshotScene scene);
+void RunScenes(Shooter& shooter, CMoxCacheAdminDlg* window);
