@@ -8,11 +8,11 @@
 
 bool GlobalFunc_UpdateStatusBar(const std::string& text)
 {
-    CMoxUpdateStatusBarEventParam* record;
+    RecordHandle<CMoxUpdateStatusBarEventParam> record;
     try {
-        record = new CMoxUpdateStatusBarEventParam(text);
+        record = RecordHandle<CMoxUpdateStatusBarEventParam>::Make(text);
     } catch (const std::bad_alloc&) {
         return false;
     }
-    return PostCacheEvent(eMoxCacheEvent_UpdateStatusBar, record->AsParam(), 0);
+    return PostCacheEvent(eMoxCacheEvent_UpdateStatusBar, std::move(record), 0);
 }

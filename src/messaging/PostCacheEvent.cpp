@@ -6,3 +6,13 @@ bool PostCacheEvent(int kind, std::uintptr_t param1, std::uintptr_t param2)
 {
     return CZebEventManager::Post(kind, param1, param2);
 }
+
+bool PostCacheEvent(int kind, RecordHandle<CMoxEventParam> record, std::uintptr_t param2)
+{
+    return CZebEventManager::Post(kind, record.TakeForPosting()->AsParam(), param2);
+}
+
+bool PostCacheEvent(int kind, std::uintptr_t param1, RecordHandle<CMoxEventParam> record)
+{
+    return CZebEventManager::Post(kind, param1, record.TakeForPosting()->AsParam());
+}

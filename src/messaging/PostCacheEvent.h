@@ -1,7 +1,14 @@
 #pragma once
 
+#include "messaging/RecordHandle.h"
+
 #include <cstdint>
 
 // Posts an event to the event manager, making the manager if needed. True when it was queued;
 // otherwise the event has already been ended (its record released by the end handler).
 bool PostCacheEvent(int kind, std::uintptr_t param1, std::uintptr_t param2);
+
+// The same for an event that carries a record, in param1 or in param2 as its kind says. The
+// handle is taken: the poster keeps nothing it could read after the record has changed hands.
+bool PostCacheEvent(int kind, RecordHandle<CMoxEventParam> record, std::uintptr_t param2);
+bool PostCacheEvent(int kind, std::uintptr_t param1, RecordHandle<CMoxEventParam> record);

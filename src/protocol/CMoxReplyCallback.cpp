@@ -70,9 +70,9 @@ void CMoxReplyCallback::ReportMalformed(const ReplyTexts& texts)
     PostWithoutRecord(ReplyMalformed, 0);
 }
 
-void CMoxReplyCallback::Post(int status, std::uintptr_t record)
+void CMoxReplyCallback::Post(int status, RecordHandle<CMoxEventParam> record)
 {
-    PostCacheEvent(completionEvent_, static_cast<std::uintptr_t>(status), record);
+    PostCacheEvent(completionEvent_, static_cast<std::uintptr_t>(status), std::move(record));
 }
 
 void CMoxReplyCallback::PostWithoutRecord(int status, int errorNumber)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "messaging/RecordHandle.h"
 #include "protocol/RequestValues.h"
 #include "protocol/StatusText.h"
 #include "transport/IMoxHttpCallback.h"
@@ -64,7 +65,7 @@ protected:
     std::optional<Judged> Judge(bool failed, const ReplyTexts& texts);
     void ReportRefusal(const ReplyTexts& texts, int errorNumber);
     void ReportMalformed(const ReplyTexts& texts);
-    void Post(int status, std::uintptr_t record);
+    void Post(int status, RecordHandle<CMoxEventParam> record);
     // Events without a record: param2 is the error number, or the value handed through when there is one.
     void PostWithoutRecord(int status, int errorNumber);
     static void ShowStatus(std::string_view text);
@@ -93,21 +94,20 @@ void CMoxReplyCallback::CompleteWithRecord(bool failed, const ReplyTexts& texts,
         ReportMalformed(texts);
         return;
     }
-    auto* record = new Record();
+    auto record = RecordHandle<Record>::Make();
     if (judged->status == 1) {
         record->errorNo = judged->errorNumber;
         ReportRefusal(texts, judged->errorNumber);
-        Post(1, reinterpret_cast<std::uintptr_t>(record));
+        Post(1, std::move(record));
         return;
     }
     if (!fill(judged->root, *record)) {
-        record->Release();
         ReportMalformed(texts);
         return;
     }
     if (!texts.accepted.empty())
         ShowStatus(texts.accepted);
-    Post(0, reinterpret_cast<std::uintptr_t>(record));
+    Post(0, std::move(record));
 }
 
 template <class Read>

@@ -22,12 +22,12 @@ bool MoxLogin(const std::string& host, int role, const std::string& password, in
     // The old session belongs to the old host: nothing may be sent with it to the new one.
     instance->SetConnected(false);
 
-    auto* started = new CMoxLoginEventParam();
+    auto started = RecordHandle<CMoxLoginEventParam>::Make();
     started->host = host;
     started->roleName = CMoxCacheInstance::UserName(role);
     started->password = password;
     started->passThrough = passThrough;
-    PostCacheEvent(eMoxCacheEvent_LoginStart, started->AsParam(), 0);
+    PostCacheEvent(eMoxCacheEvent_LoginStart, std::move(started), 0);
     GlobalFunc_UpdateStatusBar(FormatText("正在连接到 %s", host));
 
     auto callback = std::make_unique<nsMoxHttp::CMoxHttpCallback>();

@@ -50,60 +50,60 @@ bool ReadSession(const Json::Value& root, CMoxLoginEventParam& record, std::stri
     return true;
 }
 
-void PostLoginEvent(int kind, CMoxLoginEventParam* record)
+// The status text of a refused sign-in; nothing for the refusals that have no text of their own.
+std::string RefusalText(const std::string& host, int number)
 {
-    PostCacheEvent(kind, record->AsParam(), 0);
+    if (number == kServerBusy)
+        return FormatText("登录%s失败，服务器忙（错误号:%d)", host, number);
+    if (number == kWrongLogin)
+        return FormatText("登录%s失败，用户名不存在或密码错误（错误号:%d)", host, number);
+    return {};
 }
 
-void ReportLoginRefusal(CMoxLoginEventParam* record, CMoxCacheInstance& instance)
+// The event goes first and its text after it; the text is made before the record changes hands.
+void PostOutcome(int kind, RecordHandle<CMoxLoginEventParam> record, const std::string& statusText)
 {
-    instance.SetConnected(false);
-    PostLoginEvent(eMoxCacheEvent_LoginFailed, record);
-    const int number = LeadingDecimalInt(record->errorNo);
-    if (number == kServerBusy)
-        GlobalFunc_UpdateStatusBar(FormatText("登录%s失败，服务器忙（错误号:%d)", record->host, number));
-    else if (number == kWrongLogin)
-        GlobalFunc_UpdateStatusBar(FormatText("登录%s失败，用户名不存在或密码错误（错误号:%d)", record->host, number));
+    PostCacheEvent(kind, std::move(record), 0);
+    if (!statusText.empty())
+        GlobalFunc_UpdateStatusBar(statusText);
 }
 
 }  // namespace
 
 void CMoxHttpCallback::OnSignIn(bool failed)
 {
-    auto* record = new CMoxLoginEventParam();
+    auto record = RecordHandle<CMoxLoginEventParam>::Make();
     record->host = ServerText();
     record->roleName = Request().Text("Username");
     record->password = Request().Text("Password");
     record->passThrough = PassThrough();
+    const std::string host = record->host;
 
     if (failed) {
-        PostLoginEvent(eMoxCacheEvent_ConnectFailed, record);
-        GlobalFunc_UpdateStatusBar(
-            FormatText("连接%s失败，请检查网络连接是否正常或输入的服务器地址是否正确", record->host));
+        PostOutcome(eMoxCacheEvent_ConnectFailed, std::move(record),
+                    FormatText("连接%s失败，请检查网络连接是否正常或输入的服务器地址是否正确", host));
         return;
     }
     std::optional<Judged> judged = Judge(false, {});
     CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
-    if (!judged || !instance) {
-        record->Release();
+    if (!judged || !instance)
         return;
-    }
 
     std::string lastLoginTime;
     if (judged->status == ReplyRefused) {
         record->errorNo = judged->root["ErrorNo"].asString();
-        ReportLoginRefusal(record, *instance);
+        instance->SetConnected(false);
+        const std::string text = RefusalText(host, LeadingDecimalInt(record->errorNo));
+        PostOutcome(eMoxCacheEvent_LoginFailed, std::move(record), text);
         return;
     }
     if (judged->status != ReplyAccepted || !ReadSession(judged->root, *record, lastLoginTime)) {
-        PostLoginEvent(eMoxCacheEvent_LoginFailed, record);
-        GlobalFunc_UpdateStatusBar("登录服务器失败，返回的Json数据格式解析错误!");
+        PostOutcome(eMoxCacheEvent_LoginFailed, std::move(record), "登录服务器失败，返回的Json数据格式解析错误!");
         return;
     }
     instance->SetSession(record->sessionId, record->userType, lastLoginTime, record->version, record->versionExt);
     instance->SetConnected(true);
-    PostLoginEvent(eMoxCacheEvent_LoginOk, record);
-    GlobalFunc_UpdateStatusBar(FormatText("登录%s成功。", record->host));
+    PostOutcome(eMoxCacheEvent_LoginOk, std::move(record), FormatText("登录%s成功。", host));
 }
 
 }  // namespace nsMoxHttp

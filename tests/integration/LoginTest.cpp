@@ -195,6 +195,42 @@ TEST_F(Login, ADeadPortIsAConnectionFailure)
     EXPECT_EQ(Events().Count(eMoxCacheEvent_LoginFailed), 0u);
 }
 
+// The console holds no reference on a login record: the event thread frees it as soon as its
+// dispatch ends, racing whatever the reply thread still does after posting. Every outcome, many
+// times over, must still show its own text (a read of the freed record shows garbage, or trips
+// AddressSanitizer).
+TEST_F(Login, EveryOutcomeShowsItsTextWhileTheRecordIsFreedAtOnce)
+{
+    events_.reset();
+    EventRecorder texts(EventRecorder::Holding::TextsOnly);
+    SimProcess sim;
+    ClosedPort closed;
+    const std::string deadHost = closed.Url("").substr(std::string("http://").size());
+    struct Outcome {
+        std::string host;
+        const char* password;
+        const char* fault;
+        std::string text;
+    };
+    const std::vector<Outcome> outcomes = {
+        {sim.host(), "admin", nullptr, "登录" + sim.host() + "成功。"},
+        {sim.host(), "wrong", nullptr, "登录" + sim.host() + "失败，用户名不存在或密码错误（错误号:20)"},
+        {sim.host(), "admin", "not-json", "登录服务器失败，返回的Json数据格式解析错误!"},
+        {deadHost, "admin", nullptr, "连接" + deadHost + "失败，请检查网络连接是否正常或输入的服务器地址是否正确"},
+    };
+    constexpr std::size_t kRounds = 30;
+    for (std::size_t round = 1; round <= kRounds; ++round) {
+        for (const Outcome& outcome : outcomes) {
+            if (outcome.fault)
+                sim.addFault(OneShotFault(outcome.fault, "sign", "in"));
+            ASSERT_TRUE(MoxLogin(outcome.host, eMoxRole_Admin, outcome.password));
+            ASSERT_TRUE(WaitUntil([&] { return texts.CountStatusText(outcome.text) == round; }))
+                << "round " << round << ": no \"" << outcome.text << "\"";
+            ASSERT_TRUE(WaitForQuiet(std::chrono::seconds(10)));
+        }
+    }
+}
+
 TEST_F(Login, AnOemBuildDropsTheVersionPrefix)
 {
     CIniOptionFile& options = CMoxInstanceManager::GetInstanceManager()->Options();

@@ -5,9 +5,11 @@
 #include "messaging/EventKinds.h"
 #include "support/WaitUntil.h"
 
+#include <algorithm>
+
 namespace morvix::test {
 
-EventRecorder::EventRecorder()
+EventRecorder::EventRecorder(Holding holding) : holding_(holding)
 {
     CZebEventManager::Instance()->Register(this);
 }
@@ -34,9 +36,13 @@ int EventRecorder::OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t p
     case eMoxEventRecordSlot::None:
         break;
     }
+    std::lock_guard guard(lock_);
+    if (auto* status = dynamic_cast<CMoxUpdateStatusBarEventParam*>(event.record))
+        statusTexts_.push_back(status->Text());
+    if (holding_ == Holding::TextsOnly)
+        event.record = nullptr;
     if (event.record)
         event.record->AddRef();
-    std::lock_guard guard(lock_);
     events_.push_back(event);
     taken_.push_back(false);
     return 0;
@@ -64,11 +70,13 @@ std::optional<EventRecorder::Event> EventRecorder::Next(int kind, std::chrono::m
 std::vector<std::string> EventRecorder::StatusTexts() const
 {
     std::lock_guard guard(lock_);
-    std::vector<std::string> texts;
-    for (const Event& event : events_)
-        if (auto* status = dynamic_cast<CMoxUpdateStatusBarEventParam*>(event.record))
-            texts.push_back(status->Text());
-    return texts;
+    return statusTexts_;
+}
+
+std::size_t EventRecorder::CountStatusText(const std::string& text) const
+{
+    std::lock_guard guard(lock_);
+    return static_cast<std::size_t>(std::count(statusTexts_.begin(), statusTexts_.end(), text));
 }
 
 bool EventRecorder::WaitForStatusText(const std::string& text, std::chrono::milliseconds deadline)

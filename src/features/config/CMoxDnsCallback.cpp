@@ -124,7 +124,7 @@ void CMoxDnsCallback::HandleReply(bool failed)
 void CMoxDnsCallback::OnCacheList(bool failed)
 {
     if (failed) {
-        Post(ReplyExchangeFailed, 0);
+        PostWithoutRecord(ReplyExchangeFailed, 0);
         return;
     }
     std::unique_ptr<CMoxReplyBuffer> reply = Task() ? Task()->GetReply() : nullptr;
@@ -133,15 +133,14 @@ void CMoxDnsCallback::OnCacheList(bool failed)
         return;
     const std::string text(reply->Bytes());
     const ReplyEnvelope envelope = JudgeReply(false, text);
-    auto* record = new CMoxTextEventParam(Utf8Text::Sanitize(text));
-    const auto param = reinterpret_cast<std::uintptr_t>(static_cast<CMoxEventParam*>(record));
+    auto record = RecordHandle<CMoxTextEventParam>::Make(Utf8Text::Sanitize(text));
     if (envelope.status == ReplyRefused) {
         instance->SetLastErrorNo(envelope.errorNoText);
         ReportRefusal(kCacheListTexts, envelope.errorNo);
-        Post(ReplyRefused, param);
+        Post(ReplyRefused, std::move(record));
         return;
     }
-    Post(ReplyAccepted, param);
+    Post(ReplyAccepted, std::move(record));
 }
 
 }  // namespace nsMoxHttp

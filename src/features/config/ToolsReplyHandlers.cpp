@@ -55,7 +55,7 @@ void CMoxHttpCallback::OnToolsCachedUrlList(bool failed)
 {
     if (failed) {
         ShowStatus(FormatText(std::string(kCachedUrlListTexts.network).c_str(), ServerText()));
-        Post(ReplyExchangeFailed, 0);
+        PostWithoutRecord(ReplyExchangeFailed, 0);
         return;
     }
     CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
@@ -67,9 +67,8 @@ void CMoxHttpCallback::OnToolsCachedUrlList(bool failed)
         instance->SetLastErrorNo(envelope.errorNoText);
         ReportRefusal(kCachedUrlListTexts, envelope.errorNo);
     }
-    CMoxEventParam* record = new CRealtimeInstantRequestEventParam(
-        refused ? std::string() : Utf8Text::Sanitize(cachedUrlText_), 0);
-    Post(refused ? ReplyRefused : ReplyAccepted, reinterpret_cast<std::uintptr_t>(record));
+    Post(refused ? ReplyRefused : ReplyAccepted,
+         RecordHandle<CRealtimeInstantRequestEventParam>::Make(refused ? std::string() : Utf8Text::Sanitize(cachedUrlText_), 0));
 }
 
 }  // namespace nsMoxHttp

@@ -30,8 +30,8 @@ void CMoxHttpCallback::OnInstantRequestData(std::string_view piece)
     }
     if (lines.empty())
         return;
-    auto* record = new CRealtimeInstantRequestEventParam(Utf8Text::Sanitize(lines), PassThrough());
-    PostCacheEvent(eMoxCacheEvent_InstantRequest, eMoxEventStatus_Ok, record->AsParam());
+    PostCacheEvent(eMoxCacheEvent_InstantRequest, eMoxEventStatus_Ok,
+                   RecordHandle<CRealtimeInstantRequestEventParam>::Make(Utf8Text::Sanitize(lines), PassThrough()));
 }
 
 void CMoxHttpCallback::OnInstantRequestEnd()
