@@ -22,15 +22,3 @@ struct MonitorColumn {
 
 const std::vector<MonitorColumn<CMoxHostMonitor>>& HostMonitorColumns();
 const std::vector<MonitorColumn<CMoxUpstreamMonitor>>& UpstreamMonitorColumns();
-
-// Negative, zero or positive as a sorts before, with or after b in the column's ascending order.
-template <class Entry>
-int CompareByColumn(const MonitorColumn<Entry>& column, const Entry& a, const Entry& b)
-{
-    if (column.number) {
-        const double x = column.number(a);
-        const double y = column.number(b);
-        return x < y ? -1 : (y < x ? 1 : 0);
-    }
-    return column.text(a).compare(column.text(b));
-}
