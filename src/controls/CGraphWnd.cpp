@@ -100,7 +100,7 @@ void CGraphWnd::paintEvent(QPaintEvent*)
 // device pixels, so the grid stays sharp.
 void CGraphWnd::PaintGrid(QPainter& painter) const
 {
-    painter.setPen(QPen(kGridColour, 0));
+    painter.setPen(QPen(kGridColour, 1));
     const int bottom = height() - 1;
     for (int y = bottom; y >= 0; y -= kGridSpacing)
         painter.drawLine(0, y, width() - 1, y);
@@ -120,7 +120,7 @@ void CGraphWnd::PaintSeries(QPainter& painter, const Ring& ring, double top, con
     line_.clear();
     for (int age = 0; age < visible; ++age)
         line_.emplace_back(right - age * kPixelsPerSample, std::clamp(bottom - Point(ring, age) * scale, 0.0, bottom));
-    painter.setPen(QPen(colour, 0));
+    painter.setPen(QPen(colour, 1));
     if (line_.size() == 1)
         painter.drawPoint(line_.front());
     else
