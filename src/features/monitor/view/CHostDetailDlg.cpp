@@ -79,7 +79,7 @@ void CHostDetailDlg::OnTick()
 void CHostDetailDlg::OnUpstreamList(int status, const CMoxProxyUrlEventParam* record)
 {
     polling_.MarkDue();
-    if (status != eMoxEventStatus_Ok || !record || !timer_->isActive())
+    if (status != eMoxEventStatus_Ok || !record)
         return;
     model_->Refresh(upstreams_.Update(record->items, MonitorTickNow()));
 }
