@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableView>
 #include <QTimer>
 
 using morvix::test::CallsOf;

@@ -1,6 +1,6 @@
 #include "features/monitor/view/CRealtimeStatWnd.h"
 
-#include "controls/CSortHeaderCtrl.h"
+#include "controls/CRuleListView.h"
 #include "controls/IUserInteraction.h"
 #include "features/monitor/CRealtimeStatEventParam.h"
 #include "features/monitor/RealtimeRequests.h"
@@ -12,11 +12,9 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardItemModel>
-#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -55,10 +53,7 @@ CRealtimeStatWnd::CRealtimeStatWnd(QWidget* parent) : QWidget(parent)
     connect(timer_, &QTimer::timeout, this, &CRealtimeStatWnd::RequestReport);
 
     model_ = new QStandardItemModel(0, static_cast<int>(std::size(kColumns)), this);
-    table_ = new QTableView(this);
-    table_->setHorizontalHeader(new CSortHeaderCtrl(Qt::Horizontal, table_));
-    table_->verticalHeader()->hide();
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_ = new CRuleListView(this);
     table_->setModel(model_);
     for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
         model_->setHeaderData(column, Qt::Horizontal, QString::fromUtf8(kColumns[column].title));

@@ -8,11 +8,11 @@
 #include <string>
 
 class CRealtimeStatEventParam;
+class CRuleListView;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QStandardItemModel;
-class QTableView;
 class QTimer;
 
 // The traffic report by province: refreshed on demand or by a timer, saved as the server sent it.
@@ -29,7 +29,7 @@ public:
     QPushButton* RefreshButton() const { return refresh_; }
     QPushButton* SaveButton() const { return save_; }
     QTimer* AutoRefreshTimer() const { return timer_; }
-    QTableView* Rows() const { return table_; }
+    CRuleListView* Rows() const { return table_; }
     QString StartTimeText() const;
     QString EndTimeText() const;
     QString HitRateText() const;
@@ -49,7 +49,7 @@ private:
     QLabel* endTime_ = nullptr;
     QLabel* hitRate_ = nullptr;
     QStandardItemModel* model_ = nullptr;
-    QTableView* table_ = nullptr;
+    CRuleListView* table_ = nullptr;
     QTimer* timer_ = nullptr;
     std::string reportText_;
     std::unique_ptr<CViewEventRelay> relay_;
