@@ -9,6 +9,8 @@
 #include <QItemSelectionModel>
 #include <QTimer>
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -87,12 +89,13 @@ TEST_F(HostMonitorView, IntervalFiguresSortingAndVanishedHosts)
 
 TEST_F(HostMonitorView, PollingPeriodComesFromTheOptionsFileAndIsAtLeastThreeSeconds)
 {
+    std::filesystem::remove(CMoxInstanceManager::GetInstanceManager()->Options().Path());
     const std::pair<const char*, int> cases[] = {{nullptr, 3000}, {"1", 3000}, {"7", 7000}};
     for (const auto& [timeval, expected] : cases) {
         if (timeval)
             WriteOptions("HostMonitor", {{"timeval", timeval}});
         CHostMonitorDlg view;
-        EXPECT_EQ(view.PollTimer()->interval(), expected) << (timeval ? timeval : "no key");
+        EXPECT_EQ(view.PollTimer()->interval(), expected) << (timeval ? timeval : "no file");
     }
 }
 

@@ -106,6 +106,13 @@ const typename CMoxMonitorSet<Record>::Entry* CMoxMonitorSet<Record>::Find(const
     return found == index_.end() ? nullptr : &entries_[found->second];
 }
 
+template <class Record>
+void CMoxMonitorSet<Record>::Clear()
+{
+    entries_.clear();
+    index_.clear();
+}
+
 template class CMoxMonitorSet<ProxyHost>;
 template class CMoxMonitorSet<UpstreamHost>;
 template HostInterval HostSampleInterval(const CMoxHostMonitor*, const ProxyHost&, std::uint64_t);

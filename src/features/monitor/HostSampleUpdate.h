@@ -42,6 +42,7 @@ public:
 
     const std::vector<Entry>& Entries() const { return entries_; }
     const Entry* Find(const std::string& id) const;
+    void Clear();
 
 private:
     std::vector<Entry> entries_;

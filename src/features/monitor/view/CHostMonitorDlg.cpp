@@ -97,6 +97,21 @@ void CHostMonitorDlg::OnLoginStarted()
     polling_.MarkDue();
 }
 
+// Another server's hosts are not this one's: its rows go. A new session on the same server keeps
+// them, so the interval arithmetic continues.
+void CHostMonitorDlg::OnServerChanged(const ServerPlatform&)
+{
+    const CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
+    const std::string server = instance ? instance->Host() : std::string();
+    if (server == server_)
+        return;
+    server_ = server;
+    if (detail_)
+        detail_->close();
+    hosts_.Clear();
+    model_->Emptied();
+}
+
 void CHostMonitorDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* record)
 {
     if (kind == eMoxCacheEvent_UpstreamList) {

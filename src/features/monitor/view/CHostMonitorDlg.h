@@ -22,6 +22,7 @@ public:
     ~CHostMonitorDlg() override;
 
     void OnLoginStarted() override;
+    void OnServerChanged(const ServerPlatform& platform) override;
     void OnRecordHandedOver(int kind, int status, CMoxEventParam* record) override;
 
     void StartMonitoring();
@@ -51,5 +52,6 @@ private:
     QTimer* timer_ = nullptr;
     RealtimePolling polling_;
     std::uint64_t lastSent_ = 0;
+    std::string server_;  // whose hosts the rows show
     QPointer<CHostDetailDlg> detail_;
 };

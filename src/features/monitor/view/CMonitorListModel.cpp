@@ -44,6 +44,14 @@ void CMonitorListModel<Record>::Refresh(std::size_t added)
 }
 
 template <class Record>
+void CMonitorListModel<Record>::Emptied()
+{
+    beginResetModel();
+    order_.clear();
+    endResetModel();
+}
+
+template <class Record>
 const typename CMonitorListModel<Record>::Entry& CMonitorListModel<Record>::EntryAt(int row) const
 {
     return set_.Entries()[static_cast<std::size_t>(order_[static_cast<std::size_t>(row)])];

@@ -19,6 +19,8 @@ public:
 
     // The set took in a reply: `added` entries joined at its end.
     void Refresh(std::size_t added);
+    // The set was emptied.
+    void Emptied();
     // The entry shown in a row.
     const Entry& EntryAt(int row) const;
 
