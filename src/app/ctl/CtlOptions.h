@@ -10,7 +10,8 @@ struct CtlOptions {
     std::string role = "admin";
     std::optional<std::string> password;
     bool json = false;
-    std::string type;                // a catalogue type, or "watch"
-    std::string cmd;                 // empty for watch
+    bool watch = false;              // hosts: keep polling
+    std::string type;                // a catalogue type, "watch" or "hosts"
+    std::string cmd;                 // empty for watch and hosts
     std::vector<std::string> pairs;  // Field=value
 };

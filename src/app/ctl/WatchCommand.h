@@ -3,6 +3,6 @@
 class CtlSession;
 
 // morvixctl watch: every 1.5 s the realtime counters, shown as the traffic monitor shows them
-// (both bandwidths, the current hit rate over the configured window, the saving, the
-// connections, the cache memory), one line each, until interrupted.
+// (the eight figures, the server's times and the largest saving of the session), one line or one
+// JSON object each, until interrupted.
 int WatchRealtime(CtlSession& session, bool json);

@@ -6,6 +6,7 @@
 #include "CtlRequest.h"
 #include "CtlSession.h"
 #include "CurrentRecord.h"
+#include "HostsCommand.h"
 #include "InstantRequestStream.h"
 #include "Interrupt.h"
 #include "ResultPrinters.h"
@@ -83,7 +84,8 @@ int main(int argc, char** argv)
         return eCtlExit_Usage;
     }
     std::optional<CtlRequest> request;
-    if (options.type != "watch") {
+    const bool whole = options.type == "watch" || options.type == "hosts";
+    if (!whole) {
         auto built = BuildCtlRequest(options.type, options.cmd, options.pairs);
         if (const auto* error = std::get_if<CtlUsageError>(&built)) {
             std::cerr << "morvixctl: " << error->message << "\n";
@@ -103,5 +105,9 @@ int main(int argc, char** argv)
     CtlSession session;
     if (const int signedIn = session.SignIn(server.host, role, *password); signedIn != eCtlExit_Accepted)
         return signedIn;
-    return request ? RunRequest(session, *request, options.json) : WatchRealtime(session, options.json);
+    if (request)
+        return RunRequest(session, *request, options.json);
+    if (options.type == "hosts")
+        return WatchHosts(session, options.watch, options.json);
+    return WatchRealtime(session, options.json);
 }

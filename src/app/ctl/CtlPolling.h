@@ -1,0 +1,15 @@
+#pragma once
+
+#include "CtlEventQueue.h"
+#include "CtlRequest.h"
+
+#include <chrono>
+#include <functional>
+
+class CtlSession;
+
+// Sends the request once, or every period until interrupted, and hands each accepted reply to
+// `accepted`. An expired session is renewed once with what the instance keeps, as the main window
+// does. The exit status of the last exchange.
+int PollRequest(CtlSession& session, const CtlRequest& request, std::chrono::milliseconds period, bool repeat,
+                const std::function<void(const CtlEventQueue::Event&)>& accepted);
