@@ -4,6 +4,7 @@
 #include "features/cache/view/CFCacheManagerDlg.h"
 #include "features/config/view/CDiskCacheDlg.h"
 #include "features/config/view/CSystemDlg.h"
+#include "features/monitor/view/CRTHRequestBigCacheDlg.h"
 
 CMoxContentView* MakeContentView(const NavigationEntry& entry, QWidget* parent)
 {
@@ -14,6 +15,8 @@ CMoxContentView* MakeContentView(const NavigationEntry& entry, QWidget* parent)
         return new CDiskCacheDlg(parent);
     case eView_System:
         return new CSystemDlg(parent);
+    case eView_AccessMonitor:
+        return new CRTHRequestBigCacheDlg(parent);
     default:
         return new CPendingViewPage(QString::fromUtf8(entry.text),
                                     QStringLiteral("此页将显示：%1").arg(QString::fromUtf8(entry.viewName)), parent);
