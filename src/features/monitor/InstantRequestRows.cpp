@@ -84,7 +84,7 @@ std::string_view InstantRequestRows::Line(std::size_t row) const
 
 std::optional<std::size_t> InstantRequestRows::Find(std::string_view needle, std::optional<std::size_t> after) const
 {
-    if (needle.empty() || ends_.empty())
+    if (needle.empty() || ends_.empty() || needle.find('\n') != std::string_view::npos)
         return std::nullopt;
     const std::size_t from = after && *after + 1 < Size() ? *after + 1 : 0;
     if (auto found = FindIn(needle, from, Size()))

@@ -183,9 +183,10 @@ void CInstantRequestMonitor::ClearRows()
 bool CInstantRequestMonitor::FindNext()
 {
     const std::string needle = findField_->text().toStdString();
-    const QModelIndex current = list_->currentIndex();
+    // From the row found last (it stays selected), or from the first row.
+    const std::vector<int> selected = list_->SelectedRows();
     const std::optional<std::size_t> found = model_->Rows().Find(
-        needle, current.isValid() ? std::optional<std::size_t>(static_cast<std::size_t>(current.row())) : std::nullopt);
+        needle, selected.empty() ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(selected.back())));
     if (!found) {
         findResult_->setText(needle.empty() ? QString() : QStringLiteral("未找到“%1”").arg(findField_->text()));
         return false;

@@ -49,7 +49,7 @@ public:
     QLineEdit* FindField() const { return findField_; }
     QLabel* FindResult() const { return findResult_; }
 
-    // Selects the next row after the current one that holds the find field's text. A found row
+    // Selects the next row after the selected one that holds the find field's text. A found row
     // stops auto-scroll, so that the rows arriving do not carry it out of sight.
     bool FindNext();
 
