@@ -21,6 +21,8 @@
 namespace {
 
 // Run numbers are unique in the process, so that two monitors never take each other's lines.
+constexpr std::size_t kMostPendingBytes = 16 * 1024 * 1024;
+
 int NextRunNumber()
 {
     static std::atomic<int> counter{0};
@@ -123,6 +125,12 @@ void CInstantRequestMonitor::EventShown(int status, std::uintptr_t param)
         return;
     reconnectDelay_.LineDelivered();
     pending_ += piece->Text();
+    // A window kept from its event loop (a modal prompt, a starved machine) must not gather the
+    // stream without bound: past the limit the text goes to the rows at once.
+    if (pending_.size() >= kMostPendingBytes) {
+        Flush();
+        return;
+    }
     if (!flushScheduled_) {
         flushScheduled_ = true;
         QTimer::singleShot(0, this, &CInstantRequestMonitor::Flush);
