@@ -5,6 +5,7 @@
 // - the longest stall of the event loop while the view streams, beside the same loop idle;
 // - resident memory with 120,000 rows of 200-byte lines, beside the same view empty;
 // - with --soak SECONDS, resident memory sampled while the view streams that long.
+#include "ResidentMemory.h"
 #include "features/monitor/view/CInstantRequestModel.h"
 #include "features/monitor/view/CInstantRequestMonitor.h"
 #include "features/monitor/view/CRTHRequestBigCacheDlg.h"
@@ -39,16 +40,6 @@ constexpr std::size_t kMemoryLineBytes = 200;
 const char* const kRulesFile =
     "[InstantRequest]\r\nrequest_name_1=all\r\nrequest_url_1=*\r\nrequest_location_1=1\r\n"
     "request_dateTime_1=1\r\nrequest_hit_cache_1=1\r\n";
-
-long ResidentKb()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-    return -1;
-}
 
 struct BareCount {
     std::size_t lines = 0;
