@@ -36,7 +36,7 @@ public:
 
     // The next row after `after` (or from the first row when none) whose text contains the
     // needle, ignoring the case of ASCII letters, wrapping round to the start; none when no row
-    // holds it.
+    // holds it. Rows hold no line ends, so a needle with one finds nothing.
     std::optional<std::size_t> Find(std::string_view needle, std::optional<std::size_t> after) const;
 
     // Bytes held, for measurements.
