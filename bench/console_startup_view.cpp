@@ -2,6 +2,7 @@
 // logged in to a morvix-sim, each beside a minimal Qt Widgets program that shows one dialog,
 // measured in the same run. Every sample is a fresh process: this program runs itself as the
 // console or as the minimal program, offscreen, and reports on a pipe.
+#include "ResidentMemory.h"
 #include "app/console/CMoxCacheAdminApp.h"
 #include "app/console/CMoxCacheAdminDlg.h"
 #include "features/monitor/view/CRealTimeInfoDlg.h"
@@ -34,16 +35,6 @@ namespace {
 
 constexpr int kStartupSamples = 15;
 constexpr int kMemorySamples = 5;
-
-long ResidentKb()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-    return -1;
-}
 
 // The child's one line to the parent, then it ends at once: tearing down is not measured.
 [[noreturn]] void Report(const std::string& line)

@@ -29,7 +29,11 @@ public:
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override
     {
-        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+        if (!index.isValid() || index.row() >= rowCount())
+            return {};
+        if (role == Qt::TextAlignmentRole)
+            return Alignment(index.column());
+        if (role != Qt::DisplayRole)
             return {};
         return QString::fromStdString(cellText_(rows_[static_cast<std::size_t>(index.row())], index.column()));
     }

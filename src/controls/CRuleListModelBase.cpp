@@ -27,3 +27,10 @@ void CRuleListModelBase::ApplyColumnWidths(QTableView* view) const
         view->setColumnWidth(static_cast<int>(i), columns_[i].width);
     view->horizontalHeader()->setStretchLastSection(true);
 }
+
+QVariant CRuleListModelBase::Alignment(int column) const
+{
+    if (column < 0 || column >= static_cast<int>(columns_.size()) || !columns_[static_cast<std::size_t>(column)].alignment)
+        return {};
+    return QVariant::fromValue(columns_[static_cast<std::size_t>(column)].alignment);
+}

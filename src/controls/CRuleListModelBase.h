@@ -14,6 +14,7 @@ public:
     struct Column {
         QString title;
         int width;
+        Qt::Alignment alignment = {};  // none: the view's own
     };
 
     explicit CRuleListModelBase(std::vector<Column> columns, QObject* parent = nullptr);
@@ -25,5 +26,8 @@ public:
     void ApplyColumnWidths(QTableView* view) const;
 
 protected:
+    // The column's alignment for Qt::TextAlignmentRole, or nothing when it has none of its own.
+    QVariant Alignment(int column) const;
+
     std::vector<Column> columns_;
 };

@@ -17,7 +17,8 @@
 // The reactions of a rule list to its replies, for any rule record with a 1-based position `No`
 // and a server identifier `Key`. The rows hold plain copies; the server instance keeps its own
 // copy of the list (`Store`) for the other views of the console, kept by the Store* functions on
-// the event thread, so that the window never waits for it.
+// the event thread, so that the window never waits for it; a list no other view needs has none
+// (a null store).
 template <class Record, std::string Record::*Key>
 class CRuleListPageT : public CRuleListPage {
 public:
@@ -214,7 +215,7 @@ private:
 
     Store* InstanceStore() const
     {
-        CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
+        CMoxCacheInstance* instance = store_ ? CMoxInstanceManager::GetInstanceManager()->GetInstance() : nullptr;
         return instance ? &(instance->*store_) : nullptr;
     }
 

@@ -39,12 +39,33 @@ bool CMoxCacheProtocol::Send(const CatalogueRow& row, const RequestValues& value
 bool CMoxCacheProtocol::Send(const CatalogueRow& row, const RequestValues& values,
                              std::unique_ptr<CMoxReplyCallback> callback)
 {
+    IMoxHttpTask* task = Start(row, values, std::move(callback));
+    if (!task)
+        return false;
+    task->Release();
+    return true;
+}
+
+CMoxStoppableRequest CMoxCacheProtocol::SendStoppable(const CatalogueRow& row, const RequestValues& values)
+{
+    return SendStoppable(row, values, MakeReplyCallback(row.family));
+}
+
+CMoxStoppableRequest CMoxCacheProtocol::SendStoppable(const CatalogueRow& row, const RequestValues& values,
+                                                      std::unique_ptr<CMoxReplyCallback> callback)
+{
+    return CMoxStoppableRequest(Start(row, values, std::move(callback)));
+}
+
+IMoxHttpTask* CMoxCacheProtocol::Start(const CatalogueRow& row, const RequestValues& values,
+                                       std::unique_ptr<CMoxReplyCallback> callback)
+{
     CMoxInstanceManager* manager = CMoxInstanceManager::GetInstanceManager();
     if (row.kind != eReq_SignIn && manager->CheckSession() != 0)
-        return false;
+        return nullptr;
     const CMoxCacheInstance* instance = manager->GetInstance();
     if (!instance || !callback)
-        return false;
+        return nullptr;
 
     const std::string host = instance->Host();
     std::string url = "http://" + host + "/morvix/webcache.mox?type=";
@@ -54,14 +75,16 @@ bool CMoxCacheProtocol::Send(const CatalogueRow& row, const RequestValues& value
     if (!body.error.empty()) {
         std::fprintf(stderr, "morvix: %.*s %.*s not sent: %s\n", int(row.type.size()), row.type.data(),
                      int(row.cmd.size()), row.cmd.data(), body.error.c_str());
-        return false;
+        return nullptr;
     }
 
     callback->Prepare(row.kind, row.completionEvent, host, values);
     CMoxHttpManager& http = CMoxHttpManager::Instance();
     IMoxHttpTask* task = http.CreateTask();
     if (!task)
-        return false;
+        return nullptr;
+    // The caller's reference, taken before the exchange can end and release the list's.
+    task->AddRef();
     callback->SetTask(task);
     task->SetCallback(callback.get());
     // A live stream is consumed as it arrives; keeping it as well would grow for as long as it runs.
@@ -71,11 +94,12 @@ bool CMoxCacheProtocol::Send(const CatalogueRow& row, const RequestValues& value
     if (!task->StartRequest()) {
         task->SetCallback(nullptr);
         http.RemoveTask(task, true);
-        return false;
+        task->Release();
+        return nullptr;
     }
     // From here the callback belongs to the exchange and deletes itself when it ends.
     callback.release();
-    return true;
+    return task;
 }
 
 }  // namespace nsMoxHttp

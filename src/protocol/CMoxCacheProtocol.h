@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/CMoxStoppableRequest.h"
 #include "protocol/RequestCatalogue.h"
 #include "protocol/RequestValues.h"
 
@@ -9,6 +10,7 @@
 namespace nsMoxHttp {
 
 class CMoxReplyCallback;
+class IMoxHttpTask;
 
 // The request builder: every request of the administration interface goes out through Send,
 // which follows the same steps for each row of the catalogue.
@@ -24,9 +26,18 @@ public:
     bool Send(const CatalogueRow& row, const RequestValues& values);
     // With a callback made by the caller, for requests that hand values through to their event.
     bool Send(const CatalogueRow& row, const RequestValues& values, std::unique_ptr<CMoxReplyCallback> callback);
+    // The same, handing back the request so that the caller can stop it (a live stream); an
+    // empty one when nothing was sent.
+    CMoxStoppableRequest SendStoppable(const CatalogueRow& row, const RequestValues& values);
+    CMoxStoppableRequest SendStoppable(const CatalogueRow& row, const RequestValues& values,
+                                       std::unique_ptr<CMoxReplyCallback> callback);
 
 private:
     CMoxCacheProtocol() = default;
+
+    // The started task with a reference for the caller, or null when nothing was sent.
+    IMoxHttpTask* Start(const CatalogueRow& row, const RequestValues& values,
+                        std::unique_ptr<CMoxReplyCallback> callback);
 
     std::mutex counterLock_;
     unsigned long requestCounter_ = 0;

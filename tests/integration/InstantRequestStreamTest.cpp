@@ -1,10 +1,13 @@
 #include "features/monitor/CRealtimeInstantRequestEventParam.h"
 #include "features/monitor/RealtimeRequests.h"
+#include "features/monitor/RthRequests.h"
 #include "integration/LoggedRequest.h"
 #include "integration/OneShotFault.h"
 #include "messaging/EventKinds.h"
 #include "support/ConsoleSession.h"
 #include "support/SimProcess.h"
+#include "support/WaitUntil.h"
+#include "transport/CMoxHttpManager.h"
 
 #include <gtest/gtest.h>
 
@@ -81,7 +84,8 @@ TEST_F(InstantRequestStream, FilteredRunDeliversItsLinesThenEnds)
         fault["lines"] = 6;
         return fault;
     }());
-    ASSERT_TRUE(MonitorManager_InstantRequest(PortalRule(), "10.0.0.0", "10.255.255.255", kRun));
+    const auto stream = MonitorManager_InstantRequest(PortalRule(), "10.0.0.0", "10.255.255.255", kRun);
+    ASSERT_TRUE(stream.IsSent());
     const Run run = Collect();
     EXPECT_TRUE(run.ended);
     const std::vector<std::string> lines = Lines(run);
@@ -105,7 +109,8 @@ TEST_F(InstantRequestStream, WithoutARangeNoAddressKeysAreSent)
     CInstantRequestRule rule = PortalRule();
     rule.url = "http://www.example.com/新闻 a&b/*";
     rule.rules = 2;
-    ASSERT_TRUE(MonitorManager_InstantRequest(rule, "", "", kRun));
+    const auto stream = MonitorManager_InstantRequest(rule, "", "", kRun);
+    ASSERT_TRUE(stream.IsSent());
     EXPECT_TRUE(Collect().ended);
     EXPECT_EQ(LastLoggedBody(sim, "realtime", "instantrequest"),
               "SessionID=" + console.SessionId() +
@@ -116,7 +121,8 @@ TEST_F(InstantRequestStream, WithoutARangeNoAddressKeysAreSent)
 TEST_F(InstantRequestStream, BrokenConnectionEndsTheRunWithoutAHalfLine)
 {
     sim.addFault(OneShotFault("reset", "realtime", "instantrequest"));
-    ASSERT_TRUE(MonitorManager_InstantRequest(PortalRule(), "", "", kRun));
+    const auto stream = MonitorManager_InstantRequest(PortalRule(), "", "", kRun);
+    ASSERT_TRUE(stream.IsSent());
     const Run run = Collect();
     EXPECT_TRUE(run.ended);
     const std::vector<std::string> lines = Lines(run);
@@ -128,9 +134,32 @@ TEST_F(InstantRequestStream, BrokenConnectionEndsTheRunWithoutAHalfLine)
 TEST_F(InstantRequestStream, RefusedStreamStillEnds)
 {
     sim.expireSessions();
-    ASSERT_TRUE(MonitorManager_InstantRequest(PortalRule(), "", "", kRun));
+    const auto stream = MonitorManager_InstantRequest(PortalRule(), "", "", kRun);
+    ASSERT_TRUE(stream.IsSent());
     const Run run = Collect();
     EXPECT_TRUE(run.ended);
+}
+
+TEST_F(InstantRequestStream, AStoppedStreamDeliversNothingMoreAndEndsNoRun)
+{
+    auto stream = MonitorManager_InstantRequest(PortalRule(), "", "", kRun);
+    ASSERT_TRUE(console.Events().Next(eMoxCacheEvent_InstantRequest)) << "no line before the stop";
+    stream.Stop();
+    EXPECT_FALSE(stream.IsSent());
+
+    // Events are delivered in posting order: whatever the stream posted before the stop comes
+    // before the first list, and nothing may come after it.
+    ASSERT_TRUE(MonitorManager_RthList());
+    ASSERT_TRUE(console.Events().Next(eMoxCacheEvent_RthList));
+    const std::size_t seen = console.Events().Count(eMoxCacheEvent_InstantRequest);
+    ASSERT_TRUE(MonitorManager_RthList());
+    ASSERT_TRUE(console.Events().Next(eMoxCacheEvent_RthList));
+    EXPECT_EQ(console.Events().Count(eMoxCacheEvent_InstantRequest), seen);
+    for (const auto& event : console.Events().Events())
+        if (event.kind == eMoxCacheEvent_InstantRequest)
+            EXPECT_EQ(event.Status(), 0) << "a stopped stream reported an end";
+    EXPECT_TRUE(morvix::test::WaitUntil(
+        [] { return nsMoxHttp::CMoxHttpManager::Instance().RunningExchanges() == 0; }));
 }
 
 }  // namespace

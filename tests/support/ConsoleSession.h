@@ -19,6 +19,9 @@ public:
     ~ConsoleSession();
 
     EventRecorder& Events() { return *events_; }
+    // Ends the recording, which holds every record it saw: a long stream would fill the memory.
+    // Events() may not be used afterwards.
+    void StopRecording() { events_.reset(); }
     CMoxCacheInstance& Instance() { return *instance_; }
     const std::string& SessionId() const { return sessionId_; }
 

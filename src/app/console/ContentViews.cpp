@@ -6,6 +6,7 @@
 #include "features/config/view/CSystemDlg.h"
 #include "features/monitor/view/CHostMonitorDlg.h"
 #include "features/monitor/view/CRealtimeDlg.h"
+#include "features/monitor/view/CRTHRequestBigCacheDlg.h"
 
 CMoxContentView* MakeContentView(const NavigationEntry& entry, QWidget* parent)
 {
@@ -20,6 +21,8 @@ CMoxContentView* MakeContentView(const NavigationEntry& entry, QWidget* parent)
         return new CRealtimeDlg(parent);
     case eView_HostMonitor:
         return new CHostMonitorDlg(parent);
+    case eView_AccessMonitor:
+        return new CRTHRequestBigCacheDlg(parent);
     default:
         return new CPendingViewPage(QString::fromUtf8(entry.text),
                                     QStringLiteral("此页将显示：%1").arg(QString::fromUtf8(entry.viewName)), parent);

@@ -2,12 +2,10 @@
 
 #include "CtlExitCode.h"
 #include "CtlSession.h"
-#include "CtlStreamCallback.h"
 #include "Interrupt.h"
 #include "features/monitor/CRealtimeInstantRequestEventParam.h"
 #include "messaging/EventKinds.h"
 #include "protocol/CMoxCacheProtocol.h"
-#include "transport/CMoxHttpManager.h"
 
 #include <iostream>
 
@@ -29,10 +27,10 @@ void WriteLines(const std::string& text)
 int StreamInstantRequests(CtlSession& session, const CtlRequest& request)
 {
     CtlEventQueue& events = session.Events();
-    auto control = std::make_shared<CtlStreamCallback::Control>();
     std::uint64_t from = events.Mark();
-    if (!nsMoxHttp::CMoxCacheProtocol::GetProtocol().Send(*request.row, request.values,
-                                                          std::make_unique<CtlStreamCallback>(control))) {
+    nsMoxHttp::CMoxStoppableRequest stream =
+        nsMoxHttp::CMoxCacheProtocol::GetProtocol().SendStoppable(*request.row, request.values);
+    if (!stream) {
         session.PrintStatusTexts(from);
         std::cerr << "morvixctl: the stream request was not sent\n";
         return eCtlExit_ExchangeFailed;
@@ -53,7 +51,6 @@ int StreamInstantRequests(CtlSession& session, const CtlRequest& request)
         WriteLines(piece->Text());
         anyLine = true;
     }
-    if (!CtlStreamCallback::Cancel(*control))
-        nsMoxHttp::CMoxHttpManager::Instance().RemoveAllTasks();
+    stream.Stop();
     return eCtlExit_Accepted;
 }

@@ -18,12 +18,12 @@ bool MonitorManager_RealtimeTotalStat()
     return CMoxCacheProtocol::GetProtocol().Send(eReq_RealtimeTotalStat, {});
 }
 
-bool MonitorManager_InstantRequest(const CInstantRequestRule& rule, const std::string& ipLow,
+nsMoxHttp::CMoxStoppableRequest MonitorManager_InstantRequest(const CInstantRequestRule& rule, const std::string& ipLow,
                                    const std::string& ipHigh, int runNumber)
 {
     const nsMoxHttp::CatalogueRow* row = nsMoxHttp::FindCatalogueRow(eReq_InstantRequest);
     if (!row)
-        return false;
+        return {};
     RequestValues values;
     values.Set("RequestUrl", rule.url)
         .Set("Icase", rule.icase ? 1 : 0)
@@ -40,5 +40,5 @@ bool MonitorManager_InstantRequest(const CInstantRequestRule& rule, const std::s
         values.Set("IPHigh", ipHigh);
     auto callback = std::make_unique<nsMoxHttp::CMoxHttpCallback>();
     callback->SetPassThrough(runNumber);
-    return CMoxCacheProtocol::GetProtocol().Send(*row, values, std::move(callback));
+    return CMoxCacheProtocol::GetProtocol().SendStoppable(*row, values, std::move(callback));
 }

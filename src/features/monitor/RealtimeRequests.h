@@ -1,6 +1,7 @@
 #pragma once
 
 #include "features/monitor/CInstantRequestRule.h"
+#include "protocol/CMoxStoppableRequest.h"
 
 #include <string>
 
@@ -9,6 +10,7 @@ bool MonitorManager_RealtimeList();
 bool MonitorManager_RealtimeTotalStat();
 
 // Opens a live stream of the requests that match the rule, from clients between ipLow and ipHigh
-// (either empty: that bound is not sent). Its events carry runNumber.
-bool MonitorManager_InstantRequest(const CInstantRequestRule& rule, const std::string& ipLow,
+// (either empty: that bound is not sent). Its events carry runNumber. The stream runs until it
+// ends or the returned request is stopped or destroyed.
+nsMoxHttp::CMoxStoppableRequest MonitorManager_InstantRequest(const CInstantRequestRule& rule, const std::string& ipLow,
                                    const std::string& ipHigh, int runNumber);

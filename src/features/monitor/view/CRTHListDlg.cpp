@@ -1,0 +1,152 @@
+#include "features/monitor/view/CRTHListDlg.h"
+
+#include "features/cache/CacheRuleTexts.h"
+#include "features/monitor/RthEvents.h"
+#include "features/monitor/RthRequests.h"
+#include "features/monitor/view/CRthListAddDlg.h"
+#include "features/monitor/view/CRthRequestDlg.h"
+#include "messaging/EventKinds.h"
+#include "messaging/GlobalFunc_UpdateStatusBar.h"
+
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace {
+
+std::vector<CRuleListModelBase::Column> Columns()
+{
+    return {{QStringLiteral("序号"), 40},
+            {QStringLiteral("日志文件标题"), 240},
+            {QStringLiteral("实时监控地址"), 480},
+            {QStringLiteral("大小写"), 120, Qt::AlignCenter},
+            {QStringLiteral("匹配规则"), 100, Qt::AlignCenter}};
+}
+
+std::string CellText(const RthRecord& record, int column)
+{
+    switch (column) {
+    case 0:
+        return std::to_string(record.No);
+    case 1:
+        return record.Title;
+    case 2:
+        return record.RequestUrl;
+    case 3:
+        return std::string(IgnoreText(record.Icase));
+    case 4:
+        return std::string(MatchKindText(record.Rules));
+    default:
+        return {};
+    }
+}
+
+bool SendDeletion(const std::string& requestUrl)
+{
+    if (!MonitorManager_RthDel(requestUrl))
+        return false;
+    GlobalFunc_UpdateStatusBar("正在删除实时访问监控记录，请稍候....");
+    return true;
+}
+
+}  // namespace
+
+CRTHListDlg::CRTHListDlg(QWidget* parent) : CRuleListPageT(parent, Columns(), CellText, nullptr)
+{
+    Build(RuleModel(),
+          {{eAdd, QStringLiteral("添加"), QStringLiteral("添加实时访问监控记录")},
+           {eDelete, QStringLiteral("删除"), QStringLiteral("删除选中的实时访问监控记录")},
+           {eRefresh, QStringLiteral("刷新"), QStringLiteral("刷新实时访问监控记录列表")},
+           {eMonitor, QStringLiteral("开始监控"), QStringLiteral("打开选中记录的实时访问监控窗口")}},
+          {QStringLiteral("您确定要删除本条访问监控记录吗？"), QStringLiteral("删除")}, SendDeletion);
+    List()->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(List(), &CRuleListView::RowActivated, this, [this] {
+        if (QPushButton* monitor = CommandButton(eMonitor); monitor && monitor->isEnabled())
+            OpenMonitor();
+    });
+    relay_ = std::make_unique<CViewEventRelay>(
+        this, std::set<int>{eMoxCacheEvent_RthList, eMoxCacheEvent_RthAdd, eMoxCacheEvent_RthDelete},
+        [this](int kind, int status, std::uintptr_t record) { EventShown(kind, status, record); });
+}
+
+CRTHListDlg::~CRTHListDlg()
+{
+    relay_.reset();
+}
+
+void CRTHListDlg::RunCommand(Command command)
+{
+    switch (command) {
+    case eAdd:
+        OpenAddForm();
+        break;
+    case eDelete:
+        DeleteSelection(SelectedKeys());
+        break;
+    case eRefresh:
+        Refresh();
+        break;
+    case eMonitor:
+        OpenMonitor();
+        break;
+    default:
+        break;
+    }
+}
+
+void CRTHListDlg::Forget()
+{
+    ShowList(eMoxEventStatus_NetworkError, nullptr, nullptr);
+}
+
+void CRTHListDlg::showEvent(QShowEvent* event)
+{
+    CRuleListPageT::showEvent(event);
+    if (!event->spontaneous())
+        Refresh();
+}
+
+void CRTHListDlg::Refresh()
+{
+    RememberSelection();
+    if (!MonitorManager_RthList())
+        return;
+    GlobalFunc_UpdateStatusBar("正在获取实时访问监控记录列表，请稍候....");
+    RequestSent();
+}
+
+void CRTHListDlg::OpenAddForm()
+{
+    auto* form = new CRthListAddDlg(this);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    connect(form, &CRthListAddDlg::Submitted, this, &CRTHListDlg::RequestSent);
+    addForm_ = form;
+    form->open();
+}
+
+void CRTHListDlg::OpenMonitor()
+{
+    const RthRecord* selected = FirstSelected();
+    if (!selected)
+        return;
+    auto* window = new CRthRequestDlg(*selected, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    monitorWindow_ = window;
+    window->show();
+}
+
+void CRTHListDlg::EventShown(int kind, int status, std::uintptr_t param)
+{
+    const CMoxEventParam* record = CMoxEventParam::FromParam(param);
+    if (kind == eMoxCacheEvent_RthList) {
+        const auto* list = dynamic_cast<const CMoxRTHListEventParam*>(record);
+        // A list that could not be read leaves the rows as they are; the status bar says why.
+        if (status == eMoxEventStatus_Ok && list)
+            ShowList(status, CMoxEventParam::FromParam(param), &list->items);
+        else
+            RequestCompleted();
+        return;
+    }
+    RequestCompleted();
+    if (status == eMoxEventStatus_Ok)
+        Refresh();
+}
