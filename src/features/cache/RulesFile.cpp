@@ -6,13 +6,115 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
-// Numbers are read as if into a buffer of ten characters; texts into buffers of these sizes.
+// Numbers are read as if into a buffer of ten characters, texts into buffers of 1024.
 constexpr std::size_t kNumberBuffer = 10;
 constexpr std::size_t kTextBuffer = 1024;
-constexpr std::size_t kCookieNameBuffer = 128;
+
+// One numbered key of a block: how it is written (the blanks before "=" stand as the file's layout
+// has them, whatever the width of the number) and how it is read back.
+template <class Rule>
+struct Field {
+    std::string_view key;
+    std::string_view padding;
+    std::string Rule::*text = nullptr;
+    std::int32_t Rule::*number = nullptr;
+    int fallback = 0;                   // a missing number
+    bool required = false;              // a rule without this text is left out
+    std::size_t buffer = kTextBuffer;   // a text's buffer
+    std::size_t limit = 0;              // a text cut to what the rule holds; 0: no cut
+};
+
+template <class Rule>
+struct Block {
+    std::string_view header;    // comment and section line
+    std::string_view section;
+    std::string_view countKey;  // with its blanks
+    std::vector<Field<Rule>> fields;
+    bool extraEnd;              // one more empty line after the last rule
+};
+
+template <class Rule>
+Field<Rule> Text(std::string_view key, std::string_view padding, std::string Rule::*member, bool required = false,
+                 std::size_t buffer = kTextBuffer)
+{
+    return {key, padding, member, nullptr, 0, required, buffer, 0};
+}
+
+template <class Rule>
+Field<Rule> Number(std::string_view key, std::string_view padding, std::int32_t Rule::*member, int fallback)
+{
+    return {key, padding, nullptr, member, fallback};
+}
+
+template <class Rule>
+Field<Rule> Note(std::string_view padding, std::size_t limit)
+{
+    return {"Note", padding, &Rule::Note, nullptr, 0, false, kTextBuffer, limit};
+}
+
+const Block<FCacheRule>& FCacheBlock()
+{
+    using R = FCacheRule;
+    static const Block<R> block{"\r\n#页面缓存规则\r\n[FCache]\r\n",
+                                "FCache",
+                                "FCacheCount   =",
+                                {Text<R>("Url", "         ", &R::Url, true), Number<R>("Icase", "       ", &R::Icase, 1),
+                                 Number<R>("Rules", "       ", &R::Rules, 0), Number<R>("Expire", "      ", &R::Expire, 30),
+                                 Number<R>("Unit", "        ", &R::Unit, 2), Number<R>("Icookie", "     ", &R::Icookie, 1),
+                                 Number<R>("Olimit", "      ", &R::Olimit, 0),
+                                 Number<R>("IsDiskCache", " ", &R::IsDiskCache, 0), Note<R>("        ", R::kNoteLimit)},
+                                false};
+    return block;
+}
+
+const Block<RCacheRule>& RCacheBlock()
+{
+    using R = RCacheRule;
+    static const Block<R> block{"\r\n#拒绝缓存规则\r\n[RCache]\r\n",
+                                "RCache",
+                                "RCacheCount     =",
+                                {Text<R>("Url", "           ", &R::Url, true), Number<R>("Icase", "         ", &R::Icase, 1),
+                                 Number<R>("Rules", "         ", &R::Rules, 0),
+                                 Number<R>("Olimit", "        ", &R::Olimit, 0),
+                                 Number<R>("CacheLocation", " ", &R::CacheLocation, 0), Note<R>("          ", R::kNoteLimit)},
+                                true};
+    return block;
+}
+
+const Block<SCacheRule>& SCacheBlock()
+{
+    using R = SCacheRule;
+    static const Block<R> block{"\r\n#会话缓存规则\r\n[SCache]\r\n",
+                                "SCache",
+                                "SCacheCount          =",
+                                {Text<R>("ActionUrl", "          ", &R::ActionUrl, true),
+                                 Number<R>("Icase", "              ", &R::Icase, 1),
+                                 Number<R>("Rules", "              ", &R::Rules, 0),
+                                 Text<R>("SetCookieSessionID", " ", &R::SetCookieSessionID, true, 128),
+                                 Number<R>("SessionExpire", "      ", &R::SessionExpire, 0),
+                                 Note<R>("               ", R::kNoteLimit)},
+                                true};
+    return block;
+}
+
+const Block<RewriteRule>& RewriteBlock()
+{
+    using R = RewriteRule;
+    static const Block<R> block{"\r\n#转向规则\r\n[Rewrite]\r\n",
+                                "Rewrite",
+                                "RewriteCount     =",
+                                {Text<R>("SourceUrl", "      ", &R::SourceUrl, true),
+                                 Text<R>("DestinationUrl", " ", &R::DestinationUrl),
+                                 Number<R>("Icase", "          ", &R::Icase, 1), Number<R>("Flag", "           ", &R::Flag, 0),
+                                 Note<R>("           ", R::kNoteLimit)},
+                                false};
+    return block;
+}
 
 void AppendNumber(std::string& out, long long value)
 {
@@ -21,175 +123,96 @@ void AppendNumber(std::string& out, long long value)
     out.append(digits, end);
 }
 
-// One "Key_n<blanks>=value" line: the blanks stand as the file's layout has them, whatever the
-// width of n.
-class BlockWriter {
-public:
-    explicit BlockWriter(std::string& out) : out_(out) {}
+std::string NumberedKey(std::string_view key, int n)
+{
+    std::string name(key);
+    name.push_back('_');
+    AppendNumber(name, n);
+    return name;
+}
 
-    void Text(std::string_view key, int n, std::string_view padding, std::string_view value)
-    {
-        Start(key, n, padding);
-        out_.append(value);
-        out_.append("\r\n");
+template <class Rule>
+std::string BlockText(const Block<Rule>& block, const std::vector<Rule>& rules)
+{
+    std::string out;
+    out.reserve(rules.size() * 200 + 64);
+    out.append(block.header);
+    out.append(block.countKey);
+    AppendNumber(out, static_cast<long long>(rules.size()));
+    out.append("\r\n\r\n");
+    int n = 0;
+    for (const Rule& rule : rules) {
+        ++n;
+        for (const Field<Rule>& field : block.fields) {
+            out.append(field.key);
+            out.push_back('_');
+            AppendNumber(out, n);
+            out.append(field.padding);
+            out.push_back('=');
+            if (field.text)
+                out.append(rule.*field.text);
+            else
+                AppendNumber(out, rule.*field.number);
+            out.append("\r\n");
+        }
+        out.append("\r\n");
     }
+    if (block.extraEnd)
+        out.append("\r\n");
+    return out;
+}
 
-    void Number(std::string_view key, int n, std::string_view padding, long long value)
-    {
-        Start(key, n, padding);
-        AppendNumber(out_, value);
-        out_.append("\r\n");
+template <class Rule>
+std::vector<Rule> ReadBlock(const IniText& ini, const Block<Rule>& block)
+{
+    const auto number = [&ini, &block](const std::string& key, int fallback) {
+        const std::optional<std::string> value = ini.Value(block.section, key);
+        return value ? LeadingDecimalInt(Utf8Text::CutToCharacters(*value, kNumberBuffer - 1)) : fallback;
+    };
+    const std::string countKey(block.countKey.substr(0, block.countKey.find_first_of(" =")));
+    const int count = std::clamp(number(countKey, 0), 0, kMostRulesPerBlock);
+    std::vector<Rule> rules;
+    for (int n = 1; n <= count; ++n) {
+        Rule rule;
+        bool complete = true;
+        for (const Field<Rule>& field : block.fields) {
+            const std::string key = NumberedKey(field.key, n);
+            if (field.number) {
+                rule.*field.number = number(key, field.fallback);
+                continue;
+            }
+            std::string text = ini.ReadString(block.section, key, "", field.buffer);
+            if (field.limit)
+                text = std::string(Utf8Text::CutToCharacters(text, field.limit));
+            complete = complete && !(field.required && text.empty());
+            rule.*field.text = std::move(text);
+        }
+        if (complete)
+            rules.push_back(std::move(rule));
     }
-
-    void Header(std::string_view header, std::string_view countKey, std::size_t count)
-    {
-        out_.append(header);
-        out_.append(countKey);
-        AppendNumber(out_, static_cast<long long>(count));
-        out_.append("\r\n\r\n");
-    }
-
-    void EndRule() { out_.append("\r\n"); }
-
-private:
-    void Start(std::string_view key, int n, std::string_view padding)
-    {
-        out_.append(key);
-        out_.push_back('_');
-        AppendNumber(out_, n);
-        out_.append(padding);
-        out_.push_back('=');
-    }
-
-    std::string& out_;
-};
-
-class BlockReader {
-public:
-    BlockReader(const IniText& ini, std::string_view section) : ini_(ini), section_(section) {}
-
-    int Count(std::string_view key) const
-    {
-        return std::clamp(Number(key, 0), 0, kMostRulesPerBlock);
-    }
-
-    std::string Text(std::string_view key, int n, std::size_t buffer = kTextBuffer) const
-    {
-        return ini_.ReadString(section_, Key(key, n), "", buffer);
-    }
-
-    int Number(std::string_view key, int n, int fallback) const { return Number(Key(key, n), fallback); }
-
-    std::string Note(int n, std::size_t limit) const
-    {
-        return std::string(Utf8Text::CutToCharacters(Text("Note", n), limit));
-    }
-
-private:
-    static std::string Key(std::string_view key, int n)
-    {
-        std::string name(key);
-        name.push_back('_');
-        AppendNumber(name, n);
-        return name;
-    }
-
-    int Number(std::string_view key, int fallback) const
-    {
-        const std::optional<std::string> value = ini_.Value(section_, key);
-        if (!value)
-            return fallback;
-        return LeadingDecimalInt(Utf8Text::CutToCharacters(*value, kNumberBuffer - 1));
-    }
-
-    const IniText& ini_;
-    std::string_view section_;
-};
+    return rules;
+}
 
 }  // namespace
 
 std::string FCacheBlockText(const std::vector<FCacheRule>& rules)
 {
-    std::string out;
-    out.reserve(rules.size() * 200 + 64);
-    BlockWriter block(out);
-    block.Header("\r\n#页面缓存规则\r\n[FCache]\r\n", "FCacheCount   =", rules.size());
-    int n = 0;
-    for (const FCacheRule& rule : rules) {
-        ++n;
-        block.Text("Url", n, "         ", rule.Url);
-        block.Number("Icase", n, "       ", rule.Icase);
-        block.Number("Rules", n, "       ", rule.Rules);
-        block.Number("Expire", n, "      ", rule.Expire);
-        block.Number("Unit", n, "        ", rule.Unit);
-        block.Number("Icookie", n, "     ", rule.Icookie);
-        block.Number("Olimit", n, "      ", rule.Olimit);
-        block.Number("IsDiskCache", n, " ", rule.IsDiskCache);
-        block.Text("Note", n, "        ", rule.Note);
-        block.EndRule();
-    }
-    return out;
+    return BlockText(FCacheBlock(), rules);
 }
 
 std::string RCacheBlockText(const std::vector<RCacheRule>& rules)
 {
-    std::string out;
-    out.reserve(rules.size() * 160 + 64);
-    BlockWriter block(out);
-    block.Header("\r\n#拒绝缓存规则\r\n[RCache]\r\n", "RCacheCount     =", rules.size());
-    int n = 0;
-    for (const RCacheRule& rule : rules) {
-        ++n;
-        block.Text("Url", n, "           ", rule.Url);
-        block.Number("Icase", n, "         ", rule.Icase);
-        block.Number("Rules", n, "         ", rule.Rules);
-        block.Number("Olimit", n, "        ", rule.Olimit);
-        block.Number("CacheLocation", n, " ", rule.CacheLocation);
-        block.Text("Note", n, "          ", rule.Note);
-        block.EndRule();
-    }
-    block.EndRule();
-    return out;
+    return BlockText(RCacheBlock(), rules);
 }
 
 std::string SCacheBlockText(const std::vector<SCacheRule>& rules)
 {
-    std::string out;
-    out.reserve(rules.size() * 200 + 64);
-    BlockWriter block(out);
-    block.Header("\r\n#会话缓存规则\r\n[SCache]\r\n", "SCacheCount          =", rules.size());
-    int n = 0;
-    for (const SCacheRule& rule : rules) {
-        ++n;
-        block.Text("ActionUrl", n, "          ", rule.ActionUrl);
-        block.Number("Icase", n, "              ", rule.Icase);
-        block.Number("Rules", n, "              ", rule.Rules);
-        block.Text("SetCookieSessionID", n, " ", rule.SetCookieSessionID);
-        block.Number("SessionExpire", n, "      ", rule.SessionExpire);
-        block.Text("Note", n, "               ", rule.Note);
-        block.EndRule();
-    }
-    block.EndRule();
-    return out;
+    return BlockText(SCacheBlock(), rules);
 }
 
 std::string RewriteBlockText(const std::vector<RewriteRule>& rules)
 {
-    std::string out;
-    out.reserve(rules.size() * 200 + 64);
-    BlockWriter block(out);
-    block.Header("\r\n#转向规则\r\n[Rewrite]\r\n", "RewriteCount     =", rules.size());
-    int n = 0;
-    for (const RewriteRule& rule : rules) {
-        ++n;
-        block.Text("SourceUrl", n, "      ", rule.SourceUrl);
-        block.Text("DestinationUrl", n, " ", rule.DestinationUrl);
-        block.Number("Icase", n, "          ", rule.Icase);
-        block.Number("Flag", n, "           ", rule.Flag);
-        block.Text("Note", n, "           ", rule.Note);
-        block.EndRule();
-    }
-    return out;
+    return BlockText(RewriteBlock(), rules);
 }
 
 std::string RulesFileText(const RuleSet& rules, unsigned blocks)
@@ -210,67 +233,13 @@ RuleSet ReadRulesFile(std::string_view text, unsigned blocks)
 {
     const IniText ini(text);
     RuleSet rules;
-    if (blocks & eRulesBlock_FCache) {
-        const BlockReader block(ini, "FCache");
-        for (int n = 1, count = block.Count("FCacheCount"); n <= count; ++n) {
-            FCacheRule rule;
-            rule.Url = block.Text("Url", n);
-            if (rule.Url.empty())
-                continue;
-            rule.Icase = block.Number("Icase", n, 1);
-            rule.Rules = block.Number("Rules", n, 0);
-            rule.Expire = block.Number("Expire", n, 30);
-            rule.Unit = block.Number("Unit", n, 2);
-            rule.Icookie = block.Number("Icookie", n, 1);
-            rule.Olimit = block.Number("Olimit", n, 0);
-            rule.IsDiskCache = block.Number("IsDiskCache", n, 0);
-            rule.Note = block.Note(n, FCacheRule::kNoteLimit);
-            rules.fcache.push_back(std::move(rule));
-        }
-    }
-    if (blocks & eRulesBlock_RCache) {
-        const BlockReader block(ini, "RCache");
-        for (int n = 1, count = block.Count("RCacheCount"); n <= count; ++n) {
-            RCacheRule rule;
-            rule.Url = block.Text("Url", n);
-            if (rule.Url.empty())
-                continue;
-            rule.Icase = block.Number("Icase", n, 1);
-            rule.Rules = block.Number("Rules", n, 0);
-            rule.Olimit = block.Number("Olimit", n, 0);
-            rule.CacheLocation = block.Number("CacheLocation", n, 0);
-            rule.Note = block.Note(n, RCacheRule::kNoteLimit);
-            rules.rcache.push_back(std::move(rule));
-        }
-    }
-    if (blocks & eRulesBlock_SCache) {
-        const BlockReader block(ini, "SCache");
-        for (int n = 1, count = block.Count("SCacheCount"); n <= count; ++n) {
-            SCacheRule rule;
-            rule.ActionUrl = block.Text("ActionUrl", n);
-            rule.SetCookieSessionID = block.Text("SetCookieSessionID", n, kCookieNameBuffer);
-            if (rule.ActionUrl.empty() || rule.SetCookieSessionID.empty())
-                continue;
-            rule.Icase = block.Number("Icase", n, 1);
-            rule.Rules = block.Number("Rules", n, 0);
-            rule.SessionExpire = block.Number("SessionExpire", n, 0);
-            rule.Note = block.Note(n, SCacheRule::kNoteLimit);
-            rules.scache.push_back(std::move(rule));
-        }
-    }
-    if (blocks & eRulesBlock_Rewrite) {
-        const BlockReader block(ini, "Rewrite");
-        for (int n = 1, count = block.Count("RewriteCount"); n <= count; ++n) {
-            RewriteRule rule;
-            rule.SourceUrl = block.Text("SourceUrl", n);
-            if (rule.SourceUrl.empty())
-                continue;
-            rule.DestinationUrl = block.Text("DestinationUrl", n);
-            rule.Icase = block.Number("Icase", n, 1);
-            rule.Flag = block.Number("Flag", n, 0);
-            rule.Note = block.Note(n, RewriteRule::kNoteLimit);
-            rules.rewrite.push_back(std::move(rule));
-        }
-    }
+    if (blocks & eRulesBlock_FCache)
+        rules.fcache = ReadBlock(ini, FCacheBlock());
+    if (blocks & eRulesBlock_RCache)
+        rules.rcache = ReadBlock(ini, RCacheBlock());
+    if (blocks & eRulesBlock_SCache)
+        rules.scache = ReadBlock(ini, SCacheBlock());
+    if (blocks & eRulesBlock_Rewrite)
+        rules.rewrite = ReadBlock(ini, RewriteBlock());
     return rules;
 }
