@@ -1,6 +1,7 @@
 #include "CtlCommandLine.h"
 
 #include "CtlExitCode.h"
+#include "features/cache/RulesFile.h"
 
 #include <CLI/CLI.hpp>
 
@@ -14,7 +15,9 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
 
     CLI::App app{"Sends one request of the Morvix administration interface and prints its result.\n"
                  "  morvixctl [options] TYPE CMD [Field=value ...]\n"
-                 "  morvixctl [options] watch"};
+                 "  morvixctl [options] watch\n"
+                 "  morvixctl [options] rules export|import FILE [--fcache] [--rcache] [--scache] [--rewrite]\n"
+                 "  morvixctl [options] black export|import FILE"};
     app.add_option("--server", options.server, "HOST[:PORT] of the server (port 6780 when left out)")
         ->capture_default_str();
     app.add_option("--role", options.role, "account to sign in with")
@@ -23,6 +26,13 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     auto* passwordOption = app.add_option(
         "--password", password, "password (else $MORVIX_PASSWORD, else asked for on a terminal)");
     app.add_flag("--json", options.json, "print the result as JSON");
+    const std::pair<const char*, RulesFileBlock> blocks[] = {{"--fcache", eRulesBlock_FCache},
+                                                             {"--rcache", eRulesBlock_RCache},
+                                                             {"--scache", eRulesBlock_SCache},
+                                                             {"--rewrite", eRulesBlock_Rewrite}};
+    for (const auto& [flag, block] : blocks)
+        app.add_flag_callback(flag, [&options, block = block] { options.ruleBlocks |= block; },
+                              "rules export/import: this list (all four when none is named)");
     app.add_option("request", words, "TYPE CMD [Field=value ...], or watch")->required();
 
     try {

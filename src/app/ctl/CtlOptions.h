@@ -12,5 +12,6 @@ struct CtlOptions {
     bool json = false;
     std::string type;                // a catalogue type, or "watch"
     std::string cmd;                 // empty for watch
-    std::vector<std::string> pairs;  // Field=value
+    std::vector<std::string> pairs;  // Field=value; the file of rules and black export/import
+    unsigned ruleBlocks = 0;         // rules export/import: the lists named, none meaning all
 };

@@ -10,6 +10,7 @@
 #include "Interrupt.h"
 #include "ResultPrinters.h"
 #include "ResultWriter.h"
+#include "TransferCommands.h"
 #include "WatchCommand.h"
 #include "messaging/EventKinds.h"
 #include "protocol/RequestCatalogue.h"
@@ -82,8 +83,11 @@ int main(int argc, char** argv)
         std::cerr << "morvixctl: --server takes HOST[:PORT], not \"" << options.server << "\"\n";
         return eCtlExit_Usage;
     }
+    const bool transfer = IsTransferCommand(options);
+    if (transfer && !CheckTransferCommand(options))
+        return eCtlExit_Usage;
     std::optional<CtlRequest> request;
-    if (options.type != "watch") {
+    if (options.type != "watch" && !transfer) {
         auto built = BuildCtlRequest(options.type, options.cmd, options.pairs);
         if (const auto* error = std::get_if<CtlUsageError>(&built)) {
             std::cerr << "morvixctl: " << error->message << "\n";
@@ -103,5 +107,7 @@ int main(int argc, char** argv)
     CtlSession session;
     if (const int signedIn = session.SignIn(server.host, role, *password); signedIn != eCtlExit_Accepted)
         return signedIn;
+    if (transfer)
+        return RunTransferCommand(session, options);
     return request ? RunRequest(session, *request, options.json) : WatchRealtime(session, options.json);
 }
