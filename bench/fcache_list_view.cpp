@@ -11,6 +11,7 @@
 #include "messaging/CZebEventManager.h"
 #include "messaging/EventKinds.h"
 #include "messaging/IEventHandle.h"
+#include "ViewBenchSupport.h"
 #include "support/ConsoleSession.h"
 #include "support/SimProcess.h"
 
@@ -33,12 +34,6 @@ namespace {
 
 constexpr int kRules = 100000;
 constexpr int kRounds = 5;
-using Clock = std::chrono::steady_clock;
-
-double Milliseconds(Clock::duration duration)
-{
-    return std::chrono::duration<double, std::milli>(duration).count();
-}
 
 // Notes when the list event reaches the handlers, on the event thread.
 class ListArrival : public IEventHandle {
@@ -57,35 +52,6 @@ public:
 
 private:
     std::atomic<Clock::rep> arrived_{0};
-};
-
-// Ticks as often as the event loop lets it; a long gap between two ticks is a stall.
-class StallMeter : public QObject {
-public:
-    StallMeter()
-    {
-        timer_.setInterval(0);
-        connect(&timer_, &QTimer::timeout, this, [this] { ticks_.push_back(Clock::now()); });
-    }
-    void Start()
-    {
-        ticks_.clear();
-        timer_.start();
-    }
-    void Stop() { timer_.stop(); }
-    // The longest gap that ended after `from`.
-    Clock::duration LongestAfter(Clock::time_point from) const
-    {
-        Clock::duration longest{};
-        for (std::size_t i = 1; i < ticks_.size(); ++i)
-            if (ticks_[i] > from)
-                longest = std::max(longest, ticks_[i] - ticks_[i - 1]);
-        return longest;
-    }
-
-private:
-    QTimer timer_;
-    std::vector<Clock::time_point> ticks_;
 };
 
 // Notes the first paint of the list that shows the whole list.
@@ -109,17 +75,6 @@ private:
     Clock::time_point painted_;
 };
 
-bool ProcessUntil(const std::function<bool()>& condition)
-{
-    QDeadlineTimer deadline(60000);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
-
 std::string ListReplyText(const std::string& host, const std::string& sessionId)
 {
     const std::size_t colon = host.rfind(':');
@@ -127,12 +82,6 @@ std::string ListReplyText(const std::string& host, const std::string& sessionId)
     const auto reply = client.Post("/morvix/webcache.mox?type=fcache&cmd=list",
                                    "SessionID=" + sessionId + "&RequestID=1", "application/x-www-form-urlencoded");
     return reply ? reply->body : std::string();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ CBatchProgressDlg::CBatchProgressDlg(QWidget* owner, Texts texts, int stepCount,
     bar_->setRange(0, stepCount_);
     bar_->setValue(0);
     bar_->setMinimumWidth(320);
-    stopButton_ = new QPushButton(QStringLiteral("停止"), this);
+    stopButton_ = new QPushButton(texts_.stopButton, this);
     connect(stopButton_, &QPushButton::clicked, this, &CBatchProgressDlg::AskToStop);
 
     auto* buttons = new QHBoxLayout;
@@ -61,7 +61,9 @@ void CBatchProgressDlg::StepCompleted()
 
 void CBatchProgressDlg::SendCurrentStep()
 {
-    label_->setText(texts_.progress.arg(stepsDone_ + 1).arg(stepCount_));
+    // Some runs say only what they do; others count the steps.
+    label_->setText(texts_.progress.contains(QStringLiteral("%1")) ? texts_.progress.arg(stepsDone_ + 1).arg(stepCount_)
+                                                                  : texts_.progress);
     stepTimer_->start();
     // A step that could not be sent will get no reply; move on without waiting out its time.
     if (!sendStep_(stepsDone_))

@@ -26,6 +26,7 @@ public:
         QString progress;      // "%1" the step under way (1-based), "%2" the number of steps
         QString stopQuestion;  // asked before stopping; title "提示"
         QString finishing;     // shown while the owner refreshes
+        QString stopButton = QStringLiteral("停止");
     };
     // Sends the request of a step (0-based); false when nothing could be sent.
     using SendStep = std::function<bool(int step)>;

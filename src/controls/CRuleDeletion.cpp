@@ -17,10 +17,16 @@ CRuleDeletion::~CRuleDeletion()
     delete progress_;
 }
 
-CBatchProgressDlg::Texts CRuleDeletion::ProgressTexts(const QString& title)
+CBatchProgressDlg::Texts CRuleDeletion::ProgressTexts(const Texts& texts)
 {
-    return {title, QStringLiteral("正在删除第 %1 条，共 %2 条，请稍候...."),
-            QStringLiteral("您确定要停止删除吗？已删除的规则不会恢复。"), QStringLiteral("正在刷新列表，请稍候....")};
+    CBatchProgressDlg::Texts shown{texts.progressTitle, QStringLiteral("正在删除第 %1 条，共 %2 条，请稍候...."),
+                                   QStringLiteral("您确定要停止删除吗？已删除的规则不会恢复。"),
+                                   QStringLiteral("正在刷新列表，请稍候...."), QStringLiteral("停止删除")};
+    if (!texts.progress.isEmpty())
+        shown.progress = texts.progress;
+    if (!texts.stopQuestion.isEmpty())
+        shown.stopQuestion = texts.stopQuestion;
+    return shown;
 }
 
 CBatchProgressDlg* CRuleDeletion::ProgressWindow() const
@@ -33,7 +39,7 @@ int CRuleDeletion::Delete(const std::vector<std::string>& keys)
     if (keys.empty() || IsBatchActive())
         return 0;
     const bool many = keys.size() > kMostAtOnce;
-    const QString title = many ? QStringLiteral("删除") : QStringLiteral("提示");
+    const QString title = many ? QStringLiteral("删除") : texts_.fewTitle;
     if (!IUserInteraction::Current().Confirm(owner_, title, texts_.question))
         return 0;
     if (many) {
@@ -53,7 +59,7 @@ void CRuleDeletion::StartBatch(std::vector<std::string> keys)
         inFlight_ = queue_[static_cast<std::size_t>(step)];
         return sendDelete_(inFlight_);
     };
-    progress_ = new CBatchProgressDlg(owner_, ProgressTexts(texts_.progressTitle), static_cast<int>(queue_.size()),
+    progress_ = new CBatchProgressDlg(owner_, ProgressTexts(texts_), static_cast<int>(queue_.size()),
                                       sendStep);
     progress_->SetStepTimeout(stepTimeoutMs_);
     connect(progress_, &CBatchProgressDlg::Finished, this, [this] {

@@ -23,6 +23,12 @@ public:
     struct Texts {
         QString question;       // asked once, OK and Cancel
         QString progressTitle;  // the batch window's title
+        // What the batch window says while it runs, and asks before it stops; empty for the
+        // shared wording.
+        QString progress = {};
+        QString stopQuestion = {};
+        // The question's title when the deletions go out at once.
+        QString fewTitle = QStringLiteral("提示");
     };
     // Sends the deletion of one rule, by its identifier; false when nothing was sent.
     using SendDelete = std::function<bool(const std::string& key)>;
@@ -33,7 +39,7 @@ public:
     void SetStepTimeout(int milliseconds) { stepTimeoutMs_ = milliseconds; }
 
     // What the batch window of a deletion says.
-    static CBatchProgressDlg::Texts ProgressTexts(const QString& title);
+    static CBatchProgressDlg::Texts ProgressTexts(const Texts& texts);
 
     // Returns how many deletions went out at once (0 when cancelled or when the batch started).
     int Delete(const std::vector<std::string>& keys);

@@ -77,6 +77,25 @@ CRuleFormDlg::~CRuleFormDlg()
     relay_.reset();
 }
 
+void CRuleFormDlg::AddRow(const QString& label, QWidget* field)
+{
+    AddRow(label, field, field);
+}
+
+void CRuleFormDlg::AddRow(const QString& label, QWidget* field, QWidget* row)
+{
+    auto* text = new QLabel(label, this);
+    text->setBuddy(field);
+    form_->addRow(text, row);
+}
+
+void CRuleFormDlg::AddRow(const QString& label, QWidget* field, QLayout* row)
+{
+    auto* text = new QLabel(label, this);
+    text->setBuddy(field);
+    form_->addRow(text, row);
+}
+
 void CRuleFormDlg::Submit()
 {
     okButton_->setEnabled(false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/CViewEventRelay.h"
+#include "protocol/ResultRecords.h"
 
 #include <QDialog>
 #include <QString>
@@ -11,6 +12,7 @@
 
 class CMoxTabCtrl;
 class QFormLayout;
+class QLayout;
 class QPushButton;
 
 // The add-or-modify form of a rule, the same in every rule view: a tab for the form and one for
@@ -54,6 +56,18 @@ protected:
     CRuleFormDlg(Mode mode, Texts texts, QWidget* parent);
 
     QFormLayout* Form() const { return form_; }
+    // A labelled row whose label names `field` (its buddy); the row shows `row` when the field
+    // sits among other controls.
+    void AddRow(const QString& label, QWidget* field);
+    void AddRow(const QString& label, QWidget* field, QWidget* row);
+    void AddRow(const QString& label, QWidget* field, QLayout* row);
+    // The error number of a refused reply's record of the family's rule type.
+    template <class Record>
+    static int RefusedErrorNumber(std::uintptr_t record)
+    {
+        const auto* refused = dynamic_cast<const CMoxItemEventParamT<Record>*>(CMoxEventParam::FromParam(record));
+        return refused ? refused->errorNo : 0;
+    }
     // Reads the fields into a rule and sends it; true when the request was handed to the transport.
     virtual bool Send() = 0;
     // The server's error number carried by a refused reply's record.

@@ -36,10 +36,10 @@ void CRuleListPage::Build(CRuleListModelBase* model, const std::vector<CommandSh
     layout->addLayout(buttonRow);
 
     deletion_ = new CRuleDeletion(this, std::move(deletionTexts), std::move(sendDelete));
+    // After a batch the whole list comes again; no row is reselected, the rows have moved.
     connect(deletion_, &CRuleDeletion::BatchFinished, this, [this] {
-        RunCommand(eRefresh);
         // Nothing went out (no session): there is no list to wait for.
-        if (!busy_.IsBusy())
+        if (!RequestList())
             deletion_->CloseProgress();
         UpdateCommands();
     });

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -27,6 +28,10 @@ public:
     // Tests shorten the ten seconds a batch deletion waits for each reply.
     void SetBatchStepTimeout(int milliseconds) { deletion_->SetStepTimeout(milliseconds); }
 
+    // Import and export open a form that works on more than one list; the owner supplies it.
+    using Transfer = std::function<void(bool importing)>;
+    void SetTransfer(Transfer transfer) { transfer_ = std::move(transfer); }
+
     // Runs a command as its button would.
     virtual void RunCommand(Command command) = 0;
 
@@ -42,6 +47,9 @@ protected:
     void Build(CRuleListModelBase* model, const std::vector<CommandShape>& commands, CRuleDeletion::Texts deletionTexts,
                CRuleDeletion::SendDelete sendDelete);
 
+    // Sends the list request, busy until its reply; false when nothing was sent.
+    virtual bool RequestList() = 0;
+
     void RequestSent();
     void RequestCompleted();
     CBusyState& Busy() { return busy_; }
@@ -55,6 +63,12 @@ protected:
     // Deletes the selected rows' rules; the page names each row's key.
     void DeleteSelection(const std::vector<std::string>& keys);
 
+    void RunTransfer(bool importing)
+    {
+        if (transfer_)
+            transfer_(importing);
+    }
+
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -66,4 +80,5 @@ private:
     CBusyState busy_;
     CRuleDeletion* deletion_ = nullptr;
     int rememberedRow_ = -1;
+    Transfer transfer_;
 };

@@ -11,6 +11,26 @@ std::string PageCacheHelpUrl()
     return std::string(kHelpBase) + "page-cache.htm";
 }
 
+std::string RefuseCacheHelpUrl()
+{
+    return std::string(kHelpBase) + "refuse-cache.htm";
+}
+
+std::string SessionCacheHelpUrl()
+{
+    return std::string(kHelpBase) + "session-cache.htm";
+}
+
+std::string CacheCleaningHelpUrl()
+{
+    return std::string(kHelpBase) + "clean-cache.htm";
+}
+
+std::string RewriteHelpUrl()
+{
+    return std::string(kHelpBase) + "rewrite.htm";
+}
+
 std::string SystemSettingHelpUrl(const CIniOptionFile& options)
 {
     const std::string configured = options.SystemSettingUrl();

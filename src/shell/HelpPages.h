@@ -6,5 +6,9 @@ class CIniOptionFile;
 
 // The maker's help pages that the views open in the browser.
 std::string PageCacheHelpUrl();
+std::string RefuseCacheHelpUrl();
+std::string SessionCacheHelpUrl();
+std::string CacheCleaningHelpUrl();
+std::string RewriteHelpUrl();
 // The installer may point the system-settings help elsewhere through the options file.
 std::string SystemSettingHelpUrl(const CIniOptionFile& options);

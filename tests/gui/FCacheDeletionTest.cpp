@@ -99,6 +99,7 @@ TEST_F(FCacheDeletion, SixGoOneByOneBehindTheProgressWindowAndEndWithARefresh)
     EXPECT_EQ(LoggedQueries(sim), expected);
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(Rows(), 3);
+    EXPECT_TRUE(Page()->List()->SelectedRows().empty()) << "the list after a batch selects no row";
     EXPECT_EQ(console.Instance().fcacheRules.Size(), 3u);
 }
 

@@ -248,10 +248,13 @@ TEST_F(FCachePage, ShowingThePageCacheTabAsksForItsList)
 {
     Open(5);
     CMoxTabCtrl* tabs = manager->Tabs();
-    ASSERT_EQ(tabs->count(), 3);
-    const std::pair<QString, QString> expected[] = {
-        {"页面缓存", "页面缓存列表"}, {"拒绝缓存", "拒绝缓存列表"}, {"会话缓存", "会话缓存列表"}};
-    for (int i = 0; i < 3; ++i) {
+    ASSERT_EQ(tabs->count(), 5);
+    const std::pair<QString, QString> expected[] = {{"页面缓存", "页面缓存列表"},
+                                                    {"拒绝缓存", "拒绝缓存列表"},
+                                                    {"会话缓存", "会话缓存列表"},
+                                                    {"清理缓存", "清理已缓存的页面"},
+                                                    {"帮助", "页面缓存帮助"}};
+    for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(tabs->tabText(i), expected[i].first);
         EXPECT_EQ(tabs->tabToolTip(i), expected[i].second);
     }

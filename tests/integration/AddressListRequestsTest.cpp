@@ -1,6 +1,7 @@
 #include "CannedAdminServer.h"
 #include "LoggedRequest.h"
 #include "OneShotFault.h"
+#include "RequestStep.h"
 #include "features/access/AddressListEvents.h"
 #include "features/access/AddressListRequests.h"
 #include "messaging/EventKinds.h"
@@ -23,99 +24,72 @@ AddressListEntry Range(const std::string& low, const std::string& high, const st
     return entry;
 }
 
-TEST(AddressListRequests, BlackListAddListModifyAndDeleteAgainstTheSimulator)
+// The same walk for either list: its requests, events, identifier key and texts.
+struct ListWalk {
+    const char* type;
+    const char* idKey;
+    bool (*add)(const AddressListEntry&);
+    bool (*list)();
+    bool (*modify)(const AddressListEntry&);
+    bool (*del)(const std::string&);
+    int addEvent, listEvent, modifyEvent, deleteEvent;
+    std::size_t seeded;
+    const char* word;  // 黑 or 白
+    std::string network;  // of the range added, clear of the seeded ranges
+};
+
+void Walk(const ListWalk& walk)
 {
     SimProcess sim;
     ConsoleSession session(sim.host());
     const std::string head = "SessionID=" + session.SessionId() + "&RequestID=N";
+    const std::string word = walk.word;
+    const auto text = [&word](const char* before, const char* after) { return before + word + after; };
 
-    ASSERT_TRUE(AccessList_BlackAdd(Range("10.1.0.1", "10.1.0.9", "a b&c/中")));
-    auto added = session.Events().Next(eMoxCacheEvent_BlackAdd);
+    auto added = Expect(sim, session,
+                        {walk.add(Range(walk.network + "1", walk.network + "9", "a b&c/中")), walk.addEvent, 0, walk.type,
+                         "add",
+                         head + "&Low=" + walk.network + "1&High=" + walk.network +
+                             "9&Expire=2030-01-01%2000%3A00%3A00&Note=a%20b%26c%2F%E4%B8%AD",
+                         text("添加", "名单列表信息成功。")});
     ASSERT_TRUE(added);
-    ASSERT_EQ(added->Status(), 0);
     const AddressListEntry sent = added->As<CMoxAddressEntryEventParam>()->item;
     EXPECT_FALSE(sent.Id.empty());
-    EXPECT_EQ(LastLoggedBody(sim, "black", "add"),
-              head + "&Low=10.1.0.1&High=10.1.0.9&Expire=2030-01-01%2000%3A00%3A00&Note=a%20b%26c%2F%E4%B8%AD");
-    EXPECT_TRUE(session.Events().WaitForStatusText("添加黑名单列表信息成功。"));
 
-    ASSERT_TRUE(AccessList_BlackList());
-    auto listed = session.Events().Next(eMoxCacheEvent_BlackList);
+    auto listed = Expect(sim, session, {walk.list(), walk.listEvent, 0, {}, {}, {}, text("获取", "名单列表成功")});
     ASSERT_TRUE(listed);
-    ASSERT_EQ(listed->Status(), 0);
     const auto& entries = listed->As<CMoxAddressListEventParam>()->items;
-    ASSERT_EQ(entries.size(), 4u);  // three seeded, then ours
-    EXPECT_EQ(entries[3].No, 4);
-    EXPECT_EQ(entries[3].Id, sent.Id);
-    EXPECT_EQ(entries[3].High, "10.1.0.9");
-    EXPECT_EQ(entries[3].Expire, "2030-01-01 00:00:00");
-    EXPECT_EQ(entries[3].Note, "a b&c/中");
-    EXPECT_TRUE(session.Events().WaitForStatusText("获取黑名单列表成功"));
+    ASSERT_EQ(entries.size(), walk.seeded + 1);
+    EXPECT_EQ(entries.back().No, static_cast<int>(walk.seeded + 1));
+    EXPECT_EQ(entries.back().Id, sent.Id);
+    EXPECT_EQ(entries.back().High, walk.network + "9");
+    EXPECT_EQ(entries.back().Expire, "2030-01-01 00:00:00");
+    EXPECT_EQ(entries.back().Note, "a b&c/中");
 
     AddressListEntry changed = sent;
-    changed.High = "10.1.0.20";
-    ASSERT_TRUE(AccessList_BlackModify(changed));
-    auto modified = session.Events().Next(eMoxCacheEvent_BlackModify);
+    changed.High = walk.network + "20";
+    const std::string byId = head + "&" + walk.idKey + "=" + sent.Id;
+    auto modified = Expect(sim, session,
+                           {walk.modify(changed), walk.modifyEvent, 0, walk.type, "modify",
+                            byId + "&Low=" + walk.network + "1&High=" + walk.network +
+                                "20&Expire=2030-01-01%2000%3A00%3A00&Note=a%20b%26c%2F%E4%B8%AD",
+                            text("修改", "名单列表信息成功。")});
     ASSERT_TRUE(modified);
-    EXPECT_EQ(modified->Status(), 0);
-    EXPECT_EQ(modified->As<CMoxAddressEntryEventParam>()->item.High, "10.1.0.20");
-    EXPECT_EQ(LastLoggedBody(sim, "black", "modify"),
-              head + "&BlackID=" + sent.Id +
-                  "&Low=10.1.0.1&High=10.1.0.20&Expire=2030-01-01%2000%3A00%3A00&Note=a%20b%26c%2F%E4%B8%AD");
-    EXPECT_TRUE(session.Events().WaitForStatusText("修改黑名单列表信息成功。"));
-
-    ASSERT_TRUE(AccessList_BlackDel(sent.Id));
-    auto deleted = session.Events().Next(eMoxCacheEvent_BlackDelete);
+    EXPECT_EQ(modified->As<CMoxAddressEntryEventParam>()->item.High, walk.network + "20");
+    auto deleted = Expect(sim, session, {walk.del(sent.Id), walk.deleteEvent, 0, walk.type, "del", byId,
+                                         text("删除", "名单列表信息成功。")});
     ASSERT_TRUE(deleted);
-    EXPECT_EQ(deleted->Status(), 0);
     EXPECT_EQ(deleted->As<CMoxAddressEntryEventParam>()->item.Id, sent.Id);
-    EXPECT_EQ(LastLoggedBody(sim, "black", "del"), head + "&BlackID=" + sent.Id);
-    EXPECT_TRUE(session.Events().WaitForStatusText("删除黑名单列表信息成功。"));
 }
 
-TEST(AddressListRequests, WhiteListAddListModifyAndDeleteAgainstTheSimulator)
+TEST(AddressListRequests, EachListIsAddedListedModifiedAndDeletedAgainstTheSimulator)
 {
-    SimProcess sim;
-    ConsoleSession session(sim.host());
-    const std::string head = "SessionID=" + session.SessionId() + "&RequestID=N";
-
-    ASSERT_TRUE(AccessList_WhiteAdd(Range("172.16.0.1", "172.16.0.255", "办公 VPN")));
-    auto added = session.Events().Next(eMoxCacheEvent_WhiteAdd);
-    ASSERT_TRUE(added);
-    ASSERT_EQ(added->Status(), 0);
-    const AddressListEntry sent = added->As<CMoxAddressEntryEventParam>()->item;
-    EXPECT_FALSE(sent.Id.empty());
-    EXPECT_EQ(LastLoggedBody(sim, "white", "add"),
-              head + "&Low=172.16.0.1&High=172.16.0.255&Expire=2030-01-01%2000%3A00%3A00&Note=%E5%8A%9E%E5%85%AC%20VPN");
-    EXPECT_TRUE(session.Events().WaitForStatusText("添加白名单列表信息成功。"));
-
-    ASSERT_TRUE(AccessList_WhiteList());
-    auto listed = session.Events().Next(eMoxCacheEvent_WhiteList);
-    ASSERT_TRUE(listed);
-    ASSERT_EQ(listed->Status(), 0);
-    const auto& entries = listed->As<CMoxAddressListEventParam>()->items;
-    ASSERT_EQ(entries.size(), 3u);  // two seeded, then ours
-    EXPECT_EQ(entries[2].Id, sent.Id);
-    EXPECT_EQ(entries[2].Note, "办公 VPN");
-    EXPECT_TRUE(session.Events().WaitForStatusText("获取白名单列表成功"));
-
-    AddressListEntry changed = sent;
-    changed.Expire = "2029-12-31 23:59:59";
-    ASSERT_TRUE(AccessList_WhiteModify(changed));
-    auto modified = session.Events().Next(eMoxCacheEvent_WhiteModify);
-    ASSERT_TRUE(modified);
-    EXPECT_EQ(modified->Status(), 0);
-    EXPECT_EQ(LastLoggedBody(sim, "white", "modify"),
-              head + "&WhiteID=" + sent.Id +
-                  "&Low=172.16.0.1&High=172.16.0.255&Expire=2029-12-31%2023%3A59%3A59&Note=%E5%8A%9E%E5%85%AC%20VPN");
-    EXPECT_TRUE(session.Events().WaitForStatusText("修改白名单列表信息成功。"));
-
-    ASSERT_TRUE(AccessList_WhiteDel(sent.Id));
-    auto deleted = session.Events().Next(eMoxCacheEvent_WhiteDelete);
-    ASSERT_TRUE(deleted);
-    EXPECT_EQ(deleted->Status(), 0);
-    EXPECT_EQ(LastLoggedBody(sim, "white", "del"), head + "&WhiteID=" + sent.Id);
-    EXPECT_TRUE(session.Events().WaitForStatusText("删除白名单列表信息成功。"));
+    Walk({"black", "BlackID", AccessList_BlackAdd, AccessList_BlackList, AccessList_BlackModify, AccessList_BlackDel,
+          eMoxCacheEvent_BlackAdd, eMoxCacheEvent_BlackList, eMoxCacheEvent_BlackModify, eMoxCacheEvent_BlackDelete, 3,
+          "黑", "10.1.0."});
+    Walk({"white", "WhiteID", AccessList_WhiteAdd, AccessList_WhiteList, AccessList_WhiteModify, AccessList_WhiteDel,
+          eMoxCacheEvent_WhiteAdd, eMoxCacheEvent_WhiteList, eMoxCacheEvent_WhiteModify, eMoxCacheEvent_WhiteDelete, 2,
+          "白", "172.16.0."});
 }
 
 TEST(AddressListRequests, RefusalsAndFailuresReportTheirTexts)

@@ -1,6 +1,7 @@
 #include "CannedAdminServer.h"
 #include "LoggedRequest.h"
 #include "OneShotFault.h"
+#include "RequestStep.h"
 #include "features/cache/RCacheEvents.h"
 #include "features/cache/RCacheRequests.h"
 #include "messaging/EventKinds.h"
@@ -32,22 +33,19 @@ TEST(RCacheRequests, AddListModifyMoveAndDeleteAgainstTheSimulator)
     ConsoleSession session(sim.host());
     const std::string sid = "&SessionID=" + session.SessionId() + "&RequestID=N";
 
-    ASSERT_TRUE(CacheManager_RCacheAdd(NewRule("http://www.example.com/a b&c/中*", "a b&c/中")));
-    auto added = session.Events().Next(eMoxCacheEvent_RCacheAdd);
+    auto added = Expect(sim, session,
+                        {CacheManager_RCacheAdd(NewRule("http://www.example.com/a b&c/中*", "a b&c/中")),
+                         eMoxCacheEvent_RCacheAdd, 0, "rcache", "add",
+                         "Url=http%3A%2F%2Fwww.example.com%2Fa%20b%26c%2F%E4%B8%AD*&Icase=1&Rules=0&Olimit=2"
+                         "&CacheLocation=0&Note=a%20b%26c%2F%E4%B8%AD" + sid,
+                         "增加页面缓存信息成功。"});
     ASSERT_TRUE(added);
-    ASSERT_EQ(added->Status(), 0);
     const RCacheRule sent = added->As<CMoxRCacheEventParam>()->item;
     EXPECT_FALSE(sent.Wid.empty());
     EXPECT_EQ(sent.Note, "a b&c/中");
-    EXPECT_EQ(LastLoggedBody(sim, "rcache", "add"),
-              "Url=http%3A%2F%2Fwww.example.com%2Fa%20b%26c%2F%E4%B8%AD*&Icase=1&Rules=0&Olimit=2&CacheLocation=0"
-              "&Note=a%20b%26c%2F%E4%B8%AD" + sid);
-    EXPECT_TRUE(session.Events().WaitForStatusText("增加页面缓存信息成功。"));
 
-    ASSERT_TRUE(CacheManager_RCacheList());
-    auto listed = session.Events().Next(eMoxCacheEvent_RCacheList);
+    auto listed = Expect(sim, session, {CacheManager_RCacheList(), eMoxCacheEvent_RCacheList, 0, "rcache", "list", sid.substr(1)});
     ASSERT_TRUE(listed);
-    ASSERT_EQ(listed->Status(), 0);
     const auto& rules = listed->As<CMoxRCacheListEventParam>()->items;
     ASSERT_EQ(rules.size(), 4u);  // three seeded, then ours
     EXPECT_EQ(rules[2].CacheLocation, 1);
@@ -56,43 +54,29 @@ TEST(RCacheRequests, AddListModifyMoveAndDeleteAgainstTheSimulator)
     EXPECT_EQ(rules[3].Url, "http://www.example.com/a b&c/中*");
     EXPECT_EQ(rules[3].Note, "a b&c/中");
     EXPECT_EQ(rules[3].CacheLocation, 0);
-    EXPECT_EQ(LastLoggedBody(sim, "rcache", "list"), sid.substr(1));
 
     RCacheRule changed = sent;
     changed.CacheLocation = 1;
     changed.Note = "只拒绝硬盘";
-    ASSERT_TRUE(CacheManager_RCacheModify(changed));
-    auto modified = session.Events().Next(eMoxCacheEvent_RCacheModify);
+    auto modified = Expect(sim, session,
+                           {CacheManager_RCacheModify(changed), eMoxCacheEvent_RCacheModify, 0, "rcache", "modify",
+                            "Wid=" + sent.Wid + "&Url=http%3A%2F%2Fwww.example.com%2Fa%20b%26c%2F%E4%B8%AD*&Icase=1"
+                            "&Rules=0&Olimit=2&CacheLocation=1&Note=%E5%8F%AA%E6%8B%92%E7%BB%9D%E7%A1%AC%E7%9B%98" + sid,
+                            "修改页面缓存信息成功。"});
     ASSERT_TRUE(modified);
-    EXPECT_EQ(modified->Status(), 0);
     EXPECT_EQ(modified->As<CMoxRCacheEventParam>()->item.CacheLocation, 1);
-    EXPECT_EQ(LastLoggedBody(sim, "rcache", "modify"),
-              "Wid=" + sent.Wid + "&Url=http%3A%2F%2Fwww.example.com%2Fa%20b%26c%2F%E4%B8%AD*&Icase=1&Rules=0&Olimit=2"
-              "&CacheLocation=1&Note=%E5%8F%AA%E6%8B%92%E7%BB%9D%E7%A1%AC%E7%9B%98" + sid);
-    EXPECT_TRUE(session.Events().WaitForStatusText("修改页面缓存信息成功。"));
 
-    ASSERT_TRUE(CacheManager_RCacheUp(sent.Wid));
-    auto up = session.Events().Next(eMoxCacheEvent_RCacheMoveUp);
+    const std::string byWid = "Wid=" + sent.Wid + sid;
+    auto up = Expect(sim, session, {CacheManager_RCacheUp(sent.Wid), eMoxCacheEvent_RCacheMoveUp, 0, "rcache", "up",
+                                    byWid, "向上移动拒绝缓存匹配排序成功。"});
     ASSERT_TRUE(up);
-    EXPECT_EQ(up->Status(), 0);
     EXPECT_EQ(up->As<CMoxRCacheEventParam>()->item.Wid, sent.Wid);
-    EXPECT_EQ(LastLoggedBody(sim, "rcache", "up"), "Wid=" + sent.Wid + sid);
-    EXPECT_TRUE(session.Events().WaitForStatusText("向上移动拒绝缓存匹配排序成功。"));
-
-    ASSERT_TRUE(CacheManager_RCacheDown(sent.Wid));
-    auto down = session.Events().Next(eMoxCacheEvent_RCacheMoveDown);
-    ASSERT_TRUE(down);
-    EXPECT_EQ(down->Status(), 0);
-    EXPECT_EQ(LastLoggedBody(sim, "rcache", "down"), "Wid=" + sent.Wid + sid);
-    EXPECT_TRUE(session.Events().WaitForStatusText("向下移动拒绝缓存匹配排序成功。"));
-
-    ASSERT_TRUE(CacheManager_RCacheDel(sent.Wid));
-    auto deleted = session.Events().Next(eMoxCacheEvent_RCacheDelete);
+    Expect(sim, session, {CacheManager_RCacheDown(sent.Wid), eMoxCacheEvent_RCacheMoveDown, 0, "rcache", "down", byWid,
+                          "向下移动拒绝缓存匹配排序成功。"});
+    auto deleted = Expect(sim, session, {CacheManager_RCacheDel(sent.Wid), eMoxCacheEvent_RCacheDelete, 0, "rcache",
+                                         "del", byWid, "删除页面缓存信息成功。"});
     ASSERT_TRUE(deleted);
-    EXPECT_EQ(deleted->Status(), 0);
     EXPECT_EQ(deleted->As<CMoxRCacheEventParam>()->item.Wid, sent.Wid);
-    EXPECT_EQ(LastLoggedBody(sim, "rcache", "del"), "Wid=" + sent.Wid + sid);
-    EXPECT_TRUE(session.Events().WaitForStatusText("删除页面缓存信息成功。"));
 }
 
 TEST(RCacheRequests, RefusalsCarryTheErrorNumberAndItsText)
@@ -100,37 +84,28 @@ TEST(RCacheRequests, RefusalsCarryTheErrorNumberAndItsText)
     SimProcess sim;
     {
         ConsoleSession keeper(sim.host(), "keeper", "keeper");
-        ASSERT_TRUE(CacheManager_RCacheAdd(NewRule("http://www.example.com/x*", "")));
-        auto refused = keeper.Events().Next(eMoxCacheEvent_RCacheAdd);
+        auto refused = Expect(sim, keeper, {CacheManager_RCacheAdd(NewRule("http://www.example.com/x*", "")),
+                                            eMoxCacheEvent_RCacheAdd, 1, {}, {}, {},
+                                            "增加页面缓存信息失败，监控员没有对系统修改的权限(错误号:22)。"});
         ASSERT_TRUE(refused);
-        EXPECT_EQ(refused->Status(), 1);
         EXPECT_EQ(refused->As<CMoxRCacheEventParam>()->errorNo, 22);
         EXPECT_EQ(keeper.Instance().LastErrorNo(), "22");
-        EXPECT_TRUE(keeper.Events().WaitForStatusText("增加页面缓存信息失败，监控员没有对系统修改的权限(错误号:22)。"));
     }
     ConsoleSession admin(sim.host());
-    ASSERT_TRUE(CacheManager_RCacheAdd(NewRule("http://www.example.com/login*", "same URL as a seeded rule")));
-    auto duplicate = admin.Events().Next(eMoxCacheEvent_RCacheAdd);
+    auto duplicate =
+        Expect(sim, admin, {CacheManager_RCacheAdd(NewRule("http://www.example.com/login*", "same URL as a seeded rule")),
+                            eMoxCacheEvent_RCacheAdd, 1, {}, {}, {},
+                            "增加页面缓存信息失败，要添加的 URL 已经存在或 URL 正则表达式语法错(错误号:30)。"});
     ASSERT_TRUE(duplicate);
-    EXPECT_EQ(duplicate->Status(), 1);
     EXPECT_EQ(duplicate->As<CMoxRCacheEventParam>()->errorNo, 30);
-    EXPECT_TRUE(admin.Events().WaitForStatusText(
-        "增加页面缓存信息失败，要添加的 URL 已经存在或 URL 正则表达式语法错(错误号:30)。"));
-
-    ASSERT_TRUE(CacheManager_RCacheUp("no-such-rule"));
-    auto gone = admin.Events().Next(eMoxCacheEvent_RCacheMoveUp);
-    ASSERT_TRUE(gone);
-    EXPECT_EQ(gone->Status(), 1);
-    EXPECT_TRUE(admin.Events().WaitForStatusText(
-        "向上移动拒绝缓存匹配排序失败，要修改的 URL 已经被删除或 URL 正则表达式语法错(错误号:31)。"));
+    Expect(sim, admin, {CacheManager_RCacheUp("no-such-rule"), eMoxCacheEvent_RCacheMoveUp, 1, {}, {}, {},
+                        "向上移动拒绝缓存匹配排序失败，要修改的 URL 已经被删除或 URL 正则表达式语法错(错误号:31)。"});
 
     sim.addFault(OneShotFault("busy", "rcache"));
-    ASSERT_TRUE(CacheManager_RCacheList());
-    auto busy = admin.Events().Next(eMoxCacheEvent_RCacheList);
+    auto busy = Expect(sim, admin, {CacheManager_RCacheList(), eMoxCacheEvent_RCacheList, 1, {}, {}, {},
+                                    "获取拒绝缓存数据失败，服务器忙(错误号:10)。"});
     ASSERT_TRUE(busy);
-    EXPECT_EQ(busy->Status(), 1);
     EXPECT_EQ(busy->As<CMoxRCacheListEventParam>()->errorNo, 10);
-    EXPECT_TRUE(admin.Events().WaitForStatusText("获取拒绝缓存数据失败，服务器忙(错误号:10)。"));
 }
 
 TEST(RCacheRequests, BrokenExchangesAndUnreadableRepliesPostNoRecord)

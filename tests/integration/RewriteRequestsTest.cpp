@@ -1,6 +1,7 @@
 #include "CannedAdminServer.h"
 #include "LoggedRequest.h"
 #include "OneShotFault.h"
+#include "RequestStep.h"
 #include "features/access/RewriteEvents.h"
 #include "features/access/RewriteRequests.h"
 #include "messaging/EventKinds.h"
@@ -32,20 +33,16 @@ TEST(RewriteRequests, AddListModifyMoveAndDeleteAgainstTheSimulator)
     const std::string urls = "&SourceUrl=%5Ehttp%3A%2F%2Fnews%5C.example%5C.com%2Fa%20b%26c%2F(.*)%24"
                              "&DestinationUrl=http%3A%2F%2Fwww.example.com%2F%E6%96%B0%E9%97%BB%2F%241";
 
-    ASSERT_TRUE(RewriteManager_Add(NewsRedirect()));
-    auto added = session.Events().Next(eMoxCacheEvent_RewriteAdd);
+    auto added = Expect(sim, session,
+                        {RewriteManager_Add(NewsRedirect()), eMoxCacheEvent_RewriteAdd, 0, "rewrite", "add",
+                         head + urls + "&Icase=1&Flag=2&Note=a%20b%26c%2F%E4%B8%AD", "添加转向列表数据成功。"});
     ASSERT_TRUE(added);
-    ASSERT_EQ(added->Status(), 0);
     const RewriteRule sent = added->As<CMoxRewriteEventParam>()->item;
     EXPECT_FALSE(sent.RewriteID.empty());
     EXPECT_EQ(sent.DestinationUrl, "http://www.example.com/新闻/$1");
-    EXPECT_EQ(LastLoggedBody(sim, "rewrite", "add"), head + urls + "&Icase=1&Flag=2&Note=a%20b%26c%2F%E4%B8%AD");
-    EXPECT_TRUE(session.Events().WaitForStatusText("添加转向列表数据成功。"));
 
-    ASSERT_TRUE(RewriteManager_List());
-    auto listed = session.Events().Next(eMoxCacheEvent_RewriteList);
+    auto listed = Expect(sim, session, {RewriteManager_List(), eMoxCacheEvent_RewriteList, 0, {}, {}, {}, "获取转向列表成功"});
     ASSERT_TRUE(listed);
-    ASSERT_EQ(listed->Status(), 0);
     const auto& rules = listed->As<CMoxRewriteListEventParam>()->items;
     ASSERT_EQ(rules.size(), 4u);  // three seeded, then ours
     EXPECT_EQ(rules[3].No, 4);
@@ -53,41 +50,25 @@ TEST(RewriteRequests, AddListModifyMoveAndDeleteAgainstTheSimulator)
     EXPECT_EQ(rules[3].SourceUrl, NewsRedirect().SourceUrl);
     EXPECT_EQ(rules[3].Flag, 2);
     EXPECT_EQ(rules[3].Note, "a b&c/中");
-    EXPECT_TRUE(session.Events().WaitForStatusText("获取转向列表成功"));
 
     RewriteRule changed = sent;
     changed.Flag = 3;
     changed.Icase = 0;
-    ASSERT_TRUE(RewriteManager_Modify(changed));
-    auto modified = session.Events().Next(eMoxCacheEvent_RewriteModify);
+    const std::string byId = head + "&RewriteID=" + sent.RewriteID;
+    auto modified = Expect(sim, session, {RewriteManager_Modify(changed), eMoxCacheEvent_RewriteModify, 0, "rewrite",
+                                          "modify", byId + urls + "&Icase=0&Flag=3&Note=a%20b%26c%2F%E4%B8%AD",
+                                          "修改转向列表信息成功。"});
     ASSERT_TRUE(modified);
-    EXPECT_EQ(modified->Status(), 0);
     EXPECT_EQ(modified->As<CMoxRewriteEventParam>()->item.Flag, 3);
-    EXPECT_EQ(LastLoggedBody(sim, "rewrite", "modify"),
-              head + "&RewriteID=" + sent.RewriteID + urls + "&Icase=0&Flag=3&Note=a%20b%26c%2F%E4%B8%AD");
-    EXPECT_TRUE(session.Events().WaitForStatusText("修改转向列表信息成功。"));
 
-    ASSERT_TRUE(RewriteManager_Up(sent.RewriteID));
-    auto up = session.Events().Next(eMoxCacheEvent_RewriteMoveUp);
+    auto up = Expect(sim, session, {RewriteManager_Up(sent.RewriteID), eMoxCacheEvent_RewriteMoveUp, 0, "rewrite", "up",
+                                    byId, "向上移动转向列表匹配排序成功。"});
     ASSERT_TRUE(up);
-    EXPECT_EQ(up->Status(), 0);
     EXPECT_EQ(up->As<CMoxRewriteEventParam>()->item.RewriteID, sent.RewriteID);
-    EXPECT_EQ(LastLoggedBody(sim, "rewrite", "up"), head + "&RewriteID=" + sent.RewriteID);
-    EXPECT_TRUE(session.Events().WaitForStatusText("向上移动转向列表匹配排序成功。"));
-
-    ASSERT_TRUE(RewriteManager_Down(sent.RewriteID));
-    auto down = session.Events().Next(eMoxCacheEvent_RewriteMoveDown);
-    ASSERT_TRUE(down);
-    EXPECT_EQ(down->Status(), 0);
-    EXPECT_EQ(LastLoggedBody(sim, "rewrite", "down"), head + "&RewriteID=" + sent.RewriteID);
-    EXPECT_TRUE(session.Events().WaitForStatusText("向下移动转向列表匹配排序成功。"));
-
-    ASSERT_TRUE(RewriteManager_Del(sent.RewriteID));
-    auto deleted = session.Events().Next(eMoxCacheEvent_RewriteDelete);
-    ASSERT_TRUE(deleted);
-    EXPECT_EQ(deleted->Status(), 0);
-    EXPECT_EQ(LastLoggedBody(sim, "rewrite", "del"), head + "&RewriteID=" + sent.RewriteID);
-    EXPECT_TRUE(session.Events().WaitForStatusText("删除转向列表信息成功。"));
+    Expect(sim, session, {RewriteManager_Down(sent.RewriteID), eMoxCacheEvent_RewriteMoveDown, 0, "rewrite", "down",
+                          byId, "向下移动转向列表匹配排序成功。"});
+    Expect(sim, session, {RewriteManager_Del(sent.RewriteID), eMoxCacheEvent_RewriteDelete, 0, "rewrite", "del", byId,
+                          "删除转向列表信息成功。"});
 }
 
 TEST(RewriteRequests, RefusalsAndFailuresReportTheirTexts)
@@ -95,45 +76,31 @@ TEST(RewriteRequests, RefusalsAndFailuresReportTheirTexts)
     SimProcess sim;
     {
         ConsoleSession keeper(sim.host(), "keeper", "keeper");
-        ASSERT_TRUE(RewriteManager_Add(NewsRedirect()));
-        auto refused = keeper.Events().Next(eMoxCacheEvent_RewriteAdd);
+        auto refused = Expect(sim, keeper, {RewriteManager_Add(NewsRedirect()), eMoxCacheEvent_RewriteAdd, 1, {}, {},
+                                            {}, "添加转向列表数据失败，监控员没有对系统修改的权限(错误号:22)"});
         ASSERT_TRUE(refused);
-        EXPECT_EQ(refused->Status(), 1);
         EXPECT_EQ(refused->As<CMoxRewriteEventParam>()->errorNo, 22);
-        EXPECT_TRUE(keeper.Events().WaitForStatusText("添加转向列表数据失败，监控员没有对系统修改的权限(错误号:22)"));
     }
     ConsoleSession admin(sim.host());
     RewriteRule broken = NewsRedirect();
     broken.SourceUrl = "^http://([";
-    ASSERT_TRUE(RewriteManager_Add(broken));
-    auto badPattern = admin.Events().Next(eMoxCacheEvent_RewriteAdd);
+    auto badPattern = Expect(sim, admin, {RewriteManager_Add(broken), eMoxCacheEvent_RewriteAdd, 1, {}, {}, {},
+                                          "添加转向列表数据失败，要添加的转向 URL 已经存在或 URL 正则表达式语法错(错误号:60)"});
     ASSERT_TRUE(badPattern);
-    EXPECT_EQ(badPattern->Status(), 1);
     EXPECT_EQ(badPattern->As<CMoxRewriteEventParam>()->errorNo, 60);
-    EXPECT_TRUE(admin.Events().WaitForStatusText(
-        "添加转向列表数据失败，要添加的转向 URL 已经存在或 URL 正则表达式语法错(错误号:60)"));
 
     sim.addFault(OneShotFault("close", "rewrite", "up"));
-    ASSERT_TRUE(RewriteManager_Up("any"));
-    auto closed = admin.Events().Next(eMoxCacheEvent_RewriteMoveUp);
+    auto closed = Expect(sim, admin, {RewriteManager_Up("any"), eMoxCacheEvent_RewriteMoveUp, 2, {}, {}, {},
+                                      "向上移动转向列表匹配排序失败，网络链接错误。"});
     ASSERT_TRUE(closed);
-    EXPECT_EQ(closed->Status(), 2);
     EXPECT_EQ(closed->record, nullptr);
-    EXPECT_TRUE(admin.Events().WaitForStatusText("向上移动转向列表匹配排序失败，网络链接错误。"));
-
     sim.addFault(OneShotFault("boolean-return", "rewrite", "list"));
-    ASSERT_TRUE(RewriteManager_List());
-    auto unreadable = admin.Events().Next(eMoxCacheEvent_RewriteList);
+    auto unreadable = Expect(sim, admin, {RewriteManager_List(), eMoxCacheEvent_RewriteList, 3});
     ASSERT_TRUE(unreadable);
-    EXPECT_EQ(unreadable->Status(), 3);
     EXPECT_EQ(unreadable->record, nullptr);
-
     sim.stop();
-    ASSERT_TRUE(RewriteManager_List());
-    auto dead = admin.Events().Next(eMoxCacheEvent_RewriteList);
-    ASSERT_TRUE(dead);
-    EXPECT_EQ(dead->Status(), 2);
-    EXPECT_TRUE(admin.Events().WaitForStatusText("获取转向列表数据失败，网络连接错误。"));
+    Expect(sim, admin,
+           {RewriteManager_List(), eMoxCacheEvent_RewriteList, 2, {}, {}, {}, "获取转向列表数据失败，网络连接错误。"});
 }
 
 TEST(RewriteRequests, EveryKeyOfAListElementIsRequired)

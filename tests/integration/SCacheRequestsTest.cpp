@@ -1,6 +1,7 @@
 #include "CannedAdminServer.h"
 #include "LoggedRequest.h"
 #include "OneShotFault.h"
+#include "RequestStep.h"
 #include "features/cache/SCacheEvents.h"
 #include "features/cache/SCacheRequests.h"
 #include "messaging/EventKinds.h"
@@ -31,22 +32,19 @@ TEST(SCacheRequests, AddListModifyMoveAndDeleteAgainstTheSimulator)
     ConsoleSession session(sim.host());
     const std::string head = "SessionID=" + session.SessionId() + "&RequestID=N";
 
-    ASSERT_TRUE(CacheManager_SCacheAdd(LoginRule()));
-    auto added = session.Events().Next(eMoxCacheEvent_SCacheAdd);
+    auto added = Expect(sim, session,
+                        {CacheManager_SCacheAdd(LoginRule()), eMoxCacheEvent_SCacheAdd, 0, "scache", "add",
+                         head + "&ActionUrl=http%3A%2F%2Fbbs.example.org%2F%E7%99%BB%E5%BD%95.php%3Fa%3D1%26b%3D2"
+                                "&Icase=1&Rules=2&SetCookieSessionID=sid%20a%26b&SessionExpire=3600"
+                                "&Note=%E8%AE%BA%E5%9D%9B%20%2F%20login",
+                         "添加会话缓存信息成功。"});
     ASSERT_TRUE(added);
-    ASSERT_EQ(added->Status(), 0);
     const SCacheRule sent = added->As<CMoxSCacheEventParam>()->item;
     EXPECT_FALSE(sent.Wid.empty());
     EXPECT_EQ(sent.SetCookieSessionID, "sid a&b");
-    EXPECT_EQ(LastLoggedBody(sim, "scache", "add"),
-              head + "&ActionUrl=http%3A%2F%2Fbbs.example.org%2F%E7%99%BB%E5%BD%95.php%3Fa%3D1%26b%3D2&Icase=1&Rules=2"
-                     "&SetCookieSessionID=sid%20a%26b&SessionExpire=3600&Note=%E8%AE%BA%E5%9D%9B%20%2F%20login");
-    EXPECT_TRUE(session.Events().WaitForStatusText("添加会话缓存信息成功。"));
 
-    ASSERT_TRUE(CacheManager_SCacheList());
-    auto listed = session.Events().Next(eMoxCacheEvent_SCacheList);
+    auto listed = Expect(sim, session, {CacheManager_SCacheList(), eMoxCacheEvent_SCacheList});
     ASSERT_TRUE(listed);
-    ASSERT_EQ(listed->Status(), 0);
     const auto& rules = listed->As<CMoxSCacheListEventParam>()->items;
     ASSERT_EQ(rules.size(), 3u);  // two seeded, then ours
     EXPECT_EQ(rules[2].No, 3);
@@ -59,38 +57,25 @@ TEST(SCacheRequests, AddListModifyMoveAndDeleteAgainstTheSimulator)
     SCacheRule changed = sent;
     changed.SessionExpire = 60;
     changed.Rules = 0;
-    ASSERT_TRUE(CacheManager_SCacheModify(changed));
-    auto modified = session.Events().Next(eMoxCacheEvent_SCacheModify);
+    auto modified = Expect(sim, session,
+                           {CacheManager_SCacheModify(changed), eMoxCacheEvent_SCacheModify, 0, "scache", "modify",
+                            head + "&Wid=" + sent.Wid +
+                                "&ActionUrl=http%3A%2F%2Fbbs.example.org%2F%E7%99%BB%E5%BD%95.php%3Fa%3D1%26b%3D2"
+                                "&Icase=1&Rules=0&SetCookieSessionID=sid%20a%26b&SessionExpire=60"
+                                "&Note=%E8%AE%BA%E5%9D%9B%20%2F%20login",
+                            "修改会话缓存信息成功。"});
     ASSERT_TRUE(modified);
-    EXPECT_EQ(modified->Status(), 0);
     EXPECT_EQ(modified->As<CMoxSCacheEventParam>()->item.SessionExpire, 60);
-    EXPECT_EQ(LastLoggedBody(sim, "scache", "modify"),
-              head + "&Wid=" + sent.Wid +
-                  "&ActionUrl=http%3A%2F%2Fbbs.example.org%2F%E7%99%BB%E5%BD%95.php%3Fa%3D1%26b%3D2&Icase=1&Rules=0"
-                  "&SetCookieSessionID=sid%20a%26b&SessionExpire=60&Note=%E8%AE%BA%E5%9D%9B%20%2F%20login");
-    EXPECT_TRUE(session.Events().WaitForStatusText("修改会话缓存信息成功。"));
 
-    ASSERT_TRUE(CacheManager_SCacheUp(sent.Wid));
-    auto up = session.Events().Next(eMoxCacheEvent_SCacheMoveUp);
+    const std::string byWid = head + "&Wid=" + sent.Wid;
+    auto up = Expect(sim, session, {CacheManager_SCacheUp(sent.Wid), eMoxCacheEvent_SCacheMoveUp, 0, "scache", "up",
+                                    byWid, "向上移动会话缓存匹配排序成功。"});
     ASSERT_TRUE(up);
-    EXPECT_EQ(up->Status(), 0);
     EXPECT_EQ(up->As<CMoxSCacheEventParam>()->item.Wid, sent.Wid);
-    EXPECT_EQ(LastLoggedBody(sim, "scache", "up"), head + "&Wid=" + sent.Wid);
-    EXPECT_TRUE(session.Events().WaitForStatusText("向上移动会话缓存匹配排序成功。"));
-
-    ASSERT_TRUE(CacheManager_SCacheDown(sent.Wid));
-    auto down = session.Events().Next(eMoxCacheEvent_SCacheMoveDown);
-    ASSERT_TRUE(down);
-    EXPECT_EQ(down->Status(), 0);
-    EXPECT_EQ(LastLoggedBody(sim, "scache", "down"), head + "&Wid=" + sent.Wid);
-    EXPECT_TRUE(session.Events().WaitForStatusText("向下移动会话缓存匹配排序成功。"));
-
-    ASSERT_TRUE(CacheManager_SCacheDel(sent.Wid));
-    auto deleted = session.Events().Next(eMoxCacheEvent_SCacheDelete);
-    ASSERT_TRUE(deleted);
-    EXPECT_EQ(deleted->Status(), 0);
-    EXPECT_EQ(LastLoggedBody(sim, "scache", "del"), head + "&Wid=" + sent.Wid);
-    EXPECT_TRUE(session.Events().WaitForStatusText("删除会话缓存信息成功。"));
+    Expect(sim, session, {CacheManager_SCacheDown(sent.Wid), eMoxCacheEvent_SCacheMoveDown, 0, "scache", "down", byWid,
+                          "向下移动会话缓存匹配排序成功。"});
+    Expect(sim, session, {CacheManager_SCacheDel(sent.Wid), eMoxCacheEvent_SCacheDelete, 0, "scache", "del", byWid,
+                          "删除会话缓存信息成功。"});
 }
 
 TEST(SCacheRequests, RefusalsAndFailuresReportTheirTexts)
@@ -98,45 +83,31 @@ TEST(SCacheRequests, RefusalsAndFailuresReportTheirTexts)
     SimProcess sim;
     {
         ConsoleSession keeper(sim.host(), "keeper", "keeper");
-        ASSERT_TRUE(CacheManager_SCacheDel("any"));
-        auto refused = keeper.Events().Next(eMoxCacheEvent_SCacheDelete);
+        auto refused = Expect(sim, keeper, {CacheManager_SCacheDel("any"), eMoxCacheEvent_SCacheDelete, 1, {}, {}, {},
+                                            "删除会话缓存信息失败，监控员没有对系统修改的权限(错误号:22)。"});
         ASSERT_TRUE(refused);
-        EXPECT_EQ(refused->Status(), 1);
         EXPECT_EQ(refused->As<CMoxSCacheEventParam>()->errorNo, 22);
-        EXPECT_TRUE(keeper.Events().WaitForStatusText("删除会话缓存信息失败，监控员没有对系统修改的权限(错误号:22)。"));
     }
     ConsoleSession admin(sim.host());
     SCacheRule seeded = LoginRule();
     seeded.ActionUrl = "http://shop.example.com/account/login*";
-    ASSERT_TRUE(CacheManager_SCacheAdd(seeded));
-    auto duplicate = admin.Events().Next(eMoxCacheEvent_SCacheAdd);
+    auto duplicate = Expect(sim, admin, {CacheManager_SCacheAdd(seeded), eMoxCacheEvent_SCacheAdd, 1, {}, {}, {},
+                                         "添加会话缓存信息失败，要添加的 URL 已经存在或 URL 正则表达式语法错(错误号:30)。"});
     ASSERT_TRUE(duplicate);
-    EXPECT_EQ(duplicate->Status(), 1);
     EXPECT_EQ(duplicate->As<CMoxSCacheEventParam>()->errorNo, 30);
-    EXPECT_TRUE(admin.Events().WaitForStatusText(
-        "添加会话缓存信息失败，要添加的 URL 已经存在或 URL 正则表达式语法错(错误号:30)。"));
 
     sim.addFault(OneShotFault("reset", "scache", "list"));
-    ASSERT_TRUE(CacheManager_SCacheList());
-    auto reset = admin.Events().Next(eMoxCacheEvent_SCacheList);
+    auto reset = Expect(sim, admin, {CacheManager_SCacheList(), eMoxCacheEvent_SCacheList, 2, {}, {}, {},
+                                     "获取会话缓存列表失败，网络连接错误。"});
     ASSERT_TRUE(reset);
-    EXPECT_EQ(reset->Status(), 2);
     EXPECT_EQ(reset->record, nullptr);
-    EXPECT_TRUE(admin.Events().WaitForStatusText("获取会话缓存列表失败，网络连接错误。"));
-
     sim.addFault(OneShotFault("not-json", "scache", "up"));
-    ASSERT_TRUE(CacheManager_SCacheUp("any"));
-    auto unreadable = admin.Events().Next(eMoxCacheEvent_SCacheMoveUp);
+    auto unreadable = Expect(sim, admin, {CacheManager_SCacheUp("any"), eMoxCacheEvent_SCacheMoveUp, 3});
     ASSERT_TRUE(unreadable);
-    EXPECT_EQ(unreadable->Status(), 3);
     EXPECT_EQ(unreadable->record, nullptr);
-
     sim.stop();
-    ASSERT_TRUE(CacheManager_SCacheDown("any"));
-    auto dead = admin.Events().Next(eMoxCacheEvent_SCacheMoveDown);
-    ASSERT_TRUE(dead);
-    EXPECT_EQ(dead->Status(), 2);
-    EXPECT_TRUE(admin.Events().WaitForStatusText("向下移动会话缓存匹配排序失败，网络连接错误。"));
+    Expect(sim, admin, {CacheManager_SCacheDown("any"), eMoxCacheEvent_SCacheMoveDown, 2, {}, {}, {},
+                        "向下移动会话缓存匹配排序失败，网络连接错误。"});
 }
 
 TEST(SCacheRequests, EveryKeyOfAListElementIsRequired)

@@ -27,7 +27,7 @@ void TakeCacheRuleScreens(Shooter& shooter, CMoxCacheAdminDlg* window)
     shooter.Save(page->Form(), "cache-rule-form.png");
     page->Form()->reject();
 
-    CBatchProgressDlg progress(page, CRuleDeletion::ProgressTexts(QStringLiteral("删除页面缓存规则")), 12,
+    CBatchProgressDlg progress(page, CRuleDeletion::ProgressTexts({QString(), QStringLiteral("删除页面缓存规则")}), 12,
                                [](int) { return true; });
     progress.Start();
     shooter.Save(&progress, "batch-progress.png");

@@ -1,18 +1,27 @@
 #include "app/console/ContentViews.h"
 
 #include "app/console/CPendingViewPage.h"
+#include "features/access/view/CRewriteManagerDlg.h"
+#include "features/access/view/CWhiteListDlg.h"
 #include "features/cache/view/CFCacheManagerDlg.h"
 #include "features/config/view/CDiskCacheDlg.h"
 #include "features/config/view/CSystemDlg.h"
 #include "features/monitor/view/CHostMonitorDlg.h"
 #include "features/monitor/view/CRealtimeDlg.h"
 #include "features/monitor/view/CRTHRequestBigCacheDlg.h"
+#include "shell/CMoxInstanceManager.h"
 
 CMoxContentView* MakeContentView(const NavigationEntry& entry, QWidget* parent)
 {
     switch (entry.commandId) {
     case eView_CacheRules:
         return new CFCacheManagerDlg(parent);
+    case eView_Rewrite:
+        return new CRewriteManagerDlg(parent);
+    case eView_Security:
+        return new CWhiteListDlg(CMoxInstanceManager::GetInstanceManager()->Options().IsGuiSwitchOn(
+                                     CIniOptionFile::GuiSwitch::ShowDnsRedirect),
+                                 parent);
     case eView_DiskCache:
         return new CDiskCacheDlg(parent);
     case eView_System:

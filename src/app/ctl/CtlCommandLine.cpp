@@ -1,6 +1,7 @@
 #include "CtlCommandLine.h"
 
 #include "CtlExitCode.h"
+#include "features/cache/RulesFile.h"
 
 #include <CLI/CLI.hpp>
 
@@ -15,7 +16,9 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     CLI::App app{"Sends one request of the Morvix administration interface and prints its result.\n"
                  "  morvixctl [options] TYPE CMD [Field=value ...]\n"
                  "  morvixctl [options] watch\n"
-                 "  morvixctl [options] hosts [--watch]"};
+                 "  morvixctl [options] hosts [--watch]\n"
+                 "  morvixctl [options] rules export|import FILE [--fcache] [--rcache] [--scache] [--rewrite]\n"
+                 "  morvixctl [options] black export|import FILE"};
     app.add_option("--server", options.server, "HOST[:PORT] of the server (port 6780 when left out)")
         ->capture_default_str();
     app.add_option("--role", options.role, "account to sign in with")
@@ -25,7 +28,14 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
         "--password", password, "password (else $MORVIX_PASSWORD, else asked for on a terminal)");
     app.add_flag("--json", options.json, "print the result as JSON");
     app.add_flag("--watch", options.watch, "hosts: a table every polling period until interrupted");
-    app.add_option("request", words, "TYPE CMD [Field=value ...], watch, or hosts")->required();
+    const std::pair<const char*, RulesFileBlock> blocks[] = {{"--fcache", eRulesBlock_FCache},
+                                                             {"--rcache", eRulesBlock_RCache},
+                                                             {"--scache", eRulesBlock_SCache},
+                                                             {"--rewrite", eRulesBlock_Rewrite}};
+    for (const auto& [flag, block] : blocks)
+        app.add_flag_callback(flag, [&options, block = block] { options.ruleBlocks |= block; },
+                              "rules export/import: this list (all four when none is named)");
+    app.add_option("request", words, "TYPE CMD [Field=value ...], watch, hosts, rules or black")->required();
 
     try {
         app.parse(argc, argv);

@@ -1,10 +1,11 @@
 #pragma once
 
-// morvixctl's exit status: the status code of the request's reply, or a usage error.
+// morvixctl's exit status: the status code of the request's reply, a usage error, or a file error.
 enum CtlExitCode : int {
     eCtlExit_Accepted = 0,
     eCtlExit_Refused = 1,
     eCtlExit_ExchangeFailed = 2,
     eCtlExit_MalformedReply = 3,
     eCtlExit_Usage = 64,
+    eCtlExit_FileError = 74,  // a file to export to or import from could not be written or read
 };

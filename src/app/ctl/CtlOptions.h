@@ -11,7 +11,8 @@ struct CtlOptions {
     std::optional<std::string> password;
     bool json = false;
     bool watch = false;              // hosts: keep polling
-    std::string type;                // a catalogue type, "watch" or "hosts"
+    std::string type;                // a catalogue type, "watch", "hosts", "rules" or "black"
     std::string cmd;                 // empty for watch and hosts
-    std::vector<std::string> pairs;  // Field=value
+    std::vector<std::string> pairs;  // Field=value; the file of rules and black export/import
+    unsigned ruleBlocks = 0;         // rules export/import: the lists named, none meaning all
 };

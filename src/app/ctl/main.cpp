@@ -11,6 +11,7 @@
 #include "Interrupt.h"
 #include "ResultPrinters.h"
 #include "ResultWriter.h"
+#include "TransferCommands.h"
 #include "WatchCommand.h"
 #include "messaging/EventKinds.h"
 #include "protocol/RequestCatalogue.h"
@@ -83,8 +84,11 @@ int main(int argc, char** argv)
         std::cerr << "morvixctl: --server takes HOST[:PORT], not \"" << options.server << "\"\n";
         return eCtlExit_Usage;
     }
+    const bool transfer = IsTransferCommand(options);
+    if (transfer && !CheckTransferCommand(options))
+        return eCtlExit_Usage;
     std::optional<CtlRequest> request;
-    const bool whole = options.type == "watch" || options.type == "hosts";
+    const bool whole = options.type == "watch" || options.type == "hosts" || transfer;
     if (!whole) {
         auto built = BuildCtlRequest(options.type, options.cmd, options.pairs);
         if (const auto* error = std::get_if<CtlUsageError>(&built)) {
@@ -105,6 +109,8 @@ int main(int argc, char** argv)
     CtlSession session;
     if (const int signedIn = session.SignIn(server.host, role, *password); signedIn != eCtlExit_Accepted)
         return signedIn;
+    if (transfer)
+        return RunTransferCommand(session, options);
     if (request)
         return RunRequest(session, *request, options.json);
     if (options.type == "hosts")

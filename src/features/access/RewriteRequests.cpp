@@ -1,16 +1,19 @@
 #include "features/access/RewriteRequests.h"
 
-#include "protocol/CMoxCacheProtocol.h"
 #include "protocol/RequestKinds.h"
+#include "protocol/RuleListRequests.h"
 
-using nsMoxHttp::CMoxCacheProtocol;
 using nsMoxHttp::RequestValues;
+
+namespace {
+constexpr nsMoxHttp::RuleListRequests kRequests({eReq_RewriteList, eReq_RewriteAdd, eReq_RewriteModify,
+                                                   eReq_RewriteDel, eReq_RewriteUp, eReq_RewriteDown},
+                                                  "RewriteID");
+}  // namespace
 
 RequestValues RewriteRuleValues(const RewriteRule& rule)
 {
-    RequestValues values;
-    if (!rule.RewriteID.empty())
-        values.Set("RewriteID", rule.RewriteID);
+    RequestValues values = kRequests.Keyed(rule.RewriteID);
     values.Set("SourceUrl", rule.SourceUrl)
         .Set("DestinationUrl", rule.DestinationUrl)
         .Set("Icase", rule.Icase)
@@ -33,30 +36,30 @@ RewriteRule RewriteRuleFromValues(const RequestValues& values)
 
 bool RewriteManager_List()
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_RewriteList, {});
+    return kRequests.List();
 }
 
 bool RewriteManager_Add(const RewriteRule& rule)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_RewriteAdd, RewriteRuleValues(rule));
+    return kRequests.Add(RewriteRuleValues(rule));
 }
 
 bool RewriteManager_Modify(const RewriteRule& rule)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_RewriteModify, RewriteRuleValues(rule));
+    return kRequests.Modify(RewriteRuleValues(rule));
 }
 
 bool RewriteManager_Del(const std::string& rewriteId)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_RewriteDel, RequestValues().Set("RewriteID", rewriteId));
+    return kRequests.Delete(rewriteId);
 }
 
 bool RewriteManager_Up(const std::string& rewriteId)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_RewriteUp, RequestValues().Set("RewriteID", rewriteId));
+    return kRequests.Up(rewriteId);
 }
 
 bool RewriteManager_Down(const std::string& rewriteId)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_RewriteDown, RequestValues().Set("RewriteID", rewriteId));
+    return kRequests.Down(rewriteId);
 }

@@ -16,6 +16,7 @@ constexpr std::array<std::string_view, 2> kIgnore = {"不忽略", "忽略"};
 constexpr std::array<std::string_view, 2> kAllow = {"不允许", "允许"};
 constexpr std::array<std::string_view, kExpireUnitCount> kUnits = {"天", "小时", "分钟", "秒"};
 constexpr std::array<std::string_view, kOpenLimitCount> kOpenLimits = {"所有用户", "登录用户", "游客用户"};
+constexpr std::array<std::string_view, kCacheLocationCount> kCacheLocations = {"拒绝双缓存", "只拒绝硬盘缓存"};
 
 }  // namespace
 
@@ -42,4 +43,14 @@ std::string_view ExpireUnitText(int unit)
 std::string_view OpenLimitText(int olimit)
 {
     return Pick(kOpenLimits, olimit);
+}
+
+std::string_view CacheLocationText(int location)
+{
+    return Pick(kCacheLocations, location);
+}
+
+std::string MatchColumnText(int rules, int icase)
+{
+    return std::string(MatchKindText(rules)) + "(" + std::string(IgnoreText(icase)) + "大小写)";
 }

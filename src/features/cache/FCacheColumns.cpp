@@ -10,7 +10,7 @@ std::string FCacheColumnText(const FCacheRule& rule, int column)
     case 1:
         return rule.Url;
     case 2:
-        return std::string(MatchKindText(rule.Rules)) + "(" + std::string(IgnoreText(rule.Icase)) + "大小写)";
+        return MatchColumnText(rule.Rules, rule.Icase);
     case 3:
         return std::to_string(rule.Expire) + " " + std::string(ExpireUnitText(rule.Unit));
     case 4:

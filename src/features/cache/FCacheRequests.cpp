@@ -1,23 +1,19 @@
 #include "features/cache/FCacheRequests.h"
 
-#include "protocol/CMoxCacheProtocol.h"
 #include "protocol/RequestKinds.h"
+#include "protocol/RuleListRequests.h"
 
-using nsMoxHttp::CMoxCacheProtocol;
 using nsMoxHttp::RequestValues;
 
 namespace {
-bool SendWid(int kind, const std::string& wid)
-{
-    return CMoxCacheProtocol::GetProtocol().Send(kind, RequestValues().Set("Wid", wid));
-}
+constexpr nsMoxHttp::RuleListRequests kRequests({eReq_FCacheList, eReq_FCacheAdd, eReq_FCacheModify,
+                                                   eReq_FCacheDel, eReq_FCacheUp, eReq_FCacheDown},
+                                                  "Wid");
 }  // namespace
 
 RequestValues FCacheRuleValues(const FCacheRule& rule)
 {
-    RequestValues values;
-    if (!rule.Wid.empty())
-        values.Set("Wid", rule.Wid);
+    RequestValues values = kRequests.Keyed(rule.Wid);
     values.Set("Url", rule.Url)
         .Set("Icase", rule.Icase)
         .Set("Rules", rule.Rules)
@@ -48,30 +44,30 @@ FCacheRule FCacheRuleFromValues(const RequestValues& values)
 
 bool CacheManager_FCacheList()
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_FCacheList, {});
+    return kRequests.List();
 }
 
 bool CacheManager_FCacheAdd(const FCacheRule& rule)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_FCacheAdd, FCacheRuleValues(rule));
+    return kRequests.Add(FCacheRuleValues(rule));
 }
 
 bool CacheManager_FCacheModify(const FCacheRule& rule)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_FCacheModify, FCacheRuleValues(rule));
+    return kRequests.Modify(FCacheRuleValues(rule));
 }
 
 bool CacheManager_FCacheDel(const std::string& wid)
 {
-    return SendWid(eReq_FCacheDel, wid);
+    return kRequests.Delete(wid);
 }
 
 bool CacheManager_FCacheUp(const std::string& wid)
 {
-    return SendWid(eReq_FCacheUp, wid);
+    return kRequests.Up(wid);
 }
 
 bool CacheManager_FCacheDown(const std::string& wid)
 {
-    return SendWid(eReq_FCacheDown, wid);
+    return kRequests.Down(wid);
 }

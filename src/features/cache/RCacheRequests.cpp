@@ -1,16 +1,19 @@
 #include "features/cache/RCacheRequests.h"
 
-#include "protocol/CMoxCacheProtocol.h"
 #include "protocol/RequestKinds.h"
+#include "protocol/RuleListRequests.h"
 
-using nsMoxHttp::CMoxCacheProtocol;
 using nsMoxHttp::RequestValues;
+
+namespace {
+constexpr nsMoxHttp::RuleListRequests kRequests({eReq_RCacheList, eReq_RCacheAdd, eReq_RCacheModify,
+                                                   eReq_RCacheDel, eReq_RCacheUp, eReq_RCacheDown},
+                                                  "Wid");
+}  // namespace
 
 RequestValues RCacheRuleValues(const RCacheRule& rule)
 {
-    RequestValues values;
-    if (!rule.Wid.empty())
-        values.Set("Wid", rule.Wid);
+    RequestValues values = kRequests.Keyed(rule.Wid);
     values.Set("Url", rule.Url)
         .Set("Icase", rule.Icase)
         .Set("Rules", rule.Rules)
@@ -35,30 +38,30 @@ RCacheRule RCacheRuleFromValues(const RequestValues& values)
 
 bool CacheManager_RCacheList()
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_RCacheList, {});
+    return kRequests.List();
 }
 
 bool CacheManager_RCacheAdd(const RCacheRule& rule)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_RCacheAdd, RCacheRuleValues(rule));
+    return kRequests.Add(RCacheRuleValues(rule));
 }
 
 bool CacheManager_RCacheModify(const RCacheRule& rule)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_RCacheModify, RCacheRuleValues(rule));
+    return kRequests.Modify(RCacheRuleValues(rule));
 }
 
 bool CacheManager_RCacheDel(const std::string& wid)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_RCacheDel, RequestValues().Set("Wid", wid));
+    return kRequests.Delete(wid);
 }
 
 bool CacheManager_RCacheUp(const std::string& wid)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_RCacheUp, RequestValues().Set("Wid", wid));
+    return kRequests.Up(wid);
 }
 
 bool CacheManager_RCacheDown(const std::string& wid)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_RCacheDown, RequestValues().Set("Wid", wid));
+    return kRequests.Down(wid);
 }

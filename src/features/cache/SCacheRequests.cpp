@@ -1,16 +1,19 @@
 #include "features/cache/SCacheRequests.h"
 
-#include "protocol/CMoxCacheProtocol.h"
 #include "protocol/RequestKinds.h"
+#include "protocol/RuleListRequests.h"
 
-using nsMoxHttp::CMoxCacheProtocol;
 using nsMoxHttp::RequestValues;
+
+namespace {
+constexpr nsMoxHttp::RuleListRequests kRequests({eReq_SCacheList, eReq_SCacheAdd, eReq_SCacheModify,
+                                                   eReq_SCacheDel, eReq_SCacheUp, eReq_SCacheDown},
+                                                  "Wid");
+}  // namespace
 
 RequestValues SCacheRuleValues(const SCacheRule& rule)
 {
-    RequestValues values;
-    if (!rule.Wid.empty())
-        values.Set("Wid", rule.Wid);
+    RequestValues values = kRequests.Keyed(rule.Wid);
     values.Set("ActionUrl", rule.ActionUrl)
         .Set("Icase", rule.Icase)
         .Set("Rules", rule.Rules)
@@ -35,30 +38,30 @@ SCacheRule SCacheRuleFromValues(const RequestValues& values)
 
 bool CacheManager_SCacheList()
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_SCacheList, {});
+    return kRequests.List();
 }
 
 bool CacheManager_SCacheAdd(const SCacheRule& rule)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_SCacheAdd, SCacheRuleValues(rule));
+    return kRequests.Add(SCacheRuleValues(rule));
 }
 
 bool CacheManager_SCacheModify(const SCacheRule& rule)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_SCacheModify, SCacheRuleValues(rule));
+    return kRequests.Modify(SCacheRuleValues(rule));
 }
 
 bool CacheManager_SCacheDel(const std::string& wid)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_SCacheDel, RequestValues().Set("Wid", wid));
+    return kRequests.Delete(wid);
 }
 
 bool CacheManager_SCacheUp(const std::string& wid)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_SCacheUp, RequestValues().Set("Wid", wid));
+    return kRequests.Up(wid);
 }
 
 bool CacheManager_SCacheDown(const std::string& wid)
 {
-    return CMoxCacheProtocol::GetProtocol().Send(eReq_SCacheDown, RequestValues().Set("Wid", wid));
+    return kRequests.Down(wid);
 }

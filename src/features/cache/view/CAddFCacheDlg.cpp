@@ -4,14 +4,13 @@
 #include "features/cache/CacheRuleTexts.h"
 #include "features/cache/FCacheEvents.h"
 #include "features/cache/FCacheRequests.h"
+#include "features/cache/view/CacheRuleFormFields.h"
 #include "messaging/EventKinds.h"
 #include "shell/HelpPages.h"
 #include "shell/LeadingDecimal.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -33,33 +32,6 @@ CRuleFormDlg::Texts FormTexts()
             PageCacheHelpUrl()};
 }
 
-QComboBox* Choice(std::string_view (*text)(int), int count, QWidget* parent)
-{
-    auto* choice = new QComboBox(parent);
-    for (int code = 0; code < count; ++code)
-        choice->addItem(QString::fromUtf8(text(code).data(), static_cast<qsizetype>(text(code).size())));
-    return choice;
-}
-
-// Two exclusive choices on a row of their own, so that they exclude no other radio button.
-QWidget* RadioPair(const QString& firstText, const QString& secondText, QRadioButton*& first,
-                   QRadioButton*& second, QWidget* parent)
-{
-    auto* row = new QWidget(parent);
-    first = new QRadioButton(firstText, row);
-    second = new QRadioButton(secondText, row);
-    auto* group = new QButtonGroup(row);
-    group->addButton(first);
-    group->addButton(second);
-    first->setChecked(true);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(first);
-    layout->addWidget(second);
-    layout->addStretch();
-    return row;
-}
-
 }  // namespace
 
 CAddFCacheDlg::CAddFCacheDlg(Mode mode, const FCacheRule& rule, QWidget* parent)
@@ -75,44 +47,37 @@ void CAddFCacheDlg::BuildFields()
     url_ = new QLineEdit(this);
     url_->setMaxLength(FCacheRule::kUrlLimit);
     url_->setMinimumWidth(360);
-    matchKind_ = Choice(MatchKindText, kMatchKindCount, this);
-    ignoreCase_ = new QCheckBox(QStringLiteral("忽略大小写"), this);
-    ignoreCase_->setChecked(true);
-    auto* matchRow = new QHBoxLayout;
-    matchRow->addWidget(matchKind_);
-    matchRow->addWidget(ignoreCase_);
-    matchRow->addStretch();
+    QLayout* matchRow = MakeMatchRow(matchKind_, ignoreCase_, QStringLiteral("忽略大小写"), this);
 
     expire_ = new QLineEdit(QStringLiteral("30"), this);
     expire_->setMaxLength(kExpireDigits);
     expire_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), expire_));
     expire_->setMaximumWidth(80);
-    unit_ = Choice(ExpireUnitText, kExpireUnitCount, this);
+    unit_ = MakeCodeChoice(ExpireUnitText, kExpireUnitCount, this);
     unit_->setCurrentIndex(2);
     auto* expireRow = new QHBoxLayout;
     expireRow->addWidget(expire_);
     expireRow->addWidget(unit_);
     expireRow->addStretch();
 
-    openLimit_ = Choice(OpenLimitText, kOpenLimitCount, this);
+    openLimit_ = MakeCodeChoice(OpenLimitText, kOpenLimitCount, this);
     auto* openLimitRow = new QHBoxLayout;
     openLimitRow->addWidget(openLimit_);
     openLimitRow->addStretch();
     QWidget* cookieChoice =
-        RadioPair(QStringLiteral("忽略"), QStringLiteral("不忽略"), ignoreCookie_, keepCookie_, this);
-    QWidget* diskChoice = RadioPair(QStringLiteral("允许"), QStringLiteral("不允许"), diskCache_, noDiskCache_, this);
+        MakeRadioPair(QStringLiteral("忽略"), QStringLiteral("不忽略"), ignoreCookie_, keepCookie_, this);
+    QWidget* diskChoice = MakeRadioPair(QStringLiteral("允许"), QStringLiteral("不允许"), diskCache_, noDiskCache_, this);
     note_ = new QPlainTextEdit(this);
     note_->setFixedHeight(80);
     CTextLimit::Apply(note_, kNoteLimit);
 
-    QFormLayout* form = Form();
-    form->addRow(QStringLiteral("缓存 URL："), url_);
-    form->addRow(QStringLiteral("匹配规则："), matchRow);
-    form->addRow(QStringLiteral("缓存周期："), expireRow);
-    form->addRow(QStringLiteral("缓存开放权限："), openLimitRow);
-    form->addRow(QStringLiteral("忽略Set-Cookie："), cookieChoice);
-    form->addRow(QStringLiteral("允许硬盘缓存："), diskChoice);
-    form->addRow(QStringLiteral("备注说明："), note_);
+    AddRow(QStringLiteral("缓存 URL："), url_);
+    AddRow(QStringLiteral("匹配规则："), matchKind_, matchRow);
+    AddRow(QStringLiteral("缓存周期："), expire_, expireRow);
+    AddRow(QStringLiteral("缓存开放权限："), openLimit_, openLimitRow);
+    AddRow(QStringLiteral("忽略Set-Cookie："), ignoreCookie_, cookieChoice);
+    AddRow(QStringLiteral("允许硬盘缓存："), diskCache_, diskChoice);
+    AddRow(QStringLiteral("备注说明："), note_);
 }
 
 void CAddFCacheDlg::ShowRule(const FCacheRule& rule)
@@ -154,6 +119,5 @@ bool CAddFCacheDlg::Send()
 
 int CAddFCacheDlg::ErrorNumberOf(std::uintptr_t record) const
 {
-    const auto* refused = dynamic_cast<const CMoxItemEventParamT<FCacheRule>*>(CMoxEventParam::FromParam(record));
-    return refused ? refused->errorNo : 0;
+    return RefusedErrorNumber<FCacheRule>(record);
 }

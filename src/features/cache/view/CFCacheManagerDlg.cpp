@@ -1,22 +1,40 @@
 #include "features/cache/view/CFCacheManagerDlg.h"
 
 #include "controls/CMoxTabCtrl.h"
+#include "controls/IUserInteraction.h"
+#include "features/cache/view/CClearCacheDlg.h"
+#include "features/cache/view/CExportDlg.h"
 #include "features/cache/view/CFCachePage.h"
+#include "features/cache/view/CMoxSCacheDlg.h"
+#include "features/cache/view/CRCacheManagerDlg.h"
+#include "shell/HelpPages.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QStackedWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
 
-// A page whose view comes later says which view it will be.
-QWidget* PendingPage(const QString& text, QWidget* parent)
+void OpenPageCacheHelp()
 {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    return label;
+    IUserInteraction::Current().OpenUrl(QUrl(QString::fromStdString(PageCacheHelpUrl())));
+}
+
+// The console has no embedded browser: the help opens in the system's, and this page offers it again.
+QWidget* HelpPage(QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    auto* text = new QLabel(QStringLiteral("页面缓存帮助已在浏览器中打开。"), page);
+    auto* open = new QPushButton(QStringLiteral("再次打开帮助"), page);
+    QObject::connect(open, &QPushButton::clicked, page, OpenPageCacheHelp);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(text);
+    layout->addWidget(open, 0, Qt::AlignLeft);
+    layout->addStretch();
+    return page;
 }
 
 }  // namespace
@@ -26,17 +44,24 @@ CFCacheManagerDlg::CFCacheManagerDlg(QWidget* parent) : CMoxContentView(parent)
     tabs_ = new CMoxTabCtrl(this);
     const std::pair<QString, QString> tabs[] = {{QStringLiteral("页面缓存"), QStringLiteral("页面缓存列表")},
                                                 {QStringLiteral("拒绝缓存"), QStringLiteral("拒绝缓存列表")},
-                                                {QStringLiteral("会话缓存"), QStringLiteral("会话缓存列表")}};
+                                                {QStringLiteral("会话缓存"), QStringLiteral("会话缓存列表")},
+                                                {QStringLiteral("清理缓存"), QStringLiteral("清理已缓存的页面")},
+                                                {QStringLiteral("帮助"), QStringLiteral("页面缓存帮助")}};
     for (const auto& [text, tooltip] : tabs)
         tabs_->setTabToolTip(tabs_->addTab(text), tooltip);
 
     pages_ = new QStackedWidget(this);
     pageCache_ = new CFCachePage(pages_);
+    refuseCache_ = new CRCacheManagerDlg(pages_);
+    sessionCache_ = new CMoxSCacheDlg(pages_);
+    cleaning_ = new CClearCacheDlg(pages_);
     pages_->addWidget(pageCache_);
-    pages_->addWidget(PendingPage(QStringLiteral("此页将显示：拒绝缓存规则列表（拒绝缓存视图）"), pages_));
-    pages_->addWidget(PendingPage(QStringLiteral("此页将显示：会话缓存规则列表（会话缓存视图）"), pages_));
-    pages_->addWidget(PendingPage(QStringLiteral("此页将显示：缓存清理（缓存清理视图）"), pages_));
-    pages_->addWidget(PendingPage(QStringLiteral("此页将显示：页面缓存帮助"), pages_));
+    pages_->addWidget(refuseCache_);
+    pages_->addWidget(sessionCache_);
+    pages_->addWidget(cleaning_);
+    pages_->addWidget(HelpPage(pages_));
+    for (CRuleListPage* page : std::initializer_list<CRuleListPage*>{pageCache_, refuseCache_, sessionCache_})
+        page->SetTransfer([page](bool importing) { CExportDlg::OpenOver(page, importing); });
 
     connect(tabs_, &CMoxTabCtrl::currentChanged, this, [this](int index) { ShowPage(static_cast<Page>(index)); });
 
@@ -54,7 +79,7 @@ CFCacheManagerDlg::Page CFCacheManagerDlg::CurrentPage() const
 void CFCacheManagerDlg::ShowPage(Page page)
 {
     const bool changed = page != CurrentPage();
-    if (page <= eSessionCache && tabs_->currentIndex() != page) {
+    if (tabs_->currentIndex() != page) {
         tabs_->setCurrentIndex(page);  // comes back here through currentChanged
         return;
     }
@@ -66,6 +91,8 @@ void CFCacheManagerDlg::ShowPage(Page page)
 void CFCacheManagerDlg::OnServerChanged(const ServerPlatform&)
 {
     pageCache_->Forget();
+    refuseCache_->Forget();
+    sessionCache_->Forget();
     if (isVisible())
         PageShown();
 }
@@ -80,6 +107,22 @@ void CFCacheManagerDlg::showEvent(QShowEvent* event)
 
 void CFCacheManagerDlg::PageShown()
 {
-    if (CurrentPage() == ePageCache)
+    switch (CurrentPage()) {
+    case ePageCache:
         pageCache_->RunCommand(CRuleListPage::eRefresh);
+        break;
+    case eRefuseCache:
+        refuseCache_->RunCommand(CRuleListPage::eRefresh);
+        break;
+    case eSessionCache:
+        sessionCache_->RunCommand(CRuleListPage::eRefresh);
+        break;
+    case eCleaning:
+        break;
+    case eHelp:
+        if (!helpShown_)
+            OpenPageCacheHelp();
+        helpShown_ = true;
+        break;
+    }
 }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "CtlOptions.h"
+
+class CtlSession;
+
+// The whole-file commands: "rules export|import FILE" and "black export|import FILE".
+bool IsTransferCommand(const CtlOptions& options);
+// Usage problems of a transfer command, printed; true when it can run.
+bool CheckTransferCommand(const CtlOptions& options);
+int RunTransferCommand(CtlSession& session, const CtlOptions& options);

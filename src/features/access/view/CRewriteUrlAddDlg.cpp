@@ -1,0 +1,86 @@
+#include "features/access/view/CRewriteUrlAddDlg.h"
+
+#include "controls/CTextLimit.h"
+#include "features/access/RewriteColumns.h"
+#include "features/access/RewriteRequests.h"
+#include "features/cache/view/CacheRuleFormFields.h"
+#include "messaging/EventKinds.h"
+#include "shell/HelpPages.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTextCursor>
+
+namespace {
+
+CRuleFormDlg::Texts FormTexts(CRuleFormDlg::Mode mode)
+{
+    return {QStringLiteral("增加转向配置"),
+            QStringLiteral("修改转向配置"),
+            QStringLiteral("转向配置"),
+            {eMoxCacheEvent_RewriteAdd, "增加转向配置信息成功。", "增加转向配置信息失败，%s,错误号：%d。",
+             "增加转向配置信息失败，无法与服务器建立连接。"},
+            {eMoxCacheEvent_RewriteModify, "修改转向配置信息成功。", "修改转向配置信息失败，%s,错误号：%d。",
+             "修改转向配置信息失败，无法与服务器建立连接"},
+            mode == CRuleFormDlg::Mode::Add ? "正在添加转向配置数据，请稍候...." : "正在修改转向配置数据，请稍候....",
+            RewriteHelpUrl()};
+}
+
+}  // namespace
+
+CRewriteUrlAddDlg::CRewriteUrlAddDlg(Mode mode, const RewriteRule& rule, QWidget* parent)
+    : CRuleFormDlg(mode, FormTexts(mode), parent)
+{
+    source_ = new QLineEdit(this);
+    source_->setMaxLength(RewriteRule::kUrlLimit);
+    source_->setMinimumWidth(360);
+    destination_ = new QLineEdit(this);
+    destination_->setMaxLength(RewriteRule::kUrlLimit);
+    flag_ = MakeCodeChoice(RewriteFlagText, kRewriteFlagCount, this);
+    QWidget* caseChoice = MakeRadioPair(QStringLiteral("忽略"), QStringLiteral("不忽略"), ignoreCase_, matchCase_, this);
+    note_ = new QPlainTextEdit(this);
+    note_->setFixedHeight(80);
+    CTextLimit::Apply(note_, RewriteRule::kNoteLimit);
+
+    AddRow(QStringLiteral("访问地址URL："), source_);
+    AddRow(QStringLiteral("转向地址URL："), destination_);
+    AddRow(QStringLiteral("转向逻辑："), flag_);
+    AddRow(QStringLiteral("忽略大小写："), ignoreCase_, caseChoice);
+    AddRow(QStringLiteral("备注说明："), note_);
+
+    if (mode == Mode::Modify) {
+        shown_ = rule;
+        source_->setText(QString::fromStdString(rule.SourceUrl));
+        destination_->setText(QString::fromStdString(rule.DestinationUrl));
+        flag_->setCurrentIndex(rule.Flag);
+        (rule.Icase == 1 ? ignoreCase_ : matchCase_)->setChecked(true);
+        note_->setPlainText(QString::fromStdString(rule.Note));
+        note_->moveCursor(QTextCursor::End);
+    }
+}
+
+RewriteRule CRewriteUrlAddDlg::RuleFromFields() const
+{
+    RewriteRule rule;
+    rule.No = shown_.No;
+    rule.RewriteID = shown_.RewriteID;
+    rule.SourceUrl = source_->text().toStdString();
+    rule.DestinationUrl = destination_->text().toStdString();
+    rule.Flag = flag_->currentIndex();
+    rule.Icase = ignoreCase_->isChecked() ? 1 : 0;
+    rule.Note = note_->toPlainText().toStdString();
+    return rule;
+}
+
+bool CRewriteUrlAddDlg::Send()
+{
+    const RewriteRule rule = RuleFromFields();
+    return FormMode() == Mode::Add ? RewriteManager_Add(rule) : RewriteManager_Modify(rule);
+}
+
+int CRewriteUrlAddDlg::ErrorNumberOf(std::uintptr_t record) const
+{
+    return RefusedErrorNumber<RewriteRule>(record);
+}

@@ -1,0 +1,110 @@
+#include "features/access/view/CWhiteListDlg.h"
+
+#include "controls/CMoxTabCtrl.h"
+#include "controls/IUserInteraction.h"
+#include "features/access/view/CAddressListPage.h"
+#include "features/config/SystemOptions.h"
+#include "features/config/SystemRequests.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QShowEvent>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+CWhiteListDlg::CWhiteListDlg(bool withWhiteList, QWidget* parent) : CMoxContentView(parent)
+{
+    tabs_ = new CMoxTabCtrl(this);
+    pages_ = new QStackedWidget(this);
+    if (withWhiteList) {
+        tabs_->addTab(QStringLiteral("白名单管理"));
+        switch_ = new QCheckBox(QStringLiteral("启用白名单功能（默认不开启）"), this);
+        // The box shows the server's state; a click asks first and changes it only through the server.
+        connect(switch_, &QCheckBox::clicked, this, &CWhiteListDlg::SwitchClicked);
+        white_ = new CAddressListPage(AddressList::White, false, this);
+        pages_->addWidget(NotesAndList(
+            {QStringLiteral("1、启用白名单功能后，将只允许白名单用户访问缓存服务器，否则将返回 403 Forbidden - By WhiteList 提示。"),
+             QStringLiteral("2、当缓存部署在公网环境时，为避免被攻击，常用于限定访问范围。")},
+            white_, switch_));
+    }
+    tabs_->addTab(QStringLiteral("黑名单管理"));
+    black_ = new CAddressListPage(AddressList::Black, !withWhiteList, this);
+    pages_->addWidget(NotesAndList({QStringLiteral("黑名单说明："),
+                                    QStringLiteral("1、禁止黑名单用户访问缓存服务器，并返回 403 Forbidden - By BlackList 提示。"),
+                                    withWhiteList ? QStringLiteral("2、黑名单比白名单优先级高。")
+                                                  : QStringLiteral("2、按 Ctrl 或者 Shift 键多选可以批量删除黑名单列表。")},
+                                   black_, nullptr));
+    connect(tabs_, &CMoxTabCtrl::currentChanged, this, [this](int index) {
+        pages_->setCurrentIndex(index);
+        if (isVisible())
+            TabShown();
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(tabs_);
+    layout->addWidget(pages_, 1);
+}
+
+QWidget* CWhiteListDlg::NotesAndList(const QStringList& notes, CAddressListPage* list, QCheckBox* box)
+{
+    auto* page = new QWidget(pages_);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (box)
+        layout->addWidget(box);
+    for (const QString& note : notes) {
+        auto* label = new QLabel(note, page);
+        label->setWordWrap(true);
+        layout->addWidget(label);
+    }
+    list->setParent(page);
+    layout->addWidget(list, 1);
+    return page;
+}
+
+CAddressListPage* CWhiteListDlg::CurrentList() const
+{
+    return white_ && pages_->currentIndex() == 0 ? white_ : black_;
+}
+
+void CWhiteListDlg::OnServerChanged(const ServerPlatform&)
+{
+    if (white_)
+        white_->Forget();
+    black_->Forget();
+    if (isVisible())
+        TabShown();
+}
+
+void CWhiteListDlg::OnSystemOptionsRead(const SystemOptions& options)
+{
+    if (switch_)
+        switch_->setChecked(options.EnableWhiteList != 0);
+}
+
+void CWhiteListDlg::showEvent(QShowEvent* event)
+{
+    CMoxContentView::showEvent(event);
+    if (!event->spontaneous())
+        TabShown();
+}
+
+void CWhiteListDlg::TabShown()
+{
+    CurrentList()->RunCommand(CAddressListPage::eRefresh);
+}
+
+void CWhiteListDlg::SwitchClicked()
+{
+    // The click has already flipped the box; until the operator agrees, it shows the old state.
+    const bool wanted = switch_->isChecked();
+    switch_->setChecked(!wanted);
+    const QString question =
+        wanted ? QStringLiteral("您确定要开启白名单功能吗？") : QStringLiteral("您确定要关闭白名单功能吗？");
+    if (!IUserInteraction::Current().Confirm(this, QStringLiteral("提示"), question))
+        return;
+    const std::optional<SystemOptionChange> change = SwitchChange(eSystemModify_WhiteListSwitch, wanted ? 1 : 0);
+    if (change && SystemManager_Modify(eSystemModify_WhiteListSwitch, {*change}))
+        switch_->setChecked(wanted);
+}

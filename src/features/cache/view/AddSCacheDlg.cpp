@@ -1,0 +1,97 @@
+#include "features/cache/view/AddSCacheDlg.h"
+
+#include "controls/CTextLimit.h"
+#include "features/cache/SCacheRequests.h"
+#include "features/cache/view/CacheRuleFormFields.h"
+#include "messaging/EventKinds.h"
+#include "shell/HelpPages.h"
+#include "shell/LeadingDecimal.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+CRuleFormDlg::Texts FormTexts(CRuleFormDlg::Mode mode)
+{
+    return {QStringLiteral("增加会话缓存"),
+            QStringLiteral("修改会话缓存"),
+            QStringLiteral("会话缓存"),
+            {eMoxCacheEvent_SCacheAdd, "增加会话缓存信息成功。", "增加会话缓存信息失败，%s,错误号：%d。",
+             "增加会话缓存信息失败，无法与服务器建立连接。"},
+            {eMoxCacheEvent_SCacheModify, "修改会话缓存信息成功。", "修改会话缓存信息失败，%s,错误号：%d。",
+             "修改会话缓存信息失败，无法与服务器建立连接"},
+            mode == CRuleFormDlg::Mode::Add ? "正在发送添加会话缓存信息的请求，请稍候...."
+                                            : "正在发送会话缓存信息的请求，请稍候....",
+            SessionCacheHelpUrl()};
+}
+
+}  // namespace
+
+AddSCacheDlg::AddSCacheDlg(Mode mode, const SCacheRule& rule, QWidget* parent)
+    : CRuleFormDlg(mode, FormTexts(mode), parent)
+{
+    actionUrl_ = new QLineEdit(this);
+    actionUrl_->setMaxLength(SCacheRule::kActionUrlLimit);
+    actionUrl_->setMinimumWidth(360);
+    QLayout* matchRow = MakeMatchRow(matchKind_, ignoreCase_, QStringLiteral("忽略大小写 "), this);
+    cookieName_ = new QLineEdit(this);
+    cookieName_->setMaxLength(SCacheRule::kCookieNameLimit);
+    expire_ = new QLineEdit(QStringLiteral("60"), this);
+    expire_->setMaxLength(kExpireDigits);
+    expire_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), expire_));
+    expire_->setMaximumWidth(80);
+    auto* expireRow = new QHBoxLayout;
+    expireRow->addWidget(expire_);
+    expireRow->addWidget(new QLabel(QStringLiteral("秒"), this));
+    expireRow->addStretch();
+    note_ = new QPlainTextEdit(this);
+    note_->setFixedHeight(80);
+    CTextLimit::Apply(note_, SCacheRule::kNoteLimit);
+
+    AddRow(QStringLiteral("登录验证地址URL："), actionUrl_);
+    AddRow(QStringLiteral("匹配规则："), matchKind_, matchRow);
+    AddRow(QStringLiteral("会话ID变量名："), cookieName_);
+    AddRow(QStringLiteral("超时周期："), expire_, expireRow);
+    AddRow(QStringLiteral("备注说明："), note_);
+
+    if (mode == Mode::Modify) {
+        shown_ = rule;
+        actionUrl_->setText(QString::fromStdString(rule.ActionUrl));
+        matchKind_->setCurrentIndex(rule.Rules);
+        ignoreCase_->setChecked(rule.Icase == 1);
+        cookieName_->setText(QString::fromStdString(rule.SetCookieSessionID));
+        expire_->setText(QString::number(rule.SessionExpire));
+        note_->setPlainText(QString::fromStdString(rule.Note));
+    }
+}
+
+SCacheRule AddSCacheDlg::RuleFromFields() const
+{
+    SCacheRule rule;
+    rule.No = shown_.No;
+    rule.Wid = shown_.Wid;
+    rule.ActionUrl = actionUrl_->text().toStdString();
+    rule.Rules = matchKind_->currentIndex();
+    rule.Icase = ignoreCase_->isChecked() ? 1 : 0;
+    rule.SetCookieSessionID = cookieName_->text().toStdString();
+    rule.SessionExpire = LeadingDecimalInt(expire_->text().toStdString());
+    rule.Note = note_->toPlainText().toStdString();
+    return rule;
+}
+
+bool AddSCacheDlg::Send()
+{
+    const SCacheRule rule = RuleFromFields();
+    return FormMode() == Mode::Add ? CacheManager_SCacheAdd(rule) : CacheManager_SCacheModify(rule);
+}
+
+int AddSCacheDlg::ErrorNumberOf(std::uintptr_t record) const
+{
+    return RefusedErrorNumber<SCacheRule>(record);
+}

@@ -1,0 +1,89 @@
+#include "features/cache/view/CAddRCacheDlg.h"
+
+#include "controls/CTextLimit.h"
+#include "features/cache/CacheRuleTexts.h"
+#include "features/cache/RCacheEvents.h"
+#include "features/cache/RCacheRequests.h"
+#include "features/cache/view/CacheRuleFormFields.h"
+#include "messaging/EventKinds.h"
+#include "shell/HelpPages.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace {
+
+CRuleFormDlg::Texts FormTexts()
+{
+    return {QStringLiteral("增加拒绝缓存"),
+            QStringLiteral("修改拒绝缓存"),
+            QStringLiteral("拒绝缓存"),
+            {eMoxCacheEvent_RCacheAdd, "增加拒绝缓存信息成功。", "增加拒绝缓存信息失败，%s,错误号：%d。",
+             "增加拒绝缓存信息失败，无法与服务器建立连接。"},
+            {eMoxCacheEvent_RCacheModify, "修改拒绝缓存信息成功。", "修改拒绝缓存信息失败，%s,错误号：%d。",
+             "修改拒绝缓存信息失败，无法与服务器建立连接"},
+            "正在发送增加拒绝缓存信息的请求，请稍候....",
+            RefuseCacheHelpUrl()};
+}
+
+}  // namespace
+
+CAddRCacheDlg::CAddRCacheDlg(Mode mode, const RCacheRule& rule, QWidget* parent)
+    : CRuleFormDlg(mode, FormTexts(), parent)
+{
+    url_ = new QLineEdit(this);
+    url_->setMaxLength(RCacheRule::kUrlLimit);
+    url_->setMinimumWidth(360);
+    QLayout* matchRow = MakeMatchRow(matchKind_, ignoreCase_, QStringLiteral("忽略大小写"), this);
+    openLimit_ = MakeCodeChoice(OpenLimitText, kOpenLimitCount, this);
+    QWidget* location =
+        MakeRadioPair(QStringLiteral("拒绝双缓存"), QStringLiteral("只拒绝硬盘缓存"), bothCaches_, diskOnly_, this);
+    note_ = new QPlainTextEdit(this);
+    note_->setFixedHeight(80);
+    CTextLimit::Apply(note_, kNoteLimit);
+
+    AddRow(QStringLiteral("拒绝缓存 URL："), url_);
+    AddRow(QStringLiteral("匹配规则："), matchKind_, matchRow);
+    AddRow(QStringLiteral("缓存开放权限："), openLimit_);
+    AddRow(QStringLiteral("拒绝缓存位置："), bothCaches_, location);
+    AddRow(QStringLiteral("备       注："), note_);
+
+    if (mode == Mode::Modify) {
+        shown_ = rule;
+        url_->setText(QString::fromStdString(rule.Url));
+        matchKind_->setCurrentIndex(rule.Rules);
+        ignoreCase_->setChecked(rule.Icase == 1);
+        openLimit_->setCurrentIndex(rule.Olimit);
+        (rule.CacheLocation == 0 ? bothCaches_ : diskOnly_)->setChecked(true);
+        note_->setPlainText(QString::fromStdString(rule.Note));
+    }
+}
+
+RCacheRule CAddRCacheDlg::RuleFromFields() const
+{
+    RCacheRule rule;
+    rule.No = shown_.No;
+    rule.Wid = shown_.Wid;
+    rule.Url = url_->text().toStdString();
+    rule.Rules = matchKind_->currentIndex();
+    rule.Icase = ignoreCase_->isChecked() ? 1 : 0;
+    rule.Olimit = openLimit_->currentIndex();
+    rule.CacheLocation = bothCaches_->isChecked() ? 0 : 1;
+    rule.Note = note_->toPlainText().toStdString();
+    return rule;
+}
+
+bool CAddRCacheDlg::Send()
+{
+    const RCacheRule rule = RuleFromFields();
+    return FormMode() == Mode::Add ? CacheManager_RCacheAdd(rule) : CacheManager_RCacheModify(rule);
+}
+
+int CAddRCacheDlg::ErrorNumberOf(std::uintptr_t record) const
+{
+    return RefusedErrorNumber<RCacheRule>(record);
+}

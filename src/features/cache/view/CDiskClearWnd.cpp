@@ -1,0 +1,36 @@
+#include "features/cache/view/CDiskClearWnd.h"
+
+#include "features/cache/CleanCacheRequests.h"
+#include "features/cache/view/CleanCacheCommand.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kExactMatch = 2;
+}
+
+CDiskClearWnd::CDiskClearWnd(QWidget* parent) : QWidget(parent)
+{
+    auto* label = new QLabel(QStringLiteral("按下列URL地址清理缓存页面："), this);
+    url_ = new QLineEdit(this);
+    label->setBuddy(url_);
+    clean_ = new QPushButton(QStringLiteral("清理"), this);
+    connect(clean_, &QPushButton::clicked, this, [this] {
+        const std::string url = url_->text().toStdString();
+        ConfirmAndClean(
+            this, QStringLiteral("您确定要清理所列条件匹配到的已缓存的页面吗？"),
+            [url](bool withCluster) { return CacheManager_CleanThisCache(url, true, kExactMatch, withCluster); },
+            "正在发送请理缓存页面的请求，请稍候....");
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(url_, 1);
+    row->addWidget(clean_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label);
+    layout->addLayout(row);
+}

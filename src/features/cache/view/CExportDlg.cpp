@@ -1,0 +1,229 @@
+#include "features/cache/view/CExportDlg.h"
+
+#include "controls/CMoxTabCtrl.h"
+#include "controls/CViewEventRelay.h"
+#include "controls/ExchangeFileDialogs.h"
+#include "controls/IUserInteraction.h"
+#include "messaging/EventKinds.h"
+#include "shell/CMoxCacheInstance.h"
+#include "shell/CMoxInstanceManager.h"
+#include "shell/ExchangeFileText.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr RulesFileBlock kBlocks[] = {eRulesBlock_FCache, eRulesBlock_RCache, eRulesBlock_SCache,
+                                      eRulesBlock_Rewrite};
+constexpr const char* kBlockTexts[] = {"导出页面缓存列表", "导出拒绝缓存列表", "导出会话缓存列表", "导出转向规则列表"};
+constexpr int kExportSteps = 5;
+
+// The rules as the views last showed them: the server instance keeps each view's list in step.
+RuleSet ShownRules()
+{
+    RuleSet rules;
+    if (CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance()) {
+        rules.fcache = instance->fcacheRules.Snapshot();
+        rules.rcache = instance->rcacheRules.Snapshot();
+        rules.scache = instance->scacheRules.Snapshot();
+        rules.rewrite = instance->rewriteRules.Snapshot();
+    }
+    return rules;
+}
+
+}  // namespace
+
+CExportDlg::CExportDlg(Mode mode, QWidget* parent) : QDialog(parent), mode_(mode)
+{
+    const bool exporting = mode == Mode::Export;
+    setWindowTitle(exporting ? QStringLiteral("导出") : QStringLiteral("导入"));
+    setModal(true);
+    auto* tabs = new CMoxTabCtrl(this);
+    tabs->addTab(exporting ? QStringLiteral("导出规则") : QStringLiteral("导入规则"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs);
+    for (int i = 0; i < 4; ++i) {
+        boxes_[i] = new QCheckBox(QString::fromUtf8(kBlockTexts[i]), this);
+        boxes_[i]->setChecked(true);
+        layout->addWidget(boxes_[i]);
+    }
+    path_ = new QLineEdit(this);
+    path_->setMinimumWidth(320);
+    choose_ = new QPushButton(exporting ? QStringLiteral("选择目录") : QStringLiteral("选择文件"), this);
+    connect(choose_, &QPushButton::clicked, this, &CExportDlg::Choose);
+    auto* pathLabel = new QLabel(QStringLiteral("文件："), this);
+    pathLabel->setBuddy(path_);
+    auto* pathRow = new QHBoxLayout;
+    pathRow->addWidget(pathLabel);
+    pathRow->addWidget(path_, 1);
+    pathRow->addWidget(choose_);
+    layout->addLayout(pathRow);
+
+    progress_ = new QProgressBar(this);
+    progress_->setRange(0, exporting ? kExportSteps : 1);
+    progress_->setValue(0);
+    layout->addWidget(progress_);
+
+    start_ = new QPushButton(exporting ? QStringLiteral("开始导出") : QStringLiteral("开始导入"), this);
+    start_->setDefault(true);
+    connect(start_, &QPushButton::clicked, this, &CExportDlg::Start);
+    auto* close = new QPushButton(QStringLiteral("关闭"), this);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(start_);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+
+    stepTimer_ = new QTimer(this);
+    stepTimer_->setSingleShot(true);
+    stepTimer_->setInterval(kStepTimeoutMs);
+    connect(stepTimer_, &QTimer::timeout, this, &CExportDlg::StepDone);
+    relay_ = std::make_unique<CViewEventRelay>(
+        this,
+        std::set<int>{eMoxCacheEvent_FCacheAdd, eMoxCacheEvent_RCacheAdd, eMoxCacheEvent_SCacheAdd,
+                      eMoxCacheEvent_RewriteAdd},
+        [this](int kind, int, std::uintptr_t) {
+            if (kind == awaited_)
+                StepDone();
+        });
+}
+
+CExportDlg::~CExportDlg()
+{
+    relay_.reset();
+}
+
+void CExportDlg::OpenOver(QWidget* view, bool importing)
+{
+    auto* form = new CExportDlg(importing ? Mode::Import : Mode::Export, view);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->open();
+}
+
+QCheckBox* CExportDlg::BlockBox(RulesFileBlock block) const
+{
+    for (int i = 0; i < 4; ++i)
+        if (kBlocks[i] == block)
+            return boxes_[i];
+    return nullptr;
+}
+
+void CExportDlg::SetStepTimeout(int milliseconds)
+{
+    stepTimer_->setInterval(milliseconds);
+}
+
+unsigned CExportDlg::ChosenBlocks() const
+{
+    unsigned blocks = 0;
+    for (int i = 0; i < 4; ++i)
+        if (boxes_[i]->isChecked())
+            blocks |= kBlocks[i];
+    return blocks;
+}
+
+void CExportDlg::Choose()
+{
+    const QString path =
+        mode_ == Mode::Export
+            ? ChooseExchangeFileToSave(this, QStringLiteral("导出规则"),
+                                       QStringLiteral("Morvix-Rules-%1.txt").arg(ServerHostName()))
+            : ChooseExchangeFileToOpen(this, QStringLiteral("导入规则"));
+    if (!path.isEmpty())
+        path_->setText(path);
+}
+
+void CExportDlg::Start()
+{
+    if (path_->text().isEmpty()) {
+        IUserInteraction::Current().Inform(this, QStringLiteral("提示"),
+                                           mode_ == Mode::Export ? QStringLiteral("请选择缓存规则导出目录")
+                                                                 : QStringLiteral("请选择缓存规则导入文件"));
+        return;
+    }
+    mode_ == Mode::Export ? Export() : Import();
+}
+
+void CExportDlg::Export()
+{
+    const RuleSet rules = ShownRules();
+    const unsigned chosen = ChosenBlocks();
+    std::string text;
+    int step = 0;
+    for (RulesFileBlock block : kBlocks) {
+        if (chosen & block)
+            text += RulesFileText(rules, block);
+        progress_->setValue(++step);
+    }
+    std::string error;
+    // A file that could not be written is no finished export: the operator is told, and may retry.
+    if (!ExchangeFileText::Write(path_->text().toStdString(), text, &error)) {
+        progress_->setValue(0);
+        IUserInteraction::Current().Inform(this, QStringLiteral("导出"), QString::fromStdString(error));
+        return;
+    }
+    progress_->setValue(kExportSteps);
+    start_->setText(QStringLiteral("导出完成"));
+    start_->setEnabled(false);
+}
+
+void CExportDlg::Import()
+{
+    std::string error;
+    const std::optional<std::string> text = ExchangeFileText::Read(path_->text().toStdString(), &error);
+    if (!text) {
+        IUserInteraction::Current().Inform(this, QStringLiteral("导入"), QString::fromStdString(error));
+        return;
+    }
+    queue_.emplace(ReadRulesFile(*text, ChosenBlocks()));
+    start_->setEnabled(false);
+    progress_->setRange(0, std::max<int>(1, static_cast<int>(queue_->Total())));
+    progress_->setValue(0);
+    if (queue_->Finished()) {
+        progress_->setValue(progress_->maximum());
+        Finish();
+        return;
+    }
+    SendNext();
+}
+
+void CExportDlg::SendNext()
+{
+    const RulesImportQueue::Step step = queue_->SendNext();
+    awaited_ = step.completionEvent;
+    stepTimer_->start();
+    // Nothing went out (no session): no reply will come, so the next rule goes without waiting.
+    if (!step.sent)
+        QTimer::singleShot(0, this, [this, sent = queue_->Sent()] {
+            if (awaited_ != 0 && queue_->Sent() == sent)
+                StepDone();
+        });
+}
+
+void CExportDlg::StepDone()
+{
+    stepTimer_->stop();
+    awaited_ = 0;
+    progress_->setValue(static_cast<int>(queue_->Sent()));
+    if (queue_->Finished()) {
+        Finish();
+        return;
+    }
+    SendNext();
+}
+
+void CExportDlg::Finish()
+{
+    stepTimer_->stop();
+    start_->setText(QStringLiteral("导入完成"));
+    start_->setEnabled(false);
+}

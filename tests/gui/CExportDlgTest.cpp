@@ -1,0 +1,108 @@
+#include "features/cache/view/CExportDlg.h"
+#include "features/cache/view/CFCacheManagerDlg.h"
+#include "features/cache/view/CFCachePage.h"
+#include "files/ScratchDirectory.h"
+#include "gui/SimViewFixture.h"
+#include "shell/CMoxCacheInstance.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+using namespace morvix::test;
+
+namespace {
+
+class RulesTransfer : public SimViewFixture {
+protected:
+    ScratchDirectory scratch;
+    CFCacheManagerDlg* manager = nullptr;
+
+    // The manager showing its page-cache rules, so that the instance holds them.
+    void OpenManager(int rules)
+    {
+        Fill("fcache", rules);
+        manager = Show(std::make_unique<CFCacheManagerDlg>());
+        ASSERT_TRUE(ProcessUntil([&] { return Rows(manager->PageCache()->List()) == rules && !manager->PageCache()->IsBusy(); }));
+    }
+
+    CExportDlg* OpenForm(bool importing)
+    {
+        manager->PageCache()->RunCommand(importing ? CRuleListPage::eImport : CRuleListPage::eExport);
+        return manager->PageCache()->findChild<CExportDlg*>();
+    }
+
+    bool ImportDone(CExportDlg* form) { return form->StartButton()->text() == "导入完成"; }
+};
+
+}  // namespace
+
+TEST_F(RulesTransfer, ExportWritesTheCheckedBlocksAndSaysWhenTheFileCannotBeWritten)
+{
+    OpenManager(2);
+    CExportDlg* form = OpenForm(false);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->windowTitle(), "导出");
+    form->StartButton()->click();
+    EXPECT_EQ(answers.Prompts().back().text, "请选择缓存规则导出目录");
+
+    for (RulesFileBlock block : {eRulesBlock_FCache, eRulesBlock_RCache, eRulesBlock_Rewrite})
+        form->BlockBox(block)->setChecked(false);
+    form->PathEdit()->setText(QString::fromStdString((scratch / "missing" / "rules.txt").string()));
+    form->StartButton()->click();
+    EXPECT_EQ(answers.Prompts().back().title, "导出");
+    EXPECT_NE(form->StartButton()->text(), "导出完成") << "a file that was not written is no finished export";
+
+    answers.QueuePath(QString::fromStdString((scratch / "rules").string()));
+    form->ChooseButton()->click();
+    EXPECT_TRUE(answers.Prompts().back().text.endsWith("Morvix-Rules-127.0.0.1.txt"));
+    form->StartButton()->click();
+    EXPECT_TRUE(ReadBytes(scratch / "rules.txt").starts_with("\r\n#会话缓存规则\r\n[SCache]\r\n"));
+    EXPECT_EQ(form->StartButton()->text(), "导出完成");
+    EXPECT_FALSE(form->StartButton()->isEnabled());
+    EXPECT_EQ(form->Progress()->value(), 5);
+}
+
+TEST_F(RulesTransfer, ImportSendsOneRuleAtATimeAndGoesOnPastARefusal)
+{
+    OpenManager(0);
+    // GB18030 notes; the second rule repeats the first and is refused; Url_3 is missing.
+    WriteBytes(scratch / "rules.txt", "[FCache]\r\nFCacheCount=4\r\n"
+                                      "Url_1=/a/*\r\nNote_1=\xB1\xB8\xD7\xA2\r\n"
+                                      "Url_2=/a/*\r\n"
+                                      "Url_4=/b/*\r\nIsDiskCache_4=1\r\n"
+                                      "[Rewrite]\r\nRewriteCount=1\r\nSourceUrl_1=/old\r\nDestinationUrl_1=/new\r\n");
+    CExportDlg* form = OpenForm(true);
+    ASSERT_NE(form, nullptr);
+    form->PathEdit()->setText(QString::fromStdString((scratch / "rules.txt").string()));
+    form->StartButton()->click();
+    ASSERT_TRUE(ProcessUntil([&] { return ImportDone(form); }));
+    EXPECT_EQ(form->Progress()->maximum(), 4);
+    EXPECT_EQ(form->Progress()->value(), 4);
+    const std::vector<std::string> adds = LoggedBodies(sim, "type=fcache&cmd=add");
+    ASSERT_EQ(adds.size(), 3u);
+    EXPECT_NE(adds[0].find("&IsDiskCache=0&Note=%E5%A4%87%E6%B3%A8&"), std::string::npos);
+    EXPECT_NE(adds[2].find("Url=%2Fb%2F*&"), std::string::npos);
+    EXPECT_EQ(Logged("type=rewrite&cmd=add"), 1u);
+    ASSERT_TRUE(ProcessUntil([&] { return Rows(manager->PageCache()->List()) == 2; }));
+}
+
+TEST_F(RulesTransfer, AStepWithoutAReplyIsGivenUpAfterItsTime)
+{
+    OpenManager(0);
+    Json::Value fault;
+    fault["kind"] = "delay";
+    fault["type"] = "fcache";
+    fault["cmd"] = "add";
+    fault["ms"] = 3000;
+    fault["count"] = 1;
+    sim.addFault(fault);
+    WriteBytes(scratch / "rules.txt", "[FCache]\r\nFCacheCount=2\r\nUrl_1=/slow/*\r\nUrl_2=/fast/*\r\n");
+    CExportDlg* form = OpenForm(true);
+    form->SetStepTimeout(200);
+    form->PathEdit()->setText(QString::fromStdString((scratch / "rules.txt").string()));
+    form->StartButton()->click();
+    ASSERT_TRUE(ProcessUntil([&] { return Logged("type=fcache&cmd=add") == 2; }));
+    ASSERT_TRUE(ProcessUntil([&] { return ImportDone(form) && Rows(manager->PageCache()->List()) == 2; }));
+}

@@ -1,0 +1,111 @@
+#include "files/ScratchDirectory.h"
+#include "integration/MorvixctlProcess.h"
+#include "support/SimProcess.h"
+
+#include <gtest/gtest.h>
+#include <json/json.h>
+
+using morvix::test::MorvixctlProcess;
+using morvix::test::ReadBytes;
+using morvix::test::ScratchDirectory;
+using morvix::test::SimProcess;
+using morvix::test::WriteBytes;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class MorvixctlTransfer : public ::testing::Test {
+protected:
+    Outcome Run(SimProcess& server, std::vector<std::string> arguments)
+    {
+        arguments.insert(arguments.begin(), {"--server", server.host()});
+        MorvixctlProcess process(arguments, {"MORVIX_PASSWORD=admin", "XDG_DATA_HOME=" + scratch.Path().string()});
+        Outcome outcome;
+        outcome.status = process.Wait();
+        outcome.out = process.Out();
+        outcome.err = process.Err();
+        return outcome;
+    }
+
+    // A family's entries in server order without their identifiers, which each server gives anew.
+    static Json::Value Entries(SimProcess& server, const std::string& family, const char* idKey)
+    {
+        Json::Value entries = server.state()[family]["entries"];
+        for (Json::Value& entry : entries)
+            entry.removeMember(idKey);
+        return entries;
+    }
+
+    std::string File(const char* name) const { return (scratch / name).string(); }
+
+    ScratchDirectory scratch;
+    SimProcess source;
+    SimProcess target;
+};
+
+void Generate(SimProcess& server, const std::string& family, int count)
+{
+    Json::Value generate;
+    generate["count"] = count;
+    server.setState(family, generate);
+}
+
+void Empty(SimProcess& server, const char* family)
+{
+    Generate(server, family, 0);
+}
+
+}  // namespace
+
+TEST_F(MorvixctlTransfer, RulesExportedFromOneServerImportIntoAnotherAsTheyWere)
+{
+    const std::pair<const char*, const char*> families[] = {
+        {"fcache", "Wid"}, {"rcache", "Wid"}, {"scache", "Wid"}, {"rewrite", "RewriteID"}};
+    for (const auto& [family, id] : families) {
+        Generate(source, family, 6);
+        Empty(target, family);
+    }
+    const Outcome exported = Run(source, {"rules", "export", File("rules.txt")});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    EXPECT_TRUE(ReadBytes(scratch / "rules.txt").starts_with("\r\n#页面缓存规则\r\n[FCache]\r\nFCacheCount   =6\r\n"));
+
+    const Outcome imported = Run(target, {"rules", "import", File("rules.txt")});
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, "accepted 24, refused 0, timed out 0\n");
+    for (const auto& [family, id] : families)
+        EXPECT_EQ(Entries(target, family, id), Entries(source, family, id)) << family;
+}
+
+TEST_F(MorvixctlTransfer, OnlyTheNamedListsAndARefusedRuleMakesTheStatusOne)
+{
+    Generate(source, "scache", 2);
+    ASSERT_EQ(Run(source, {"rules", "export", File("session.txt"), "--scache"}).status, 0);
+    EXPECT_TRUE(ReadBytes(scratch / "session.txt").starts_with("\r\n#会话缓存规则\r\n[SCache]\r\n"));
+
+    const Outcome again = Run(source, {"rules", "import", File("session.txt")});
+    EXPECT_EQ(again.status, 1) << "the rules exist already";
+    EXPECT_EQ(again.out, "accepted 0, refused 2, timed out 0\n");
+    EXPECT_EQ(Run(source, {"rules", "import", File("missing.txt")}).status, 74);
+    EXPECT_EQ(Run(source, {"rules", "export"}).status, 64);
+}
+
+TEST_F(MorvixctlTransfer, TheBlackListTravelsInItsLineFormat)
+{
+    Empty(target, "black");
+    WriteBytes(scratch / "black.txt", "10.0.0.1-10.0.0.9/2030-01-01 00:00:00/abc\r\n"
+                                      "10.0.1.1/2030-01-01 00:00:00/single\r\n"
+                                      "10.0.2.1-10.0.2.9/2030-01-01\r\n");
+    const Outcome imported = Run(target, {"black", "import", File("black.txt")});
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, "accepted 2, refused 0, timed out 0\n");
+    EXPECT_NE(imported.err.find("10.0.1.1"), std::string::npos) << "a range without \"-\" is reported";
+
+    ASSERT_EQ(Run(target, {"black", "export", File("again.txt")}).status, 0);
+    EXPECT_EQ(ReadBytes(scratch / "again.txt"), "10.0.0.1-10.0.0.9/2030-01-01 00:00:00/abc\r\n"
+                                                "10.0.1.1-10.0.1.1/2030-01-01 00:00:00/single\r\n");
+}
