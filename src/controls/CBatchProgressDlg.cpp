@@ -61,7 +61,9 @@ void CBatchProgressDlg::StepCompleted()
 
 void CBatchProgressDlg::SendCurrentStep()
 {
-    label_->setText(texts_.progress.arg(stepsDone_ + 1).arg(stepCount_));
+    // Some windows say only what they do, without counting the steps.
+    label_->setText(texts_.progress.contains(QLatin1String("%1")) ? texts_.progress.arg(stepsDone_ + 1).arg(stepCount_)
+                                                                 : texts_.progress);
     stepTimer_->start();
     // A step that could not be sent will get no reply; move on without waiting out its time.
     if (!sendStep_(stepsDone_))

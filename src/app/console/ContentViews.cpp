@@ -2,8 +2,11 @@
 
 #include "app/console/CPendingViewPage.h"
 #include "features/cache/view/CFCacheManagerDlg.h"
+#include "features/config/view/CClusterDlg.h"
 #include "features/config/view/CDiskCacheDlg.h"
+#include "features/config/view/CDnsSettingDlg.h"
 #include "features/config/view/CSystemDlg.h"
+#include "features/config/view/CToolsAllCacheListDlg.h"
 
 CMoxContentView* MakeContentView(const NavigationEntry& entry, QWidget* parent)
 {
@@ -12,6 +15,12 @@ CMoxContentView* MakeContentView(const NavigationEntry& entry, QWidget* parent)
         return new CFCacheManagerDlg(parent);
     case eView_DiskCache:
         return new CDiskCacheDlg(parent);
+    case eView_DnsRedirect:
+        return new CDnsSettingDlg(parent);
+    case eView_Cluster:
+        return new CClusterDlg(parent);
+    case eView_CachedUrls:
+        return new CToolsAllCacheListDlg(parent);
     case eView_System:
         return new CSystemDlg(parent);
     default:
