@@ -6,6 +6,7 @@
 #include "CtlRequest.h"
 #include "CtlSession.h"
 #include "CurrentRecord.h"
+#include "DnsFileCommand.h"
 #include "InstantRequestStream.h"
 #include "Interrupt.h"
 #include "ResultPrinters.h"
@@ -83,7 +84,12 @@ int main(int argc, char** argv)
         return eCtlExit_Usage;
     }
     std::optional<CtlRequest> request;
-    if (options.type != "watch") {
+    const bool dnsFile = IsDnsFileCommand(options.type, options.cmd);
+    if (dnsFile && options.pairs.size() != 1) {
+        std::cerr << "morvixctl: dns " << options.cmd << " takes one FILE\n";
+        return eCtlExit_Usage;
+    }
+    if (options.type != "watch" && !dnsFile) {
         auto built = BuildCtlRequest(options.type, options.cmd, options.pairs);
         if (const auto* error = std::get_if<CtlUsageError>(&built)) {
             std::cerr << "morvixctl: " << error->message << "\n";
@@ -103,5 +109,7 @@ int main(int argc, char** argv)
     CtlSession session;
     if (const int signedIn = session.SignIn(server.host, role, *password); signedIn != eCtlExit_Accepted)
         return signedIn;
+    if (dnsFile)
+        return RunDnsFileCommand(session, options.cmd, options.pairs.front());
     return request ? RunRequest(session, *request, options.json) : WatchRealtime(session, options.json);
 }
