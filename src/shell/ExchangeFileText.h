@@ -5,17 +5,25 @@
 #include <string>
 #include <string_view>
 
-// The text files the operator exchanges with other consoles (rules, black list, DNS redirect
-// list). They are written as UTF-8 without a byte-order mark, lines ended by CR LF; they are read
-// as UTF-8 (a byte-order mark skipped), or as GB18030 when the bytes are not UTF-8, so that files
-// from consoles on Chinese-language systems import intact.
+// The text files an operator exchanges between consoles, servers and scripts (rules, the black
+// list, the DNS redirect list). Written as UTF-8 without a byte-order mark, every line ended by
+// CR LF. Read as UTF-8 (a leading byte-order mark skipped); bytes that are not UTF-8 are taken as
+// GB18030, so files written by consoles on Chinese-language systems keep their notes.
+namespace ExchangeFileText {
 
-// Writes the text with every line end made CR LF; false when the file could not be written.
-bool WriteExchangeFile(const std::filesystem::path& file, std::string_view utf8Text);
+inline constexpr std::string_view kLineEnd = "\r\n";
 
-// The file's text as UTF-8; none when it cannot be read.
-std::optional<std::string> ReadExchangeFile(const std::filesystem::path& file);
+// Appends one line and its CR LF.
+void AppendLine(std::string& text, std::string_view line);
 
-// The bytes of such a file as UTF-8: the byte-order mark dropped, GB18030 converted, and what
-// neither can read replaced by U+FFFD.
-std::string ExchangeBytesToUtf8(std::string_view bytes);
+// The file's bytes as UTF-8 text; nullopt when they are neither UTF-8 nor GB18030.
+std::optional<std::string> Decode(std::string_view bytes);
+
+// Creates or replaces the file with the UTF-8 text. False, with a reason, when it cannot be
+// written; the previous content then stays whole.
+bool Write(const std::filesystem::path& file, std::string_view text, std::string* error);
+
+// The file as UTF-8 text; nullopt, with a reason, when it cannot be read or decoded.
+std::optional<std::string> Read(const std::filesystem::path& file, std::string* error);
+
+}  // namespace ExchangeFileText

@@ -2,19 +2,12 @@
 
 #include "shell/AtomicFile.h"
 #include "shell/IniLineEditor.h"
-#include "shell/Utf8Text.h"
+#include "shell/IniText.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <mutex>
-#include <optional>
 #include <unistd.h>
-
-// Used as a header-only parser: the packaged header keeps its code behind SI_IMPLEMENTATION, and
-// only the narrow, case-insensitive class is needed, so no wide-text converter either.
-#define SI_NO_CONVERSION
-#define SI_IMPLEMENTATION
-#include <SimpleIni.h>
 
 namespace {
 
@@ -43,29 +36,6 @@ FileState ReadWholeFile(const std::filesystem::path& file, std::string& text)
     return FileState::Read;
 }
 
-class ParsedIni {
-public:
-    explicit ParsedIni(const std::string& text)
-    {
-        ini_.SetQuotes(true);
-        loaded_ = ini_.LoadData(text.data(), text.size()) >= 0;
-    }
-
-    std::optional<std::string> Value(std::string_view section, std::string_view key) const
-    {
-        if (!loaded_)
-            return std::nullopt;
-        const char* value = ini_.GetValue(std::string(section).c_str(), std::string(key).c_str(), nullptr);
-        if (value == nullptr)
-            return std::nullopt;
-        return std::string(value);
-    }
-
-private:
-    CSimpleIniA ini_;
-    bool loaded_ = false;
-};
-
 // Serialises read-modify-write cycles of the process, so two writers never drop each other's key.
 std::mutex writeLock;
 
@@ -77,11 +47,9 @@ std::string IniProfile::ReadString(std::string_view section, std::string_view ke
                                    std::size_t bufferCharacters) const
 {
     std::string text;
-    std::optional<std::string> value;
-    if (ReadWholeFile(file_, text) == FileState::Read)
-        value = ParsedIni(text).Value(section, key);
-    const std::string_view chosen = value ? std::string_view(*value) : fallback;
-    return std::string(Utf8Text::CutToCharacters(chosen, bufferCharacters == 0 ? 0 : bufferCharacters - 1));
+    if (ReadWholeFile(file_, text) != FileState::Read)
+        text.clear();
+    return IniText(text).ReadString(section, key, fallback, bufferCharacters);
 }
 
 bool IniProfile::WriteString(std::string_view section, std::string_view key, std::string_view value) const
@@ -108,7 +76,7 @@ bool IniProfile::WriteStrings(std::string_view section, std::initializer_list<En
 
     // A file the reader cannot follow (a stray NUL byte, say) would take the new values out of
     // sight; leave such a file alone rather than write values that could never be read back.
-    const ParsedIni check(editor.Text());
+    const IniText check(editor.Text());
     for (const Entry& entry : entries) {
         if (check.Value(section, entry.key) != entry.value)
             return false;

@@ -1,38 +1,52 @@
-#include "features/config/DnsRedirectFile.h"
 #include "files/ScratchDirectory.h"
 #include "shell/ExchangeFileText.h"
 
 #include <gtest/gtest.h>
 
-using morvix::test::ReadBytes;
-using morvix::test::ScratchDirectory;
-using morvix::test::WriteBytes;
+using namespace morvix::test;
 
-TEST(ExchangeFileText, WritesUtf8WithCrLfAndReadsUtf8OrGb18030)
+namespace {
+
+// "#规则 备注" in GB18030.
+constexpr char kGb18030Note[] = "#\xB9\xE6\xD4\xF2 \xB1\xB8\xD7\xA2";
+constexpr char kUtf8Note[] = "#规则 备注";
+
+}  // namespace
+
+TEST(ExchangeFileText, DecodesUtf8WithOrWithoutMarkAndFallsBackToGb18030)
 {
-    ScratchDirectory scratch;
-    ASSERT_TRUE(WriteExchangeFile(scratch / "out.txt", "一\nb\r\nc\r"));
-    EXPECT_EQ(ReadBytes(scratch / "out.txt"), "一\r\nb\r\nc\r\n");
-
-    WriteBytes(scratch / "bom.txt", "\xEF\xBB\xBF" "address=/中.cn/");
-    EXPECT_EQ(ReadExchangeFile(scratch / "bom.txt"), "address=/中.cn/");
-    WriteBytes(scratch / "gb.txt", "#\xD6\xD0\xCE\xC4");  // "#中文" in GB18030
-    EXPECT_EQ(ReadExchangeFile(scratch / "gb.txt"), "#中文");
-    EXPECT_EQ(ReadExchangeFile(scratch / "missing.txt"), std::nullopt);
+    struct Case {
+        std::string bytes;
+        std::string text;
+    } cases[] = {
+        {kUtf8Note, kUtf8Note},
+        {std::string("\xEF\xBB\xBF") + kUtf8Note, kUtf8Note},
+        {kGb18030Note, kUtf8Note},
+        {"plain ascii\r\n", "plain ascii\r\n"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ExchangeFileText::Decode(c.bytes), c.text) << c.text;
+    EXPECT_FALSE(ExchangeFileText::Decode("\xB9")) << "a GB18030 sequence cut short is no text";
 }
 
-TEST(ExchangeFileText, RedirectEntriesGoThroughAFile)
+TEST(ExchangeFileText, WritesTheTextAsIsAndReadsItBack)
 {
     ScratchDirectory scratch;
-    DnsRedirectEntry entry;
-    entry.Name = "a.com";
-    entry.IP = "1.2.3.4";
-    entry.Enable = 0;
-    entry.Note = "x";
-    ASSERT_TRUE(WriteDnsRedirectFile(scratch / "dns.txt", {entry}));
-    EXPECT_EQ(ReadBytes(scratch / "dns.txt"), "refuse=/a.com/1.2.3.4" + std::string(39, ' ') + "#x\r\n");
-    const auto read = ReadDnsRedirectFile(scratch / "dns.txt");
-    ASSERT_TRUE(read && read->size() == 1);
-    EXPECT_EQ((*read)[0].IP, "1.2.3.4");
-    EXPECT_EQ(ReadDnsRedirectFile(scratch / "missing.txt"), std::nullopt);
+    std::string text;
+    ExchangeFileText::AppendLine(text, kUtf8Note);
+    ExchangeFileText::AppendLine(text, "");
+    ASSERT_TRUE(ExchangeFileText::Write(scratch / "rules.txt", text, nullptr));
+    EXPECT_EQ(ReadBytes(scratch / "rules.txt"), std::string(kUtf8Note) + "\r\n\r\n") << "no byte-order mark";
+    EXPECT_EQ(ExchangeFileText::Read(scratch / "rules.txt", nullptr), text);
+}
+
+TEST(ExchangeFileText, SaysWhyAFileCannotBeWrittenOrRead)
+{
+    ScratchDirectory scratch;
+    std::string error;
+    EXPECT_FALSE(ExchangeFileText::Write(scratch / "missing" / "rules.txt", "x", &error));
+    EXPECT_NE(error.find("rules.txt"), std::string::npos);
+    error.clear();
+    EXPECT_FALSE(ExchangeFileText::Read(scratch / "absent.txt", &error));
+    EXPECT_NE(error.find("absent.txt"), std::string::npos);
 }

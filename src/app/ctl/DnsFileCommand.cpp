@@ -20,8 +20,9 @@ int Export(CtlSession& session, const std::string& file)
     const auto* record = dynamic_cast<const CMoxDnsRedirectListEventParam*>(done->record.get());
     if (done->Status() != eMoxEventStatus_Ok || !record)
         return done->Status();
-    if (!WriteDnsRedirectFile(file, record->userEntries)) {
-        std::cerr << "morvixctl: cannot write " << file << "\n";
+    std::string error;
+    if (!WriteDnsRedirectFile(file, record->userEntries, &error)) {
+        std::cerr << "morvixctl: " << error << "\n";
         return eCtlExit_ExchangeFailed;
     }
     std::cerr << "morvixctl: wrote " << record->userEntries.size() << " custom entries to " << file << "\n";
@@ -31,9 +32,10 @@ int Export(CtlSession& session, const std::string& file)
 // Every entry is sent, also after a refusal, so that one bad line does not keep the rest out.
 int Import(CtlSession& session, const std::string& file)
 {
-    const auto entries = ReadDnsRedirectFile(file);
+    std::string error;
+    const auto entries = ReadDnsRedirectFile(file, &error);
     if (!entries) {
-        std::cerr << "morvixctl: cannot read " << file << "\n";
+        std::cerr << "morvixctl: " << error << "\n";
         return eCtlExit_Usage;
     }
     std::size_t added = 0;

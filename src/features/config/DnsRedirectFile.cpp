@@ -76,7 +76,7 @@ std::string FormatDnsRedirectLines(const std::vector<DnsRedirectEntry>& entries)
                 rule.append(kRuleColumns - width, ' ');
             rule += "#" + entry.Note;
         }
-        text += rule + "\r\n";
+        ExchangeFileText::AppendLine(text, rule);
     }
     return text;
 }
@@ -101,14 +101,16 @@ std::string DnsRedirectFileName(std::string_view date)
     return "Morvix-DNS-" + std::string(date) + ".txt";
 }
 
-bool WriteDnsRedirectFile(const std::filesystem::path& file, const std::vector<DnsRedirectEntry>& entries)
+bool WriteDnsRedirectFile(const std::filesystem::path& file, const std::vector<DnsRedirectEntry>& entries,
+                          std::string* error)
 {
-    return WriteExchangeFile(file, FormatDnsRedirectLines(entries));
+    return ExchangeFileText::Write(file, FormatDnsRedirectLines(entries), error);
 }
 
-std::optional<std::vector<DnsRedirectEntry>> ReadDnsRedirectFile(const std::filesystem::path& file)
+std::optional<std::vector<DnsRedirectEntry>> ReadDnsRedirectFile(const std::filesystem::path& file,
+                                                                 std::string* error)
 {
-    const std::optional<std::string> text = ReadExchangeFile(file);
+    const std::optional<std::string> text = ExchangeFileText::Read(file, error);
     if (!text)
         return std::nullopt;
     return ParseDnsRedirectLines(*text);

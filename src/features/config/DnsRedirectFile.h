@@ -18,10 +18,13 @@ std::string FormatDnsRedirectLines(const std::vector<DnsRedirectEntry>& entries)
 // The entries of the lines that hold a rule, as custom entries; other lines are skipped.
 std::vector<DnsRedirectEntry> ParseDnsRedirectLines(std::string_view text);
 
-// The file of the custom entries, in the form every exchanged file takes; false when unwritable.
-bool WriteDnsRedirectFile(const std::filesystem::path& file, const std::vector<DnsRedirectEntry>& entries);
-// The entries of a file; none when it cannot be read.
-std::optional<std::vector<DnsRedirectEntry>> ReadDnsRedirectFile(const std::filesystem::path& file);
+// The file of the custom entries, in the form every exchanged file takes; false, with the reason,
+// when it cannot be written.
+bool WriteDnsRedirectFile(const std::filesystem::path& file, const std::vector<DnsRedirectEntry>& entries,
+                          std::string* error);
+// The entries of a file; none, with the reason, when it cannot be read.
+std::optional<std::vector<DnsRedirectEntry>> ReadDnsRedirectFile(const std::filesystem::path& file,
+                                                                 std::string* error);
 
 // The suggested name of an export file for the date given as "YYYY-MM-DD".
 std::string DnsRedirectFileName(std::string_view date);

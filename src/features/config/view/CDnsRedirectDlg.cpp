@@ -264,9 +264,9 @@ void CDnsRedirectDlg::Export()
         IUserInteraction::Current().ChooseSaveFile(this, QStringLiteral("导出自定义劫持列表"), suggested, kFileFilter);
     if (path.isEmpty())
         return;
-    if (!WriteDnsRedirectFile(path.toStdString(), model_->CustomEntries()))
-        IUserInteraction::Current().Inform(this, QStringLiteral("导出自定义劫持列表"),
-                                           QStringLiteral("无法写入文件：%1").arg(path));
+    std::string error;
+    if (!WriteDnsRedirectFile(path.toStdString(), model_->CustomEntries(), &error))
+        IUserInteraction::Current().Inform(this, QStringLiteral("导出自定义劫持列表"), QString::fromStdString(error));
 }
 
 void CDnsRedirectDlg::Import()
@@ -275,10 +275,10 @@ void CDnsRedirectDlg::Import()
         IUserInteraction::Current().ChooseOpenFile(this, QStringLiteral("导入自定义劫持列表"), QString(), kFileFilter);
     if (path.isEmpty())
         return;
-    std::optional<std::vector<DnsRedirectEntry>> entries = ReadDnsRedirectFile(path.toStdString());
+    std::string error;
+    std::optional<std::vector<DnsRedirectEntry>> entries = ReadDnsRedirectFile(path.toStdString(), &error);
     if (!entries) {
-        IUserInteraction::Current().Inform(this, QStringLiteral("导入自定义劫持列表"),
-                                           QStringLiteral("无法读取文件：%1").arg(path));
+        IUserInteraction::Current().Inform(this, QStringLiteral("导入自定义劫持列表"), QString::fromStdString(error));
         return;
     }
     if (entries->empty())

@@ -1,0 +1,245 @@
+#include "features/cache/RulesFile.h"
+
+#include "shell/IniText.h"
+#include "shell/LeadingDecimal.h"
+#include "shell/Utf8Text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+// Numbers are read as if into a buffer of ten characters, texts into buffers of 1024.
+constexpr std::size_t kNumberBuffer = 10;
+constexpr std::size_t kTextBuffer = 1024;
+
+// One numbered key of a block: how it is written (the blanks before "=" stand as the file's layout
+// has them, whatever the width of the number) and how it is read back.
+template <class Rule>
+struct Field {
+    std::string_view key;
+    std::string_view padding;
+    std::string Rule::*text = nullptr;
+    std::int32_t Rule::*number = nullptr;
+    int fallback = 0;                   // a missing number
+    bool required = false;              // a rule without this text is left out
+    std::size_t buffer = kTextBuffer;   // a text's buffer
+    std::size_t limit = 0;              // a text cut to what the rule holds; 0: no cut
+};
+
+template <class Rule>
+struct Block {
+    std::string_view header;    // comment and section line
+    std::string_view section;
+    std::string_view countKey;  // with its blanks
+    std::vector<Field<Rule>> fields;
+    bool extraEnd;              // one more empty line after the last rule
+};
+
+template <class Rule>
+Field<Rule> Text(std::string_view key, std::string_view padding, std::string Rule::*member, bool required = false,
+                 std::size_t buffer = kTextBuffer)
+{
+    return {key, padding, member, nullptr, 0, required, buffer, 0};
+}
+
+template <class Rule>
+Field<Rule> Number(std::string_view key, std::string_view padding, std::int32_t Rule::*member, int fallback)
+{
+    return {key, padding, nullptr, member, fallback};
+}
+
+template <class Rule>
+Field<Rule> Note(std::string_view padding, std::size_t limit)
+{
+    return {"Note", padding, &Rule::Note, nullptr, 0, false, kTextBuffer, limit};
+}
+
+const Block<FCacheRule>& FCacheBlock()
+{
+    using R = FCacheRule;
+    static const Block<R> block{"\r\n#页面缓存规则\r\n[FCache]\r\n",
+                                "FCache",
+                                "FCacheCount   =",
+                                {Text<R>("Url", "         ", &R::Url, true), Number<R>("Icase", "       ", &R::Icase, 1),
+                                 Number<R>("Rules", "       ", &R::Rules, 0), Number<R>("Expire", "      ", &R::Expire, 30),
+                                 Number<R>("Unit", "        ", &R::Unit, 2), Number<R>("Icookie", "     ", &R::Icookie, 1),
+                                 Number<R>("Olimit", "      ", &R::Olimit, 0),
+                                 Number<R>("IsDiskCache", " ", &R::IsDiskCache, 0), Note<R>("        ", R::kNoteLimit)},
+                                false};
+    return block;
+}
+
+const Block<RCacheRule>& RCacheBlock()
+{
+    using R = RCacheRule;
+    static const Block<R> block{"\r\n#拒绝缓存规则\r\n[RCache]\r\n",
+                                "RCache",
+                                "RCacheCount     =",
+                                {Text<R>("Url", "           ", &R::Url, true), Number<R>("Icase", "         ", &R::Icase, 1),
+                                 Number<R>("Rules", "         ", &R::Rules, 0),
+                                 Number<R>("Olimit", "        ", &R::Olimit, 0),
+                                 Number<R>("CacheLocation", " ", &R::CacheLocation, 0), Note<R>("          ", R::kNoteLimit)},
+                                true};
+    return block;
+}
+
+const Block<SCacheRule>& SCacheBlock()
+{
+    using R = SCacheRule;
+    static const Block<R> block{"\r\n#会话缓存规则\r\n[SCache]\r\n",
+                                "SCache",
+                                "SCacheCount          =",
+                                {Text<R>("ActionUrl", "          ", &R::ActionUrl, true),
+                                 Number<R>("Icase", "              ", &R::Icase, 1),
+                                 Number<R>("Rules", "              ", &R::Rules, 0),
+                                 Text<R>("SetCookieSessionID", " ", &R::SetCookieSessionID, true, 128),
+                                 Number<R>("SessionExpire", "      ", &R::SessionExpire, 0),
+                                 Note<R>("               ", R::kNoteLimit)},
+                                true};
+    return block;
+}
+
+const Block<RewriteRule>& RewriteBlock()
+{
+    using R = RewriteRule;
+    static const Block<R> block{"\r\n#转向规则\r\n[Rewrite]\r\n",
+                                "Rewrite",
+                                "RewriteCount     =",
+                                {Text<R>("SourceUrl", "      ", &R::SourceUrl, true),
+                                 Text<R>("DestinationUrl", " ", &R::DestinationUrl),
+                                 Number<R>("Icase", "          ", &R::Icase, 1), Number<R>("Flag", "           ", &R::Flag, 0),
+                                 Note<R>("           ", R::kNoteLimit)},
+                                false};
+    return block;
+}
+
+void AppendNumber(std::string& out, long long value)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, end);
+}
+
+std::string NumberedKey(std::string_view key, int n)
+{
+    std::string name(key);
+    name.push_back('_');
+    AppendNumber(name, n);
+    return name;
+}
+
+template <class Rule>
+std::string BlockText(const Block<Rule>& block, const std::vector<Rule>& rules)
+{
+    std::string out;
+    out.reserve(rules.size() * 200 + 64);
+    out.append(block.header);
+    out.append(block.countKey);
+    AppendNumber(out, static_cast<long long>(rules.size()));
+    out.append("\r\n\r\n");
+    int n = 0;
+    for (const Rule& rule : rules) {
+        ++n;
+        for (const Field<Rule>& field : block.fields) {
+            out.append(field.key);
+            out.push_back('_');
+            AppendNumber(out, n);
+            out.append(field.padding);
+            out.push_back('=');
+            if (field.text)
+                out.append(rule.*field.text);
+            else
+                AppendNumber(out, rule.*field.number);
+            out.append("\r\n");
+        }
+        out.append("\r\n");
+    }
+    if (block.extraEnd)
+        out.append("\r\n");
+    return out;
+}
+
+template <class Rule>
+std::vector<Rule> ReadBlock(const IniText& ini, const Block<Rule>& block)
+{
+    const auto number = [&ini, &block](const std::string& key, int fallback) {
+        const std::optional<std::string> value = ini.Value(block.section, key);
+        return value ? LeadingDecimalInt(Utf8Text::CutToCharacters(*value, kNumberBuffer - 1)) : fallback;
+    };
+    const std::string countKey(block.countKey.substr(0, block.countKey.find_first_of(" =")));
+    const int count = std::clamp(number(countKey, 0), 0, kMostRulesPerBlock);
+    std::vector<Rule> rules;
+    for (int n = 1; n <= count; ++n) {
+        Rule rule;
+        bool complete = true;
+        for (const Field<Rule>& field : block.fields) {
+            const std::string key = NumberedKey(field.key, n);
+            if (field.number) {
+                rule.*field.number = number(key, field.fallback);
+                continue;
+            }
+            std::string text = ini.ReadString(block.section, key, "", field.buffer);
+            if (field.limit)
+                text = std::string(Utf8Text::CutToCharacters(text, field.limit));
+            complete = complete && !(field.required && text.empty());
+            rule.*field.text = std::move(text);
+        }
+        if (complete)
+            rules.push_back(std::move(rule));
+    }
+    return rules;
+}
+
+}  // namespace
+
+std::string FCacheBlockText(const std::vector<FCacheRule>& rules)
+{
+    return BlockText(FCacheBlock(), rules);
+}
+
+std::string RCacheBlockText(const std::vector<RCacheRule>& rules)
+{
+    return BlockText(RCacheBlock(), rules);
+}
+
+std::string SCacheBlockText(const std::vector<SCacheRule>& rules)
+{
+    return BlockText(SCacheBlock(), rules);
+}
+
+std::string RewriteBlockText(const std::vector<RewriteRule>& rules)
+{
+    return BlockText(RewriteBlock(), rules);
+}
+
+std::string RulesFileText(const RuleSet& rules, unsigned blocks)
+{
+    std::string text;
+    if (blocks & eRulesBlock_FCache)
+        text += FCacheBlockText(rules.fcache);
+    if (blocks & eRulesBlock_RCache)
+        text += RCacheBlockText(rules.rcache);
+    if (blocks & eRulesBlock_SCache)
+        text += SCacheBlockText(rules.scache);
+    if (blocks & eRulesBlock_Rewrite)
+        text += RewriteBlockText(rules.rewrite);
+    return text;
+}
+
+RuleSet ReadRulesFile(std::string_view text, unsigned blocks)
+{
+    const IniText ini(text);
+    RuleSet rules;
+    if (blocks & eRulesBlock_FCache)
+        rules.fcache = ReadBlock(ini, FCacheBlock());
+    if (blocks & eRulesBlock_RCache)
+        rules.rcache = ReadBlock(ini, RCacheBlock());
+    if (blocks & eRulesBlock_SCache)
+        rules.scache = ReadBlock(ini, SCacheBlock());
+    if (blocks & eRulesBlock_Rewrite)
+        rules.rewrite = ReadBlock(ini, RewriteBlock());
+    return rules;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "features/access/RewriteRule.h"
+#include "features/cache/FCacheRule.h"
+#include "features/cache/RCacheRule.h"
+#include "features/cache/SCacheRule.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The rules file that operators exchange between servers: INI-shaped text with a block for each
+// rule list (page cache, refuse cache, session cache, rewrite), numbered keys per rule and the
+// '=' signs aligned within a block. Lines end in CR LF.
+
+enum RulesFileBlock : unsigned {
+    eRulesBlock_FCache = 1,
+    eRulesBlock_RCache = 2,
+    eRulesBlock_SCache = 4,
+    eRulesBlock_Rewrite = 8,
+    eRulesBlock_All = 15,
+};
+
+struct RuleSet {
+    std::vector<FCacheRule> fcache;
+    std::vector<RCacheRule> rcache;
+    std::vector<SCacheRule> scache;
+    std::vector<RewriteRule> rewrite;
+
+    std::size_t Size() const { return fcache.size() + rcache.size() + scache.size() + rewrite.size(); }
+};
+
+// At most this many rules are read from a block, whatever its count says.
+inline constexpr int kMostRulesPerBlock = 1000;
+
+std::string FCacheBlockText(const std::vector<FCacheRule>& rules);
+std::string RCacheBlockText(const std::vector<RCacheRule>& rules);
+std::string SCacheBlockText(const std::vector<SCacheRule>& rules);
+std::string RewriteBlockText(const std::vector<RewriteRule>& rules);
+// The chosen blocks, in the file's order.
+std::string RulesFileText(const RuleSet& rules, unsigned blocks);
+
+// The rules of the chosen blocks. A missing block or count reads as no rules; a rule without its
+// URL (or a session rule without its cookie name) is left out; numbers are read from their
+// leading digits; notes are cut to what a rule holds.
+RuleSet ReadRulesFile(std::string_view text, unsigned blocks);
