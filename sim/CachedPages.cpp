@@ -72,6 +72,20 @@ void CachedPages::seed()
     lastRefill_ = traffic_.uptimeSeconds();
 }
 
+bool CachedPages::generate(size_t count, SeededRandom& random)
+{
+    pages_.clear();
+    pages_.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        Page page = Page{TrafficModel::sampleUrl(random), static_cast<int>(random.between(2, 180))};
+        // The number keeps the addresses distinct without a look-up per page.
+        page.url += (page.url.find('?') == std::string::npos ? "?v=" : "&v=") + std::to_string(i);
+        pages_.push_back(std::move(page));
+    }
+    lastRefill_ = traffic_.uptimeSeconds();
+    return true;
+}
+
 void CachedPages::refill()
 {
     const double now = traffic_.uptimeSeconds();

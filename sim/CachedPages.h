@@ -25,6 +25,8 @@ public:
     std::string name() const override { return "cachedpages"; }
     void registerCommands(CommandTable& table) override;
     void seed() override;
+    // A cache of `count` distinct pages, e.g. a million for measuring the cached-URL list.
+    bool generate(size_t count, SeededRandom& random) override;
     Json::Value save() const override;
     void load(const Json::Value& document) override;
 

@@ -20,6 +20,16 @@ constexpr std::array<bool, 256> MakeUnreservedTable()
 }
 
 constexpr std::array<bool, 256> kUnreserved = MakeUnreservedTable();
+
+constexpr std::array<bool, 256> MakeAsTypedTable()
+{
+    std::array<bool, 256> table = MakeUnreservedTable();
+    for (char c : std::string_view(":[]/@"))
+        table[static_cast<unsigned char>(c)] = true;
+    return table;
+}
+
+constexpr std::array<bool, 256> kAsTyped = MakeAsTypedTable();
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 bool IsUnreserved(char c)
@@ -88,6 +98,13 @@ std::string EncodeIdentifier(std::string_view identifier)
     if (std::all_of(identifier.begin(), identifier.end(), IsUnreserved))
         return std::string(identifier);
     return PercentEncode(identifier);
+}
+
+std::string EncodeAsTyped(std::string_view value)
+{
+    if (std::all_of(value.begin(), value.end(), [](char c) { return kAsTyped[static_cast<unsigned char>(c)]; }))
+        return std::string(value);
+    return PercentEncode(value);
 }
 
 }  // namespace nsMoxHttp

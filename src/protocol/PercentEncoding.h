@@ -22,4 +22,9 @@ std::string PercentDecode(std::string_view text);
 // cannot slip "&Field=" into a later request through an identifier.
 std::string EncodeIdentifier(std::string_view identifier);
 
+// Fields the server stores as they arrive (addresses, serials) go out byte for byte when they
+// hold only letters, digits, the ten marks and : [ ] / @, none of which can change the meaning of
+// a form body; anything else is percent-encoded, as identifiers are.
+std::string EncodeAsTyped(std::string_view value);
+
 }  // namespace nsMoxHttp

@@ -55,11 +55,16 @@ bool ToDecimal(std::string_view text, std::string& out)
     return true;
 }
 
-std::string EncodedPair(std::string_view name, std::string_view value)
+std::string EncodedValue(const CatalogueRow& row, std::string_view name, std::string_view value)
+{
+    return ListContains(row.asTypedFields, name) ? EncodeAsTyped(value) : PercentEncode(value);
+}
+
+std::string EncodedPair(const CatalogueRow& row, std::string_view name, std::string_view value)
 {
     std::string pair(name);
     pair += '=';
-    pair += PercentEncode(value);
+    pair += EncodedValue(row, name, value);
     return pair;
 }
 
@@ -152,7 +157,7 @@ FormattedBody FormatRequestBody(const CatalogueRow& row, const RequestValues& va
                          if (nextOptional < optionalPairs.size()) {
                              const std::string_view optional = optionalPairs[nextOptional++];
                              if (const std::string* value = values.Find(optional))
-                                 out.body += "&" + EncodedPair(optional, *value);
+                                 out.body += "&" + EncodedPair(row, optional, *value);
                              return;
                          }
                          const bool joined = !out.body.empty() && out.body.back() == '&';
@@ -160,7 +165,7 @@ FormattedBody FormatRequestBody(const CatalogueRow& row, const RequestValues& va
                          for (const auto& [key, value] : values.ExtraPairs()) {
                              if (!(joined && first))
                                  out.body += '&';
-                             out.body += EncodedPair(key, value);
+                             out.body += EncodedPair(row, key, value);
                              first = false;
                          }
                          return;
@@ -184,7 +189,7 @@ FormattedBody FormatRequestBody(const CatalogueRow& row, const RequestValues& va
                      } else if (IsIdentifier(row, name)) {
                          out.body += EncodeIdentifier(*value);
                      } else {
-                         out.body += PercentEncode(*value);
+                         out.body += EncodedValue(row, name, *value);
                      }
                  });
     if (!out.error.empty())

@@ -104,9 +104,9 @@ constexpr CatalogueRow kRows[] = {
     // Three forms of one request: the body takes the form whose fields the caller gave.
     {"cluster", "modify", "SessionID=%s&RequestID=%lu&Role=%d", eReq_ClusterModify, 95, F::Cluster},
     {"cluster", "modify", "SessionID=%s&RequestID=%lu&Role=%d&Binding=%d&Auth=%s&Note=%s", eReq_ClusterModify, 95,
-     F::Cluster},
+     F::Cluster, {}, {}, "Auth"},
     {"cluster", "modify", "SessionID=%s&RequestID=%lu&Role=%d&Host=%s&Auth=%s&SlaveID=%s&Note=%s",
-     eReq_ClusterModify, 95, F::Cluster, "SlaveID"},
+     eReq_ClusterModify, 95, F::Cluster, "SlaveID", {}, "Host,Auth"},
 
     {"diskcache", "list", kSessionOnly, eReq_DiskCacheList, 96, F::DiskCache},
     {"diskcache", "set", "SessionID=%s&RequestID=%lu&DiskNo=%d&Path=%s&Enable=%d&Note=%s", eReq_DiskCacheSet, 97,
@@ -115,7 +115,9 @@ constexpr CatalogueRow kRows[] = {
 
     {"dns", "system-list", kSessionOnly, eReq_DnsSystemList, 98, F::Dns},
     {"dns", "system-set", "SessionID=%s&RequestID=%lu&DNSType=1&EnableDNSCacheService=1&%s", eReq_DnsSystemSet, 99,
-     F::Dns},
+     F::Dns, {}, {},
+     "UpstreamDNS1,UpstreamDNS2,UpstreamDNS3,UpstreamDNS4,UpstreamDNS5,UpstreamDNS6,UpstreamDNS7,UpstreamDNS8,"
+     "DefaultRedirectIP"},
     {"dns", "redirect-list", kSessionOnly, eReq_DnsRedirectList, 100, F::Dns},
     {"dns", "redirect-add", "SessionID=%s&RequestID=%lu&Name=%s&IP=%s&Enable=%d&Note=%s", eReq_DnsRedirectAdd, 101,
      F::Dns},

@@ -22,6 +22,8 @@ struct CatalogueRow {
     // Names of optional pairs, comma-separated, that fill the tails in order ("&Name=value" or nothing).
     // A tail without such a name takes the caller's extra pairs.
     std::string_view optionalPairs = {};
+    // Fields, extra pairs included, that the server stores as typed (addresses, serials).
+    std::string_view asTypedFields = {};
 };
 
 std::span<const CatalogueRow> RequestCatalogue();

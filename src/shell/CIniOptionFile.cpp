@@ -16,7 +16,8 @@ struct GuiSwitchKey {
 // Indexed by CIniOptionFile::GuiSwitch. Switches are three-character buffers: two digits at most.
 constexpr GuiSwitchKey kGuiSwitchKeys[] = {
     {"show_webadmin", "1"},   {"show_host_monitor", "0"}, {"show_dns_redirect", "0"},
-    {"show_cache_rule", "0"}, {"is_oem", "0"},
+    {"show_cache_rule", "0"}, {"is_oem", "0"},         {"show_cluster", "0"},
+    {"show_tools", "0"},      {"show_cache_list", "0"},
 };
 constexpr std::size_t kGuiSwitchBuffer = 3;
 

@@ -10,7 +10,16 @@
 // missing file or key gives the built-in default.
 class CIniOptionFile {
 public:
-    enum class GuiSwitch { ShowWebAdmin, ShowHostMonitor, ShowDnsRedirect, ShowCacheRule, IsOem };
+    enum class GuiSwitch {
+        ShowWebAdmin,
+        ShowHostMonitor,
+        ShowDnsRedirect,
+        ShowCacheRule,
+        IsOem,
+        ShowCluster,
+        ShowTools,
+        ShowCachedUrls,
+    };
 
     void Init();
     void Init(std::filesystem::path file);

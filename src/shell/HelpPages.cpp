@@ -6,6 +6,11 @@ namespace {
 constexpr char kHelpBase[] = "https://morvix.example/help/";
 }
 
+std::string ConsoleHelpUrl()
+{
+    return std::string(kHelpBase) + "index.htm";
+}
+
 std::string PageCacheHelpUrl()
 {
     return std::string(kHelpBase) + "page-cache.htm";
@@ -29,6 +34,16 @@ std::string CacheCleaningHelpUrl()
 std::string RewriteHelpUrl()
 {
     return std::string(kHelpBase) + "rewrite.htm";
+}
+
+std::string ClusterHelpUrl()
+{
+    return std::string(kHelpBase) + "cluster.htm";
+}
+
+std::string ToolsHelpUrl()
+{
+    return std::string(kHelpBase) + "tools.htm";
 }
 
 std::string SystemSettingHelpUrl(const CIniOptionFile& options)

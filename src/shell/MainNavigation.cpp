@@ -20,6 +20,8 @@ const ShownIf kNavigation[] = {
     {{"安全设置", 8, eView_Security, "黑名单与白名单"}, {}},
     {{"硬盘缓存", 7, eView_DiskCache, "硬盘缓存目录"}, {}},
     {{"域名劫持", 6, eView_DnsRedirect, "DNS 服务、域名劫持与负载均衡"}, Switch::ShowDnsRedirect},
+    {{"集群配置", 4, eView_Cluster, "集群角色与集群状态"}, Switch::ShowCluster},
+    {{"缓存列表", 0, eView_CachedUrls, "所有已缓存的 Url"}, Switch::ShowCachedUrls},
     {{"系统配置", 10, eView_System, "系统选项"}, {}},
 };
 
@@ -32,6 +34,7 @@ const ToolbarShownIf kToolbar[] = {
     {{"登录", 0, 48, eCmd_Login}, {}},
     {{"超级后台", 9, 68, eCmd_WebAdmin}, Switch::ShowWebAdmin},
     {{"修改密码", 2, 68, eCmd_ChangePassword}, {}},
+    {{"小工具", 4, 58, eCmd_Tools}, Switch::ShowTools},
     {{"关于", 7, 48, eCmd_About}, {}},
 };
 

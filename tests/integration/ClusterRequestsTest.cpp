@@ -72,7 +72,7 @@ TEST_F(ClusterRequests, EachRoleSendsItsOwnForm)
     EXPECT_EQ(Modify(slave), 0);
     EXPECT_EQ(LastLoggedBody(sim, "cluster", "modify"),
               "SessionID=" + console.SessionId() +
-                  "&RequestID=N&Role=2&Host=10.0.0.1%3A7780&Auth=serial"
+                  "&RequestID=N&Role=2&Host=10.0.0.1:7780&Auth=serial"
                   "&SlaveID=%E5%8D%8E%E4%B8%9C%20%E4%B8%80%E5%8F%B7&Note=");
     read = Get();
     EXPECT_EQ(read.Role, 2);

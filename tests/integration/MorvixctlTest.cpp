@@ -347,3 +347,24 @@ TEST_F(Morvixctl, HostsPrintsTheMonitorTableAndWatchesIntervals)
     EXPECT_EQ(first[0]["IntervalSentBytes"].asDouble(), 0) << "the first sample has no interval";
     EXPECT_GT(sent, 0) << "the simulator's hosts move between two polls";
 }
+
+TEST_F(Morvixctl, DnsRedirectEntriesGoOutToAFileAndComeBackIn)
+{
+    const std::filesystem::path file = data / "dns.txt";
+    const Outcome exported = Run({"dns", "export", file.string()});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    const std::string text = morvix::test::ReadBytes(file);
+    EXPECT_EQ(text.substr(0, text.find("\r\n") + 2), "address=/news.example.com/" + std::string(34, ' ') + "#新闻频道\r\n");
+    EXPECT_NE(text.find("refuse=/pay.example.com/"), std::string::npos);
+    EXPECT_EQ(text.find("www.example.com"), std::string::npos) << "built-in entries stay out";
+
+    morvix::test::WriteBytes(file, "address=/b.com/\r\n# not a rule\r\nrefuse=/news.example.com/\r\n");
+    const Outcome imported = Run({"dns", "import", file.string()});
+    EXPECT_EQ(imported.status, 1) << "the server refuses the entry it already has";
+    EXPECT_NE(imported.err.find("added 1 of 2 entries"), std::string::npos) << imported.err;
+    EXPECT_TRUE(std::regex_match(LastLoggedBody(sim, "dns", "redirect-add"),
+                                 std::regex("SessionID=[^&]+&RequestID=N&Name=news.example.com&IP=&Enable=0&Note=")));
+
+    EXPECT_EQ(Run({"dns", "import", (data / "missing.txt").string()}).status, 64);
+    EXPECT_EQ(Run({"dns", "export"}).status, 64);
+}

@@ -95,3 +95,12 @@ TEST(PercentEncodingTest, IdentifiersPassUnchangedUnlessTheyCouldForgeFields)
 }
 
 }  // namespace
+
+TEST(PercentEncodingTest, AddressesGoAsTypedUnlessTheyCouldForgeFields)
+{
+    EXPECT_EQ(EncodeAsTyped("1.2.3.4:7780"), "1.2.3.4:7780");
+    EXPECT_EQ(EncodeAsTyped("[::1]:53/x@y"), "[::1]:53/x@y");
+    EXPECT_EQ(EncodeAsTyped("1.2.3.4&Role=0"), "1.2.3.4%26Role%3D0");
+    EXPECT_EQ(EncodeAsTyped("a b:1"), "a%20b%3A1") << "once encoded, the whole value is";
+    EXPECT_EQ(EncodeAsTyped("主:1"), "%E4%B8%BB%3A1");
+}

@@ -113,7 +113,17 @@ TEST(RequestBody, ClusterChangeTakesTheFormItsFieldsFill)
                        .Set("Auth", "k")
                        .Set("SlaveID", "ab-12")
                        .Set("Note", "")),
-              "SessionID=S1&RequestID=7&Role=2&Host=10.0.0.5%3A6781&Auth=k&SlaveID=ab-12&Note=");
+              "SessionID=S1&RequestID=7&Role=2&Host=10.0.0.5:6781&Auth=k&SlaveID=ab-12&Note=");
+}
+
+TEST(RequestBody, DnsAddressesGoAsTypedAndOtherPairsEncoded)
+{
+    RequestValues values;
+    values.AddExtraPair("UpstreamDNS1", "[2001:db8::1]:53").AddExtraPair("UpstreamDNS2", "")
+        .AddExtraPair("DefaultRedirectIP", "10.0.0.2 x").AddExtraPair("MaxNumOfDNSCache", "50000");
+    EXPECT_EQ(Body("dns", "system-set", values),
+              "SessionID=S1&RequestID=7&DNSType=1&EnableDNSCacheService=1&UpstreamDNS1=[2001:db8::1]:53&UpstreamDNS2="
+              "&DefaultRedirectIP=10.0.0.2%20x&MaxNumOfDNSCache=50000");
 }
 
 TEST(RequestBody, CallerFieldsExcludeTheSessionPairs)

@@ -8,12 +8,15 @@
 #include "controls/IUserInteraction.h"
 #include "controls/SkinImages.h"
 #include "features/config/DiskCacheRequests.h"
+#include "features/config/ClusterRequests.h"
 #include "features/config/DnsRequests.h"
+#include "features/config/view/CToolsDlg.h"
 #include "features/monitor/view/CRealTimeInfoDlg.h"
 #include "messaging/CZebEventManager.h"
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxDisplayStrings.h"
 #include "shell/CMoxInstanceManager.h"
+#include "shell/HelpPages.h"
 #include "shell/MainNavigation.h"
 #include "shell/MoxLogin.h"
 #include "shell/WebAdminUrl.h"
@@ -159,6 +162,11 @@ CMoxAboutDlg* CMoxCacheAdminDlg::AboutDialog() const
     return aboutDlg_;
 }
 
+CToolsDlg* CMoxCacheAdminDlg::ToolsWindow() const
+{
+    return toolsDlg_;
+}
+
 void CMoxCacheAdminDlg::OnExecuteCmd(int controlId, int code, unsigned long, unsigned long)
 {
     if (code != IExecuteCmdCallback::kItemChosen)
@@ -187,6 +195,15 @@ void CMoxCacheAdminDlg::RunCommand(int commandId)
     case eCmd_About:
         OpenAbout();
         break;
+    case eCmd_Help:
+        IUserInteraction::Current().OpenUrl(QUrl(QString::fromStdString(ConsoleHelpUrl())));
+        break;
+    case eCmd_Quit:
+        close();
+        break;
+    case eCmd_Tools:
+        OpenTools();
+        break;
     default:
         break;
     }
@@ -194,6 +211,8 @@ void CMoxCacheAdminDlg::RunCommand(int commandId)
 
 void CMoxCacheAdminDlg::ShowView(int commandId)
 {
+    if (commandId == eView_SystemToo)
+        commandId = eView_System;
     CMoxContentView* view = View(commandId);
     if (!view)
         return;
@@ -206,6 +225,8 @@ void CMoxCacheAdminDlg::ShowView(int commandId)
         DiskCacheManager_List();
     else if (commandId == eView_DnsRedirect)
         DnsManager_SystemList();
+    else if (commandId == eView_Cluster)
+        ClusterManager_Get();
 }
 
 void CMoxCacheAdminDlg::OnPopLoginDlg()
@@ -248,6 +269,18 @@ void CMoxCacheAdminDlg::OpenAbout()
     const QString serverVersion = instance ? QString::fromStdString(instance->Version()) : QString();
     const bool oem = Options().IsGuiSwitchOn(CIniOptionFile::GuiSwitch::IsOem);
     OpenModal(aboutDlg_, [&] { return new CMoxAboutDlg(serverVersion, oem, this); });
+}
+
+// One tools window, not modal: the operator keeps it open beside the pages.
+void CMoxCacheAdminDlg::OpenTools()
+{
+    if (!toolsDlg_) {
+        toolsDlg_ = new CToolsDlg(this);
+        toolsDlg_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    toolsDlg_->show();
+    toolsDlg_->raise();
+    toolsDlg_->activateWindow();
 }
 
 void CMoxCacheAdminDlg::closeEvent(QCloseEvent* event)

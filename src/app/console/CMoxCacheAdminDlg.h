@@ -18,6 +18,7 @@ class CMoxLoginEventParam;
 class CMoxToolbar;
 class CNavigatTree;
 class CRealTimeInfoDlg;
+class CToolsDlg;
 class CStatusStatic;
 class QStackedWidget;
 class QTimer;
@@ -57,6 +58,7 @@ public:
     CMoxLoginDlg* LoginDialog() const;
     CModifyPwdDlg* ChangePasswordDialog() const;
     CMoxAboutDlg* AboutDialog() const;
+    CToolsDlg* ToolsWindow() const;
 
 public slots:
     void RunCommand(int commandId);
@@ -74,6 +76,7 @@ private:
     void OpenWebAdmin();
     void OpenChangePassword();
     void OpenAbout();
+    void OpenTools();
 
     // Event reactions; the *Shown halves run on the user-interface thread.
     void HandOver(int kind, std::uintptr_t param1, std::uintptr_t param2, bool withRecord,
@@ -102,6 +105,7 @@ private:
     QPointer<CMoxLoginDlg> loginDlg_;
     QPointer<CModifyPwdDlg> changePasswordDlg_;
     QPointer<CMoxAboutDlg> aboutDlg_;
+    QPointer<CToolsDlg> toolsDlg_;
 
     RealtimePolling polling_;
     // Set while a silent re-login is under way, so that further expired-session replies wait for it.

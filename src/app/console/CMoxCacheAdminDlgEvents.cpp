@@ -87,6 +87,7 @@ int CMoxCacheAdminDlg::OnEventCall(int kind, std::uintptr_t param1, std::uintptr
         break;
     case eMoxCacheEvent_ProxyHostList:
     case eMoxCacheEvent_UpstreamList:
+    case eMoxCacheEvent_ToolsCachedUrlList:
         HandOver(kind, param1, param2, true, &CMoxCacheAdminDlg::RecordShown);
         break;
     case eMoxCacheEvent_DiskCacheRead:
@@ -202,8 +203,11 @@ void CMoxCacheAdminDlg::PasswordChangedShown(int, std::uintptr_t, std::uintptr_t
 
 void CMoxCacheAdminDlg::RecordShown(int kind, std::uintptr_t param1, std::uintptr_t param2)
 {
-    const int viewId = kind == eMoxCacheEvent_ProxyHostList || kind == eMoxCacheEvent_UpstreamList ? eView_HostMonitor
-                                                                                                  : eView_DiskCache;
+    int viewId = eView_DiskCache;
+    if (kind == eMoxCacheEvent_ProxyHostList || kind == eMoxCacheEvent_UpstreamList)
+        viewId = eView_HostMonitor;
+    else if (kind == eMoxCacheEvent_ToolsCachedUrlList)
+        viewId = eView_CachedUrls;
     if (CMoxContentView* view = View(viewId))
         view->OnRecordHandedOver(kind, static_cast<int>(param1), CMoxEventParam::FromParam(param2));
 }

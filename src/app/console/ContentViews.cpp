@@ -4,8 +4,11 @@
 #include "features/access/view/CRewriteManagerDlg.h"
 #include "features/access/view/CWhiteListDlg.h"
 #include "features/cache/view/CFCacheManagerDlg.h"
+#include "features/config/view/CClusterDlg.h"
 #include "features/config/view/CDiskCacheDlg.h"
+#include "features/config/view/CDnsSettingDlg.h"
 #include "features/config/view/CSystemDlg.h"
+#include "features/config/view/CToolsAllCacheListDlg.h"
 #include "features/monitor/view/CHostMonitorDlg.h"
 #include "features/monitor/view/CRealtimeDlg.h"
 #include "features/monitor/view/CRTHRequestBigCacheDlg.h"
@@ -24,6 +27,12 @@ CMoxContentView* MakeContentView(const NavigationEntry& entry, QWidget* parent)
                                  parent);
     case eView_DiskCache:
         return new CDiskCacheDlg(parent);
+    case eView_DnsRedirect:
+        return new CDnsSettingDlg(parent);
+    case eView_Cluster:
+        return new CClusterDlg(parent);
+    case eView_CachedUrls:
+        return new CToolsAllCacheListDlg(parent);
     case eView_System:
         return new CSystemDlg(parent);
     case eView_Realtime:

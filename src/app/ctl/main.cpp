@@ -7,6 +7,7 @@
 #include "CtlSession.h"
 #include "CurrentRecord.h"
 #include "HostsCommand.h"
+#include "DnsFileCommand.h"
 #include "InstantRequestStream.h"
 #include "Interrupt.h"
 #include "ResultPrinters.h"
@@ -88,7 +89,12 @@ int main(int argc, char** argv)
     if (transfer && !CheckTransferCommand(options))
         return eCtlExit_Usage;
     std::optional<CtlRequest> request;
-    const bool whole = options.type == "watch" || options.type == "hosts" || transfer;
+    const bool dnsFile = IsDnsFileCommand(options.type, options.cmd);
+    if (dnsFile && options.pairs.size() != 1) {
+        std::cerr << "morvixctl: dns " << options.cmd << " takes one FILE\n";
+        return eCtlExit_Usage;
+    }
+    const bool whole = options.type == "watch" || options.type == "hosts" || transfer || dnsFile;
     if (!whole) {
         auto built = BuildCtlRequest(options.type, options.cmd, options.pairs);
         if (const auto* error = std::get_if<CtlUsageError>(&built)) {
@@ -111,6 +117,8 @@ int main(int argc, char** argv)
         return signedIn;
     if (transfer)
         return RunTransferCommand(session, options);
+    if (dnsFile)
+        return RunDnsFileCommand(session, options.cmd, options.pairs.front());
     if (request)
         return RunRequest(session, *request, options.json);
     if (options.type == "hosts")

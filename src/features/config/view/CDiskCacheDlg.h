@@ -2,9 +2,38 @@
 
 #include "shell/view/CMoxContentView.h"
 
-// The disk-cache page: the cache directories above, the disk-cache tuning values below.
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class CConfirmedCheckBox;
+class CDiskDirUnitWnd;
+class CViewEventRelay;
+
+// The disk-cache page: the master switch and the fourteen cache areas above (twelve shown, the
+// last two kept for servers that report them), the disk-cache tuning values below.
 class CDiskCacheDlg : public CMoxContentView {
     Q_OBJECT
 public:
+    static constexpr int kAreaCount = 14;
+    static constexpr int kShownAreas = 12;
+
     explicit CDiskCacheDlg(QWidget* parent = nullptr);
+    ~CDiskCacheDlg() override;
+
+    CDiskDirUnitWnd* Row(int diskNo) const;
+    CConfirmedCheckBox* MasterSwitch() const { return master_; }
+
+    void OnServerChanged(const ServerPlatform& platform) override;
+    void OnSystemOptionsRead(const SystemOptions& options) override;
+    void OnRecordHandedOver(int kind, int status, CMoxEventParam* record) override;
+
+private:
+    QWidget* BuildDirectories();
+    void MasterSwitchRequested(bool wanted);
+    void SwitchReplyShown(int status, std::uintptr_t operation);
+
+    std::array<CDiskDirUnitWnd*, kAreaCount> rows_{};
+    CConfirmedCheckBox* master_ = nullptr;
+    std::unique_ptr<CViewEventRelay> relay_;
 };

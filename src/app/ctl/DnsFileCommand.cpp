@@ -1,0 +1,65 @@
+#include "DnsFileCommand.h"
+
+#include "CtlExitCode.h"
+#include "CtlSession.h"
+#include "features/config/DnsEvents.h"
+#include "features/config/DnsRedirectFile.h"
+#include "messaging/EventKinds.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace {
+
+int Export(CtlSession& session, const std::string& file)
+{
+    const CtlRequest list{nsMoxHttp::FindCatalogueRow("dns", "redirect-list"), {}, {}};
+    const auto done = session.Exchange(list);
+    if (!done)
+        return eCtlExit_ExchangeFailed;
+    const auto* record = dynamic_cast<const CMoxDnsRedirectListEventParam*>(done->record.get());
+    if (done->Status() != eMoxEventStatus_Ok || !record)
+        return done->Status();
+    std::string error;
+    if (!WriteDnsRedirectFile(file, record->userEntries, &error)) {
+        std::cerr << "morvixctl: " << error << "\n";
+        return eCtlExit_ExchangeFailed;
+    }
+    std::cerr << "morvixctl: wrote " << record->userEntries.size() << " custom entries to " << file << "\n";
+    return eCtlExit_Accepted;
+}
+
+// Every entry is sent, also after a refusal, so that one bad line does not keep the rest out.
+int Import(CtlSession& session, const std::string& file)
+{
+    std::string error;
+    const auto entries = ReadDnsRedirectFile(file, &error);
+    if (!entries) {
+        std::cerr << "morvixctl: " << error << "\n";
+        return eCtlExit_Usage;
+    }
+    std::size_t added = 0;
+    int worst = eCtlExit_Accepted;
+    for (const DnsRedirectEntry& entry : *entries) {
+        CtlRequest add{nsMoxHttp::FindCatalogueRow("dns", "redirect-add"), {}, {}};
+        add.values.Set("Name", entry.Name).Set("IP", entry.IP).Set("Enable", entry.Enable).Set("Note", entry.Note);
+        const auto done = session.Exchange(add);
+        const int status = done ? done->Status() : eCtlExit_ExchangeFailed;
+        added += status == eCtlExit_Accepted ? 1 : 0;
+        worst = std::max(worst, status);
+    }
+    std::cerr << "morvixctl: added " << added << " of " << entries->size() << " entries from " << file << "\n";
+    return worst;
+}
+
+}  // namespace
+
+bool IsDnsFileCommand(const std::string& type, const std::string& cmd)
+{
+    return type == "dns" && (cmd == "export" || cmd == "import");
+}
+
+int RunDnsFileCommand(CtlSession& session, const std::string& cmd, const std::string& file)
+{
+    return cmd == "export" ? Export(session, file) : Import(session, file);
+}

@@ -1,0 +1,117 @@
+#include "features/config/DnsRedirectFile.h"
+
+#include "shell/ExchangeFileText.h"
+#include "shell/Utf8Text.h"
+
+#include <optional>
+
+namespace {
+
+constexpr std::string_view kRedirect = "address=/";
+constexpr std::string_view kRefuse = "refuse=/";
+constexpr std::size_t kRuleColumns = 60;
+constexpr std::size_t kLineCharacters = 2049;
+
+std::string Cut(std::string_view text, std::size_t characters)
+{
+    return std::string(Utf8Text::CutToCharacters(text, characters));
+}
+
+std::string_view TrimEnd(std::string_view text)
+{
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string_view DropOneSlash(std::string_view text)
+{
+    if (!text.empty() && text.back() == '/')
+        text.remove_suffix(1);
+    return text;
+}
+
+std::optional<DnsRedirectEntry> ParseLine(std::string_view line)
+{
+    DnsRedirectEntry entry;
+    std::size_t prefix = line.find(kRedirect);
+    std::size_t prefixLength = kRedirect.size();
+    if (prefix == std::string_view::npos) {
+        prefix = line.find(kRefuse);
+        prefixLength = kRefuse.size();
+        entry.Enable = 0;
+    }
+    if (prefix == std::string_view::npos)
+        return std::nullopt;
+    std::string_view rest = line.substr(prefix + prefixLength);
+    const std::size_t slash = rest.find('/');
+    entry.Name = Cut(rest.substr(0, slash), DnsRedirectEntry::kNameLimit);
+    if (entry.Name.empty())
+        return std::nullopt;
+    rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
+    const std::size_t hash = rest.find('#');
+    if (hash == std::string_view::npos) {
+        entry.IP = Cut(DropOneSlash(TrimEnd(rest)), DnsRedirectEntry::kIpLimit);
+        return entry;
+    }
+    entry.Note = Cut(rest.substr(hash + 1), DnsRedirectEntry::kNoteLimit);
+    // The address ends at the padding or, for a rule as wide as the padding, at the "#" itself.
+    const std::size_t end = rest.find_first_of(" \t#");
+    entry.IP = Cut(DropOneSlash(rest.substr(0, end)), DnsRedirectEntry::kIpLimit);
+    return entry;
+}
+
+}  // namespace
+
+std::string FormatDnsRedirectLines(const std::vector<DnsRedirectEntry>& entries)
+{
+    std::string text;
+    for (const DnsRedirectEntry& entry : entries) {
+        if (entry.IsSystem)
+            continue;
+        std::string rule = std::string(entry.Enable == 1 ? "address=/" : "refuse=/") + entry.Name + "/" + entry.IP;
+        if (!entry.Note.empty()) {
+            const std::size_t width = Utf8Text::CountCharacters(rule);
+            if (width < kRuleColumns)
+                rule.append(kRuleColumns - width, ' ');
+            rule += "#" + entry.Note;
+        }
+        ExchangeFileText::AppendLine(text, rule);
+    }
+    return text;
+}
+
+std::vector<DnsRedirectEntry> ParseDnsRedirectLines(std::string_view text)
+{
+    std::vector<DnsRedirectEntry> entries;
+    while (!text.empty()) {
+        const std::size_t newline = text.find('\n');
+        std::string_view line = text.substr(0, newline);
+        text = newline == std::string_view::npos ? std::string_view() : text.substr(newline + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (auto entry = ParseLine(Utf8Text::CutToCharacters(line, kLineCharacters)))
+            entries.push_back(std::move(*entry));
+    }
+    return entries;
+}
+
+std::string DnsRedirectFileName(std::string_view date)
+{
+    return "Morvix-DNS-" + std::string(date) + ".txt";
+}
+
+bool WriteDnsRedirectFile(const std::filesystem::path& file, const std::vector<DnsRedirectEntry>& entries,
+                          std::string* error)
+{
+    return ExchangeFileText::Write(file, FormatDnsRedirectLines(entries), error);
+}
+
+std::optional<std::vector<DnsRedirectEntry>> ReadDnsRedirectFile(const std::filesystem::path& file,
+                                                                 std::string* error)
+{
+    const std::optional<std::string> text = ExchangeFileText::Read(file, error);
+    if (!text)
+        return std::nullopt;
+    return ParseDnsRedirectLines(*text);
+}

@@ -1,0 +1,29 @@
+#include "features/config/view/CClusterDlg.h"
+
+#include "controls/CHelpTab.h"
+#include "controls/CMoxTabCtrl.h"
+#include "features/config/ClusterRequests.h"
+#include "features/config/view/CClusterOptionDlg.h"
+#include "shell/HelpPages.h"
+
+#include <QVBoxLayout>
+
+CClusterDlg::CClusterDlg(QWidget* parent) : CMoxContentView(parent)
+{
+    auto* tabs = new CMoxTabCtrl(this);
+    tabs->addTab(QStringLiteral("修改集群配置"));
+    tabs->addTab(QStringLiteral("查看帮助"));
+    form_ = new CClusterOptionDlg(this);
+    OpenHelpFromTab(tabs, 1, ClusterHelpUrl());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(tabs);
+    layout->addWidget(form_, 1);
+}
+
+void CClusterDlg::OnServerChanged(const ServerPlatform&)
+{
+    if (isVisible())
+        ClusterManager_Get();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "features/config/ClusterConfig.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class CViewEventRelay;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+// The cluster form: the server's role and the fields of that role, the master's list of slaves
+// and a slave's connection state, and the command that changes the configuration.
+class CClusterOptionDlg : public QWidget {
+    Q_OBJECT
+public:
+    explicit CClusterOptionDlg(QWidget* parent = nullptr);
+    ~CClusterOptionDlg() override;
+
+    QComboBox* RoleField() const { return role_; }
+    QLineEdit* PortField() const { return port_; }
+    QLineEdit* MasterSerialField() const { return masterSerial_; }
+    QLineEdit* MasterAddressField() const { return masterAddress_; }
+    QLineEdit* SlaveSerialField() const { return slaveSerial_; }
+    QLineEdit* SlaveNameField() const { return slaveName_; }
+    QTreeWidget* SlaveList() const { return slaves_; }
+    QLabel* StateText() const { return state_; }
+    QPushButton* RandomSerialButton() const { return randomSerial_; }
+    QPushButton* RefreshButton() const { return refresh_; }
+    QPushButton* ModifyButton() const { return modify_; }
+    const ClusterConfig& Config() const { return config_; }
+
+    void Modify();
+
+private:
+    QWidget* BuildMaster();
+    QWidget* BuildSlave();
+    void RoleChosen(int role);
+    void Fill();
+    // Shows the message in the form's box and puts the focus on the field; always false.
+    bool Refuse(QLineEdit* field, const QString& message);
+    void EventShown(int kind, int status, std::uintptr_t record);
+
+    ClusterConfig config_;
+    QComboBox* role_ = nullptr;
+    QWidget* master_ = nullptr;
+    QWidget* slave_ = nullptr;
+    QLineEdit* port_ = nullptr;
+    QLineEdit* masterSerial_ = nullptr;
+    QLineEdit* masterAddress_ = nullptr;
+    QLineEdit* slaveSerial_ = nullptr;
+    QLineEdit* slaveName_ = nullptr;
+    QTreeWidget* slaves_ = nullptr;
+    QLabel* state_ = nullptr;
+    QPushButton* randomSerial_ = nullptr;
+    QPushButton* refresh_ = nullptr;
+    QPushButton* modify_ = nullptr;
+    std::unique_ptr<CViewEventRelay> relay_;
+};

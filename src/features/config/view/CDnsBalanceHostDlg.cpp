@@ -1,0 +1,77 @@
+#include "features/config/view/CDnsBalanceHostDlg.h"
+
+#include "controls/CTextLimit.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kNoteCharacters = 400;
+
+// Two exclusive choices, "启用（默认）" first; returns the second.
+QRadioButton* AddChoice(QFormLayout* form, const QString& label, bool firstChosen, QWidget* parent)
+{
+    auto* on = new QRadioButton(QStringLiteral("启用（默认）"), parent);
+    auto* off = new QRadioButton(QStringLiteral("暂停"), parent);
+    auto* group = new QButtonGroup(parent);
+    group->addButton(on);
+    group->addButton(off);
+    (firstChosen ? on : off)->setChecked(true);
+    auto* row = new QHBoxLayout;
+    row->addWidget(on);
+    row->addWidget(off);
+    row->addStretch();
+    form->addRow(label, row);
+    return off;
+}
+
+}  // namespace
+
+CDnsBalanceHostDlg::CDnsBalanceHostDlg(const DnsBalanceHost* host, QWidget* parent) : QDialog(parent)
+{
+    if (host) {
+        original_ = *host;
+    } else {
+        original_.Enable = 1;
+        original_.Checking = 1;
+    }
+    setWindowTitle(host ? QStringLiteral("修改") : QStringLiteral("添加"));
+    ip_ = new QLineEdit(QString::fromStdString(original_.IP), this);
+    ip_->setMaxLength(DnsBalanceHost::kIpLimit);
+    ip_->setReadOnly(host != nullptr);
+    note_ = new QPlainTextEdit(QString::fromStdString(original_.Note), this);
+    CTextLimit::Apply(note_, kNoteCharacters);
+    note_->setFixedHeight(70);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("集群主机 IP："), ip_);
+    paused_ = AddChoice(form, QStringLiteral("启用状态："), original_.Enable != 0, this);
+    unchecked_ = AddChoice(form, QStringLiteral("宕机检测："), original_.Checking != 0, this);
+    form->addRow(QStringLiteral("备注："), note_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setEnabled(!ip_->text().isEmpty());
+    connect(ip_, &QLineEdit::textChanged, this, [this, ok] { ok->setEnabled(!ip_->text().trimmed().isEmpty()); });
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
+
+DnsBalanceHost CDnsBalanceHostDlg::Edited() const
+{
+    DnsBalanceHost edited = original_;
+    edited.IP = ip_->text().trimmed().toStdString();
+    edited.Enable = paused_->isChecked() ? 0 : 1;
+    edited.Checking = unchecked_->isChecked() ? 0 : 1;
+    edited.Note = note_->toPlainText().toStdString();
+    return edited;
+}

@@ -1,0 +1,63 @@
+#include "features/config/view/CDnsRedirectModel.h"
+
+namespace {
+
+std::string RedirectCellText(const DnsRedirectRow& row, int column)
+{
+    const DnsRedirectEntry& entry = row.entry;
+    switch (column) {
+    case CDnsRedirectModel::eNumber:
+        return std::to_string(row.number);
+    case CDnsRedirectModel::eKind:
+        return entry.IsSystem ? "默认" : "自定义";
+    case CDnsRedirectModel::eState:
+        return entry.Enable == 1 ? "允许劫持" : "拒绝劫持";
+    case CDnsRedirectModel::eName:
+        return entry.Name;
+    case CDnsRedirectModel::eIp:
+        return entry.IsSystem && entry.IP.empty() ? "Default" : entry.IP;
+    case CDnsRedirectModel::eCount:
+        return std::to_string(entry.THC);
+    default:
+        return entry.Note;
+    }
+}
+
+}  // namespace
+
+CDnsRedirectModel::CDnsRedirectModel(QObject* parent)
+    : CRuleListModel<DnsRedirectRow>({{QStringLiteral("序号"), 50},
+                                      {QStringLiteral("类型"), 60},
+                                      {QStringLiteral("状态"), 80},
+                                      {QStringLiteral("域名"), 200},
+                                      {QStringLiteral("IP"), 120},
+                                      {QStringLiteral("解析量"), 70},
+                                      {QStringLiteral("备注"), 160}},
+                                     RedirectCellText, parent)
+{
+}
+
+QVariant CDnsRedirectModel::data(const QModelIndex& index, int role) const
+{
+    if (index.isValid() && index.column() == eCount) {
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        if (role == Qt::ToolTipRole)
+            return QStringLiteral("域名解析量统计");
+    }
+    return CRuleListModel<DnsRedirectRow>::data(index, role);
+}
+
+void CDnsRedirectModel::Renumber()
+{
+    Edit(0, rowCount() - 1, [](DnsRedirectRow& row, int index) { row.number = index + 1; });
+}
+
+std::vector<DnsRedirectEntry> CDnsRedirectModel::CustomEntries() const
+{
+    std::vector<DnsRedirectEntry> custom;
+    for (int row = 0; row < rowCount(); ++row)
+        if (!At(row).entry.IsSystem)
+            custom.push_back(At(row).entry);
+    return custom;
+}

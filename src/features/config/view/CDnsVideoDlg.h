@@ -1,0 +1,31 @@
+#pragma once
+
+#include "features/config/DnsRedirectClass.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class CConfirmedCheckBox;
+class CViewEventRelay;
+
+// "视频劫持" of the DNS page: one switch per video site the server groups, in its order.
+class CDnsVideoDlg : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kMostClasses = 20;
+
+    explicit CDnsVideoDlg(QWidget* parent = nullptr);
+    ~CDnsVideoDlg() override;
+
+    CConfirmedCheckBox* ClassBox(int index) const { return boxes_[static_cast<std::size_t>(index)]; }
+
+private:
+    void ChangeRequested(int index, bool wanted);
+    void EventShown(int kind, int status, std::uintptr_t record);
+
+    std::array<CConfirmedCheckBox*, kMostClasses> boxes_{};
+    std::array<DnsRedirectClass, kMostClasses> classes_{};
+    std::unique_ptr<CViewEventRelay> relay_;
+};

@@ -1,0 +1,96 @@
+#include "features/config/view/CToolsTestCacheDlg.h"
+
+#include "controls/CViewEventRelay.h"
+#include "features/config/CMoxToolsEventParam.h"
+#include "features/config/ToolsRequests.h"
+#include "features/config/ToolsResultTexts.h"
+#include "messaging/EventKinds.h"
+#include "shell/LeadingDecimal.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+struct ModeShape {
+    const char* label;
+    const char* command;
+    int event;
+    bool (*send)(const std::string&);
+};
+
+const ModeShape kModes[] = {
+    {"缓存测试地址：", "测试", eMoxCacheEvent_ToolsTestCache, ToolsManager_TestCache},
+    {"正则表达式语法：", "验证", eMoxCacheEvent_ToolsTestRegex, ToolsManager_TestRegex},
+    {"IP地址：", "查询", eMoxCacheEvent_ToolsIpLookup, ToolsManager_IpLook},
+};
+
+const ModeShape& ShapeOf(CToolsTestCacheDlg::Mode mode)
+{
+    return kModes[static_cast<int>(mode)];
+}
+
+}  // namespace
+
+CToolsTestCacheDlg::CToolsTestCacheDlg(Mode mode, QWidget* parent) : QWidget(parent), mode_(mode)
+{
+    const ModeShape& shape = ShapeOf(mode);
+    input_ = new QLineEdit(this);
+    input_->setMaxLength(kInputCharacters);
+    auto* label = new QLabel(QString::fromUtf8(shape.label), this);
+    label->setBuddy(input_);
+    command_ = new QPushButton(QString::fromUtf8(shape.command), this);
+    command_->setEnabled(false);
+    result_ = new QPlainTextEdit(this);
+    result_->setReadOnly(true);
+    result_->setAccessibleName(QStringLiteral("结果"));
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(label, 0, 0);
+    grid->addWidget(input_, 0, 1);
+    grid->addWidget(command_, 0, 2);
+    grid->addWidget(result_, 1, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+
+    connect(input_, &QLineEdit::textChanged, this, [this] { command_->setEnabled(!input_->text().isEmpty()); });
+    connect(input_, &QLineEdit::returnPressed, this, &CToolsTestCacheDlg::Send);
+    connect(command_, &QPushButton::clicked, this, &CToolsTestCacheDlg::Send);
+    relay_ = std::make_unique<CViewEventRelay>(
+        this, std::set<int>{shape.event}, [this](int, int status, std::uintptr_t record) { ResultShown(status, record); });
+}
+
+CToolsTestCacheDlg::~CToolsTestCacheDlg()
+{
+    relay_.reset();
+}
+
+void CToolsTestCacheDlg::Send()
+{
+    if (input_->text().isEmpty())
+        return;
+    ShapeOf(mode_).send(input_->text().toStdString());
+}
+
+void CToolsTestCacheDlg::ResultShown(int status, std::uintptr_t value)
+{
+    const auto* record = dynamic_cast<const CMoxToolsEventParam*>(CMoxEventParam::FromParam(value));
+    switch (mode_) {
+    case Mode::TestCache:
+        if (status == eMoxEventStatus_Ok && record)
+            result_->setPlainText(QString::fromStdString(CacheFlagText(LeadingDecimalInt(record->answer))));
+        break;
+    case Mode::TestRegex:
+        if (status == eMoxEventStatus_Ok)
+            result_->setPlainText(QStringLiteral("正则表达式语法正确"));
+        else if (status == eMoxEventStatus_ServerError)
+            result_->setPlainText(QStringLiteral("正则表达式语法错误"));
+        break;
+    case Mode::IpLookup:
+        if (status == eMoxEventStatus_Ok && record)
+            result_->setPlainText(QString::fromStdString(IpLookupText(record->query, record->answer)));
+        break;
+    }
+}
