@@ -74,6 +74,7 @@ void CAddFCacheDlg::BuildFields()
 {
     url_ = new QLineEdit(this);
     url_->setMaxLength(FCacheRule::kUrlLimit);
+    CTextLimit::RefuseControlCharacters(url_);
     url_->setMinimumWidth(360);
     matchKind_ = Choice(MatchKindText, kMatchKindCount, this);
     ignoreCase_ = new QCheckBox(QStringLiteral("忽略大小写"), this);
