@@ -2,6 +2,7 @@
 
 #include "AdminError.h"
 #include "ConnectionBreaker.h"
+#include "HostileAnswers.h"
 
 #include <algorithm>
 #include <chrono>
@@ -138,6 +139,18 @@ bool AdminEndpoint::answerByFault(const std::vector<Fault>& fired, const httplib
             return true;
         case Fault::Kind::Busy:
             response.set_content(Reply::refused(Busy).json(requestId), jsonType);
+            return true;
+        case Fault::Kind::Endless:
+            HostileAnswers::endless(response, stop_);
+            return true;
+        case Fault::Kind::CompressedBomb:
+            HostileAnswers::compressedBomb(response, fault.amount, stop_);
+            return true;
+        case Fault::Kind::Stall:
+            HostileAnswers::stalled(response, std::chrono::milliseconds(fault.amount), stop_);
+            return true;
+        case Fault::Kind::DeepNesting:
+            HostileAnswers::deeplyNested(response, fault.amount);
             return true;
         default:
             break;

@@ -124,7 +124,7 @@ Reply DnsService::set(const FormFields& fields)
                 throw AdminError(BadField, key + " is not an address");
             texts[key] = value;
         } else if (const auto shape = std::find_if(numberShapes().begin(), numberShapes().end(),
-                                                  [&](const NumberShape& s) { return key == s.key; });
+                                                  [&name = key](const NumberShape& s) { return name == s.key; });
                    shape != numberShapes().end()) {
             if (!parseDecimal(value, number) || number < shape->min || number > shape->max)
                 throw AdminError(BadField, key + " out of range");

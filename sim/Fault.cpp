@@ -7,18 +7,37 @@ namespace morvix::sim {
 
 namespace {
 
-const std::pair<const char*, Fault::Kind> kindNames[] = {
-    {"delay", Fault::Kind::Delay},
-    {"close", Fault::Kind::Close},
-    {"reset", Fault::Kind::Reset},
-    {"http-500", Fault::Kind::Http500},
-    {"not-json", Fault::Kind::NotJson},
-    {"boolean-return", Fault::Kind::BooleanReturn},
-    {"no-errorno", Fault::Kind::NoErrorNo},
-    {"busy", Fault::Kind::Busy},
-    {"expire-sessions", Fault::Kind::ExpireSessions},
-    {"cut-stream", Fault::Kind::CutStream},
+struct KindName {
+    const char* name;
+    Fault::Kind kind;
+    const char* amountKey;  // the description's key of `amount`, for kinds that have one
 };
+
+const KindName kindNames[] = {
+    {"delay", Fault::Kind::Delay, "ms"},
+    {"close", Fault::Kind::Close, nullptr},
+    {"reset", Fault::Kind::Reset, nullptr},
+    {"http-500", Fault::Kind::Http500, nullptr},
+    {"not-json", Fault::Kind::NotJson, nullptr},
+    {"boolean-return", Fault::Kind::BooleanReturn, nullptr},
+    {"no-errorno", Fault::Kind::NoErrorNo, nullptr},
+    {"busy", Fault::Kind::Busy, nullptr},
+    {"expire-sessions", Fault::Kind::ExpireSessions, nullptr},
+    {"cut-stream", Fault::Kind::CutStream, "lines"},
+    {"endless", Fault::Kind::Endless, nullptr},
+    {"gzip-bomb", Fault::Kind::CompressedBomb, "bytes"},
+    {"stall", Fault::Kind::Stall, "ms"},
+    {"deep-nesting", Fault::Kind::DeepNesting, "depth"},
+};
+
+const KindName& nameOf(Fault::Kind kind)
+{
+    for (const KindName& entry : kindNames) {
+        if (entry.kind == kind)
+            return entry;
+    }
+    throw std::logic_error("a fault kind without a name");
+}
 
 std::optional<std::string> optionalText(const Json::Value& description, const char* key)
 {
@@ -43,44 +62,38 @@ Fault Fault::fromJson(const Json::Value& description)
     if (!description.isObject() || !description["kind"].isString())
         throw std::invalid_argument("a fault is an object with a string \"kind\"");
     const std::string kindName = description["kind"].asString();
-    std::optional<Kind> kind;
-    for (const auto& [name, value] : kindNames) {
-        if (kindName == name)
-            kind = value;
+    const KindName* named = nullptr;
+    for (const KindName& entry : kindNames) {
+        if (kindName == entry.name)
+            named = &entry;
     }
-    if (!kind)
+    if (!named)
         throw std::invalid_argument("unknown fault kind \"" + kindName + "\"");
 
-    Fault fault{*kind, optionalText(description, "type"), optionalText(description, "cmd"), std::nullopt, 0};
+    Fault fault{named->kind, optionalText(description, "type"), optionalText(description, "cmd"), std::nullopt, 0};
     if (description.isMember("count")) {
         if (!description["count"].isIntegral() || description["count"].asInt64() < 1)
             throw std::invalid_argument("\"count\" must be a positive integer");
         fault.remaining = description["count"].asInt64();
     }
-    if (fault.kind == Kind::Delay)
-        fault.amount = requiredAmount(description, "ms");
-    if (fault.kind == Kind::CutStream)
-        fault.amount = requiredAmount(description, "lines");
+    if (named->amountKey)
+        fault.amount = requiredAmount(description, named->amountKey);
     return fault;
 }
 
 Json::Value Fault::toJson() const
 {
     Json::Value description(Json::objectValue);
-    for (const auto& [name, value] : kindNames) {
-        if (value == kind)
-            description["kind"] = name;
-    }
+    const KindName& named = nameOf(kind);
+    description["kind"] = named.name;
     if (type)
         description["type"] = *type;
     if (cmd)
         description["cmd"] = *cmd;
     if (remaining)
         description["count"] = static_cast<Json::Int64>(*remaining);
-    if (kind == Kind::Delay)
-        description["ms"] = static_cast<Json::Int64>(amount);
-    if (kind == Kind::CutStream)
-        description["lines"] = static_cast<Json::Int64>(amount);
+    if (named.amountKey)
+        description[named.amountKey] = static_cast<Json::Int64>(amount);
     return description;
 }
 

@@ -20,6 +20,10 @@ struct Fault {
         Busy,            // refuse with error 10
         ExpireSessions,  // end every session before the request is judged
         CutStream,       // end a live request stream after `amount` lines
+        Endless,         // a list reply whose records never end
+        CompressedBomb,  // a small gzip body that inflates to `amount` bytes
+        Stall,           // headers and the first bytes, then nothing for `amount` milliseconds
+        DeepNesting,     // a JSON reply nested `amount` arrays deep
     };
 
     Kind kind;

@@ -35,7 +35,14 @@ std::optional<Json::Value> StateFile::read() const
     const std::string text = content.str();
     Json::Value document;
     std::string errors;
-    if (!reader->parse(text.data(), text.data() + text.size(), &document, &errors))
+    bool parsed = false;
+    try {
+        parsed = reader->parse(text.data(), text.data() + text.size(), &document, &errors);
+    } catch (const Json::Exception& error) {
+        // The reader throws on nesting beyond its depth limit; that too is a damaged file.
+        errors = error.what();
+    }
+    if (!parsed)
         throw StateFormatError(path_ + " is not valid JSON: " + errors);
     if (!document.isObject() || !document.isMember("morvix-sim-state"))
         throw StateFormatError(path_ + " is not a morvix-sim state file");

@@ -1,38 +1,23 @@
 #include "UrlPattern.h"
 
+#include <re2/re2.h>
+
 #include <algorithm>
 
 namespace morvix::sim {
 
 namespace {
 
-// std::regex compiles and matches recursively; deeper nesting than this could exhaust the stack.
-constexpr int maxRegexNesting = 64;
-
-bool nestsTooDeeply(const std::string& pattern)
+std::shared_ptr<const re2::RE2> compileRegex(const std::string& pattern, bool ignoreCase)
 {
-    int depth = 0;
-    for (char c : pattern) {
-        if (c == '(' && ++depth > maxRegexNesting)
-            return true;
-        if (c == ')' && depth > 0)
-            --depth;
-    }
-    return false;
-}
-
-std::shared_ptr<const std::regex> compileRegex(const std::string& pattern, bool ignoreCase)
-{
-    if (nestsTooDeeply(pattern))
+    if (pattern.size() > UrlPattern::kMaxRegexBytes)
         return nullptr;
-    auto flags = std::regex::ECMAScript;
-    if (ignoreCase)
-        flags |= std::regex::icase;
-    try {
-        return std::make_shared<const std::regex>(pattern, flags);
-    } catch (const std::regex_error&) {
-        return nullptr;
-    }
+    re2::RE2::Options options;
+    options.set_case_sensitive(!ignoreCase);
+    // A refused pattern is an answer to the client, not a line on the simulator's console.
+    options.set_log_errors(false);
+    auto regex = std::make_shared<const re2::RE2>(pattern, options);
+    return regex->ok() ? regex : nullptr;
 }
 
 char folded(char c, bool ignoreCase)
@@ -68,11 +53,7 @@ bool UrlPattern::matches(std::string_view url) const
 {
     switch (kind_) {
     case Regex:
-        try {
-            return std::regex_search(url.begin(), url.end(), *regex_);
-        } catch (const std::regex_error&) {
-            return false;
-        }
+        return re2::RE2::PartialMatch(re2::StringPiece(url.data(), url.size()), *regex_);
     case Exact:
         return url.size() == pattern_.size() &&
                std::equal(url.begin(), url.end(), pattern_.begin(),
@@ -85,17 +66,18 @@ bool UrlPattern::matches(std::string_view url) const
 
 bool UrlPattern::matchesWildcard(std::string_view url) const
 {
-    // Greedy match with one backtrack point: the last star seen.
+    // Greedy match with one backtrack point: the last star seen. The pattern's star is tested
+    // first, so that a star in the URL is plain text that only a star or a ? of the pattern meets.
     size_t p = 0, u = 0;
     size_t starAt = std::string::npos, resumeAt = 0;
     while (u < url.size()) {
-        if (p < pattern_.size() &&
-            (pattern_[p] == '?' || folded(pattern_[p], ignoreCase_) == folded(url[u], ignoreCase_))) {
-            ++p;
-            ++u;
-        } else if (p < pattern_.size() && pattern_[p] == '*') {
+        if (p < pattern_.size() && pattern_[p] == '*') {
             starAt = p++;
             resumeAt = u;
+        } else if (p < pattern_.size() &&
+                   (pattern_[p] == '?' || folded(pattern_[p], ignoreCase_) == folded(url[u], ignoreCase_))) {
+            ++p;
+            ++u;
         } else if (starAt != std::string::npos) {
             p = starAt + 1;
             u = ++resumeAt;

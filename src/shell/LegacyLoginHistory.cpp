@@ -4,19 +4,22 @@
 #include "shell/SavedPasswordCipher.h"
 #include "shell/Utf8Text.h"
 
-#include <tinyxml.h>
+#include <tinyxml2.h>
 
 #include <strings.h>
 
+#include <fstream>
+#include <iterator>
+
 namespace {
 
-std::string Attribute(const TiXmlElement& element, const char* name)
+std::string Attribute(const tinyxml2::XMLElement& element, const char* name)
 {
     const char* value = element.Attribute(name);
     return value ? std::string(value) : std::string();
 }
 
-std::string DecodedPassword(const TiXmlElement& element, const char* name)
+std::string DecodedPassword(const tinyxml2::XMLElement& element, const char* name)
 {
     const std::string hex = Attribute(element, name);
     return hex.empty() ? std::string() : SavedPasswordCipher::Decode(hex);
@@ -26,15 +29,24 @@ std::string DecodedPassword(const TiXmlElement& element, const char* name)
 
 std::vector<LoginHistoryRecord> ReadLegacyLoginHistory(const std::filesystem::path& file)
 {
+    std::ifstream stream(file, std::ios::binary);
+    if (!stream)
+        return {};
+    const std::string text{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+    return ParseLegacyLoginHistory(text);
+}
+
+std::vector<LoginHistoryRecord> ParseLegacyLoginHistory(std::string_view text)
+{
     std::vector<LoginHistoryRecord> records;
-    TiXmlDocument document;
-    if (!document.LoadFile(file.c_str()))
+    tinyxml2::XMLDocument document;
+    if (document.Parse(text.data(), text.size()) != tinyxml2::XML_SUCCESS)
         return records;
-    const TiXmlElement* root = document.RootElement();
+    const tinyxml2::XMLElement* root = document.RootElement();
     if (!root)
         return records;
-    for (const TiXmlElement* user = root->FirstChildElement(); user; user = user->NextSiblingElement()) {
-        if (::strcasecmp(user->Value(), "User") != 0)
+    for (const tinyxml2::XMLElement* user = root->FirstChildElement(); user; user = user->NextSiblingElement()) {
+        if (::strcasecmp(user->Name(), "User") != 0)
             continue;
         LoginHistoryRecord record;
         record.host = Attribute(*user, "ip");

@@ -65,8 +65,17 @@ OptionValue PostLength(const Setup& s) { return static_cast<long>(s.postData->si
 OptionValue HeaderList(const Setup& s) { return s.headers; }
 
 constexpr long kTimeoutSeconds = 5000;
+// Far above the largest real list (100,000 rules take some 30 MiB), far below what ends a workstation.
+constexpr std::size_t kReplyCapBytes = std::size_t{512} * 1024 * 1024;
+// A collected reply that has not moved for this long has stalled (checked by the progress callback);
+// the overall time-out above would keep the request thread for well over an hour.
+constexpr long kStallSeconds = 60;
 constexpr char kUserAgent[] = "MoxMoniter/3.5.0";
 constexpr char kAcceptedEncodings[] = "gzip, deflate";
+
+// The limits in force; tests shorten them.
+std::atomic<std::size_t> replyCapBytes{kReplyCapBytes};
+std::atomic<long> stallSeconds{kStallSeconds};
 
 // Every option of an exchange, in the order it is set. Rows whose condition does not hold are skipped.
 const OptionRow kOptionTable[] = {
@@ -143,8 +152,24 @@ struct ListCleanup {
 
 }  // namespace
 
+CMoxBaseHttp::Limits CMoxBaseHttp::DefaultLimits()
+{
+    return {kReplyCapBytes, kStallSeconds};
+}
+
+CMoxBaseHttp::Limits CMoxBaseHttp::CurrentLimits()
+{
+    return {replyCapBytes.load(), stallSeconds.load()};
+}
+
+void CMoxBaseHttp::SetLimits(Limits limits)
+{
+    replyCapBytes = limits.replyCapBytes;
+    stallSeconds = limits.stallSeconds;
+}
+
 CMoxBaseHttp::CMoxBaseHttp(IMoxHttpCallback& owner, const std::atomic<bool>& abortRequested, bool keepBody)
-    : owner_(owner), abortRequested_(abortRequested), keepBody_(keepBody)
+    : owner_(owner), abortRequested_(abortRequested), keepBody_(keepBody), limits_(CurrentLimits())
 {
     if (keepBody_)
         reply_ = std::make_unique<CMoxReplyBuffer>();
@@ -205,6 +230,7 @@ bool CMoxBaseHttp::Exchange(const std::string& url)
 
     if (!ApplyOptions(easy.get(), setup))
         return false;
+    lastMove_ = std::chrono::steady_clock::now();
     return curl_easy_perform(easy.get()) == CURLE_OK;
 }
 
@@ -219,6 +245,9 @@ std::size_t CMoxBaseHttp::ReceiveBody(char* bytes, std::size_t size, std::size_t
     auto& http = *static_cast<CMoxBaseHttp*>(self);
     if (http.keepBody_) {
         std::lock_guard guard(http.replyLock_);
+        // A short count makes libcurl end the exchange as failed.
+        if (size * count > http.limits_.replyCapBytes - http.reply_->Length())
+            return 0;
         http.reply_->Append(bytes, size * count);
     }
     http.owner_.OnData(bytes, size, count);
@@ -241,7 +270,19 @@ int CMoxBaseHttp::ReportProgress(void* self, double downloadTotal, double downlo
 {
     auto& http = *static_cast<CMoxBaseHttp*>(self);
     http.owner_.OnProgress(downloadTotal, downloaded);
-    return http.abortRequested_.load() ? 1 : 0;
+    return http.abortRequested_.load() || http.Stalled(downloaded) ? 1 : 0;
+}
+
+bool CMoxBaseHttp::Stalled(double received)
+{
+    // libcurl calls the progress callback about once a second while nothing arrives.
+    const auto now = std::chrono::steady_clock::now();
+    if (received != lastReceived_) {
+        lastReceived_ = received;
+        lastMove_ = now;
+        return false;
+    }
+    return keepBody_ && now - lastMove_ >= std::chrono::seconds(limits_.stallSeconds);
 }
 
 }  // namespace nsMoxHttp

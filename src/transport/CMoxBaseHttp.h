@@ -5,6 +5,7 @@
 #include "transport/IMoxHttpCallback.h"
 
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -16,6 +17,17 @@ namespace nsMoxHttp {
 // libcurl outlives the request thread; the collected body stays for GetReply.
 class CMoxBaseHttp {
 public:
+    // What guards a collected reply against a server that sends without end or stops sending.
+    // The live stream collects nothing and is bound by neither: a quiet rule is not a fault.
+    struct Limits {
+        std::size_t replyCapBytes;  // after decompression; more ends the exchange as failed
+        long stallSeconds;          // no byte for this long ends the exchange as failed
+    };
+    static Limits DefaultLimits();
+    static Limits CurrentLimits();
+    // Tests shorten the limits so that a hostile server is met in seconds.
+    static void SetLimits(Limits limits);
+
     // abortRequested is polled by libcurl's progress callback; when it turns true the exchange
     // ends as failed.
     CMoxBaseHttp(IMoxHttpCallback& owner, const std::atomic<bool>& abortRequested, bool keepBody);
@@ -38,6 +50,8 @@ private:
     static std::size_t ReceiveHeader(char* bytes, std::size_t size, std::size_t count, void* self);
     static std::size_t SupplyBody(char* buffer, std::size_t size, std::size_t count, void* self);
     static int ReportProgress(void* self, double downloadTotal, double downloaded, double, double);
+    // True when a collected reply has not moved for the stall limit.
+    bool Stalled(double received);
 
     IMoxHttpCallback& owner_;
     const std::atomic<bool>& abortRequested_;
@@ -46,6 +60,9 @@ private:
     std::vector<std::string> headers_;
     std::string postData_;
 
+    Limits limits_;
+    std::chrono::steady_clock::time_point lastMove_;
+    double lastReceived_ = 0;
     mutable std::mutex replyLock_;
     std::unique_ptr<CMoxReplyBuffer> reply_;
 };

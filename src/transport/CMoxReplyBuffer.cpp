@@ -1,5 +1,6 @@
 #include "transport/CMoxReplyBuffer.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace nsMoxHttp {
@@ -12,7 +13,8 @@ CMoxReplyBuffer::CMoxReplyBuffer(std::size_t capacity)
 void CMoxReplyBuffer::Append(const char* bytes, std::size_t length)
 {
     if (capacity_ < length_ + length) {
-        const std::size_t grown = length_ + length + kHeadroom;
+        // Growing by half at least keeps a reply of hundreds of MiB from being copied hundreds of times.
+        const std::size_t grown = std::max(length_ + length + kHeadroom, capacity_ + capacity_ / 2);
         auto block = std::make_unique_for_overwrite<char[]>(grown);
         std::memcpy(block.get(), data_.get(), length_);
         data_ = std::move(block);

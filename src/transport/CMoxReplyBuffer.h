@@ -15,7 +15,7 @@ public:
 
     explicit CMoxReplyBuffer(std::size_t capacity = kHeadroom);
 
-    // Grows to the bytes needed plus kHeadroom when the block is too small.
+    // Grows to the bytes needed plus kHeadroom, or by half when that is more, when the block is too small.
     void Append(const char* bytes, std::size_t length);
 
     // The copy handed to a listener: kHeadroom bytes, or the length plus kHeadroom from a length

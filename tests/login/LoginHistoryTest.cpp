@@ -222,3 +222,14 @@ TEST_F(LoginHistoryFiles, HostsThatCannotNameAFileAreRefused)
     ASSERT_TRUE(history_.Save(labelled));
     EXPECT_EQ(history_.Find(labelled.host)->name, "one two  three");
 }
+
+TEST_F(LoginHistoryFiles, ALegacyFileCutInsideAUtf8SequenceIsReadWithinItsBytes)
+{
+    // A lead byte that announces four bytes as the last byte of the file: a reader that skips the
+    // whole sequence by its lead byte jumps over the end of its buffer.
+    WriteBytes(AppPaths::UserDataDirectory() / "LoginHistroy.xml", "<?xml version=\"1.0\"?>\n<User b=\"\xF1");
+    ASSERT_TRUE(history_.Save(Office()));
+    const std::vector<LoginHistoryRecord> loaded = history_.Load();
+    ASSERT_EQ(loaded.size(), 1u);
+    EXPECT_EQ(loaded[0].host, "10.0.0.5:6780");
+}

@@ -1,5 +1,6 @@
 #include "shell/view/CModifyPwdDlg.h"
 
+#include "controls/CTextLimit.h"
 #include "controls/IUserInteraction.h"
 #include "features/monitor/PasswordRequests.h"
 #include "shell/CMoxCacheInstance.h"
@@ -54,6 +55,7 @@ QLineEdit* CModifyPwdDlg::AddPasswordField()
     auto* field = new QLineEdit(this);
     field->setEchoMode(QLineEdit::Password);
     field->setMaxLength(kPasswordLimit);
+    CTextLimit::RefuseControlCharacters(field);
     field->setMinimumWidth(200);
     return field;
 }

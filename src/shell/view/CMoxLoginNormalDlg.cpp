@@ -1,5 +1,6 @@
 #include "shell/view/CMoxLoginNormalDlg.h"
 
+#include "controls/CTextLimit.h"
 #include "controls/IUserInteraction.h"
 #include "shell/CMoxCacheInstance.h"
 
@@ -27,6 +28,7 @@ CMoxLoginNormalDlg::CMoxLoginNormalDlg(LoginHistory history, QWidget* parent)
     host_->setEditable(true);
     host_->setInsertPolicy(QComboBox::NoInsert);
     host_->lineEdit()->setMaxLength(kHostLimit);
+    CTextLimit::RefuseControlCharacters(host_->lineEdit());
     host_->setMinimumWidth(240);
 
     role_ = new QComboBox(this);
@@ -36,10 +38,12 @@ CMoxLoginNormalDlg::CMoxLoginNormalDlg(LoginHistory history, QWidget* parent)
     password_ = new QLineEdit(this);
     password_->setEchoMode(QLineEdit::Password);
     password_->setMaxLength(kPasswordLimit);
+    CTextLimit::RefuseControlCharacters(password_);
 
     // The port only completes an address typed without one; it is not shown.
     port_ = new QLineEdit(this);
     port_->setMaxLength(kPortLimit);
+    CTextLimit::RefuseControlCharacters(port_);
     port_->hide();
 
     remember_ = new QCheckBox(QStringLiteral("记住密码"), this);

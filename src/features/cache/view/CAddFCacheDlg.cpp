@@ -46,6 +46,7 @@ void CAddFCacheDlg::BuildFields()
 {
     url_ = new QLineEdit(this);
     url_->setMaxLength(FCacheRule::kUrlLimit);
+    CTextLimit::RefuseControlCharacters(url_);
     url_->setMinimumWidth(360);
     QLayout* matchRow = MakeMatchRow(matchKind_, ignoreCase_, QStringLiteral("忽略大小写"), this);
 
