@@ -1,6 +1,7 @@
 #include "controls/CRuleFormDlg.h"
 
 #include "controls/CMoxTabCtrl.h"
+#include "controls/FieldLabels.h"
 #include "controls/IUserInteraction.h"
 #include "messaging/GlobalFunc_UpdateStatusBar.h"
 #include "protocol/ErrorCodes.h"
@@ -75,6 +76,16 @@ CRuleFormDlg::CRuleFormDlg(Mode mode, Texts texts, QWidget* parent)
 CRuleFormDlg::~CRuleFormDlg()
 {
     relay_.reset();
+}
+
+void CRuleFormDlg::AddRow(const QString& caption, QWidget* field)
+{
+    FieldLabels::AddRow(form_, caption, field);
+}
+
+void CRuleFormDlg::AddRow(const QString& caption, QLayout* row, QWidget* field)
+{
+    FieldLabels::AddRow(form_, caption, row, field);
 }
 
 void CRuleFormDlg::Submit()

@@ -11,13 +11,15 @@
 
 class CMoxTabCtrl;
 class QFormLayout;
+class QLayout;
 class QPushButton;
 
 // The add-or-modify form of a rule, the same in every rule view: a tab for the form and one for
 // help, OK ("修改" when modifying) and Cancel. OK reads the fields and sends one request, then
 // stays disabled until the reply: accepted closes the form, refused or unreachable enable OK
 // again, each with the form's own status text, shown after the reply handler's. A malformed
-// reply leaves OK disabled, because the server may have carried the change out.
+// reply leaves OK disabled, because the server may have carried the change out. Enter presses OK,
+// Escape closes the form. Fields go in through AddRow, which names each by its caption.
 class CRuleFormDlg : public QDialog {
     Q_OBJECT
 public:
@@ -54,6 +56,9 @@ protected:
     CRuleFormDlg(Mode mode, Texts texts, QWidget* parent);
 
     QFormLayout* Form() const { return form_; }
+    // A row whose caption names `field`; in the second form the field sits in `row` with other parts.
+    void AddRow(const QString& caption, QWidget* field);
+    void AddRow(const QString& caption, QLayout* row, QWidget* field);
     // Reads the fields into a rule and sends it; true when the request was handed to the transport.
     virtual bool Send() = 0;
     // The server's error number carried by a refused reply's record.

@@ -11,7 +11,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -105,14 +104,14 @@ void CAddFCacheDlg::BuildFields()
     note_->setFixedHeight(80);
     CTextLimit::Apply(note_, kNoteLimit);
 
-    QFormLayout* form = Form();
-    form->addRow(QStringLiteral("缓存 URL："), url_);
-    form->addRow(QStringLiteral("匹配规则："), matchRow);
-    form->addRow(QStringLiteral("缓存周期："), expireRow);
-    form->addRow(QStringLiteral("缓存开放权限："), openLimitRow);
-    form->addRow(QStringLiteral("忽略Set-Cookie："), cookieChoice);
-    form->addRow(QStringLiteral("允许硬盘缓存："), diskChoice);
-    form->addRow(QStringLiteral("备注说明："), note_);
+    unit_->setAccessibleName(QStringLiteral("缓存周期单位"));
+    AddRow(QStringLiteral("缓存 URL："), url_);
+    AddRow(QStringLiteral("匹配规则："), matchRow, matchKind_);
+    AddRow(QStringLiteral("缓存周期："), expireRow, expire_);
+    AddRow(QStringLiteral("缓存开放权限："), openLimitRow, openLimit_);
+    AddRow(QStringLiteral("忽略Set-Cookie："), cookieChoice);
+    AddRow(QStringLiteral("允许硬盘缓存："), diskChoice);
+    AddRow(QStringLiteral("备注说明："), note_);
 }
 
 void CAddFCacheDlg::ShowRule(const FCacheRule& rule)

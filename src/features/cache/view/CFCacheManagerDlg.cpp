@@ -32,6 +32,7 @@ CFCacheManagerDlg::CFCacheManagerDlg(QWidget* parent) : CMoxContentView(parent)
 
     pages_ = new QStackedWidget(this);
     pageCache_ = new CFCachePage(pages_);
+    pageCache_->List()->setAccessibleName(tabs[ePageCache].second);
     pages_->addWidget(pageCache_);
     pages_->addWidget(PendingPage(QStringLiteral("此页将显示：拒绝缓存规则列表（拒绝缓存视图）"), pages_));
     pages_->addWidget(PendingPage(QStringLiteral("此页将显示：会话缓存规则列表（会话缓存视图）"), pages_));
