@@ -170,12 +170,28 @@ class Desktop:
 
     def find(self, root, name, roles):
         return self.pyatspi.findDescendant(root, lambda a: a is not None and a.name == name and a.getRole() in roles,
-                                           breadthFirst=True)
+                                           breadth_first=True)
 
     def find_showing(self, root, name, roles):
         found = self.pyatspi.findAllDescendants(
             root, lambda a: a is not None and a.name == name and a.getRole() in roles and self.showing(a))
         return found[0] if found else None
+
+    def dump(self, out=sys.stderr):
+        """The console's objects as the bus shows them, for a failure's report."""
+        def walk(accessible, depth):
+            if accessible is None or depth > 12:
+                return
+            states = accessible.getState()
+            marks = [n for n, s in (("showing", self.pyatspi.STATE_SHOWING), ("selected", self.pyatspi.STATE_SELECTED),
+                                    ("focused", self.pyatspi.STATE_FOCUSED)) if states.contains(s)]
+            print("%s%s %r %s" % ("  " * depth, accessible.getRoleName(), accessible.name, " ".join(marks)), file=out)
+            for child in accessible:
+                walk(child, depth + 1)
+        try:
+            walk(self.application, 0)
+        except Exception as error:  # the console may be gone: the report says so
+            print("(tree unreadable: %s)" % error, file=out)
 
     def press(self, accessible):
         """Runs the object's press action, found by name."""
@@ -214,6 +230,9 @@ def walk_navigation(desktop, main_window):
         wait_for("navigation item %s to be selected" % title,
                  lambda: navigation.getChildAtIndex(index).getState().contains(p.STATE_SELECTED))
         wait_for("the page %s to appear" % title, lambda: desktop.find_showing(main_window, title, page_roles))
+        if index > 0:
+            wait_for("the page %s to give way" % titles[index - 1],
+                     lambda: desktop.find_showing(main_window, titles[index - 1], page_roles) is None)
         print("page shown:", title, flush=True)
     return titles
 
@@ -228,6 +247,16 @@ def open_and_close_change_password(desktop, main_window):
     cancel = wait_for("its cancel button", lambda: desktop.find(dialog, CANCEL, (p.ROLE_PUSH_BUTTON,)))
     desktop.press(cancel)
     wait_for("the change-password window to close", lambda: desktop.window(CHANGE_PASSWORD) is None)
+
+
+def drive(desktop, port, console):
+    main_window = log_in(desktop, port)
+    print("logged in:", main_window.name, flush=True)
+    walk_navigation(desktop, main_window)
+    open_and_close_change_password(desktop, main_window)
+    print("change-password window opened and closed", flush=True)
+    if console.poll() is not None:
+        raise Failure("the console ended with status %d" % console.returncode)
 
 
 def main():
@@ -252,13 +281,11 @@ def main():
         import pyatspi
 
         desktop = Desktop(pyatspi, console.pid)
-        main_window = log_in(desktop, port)
-        print("logged in:", main_window.name, flush=True)
-        walk_navigation(desktop, main_window)
-        open_and_close_change_password(desktop, main_window)
-        print("change-password window opened and closed", flush=True)
-        if console.poll() is not None:
-            raise Failure("the console ended with status %d" % console.returncode)
+        try:
+            drive(desktop, port, console)
+        except Failure:
+            desktop.dump()
+            raise
         return 0
     except Failure as failure:
         print("FAILED:", failure, file=sys.stderr)
