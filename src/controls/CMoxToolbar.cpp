@@ -3,11 +3,11 @@
 #include "controls/CSkinImageCache.h"
 #include "controls/CSkinPainter.h"
 #include "controls/IExecuteCmdCallback.h"
+#include "controls/ItemKeys.h"
 #include "controls/SkinImages.h"
 #include "controls/SkinnedAccessibility.h"
 
 #include <QHelpEvent>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -234,29 +234,8 @@ void CMoxToolbar::FocusItem(int index)
 
 void CMoxToolbar::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-        FocusItem(focus_ - 1);
-        break;
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        FocusItem(focus_ + 1);
-        break;
-    case Qt::Key_Home:
-        FocusItem(0);
-        break;
-    case Qt::Key_End:
-        FocusItem(GetItemCount() - 1);
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        ChooseItem(focus_);
-        break;
-    default:
+    if (!HandleItemKey(*this, *event))
         QWidget::keyPressEvent(event);
-    }
 }
 
 void CMoxToolbar::focusInEvent(QFocusEvent* event)

@@ -3,11 +3,11 @@
 #include "controls/CSkinImageCache.h"
 #include "controls/CSkinPainter.h"
 #include "controls/IExecuteCmdCallback.h"
+#include "controls/ItemKeys.h"
 #include "controls/SkinImages.h"
 #include "controls/SkinnedAccessibility.h"
 
 #include <QAccessible>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -203,27 +203,8 @@ void CNavigatTree::FocusItem(int index)
 
 void CNavigatTree::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Up:
-        FocusItem(focus_ - 1);
-        break;
-    case Qt::Key_Down:
-        FocusItem(focus_ + 1);
-        break;
-    case Qt::Key_Home:
-        FocusItem(0);
-        break;
-    case Qt::Key_End:
-        FocusItem(GetItemCount() - 1);
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        ChooseItem(focus_);
-        break;
-    default:
+    if (!HandleItemKey(*this, *event))
         QWidget::keyPressEvent(event);
-    }
 }
 
 void CNavigatTree::focusInEvent(QFocusEvent* event)
