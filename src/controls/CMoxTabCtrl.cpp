@@ -3,6 +3,7 @@
 #include "controls/CSkinImageCache.h"
 #include "controls/CSkinPainter.h"
 #include "controls/SkinImages.h"
+#include "controls/SkinnedAccessibility.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,6 +28,58 @@ CMoxTabCtrl::CMoxTabCtrl(QWidget* parent) : QTabBar(parent)
     setMouseTracking(true);
     setDrawBase(false);
     setExpanding(false);
+    InstallSkinnedAccessibility();
+}
+
+void CMoxTabCtrl::ChooseItem(int index)
+{
+    if (isTabEnabled(index))
+        setCurrentIndex(index);
+}
+
+int CMoxTabCtrl::FocusedItem() const
+{
+    return currentIndex();
+}
+
+void CMoxTabCtrl::FocusItem(int index)
+{
+    ChooseItem(index);
+}
+
+int CMoxTabCtrl::AccessibleItemCount() const
+{
+    return count();
+}
+
+QString CMoxTabCtrl::AccessibleItemText(int index) const
+{
+    return tabText(index);
+}
+
+QString CMoxTabCtrl::AccessibleItemDescription(int index) const
+{
+    return tabToolTip(index);
+}
+
+QRect CMoxTabCtrl::AccessibleItemRect(int index) const
+{
+    return tabRect(index);
+}
+
+bool CMoxTabCtrl::IsItemSelected(int index) const
+{
+    return index == currentIndex();
+}
+
+bool CMoxTabCtrl::IsItemPressed(int) const
+{
+    return false;
+}
+
+bool CMoxTabCtrl::IsItemEnabled(int index) const
+{
+    return isTabEnabled(index);
 }
 
 int CMoxTabCtrl::TabFrame(int index) const
@@ -60,6 +113,8 @@ void CMoxTabCtrl::paintEvent(QPaintEvent*)
         }
         painter.setPen(isTabEnabled(i) ? kText : kDisabledText);
         painter.drawText(face, Qt::AlignCenter, tabText(i));
+        if (hasFocus() && i == currentIndex())
+            CSkinPainter::DrawFocusFrame(painter, face.adjusted(4, 4, -4, -4), kText);
     }
 }
 

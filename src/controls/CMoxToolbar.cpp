@@ -3,7 +3,9 @@
 #include "controls/CSkinImageCache.h"
 #include "controls/CSkinPainter.h"
 #include "controls/IExecuteCmdCallback.h"
+#include "controls/ItemKeys.h"
 #include "controls/SkinImages.h"
+#include "controls/SkinnedAccessibility.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -28,7 +30,10 @@ CMoxToolbar::CMoxToolbar(int controlId, IExecuteCmdCallback* owner, QWidget* par
     setMouseTracking(true);
     setFixedHeight(kHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("toolbar"));
+    // Tab reaches the buttons; a click does not take the keyboard away from a field.
+    setFocusPolicy(Qt::TabFocus);
+    InstallSkinnedAccessibility();
+    setAccessibleName(QStringLiteral("工具栏"));
 }
 
 int CMoxToolbar::AddItem(const QString& text, const QString& tooltip, int iconIndex, int width)
@@ -165,6 +170,8 @@ void CMoxToolbar::PaintItem(QPainter& painter, const _MoxToolbarItem_& item)
                          Qt::AlignHCenter | Qt::AlignTop, item.text);
     else
         painter.drawText(face, Qt::AlignCenter, item.text);
+    if (hasFocus() && item.index == focus_)
+        CSkinPainter::DrawFocusFrame(painter, face.adjusted(2, 3, -2, -3), Qt::white);
 }
 
 void CMoxToolbar::mousePressEvent(QMouseEvent* event)
@@ -191,7 +198,14 @@ void CMoxToolbar::mouseReleaseEvent(QMouseEvent* event)
         update();
         return;
     }
-    current_ = chosen;
+    ChooseItem(chosen);
+}
+
+void CMoxToolbar::ChooseItem(int index)
+{
+    if (index < 0 || index >= GetItemCount() || current_ >= 0)
+        return;
+    current_ = index;
     repaint();
     // The owner may open a modal window or even close the window that holds this toolbar.
     QPointer<CMoxToolbar> alive(this);
@@ -201,6 +215,74 @@ void CMoxToolbar::mouseReleaseEvent(QMouseEvent* event)
         return;
     current_ = -1;
     update();
+}
+
+int CMoxToolbar::FocusedItem() const
+{
+    return focus_;
+}
+
+void CMoxToolbar::FocusItem(int index)
+{
+    if (index < 0 || index >= GetItemCount() || index == focus_)
+        return;
+    focus_ = index;
+    update();
+    if (hasFocus())
+        NotifyItemFocused(this, focus_);
+}
+
+void CMoxToolbar::keyPressEvent(QKeyEvent* event)
+{
+    if (!HandleItemKey(*this, *event))
+        QWidget::keyPressEvent(event);
+}
+
+void CMoxToolbar::focusInEvent(QFocusEvent* event)
+{
+    if (focus_ < 0)
+        focus_ = 0;
+    update();
+    QWidget::focusInEvent(event);
+    NotifyItemFocused(this, focus_);
+}
+
+void CMoxToolbar::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+int CMoxToolbar::AccessibleItemCount() const
+{
+    return GetItemCount();
+}
+
+QString CMoxToolbar::AccessibleItemText(int index) const
+{
+    const _MoxToolbarItem_* item = GetItem(index);
+    return item ? item->text : QString();
+}
+
+QString CMoxToolbar::AccessibleItemDescription(int index) const
+{
+    const _MoxToolbarItem_* item = GetItem(index);
+    return item ? item->tooltip : QString();
+}
+
+QRect CMoxToolbar::AccessibleItemRect(int index) const
+{
+    return ItemRect(index);
+}
+
+bool CMoxToolbar::IsItemSelected(int) const
+{
+    return false;
+}
+
+bool CMoxToolbar::IsItemPressed(int index) const
+{
+    return index >= 0 && (index == pressed_ || index == current_);
 }
 
 void CMoxToolbar::leaveEvent(QEvent*)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/IAccessibleItems.h"
 #include "controls/_MoxToolbarItem_.h"
 
 #include <QWidget>
@@ -11,7 +12,8 @@ class IExecuteCmdCallback;
 // The console's toolbar, drawn from the skin images: a band with buttons laid out left to right.
 // Press on a button shows it pressed; release on the same button makes it current while the owner
 // runs OnExecuteCmd(control id, 100), then clears it. Release anywhere else cancels.
-class CMoxToolbar : public QWidget {
+// The keyboard reaches it with Tab: the arrows move between buttons, Enter or Space chooses.
+class CMoxToolbar : public QWidget, public IAccessibleItems {
     Q_OBJECT
 public:
     static constexpr int kHeight = 60;
@@ -36,8 +38,23 @@ public:
 
     QSize sizeHint() const override;
 
+    // Chooses a button as a click on it does.
+    void ChooseItem(int index) override;
+    int FocusedItem() const override;
+    void FocusItem(int index) override;
+
+    int AccessibleItemCount() const override;
+    QString AccessibleItemText(int index) const override;
+    QString AccessibleItemDescription(int index) const override;
+    QRect AccessibleItemRect(int index) const override;
+    bool IsItemSelected(int index) const override;
+    bool IsItemPressed(int index) const override;
+
 protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -55,4 +72,5 @@ private:
     int hover_ = -1;
     int pressed_ = -1;
     int current_ = -1;
+    int focus_ = -1;
 };

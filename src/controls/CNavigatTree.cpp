@@ -3,8 +3,11 @@
 #include "controls/CSkinImageCache.h"
 #include "controls/CSkinPainter.h"
 #include "controls/IExecuteCmdCallback.h"
+#include "controls/ItemKeys.h"
 #include "controls/SkinImages.h"
+#include "controls/SkinnedAccessibility.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -25,7 +28,9 @@ CNavigatTree::CNavigatTree(int controlId, IExecuteCmdCallback* owner, QWidget* p
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("navigation"));
+    setFocusPolicy(Qt::StrongFocus);
+    InstallSkinnedAccessibility();
+    setAccessibleName(QStringLiteral("导航"));
 }
 
 int CNavigatTree::AddItem(const QString& text, int iconIndex)
@@ -139,6 +144,9 @@ void CNavigatTree::PaintItem(QPainter& painter, const _NavigatTreeItem_& item)
         painter.drawText(textArea.adjusted(textBounds.width() + 4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                          kMarkText);
     }
+    if (hasFocus() && item.index == focus_)
+        CSkinPainter::DrawFocusFrame(painter, row.adjusted(2, 2, -2, -2),
+                                     item.index == current_ ? QColor(Qt::white) : kText);
 }
 
 void CNavigatTree::mouseMoveEvent(QMouseEvent* event)
@@ -151,10 +159,23 @@ void CNavigatTree::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const int chosen = ItemAt(event->position().toPoint());
-    if (chosen < 0 || chosen == current_)
+    if (chosen < 0)
         return;
-    current_ = chosen;
+    focus_ = chosen;
+    ChooseItem(chosen);
+}
+
+void CNavigatTree::ChooseItem(int index)
+{
+    if (index < 0 || index >= GetItemCount() || index == current_)
+        return;
+    current_ = index;
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent selected(this, QAccessible::Selection);
+        selected.setChild(index);
+        QAccessible::updateAccessibility(&selected);
+    }
     // Queued through this widget: the owner runs after the click, and not at all if we are gone.
     QMetaObject::invokeMethod(
         this,
@@ -163,6 +184,73 @@ void CNavigatTree::mouseReleaseEvent(QMouseEvent* event)
                 owner_->OnExecuteCmd(controlId_, IExecuteCmdCallback::kItemChosen, 0, 0);
         },
         Qt::QueuedConnection);
+}
+
+int CNavigatTree::FocusedItem() const
+{
+    return focus_;
+}
+
+void CNavigatTree::FocusItem(int index)
+{
+    if (index < 0 || index >= GetItemCount() || index == focus_)
+        return;
+    focus_ = index;
+    update();
+    if (hasFocus())
+        NotifyItemFocused(this, focus_);
+}
+
+void CNavigatTree::keyPressEvent(QKeyEvent* event)
+{
+    if (!HandleItemKey(*this, *event))
+        QWidget::keyPressEvent(event);
+}
+
+void CNavigatTree::focusInEvent(QFocusEvent* event)
+{
+    if (focus_ < 0)
+        focus_ = current_ >= 0 ? current_ : 0;
+    update();
+    QWidget::focusInEvent(event);
+    NotifyItemFocused(this, focus_);
+}
+
+void CNavigatTree::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+int CNavigatTree::AccessibleItemCount() const
+{
+    return GetItemCount();
+}
+
+QString CNavigatTree::AccessibleItemText(int index) const
+{
+    const _NavigatTreeItem_* item = GetItem(index);
+    return item ? item->text : QString();
+}
+
+QString CNavigatTree::AccessibleItemDescription(int) const
+{
+    return {};
+}
+
+QRect CNavigatTree::AccessibleItemRect(int index) const
+{
+    return ItemRect(index);
+}
+
+bool CNavigatTree::IsItemSelected(int index) const
+{
+    return index >= 0 && index == current_;
+}
+
+bool CNavigatTree::IsItemPressed(int) const
+{
+    return false;
 }
 
 void CNavigatTree::leaveEvent(QEvent*)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/IAccessibleItems.h"
 #include "controls/_NavigatTreeItem_.h"
 
 #include <QWidget>
@@ -11,7 +12,8 @@ class IExecuteCmdCallback;
 // The navigation list on the left of the main window, drawn from the skin images: one row per
 // item, top to bottom. Releasing the mouse on a row other than the current one makes it current
 // and tells the owner OnExecuteCmd(control id, 100) through a queued call, after the click is over.
-class CNavigatTree : public QWidget {
+// With the keyboard, the arrows move between rows and Enter or Space chooses one, as a click does.
+class CNavigatTree : public QWidget, public IAccessibleItems {
     Q_OBJECT
 public:
     static constexpr int kRowHeight = 28;
@@ -38,8 +40,23 @@ public:
 
     QSize sizeHint() const override;
 
+    // Chooses a row as a click on it does.
+    void ChooseItem(int index) override;
+    int FocusedItem() const override;
+    void FocusItem(int index) override;
+
+    int AccessibleItemCount() const override;
+    QString AccessibleItemText(int index) const override;
+    QString AccessibleItemDescription(int index) const override;
+    QRect AccessibleItemRect(int index) const override;
+    bool IsItemSelected(int index) const override;
+    bool IsItemPressed(int index) const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -54,4 +71,5 @@ private:
     std::vector<_NavigatTreeItem_> items_;
     int hover_ = -1;
     int current_ = -1;
+    int focus_ = -1;
 };

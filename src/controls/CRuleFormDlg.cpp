@@ -1,6 +1,7 @@
 #include "controls/CRuleFormDlg.h"
 
 #include "controls/CMoxTabCtrl.h"
+#include "controls/FieldLabels.h"
 #include "controls/IUserInteraction.h"
 #include "messaging/GlobalFunc_UpdateStatusBar.h"
 #include "protocol/ErrorCodes.h"
@@ -79,21 +80,17 @@ CRuleFormDlg::~CRuleFormDlg()
 
 void CRuleFormDlg::AddRow(const QString& label, QWidget* field)
 {
-    AddRow(label, field, field);
+    FieldLabels::AddRow(form_, label, field);
 }
 
 void CRuleFormDlg::AddRow(const QString& label, QWidget* field, QWidget* row)
 {
-    auto* text = new QLabel(label, this);
-    text->setBuddy(field);
-    form_->addRow(text, row);
+    form_->addRow(FieldLabels::Tie(new QLabel(label, this), field), row);
 }
 
 void CRuleFormDlg::AddRow(const QString& label, QWidget* field, QLayout* row)
 {
-    auto* text = new QLabel(label, this);
-    text->setBuddy(field);
-    form_->addRow(text, row);
+    form_->addRow(FieldLabels::Tie(new QLabel(label, this), field), row);
 }
 
 void CRuleFormDlg::Submit()

@@ -19,7 +19,8 @@ class QPushButton;
 // help, OK ("修改" when modifying) and Cancel. OK reads the fields and sends one request, then
 // stays disabled until the reply: accepted closes the form, refused or unreachable enable OK
 // again, each with the form's own status text, shown after the reply handler's. A malformed
-// reply leaves OK disabled, because the server may have carried the change out.
+// reply leaves OK disabled, because the server may have carried the change out. Enter presses OK,
+// Escape closes the form. Fields go in through AddRow, which names each by its caption.
 class CRuleFormDlg : public QDialog {
     Q_OBJECT
 public:

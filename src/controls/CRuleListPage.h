@@ -14,8 +14,11 @@ class CRuleListView;
 class QPushButton;
 
 // A rule list with its command buttons along the bottom, the same in every rule view: the
-// enabling of the commands by selection and busy state, Enter and double-click opening the form,
-// deletion of the selection, and the selected row remembered across a refresh.
+// enabling of the commands by selection and busy state, deletion of the selection, and the
+// selected row remembered across a refresh. The keys come with it, so every list view built on it
+// has them: F5 refreshes, Delete deletes the selection (after the usual question), Enter and a
+// double click open the selected row's form (the add form when nothing is selected). Each key
+// reaches only what its button offers at the moment.
 class CRuleListPage : public QWidget {
     Q_OBJECT
 public:

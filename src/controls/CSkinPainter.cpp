@@ -49,3 +49,12 @@ void CSkinPainter::FillBackground(QPainter& painter, const QPixmap& image, const
     if (!DrawStretched(painter, image, target))
         painter.fillRect(target, plainColour);
 }
+
+void CSkinPainter::DrawFocusFrame(QPainter& painter, const QRect& target, const QColor& colour)
+{
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colour, 1, Qt::DotLine));
+    painter.drawRect(target.adjusted(0, 0, -1, -1));
+    painter.restore();
+}

@@ -25,4 +25,8 @@ public:
     // Fills `target` with the image, or with the flat colour when the image is missing.
     static void FillBackground(QPainter& painter, const QPixmap& image, const QRect& target,
                                const QColor& plainColour);
+
+    // The keyboard focus on a drawn item: a dotted frame just inside `target`, in a colour that
+    // stands out from the item's face.
+    static void DrawFocusFrame(QPainter& painter, const QRect& target, const QColor& colour);
 };

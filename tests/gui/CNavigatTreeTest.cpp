@@ -1,6 +1,7 @@
 #include "controls/CNavigatTree.h"
 #include "controls/SkinImages.h"
 #include "gui/CRecordingCmdOwner.h"
+#include "gui/ViewTestSupport.h"
 #include "support/WaitUntil.h"
 
 #include <QCoreApplication>
@@ -37,17 +38,6 @@ public:
     CNavigatTree* tree;
 };
 
-// Delivers everything queued so far: once a call queued now has run, earlier ones have too.
-void DeliverQueuedCalls()
-{
-    bool delivered = false;
-    QMetaObject::invokeMethod(qApp, [&] { delivered = true; }, Qt::QueuedConnection);
-    ASSERT_TRUE(morvix::test::WaitUntil([&] {
-        QCoreApplication::processEvents();
-        return delivered;
-    }));
-}
-
 int RedPixels(const QImage& image, const QRect& area)
 {
     int count = 0;
@@ -75,7 +65,7 @@ TEST(CNavigatTree, ClickOnAnotherRowMakesItCurrentAndTellsTheOwnerOnceAfterTheCl
         QCoreApplication::processEvents();
         return !w.owner.calls.empty();
     }));
-    DeliverQueuedCalls();
+    ASSERT_TRUE(morvix::test::DeliverQueuedCalls());
     ASSERT_EQ(w.owner.calls.size(), 1u);
     EXPECT_EQ(w.owner.calls[0].controlId, kTreeId);
     EXPECT_EQ(w.owner.calls[0].code, IExecuteCmdCallback::kItemChosen);
@@ -89,7 +79,7 @@ TEST(CNavigatTree, ClickOnTheCurrentRowOrBelowTheRowsDoesNothing)
     w.Click(0);
     QTest::mouseClick(w.tree, Qt::LeftButton, {}, QPoint(20, 3 * CNavigatTree::kRowHeight + 5));
     QTest::mouseClick(w.tree, Qt::RightButton, {}, w.tree->ItemRect(1).center());
-    DeliverQueuedCalls();
+    ASSERT_TRUE(morvix::test::DeliverQueuedCalls());
     EXPECT_TRUE(w.owner.calls.empty());
     EXPECT_EQ(w.tree->GetCurrentItem(), 0);
 }
@@ -100,7 +90,7 @@ TEST(CNavigatTree, NoNotificationReachesTheOwnerOnceTheListIsGone)
     w.Click(1);
     delete w.tree;
     w.tree = nullptr;
-    DeliverQueuedCalls();
+    ASSERT_TRUE(morvix::test::DeliverQueuedCalls());
     EXPECT_TRUE(w.owner.calls.empty());
 }
 

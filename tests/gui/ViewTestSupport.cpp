@@ -18,6 +18,13 @@ bool ProcessUntil(const std::function<bool()>& condition, std::chrono::milliseco
         deadline);
 }
 
+bool DeliverQueuedCalls()
+{
+    bool delivered = false;
+    QMetaObject::invokeMethod(qApp, [&] { delivered = true; }, Qt::QueuedConnection);
+    return ProcessUntil([&] { return delivered; });
+}
+
 void DrainHandOvers()
 {
     QCoreApplication::sendPostedEvents();

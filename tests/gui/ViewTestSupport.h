@@ -13,6 +13,9 @@ namespace morvix::test {
 bool ProcessUntil(const std::function<bool()>& condition,
                   std::chrono::milliseconds deadline = std::chrono::seconds(10));
 
+// Delivers everything queued so far: once a call queued now has run, earlier ones have too.
+bool DeliverQueuedCalls();
+
 // Delivers the hand-overs still queued for widgets already gone, so that their records are
 // released before the session checks that every record was.
 void DrainHandOvers();

@@ -127,6 +127,8 @@ void CMoxCacheAdminDlg::BuildNavigation()
         const int index = navigation_->AddItem(text, entry.iconIndex);
         navigation_->SetItemCommandId(index, entry.commandId);
         CMoxContentView* view = MakeContentView(entry, views_);
+        // Assistive technology finds the page by the title of the item that shows it.
+        view->setAccessibleName(text);
         views_->addWidget(view);
         viewsById_[entry.commandId] = view;
     }

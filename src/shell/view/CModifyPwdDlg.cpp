@@ -1,6 +1,7 @@
 #include "shell/view/CModifyPwdDlg.h"
 
 #include "controls/CTextLimit.h"
+#include "controls/FieldLabels.h"
 #include "controls/IUserInteraction.h"
 #include "features/monitor/PasswordRequests.h"
 #include "shell/CMoxCacheInstance.h"
@@ -31,10 +32,10 @@ CModifyPwdDlg::CModifyPwdDlg(QWidget* parent) : QDialog(parent)
     auto* form = new QFormLayout;
     form->setHorizontalSpacing(10);
     form->setVerticalSpacing(10);
-    form->addRow(QStringLiteral("要修改的密码帐号："), account_);
-    form->addRow(QStringLiteral("原管理员密码："), oldPassword_);
-    form->addRow(QStringLiteral("新密码："), newPassword_);
-    form->addRow(QStringLiteral("确认新密码："), confirmation_);
+    FieldLabels::AddRow(form, QStringLiteral("要修改的密码帐号："), account_);
+    FieldLabels::AddRow(form, QStringLiteral("原管理员密码："), oldPassword_);
+    FieldLabels::AddRow(form, QStringLiteral("新密码："), newPassword_);
+    FieldLabels::AddRow(form, QStringLiteral("确认新密码："), confirmation_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));

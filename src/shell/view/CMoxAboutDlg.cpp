@@ -36,6 +36,7 @@ CMoxAboutDlg::CMoxAboutDlg(const QString& serverVersion, bool oem, QWidget* pare
     if (!appIcon.isNull())
         icon->setPixmap(appIcon.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     icon->setAlignment(Qt::AlignTop);
+    icon->setAccessibleName(QStringLiteral("%1 图标").arg(name));
 
     auto* lines = new QVBoxLayout;
     lines->setSpacing(8);
@@ -45,6 +46,7 @@ CMoxAboutDlg::CMoxAboutDlg(const QString& serverVersion, bool oem, QWidget* pare
         const QString url = QString::fromStdString(strings.AboutUrl());
         auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(url.toHtmlEscaped()), this);
         link->setObjectName(QStringLiteral("link"));
+        link->setAccessibleName(url);
         link->setTextFormat(Qt::RichText);
         link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
         connect(link, &QLabel::linkActivated, this,

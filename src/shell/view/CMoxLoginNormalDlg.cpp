@@ -1,6 +1,7 @@
 #include "shell/view/CMoxLoginNormalDlg.h"
 
 #include "controls/CTextLimit.h"
+#include "controls/FieldLabels.h"
 #include "controls/IUserInteraction.h"
 #include "shell/CMoxCacheInstance.h"
 
@@ -44,10 +45,12 @@ CMoxLoginNormalDlg::CMoxLoginNormalDlg(LoginHistory history, QWidget* parent)
     port_ = new QLineEdit(this);
     port_->setMaxLength(kPortLimit);
     CTextLimit::RefuseControlCharacters(port_);
+    port_->setAccessibleName(QStringLiteral("端口"));
     port_->hide();
 
     remember_ = new QCheckBox(QStringLiteral("记住密码"), this);
     deleteLink_ = new QLabel(QStringLiteral("<a href=\"#delete\">删除此记录</a>"), this);
+    deleteLink_->setAccessibleName(QStringLiteral("删除此记录"));
     deleteLink_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(deleteLink_, &QLabel::linkActivated, this, &CMoxLoginNormalDlg::OnDeleteRecord);
 
@@ -55,11 +58,11 @@ CMoxLoginNormalDlg::CMoxLoginNormalDlg(LoginHistory history, QWidget* parent)
     grid->setContentsMargins(16, 16, 16, 12);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(10);
-    grid->addWidget(new QLabel(QStringLiteral("主   机："), this), 0, 0);
+    grid->addWidget(FieldLabels::Tie(new QLabel(QStringLiteral("主   机："), this), host_), 0, 0);
     grid->addWidget(host_, 0, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("用   户："), this), 1, 0);
+    grid->addWidget(FieldLabels::Tie(new QLabel(QStringLiteral("用   户："), this), role_), 1, 0);
     grid->addWidget(role_, 1, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("密   码："), this), 2, 0);
+    grid->addWidget(FieldLabels::Tie(new QLabel(QStringLiteral("密   码："), this), password_), 2, 0);
     grid->addWidget(password_, 2, 1, 1, 2);
     grid->addWidget(remember_, 3, 1);
     grid->addWidget(deleteLink_, 3, 2, Qt::AlignRight);

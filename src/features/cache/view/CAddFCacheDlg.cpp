@@ -72,6 +72,7 @@ void CAddFCacheDlg::BuildFields()
     note_->setFixedHeight(80);
     CTextLimit::Apply(note_, kNoteLimit);
 
+    unit_->setAccessibleName(QStringLiteral("缓存周期单位"));
     AddRow(QStringLiteral("缓存 URL："), url_);
     AddRow(QStringLiteral("匹配规则："), matchKind_, matchRow);
     AddRow(QStringLiteral("缓存周期："), expire_, expireRow);

@@ -55,6 +55,7 @@ CFCacheManagerDlg::CFCacheManagerDlg(QWidget* parent) : CMoxContentView(parent)
     refuseCache_ = new CRCacheManagerDlg(pages_);
     sessionCache_ = new CMoxSCacheDlg(pages_);
     cleaning_ = new CClearCacheDlg(pages_);
+    pageCache_->List()->setAccessibleName(tabs[ePageCache].second);
     pages_->addWidget(pageCache_);
     pages_->addWidget(refuseCache_);
     pages_->addWidget(sessionCache_);

@@ -1,5 +1,6 @@
 #include "features/config/view/CDiskSystemSetWnd.h"
 
+#include "controls/FieldLabels.h"
 #include "controls/IUserInteraction.h"
 #include "features/config/RecommendedMemory.h"
 #include "features/config/SystemOptionsChangeSet.h"
@@ -44,7 +45,8 @@ CDiskSystemSetWnd::CDiskSystemSetWnd(QWidget* parent) : QWidget(parent)
         auto* edit = new QLineEdit(QString::fromUtf8(initial), this);
         edit->setFixedWidth(80);
         fields.AddNumber(edit, maxCharacters, std::move(members));
-        auto* caption = new QLabel(QString::fromUtf8(label), this);
+        auto* caption = FieldLabels::Tie(new QLabel(QString::fromUtf8(label), this), edit);
+        edit->setAccessibleDescription(unit->text());
         grid->addWidget(caption, row, 0, Qt::AlignRight);
         grid->addWidget(edit, row, 1);
         grid->addWidget(unit, row, 2);
@@ -119,6 +121,7 @@ CDiskSystemSetWnd::CDiskSystemSetWnd(QWidget* parent) : QWidget(parent)
 QLabel* CDiskSystemSetWnd::HelpLink()
 {
     auto* link = new QLabel(QStringLiteral("<a href=\"help\">&lt;系统帮助&gt;</a>"), this);
+    link->setAccessibleName(QStringLiteral("系统帮助"));
     connect(link, &QLabel::linkActivated, this, [] {
         IUserInteraction::Current().OpenUrl(QUrl(QString::fromStdString(
             SystemSettingHelpUrl(CMoxInstanceManager::GetInstanceManager()->Options()))));
@@ -130,6 +133,7 @@ void CDiskSystemSetWnd::ShowRecommendation()
 {
     const bool bits32 = ServerIs32Bits();
     memoryUnit_->setText(bits32 ? kMemoryUnit32Bits : kMemoryUnit);
+    memory_->setAccessibleDescription(memoryUnit_->text());
     const std::int64_t physical = PhysicalMemoryMB(editor_->Working().ReadOnly_TotalPhyMemSizeKB);
     const std::optional<std::int64_t> recommended = RecommendedMemoryMB(physical, bits32);
     memoryHelp_->setVisible(!recommended);

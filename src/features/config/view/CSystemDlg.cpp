@@ -1,6 +1,7 @@
 #include "features/config/view/CSystemDlg.h"
 
 #include "controls/CMoxTabCtrl.h"
+#include "controls/FieldLabels.h"
 #include "controls/IUserInteraction.h"
 #include "features/config/SystemOptionsChangeSet.h"
 #include "features/config/SystemRequests.h"
@@ -132,8 +133,9 @@ QWidget* CSystemDlg::BuildFields()
         auto* edit = new QLineEdit(box);
         edit->setFixedWidth(70);
         editor_->Fields().AddNumber(edit, shape.maxCharacters, {shape.member});
-        grid->addWidget(new QLabel(QString::fromUtf8(shape.label), box), row, 0, Qt::AlignRight);
+        grid->addWidget(FieldLabels::Tie(new QLabel(QString::fromUtf8(shape.label), box), edit), row, 0, Qt::AlignRight);
         grid->addWidget(edit, row, 1);
+        edit->setAccessibleDescription(QString::fromUtf8(shape.unit));
         grid->addWidget(new QLabel(QString::fromUtf8(shape.unit), box), row, 2);
         fields_.emplace_back(shape.member, edit);
         ++row;
@@ -161,16 +163,21 @@ QWidget* CSystemDlg::BuildReport()
     choice->addButton(periodic_);
     reportHour_ = DigitsEdit(kReportHourCharacters, group);
     reportPeriod_ = DigitsEdit(kReportPeriodCharacters, group);
+    // Each choice's text ends in what the edit beside it holds.
+    reportHour_->setAccessibleName(QStringLiteral("固定生成时间"));
+    reportHour_->setAccessibleDescription(QStringLiteral("点，[0 - 23]"));
+    reportPeriod_->setAccessibleName(QStringLiteral("周期性生成间隔时间"));
+    reportPeriod_->setAccessibleDescription(QStringLiteral("小时，[1 - 240]"));
     saveReport_ = new QPushButton(QStringLiteral("保存设置"), group);
     saveReport_->setEnabled(false);
 
     auto* grid = new QGridLayout(group);
     grid->addWidget(daily_, 0, 0);
     grid->addWidget(reportHour_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("点，[0 - 23]"), group), 0, 2);
+    grid->addWidget(new QLabel(reportHour_->accessibleDescription(), group), 0, 2);
     grid->addWidget(periodic_, 1, 0);
     grid->addWidget(reportPeriod_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("小时，[1 - 240]"), group), 1, 2);
+    grid->addWidget(new QLabel(reportPeriod_->accessibleDescription(), group), 1, 2);
     grid->addWidget(saveReport_, 1, 3, Qt::AlignRight);
     grid->setColumnStretch(2, 1);
 
@@ -217,6 +224,7 @@ QWidget* CSystemDlg::BuildCommands()
     }
     buttons->addStretch();
     auto* help = new QLabel(QStringLiteral("<a href=\"help\">&lt;系统帮助&gt;</a>"), box);
+    help->setAccessibleName(QStringLiteral("系统帮助"));
     connect(help, &QLabel::linkActivated, this, [] {
         IUserInteraction::Current().OpenUrl(QUrl(QString::fromStdString(
             SystemSettingHelpUrl(CMoxInstanceManager::GetInstanceManager()->Options()))));

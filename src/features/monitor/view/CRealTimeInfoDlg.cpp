@@ -1,6 +1,7 @@
 #include "features/monitor/view/CRealTimeInfoDlg.h"
 
 #include "controls/CSkinImageCache.h"
+#include "controls/FieldLabels.h"
 #include "controls/CSkinPainter.h"
 #include "controls/SkinImages.h"
 #include "features/monitor/RealtimeInfo.h"
@@ -57,6 +58,7 @@ QLabel* CRealTimeInfoDlg::AddRow(int row, const QString& label, int valueWidth)
     auto* value = new QLabel(this);
     SetTextColour(value, kValueText);
     value->setFixedWidth(valueWidth);
+    FieldLabels::Tie(caption, value);
     grid->addWidget(caption, row, 0);
     grid->addWidget(value, row, 1);
     return value;
