@@ -175,6 +175,18 @@ TEST_F(AccessMonitor, PiecesBecomeRowsOnlyWhenTheirLineIsWholeAndOldRunsAreIgnor
     ASSERT_TRUE(ProcessUntil([&] { return Rows() == 2; }));
     EXPECT_EQ(Cell(0, 1), "first half and its end");
     EXPECT_EQ(Cell(1, 0), "2");
+
+    // A half line left when the operator stops is not glued to the next run's first line.
+    PostPiece("cut short", run);
+    ASSERT_TRUE(MonitorManager_RthList());
+    ASSERT_TRUE(console.Events().Next(eMoxCacheEvent_RthList));
+    DrainHandOvers();
+    view->StopMonitoring();
+    SilenceStream();
+    StartWithFilter(QString());
+    PostPiece("whole\r\n", Monitor()->CurrentRun());
+    ASSERT_TRUE(ProcessUntil([&] { return Rows() == 3; }));
+    EXPECT_EQ(Cell(2, 1), "whole");
 }
 
 TEST_F(AccessMonitor, AStreamCutByTheServerReconnectsAtOnce)

@@ -30,6 +30,8 @@ public:
 
     // Empties the rows and the unfinished line.
     void Clear();
+    // Forgets the unfinished line: the stream it came from has ended.
+    void DropUnfinished() { unfinished_.clear(); }
 
     std::size_t Size() const { return ends_.size(); }
     std::string_view Line(std::size_t row) const;

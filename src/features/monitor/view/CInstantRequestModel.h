@@ -24,6 +24,7 @@ public:
     // Adds the whole lines of text as rows; returns how many were added.
     std::size_t AppendText(std::string_view text);
     void Clear();
+    void DropUnfinished() { rows_.DropUnfinished(); }
 
     const InstantRequestRows& Rows() const { return rows_; }
     QString FullText(int row) const;

@@ -109,6 +109,7 @@ void CInstantRequestMonitor::Stop()
     stream_.Stop();
     // What the stopped run already delivered but was not shown yet goes with it.
     pending_.clear();
+    model_->DropUnfinished();
 }
 
 void CInstantRequestMonitor::EventShown(int status, std::uintptr_t param)
@@ -116,7 +117,6 @@ void CInstantRequestMonitor::EventShown(int status, std::uintptr_t param)
     if (!monitoring_)
         return;
     if (status != eMoxEventStatus_Ok) {
-        // Only the end of the stream now running counts; an older one ended long ago.
         StreamEnded();
         return;
     }
@@ -154,6 +154,9 @@ void CInstantRequestMonitor::StreamEnded()
     // The end event names no run: while this monitor's stream still runs, it was another's.
     if (stream_.IsRunning() || reconnectTimer_->isActive())
         return;
+    // A line cut by the end of its stream never gets its rest.
+    Flush();
+    model_->DropUnfinished();
     lastWait_ = reconnectDelay_.NextWait();
     if (lastWait_.count() == 0) {
         GlobalFunc_UpdateStatusBar("实时访问监控连接已断开，正在重新连接....");
