@@ -48,9 +48,9 @@ private:
     std::vector<Clock::time_point> ticks_;
 };
 
-inline bool ProcessUntil(const std::function<bool()>& condition)
+inline bool ProcessUntil(const std::function<bool()>& condition, int deadlineMs = 60000)
 {
-    QDeadlineTimer deadline(60000);
+    QDeadlineTimer deadline(deadlineMs);
     while (!condition()) {
         if (deadline.hasExpired())
             return false;

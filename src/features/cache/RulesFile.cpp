@@ -135,7 +135,7 @@ template <class Rule>
 std::string BlockText(const Block<Rule>& block, const std::vector<Rule>& rules)
 {
     std::string out;
-    out.reserve(rules.size() * 200 + 64);
+    out.reserve(rules.size() * 256 + 64);
     out.append(block.header);
     out.append(block.countKey);
     AppendNumber(out, static_cast<long long>(rules.size()));
