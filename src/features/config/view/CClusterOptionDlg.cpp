@@ -91,6 +91,7 @@ QWidget* CClusterOptionDlg::BuildMaster()
     port_ = Field(10, master_);
     port_->setFixedWidth(80);
     masterSerial_ = Field(128, master_);
+    masterSerial_->setMinimumWidth(280);
     randomSerial_ = new QPushButton(QStringLiteral("[系统随机生成序列号]"), master_);
     randomSerial_->setFlat(true);
     slaves_ = new QTreeWidget(master_);
@@ -127,6 +128,7 @@ QWidget* CClusterOptionDlg::BuildSlave()
     slave_ = new QWidget(this);
     masterAddress_ = Field(ClusterConfig::kHostLimit, slave_);
     slaveSerial_ = Field(128, slave_);
+    slaveSerial_->setMinimumWidth(280);
     slaveName_ = Field(128, slave_);
     state_ = new QLabel(slave_);
     auto* stateCaption = new QLabel(QStringLiteral("本服务器集群状态："), slave_);
