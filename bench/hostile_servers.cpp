@@ -2,6 +2,7 @@
 // transport's real limits (512 MiB cap, 60 s stall), beside the peak of an ordinary list reply
 // measured in the same run. Each peak is the resident high-water mark since the one before.
 #include "features/cache/FCacheRequests.h"
+#include "integration/OneShotFault.h"
 #include "messaging/CThreadRegistry.h"
 #include "messaging/EventKinds.h"
 #include "shell/CMoxCacheInstance.h"
@@ -56,11 +57,7 @@ int main()
     long baseline = 0;
     for (const Hostile& hostile : cases) {
         if (hostile.amountKey || std::string(hostile.kind) == "endless") {
-            Json::Value fault;
-            fault["kind"] = hostile.kind;
-            fault["type"] = "fcache";
-            fault["cmd"] = "list";
-            fault["count"] = 1;
+            Json::Value fault = morvix::test::OneShotFault(hostile.kind, "fcache", "list");
             if (hostile.amountKey)
                 fault[hostile.amountKey] = static_cast<Json::Int64>(hostile.amount);
             sim.addFault(fault);

@@ -6,6 +6,7 @@
 #include "features/monitor/CInstantRequestRule.h"
 #include "features/monitor/HostMonitorRequests.h"
 #include "features/monitor/RealtimeRequests.h"
+#include "integration/OneShotFault.h"
 #include "messaging/CMoxEventParam.h"
 #include "messaging/CThreadRegistry.h"
 #include "messaging/CZebEventManager.h"
@@ -108,12 +109,8 @@ int main(int argc, char** argv)
     std::array<long, StreamCount> sent{};
     std::mt19937 random(20);
     const auto maybeFault = [&](Stream stream) {
-        Json::Value fault;
-        fault["type"] = kTypeCmd[stream][0];
-        fault["cmd"] = kTypeCmd[stream][1];
-        fault["count"] = 1;
+        Json::Value fault = morvix::test::OneShotFault("cut-stream", kTypeCmd[stream][0], kTypeCmd[stream][1]);
         if (stream == Live) {
-            fault["kind"] = "cut-stream";
             fault["lines"] = static_cast<Json::Int64>(kLinesPerStreamRun);
             sim.addFault(fault);
         }

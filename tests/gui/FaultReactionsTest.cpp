@@ -1,6 +1,7 @@
 #include "features/config/view/CSystemDlg.h"
 #include "gui/FCacheViewFixture.h"
 #include "gui/SystemViewFixture.h"
+#include "integration/OneShotFault.h"
 #include "reliability/ShortenedExchangeLimits.h"
 #include "shell/CMoxCacheInstance.h"
 
@@ -20,11 +21,7 @@ const char* const kFaults[] = {"delay", "close", "reset", "http-500", "not-json"
 
 Json::Value FaultOn(const char* kind, const char* type, const char* cmd)
 {
-    Json::Value fault;
-    fault["kind"] = kind;
-    fault["type"] = type;
-    fault["cmd"] = cmd;
-    fault["count"] = 1;
+    Json::Value fault = OneShotFault(kind, type, cmd);
     fault["ms"] = 6000;
     return fault;
 }

@@ -1,4 +1,5 @@
 #include "ShortenedExchangeLimits.h"
+#include "integration/OneShotFault.h"
 #include "messaging/EventKinds.h"
 #include "protocol/CMoxCacheProtocol.h"
 #include "protocol/RequestKinds.h"
@@ -17,6 +18,7 @@
 
 using morvix::test::ConsoleSession;
 using morvix::test::EventRecorder;
+using morvix::test::OneShotFault;
 using morvix::test::ShortenedExchangeLimits;
 using morvix::test::SimProcess;
 using nsMoxHttp::CMoxCacheProtocol;
@@ -89,11 +91,7 @@ RequestValues ValuesOf(const Family& family)
 
 Json::Value FaultFor(const Family& family, const FaultColumn& column)
 {
-    Json::Value fault;
-    fault["kind"] = column.kind;
-    fault["type"] = family.type;
-    fault["cmd"] = family.cmd;
-    fault["count"] = 1;
+    Json::Value fault = OneShotFault(column.kind, family.type, family.cmd);
     if (std::string(column.kind) == "delay")
         fault["ms"] = 6000;
     if (std::string(column.kind) == "cut-stream")

@@ -1,4 +1,5 @@
 #include "ShortenedExchangeLimits.h"
+#include "integration/OneShotFault.h"
 #include "features/cache/FCacheRequests.h"
 #include "features/monitor/RealtimeRequests.h"
 #include "messaging/EventKinds.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using morvix::test::ConsoleSession;
+using morvix::test::OneShotFault;
 using morvix::test::ShortenedExchangeLimits;
 using morvix::test::SimProcess;
 
@@ -47,11 +49,7 @@ TEST_F(HostileServer, EveryHostileReplyEndsInOneOutcome)
 {
     for (const HostileReply& hostile : kHostileReplies) {
         SCOPED_TRACE(hostile.kind);
-        Json::Value fault;
-        fault["kind"] = hostile.kind;
-        fault["type"] = "fcache";
-        fault["cmd"] = "list";
-        fault["count"] = 1;
+        Json::Value fault = OneShotFault(hostile.kind, "fcache", "list");
         if (hostile.amountKey)
             fault[hostile.amountKey] = static_cast<Json::Int64>(hostile.amount);
         sim.addFault(fault);
@@ -74,11 +72,8 @@ TEST_F(HostileServer, AQuietLiveStreamOutlastsTheStallLimit)
     rule.rules = 1;
     ASSERT_TRUE(MonitorManager_InstantRequest(rule, "", "", 1));
 
-    Json::Value stall;
-    stall["kind"] = "stall";
-    stall["type"] = "fcache";
+    Json::Value stall = OneShotFault("stall", "fcache", "list");
     stall["ms"] = 60000;
-    stall["count"] = 1;
     sim.addFault(stall);
     // The stalled list was sent after the stream and has ended by the stall limit; the stream,
     // quiet for longer, is still running.
