@@ -6,11 +6,15 @@
 
 // What the command line asks for.
 struct CtlOptions {
-    std::string server = "127.0.0.1:6780";
+    std::vector<std::string> servers = {"127.0.0.1:6780"};  // more than one for the exporter only
+    std::string listen = "127.0.0.1:9469";                   // the exporter's metrics endpoint
+    bool feed = false;                                       // watch as the exporter's poller
     std::string role = "admin";
     std::optional<std::string> password;
     bool json = false;
-    std::string type;                // a catalogue type, or "watch"
-    std::string cmd;                 // empty for watch
+    bool bashCompletion = false;     // print the completion script instead
+    bool fields = false;             // list the request's fields instead of sending it
+    std::string type;                // a catalogue type, "watch" or "exporter"
+    std::string cmd;                 // empty for watch and exporter
     std::vector<std::string> pairs;  // Field=value
 };

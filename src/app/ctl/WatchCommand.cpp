@@ -1,12 +1,11 @@
 #include "WatchCommand.h"
 
 #include "CtlExitCode.h"
+#include "CtlPolling.h"
 #include "CtlSession.h"
 #include "Interrupt.h"
+#include "RealtimeSampler.h"
 #include "ResultWriter.h"
-#include "features/monitor/CalcRealtimeHits.h"
-#include "features/monitor/RealtimeFigures.h"
-#include "features/monitor/RealtimeKbps.h"
 #include "features/monitor/RealtimeNumberForms.h"
 #include "messaging/EventKinds.h"
 #include "protocol/RequestCatalogue.h"
@@ -14,47 +13,17 @@
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxDisplayStrings.h"
 #include "shell/CMoxInstanceManager.h"
-#include "shell/MoxLogin.h"
 #include "shell/TextFormat.h"
 
 #include <iostream>
-#include <thread>
 
 namespace {
 
 constexpr auto kPeriod = std::chrono::milliseconds(1500);
-constexpr auto kSleepSlice = std::chrono::milliseconds(50);
-constexpr int kSessionExpired = 21;
 
-struct Figures {
-    double bandwidthIn = 0;   // m/s
-    double bandwidthExt = 0;  // m/s
-    double hitCurrent = 0;    // percent
-    double saving = 0;        // percent
-    RealtimeInfo info;
-};
+}  // namespace
 
-class RealtimeWatch {
-public:
-    RealtimeWatch() : hits_(CMoxInstanceManager::GetInstanceManager()->Options().CacheHitsMinutes()) {}
-
-    Figures Sample(const RealtimeInfo& info)
-    {
-        // The server's clock times both rates; without it the local tick does.
-        internal_.Update(info.TotalSendKB, info.CurrentTickCount);
-        external_.Update(info.TotalRecvFromResponseKB, info.CurrentTickCount);
-        hits_.Update(info.TotalSendKB, info.TotalRecvKB, info.TotalSendToResponseKB, info.TotalRecvFromResponseKB);
-        return {RealtimeBandwidthShown(internal_.Rate()), RealtimeBandwidthShown(external_.Rate()), hits_.HitRate(),
-                RealtimeSavingPercent(info.TotalSendKB, info.TotalRecvFromResponseKB), info};
-    }
-
-private:
-    RealtimeKbps internal_;
-    RealtimeKbps external_;
-    CalcRealtimeHits hits_;
-};
-
-std::string Line(const Figures& figures, bool json)
+std::string RealtimeLine(const RealtimeFigures& figures, bool json)
 {
     const RealtimeInfo& info = figures.info;
     const KbValueUnit memory = FormatKbValueUnit(info.CacheUsedMemSize);
@@ -74,26 +43,10 @@ std::string Line(const Figures& figures, bool json)
                       memory.value, memory.unit);
 }
 
-void SleepUntil(std::chrono::steady_clock::time_point when)
-{
-    while (!Interrupted() && std::chrono::steady_clock::now() < when)
-        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
-            kSleepSlice, when - std::chrono::steady_clock::now()));
-}
-
-// An expired session is renewed once with what the instance keeps, as the main window does.
-bool SignInAgain(CtlSession& session)
-{
-    const CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
-    return instance && session.SignIn(instance->Host(), instance->Role(), instance->Password()) == eCtlExit_Accepted;
-}
-
-}  // namespace
-
 int WatchRealtime(CtlSession& session, bool json)
 {
     const CtlRequest counters{nsMoxHttp::FindCatalogueRow(eReq_RealtimeList), {}, {}};
-    RealtimeWatch watch;
+    RealtimeSampler sampler;
     auto next = std::chrono::steady_clock::now();
     while (!Interrupted()) {
         const auto done = session.Exchange(counters);
@@ -101,9 +54,8 @@ int WatchRealtime(CtlSession& session, bool json)
             return Interrupted() ? eCtlExit_Accepted : eCtlExit_ExchangeFailed;
         if (done->Status() == eMoxEventStatus_Ok) {
             const CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
-            std::cout << Line(watch.Sample(instance->Realtime()), json) << std::endl;
-        } else if (done->Status() == eMoxEventStatus_ServerError && done->param2 == kSessionExpired &&
-                   !SignInAgain(session)) {
+            std::cout << RealtimeLine(sampler.Sample(instance->Realtime()), json) << std::endl;
+        } else if (SessionExpired(*done) && !SignInAgain(session)) {
             return eCtlExit_Refused;
         }
         next += kPeriod;

@@ -1,0 +1,6 @@
+#include "HostIntervals.h"
+
+std::unique_ptr<HostIntervals> MakeHostIntervals()
+{
+    return nullptr;
+}
