@@ -19,7 +19,6 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
                  "  morvixctl [options] [--listen HOST:PORT] exporter   (--server may be repeated)"};
     app.add_option("--server", options.servers,
                    "HOST[:PORT] of the server (port 6780 when left out); the exporter takes several")
-        ->expected(1)
         ->allow_extra_args(false)
         ->capture_default_str();
     app.add_option("--listen", options.listen, "HOST:PORT the exporter serves /metrics on")->capture_default_str();
