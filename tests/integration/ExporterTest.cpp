@@ -92,8 +92,12 @@ TEST_F(Exporter, ServesTheFiguresOfEveryServerAsWatchComputesThemInAValidScrape)
     std::string problems;
     EXPECT_EQ(RunShell("promtool check metrics < '" + (scratch / "metrics").string() + "' 2>&1", &problems), 0)
         << problems;
-    EXPECT_NE(text.find("morvix_host_client_connections{server=\"" + first.host() + "\",host=\"www.example.com\"}"),
-              std::string::npos);
+    // Per host and per origin, with the host monitor's interval figures.
+    for (const std::string series :
+         {"morvix_host_client_connections{server=\"" + first.host() + "\",host=\"www.example.com\"}",
+          "morvix_host_download_bandwidth_bytes_per_second{server=\"" + first.host() + "\",host=\"www.example.com\"}",
+          "morvix_upstream_interval_requests{server=\"" + first.host() + "\",host=\"www.example.com\",origin=\"10.1.0.11:80\"}"})
+        EXPECT_NE(text.find(series + " "), std::string::npos) << series;
 
     // The gauges are the figures of the sample watch --json prints, in base units: one scrape
     // between two reads of the same sample.

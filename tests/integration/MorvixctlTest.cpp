@@ -342,6 +342,8 @@ TEST_F(Morvixctl, AnInterruptEndsAStreamAndTheWatch)
         EXPECT_GT(sample["ConnectionsIn"].asInt(), 0) << line;
         EXPECT_GE(sample["Saving"].asDouble(), 0.0);
         EXPECT_LE(sample["HitCurrent"].asDouble(), 100.0);
+        EXPECT_EQ(sample["StartTime"].asString().size(), 19u) << line;
+        EXPECT_GT(sample["LargestSavingKB"].asInt64(), 0) << line;
     }
     // The second sample has a window to measure over.
     EXPECT_GT(ParseJson(figures[1])["BandwidthIn"].asDouble(), 0.0) << figures[1];
@@ -377,4 +379,27 @@ TEST_F(Morvixctl, EveryCatalogueRequestGoesOutAndIsAnswered)
                 << request;
         }
     }
+}
+
+TEST_F(Morvixctl, HostsPrintsTheMonitorTableAndWatchesIntervals)
+{
+    const Outcome once = Run({"hosts"});
+    ASSERT_EQ(once.status, 0) << once.err;
+    EXPECT_NE(once.out.find("每间隔请求数"), std::string::npos) << once.out;
+    EXPECT_NE(once.out.find("m/s"), std::string::npos);
+
+    auto watch = Start({"--json", "hosts", "--watch"});
+    ASSERT_TRUE(WaitUntil([&] { return watch->OutLines().size() >= 2; }, std::chrono::seconds(20))) << watch->Err();
+    watch->Signal(SIGINT);
+    EXPECT_EQ(watch->Wait(), 0);
+    const Json::Value first = ParseJson(watch->OutLines()[0]);
+    const Json::Value second = ParseJson(watch->OutLines()[1]);
+    ASSERT_TRUE(second.isArray() && second.size() == first.size() && !second.empty());
+    double sent = 0;
+    for (const Json::Value& host : second) {
+        EXPECT_GE(host["IntervalRequests"].asInt64(), 0) << host;
+        sent += host["IntervalSentBytes"].asDouble();
+    }
+    EXPECT_EQ(first[0]["IntervalSentBytes"].asDouble(), 0) << "the first sample has no interval";
+    EXPECT_GT(sent, 0) << "the simulator's hosts move between two polls";
 }

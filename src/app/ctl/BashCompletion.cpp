@@ -9,8 +9,8 @@
 namespace {
 
 // The programs' own words beside the catalogue's types.
-constexpr const char* kCommands = "watch exporter";
-constexpr const char* kOptions = "--server --role --password --json --fields --listen --help";
+constexpr const char* kCommands = "watch hosts exporter";
+constexpr const char* kOptions = "--server --role --password --json --watch --fields --listen --help";
 // Options whose next word is their value.
 constexpr const char* kValuedOptions = "--server|--password|--listen";
 

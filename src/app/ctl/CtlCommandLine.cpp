@@ -16,6 +16,7 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
                  "  morvixctl [options] TYPE CMD [Field=value ...]\n"
                  "  morvixctl --fields TYPE CMD\n"
                  "  morvixctl [options] watch\n"
+                 "  morvixctl [options] hosts [--watch]\n"
                  "  morvixctl [options] [--listen HOST:PORT] exporter   (--server may be repeated)"};
     app.add_option("--server", options.servers,
                    "HOST[:PORT] of the server (port 6780 when left out); the exporter takes several")
@@ -30,10 +31,11 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     auto* passwordOption = app.add_option(
         "--password", password, "password (else $MORVIX_PASSWORD, else asked for on a terminal)");
     app.add_flag("--json", options.json, "print the result as JSON");
+    app.add_flag("--watch", options.watch, "hosts: a table every polling period until interrupted");
     app.add_flag("--fields", options.fields,
                  "list the fields of TYPE CMD with the values they take when left out; sends nothing");
     app.add_flag("--bash-completion", options.bashCompletion, "print the bash completion script and stop");
-    app.add_option("request", words, "TYPE CMD [Field=value ...], watch or exporter");
+    app.add_option("request", words, "TYPE CMD [Field=value ...], watch, hosts or exporter");
 
     try {
         app.parse(argc, argv);
@@ -48,7 +50,7 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     if (options.bashCompletion)
         return options;
     if (words.empty()) {
-        std::cerr << "morvixctl: name a request (TYPE CMD) or watch (see --help)\n";
+        std::cerr << "morvixctl: name a request (TYPE CMD), watch, hosts or exporter (see --help)\n";
         return eCtlExit_Usage;
     }
 
@@ -57,12 +59,16 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
         std::cerr << "morvixctl: only the exporter takes more than one --server\n";
         return eCtlExit_Usage;
     }
-    if (options.type == "watch" || options.type == "exporter") {
+    if (options.type == "watch" || options.type == "hosts" || options.type == "exporter") {
         if (words.size() > 1) {
             std::cerr << "morvixctl: " << options.type << " takes no further arguments\n";
             return eCtlExit_Usage;
         }
         return options;
+    }
+    if (options.watch) {
+        std::cerr << "morvixctl: --watch goes with hosts\n";
+        return eCtlExit_Usage;
     }
     if (words.size() < 2) {
         std::cerr << "morvixctl: a request needs TYPE and CMD (see --help)\n";

@@ -12,9 +12,10 @@ struct CtlOptions {
     std::string role = "admin";
     std::optional<std::string> password;
     bool json = false;
+    bool watch = false;              // hosts: keep polling
     bool bashCompletion = false;     // print the completion script instead
     bool fields = false;             // list the request's fields instead of sending it
-    std::string type;                // a catalogue type, "watch" or "exporter"
-    std::string cmd;                 // empty for watch and exporter
+    std::string type;                // a catalogue type, "watch", "hosts" or "exporter"
+    std::string cmd;                 // empty for watch, hosts and exporter
     std::vector<std::string> pairs;  // Field=value
 };

@@ -182,7 +182,7 @@ std::variant<CtlRequest, CtlUsageError> BuildCtlRequest(std::string_view type, s
         const std::vector<std::string> commands = CatalogueCommands(type);
         if (commands.empty() || type == "sign")
             return CtlUsageError{"unknown TYPE \"" + std::string(type) + "\"; valid: " + Joined(CatalogueTypes()) +
-                                 ", watch"};
+                                 ", watch, hosts"};
         return CtlUsageError{"unknown CMD \"" + std::string(cmd) + "\" for " + std::string(type) +
                              "; valid: " + Joined(commands)};
     }

@@ -5,9 +5,9 @@
 #include "CtlSession.h"
 #include "HostFeed.h"
 #include "Interrupt.h"
-#include "RealtimeSampler.h"
 #include "ServerMetrics.h"
 #include "WatchCommand.h"
+#include "features/monitor/RealtimeFigureSampler.h"
 #include "messaging/EventKinds.h"
 #include "protocol/RequestCatalogue.h"
 #include "protocol/RequestKinds.h"
@@ -37,9 +37,8 @@ void WriteLine(const Json::Value& line)
 }
 
 // The figures exactly as watch --json prints them, and the counters they come from.
-std::string RealtimeFeedLine(const RealtimeFigures& figures)
+std::string RealtimeFeedLine(const RealtimeInfo& info, const RealtimeFigureSample& figures)
 {
-    const RealtimeInfo& info = figures.info;
     Json::Value counters;
     const std::pair<const char*, std::int64_t> values[] = {
         {"CurrentUserConnections", info.CurrentUserConnections},
@@ -68,7 +67,7 @@ std::string RealtimeFeedLine(const RealtimeFigures& figures)
     };
     for (const auto& [name, value] : values)
         counters[name] = Json::Int64(value);
-    return "{\"Realtime\": " + RealtimeLine(figures, true) + ", \"Counters\": " + OneLine(counters) + "}";
+    return "{\"Realtime\": " + RealtimeJsonLine(info, figures) + ", \"Counters\": " + OneLine(counters) + "}";
 }
 
 Json::Value ErrorLine(CtlSession& session, std::uint64_t from, std::string_view request)
@@ -89,8 +88,8 @@ int RunExporterFeed(CtlSession& session)
     const CtlRequest counters{nsMoxHttp::FindCatalogueRow(eReq_RealtimeList), {}, {}};
     const auto hostPeriod =
         std::chrono::seconds(CMoxInstanceManager::GetInstanceManager()->Options().HostMonitorSeconds());
-    RealtimeSampler sampler;
-    HostFeed hosts(session, MakeHostIntervals());
+    RealtimeFigureSampler sampler(CMoxInstanceManager::GetInstanceManager()->Options().CacheHitsMinutes());
+    HostFeed hosts(session);
     Clock::time_point nextRealtime = Clock::now();
     Clock::time_point nextHosts = nextRealtime;
     // One request at a time; the realtime poll keeps its period while a long host round goes on.
@@ -103,9 +102,8 @@ int RunExporterFeed(CtlSession& session)
             if (!done)
                 return Interrupted() ? eCtlExit_Accepted : eCtlExit_ExchangeFailed;
             if (done->Status() == eMoxEventStatus_Ok) {
-                std::cout << RealtimeFeedLine(sampler.Sample(
-                                 CMoxInstanceManager::GetInstanceManager()->GetInstance()->Realtime()))
-                          << std::endl;
+                const RealtimeInfo info = CMoxInstanceManager::GetInstanceManager()->GetInstance()->Realtime();
+                std::cout << RealtimeFeedLine(info, sampler.Sample(info)) << std::endl;
                 continue;
             }
             WriteLine(ErrorLine(session, start, ServerMetrics::kRealtimeRequest));

@@ -3,6 +3,7 @@
 #include "CtlPolling.h"
 #include "CtlSession.h"
 #include "features/monitor/HostMonitorEvents.h"
+#include "features/monitor/MonitorClock.h"
 #include "messaging/EventKinds.h"
 #include "protocol/RequestCatalogue.h"
 #include "protocol/RequestKinds.h"
@@ -32,10 +33,7 @@ void AddCounts(Json::Value& entry, const Record& record)
 
 }  // namespace
 
-HostFeed::HostFeed(CtlSession& session, std::unique_ptr<HostIntervals> intervals)
-    : session_(session), intervals_(std::move(intervals))
-{
-}
+HostFeed::HostFeed(CtlSession& session) : session_(session) {}
 
 HostFeed::Step HostFeed::Next()
 {
@@ -60,12 +58,13 @@ HostFeed::Step HostFeed::ListHosts()
     line_ = Json::Value();
     line_["Hosts"] = Json::Value(Json::arrayValue);
     proxyIds_.clear();
+    hostMonitor_.Update(list->items, MonitorTickNow());
     for (const ProxyHost& host : list->items) {
         Json::Value entry;
         entry["ProxyID"] = host.ProxyID;
         AddCounts(entry, host);
-        if (intervals_)
-            AddFigures(entry, intervals_->UpdateHost(host));
+        if (const CMoxHostMonitor* monitor = hostMonitor_.Find(host.ProxyID))
+            AddFigures(entry, monitor->interval);
         entry["Origins"] = Json::Value(Json::arrayValue);
         line_["Hosts"].append(std::move(entry));
         proxyIds_.push_back(host.ProxyID);
@@ -96,13 +95,14 @@ HostFeed::Step HostFeed::ListOrigins()
         return step;
     }
     Json::Value& origins = line_["Hosts"][static_cast<Json::ArrayIndex>(index)]["Origins"];
+    originMonitor_.Update(list->items, MonitorTickNow());
     for (const UpstreamHost& origin : list->items) {
         Json::Value entry;
         entry["UpstreamID"] = origin.UpstreamID;
         AddCounts(entry, origin);
         entry["IsDown"] = origin.IsDown;
-        if (intervals_)
-            AddFigures(entry, intervals_->UpdateOrigin(origin));
+        if (const CMoxUpstreamMonitor* monitor = originMonitor_.Find(origin.UpstreamID))
+            AddFigures(entry, monitor->interval);
         origins.append(std::move(entry));
     }
     return step;

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "HostIntervals.h"
+#include "features/monitor/HostSampleUpdate.h"
 
 #include <json/value.h>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,10 +12,10 @@ class CtlSession;
 
 // One round of the host monitor at a time, one request per step: the host list, then the origin
 // list of each host. The finished round becomes one {"Hosts": [...]} line with each host's and
-// origin's figures.
+// origin's counts and the interval figures of the host monitor's sample update.
 class HostFeed {
 public:
-    HostFeed(CtlSession& session, std::unique_ptr<HostIntervals> intervals);
+    explicit HostFeed(CtlSession& session);
 
     struct Step {
         bool finished = false;
@@ -35,7 +34,8 @@ private:
     Step ListOrigins();
 
     CtlSession& session_;
-    std::unique_ptr<HostIntervals> intervals_;
+    CMoxHostMonitorSet hostMonitor_;
+    CMoxUpstreamMonitorSet originMonitor_;
     bool running_ = false;
     std::vector<std::string> proxyIds_;  // of the round, in list order
     std::size_t nextOrigins_ = 0;

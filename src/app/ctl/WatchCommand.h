@@ -3,12 +3,13 @@
 #include <string>
 
 class CtlSession;
-struct RealtimeFigures;
+struct RealtimeInfo;
+struct RealtimeFigureSample;
 
 // morvixctl watch: every 1.5 s the realtime counters, shown as the traffic monitor shows them
-// (both bandwidths, the current hit rate over the configured window, the saving, the
-// connections, the cache memory), one line each, until interrupted.
+// (the eight figures, the server's times and the largest saving of the session), one line or one
+// JSON object each, until interrupted.
 int WatchRealtime(CtlSession& session, bool json);
 
-// One line of watch: the figures as the traffic monitor shows them, or as one JSON object.
-std::string RealtimeLine(const RealtimeFigures& figures, bool json);
+// One line of watch --json: the figures of one counters record as one JSON object.
+std::string RealtimeJsonLine(const RealtimeInfo& info, const RealtimeFigureSample& figures);

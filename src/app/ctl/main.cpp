@@ -9,6 +9,7 @@
 #include "CtlRequest.h"
 #include "CtlSession.h"
 #include "CurrentRecord.h"
+#include "HostsCommand.h"
 #include "InstantRequestStream.h"
 #include "RequestFieldList.h"
 #include "Interrupt.h"
@@ -107,7 +108,8 @@ int main(int argc, char** argv)
         return eCtlExit_Usage;
     }
     std::optional<CtlRequest> request;
-    if (options.type != "watch" && options.type != "exporter") {
+    const bool whole = options.type == "watch" || options.type == "hosts" || options.type == "exporter";
+    if (!whole) {
         auto built = BuildCtlRequest(options.type, options.cmd, options.pairs);
         if (const auto* error = std::get_if<CtlUsageError>(&built)) {
             std::cerr << "morvixctl: " << error->message << "\n";
@@ -131,5 +133,7 @@ int main(int argc, char** argv)
         return signedIn;
     if (request)
         return RunRequest(session, *request, options.json);
+    if (options.type == "hosts")
+        return WatchHosts(session, options.watch, options.json);
     return options.feed ? RunExporterFeed(session) : WatchRealtime(session, options.json);
 }

@@ -1,6 +1,0 @@
-#include "HostIntervals.h"
-
-std::unique_ptr<HostIntervals> MakeHostIntervals()
-{
-    return nullptr;
-}

@@ -1,0 +1,141 @@
+#include "features/monitor/view/CHostMonitorDlg.h"
+
+#include "controls/CRuleListView.h"
+#include "features/monitor/HostMonitorEvents.h"
+#include "features/monitor/HostMonitorRequests.h"
+#include "features/monitor/view/CHostDetailDlg.h"
+#include "features/monitor/view/MonitorTable.h"
+#include "messaging/EventKinds.h"
+#include "shell/CMoxCacheInstance.h"
+#include "shell/CMoxInstanceManager.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kStart = QStringLiteral("开始监控");
+const QString kStop = QStringLiteral("停止监控");
+
+bool SessionOpen()
+{
+    const CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
+    return instance && instance->Connected();
+}
+
+}  // namespace
+
+CHostMonitorDlg::CHostMonitorDlg(QWidget* parent) : CMoxContentView(parent)
+{
+    timer_ = new QTimer(this);
+    timer_->setInterval(CMoxInstanceManager::GetInstanceManager()->Options().HostMonitorSeconds() * 1000);
+    connect(timer_, &QTimer::timeout, this, &CHostMonitorDlg::OnTick);
+
+    button_ = new QPushButton(kStart, this);
+    connect(button_, &QPushButton::clicked, this, [this] { IsMonitoring() ? StopMonitoring() : StartMonitoring(); });
+    model_ = new CMoxHostMonitorListModel(hosts_, HostMonitorColumns(), this);
+    list_ = MakeMonitorTable(model_, HostMonitorColumns(), this);
+    connect(list_, &CRuleListView::RowActivated, this, &CHostMonitorDlg::OpenDetail);
+
+    auto* commands = new QHBoxLayout;
+    commands->addStretch();
+    commands->addWidget(button_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addLayout(commands);
+    layout->addWidget(list_, 1);
+}
+
+CHostMonitorDlg::~CHostMonitorDlg() = default;
+
+CHostDetailDlg* CHostMonitorDlg::DetailDialog() const
+{
+    return detail_;
+}
+
+bool CHostMonitorDlg::IsMonitoring() const
+{
+    return timer_->isActive();
+}
+
+void CHostMonitorDlg::StartMonitoring()
+{
+    timer_->start();
+    button_->setText(kStop);
+    // Rows younger than one period are still current: the next tick brings the next sample.
+    const bool fresh = model_->rowCount() > 0 && MonitorTickNow() - lastSent_ < static_cast<std::uint64_t>(timer_->interval());
+    polling_.MarkDue();
+    if (!fresh)
+        OnTick();
+}
+
+void CHostMonitorDlg::StopMonitoring()
+{
+    timer_->stop();
+    button_->setText(kStart);
+}
+
+void CHostMonitorDlg::OnTick()
+{
+    if (SessionOpen() && polling_.IsDue() && SendList())
+        polling_.MarkSent();
+}
+
+bool CHostMonitorDlg::SendList()
+{
+    if (!MonitorManager_ProxyList())
+        return false;
+    lastSent_ = MonitorTickNow();
+    return true;
+}
+
+void CHostMonitorDlg::OnLoginStarted()
+{
+    polling_.MarkDue();
+}
+
+void CHostMonitorDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* record)
+{
+    if (kind == eMoxCacheEvent_UpstreamList) {
+        if (detail_)
+            detail_->OnUpstreamList(status, dynamic_cast<CMoxProxyUrlEventParam*>(record));
+        return;
+    }
+    if (kind != eMoxCacheEvent_ProxyHostList)
+        return;
+    polling_.MarkDue();
+    const auto* reply = dynamic_cast<CMoxProxyUrlListEventParam*>(record);
+    if (status != eMoxEventStatus_Ok || !reply)
+        return;
+    model_->Refresh(hosts_.Update(reply->items, MonitorTickNow()));
+}
+
+void CHostMonitorDlg::OpenDetail(int row)
+{
+    if (row < 0 || row >= model_->rowCount())
+        return;
+    if (detail_)
+        detail_->close();
+    detail_ = new CHostDetailDlg(model_->EntryAt(row).last, this);
+    detail_->setAttribute(Qt::WA_DeleteOnClose);
+    detail_->show();
+}
+
+// The window system's own shows and hides (minimising) leave monitoring as it is; only the main
+// window choosing or leaving this view starts or stops it.
+void CHostMonitorDlg::showEvent(QShowEvent* event)
+{
+    CMoxContentView::showEvent(event);
+    if (!event->spontaneous())
+        StartMonitoring();
+}
+
+void CHostMonitorDlg::hideEvent(QHideEvent* event)
+{
+    CMoxContentView::hideEvent(event);
+    if (!event->spontaneous())
+        StopMonitoring();
+}

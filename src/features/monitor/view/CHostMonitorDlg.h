@@ -1,0 +1,55 @@
+#pragma once
+
+#include "features/monitor/HostSampleUpdate.h"
+#include "features/monitor/view/CMonitorListModel.h"
+#include "shell/RealtimePolling.h"
+#include "shell/view/CMoxContentView.h"
+
+#include <QPointer>
+
+class CHostDetailDlg;
+class CRuleListView;
+class QPushButton;
+class QTimer;
+
+// The "域名监控" view: per host the connections, bandwidths and request counts between polls.
+// Monitoring runs while the view is shown, one request at a time; a double click on a host
+// opens its origins.
+class CHostMonitorDlg : public CMoxContentView {
+    Q_OBJECT
+public:
+    explicit CHostMonitorDlg(QWidget* parent = nullptr);
+    ~CHostMonitorDlg() override;
+
+    void OnLoginStarted() override;
+    void OnRecordHandedOver(int kind, int status, CMoxEventParam* record) override;
+
+    void StartMonitoring();
+    void StopMonitoring();
+    bool IsMonitoring() const;
+
+    QPushButton* MonitorButton() const { return button_; }
+    CRuleListView* List() const { return list_; }
+    CMoxHostMonitorListModel* Model() const { return model_; }
+    QTimer* PollTimer() const { return timer_; }
+    CHostDetailDlg* DetailDialog() const;
+    // Opens the detail window of the host in this row.
+    void OpenDetail(int row);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void OnTick();
+    bool SendList();
+
+    CMoxHostMonitorSet hosts_;
+    CMoxHostMonitorListModel* model_ = nullptr;
+    CRuleListView* list_ = nullptr;
+    QPushButton* button_ = nullptr;
+    QTimer* timer_ = nullptr;
+    RealtimePolling polling_;
+    std::uint64_t lastSent_ = 0;
+    QPointer<CHostDetailDlg> detail_;
+};

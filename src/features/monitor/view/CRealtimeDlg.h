@@ -1,0 +1,38 @@
+#pragma once
+
+#include "shell/view/CMoxContentView.h"
+
+class CMoxTabCtrl;
+class CRealtimeRunParamDlg;
+class CRealtimeStatWnd;
+class CRunParamWnd;
+class QStackedWidget;
+
+// The "流量监控" view: the figures and graphs, the counter table, the traffic report and the
+// live request list, one tab each.
+class CRealtimeDlg : public CMoxContentView {
+    Q_OBJECT
+public:
+    enum Tab { eTab_Figures, eTab_Counters, eTab_Report, eTab_LiveRequests };
+
+    explicit CRealtimeDlg(QWidget* parent = nullptr);
+
+    void OnServerChanged(const ServerPlatform& platform) override;
+    void OnRealtimeRead(int status, const RealtimeInfo& info) override;
+
+    CMoxTabCtrl* Tabs() const { return tabs_; }
+    CRealtimeRunParamDlg* Figures() const { return figures_; }
+    CRunParamWnd* Counters() const { return counters_; }
+    CRealtimeStatWnd* Report() const { return report_; }
+    QWidget* LiveRequests() const { return liveRequests_; }
+
+private:
+    QWidget* MakeLiveRequestPage();
+
+    CMoxTabCtrl* tabs_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
+    CRealtimeRunParamDlg* figures_ = nullptr;
+    CRunParamWnd* counters_ = nullptr;
+    CRealtimeStatWnd* report_ = nullptr;
+    QWidget* liveRequests_ = nullptr;
+};

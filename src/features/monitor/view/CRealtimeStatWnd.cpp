@@ -1,0 +1,200 @@
+#include "features/monitor/view/CRealtimeStatWnd.h"
+
+#include "controls/CRuleListView.h"
+#include "controls/IUserInteraction.h"
+#include "features/monitor/CRealtimeStatEventParam.h"
+#include "features/monitor/RealtimeRequests.h"
+#include "messaging/EventKinds.h"
+#include "shell/AtomicFile.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+struct RefreshInterval {
+    const char* text;
+    int milliseconds;
+};
+const RefreshInterval kIntervals[] = {{"3秒", 3000}, {"10秒", 10000}, {"30秒", 30000}, {"60秒", 60000}};
+
+struct ColumnShape {
+    const char* title;
+    int width;
+};
+const ColumnShape kColumns[] = {{"序号", 40},          {"省份", 160},         {"总请求量TR", 120},
+                                {"独立访问IP量", 120}, {"人均请求数量", 100}, {"流量百分比", 100}};
+
+const QString kStartAutoRefresh = QStringLiteral("启动自动刷新");
+const QString kStopAutoRefresh = QStringLiteral("停止自动刷新");
+
+QStandardItem* Cell(const QString& text, bool number)
+{
+    auto* item = new QStandardItem(text);
+    item->setEditable(false);
+    if (number)
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+}  // namespace
+
+CRealtimeStatWnd::CRealtimeStatWnd(QWidget* parent) : QWidget(parent)
+{
+    timer_ = new QTimer(this);
+    connect(timer_, &QTimer::timeout, this, &CRealtimeStatWnd::RequestReport);
+
+    model_ = new QStandardItemModel(0, static_cast<int>(std::size(kColumns)), this);
+    table_ = new CRuleListView(this);
+    table_->setModel(model_);
+    for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
+        model_->setHeaderData(column, Qt::Horizontal, QString::fromUtf8(kColumns[column].title));
+        table_->setColumnWidth(column, kColumns[column].width);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(BuildCommands());
+    layout->addWidget(BuildTimes());
+    layout->addWidget(table_, 1);
+
+    relay_ = std::make_unique<CViewEventRelay>(
+        this, std::set<int>{eMoxCacheEvent_RealtimeStat}, [this](int, int status, std::uintptr_t param2) {
+            ReportShown(status, dynamic_cast<const CRealtimeStatEventParam*>(CMoxEventParam::FromParam(param2)));
+        });
+}
+
+QWidget* CRealtimeStatWnd::BuildCommands()
+{
+    auto* bar = new QWidget(this);
+    interval_ = new QComboBox(bar);
+    for (const RefreshInterval& choice : kIntervals)
+        interval_->addItem(QString::fromUtf8(choice.text), choice.milliseconds);
+    interval_->setAccessibleName(QStringLiteral("自动刷新间隔"));
+    autoRefresh_ = new QPushButton(kStartAutoRefresh, bar);
+    refresh_ = new QPushButton(QStringLiteral("刷新统计报告"), bar);
+    save_ = new QPushButton(QStringLiteral("保存统计报告"), bar);
+    save_->setEnabled(false);
+    connect(autoRefresh_, &QPushButton::clicked, this, &CRealtimeStatWnd::ToggleAutoRefresh);
+    connect(refresh_, &QPushButton::clicked, this, &CRealtimeStatWnd::RequestReport);
+    connect(save_, &QPushButton::clicked, this, &CRealtimeStatWnd::SaveReport);
+
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(interval_);
+    layout->addWidget(autoRefresh_);
+    layout->addWidget(refresh_);
+    layout->addWidget(save_);
+    layout->addStretch();
+    return bar;
+}
+
+QWidget* CRealtimeStatWnd::BuildTimes()
+{
+    auto* box = new QWidget(this);
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto add = [&](const QString& caption, const QString& initial) {
+        auto* label = new QLabel(caption, box);
+        auto* value = new QLabel(initial, box);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setBuddy(value);
+        layout->addWidget(label);
+        layout->addWidget(value);
+        layout->addSpacing(16);
+        return value;
+    };
+    startTime_ = add(QStringLiteral("统计开始时间："), QString());
+    endTime_ = add(QStringLiteral("统计结束时间："), QString());
+    hitRate_ = add(QStringLiteral("缓存命令中率："), QStringLiteral("0.00%"));
+    layout->addStretch();
+    return box;
+}
+
+bool CRealtimeStatWnd::RequestReport()
+{
+    return MonitorManager_RealtimeTotalStat();
+}
+
+void CRealtimeStatWnd::ToggleAutoRefresh()
+{
+    if (timer_->isActive()) {
+        timer_->stop();
+        autoRefresh_->setText(kStartAutoRefresh);
+        interval_->setEnabled(true);
+        return;
+    }
+    timer_->start(interval_->currentData().toInt());
+    autoRefresh_->setText(kStopAutoRefresh);
+    interval_->setEnabled(false);
+}
+
+void CRealtimeStatWnd::ReportShown(int status, const CRealtimeStatEventParam* record)
+{
+    if (status != eMoxEventStatus_Ok || !record)
+        return;
+    reportText_ = record->ReportText;
+    if (!reportText_.empty())
+        save_->setEnabled(true);
+    // Rows are overwritten in place, so the list does not flicker on every refresh; rows of an
+    // earlier, longer report would be stale and go.
+    const int count = static_cast<int>(record->rows.size());
+    if (model_->rowCount() > count)
+        model_->removeRows(count, model_->rowCount() - count);
+    for (int row = 0; row < count; ++row) {
+        const RealtimeStatRow& shown = record->rows[static_cast<std::size_t>(row)];
+        const QList<QStandardItem*> cells{
+            Cell(QString::number(row + 1), true),
+            Cell(QString::fromStdString(shown.Name), false),
+            Cell(QString::number(shown.TotalRequests), true),
+            Cell(QString::number(shown.DistinctAddresses), true),
+            Cell(QString::fromStdString(shown.RequestsPerAddress), true),
+            Cell(QString::fromStdString(shown.TrafficShare), true),
+        };
+        if (row < model_->rowCount()) {
+            for (int column = 0; column < cells.size(); ++column)
+                model_->setItem(row, column, cells[column]);
+        } else {
+            model_->appendRow(cells);
+        }
+    }
+    startTime_->setText(QString::fromStdString(record->StartTime));
+    endTime_->setText(QString::fromStdString(record->EndTime));
+    hitRate_->setText(QString::fromStdString(record->HitCachesRate));
+}
+
+void CRealtimeStatWnd::SaveReport()
+{
+    const QString name = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss")) +
+                         QStringLiteral(".txt");
+    const QString path = IUserInteraction::Current().ChooseSaveFile(
+        this, QStringLiteral("保存到"), QDir::home().filePath(name), QStringLiteral("文本文件 (*.txt);;所有文件 (*)"));
+    if (path.isEmpty())
+        return;
+    if (!WriteFileAtomically(path.toStdString(), reportText_))
+        IUserInteraction::Current().Inform(this, QStringLiteral("提示"),
+                                           QStringLiteral("保存统计报告失败，无法写入文件：%1").arg(path));
+}
+
+QString CRealtimeStatWnd::StartTimeText() const
+{
+    return startTime_->text();
+}
+
+QString CRealtimeStatWnd::EndTimeText() const
+{
+    return endTime_->text();
+}
+
+QString CRealtimeStatWnd::HitRateText() const
+{
+    return hitRate_->text();
+}
