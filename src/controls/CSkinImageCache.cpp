@@ -1,5 +1,7 @@
 #include "controls/CSkinImageCache.h"
 
+#include "shell/AppPaths.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -18,7 +20,7 @@ SkinStore& Store()
     static SkinStore store = [] {
         // Pixmaps must not outlive the application object that owns the graphics system.
         qAddPostRoutine([] { Store().images.clear(); });
-        return SkinStore{QCoreApplication::applicationDirPath() + "/Application/Skins", {}};
+        return SkinStore{QString::fromStdString((AppPaths::ApplicationDirectory() / "Skins").string()), {}};
     }();
     return store;
 }

@@ -53,12 +53,24 @@ std::filesystem::path ExecutableDirectory()
     return executable.parent_path();
 }
 
+std::filesystem::path ApplicationDirectory()
+{
+    const std::filesystem::path executableDirectory = ExecutableDirectory();
+    const std::filesystem::path beside = executableDirectory / "Application";
+    const std::filesystem::path installed =
+        executableDirectory.parent_path() / "share" / "morvix" / "Application";
+    std::error_code error;
+    if (!std::filesystem::is_directory(beside, error) && std::filesystem::is_directory(installed, error))
+        return installed;
+    return beside;
+}
+
 std::filesystem::path ApplicationDataFile(std::string_view name)
 {
     const std::filesystem::path file(name);
     if (file.is_absolute())
         return file;
-    return ExecutableDirectory() / "Application" / "data" / file;
+    return ApplicationDirectory() / "data" / file;
 }
 
 std::filesystem::path UserDataDirectory()

@@ -11,7 +11,12 @@ namespace AppPaths {
 // The directory of /proc/self/exe; the working directory if the link cannot be read.
 std::filesystem::path ExecutableDirectory();
 
-// <executable directory>/Application/data/<name>; an absolute name is used unchanged.
+// The shipped data: Application/ beside the executable (the build tree, a portable copy), else the
+// installed <prefix>/share/morvix/Application seen from <prefix>/bin. Beside the executable when
+// neither exists, so that a missing file is reported where the build tree keeps it.
+std::filesystem::path ApplicationDirectory();
+
+// <application directory>/data/<name>; an absolute name is used unchanged.
 std::filesystem::path ApplicationDataFile(std::string_view name);
 
 // $XDG_DATA_HOME (default ~/.local/share) + /morvix/MorvixAdmin; a relative $XDG_DATA_HOME is

@@ -8,6 +8,7 @@
 #include "protocol/CMoxCacheProtocol.h"
 #include "protocol/RequestKinds.h"
 #include "protocol/RequestValues.h"
+#include "shell/CMoxInstanceManager.h"
 #include "shell/TextFormat.h"
 
 CMoxCacheInstance::CMoxCacheInstance()
@@ -33,6 +34,8 @@ int CMoxCacheInstance::OnEventCall(int kind, std::uintptr_t, std::uintptr_t)
 
 void CMoxCacheInstance::OnLoginSucceeded()
 {
+    if (!CMoxInstanceManager::GetInstanceManager()->ReadsAfterLogin())
+        return;
     GlobalFunc_UpdateStatusBar(FormatText("正在从%s获取页面缓存列表数据，请稍候....", Host()));
     nsMoxHttp::CMoxCacheProtocol& protocol = nsMoxHttp::CMoxCacheProtocol::GetProtocol();
     protocol.Send(eReq_SystemList, {});

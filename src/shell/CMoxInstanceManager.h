@@ -2,6 +2,7 @@
 
 #include "shell/CIniOptionFile.h"
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -22,6 +23,11 @@ public:
     // 0 when a session is alive; otherwise posts the not-connected text and returns 1.
     int CheckSession() const;
 
+    // A successful login reads the system options and the realtime figures, which the window's
+    // views start from. A program that sends only what it is asked for switches that off.
+    void SetReadsAfterLogin(bool reads) { readsAfterLogin_ = reads; }
+    bool ReadsAfterLogin() const { return readsAfterLogin_; }
+
     const std::filesystem::path& DataDir() const { return dataDir_; }
     CIniOptionFile& Options() { return options_; }
     std::int64_t StartTime() const { return startTime_; }
@@ -34,4 +40,5 @@ private:
     CIniOptionFile options_;
     std::filesystem::path dataDir_;
     std::int64_t startTime_ = 0;
+    std::atomic<bool> readsAfterLogin_ = true;
 };

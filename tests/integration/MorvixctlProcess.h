@@ -15,18 +15,19 @@
 
 namespace morvix::test {
 
-// The built morvixctl (beside the test program) run with arguments and extra environment
-// variables; its standard output and error are collected as they come.
+// The built morvixctl (beside the test program), or another program, run with arguments and extra
+// environment variables; its standard output and error are collected as they come.
 class MorvixctlProcess {
 public:
-    MorvixctlProcess(const std::vector<std::string>& arguments, const std::vector<std::string>& environment)
+    MorvixctlProcess(const std::vector<std::string>& arguments, const std::vector<std::string>& environment,
+                     const std::string& program = (AppPaths::ExecutableDirectory() / "morvixctl").string())
     {
         int out[2], err[2];
         if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0)
             throw std::runtime_error("pipe failed");
         // Everything the child needs is made before the fork: between fork and exec a threaded
         // program may not allocate.
-        std::vector<std::string> argv = {(AppPaths::ExecutableDirectory() / "morvixctl").string()};
+        std::vector<std::string> argv = {program};
         argv.insert(argv.end(), arguments.begin(), arguments.end());
         std::vector<char*> argvPointers;
         for (std::string& argument : argv)

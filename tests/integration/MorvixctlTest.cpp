@@ -92,10 +92,10 @@ TEST_F(Morvixctl, APageCacheRuleIsAddedListedMovedAndDeleted)
     const Json::Value rule = ParseJson(added.out);
     const std::string wid = rule["Wid"].asString();
     ASSERT_FALSE(wid.empty()) << added.out;
-    // Fields not given take a new rule's defaults.
+    // Fields not given start where the add form starts: ignoring case, minutes.
     EXPECT_TRUE(std::regex_match(
         LastLoggedBody(sim, "fcache", "add"),
-        std::regex("Url=%2Fnews%2Fa%20b%26c%2F\\*&Icase=0&Rules=0&Expire=30&Unit=1&Icookie=1&Olimit=0&IsDiskCache=1"
+        std::regex("Url=%2Fnews%2Fa%20b%26c%2F\\*&Icase=1&Rules=0&Expire=30&Unit=2&Icookie=1&Olimit=0&IsDiskCache=1"
                    "&Note=%E6%96%B0%E9%97%BB&SessionID=[^&]+&RequestID=N")))
         << LastLoggedBody(sim, "fcache", "add");
 
@@ -135,6 +135,62 @@ TEST_F(Morvixctl, APageCacheRuleIsAddedListedMovedAndDeleted)
     const Outcome table = Run({"fcache", "list"});
     ASSERT_EQ(table.status, 0);
     EXPECT_TRUE(std::regex_search(table.out, std::regex("^No  Wid +Url +Icase  Rules  Expire")));
+}
+
+TEST_F(Morvixctl, ARunSendsTheSignInAndWhatItWasAskedForAndNothingElse)
+{
+    const Outcome added = Run({"--json", "scache", "add", "ActionUrl=/login", "SetCookieSessionID=sid"});
+    ASSERT_EQ(added.status, 0) << added.err;
+    const std::string wid = ParseJson(added.out)["Wid"].asString();
+    // The session-cache form starts ignoring case, with 60 seconds.
+    EXPECT_TRUE(std::regex_match(LastLoggedBody(sim, "scache", "add"),
+                                 std::regex("SessionID=[^&]+&RequestID=N&ActionUrl=%2Flogin&Icase=1&Rules=0"
+                                            "&SetCookieSessionID=sid&SessionExpire=60&Note=")))
+        << LastLoggedBody(sim, "scache", "add");
+    struct Case {
+        std::vector<std::string> arguments;
+        std::vector<std::string> queries;
+    };
+    const Case cases[] = {
+        {{"rcache", "list"}, {"type=sign&cmd=in", "type=rcache&cmd=list"}},
+        // A change reads the record's list first, to keep what it does not name.
+        {{"scache", "modify", "Wid=" + wid, "SessionExpire=90"},
+         {"type=sign&cmd=in", "type=scache&cmd=list", "type=scache&cmd=modify"}},
+    };
+    for (const Case& c : cases) {
+        sim.clearRequests();
+        ASSERT_EQ(Run(c.arguments).status, 0) << c.arguments[0];
+        std::vector<std::string> queries;
+        for (const Json::Value& request : sim.requests())
+            queries.push_back(request["query"].asString());
+        EXPECT_EQ(queries, c.queries);
+    }
+}
+
+TEST_F(Morvixctl, FieldsListsWhatEachFieldTakesWhenLeftOutAndSendsNothing)
+{
+    const Outcome add = Run({"--json", "--fields", "fcache", "add"});
+    ASSERT_EQ(add.status, 0) << add.err;
+    Json::Value expected;
+    for (const auto& [field, value] : std::vector<std::pair<std::string, std::string>>{
+             {"Url", ""}, {"Icase", "1"}, {"Rules", "0"}, {"Expire", "30"}, {"Unit", "2"}, {"Icookie", "1"},
+             {"Olimit", "0"}, {"IsDiskCache", "1"}, {"Note", ""}}) {
+        Json::Value row;
+        row["Field"] = field;
+        row["WhenLeftOut"] = value;
+        expected.append(row);
+    }
+    EXPECT_EQ(ParseJson(add.out), expected);
+
+    const Outcome modify = Run({"--fields", "fcache", "modify"});
+    ASSERT_EQ(modify.status, 0) << modify.err;
+    EXPECT_TRUE(std::regex_search(modify.out, std::regex("Wid +\\(required\\)\n")));
+    EXPECT_TRUE(std::regex_search(modify.out, std::regex("Expire +\\(the record's current value\\)\n")));
+    const Outcome tool = Run({"--fields", "tools", "iplook"});
+    EXPECT_TRUE(std::regex_search(tool.out, std::regex("IP +\\(required\\)\n"))) << tool.out;
+
+    EXPECT_EQ(Run({"--fields", "fcache", "nosuch"}).status, 64);
+    EXPECT_EQ(sim.requests().size(), 0u);
 }
 
 TEST_F(Morvixctl, AChangeRefusedToTheKeeperExitsWithOne)

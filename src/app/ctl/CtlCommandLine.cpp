@@ -15,12 +15,19 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
 
     CLI::App app{"Sends one request of the Morvix administration interface and prints its result.\n"
                  "  morvixctl [options] TYPE CMD [Field=value ...]\n"
+                 "  morvixctl --fields TYPE CMD\n"
                  "  morvixctl [options] watch\n"
                  "  morvixctl [options] hosts [--watch]\n"
                  "  morvixctl [options] rules export|import FILE [--fcache] [--rcache] [--scache] [--rewrite]\n"
-                 "  morvixctl [options] black export|import FILE"};
-    app.add_option("--server", options.server, "HOST[:PORT] of the server (port 6780 when left out)")
+                 "  morvixctl [options] black export|import FILE\n"
+                 "  morvixctl [options] [--listen HOST:PORT] exporter   (--server may be repeated)"};
+    app.add_option("--server", options.servers,
+                   "HOST[:PORT] of the server (port 6780 when left out); the exporter takes several")
+        ->allow_extra_args(false)
         ->capture_default_str();
+    app.add_option("--listen", options.listen, "HOST:PORT the exporter serves /metrics on")->capture_default_str();
+    app.add_flag("--feed", options.feed, "watch as the exporter's poller: figures, counters and hosts as JSON lines")
+        ->group("");
     app.add_option("--role", options.role, "account to sign in with")
         ->check(CLI::IsMember({"admin", "keeper"}))
         ->capture_default_str();
@@ -35,7 +42,10 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     for (const auto& [flag, block] : blocks)
         app.add_flag_callback(flag, [&options, block = block] { options.ruleBlocks |= block; },
                               "rules export/import: this list (all four when none is named)");
-    app.add_option("request", words, "TYPE CMD [Field=value ...], watch, hosts, rules or black")->required();
+        app.add_flag("--fields", options.fields,
+                 "list the fields of TYPE CMD with the values they take when left out; sends nothing");
+    app.add_flag("--bash-completion", options.bashCompletion, "print the bash completion script and stop");
+    app.add_option("request", words, "TYPE CMD [Field=value ...], watch, hosts, rules, black or exporter");
 
     try {
         app.parse(argc, argv);
@@ -47,9 +57,19 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     }
     if (passwordOption->count() > 0)
         options.password = password;
+    if (options.bashCompletion)
+        return options;
+    if (words.empty()) {
+        std::cerr << "morvixctl: name a request (TYPE CMD), watch, hosts or exporter (see --help)\n";
+        return eCtlExit_Usage;
+    }
 
     options.type = words.front();
-    if (options.type == "watch" || options.type == "hosts") {
+    if (options.type != "exporter" && options.servers.size() > 1) {
+        std::cerr << "morvixctl: only the exporter takes more than one --server\n";
+        return eCtlExit_Usage;
+    }
+    if (options.type == "watch" || options.type == "hosts" || options.type == "exporter") {
         if (words.size() > 1) {
             std::cerr << "morvixctl: " << options.type << " takes no further arguments\n";
             return eCtlExit_Usage;

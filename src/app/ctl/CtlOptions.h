@@ -6,13 +6,17 @@
 
 // What the command line asks for.
 struct CtlOptions {
-    std::string server = "127.0.0.1:6780";
+    std::vector<std::string> servers = {"127.0.0.1:6780"};  // more than one for the exporter only
+    std::string listen = "127.0.0.1:9469";                   // the exporter's metrics endpoint
+    bool feed = false;                                       // watch as the exporter's poller
     std::string role = "admin";
     std::optional<std::string> password;
     bool json = false;
     bool watch = false;              // hosts: keep polling
-    std::string type;                // a catalogue type, "watch", "hosts", "rules" or "black"
-    std::string cmd;                 // empty for watch and hosts
+    bool bashCompletion = false;     // print the completion script instead
+    bool fields = false;             // list the request's fields instead of sending it
+    std::string type;                // a catalogue type, "watch", "hosts", "rules", "black" or "exporter"
+    std::string cmd;                 // empty for watch, hosts and exporter
     std::vector<std::string> pairs;  // Field=value; the file of rules and black export/import
     unsigned ruleBlocks = 0;         // rules export/import: the lists named, none meaning all
 };

@@ -16,6 +16,18 @@ namespace {
 constexpr auto kSleepSlice = std::chrono::milliseconds(50);
 constexpr int kSessionExpired = 21;
 
+// The server's error number of a refusal: in the record of a list reply, in param2 otherwise.
+int RefusalNumber(const CtlEventQueue::Event& event)
+{
+    if (const auto* hosts = dynamic_cast<const CMoxProxyUrlListEventParam*>(event.record.get()))
+        return hosts->errorNo;
+    if (const auto* origins = dynamic_cast<const CMoxProxyUrlEventParam*>(event.record.get()))
+        return origins->errorNo;
+    return static_cast<int>(event.param2);
+}
+
+}  // namespace
+
 void SleepUntil(std::chrono::steady_clock::time_point when)
 {
     while (!Interrupted() && std::chrono::steady_clock::now() < when)
@@ -23,12 +35,9 @@ void SleepUntil(std::chrono::steady_clock::time_point when)
             std::min<std::chrono::steady_clock::duration>(kSleepSlice, when - std::chrono::steady_clock::now()));
 }
 
-// The server's error number of a refusal: in the record of a list reply, in param2 otherwise.
-int RefusalNumber(const CtlEventQueue::Event& event)
+bool SessionExpired(const CtlEventQueue::Event& done)
 {
-    if (const auto* hosts = dynamic_cast<const CMoxProxyUrlListEventParam*>(event.record.get()))
-        return hosts->errorNo;
-    return static_cast<int>(event.param2);
+    return done.Status() == eMoxEventStatus_ServerError && RefusalNumber(done) == kSessionExpired;
 }
 
 bool SignInAgain(CtlSession& session)
@@ -36,8 +45,6 @@ bool SignInAgain(CtlSession& session)
     const CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
     return instance && session.SignIn(instance->Host(), instance->Role(), instance->Password()) == eCtlExit_Accepted;
 }
-
-}  // namespace
 
 int PollRequest(CtlSession& session, const CtlRequest& request, std::chrono::milliseconds period, bool repeat,
                 const std::function<void(const CtlEventQueue::Event&)>& accepted)
@@ -51,8 +58,7 @@ int PollRequest(CtlSession& session, const CtlRequest& request, std::chrono::mil
             accepted(*done);
         else if (!repeat)
             return done->Status();
-        else if (done->Status() == eMoxEventStatus_ServerError && RefusalNumber(*done) == kSessionExpired &&
-                 !SignInAgain(session))
+        else if (SessionExpired(*done) && !SignInAgain(session))
             return eCtlExit_Refused;
         if (!repeat)
             return eCtlExit_Accepted;

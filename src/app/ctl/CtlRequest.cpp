@@ -6,7 +6,7 @@
 #include "features/config/SystemRequests.h"
 #include "protocol/RequestBody.h"
 #include "protocol/RequestKinds.h"
-#include "RequestDefaults.h"
+#include "shell/RequestStartValues.h"
 
 #include <algorithm>
 #include <charconv>
@@ -42,24 +42,6 @@ bool IsInteger(std::string_view text)
     return parsed.ec == std::errc() && parsed.ptr == end && number >= INT_MIN && number <= INT_MAX;
 }
 
-std::vector<std::string> CatalogueTypes()
-{
-    std::vector<std::string> types;
-    for (const CatalogueRow& row : nsMoxHttp::RequestCatalogue())
-        if (row.type != "sign" && !Contains(types, row.type))
-            types.emplace_back(row.type);
-    return types;
-}
-
-std::vector<std::string> CatalogueCommands(std::string_view type)
-{
-    std::vector<std::string> commands;
-    for (const CatalogueRow& row : nsMoxHttp::RequestCatalogue())
-        if (row.type == type && !Contains(commands, row.cmd))
-            commands.emplace_back(row.cmd);
-    return commands;
-}
-
 struct Pair {
     std::string name;
     std::string value;
@@ -89,11 +71,8 @@ std::variant<CtlRequest, CtlUsageError> SystemModify(const CatalogueRow& row, co
         } else if (FindSystemOptionByModifyKey(pair.name)) {
             request.values.AddExtraPair(pair.name, pair.value);
         } else {
-            std::vector<std::string_view> names;
-            for (const SystemOptionField& field : SystemOptionFields())
-                names.push_back(field.modifyKey);
-            names.push_back(kSystemModifyKindField);
-            return CtlUsageError{"unknown option \"" + pair.name + "\" for system modify; valid: " + Joined(names)};
+            return CtlUsageError{"unknown option \"" + pair.name + "\" for system modify; valid: " +
+                                 Joined(CtlRequestFieldNames(std::span(&row, 1)))};
         }
     }
     if (request.values.ExtraPairs().empty())
@@ -107,12 +86,9 @@ std::variant<CtlRequest, CtlUsageError> DnsSystemSet(const CatalogueRow& row, co
     CtlRequest request{&row, {}, {}};
     for (const Pair& pair : pairs) {
         DnsSystemOptions scratch;
-        if (!SetDnsSystemOption(scratch, pair.name, pair.value)) {
-            std::vector<std::string_view> names;
-            for (const auto& column : ColumnsOf<DnsSystemOptions>())
-                names.push_back(column.name);
-            return CtlUsageError{"unknown setting \"" + pair.name + "\" for dns system-set; valid: " + Joined(names)};
-        }
+        if (!SetDnsSystemOption(scratch, pair.name, pair.value))
+            return CtlUsageError{"unknown setting \"" + pair.name + "\" for dns system-set; valid: " +
+                                 Joined(CtlRequestFieldNames(std::span(&row, 1)))};
         request.values.AddExtraPair(pair.name, pair.value);
     }
     if (request.values.ExtraPairs().empty())
@@ -122,11 +98,7 @@ std::variant<CtlRequest, CtlUsageError> DnsSystemSet(const CatalogueRow& row, co
 
 std::variant<CtlRequest, CtlUsageError> Fielded(std::span<const CatalogueRow> forms, const std::vector<Pair>& pairs)
 {
-    std::vector<std::string> valid;
-    for (const CatalogueRow& form : forms)
-        for (std::string& name : nsMoxHttp::CallerFieldNames(form))
-            if (!Contains(valid, name))
-                valid.push_back(std::move(name));
+    const std::vector<std::string> valid = CtlRequestFieldNames(forms);
     const CatalogueRow& first = forms.front();
     const std::string request = std::string(first.type) + " " + std::string(first.cmd);
 
@@ -138,7 +110,7 @@ std::variant<CtlRequest, CtlUsageError> Fielded(std::span<const CatalogueRow> fo
         given.Set(pair.name, pair.value);
     }
 
-    RequestValues values = RequestDefaults(first.type, first.cmd, given).value_or(RequestValues());
+    RequestValues values = RequestStartValues(first.type, first.cmd, given).value_or(RequestValues());
     for (const auto& [name, value] : given.Fields())
         values.Set(name, value);
     const CatalogueRow* form = nsMoxHttp::ChooseForm(forms, values);
@@ -164,6 +136,43 @@ std::variant<CtlRequest, CtlUsageError> Fielded(std::span<const CatalogueRow> fo
 }
 
 }  // namespace
+
+std::vector<std::string> CatalogueTypes()
+{
+    std::vector<std::string> types;
+    for (const CatalogueRow& row : nsMoxHttp::RequestCatalogue())
+        if (row.type != "sign" && !Contains(types, row.type))
+            types.emplace_back(row.type);
+    return types;
+}
+
+std::vector<std::string> CatalogueCommands(std::string_view type)
+{
+    std::vector<std::string> commands;
+    for (const CatalogueRow& row : nsMoxHttp::RequestCatalogue())
+        if (row.type == type && !Contains(commands, row.cmd))
+            commands.emplace_back(row.cmd);
+    return commands;
+}
+
+std::vector<std::string> CtlRequestFieldNames(std::span<const CatalogueRow> forms)
+{
+    std::vector<std::string> names;
+    if (forms.front().kind == eReq_SystemModify) {
+        for (const SystemOptionField& field : SystemOptionFields())
+            names.emplace_back(field.modifyKey);
+        names.emplace_back(kSystemModifyKindField);
+    } else if (forms.front().kind == eReq_DnsSystemSet) {
+        for (const auto& column : ColumnsOf<DnsSystemOptions>())
+            names.emplace_back(column.name);
+    } else {
+        for (const CatalogueRow& form : forms)
+            for (std::string& name : nsMoxHttp::CallerFieldNames(form))
+                if (!Contains(names, name))
+                    names.push_back(std::move(name));
+    }
+    return names;
+}
 
 std::variant<CtlRequest, CtlUsageError> BuildCtlRequest(std::string_view type, std::string_view cmd,
                                                         const std::vector<std::string>& words)

@@ -3,6 +3,7 @@
 #include "protocol/RequestCatalogue.h"
 #include "protocol/RequestValues.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -26,3 +27,11 @@ struct CtlUsageError {
 // change and Kind=N, "dns system-set" the settings of its tail.
 std::variant<CtlRequest, CtlUsageError> BuildCtlRequest(std::string_view type, std::string_view cmd,
                                                         const std::vector<std::string>& pairs);
+
+// The fields the command line may name for a request of the catalogue (all forms of it): those of
+// its body, or the options and settings a settings request may change.
+std::vector<std::string> CtlRequestFieldNames(std::span<const nsMoxHttp::CatalogueRow> forms);
+
+// The types of the catalogue a command line may name (not the sign-in), and the commands of one.
+std::vector<std::string> CatalogueTypes();
+std::vector<std::string> CatalogueCommands(std::string_view type);

@@ -6,6 +6,7 @@
 #include "messaging/EventKinds.h"
 #include "protocol/CMoxCacheProtocol.h"
 #include "shell/CMoxLoginEventParam.h"
+#include "shell/CMoxInstanceManager.h"
 #include "shell/MoxLogin.h"
 #include "shell/WaitForQuiet.h"
 
@@ -26,6 +27,8 @@ std::chrono::steady_clock::time_point Never()
 CtlSession::CtlSession()
 {
     CThreadRegistry::Create();
+    // A script over a slow link pays for every round trip: only what was asked goes out.
+    CMoxInstanceManager::GetInstanceManager()->SetReadsAfterLogin(false);
     events_ = std::make_unique<CtlEventQueue>();
 }
 
@@ -55,7 +58,7 @@ int CtlSession::SignIn(const std::string& host, int role, const std::string& pas
         Never(), Interrupted);
     if (!answer)
         return eCtlExit_ExchangeFailed;
-    // The login's own texts follow its event; the instance's reads follow a success.
+    // The login's own texts follow its event.
     WaitForQuiet(kQuietDeadline);
     if (answer->kind == eMoxCacheEvent_LoginOk) {
         events_->Forget(events_->Mark());

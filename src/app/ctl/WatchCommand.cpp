@@ -18,7 +18,9 @@ namespace {
 
 constexpr auto kPeriod = std::chrono::milliseconds(1500);
 
-std::string JsonLine(const RealtimeInfo& info, const RealtimeFigureSample& figures)
+}  // namespace
+
+std::string RealtimeJsonLine(const RealtimeInfo& info, const RealtimeFigureSample& figures)
 {
     return FormatText("{\"StartTime\": %s, \"CurrentTime\": %s, \"Saving\": %.2f, \"BandwidthExt\": %.2f, "
                       "\"HitCurrent\": %.2f, \"BandwidthIn\": %.2f, \"ConnectionsExt\": %d, \"ConnectionsIn\": %d, "
@@ -28,6 +30,8 @@ std::string JsonLine(const RealtimeInfo& info, const RealtimeFigureSample& figur
                       info.CurrentUserConnections, static_cast<long long>(info.CacheUsedMemSize), info.NumOfCaches,
                       static_cast<long long>(figures.largestSavingKB));
 }
+
+namespace {
 
 std::string TextLine(const RealtimeInfo& info, const RealtimeFigureSample& figures)
 {
@@ -53,6 +57,6 @@ int WatchRealtime(CtlSession& session, bool json)
     return PollRequest(session, counters, kPeriod, true, [&](const CtlEventQueue::Event&) {
         const RealtimeInfo info = CMoxInstanceManager::GetInstanceManager()->GetInstance()->Realtime();
         const RealtimeFigureSample figures = sampler.Sample(info);
-        std::cout << (json ? JsonLine(info, figures) : TextLine(info, figures)) << std::endl;
+        std::cout << (json ? RealtimeJsonLine(info, figures) : TextLine(info, figures)) << std::endl;
     });
 }

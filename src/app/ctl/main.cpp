@@ -1,14 +1,18 @@
 // morvixctl: one request of the administration interface from the command line, on the console's
 // own core (sign-in, catalogue, reply callbacks).
+#include "BashCompletion.h"
 #include "CtlCommandLine.h"
 #include "CtlExitCode.h"
 #include "CtlPassword.h"
+#include "ExporterCommand.h"
+#include "ExporterFeed.h"
 #include "CtlRequest.h"
 #include "CtlSession.h"
 #include "CurrentRecord.h"
 #include "HostsCommand.h"
 #include "DnsFileCommand.h"
 #include "InstantRequestStream.h"
+#include "RequestFieldList.h"
 #include "Interrupt.h"
 #include "ResultPrinters.h"
 #include "ResultWriter.h"
@@ -71,6 +75,20 @@ int RunRequest(CtlSession& session, CtlRequest request, bool json)
     return done->Status();
 }
 
+int PrintRequestFields(const CtlOptions& options)
+{
+    const std::optional<ResultDocument> fields = RequestFieldList(options.type, options.cmd);
+    if (!fields) {
+        // The same message as a request would get.
+        const auto built = BuildCtlRequest(options.type, options.cmd, {});
+        const auto* error = std::get_if<CtlUsageError>(&built);
+        std::cerr << "morvixctl: " << (error ? error->message : "--fields takes TYPE CMD") << "\n";
+        return eCtlExit_Usage;
+    }
+    WriteResult(std::cout, *fields, options.json);
+    return eCtlExit_Accepted;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -79,10 +97,16 @@ int main(int argc, char** argv)
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     const CtlOptions& options = std::get<CtlOptions>(parsed);
+    if (options.bashCompletion) {
+        WriteBashCompletion(std::cout);
+        return eCtlExit_Accepted;
+    }
+    if (options.fields)
+        return PrintRequestFields(options);
 
-    const HostText server = SplitHostText(options.server, kDefaultPort);
+    const HostText server = SplitHostText(options.servers.front(), kDefaultPort);
     if (server.host.empty() || !server.name.empty()) {
-        std::cerr << "morvixctl: --server takes HOST[:PORT], not \"" << options.server << "\"\n";
+        std::cerr << "morvixctl: --server takes HOST[:PORT], not \"" << options.servers.front() << "\"\n";
         return eCtlExit_Usage;
     }
     const bool transfer = IsTransferCommand(options);
@@ -94,7 +118,8 @@ int main(int argc, char** argv)
         std::cerr << "morvixctl: dns " << options.cmd << " takes one FILE\n";
         return eCtlExit_Usage;
     }
-    const bool whole = options.type == "watch" || options.type == "hosts" || transfer || dnsFile;
+    const bool whole = options.type == "watch" || options.type == "hosts" || options.type == "exporter" || transfer ||
+                       dnsFile;
     if (!whole) {
         auto built = BuildCtlRequest(options.type, options.cmd, options.pairs);
         if (const auto* error = std::get_if<CtlUsageError>(&built)) {
@@ -112,6 +137,8 @@ int main(int argc, char** argv)
     }
 
     InstallInterruptHandlers();
+    if (options.type == "exporter")
+        return RunExporter({options.listen, options.servers, options.role, *password});
     CtlSession session;
     if (const int signedIn = session.SignIn(server.host, role, *password); signedIn != eCtlExit_Accepted)
         return signedIn;
@@ -123,5 +150,5 @@ int main(int argc, char** argv)
         return RunRequest(session, *request, options.json);
     if (options.type == "hosts")
         return WatchHosts(session, options.watch, options.json);
-    return WatchRealtime(session, options.json);
+    return options.feed ? RunExporterFeed(session) : WatchRealtime(session, options.json);
 }

@@ -1,4 +1,4 @@
-#include "RequestDefaults.h"
+#include "shell/RequestStartValues.h"
 
 #include "features/access/AddressListRequests.h"
 #include "features/access/RewriteRequests.h"
@@ -20,6 +20,45 @@ using Given = const RequestValues&;
 
 // The cluster form offers this port for a master.
 constexpr int kClusterMasterPort = 7780;
+
+RequestValues FCacheForm(Given)
+{
+    FCacheRule rule;
+    rule.Icase = 1;
+    rule.Expire = 30;
+    rule.Unit = 2;  // minutes
+    return FCacheRuleValues(rule);
+}
+
+RequestValues RCacheForm(Given)
+{
+    RCacheRule rule;
+    rule.Icase = 1;
+    return RCacheRuleValues(rule);
+}
+
+RequestValues SCacheForm(Given)
+{
+    SCacheRule rule;
+    rule.Icase = 1;
+    rule.SessionExpire = 60;
+    return SCacheRuleValues(rule);
+}
+
+RequestValues RewriteForm(Given)
+{
+    RewriteRule rule;
+    rule.Icase = 1;
+    return RewriteRuleValues(rule);
+}
+
+// Both date and time pickers start at the last moment they offer.
+RequestValues AddressListForm(AddressList list)
+{
+    AddressListEntry entry;
+    entry.Expire = "2030-01-01 00:00:00";
+    return AddressListEntryValues(entry, list);
+}
 
 RequestValues CleanCacheForm(Given)
 {
@@ -69,34 +108,36 @@ RequestValues DnsClass(Given)
 
 RequestValues DnsBalance(Given)
 {
-    const DnsBalanceHost host;
+    DnsBalanceHost host;
+    host.Enable = 1;
+    host.Checking = 1;
     return RequestValues().Set("Enable", host.Enable).Set("Checking", host.Checking).Set("Note", host.Note);
 }
 
-struct DefaultsEntry {
+struct StartEntry {
     std::string_view type;
     std::string_view cmd;
     RequestValues (*make)(Given);
 };
 
-const DefaultsEntry kDefaults[] = {
-    {"fcache", "add", [](Given) { return FCacheRuleValues(FCacheRule{}); }},
-    {"fcache", "modify", [](Given) { return FCacheRuleValues(FCacheRule{}); }},
-    {"rcache", "add", [](Given) { return RCacheRuleValues(RCacheRule{}); }},
-    {"rcache", "modify", [](Given) { return RCacheRuleValues(RCacheRule{}); }},
-    {"scache", "add", [](Given) { return SCacheRuleValues(SCacheRule{}); }},
-    {"scache", "modify", [](Given) { return SCacheRuleValues(SCacheRule{}); }},
+const StartEntry kStarts[] = {
+    {"fcache", "add", FCacheForm},
+    {"fcache", "modify", FCacheForm},
+    {"rcache", "add", RCacheForm},
+    {"rcache", "modify", RCacheForm},
+    {"scache", "add", SCacheForm},
+    {"scache", "modify", SCacheForm},
     {"icache", "cleancache", CleanCacheForm},
     {"fcache", "cleancache", CleanCacheForm},
     {"allcache", "cleancache", CleanCacheForm},
     {"thiscache", "cleancache", CleanCacheForm},
     {"scache", "cleancache", CleanCacheForm},
-    {"rewrite", "add", [](Given) { return RewriteRuleValues(RewriteRule{}); }},
-    {"rewrite", "modify", [](Given) { return RewriteRuleValues(RewriteRule{}); }},
-    {"black", "add", [](Given) { return AddressListEntryValues(AddressListEntry{}, AddressList::Black); }},
-    {"black", "modify", [](Given) { return AddressListEntryValues(AddressListEntry{}, AddressList::Black); }},
-    {"white", "add", [](Given) { return AddressListEntryValues(AddressListEntry{}, AddressList::White); }},
-    {"white", "modify", [](Given) { return AddressListEntryValues(AddressListEntry{}, AddressList::White); }},
+    {"rewrite", "add", RewriteForm},
+    {"rewrite", "modify", RewriteForm},
+    {"black", "add", [](Given) { return AddressListForm(AddressList::Black); }},
+    {"black", "modify", [](Given) { return AddressListForm(AddressList::Black); }},
+    {"white", "add", [](Given) { return AddressListForm(AddressList::White); }},
+    {"white", "modify", [](Given) { return AddressListForm(AddressList::White); }},
     {"realtime", "instantrequest", InstantRequestRule},
     {"rth", "add", [](Given) { return RthRecordValues(RthRecord{}); }},
     {"cluster", "modify", ClusterForm},
@@ -110,9 +151,9 @@ const DefaultsEntry kDefaults[] = {
 
 }  // namespace
 
-std::optional<RequestValues> RequestDefaults(std::string_view type, std::string_view cmd, const RequestValues& given)
+std::optional<RequestValues> RequestStartValues(std::string_view type, std::string_view cmd, const RequestValues& given)
 {
-    for (const DefaultsEntry& entry : kDefaults)
+    for (const StartEntry& entry : kStarts)
         if (entry.type == type && entry.cmd == cmd)
             return entry.make(given);
     return std::nullopt;

@@ -1,0 +1,99 @@
+#include "install/InstalledPrograms.h"
+#include "protocol/RequestCatalogue.h"
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+using morvix::test::InstalledPrograms;
+using morvix::test::RunShell;
+using morvix::test::ScratchDirectory;
+using morvix::test::WaitUntil;
+
+namespace {
+
+class InstalledTree : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        prefix_ = new ScratchDirectory();
+        installed_ = RunShell(std::string("'") + MORVIX_CMAKE + "' --install '" + MORVIX_BUILD_DIR + "' --prefix '" +
+                              prefix_->Path().string() + "' >/dev/null") == 0;
+    }
+    static void TearDownTestSuite()
+    {
+        delete prefix_;
+        prefix_ = nullptr;
+    }
+    void SetUp() override { ASSERT_TRUE(installed_); }
+
+    static std::filesystem::path Installed(const std::string& relative) { return prefix_->Path() / relative; }
+
+    static inline ScratchDirectory* prefix_ = nullptr;
+    static inline bool installed_ = false;
+    ScratchDirectory data;
+    InstalledPrograms programs{prefix_->Path(), data.Path()};
+};
+
+}  // namespace
+
+TEST_F(InstalledTree, EverythingLiesInTheUsualPlaces)
+{
+    for (const char* file : {"bin/morvixctl", "bin/morvix-console", "bin/morvix-sim",
+                             "share/morvix/Application/data/MorvixAdmin.ini", "share/morvix/Application/data/String.ini",
+                             "share/morvix/Application/Skins/Toolbar_icons.png", "share/man/man1/morvixctl.1",
+                             "share/man/man1/morvix-sim.1", "share/applications/morvix-console.desktop",
+                             "share/icons/hicolor/128x128/apps/morvix-console.png", "share/doc/morvix/README.md",
+                             "share/bash-completion/completions/morvixctl"})
+        EXPECT_TRUE(std::filesystem::is_regular_file(Installed(file))) << file;
+    EXPECT_EQ(RunShell("desktop-file-validate '" + Installed("share/applications/morvix-console.desktop").string() + "'"),
+              0);
+    std::string page;
+    ASSERT_EQ(RunShell("man -l '" + Installed("share/man/man1/morvixctl.1").string() + "' 2>/dev/null", &page), 0);
+    EXPECT_NE(page.find("--fields"), std::string::npos) << page;
+}
+
+// The installed programs find their data under share/morvix: a label changed there is the one shown.
+TEST_F(InstalledTree, TheProgramsRunFromTheTreeWithItsData)
+{
+    const std::filesystem::path strings = Installed("share/morvix/Application/data/String.ini");
+    std::stringstream text;
+    text << std::ifstream(strings).rdbuf();
+    const std::string changed = std::regex_replace(text.str(), std::regex("bandwidth_in=[^\r\n]*"), "bandwidth_in=装好的带宽");
+    morvix::test::WriteBytes(strings, changed);
+
+    EXPECT_EQ(programs.Run("morvix-sim", {"--help"}), 0);
+    EXPECT_EQ(programs.Run("morvixctl", {"--help"}), 0);
+    const std::string server = programs.StartSimulator();
+    ASSERT_FALSE(server.empty());
+    auto watch = programs.Start("morvixctl", {"--server", server, "watch"}, {"MORVIX_PASSWORD=admin"});
+    ASSERT_TRUE(WaitUntil([&] { return !watch->OutLines().empty(); }, std::chrono::seconds(30))) << watch->Err();
+    watch->Signal(SIGINT);
+    EXPECT_EQ(watch->Wait(), 0);
+    EXPECT_NE(watch->Out().find("装好的带宽"), std::string::npos) << watch->Out();
+
+    programs.ExpectConsoleStarts();
+}
+
+TEST_F(InstalledTree, CompletionOffersEveryCatalogueTypeAndTheFieldsOfARequest)
+{
+    const std::string script = Installed("share/bash-completion/completions/morvixctl").string();
+    const auto complete = [&](const std::string& line) {
+        std::string words;
+        RunShell("bash -c 'source \"" + script + "\"; COMP_WORDS=(" + line + "); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
+                 "_morvixctl; printf \"%s\\n\" \"${COMPREPLY[@]}\"'",
+                 &words);
+        std::set<std::string> offered;
+        std::istringstream lines(words);
+        for (std::string word; std::getline(lines, word);)
+            offered.insert(word);
+        return offered;
+    };
+    const std::set<std::string> types = complete("morvixctl --json \"\"");
+    for (const nsMoxHttp::CatalogueRow& row : nsMoxHttp::RequestCatalogue())
+        if (row.type != "sign")
+            EXPECT_TRUE(types.count(std::string(row.type))) << row.type;
+    EXPECT_TRUE(types.count("exporter"));
+    EXPECT_EQ(complete("morvixctl --server h:1 dns redirect-l"), (std::set<std::string>{"redirect-list"}));
+    EXPECT_EQ(complete("morvixctl fcache add Url=/x Exp"), (std::set<std::string>{"Expire="}));
+}

@@ -1,0 +1,156 @@
+#include "files/ScratchDirectory.h"
+#include "integration/MorvixctlProcess.h"
+#include "support/RunShell.h"
+#include "support/SimProcess.h"
+#include "support/WaitUntil.h"
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+#include <json/json.h>
+
+#include <cmath>
+#include <map>
+#include <regex>
+
+using morvix::test::MorvixctlProcess;
+using morvix::test::RunShell;
+using morvix::test::ScratchDirectory;
+using morvix::test::SimProcess;
+using morvix::test::WaitUntil;
+
+namespace {
+
+// Samples by their series, e.g. morvix_up{server="127.0.0.1:4000"}.
+using Scrape = std::map<std::string, double>;
+
+class Exporter : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        exporter = std::make_unique<MorvixctlProcess>(
+            std::vector<std::string>{"--server", first.host(), "--server", second.host(), "--listen", "127.0.0.1:0",
+                                     "exporter"},
+            std::vector<std::string>{"MORVIX_PASSWORD=admin", "XDG_DATA_HOME=" + data.Path().string()});
+        std::smatch found;
+        ASSERT_TRUE(WaitUntil([&] {
+            const std::string out = exporter->Out();
+            return std::regex_search(out, found, std::regex("listening on 127\\.0\\.0\\.1:([0-9]+)"));
+        })) << exporter->Err();
+        client = std::make_unique<httplib::Client>("127.0.0.1", std::stoi(found[1]));
+    }
+
+    std::string Get(const std::string& path)
+    {
+        const auto response = client->Get(path.c_str());
+        return response && response->status == 200 ? response->body : std::string();
+    }
+
+    static Scrape Parse(const std::string& text)
+    {
+        Scrape samples;
+        const std::regex line("^([a-z_]+(\\{[^}]*\\})?) (\\S+)$");
+        std::smatch found;
+        std::size_t start = 0;
+        for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+            const std::string row = text.substr(start, end - start);
+            if (std::regex_match(row, found, line))
+                samples[found[1]] = std::stod(found[3]);
+        }
+        return samples;
+    }
+
+    static std::string Series(const std::string& name, const SimProcess& sim)
+    {
+        return name + "{server=\"" + sim.host() + "\"}";
+    }
+
+    SimProcess first;
+    SimProcess second;
+    ScratchDirectory data;
+    std::unique_ptr<MorvixctlProcess> exporter;
+    std::unique_ptr<httplib::Client> client;
+};
+
+}  // namespace
+
+TEST_F(Exporter, ServesTheFiguresOfEveryServerAsWatchComputesThemInAValidScrape)
+{
+    // Both servers with their counters, figures, hosts and origins.
+    std::string text;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            text = Get("/metrics");
+            const Scrape scrape = Parse(text);
+            return scrape.count(Series("morvix_client_bandwidth_bytes_per_second", first)) &&
+                   scrape.count(Series("morvix_client_bandwidth_bytes_per_second", second)) &&
+                   text.find("morvix_upstream_up{server=\"" + second.host()) != std::string::npos;
+        },
+        std::chrono::seconds(30)))
+        << text << exporter->Err();
+    const ScratchDirectory scratch;
+    morvix::test::WriteBytes(scratch / "metrics", text);
+    std::string problems;
+    EXPECT_EQ(RunShell("promtool check metrics < '" + (scratch / "metrics").string() + "' 2>&1", &problems), 0)
+        << problems;
+    // Per host and per origin, with the host monitor's interval figures.
+    for (const std::string series :
+         {"morvix_host_client_connections{server=\"" + first.host() + "\",host=\"www.example.com\"}",
+          "morvix_host_download_bandwidth_bytes_per_second{server=\"" + first.host() + "\",host=\"www.example.com\"}",
+          "morvix_upstream_interval_requests{server=\"" + first.host() + "\",host=\"www.example.com\",origin=\"10.1.0.11:80\"}"})
+        EXPECT_NE(text.find(series + " "), std::string::npos) << series;
+
+    // The gauges are the figures of the sample watch --json prints, in base units: one scrape
+    // between two reads of the same sample.
+    Json::Value figures;
+    Scrape scrape;
+    ASSERT_TRUE(WaitUntil([&] {
+        const std::string before = Get("/samples");
+        scrape = Parse(Get("/metrics"));
+        std::unique_ptr<Json::CharReader> reader(Json::CharReaderBuilder().newCharReader());
+        return before == Get("/samples") &&
+               reader->parse(before.data(), before.data() + before.size(), &figures, nullptr) &&
+               figures.isMember(first.host());
+    }));
+    const Json::Value& sample = figures[first.host()];
+    const auto expectFigure = [&](const std::string& name, double expected) {
+        ASSERT_TRUE(scrape.count(Series(name, first))) << name;
+        EXPECT_NEAR(scrape[Series(name, first)], expected, 1e-9 * std::max(1.0, std::fabs(expected))) << name;
+    };
+    expectFigure("morvix_client_bandwidth_bytes_per_second", sample["BandwidthIn"].asDouble() * 131072);
+    expectFigure("morvix_origin_bandwidth_bytes_per_second", sample["BandwidthExt"].asDouble() * 131072);
+    expectFigure("morvix_hit_ratio", sample["HitCurrent"].asDouble() / 100);
+    expectFigure("morvix_saving_ratio", sample["Saving"].asDouble() / 100);
+    expectFigure("morvix_client_connections", sample["ConnectionsIn"].asDouble());
+    expectFigure("morvix_cache_memory_used_bytes", sample["CacheUsedMemSize"].asDouble() * 1024);
+}
+
+TEST_F(Exporter, AServerThatStopsAnsweringIsDownWhileTheOtherKeepsMoving)
+{
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            Scrape scrape = Parse(Get("/metrics"));
+            return scrape[Series("morvix_up", first)] == 1 && scrape[Series("morvix_up", second)] == 1;
+        },
+        std::chrono::seconds(30)));
+    second.stop();
+    Scrape scrape;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            scrape = Parse(Get("/metrics"));
+            return scrape.count(Series("morvix_up", second)) && scrape[Series("morvix_up", second)] == 0;
+        },
+        std::chrono::seconds(30)));
+    // Down, not frozen: none of its figures are served any more, only when it last answered.
+    for (const auto& [series, value] : scrape)
+        if (series.find(second.host()) != std::string::npos)
+            EXPECT_TRUE(series.rfind("morvix_up", 0) == 0 || series.rfind("morvix_last_poll", 0) == 0 ||
+                        series.rfind("morvix_poll_errors_total", 0) == 0)
+                << series;
+    EXPECT_GT(scrape[Series("morvix_poll_errors_total", second)], 0);
+    EXPECT_GT(scrape[Series("morvix_last_poll_success_timestamp_seconds", second)], 0);
+
+    const double sent = scrape[Series("morvix_client_sent_bytes_total", first)];
+    EXPECT_TRUE(WaitUntil([&] { return Parse(Get("/metrics"))[Series("morvix_client_sent_bytes_total", first)] > sent; },
+                          std::chrono::seconds(30)));
+    EXPECT_EQ(Parse(Get("/metrics"))[Series("morvix_up", first)], 1);
+}
