@@ -1,12 +1,12 @@
 #include "features/monitor/view/CRealtimeDlg.h"
 
 #include "controls/CMoxTabCtrl.h"
+#include "features/monitor/view/CRTHListDlg.h"
 #include "features/monitor/view/CRealtimeRunParamDlg.h"
 #include "features/monitor/view/CRealtimeStatWnd.h"
 #include "features/monitor/view/CRunParamWnd.h"
 #include "messaging/EventKinds.h"
 
-#include <QLabel>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -17,7 +17,7 @@ CRealtimeDlg::CRealtimeDlg(QWidget* parent) : CMoxContentView(parent)
     figures_ = new CRealtimeRunParamDlg(pages_);
     counters_ = new CRunParamWnd(pages_);
     report_ = new CRealtimeStatWnd(pages_);
-    liveRequests_ = MakeLiveRequestPage();
+    liveRequests_ = new CRTHListDlg(pages_);
     const std::pair<QString, QWidget*> pages[] = {
         {QStringLiteral("实时监控"), figures_},
         {QStringLiteral("系统资源监控"), counters_},
@@ -42,17 +42,10 @@ CRealtimeDlg::CRealtimeDlg(QWidget* parent) : CMoxContentView(parent)
     layout->addWidget(pages_, 1);
 }
 
-// The page of the live request list.
-QWidget* CRealtimeDlg::MakeLiveRequestPage()
-{
-    auto* page = new QLabel(QStringLiteral("此页将显示：实时访问监控（请求监控记录列表）"), pages_);
-    page->setAlignment(Qt::AlignCenter);
-    return page;
-}
-
 void CRealtimeDlg::OnServerChanged(const ServerPlatform&)
 {
     figures_->Reset();
+    liveRequests_->Forget();
 }
 
 void CRealtimeDlg::OnRealtimeRead(int status, const RealtimeInfo& info)

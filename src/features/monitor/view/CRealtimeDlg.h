@@ -3,6 +3,7 @@
 #include "shell/view/CMoxContentView.h"
 
 class CMoxTabCtrl;
+class CRTHListDlg;
 class CRealtimeRunParamDlg;
 class CRealtimeStatWnd;
 class CRunParamWnd;
@@ -24,15 +25,13 @@ public:
     CRealtimeRunParamDlg* Figures() const { return figures_; }
     CRunParamWnd* Counters() const { return counters_; }
     CRealtimeStatWnd* Report() const { return report_; }
-    QWidget* LiveRequests() const { return liveRequests_; }
+    CRTHListDlg* LiveRequests() const { return liveRequests_; }
 
 private:
-    QWidget* MakeLiveRequestPage();
-
     CMoxTabCtrl* tabs_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     CRealtimeRunParamDlg* figures_ = nullptr;
     CRunParamWnd* counters_ = nullptr;
     CRealtimeStatWnd* report_ = nullptr;
-    QWidget* liveRequests_ = nullptr;
+    CRTHListDlg* liveRequests_ = nullptr;
 };
