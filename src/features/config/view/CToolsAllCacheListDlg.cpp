@@ -69,13 +69,18 @@ void CToolsAllCacheListDlg::OnRecordHandedOver(int kind, int status, CMoxEventPa
 {
     if (kind != eMoxCacheEvent_ToolsCachedUrlList)
         return;
-    const auto* reply = dynamic_cast<const CRealtimeInstantRequestEventParam*>(record);
+    auto* reply = dynamic_cast<CRealtimeInstantRequestEventParam*>(record);
     if (status != eMoxEventStatus_Ok || !reply) {
         SetBusy(false);
         return;
     }
     SetBusy(true);
-    texts_.push_back(std::make_shared<const std::string>(reply->Text()));
+    // The rows point into the record's own text: a reference on the record instead of a copy of
+    // a reply that may hold tens of megabytes.
+    reply->AddRef();
+    const std::shared_ptr<CRealtimeInstantRequestEventParam> held(
+        reply, [](CRealtimeInstantRequestEventParam* kept) { kept->Release(); });
+    texts_.push_back(std::shared_ptr<const std::string>(held, &reply->Text()));
     cursor_ = 0;
     ShowNextBatch();
 }
