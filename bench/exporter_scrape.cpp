@@ -119,8 +119,8 @@ int main()
         response.set_content(constant, "text/plain; version=0.0.4; charset=utf-8");
     });
     const int port = http.bind_to_any_port("127.0.0.1");
+    // Bound and listening already: requests wait in the backlog until the loop accepts them.
     std::thread serving([&http] { http.listen_after_bind(); });
-    http.wait_until_ready();
 
     httplib::Client client("127.0.0.1", port);
     client.set_keep_alive(true);

@@ -32,15 +32,15 @@ std::string RenderMetricsPage(const std::vector<std::unique_ptr<ServerMetrics>>&
     std::string page = up + last + errors;
 
     const std::vector<MetricFamily>& families = PolledMetricFamilies();
-    std::string samples;
+    // The samples go straight into the page after their header; a family nobody has is taken out.
     for (std::size_t i = 0; i < families.size(); ++i) {
-        samples.clear();
-        for (const auto& server : servers)
-            server->AppendFamily(i, now, samples);
-        if (samples.empty())
-            continue;
+        const std::size_t headerAt = page.size();
         page += MetricFamilyHeader(families[i].name, families[i].type, families[i].help);
-        page += samples;
+        const std::size_t samplesAt = page.size();
+        for (const auto& server : servers)
+            server->AppendFamily(i, now, page);
+        if (page.size() == samplesAt)
+            page.resize(headerAt);
     }
     return page;
 }
