@@ -121,6 +121,7 @@ int main(int argc, char** argv)
         sim.addFault(fault);
     };
 
+    nsMoxHttp::CMoxStoppableRequest liveStream;
     CInstantRequestRule everything;
     everything.url = "*";
     const auto start = Clock::now();
@@ -157,7 +158,9 @@ int main(int argc, char** argv)
         }
         if (counter.liveEnded.exchange(false)) {
             maybeFault(Live);
-            sent[Live] += MonitorManager_InstantRequest(everything, "", "", 1);
+            // Replacing the handle of an ended stream stops nothing that still runs.
+            liveStream = MonitorManager_InstantRequest(everything, "", "", 1);
+            sent[Live] += liveStream ? 1 : 0;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }

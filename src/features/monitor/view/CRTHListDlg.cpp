@@ -108,10 +108,16 @@ void CRTHListDlg::showEvent(QShowEvent* event)
 void CRTHListDlg::Refresh()
 {
     RememberSelection();
+    RequestList();
+}
+
+bool CRTHListDlg::RequestList()
+{
     if (!MonitorManager_RthList())
-        return;
+        return false;
     GlobalFunc_UpdateStatusBar("正在获取实时访问监控记录列表，请稍候....");
     RequestSent();
+    return true;
 }
 
 void CRTHListDlg::OpenAddForm()

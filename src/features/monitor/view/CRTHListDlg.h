@@ -29,6 +29,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool RequestList() override;
 
 private:
     void Refresh();

@@ -2,6 +2,8 @@
 
 #include "controls/CMoxTabCtrl.h"
 #include "features/monitor/view/CRTHListDlg.h"
+#include "features/monitor/view/CRthListAddDlg.h"
+#include "features/monitor/view/CRthRequestDlg.h"
 #include "features/monitor/view/CRealtimeRunParamDlg.h"
 #include "features/monitor/view/CRealtimeStatWnd.h"
 #include "features/monitor/view/CRunParamWnd.h"
