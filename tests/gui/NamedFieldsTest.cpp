@@ -61,10 +61,17 @@ void ExpectEverythingNamed(QWidget* window)
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (widget->isHidden() || InsideCompoundField(widget, window))
             continue;
-        const QString what = QStringLiteral("%1 in %2").arg(widget->metaObject()->className(), window->windowTitle());
+        QString what = QString::fromLatin1(widget->metaObject()->className());
+        for (const QWidget* up = widget->parentWidget(); up && up != window; up = up->parentWidget())
+            if (up->inherits("CMoxContentView") || up->inherits("QDialog")) {
+                what += QStringLiteral(" in ") + QString::fromLatin1(up->metaObject()->className());
+                break;
+            }
+        what += QStringLiteral(" of ") + window->windowTitle();
         if (IsField(widget)) {
             ++fields;
-            EXPECT_FALSE(widget->accessibleName().isEmpty()) << what.toStdString();
+            // What a screen reader announces: the field's own name, else its label's text.
+            EXPECT_FALSE(NameOf(widget).isEmpty()) << what.toStdString();
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             EXPECT_FALSE(NameOf(button).isEmpty()) << what.toStdString();
         } else if (auto* label = qobject_cast<QLabel*>(widget); label && NeedsOwnName(label)) {

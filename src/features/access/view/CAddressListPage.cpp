@@ -80,6 +80,7 @@ CAddressListPage::CAddressListPage(AddressList list, bool withTransfer, QWidget*
                                                    {QStringLiteral("备注"), 200}},
                                                   CellText, this);
     view_ = new CRuleListView(this);
+    view_->setAccessibleName(list == AddressList::White ? QStringLiteral("白名单列表") : QStringLiteral("黑名单列表"));
     view_->SetRuleModel(model_);
     if (list == AddressList::White)
         view_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -53,6 +53,7 @@ CRewriteManagerDlg::CRewriteManagerDlg(QWidget* parent) : CMoxContentView(parent
     tabs_ = new CMoxTabCtrl(this);
     tabs_->addTab(QStringLiteral("转向管理"));
     page_ = new CRewritePage(this);
+    page_->List()->setAccessibleName(QStringLiteral("转向规则列表"));
     page_->SetTransfer([this](bool importing) { CExportDlg::OpenOver(page_, importing); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);

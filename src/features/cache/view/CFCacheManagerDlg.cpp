@@ -56,6 +56,8 @@ CFCacheManagerDlg::CFCacheManagerDlg(QWidget* parent) : CMoxContentView(parent)
     sessionCache_ = new CMoxSCacheDlg(pages_);
     cleaning_ = new CClearCacheDlg(pages_);
     pageCache_->List()->setAccessibleName(tabs[ePageCache].second);
+    refuseCache_->List()->setAccessibleName(tabs[eRefuseCache].second);
+    sessionCache_->List()->setAccessibleName(tabs[eSessionCache].second);
     pages_->addWidget(pageCache_);
     pages_->addWidget(refuseCache_);
     pages_->addWidget(sessionCache_);

@@ -114,6 +114,8 @@ void CDiskDirUnitWnd::ShowStatus(int status)
     if (status < 0 || status >= static_cast<int>(std::size(kStatuses)))
         return;
     statusText_->setText(QString::fromUtf8(kStatuses[status].text));
+    // The icon says the same as the text beside it, for those who cannot see it.
+    statusIcon_->setAccessibleName(statusText_->text());
     if (status == kReadingStatus && reading_->isValid()) {
         statusIcon_->setMovie(reading_);
         reading_->start();

@@ -38,6 +38,7 @@ CHostMonitorDlg::CHostMonitorDlg(QWidget* parent) : CMoxContentView(parent)
     connect(button_, &QPushButton::clicked, this, [this] { IsMonitoring() ? StopMonitoring() : StartMonitoring(); });
     model_ = new CMoxHostMonitorListModel(hosts_, HostMonitorColumns(), this);
     list_ = MakeMonitorTable(model_, HostMonitorColumns(), this);
+    list_->setAccessibleName(QStringLiteral("域名监控列表"));
     connect(list_, &CRuleListView::RowActivated, this, &CHostMonitorDlg::OpenDetail);
 
     auto* commands = new QHBoxLayout;

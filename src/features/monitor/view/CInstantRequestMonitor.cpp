@@ -36,6 +36,7 @@ CInstantRequestMonitor::CInstantRequestMonitor(int numberWidth, int contentWidth
 {
     model_ = new CInstantRequestModel(numberWidth, contentWidth, this);
     list_ = new CRuleListView(this);
+    list_->setAccessibleName(QStringLiteral("访问监控数据"));
     list_->SetRuleModel(model_);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list_, &QWidget::customContextMenuRequested, this,

@@ -59,6 +59,7 @@ CRTHListDlg::CRTHListDlg(QWidget* parent) : CRuleListPageT(parent, Columns(), Ce
            {eMonitor, QStringLiteral("开始监控"), QStringLiteral("打开选中记录的实时访问监控窗口")}},
           {QStringLiteral("您确定要删除本条访问监控记录吗？"), QStringLiteral("删除")}, SendDeletion);
     List()->setSelectionMode(QAbstractItemView::SingleSelection);
+    List()->setAccessibleName(QStringLiteral("实时访问监控记录列表"));
     connect(List(), &CRuleListView::RowActivated, this, [this] {
         if (QPushButton* monitor = CommandButton(eMonitor); monitor && monitor->isEnabled())
             OpenMonitor();

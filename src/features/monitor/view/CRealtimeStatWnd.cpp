@@ -54,6 +54,7 @@ CRealtimeStatWnd::CRealtimeStatWnd(QWidget* parent) : QWidget(parent)
 
     model_ = new QStandardItemModel(0, static_cast<int>(std::size(kColumns)), this);
     table_ = new CRuleListView(this);
+    table_->setAccessibleName(QStringLiteral("统计报告列表"));
     table_->setModel(model_);
     for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
         model_->setHeaderData(column, Qt::Horizontal, QString::fromUtf8(kColumns[column].title));
