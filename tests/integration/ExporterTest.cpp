@@ -83,6 +83,7 @@ TEST_F(Exporter, ServesTheFiguresOfEveryServerAsWatchComputesThemInAValidScrape)
             const Scrape scrape = Parse(text);
             return scrape.count(Series("morvix_client_bandwidth_bytes_per_second", first)) &&
                    scrape.count(Series("morvix_client_bandwidth_bytes_per_second", second)) &&
+                   text.find("morvix_upstream_up{server=\"" + first.host()) != std::string::npos &&
                    text.find("morvix_upstream_up{server=\"" + second.host()) != std::string::npos;
         },
         std::chrono::seconds(30)))
