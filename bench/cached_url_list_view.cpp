@@ -13,30 +13,28 @@
 #include "support/ConsoleSession.h"
 #include "support/SimProcess.h"
 
+#include "ResidentMemory.h"
+#include "ViewBenchSupport.h"
+
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QTimer>
 
 #include <httplib.h>
 
-#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 constexpr std::size_t kUrls = 1000000;
 constexpr int kRounds = 3;
-using Clock = std::chrono::steady_clock;
 
-double Milliseconds(Clock::duration duration)
+// Resident memory in the unit of the reply's size (10^6 bytes).
+double ResidentMB()
 {
-    return std::chrono::duration<double, std::milli>(duration).count();
+    return static_cast<double>(ResidentKb()) * 1024.0 / 1e6;
 }
 
 // Notes when the list event reaches the handlers, on the event thread.
@@ -56,52 +54,6 @@ public:
 private:
     std::atomic<Clock::rep> arrived_{0};
 };
-
-// Ticks as often as the event loop lets it; a long gap between two ticks is a stall.
-class StallMeter : public QObject {
-public:
-    StallMeter()
-    {
-        timer_.setInterval(0);
-        connect(&timer_, &QTimer::timeout, this, [this] { ticks_.push_back(Clock::now()); });
-    }
-    void Start()
-    {
-        ticks_.clear();
-        timer_.start();
-    }
-    void Stop() { timer_.stop(); }
-    Clock::duration LongestAfter(Clock::time_point from) const
-    {
-        Clock::duration longest{};
-        for (std::size_t i = 1; i < ticks_.size(); ++i)
-            if (ticks_[i] > from)
-                longest = std::max(longest, ticks_[i] - ticks_[i - 1]);
-        return longest;
-    }
-
-private:
-    QTimer timer_;
-    std::vector<Clock::time_point> ticks_;
-};
-
-bool ProcessUntil(const std::function<bool()>& condition)
-{
-    QDeadlineTimer deadline(120000);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
-
-double ResidentMB()
-{
-    long pages = 0, resident = 0;
-    std::ifstream("/proc/self/statm") >> pages >> resident;
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1e6;
-}
 
 std::string ReplyText(const std::string& host, const std::string& sessionId)
 {
@@ -123,12 +75,6 @@ std::vector<std::string_view> SplitLines(std::string_view text)
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 2);
     }
     return lines;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace
@@ -177,7 +123,7 @@ int main(int argc, char** argv)
         arrival.Reset();
         stalls.Start();
         page->Fetch();
-        if (!ProcessUntil([&] { return shown; }) || page->RowCount() != static_cast<int>(kUrls)) {
+        if (!ProcessUntil([&] { return shown; }, 120000) || page->RowCount() != static_cast<int>(kUrls)) {
             std::fprintf(stderr, "the list was not shown\n");
             return 1;
         }

@@ -42,7 +42,7 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     for (const auto& [flag, block] : blocks)
         app.add_flag_callback(flag, [&options, block = block] { options.ruleBlocks |= block; },
                               "rules export/import: this list (all four when none is named)");
-        app.add_flag("--fields", options.fields,
+    app.add_flag("--fields", options.fields,
                  "list the fields of TYPE CMD with the values they take when left out; sends nothing");
     app.add_flag("--bash-completion", options.bashCompletion, "print the bash completion script and stop");
     app.add_option("request", words, "TYPE CMD [Field=value ...], watch, hosts, rules, black or exporter");
