@@ -91,7 +91,9 @@ void CMoxHttpCallback::OnSignIn(bool failed)
 
     std::string lastLoginTime;
     if (judged->status == ReplyRefused) {
-        record->errorNo = judged->root["ErrorNo"].asString();
+        // Any shape of ErrorNo is only a reason to show: one that is no text or number reads as none.
+        const Json::Value& errorNo = judged->root["ErrorNo"];
+        record->errorNo = errorNo.isConvertibleTo(Json::stringValue) ? errorNo.asString() : std::string();
         instance->SetConnected(false);
         const std::string text = RefusalText(host, LeadingDecimalInt(record->errorNo));
         PostOutcome(eMoxCacheEvent_LoginFailed, std::move(record), text);

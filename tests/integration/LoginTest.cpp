@@ -181,6 +181,20 @@ TEST_F(Login, AReplyWithoutTheSessionKeysIsAFormatError)
     EXPECT_EQ(ok->versionExt, "");
 }
 
+TEST_F(Login, ARefusalWhoseErrorNumberIsNoTextIsARefusalWithoutANumber)
+{
+    LoopbackServer odd([](httplib::Server& server) {
+        server.Post("/morvix/webcache.mox", [](const httplib::Request&, httplib::Response& response) {
+            response.set_content(R"({"Return":"False","ErrorNo":{"code":[20]}})", "application/json");
+        });
+    });
+    ASSERT_TRUE(MoxLogin("127.0.0.1:" + std::to_string(odd.Port()), eMoxRole_Admin, "admin"));
+    const CMoxLoginEventParam* refused = LoginRecord(eMoxCacheEvent_LoginFailed);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->errorNo, "");
+    EXPECT_FALSE(Instance().Connected());
+}
+
 TEST_F(Login, ADeadPortIsAConnectionFailure)
 {
     ClosedPort closed;

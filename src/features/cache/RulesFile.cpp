@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -116,49 +117,77 @@ const Block<RewriteRule>& RewriteBlock()
     return block;
 }
 
-void AppendNumber(std::string& out, long long value)
-{
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    out.append(digits, end);
-}
+// A rule's number as text, written once per rule rather than once per key.
+struct RuleNumber {
+    char digits[12];
+    std::size_t size;
+
+    explicit RuleNumber(int n) : size(std::to_chars(digits, digits + sizeof digits, n).ptr - digits) {}
+    std::string_view View() const { return {digits, size}; }
+};
 
 std::string NumberedKey(std::string_view key, int n)
 {
     std::string name(key);
     name.push_back('_');
-    AppendNumber(name, n);
+    name.append(RuleNumber(n).View());
     return name;
 }
 
 template <class Rule>
+std::string_view FieldValue(const Field<Rule>& field, const Rule& rule, RuleNumber& number)
+{
+    if (field.text)
+        return rule.*field.text;
+    number = RuleNumber(rule.*field.number);
+    return number.View();
+}
+
+// Exports reach hundreds of thousands of rules: the text is measured first and then copied into
+// place, so that it is built in one allocation without a check per piece.
+template <class Rule>
 std::string BlockText(const Block<Rule>& block, const std::vector<Rule>& rules)
 {
-    std::string out;
-    out.reserve(rules.size() * 256 + 64);
-    out.append(block.header);
-    out.append(block.countKey);
-    AppendNumber(out, static_cast<long long>(rules.size()));
-    out.append("\r\n\r\n");
-    int n = 0;
-    for (const Rule& rule : rules) {
-        ++n;
+    constexpr std::string_view kLine = "\r\n";
+    const RuleNumber count(static_cast<int>(rules.size()));
+    std::size_t size = block.header.size() + block.countKey.size() + count.size + 2 * kLine.size() +
+                       (block.extraEnd ? kLine.size() : 0);
+    std::size_t perRuleFixed = kLine.size();
+    for (const Field<Rule>& field : block.fields)
+        perRuleFixed += field.key.size() + 1 + field.padding.size() + 1 + kLine.size();
+    RuleNumber scratch(0);
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        size += perRuleFixed + RuleNumber(static_cast<int>(i + 1)).size * block.fields.size();
+        for (const Field<Rule>& field : block.fields)
+            size += FieldValue(field, rules[i], scratch).size();
+    }
+
+    std::string out(size, '\0');
+    char* at = out.data();
+    const auto put = [&at](std::string_view piece) {
+        std::memcpy(at, piece.data(), piece.size());
+        at += piece.size();
+    };
+    put(block.header);
+    put(block.countKey);
+    put(count.View());
+    put(kLine);
+    put(kLine);
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        const RuleNumber n(static_cast<int>(i + 1));
         for (const Field<Rule>& field : block.fields) {
-            out.append(field.key);
-            out.push_back('_');
-            AppendNumber(out, n);
-            out.append(field.padding);
-            out.push_back('=');
-            if (field.text)
-                out.append(rule.*field.text);
-            else
-                AppendNumber(out, rule.*field.number);
-            out.append("\r\n");
+            put(field.key);
+            *at++ = '_';
+            put(n.View());
+            put(field.padding);
+            *at++ = '=';
+            put(FieldValue(field, rules[i], scratch));
+            put(kLine);
         }
-        out.append("\r\n");
+        put(kLine);
     }
     if (block.extraEnd)
-        out.append("\r\n");
+        put(kLine);
     return out;
 }
 
@@ -218,14 +247,20 @@ std::string RewriteBlockText(const std::vector<RewriteRule>& rules)
 std::string RulesFileText(const RuleSet& rules, unsigned blocks)
 {
     std::string text;
+    const auto add = [&text](std::string block) {
+        if (text.empty())
+            text.swap(block);
+        else
+            text.append(block);
+    };
     if (blocks & eRulesBlock_FCache)
-        text += FCacheBlockText(rules.fcache);
+        add(FCacheBlockText(rules.fcache));
     if (blocks & eRulesBlock_RCache)
-        text += RCacheBlockText(rules.rcache);
+        add(RCacheBlockText(rules.rcache));
     if (blocks & eRulesBlock_SCache)
-        text += SCacheBlockText(rules.scache);
+        add(SCacheBlockText(rules.scache));
     if (blocks & eRulesBlock_Rewrite)
-        text += RewriteBlockText(rules.rewrite);
+        add(RewriteBlockText(rules.rewrite));
     return text;
 }
 

@@ -1,0 +1,50 @@
+// The files operators exchange (rules, black list, DNS redirect list), read from any bytes. What
+// is read and written again must read back the same: a value that broke the file's layout would
+// carry a different list to the next server.
+#include "FuzzInput.h"
+
+#include "features/access/BlackListFile.h"
+#include "features/cache/RulesFile.h"
+#include "features/config/DnsRedirectFile.h"
+#include "shell/ExchangeFileText.h"
+
+#include <cstdlib>
+
+namespace {
+
+template <class Read, class Write>
+void ExpectStableRoundTrip(std::string_view text, Read read, Write write)
+{
+    const std::string once = write(read(text));
+    if (write(read(once)) != once)
+        std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const morvix::fuzz::FuzzInput input(data, size);
+    if (input.Empty())
+        return 0;
+    const std::optional<std::string> text = ExchangeFileText::Decode(input.Rest());
+    if (!text)
+        return 0;
+    switch (input.Choice() % 3) {
+    case 0: {
+        const unsigned blocks = (input.Choice() >> 2) % eRulesBlock_All + 1;
+        ExpectStableRoundTrip(
+            *text, [blocks](std::string_view t) { return ReadRulesFile(t, blocks); },
+            [blocks](const RuleSet& rules) { return RulesFileText(rules, blocks); });
+        break;
+    }
+    case 1:
+        ExpectStableRoundTrip(
+            *text, [](std::string_view t) { return ReadBlackListFile(t).entries; }, BlackListFileText);
+        break;
+    default:
+        ExpectStableRoundTrip(*text, ParseDnsRedirectLines, FormatDnsRedirectLines);
+        break;
+    }
+    return 0;
+}
