@@ -1,13 +1,27 @@
 #include "controls/FieldLabels.h"
 
+#include "controls/CTextLimit.h"
+
+#include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace {
 
 bool IsWide(QChar c)
 {
     return c.unicode() >= 0x2E80;
+}
+
+// A text field the operator types into refuses control characters, unless a validator of its own
+// already says what it takes.
+void GuardTyping(QWidget* field)
+{
+    auto* combo = qobject_cast<QComboBox*>(field);
+    auto* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(field);
+    if (edit && !edit->validator())
+        CTextLimit::RefuseControlCharacters(edit);
 }
 
 }  // namespace
@@ -36,6 +50,7 @@ QLabel* Tie(QLabel* caption, QWidget* field)
 {
     caption->setBuddy(field);
     field->setAccessibleName(NameOf(caption->text()));
+    GuardTyping(field);
     return caption;
 }
 

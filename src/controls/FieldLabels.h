@@ -15,7 +15,8 @@ namespace FieldLabels {
 // dropped ("密   码：" reads "密码").
 QString NameOf(const QString& caption);
 
-// Makes `caption` the field's label (buddy) and gives the field the caption's name.
+// Makes `caption` the field's label (buddy) and gives the field the caption's name. A text field
+// without a validator of its own is made to refuse control characters.
 QLabel* Tie(QLabel* caption, QWidget* field);
 
 // A form row whose field sits in a row layout with other parts (a unit, a check box).

@@ -1,4 +1,24 @@
+#include "features/access/view/CRewriteUrlAddDlg.h"
+#include "features/access/view/CWhiteListAddDlg.h"
+#include "features/cache/view/AddSCacheDlg.h"
 #include "features/cache/view/CAddFCacheDlg.h"
+#include "features/cache/view/CAddRCacheDlg.h"
+#include "features/cache/view/CClearCacheDlg.h"
+#include "features/cache/view/CDiskClearWnd.h"
+#include "features/cache/view/CExportDlg.h"
+#include "features/config/view/CClusterOptionDlg.h"
+#include "features/config/view/CDiskDirUnitWnd.h"
+#include "features/config/view/CDiskSystemSetWnd.h"
+#include "features/config/view/CDnsBalanceHostDlg.h"
+#include "features/config/view/CDnsParamDlg.h"
+#include "features/config/view/CDnsRedirectDlg.h"
+#include "features/config/view/CDnsRedirectEntryDlg.h"
+#include "features/config/view/CSystemDlg.h"
+#include "features/config/view/CToolsTestCacheDlg.h"
+#include "features/monitor/view/CHostDetailDlg.h"
+#include "features/monitor/view/CRTHRequestBigCacheDlg.h"
+#include "features/monitor/view/CRthListAddDlg.h"
+#include "features/monitor/view/CRthRequestDlg.h"
 #include "gui/ConsoleFixture.h"
 #include "gui/FCacheViewFixture.h"
 #include "protocol/PercentEncoding.h"
@@ -13,7 +33,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <functional>
 #include <map>
+#include <memory>
 
 using namespace morvix::test;
 
@@ -68,6 +90,38 @@ void ExpectClean(const std::string& value, std::size_t limit, bool lines)
 class FCacheFormInput : public FCacheViewFixture {};
 
 class PasswordInput : public ConsoleFixture {};
+
+class FormInput : public ConsoleFixture {};
+
+// Every form with a field an operator types into, as a fresh instance.
+struct FormCase {
+    const char* name;
+    std::function<QWidget*()> make;
+};
+
+const FormCase kForms[] = {
+    {"refuse-cache rule", [] { return new CAddRCacheDlg(CRuleFormDlg::Mode::Add, RCacheRule{}, nullptr); }},
+    {"session-cache rule", [] { return new AddSCacheDlg(CRuleFormDlg::Mode::Add, SCacheRule{}, nullptr); }},
+    {"rewrite rule", [] { return new CRewriteUrlAddDlg(CRuleFormDlg::Mode::Add, RewriteRule{}, nullptr); }},
+    {"black-list entry",
+     [] { return new CWhiteListAddDlg(AddressList::Black, CWhiteListAddDlg::Mode::Add, AddressListEntry{}, nullptr); }},
+    {"cache cleaning", [] { return new CClearCacheDlg; }},
+    {"single-URL cleaning", [] { return new CDiskClearWnd; }},
+    {"rules import", [] { return new CExportDlg(CExportDlg::Mode::Import, nullptr); }},
+    {"cluster", [] { return new CClusterOptionDlg; }},
+    {"disk-cache area", [] { return new CDiskDirUnitWnd(1); }},
+    {"disk-cache system", [] { return new CDiskSystemSetWnd; }},
+    {"DNS options", [] { return new CDnsParamDlg(false); }},
+    {"DNS redirect list", [] { return new CDnsRedirectDlg(false); }},
+    {"DNS redirect entry", [] { return new CDnsRedirectEntryDlg(nullptr, "127.0.0.1"); }},
+    {"DNS balance host", [] { return new CDnsBalanceHostDlg(nullptr); }},
+    {"system options", [] { return new CSystemDlg; }},
+    {"cache test tool", [] { return new CToolsTestCacheDlg(CToolsTestCacheDlg::Mode::TestRegex); }},
+    {"access monitor", [] { return new CRTHRequestBigCacheDlg; }},
+    {"monitoring record", [] { return new CRthListAddDlg; }},
+    {"monitor window", [] { return new CRthRequestDlg(RthRecord{}); }},
+    {"origin detail", [] { return new CHostDetailDlg(ProxyHost{}); }},
+};
 
 }  // namespace
 
@@ -129,5 +183,21 @@ TEST_F(PasswordInput, ThePasswordFieldsSendOnlyCleanText)
         const auto pairs = Pairs(CallsOf(*sim, "user", "passwd").back().body);
         EXPECT_EQ(Names(pairs), (std::vector<std::string>{"SessionID", "RequestID", "Username", "Password"}));
         ExpectClean(pairs[3].second, 64, false);
+    }
+}
+
+TEST_F(FormInput, EveryFieldAnOperatorTypesIntoRefusesControlCharacters)
+{
+    for (const FormCase& form : kForms) {
+        const std::unique_ptr<QWidget> widget(form.make());
+        for (QLineEdit* edit : widget->findChildren<QLineEdit*>()) {
+            if (edit->isReadOnly())
+                continue;
+            edit->clear();
+            edit->insert(kHostileInputs[0]);
+            ExpectClean(edit->text().toStdString(), kHostileInputs[0].size(), false);
+            if (HasFailure())
+                FAIL() << form.name << ": field " << edit->accessibleName().toStdString();
+        }
     }
 }

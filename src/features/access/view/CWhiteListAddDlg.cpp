@@ -1,6 +1,8 @@
 #include "features/access/view/CWhiteListAddDlg.h"
 
 #include "controls/CMoxTabCtrl.h"
+#include "controls/CTextLimit.h"
+#include "controls/FieldLabels.h"
 #include "features/access/AddressListRequests.h"
 
 #include <QDateEdit>
@@ -35,6 +37,9 @@ CWhiteListAddDlg::CWhiteListAddDlg(AddressList list, Mode mode, const AddressLis
     high_ = new QLineEdit(this);
     for (QLineEdit* address : {low_, high_})
         address->setMaxLength(AddressListEntry::kAddressLimit);
+    // The range's caption names its first address; the second has a name and guard of its own.
+    high_->setAccessibleName(QStringLiteral("结束地址"));
+    CTextLimit::RefuseControlCharacters(high_);
     auto* range = new QHBoxLayout;
     range->addWidget(low_);
     range->addWidget(new QLabel(QStringLiteral("→"), this));
@@ -70,14 +75,12 @@ CWhiteListAddDlg::CWhiteListAddDlg(AddressList list, Mode mode, const AddressLis
     auto* form = new QFormLayout;
     const auto addRow = [this, form](const QString& text, QWidget* field, QLayout* row) {
         auto* label = new QLabel(text, this);
-        label->setBuddy(field);
+        FieldLabels::Tie(label, field);
         form->addRow(label, row);
     };
     addRow(QStringLiteral("IP地址段："), low_, range);
     addRow(QStringLiteral("有效期："), date_, expireRow);
-    auto* noteLabel = new QLabel(QStringLiteral("备注："), this);
-    noteLabel->setBuddy(note_);
-    form->addRow(noteLabel, note_);
+    FieldLabels::AddRow(form, QStringLiteral("备注："), note_);
 
     ok_ = new QPushButton(QStringLiteral("确定"), this);
     ok_->setDefault(true);

@@ -1,6 +1,7 @@
 #include "features/cache/view/CClearCacheDlg.h"
 
 #include "controls/CMoxTabCtrl.h"
+#include "controls/FieldLabels.h"
 #include "controls/IUserInteraction.h"
 #include "features/cache/CleanCacheRequests.h"
 #include "features/cache/view/CDiskClearWnd.h"
@@ -86,7 +87,7 @@ CClearCacheDlg::CClearCacheDlg(QWidget* parent) : QWidget(parent)
             [this](const QString& text) { buttons_[eByCondition]->setEnabled(!text.isEmpty()); });
     auto* form = new QFormLayout(group);
     auto* urlLabel = new QLabel(QStringLiteral("缓存 URL："), group);
-    urlLabel->setBuddy(url_);
+    FieldLabels::Tie(urlLabel, url_);
     auto* matchLabel = new QLabel(QStringLiteral("匹配规则："), group);
     matchLabel->setBuddy(matchKind_);
     form->addRow(urlLabel, url_);

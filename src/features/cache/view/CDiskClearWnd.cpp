@@ -1,5 +1,6 @@
 #include "features/cache/view/CDiskClearWnd.h"
 
+#include "controls/FieldLabels.h"
 #include "features/cache/CleanCacheRequests.h"
 #include "features/cache/view/CleanCacheCommand.h"
 
@@ -17,7 +18,7 @@ CDiskClearWnd::CDiskClearWnd(QWidget* parent) : QWidget(parent)
 {
     auto* label = new QLabel(QStringLiteral("按下列URL地址清理缓存页面："), this);
     url_ = new QLineEdit(this);
-    label->setBuddy(url_);
+    FieldLabels::Tie(label, url_);
     clean_ = new QPushButton(QStringLiteral("清理"), this);
     connect(clean_, &QPushButton::clicked, this, [this] {
         const std::string url = url_->text().toStdString();

@@ -3,6 +3,7 @@
 #include "controls/CMoxTabCtrl.h"
 #include "controls/CViewEventRelay.h"
 #include "controls/ExchangeFileDialogs.h"
+#include "controls/FieldLabels.h"
 #include "controls/IUserInteraction.h"
 #include "messaging/EventKinds.h"
 #include "shell/CMoxCacheInstance.h"
@@ -60,7 +61,7 @@ CExportDlg::CExportDlg(Mode mode, QWidget* parent) : QDialog(parent), mode_(mode
     choose_ = new QPushButton(exporting ? QStringLiteral("选择目录") : QStringLiteral("选择文件"), this);
     connect(choose_, &QPushButton::clicked, this, &CExportDlg::Choose);
     auto* pathLabel = new QLabel(QStringLiteral("文件："), this);
-    pathLabel->setBuddy(path_);
+    FieldLabels::Tie(pathLabel, path_);
     auto* pathRow = new QHBoxLayout;
     pathRow->addWidget(pathLabel);
     pathRow->addWidget(path_, 1);

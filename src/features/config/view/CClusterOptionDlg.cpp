@@ -1,10 +1,11 @@
 #include "features/config/view/CClusterOptionDlg.h"
 
 #include "controls/CViewEventRelay.h"
+#include "controls/FieldLabels.h"
 #include "controls/IUserInteraction.h"
+#include "features/config/CMoxClusterEventParam.h"
 #include "features/config/ClusterRequests.h"
 #include "features/config/ClusterSerial.h"
-#include "features/config/CMoxClusterEventParam.h"
 #include "messaging/EventKinds.h"
 
 #include <QComboBox>
@@ -37,7 +38,7 @@ QLineEdit* Field(int maxCharacters, QWidget* parent)
 QLabel* Caption(const char* text, QLineEdit* buddy, QWidget* parent)
 {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setBuddy(buddy);
+    FieldLabels::Tie(label, buddy);
     return label;
 }
 

@@ -1,6 +1,7 @@
 #include "features/config/view/CDiskDirUnitWnd.h"
 
 #include "controls/CSkinImageCache.h"
+#include "controls/FieldLabels.h"
 #include "controls/IUserInteraction.h"
 #include "controls/SkinImages.h"
 #include "features/config/DiskCacheRequests.h"
@@ -43,7 +44,7 @@ CDiskDirUnitWnd::CDiskDirUnitWnd(int diskNo, QWidget* parent) : QWidget(parent)
     path_ = new QLineEdit(this);
     path_->setMaxLength(DiskCacheEntry::kPathLimit);
     path_->setAccessibleName(QStringLiteral("缓存目录 %1").arg(diskNo));
-    label_->setBuddy(path_);
+    FieldLabels::Tie(label_, path_);
     statusIcon_ = new QLabel(this);
     statusIcon_->setFixedSize(kIconSize, kIconSize);
     statusText_ = new QLabel(this);

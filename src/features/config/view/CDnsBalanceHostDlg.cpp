@@ -1,6 +1,7 @@
 #include "features/config/view/CDnsBalanceHostDlg.h"
 
 #include "controls/CTextLimit.h"
+#include "controls/FieldLabels.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -51,10 +52,10 @@ CDnsBalanceHostDlg::CDnsBalanceHostDlg(const DnsBalanceHost* host, QWidget* pare
     CTextLimit::Apply(note_, kNoteCharacters);
     note_->setFixedHeight(70);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("集群主机 IP："), ip_);
+    FieldLabels::AddRow(form, QStringLiteral("集群主机 IP："), ip_);
     paused_ = AddChoice(form, QStringLiteral("启用状态："), original_.Enable != 0, this);
     unchecked_ = AddChoice(form, QStringLiteral("宕机检测："), original_.Checking != 0, this);
-    form->addRow(QStringLiteral("备注："), note_);
+    FieldLabels::AddRow(form, QStringLiteral("备注："), note_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
     ok->setEnabled(!ip_->text().isEmpty());

@@ -2,6 +2,7 @@
 
 #include "controls/CConfirmedCheckBox.h"
 #include "controls/CViewEventRelay.h"
+#include "controls/FieldLabels.h"
 #include "controls/IUserInteraction.h"
 #include "features/config/DnsEvents.h"
 #include "features/config/DnsRequests.h"
@@ -45,7 +46,7 @@ CDnsParamDlg::CDnsParamDlg(bool oem, QWidget* parent) : QWidget(parent)
         edit->setMaxLength(maxCharacters);
         edit->setFixedWidth(160);
         auto* caption = new QLabel(label, this);
-        caption->setBuddy(edit);
+        FieldLabels::Tie(caption, edit);
         grid->addWidget(caption, row, 0, Qt::AlignRight);
         grid->addWidget(edit, row, 1);
         grid->addWidget(new QLabel(hint, this), row, 2);

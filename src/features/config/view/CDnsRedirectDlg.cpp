@@ -3,6 +3,7 @@
 #include "controls/CBatchProgressDlg.h"
 #include "controls/CConfirmedCheckBox.h"
 #include "controls/CRuleListView.h"
+#include "controls/CTextLimit.h"
 #include "controls/CViewEventRelay.h"
 #include "controls/IUserInteraction.h"
 #include "features/config/DnsEvents.h"
@@ -93,6 +94,7 @@ QWidget* CDnsRedirectDlg::BuildCommands()
     search_ = new QLineEdit(box);
     search_->setMaxLength(128);
     search_->setAccessibleName(QStringLiteral("查找域名"));
+    CTextLimit::RefuseControlCharacters(search_);
     find_ = new QPushButton(QStringLiteral("查找"), box);
     find_->setToolTip(QStringLiteral("支持模糊查找"));
     connect(find_, &QPushButton::clicked, this, &CDnsRedirectDlg::Find);

@@ -1,6 +1,7 @@
 #include "features/config/view/CDnsRedirectEntryDlg.h"
 
 #include "controls/CTextLimit.h"
+#include "controls/FieldLabels.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -43,9 +44,9 @@ CDnsRedirectEntryDlg::CDnsRedirectEntryDlg(const DnsRedirectEntry* entry, std::s
     choices->addStretch();
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("域名："), name_);
-    form->addRow(QStringLiteral("IP："), ip_);
-    form->addRow(QStringLiteral("备注："), note_);
+    FieldLabels::AddRow(form, QStringLiteral("域名："), name_);
+    FieldLabels::AddRow(form, QStringLiteral("IP："), ip_);
+    FieldLabels::AddRow(form, QStringLiteral("备注："), note_);
     form->addRow(QStringLiteral("劫持："), choices);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);

@@ -1,6 +1,7 @@
 #include "features/config/view/CToolsTestCacheDlg.h"
 
 #include "controls/CViewEventRelay.h"
+#include "controls/FieldLabels.h"
 #include "features/config/CMoxToolsEventParam.h"
 #include "features/config/ToolsRequests.h"
 #include "features/config/ToolsResultTexts.h"
@@ -41,7 +42,7 @@ CToolsTestCacheDlg::CToolsTestCacheDlg(Mode mode, QWidget* parent) : QWidget(par
     input_ = new QLineEdit(this);
     input_->setMaxLength(kInputCharacters);
     auto* label = new QLabel(QString::fromUtf8(shape.label), this);
-    label->setBuddy(input_);
+    FieldLabels::Tie(label, input_);
     command_ = new QPushButton(QString::fromUtf8(shape.command), this);
     command_->setEnabled(false);
     result_ = new QPlainTextEdit(this);

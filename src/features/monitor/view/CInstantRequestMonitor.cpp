@@ -1,6 +1,7 @@
 #include "features/monitor/view/CInstantRequestMonitor.h"
 
 #include "controls/CRuleListView.h"
+#include "controls/FieldLabels.h"
 #include "features/monitor/CRealtimeInstantRequestEventParam.h"
 #include "features/monitor/RealtimeRequests.h"
 #include "features/monitor/view/CInstantRequestContentDlg.h"
@@ -47,7 +48,7 @@ CInstantRequestMonitor::CInstantRequestMonitor(int numberWidth, int contentWidth
     findField_ = new QLineEdit(this);
     findField_->setPlaceholderText(QStringLiteral("在已收到的记录中查找（Ctrl+F）"));
     findField_->setClearButtonEnabled(true);
-    findLabel->setBuddy(findField_);
+    FieldLabels::Tie(findLabel, findField_);
     auto* findButton = new QPushButton(QStringLiteral("查找下一个"), this);
     findButton->setAutoDefault(false);
     findResult_ = new QLabel(this);

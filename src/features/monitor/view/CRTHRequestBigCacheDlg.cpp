@@ -1,5 +1,6 @@
 #include "features/monitor/view/CRTHRequestBigCacheDlg.h"
 
+#include "controls/FieldLabels.h"
 #include "controls/IUserInteraction.h"
 #include "features/monitor/view/CInstantRequestMonitor.h"
 #include "shell/CMoxCacheInstance.h"
@@ -38,7 +39,7 @@ CRTHRequestBigCacheDlg::CRTHRequestBigCacheDlg(QWidget* parent, const std::files
     filterBox_->lineEdit()->setMaxLength(kFilterCharacters);
     filterBox_->setToolTip(QStringLiteral("可输入用户 IP 或者 IP 段"));
     filterBox_->setMinimumContentsLength(24);
-    filterLabel->setBuddy(filterBox_);
+    FieldLabels::Tie(filterLabel, filterBox_);
     FillFilters(QString());
 
     startButton_ = new QPushButton(QStringLiteral("开始监控"), this);

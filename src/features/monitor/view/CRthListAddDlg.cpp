@@ -1,5 +1,6 @@
 #include "features/monitor/view/CRthListAddDlg.h"
 
+#include "controls/FieldLabels.h"
 #include "features/cache/CacheRuleTexts.h"
 #include "features/monitor/RthRequests.h"
 #include "features/monitor/view/CRthSwitchBoxes.h"
@@ -32,8 +33,8 @@ CRthListAddDlg::CRthListAddDlg(QWidget* parent) : QDialog(parent)
     switches_ = new CRthSwitchBoxes(this);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("实时监控地址："), url_);
-    form->addRow(QStringLiteral("编辑标签名："), title_);
+    FieldLabels::AddRow(form, QStringLiteral("实时监控地址："), url_);
+    FieldLabels::AddRow(form, QStringLiteral("编辑标签名："), title_);
     auto* ruleRow = new QHBoxLayout;
     ruleRow->addWidget(matchKind_);
     ruleRow->addWidget(ignoreCase_);
