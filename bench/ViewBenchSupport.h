@@ -51,10 +51,14 @@ private:
 inline bool ProcessUntil(const std::function<bool()>& condition, int deadlineMs = 60000)
 {
     QDeadlineTimer deadline(deadlineMs);
+    // The loop sleeps until an event comes (the timer wakes it to look at the condition): a loop
+    // that spun would take a processor from the threads and the server being measured.
+    QTimer wake;
+    wake.start(1);
     while (!condition()) {
         if (deadline.hasExpired())
             return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     return true;
 }
