@@ -120,4 +120,21 @@ private:
     std::vector<std::thread> readers_;
 };
 
+// How a run went: the exit status as Wait gives it, and all the program wrote.
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Waits for the program to end and takes what it wrote.
+inline Outcome WaitForOutcome(MorvixctlProcess& process)
+{
+    Outcome outcome;
+    outcome.status = process.Wait();
+    outcome.out = process.Out();
+    outcome.err = process.Err();
+    return outcome;
+}
+
 }  // namespace morvix::test
