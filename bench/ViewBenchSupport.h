@@ -1,6 +1,9 @@
-// What the benchmarks of views share: waiting for the window with a deadline, and a meter of how
-// long the window's event loop was kept from running.
+// What the benchmarks of views share: waiting for the window with a deadline, a meter of how long
+// the window's event loop was kept from running, and the moment a reply's event arrived.
 #pragma once
+
+#include "messaging/CZebEventManager.h"
+#include "messaging/IEventHandle.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -8,7 +11,9 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -46,6 +51,26 @@ public:
 private:
     QTimer timer_;
     std::vector<Clock::time_point> ticks_;
+};
+
+// Notes when an event of one kind reaches the handlers, on the event thread.
+class EventArrival : public IEventHandle {
+public:
+    explicit EventArrival(int kind) : kind_(kind) { CZebEventManager::Instance()->Register(this); }
+    ~EventArrival() override { CZebEventManager::Instance()->Unregister(this); }
+    int OnEventCall(int kind, std::uintptr_t, std::uintptr_t) override
+    {
+        if (kind == kind_)
+            arrived_.store(Clock::now().time_since_epoch().count());
+        return 0;
+    }
+    void Reset() { arrived_.store(0); }
+    bool Arrived() const { return arrived_.load() != 0; }
+    Clock::time_point When() const { return Clock::time_point(Clock::duration(arrived_.load())); }
+
+private:
+    const int kind_;
+    std::atomic<Clock::rep> arrived_{0};
 };
 
 inline bool ProcessUntil(const std::function<bool()>& condition, int deadlineMs = 60000)

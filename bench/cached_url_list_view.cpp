@@ -7,9 +7,7 @@
 #include "controls/CRuleListView.h"
 #include "controls/CViewEventRelay.h"
 #include "features/config/view/CToolsAllCacheListDlg.h"
-#include "messaging/CZebEventManager.h"
 #include "messaging/EventKinds.h"
-#include "messaging/IEventHandle.h"
 #include "support/ConsoleSession.h"
 #include "support/SimProcess.h"
 
@@ -20,7 +18,6 @@
 
 #include <httplib.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <string_view>
@@ -36,24 +33,6 @@ double ResidentMB()
 {
     return static_cast<double>(ResidentKb()) * 1024.0 / 1e6;
 }
-
-// Notes when the list event reaches the handlers, on the event thread.
-class ListArrival : public IEventHandle {
-public:
-    ListArrival() { CZebEventManager::Instance()->Register(this); }
-    ~ListArrival() override { CZebEventManager::Instance()->Unregister(this); }
-    int OnEventCall(int kind, std::uintptr_t, std::uintptr_t) override
-    {
-        if (kind == eMoxCacheEvent_ToolsCachedUrlList)
-            arrived_.store(Clock::now().time_since_epoch().count());
-        return 0;
-    }
-    void Reset() { arrived_.store(0); }
-    Clock::time_point When() const { return Clock::time_point(Clock::duration(arrived_.load())); }
-
-private:
-    std::atomic<Clock::rep> arrived_{0};
-};
 
 std::string ReplyText(const std::string& host, const std::string& sessionId)
 {
@@ -93,7 +72,7 @@ int main(int argc, char** argv)
 
     std::vector<double> shownMs, stallMs, splitMs, growthMB;
     double replyMB = 0;
-    ListArrival arrival;
+    EventArrival arrival(eMoxCacheEvent_ToolsCachedUrlList);
     StallMeter stalls;
     for (int round = 0; round < kRounds; ++round) {
         const std::string replyText = ReplyText(sim.host(), console.SessionId());

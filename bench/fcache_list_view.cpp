@@ -8,9 +8,7 @@
 #include "features/cache/FCacheReplyReader.h"
 #include "features/cache/view/CFCacheManagerDlg.h"
 #include "features/cache/view/CFCachePage.h"
-#include "messaging/CZebEventManager.h"
 #include "messaging/EventKinds.h"
-#include "messaging/IEventHandle.h"
 #include "ViewBenchSupport.h"
 #include "support/ConsoleSession.h"
 #include "support/SimProcess.h"
@@ -24,7 +22,6 @@
 #include <json/reader.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -34,25 +31,6 @@ namespace {
 
 constexpr int kRules = 100000;
 constexpr int kRounds = 5;
-
-// Notes when the list event reaches the handlers, on the event thread.
-class ListArrival : public IEventHandle {
-public:
-    ListArrival() { CZebEventManager::Instance()->Register(this); }
-    ~ListArrival() override { CZebEventManager::Instance()->Unregister(this); }
-    int OnEventCall(int kind, std::uintptr_t, std::uintptr_t) override
-    {
-        if (kind == eMoxCacheEvent_FCacheList)
-            arrived_.store(Clock::now().time_since_epoch().count());
-        return 0;
-    }
-    void Reset() { arrived_.store(0); }
-    bool Arrived() const { return arrived_.load() != 0; }
-    Clock::time_point When() const { return Clock::time_point(Clock::duration(arrived_.load())); }
-
-private:
-    std::atomic<Clock::rep> arrived_{0};
-};
 
 // Notes the first paint of the list that shows the whole list.
 class PaintWatch : public QObject {
@@ -101,7 +79,7 @@ int main(int argc, char** argv)
     const std::string replyText = ListReplyText(sim.host(), console.SessionId());
     std::printf("reply: %d rules, %.1f MB of JSON\n", kRules, replyText.size() / 1e6);
 
-    ListArrival arrival;
+    EventArrival arrival(eMoxCacheEvent_FCacheList);
     StallMeter stalls;
     std::vector<double> shownMs, stallMs, jsonMs, readMs;
     {
