@@ -8,8 +8,6 @@
 #include "controls/CViewEventRelay.h"
 #include "features/config/view/CToolsAllCacheListDlg.h"
 #include "messaging/EventKinds.h"
-#include "support/ConsoleSession.h"
-#include "support/SimProcess.h"
 
 #include "ResidentMemory.h"
 #include "ViewBenchSupport.h"
@@ -60,22 +58,17 @@ std::vector<std::string_view> SplitLines(std::string_view text)
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreferOffscreen();
     QApplication application(argc, argv);
 
-    morvix::test::SimProcess sim;
-    Json::Value generate;
-    generate["count"] = static_cast<Json::UInt64>(kUrls);
-    sim.setState("cachedpages", generate);
-    morvix::test::ConsoleSession console(sim.host());
+    GeneratedListServer server("cachedpages", kUrls);
 
     std::vector<double> shownMs, stallMs, splitMs, growthMB;
     double replyMB = 0;
     EventArrival arrival(eMoxCacheEvent_ToolsCachedUrlList);
     StallMeter stalls;
     for (int round = 0; round < kRounds; ++round) {
-        const std::string replyText = ReplyText(sim.host(), console.SessionId());
+        const std::string replyText = ReplyText(server.sim.host(), server.console.SessionId());
         replyMB = static_cast<double>(replyText.size()) / 1e6;
         const auto splitStart = Clock::now();
         const std::size_t lines = SplitLines(replyText).size();

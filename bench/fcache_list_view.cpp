@@ -10,8 +10,6 @@
 #include "features/cache/view/CFCachePage.h"
 #include "messaging/EventKinds.h"
 #include "ViewBenchSupport.h"
-#include "support/ConsoleSession.h"
-#include "support/SimProcess.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -66,17 +64,12 @@ std::string ListReplyText(const std::string& host, const std::string& sessionId)
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreferOffscreen();
     QApplication application(argc, argv);
 
-    morvix::test::SimProcess sim;
-    Json::Value generate;
-    generate["count"] = kRules;
-    sim.setState("fcache", generate);
-    morvix::test::ConsoleSession console(sim.host());
+    GeneratedListServer server("fcache", kRules);
 
-    const std::string replyText = ListReplyText(sim.host(), console.SessionId());
+    const std::string replyText = ListReplyText(server.sim.host(), server.console.SessionId());
     std::printf("reply: %d rules, %.1f MB of JSON\n", kRules, replyText.size() / 1e6);
 
     EventArrival arrival(eMoxCacheEvent_FCacheList);
