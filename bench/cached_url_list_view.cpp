@@ -7,11 +7,7 @@
 #include "controls/CRuleListView.h"
 #include "controls/CViewEventRelay.h"
 #include "features/config/view/CToolsAllCacheListDlg.h"
-#include "messaging/CZebEventManager.h"
 #include "messaging/EventKinds.h"
-#include "messaging/IEventHandle.h"
-#include "support/ConsoleSession.h"
-#include "support/SimProcess.h"
 
 #include "ResidentMemory.h"
 #include "ViewBenchSupport.h"
@@ -20,7 +16,6 @@
 
 #include <httplib.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <string_view>
@@ -36,24 +31,6 @@ double ResidentMB()
 {
     return static_cast<double>(ResidentKb()) * 1024.0 / 1e6;
 }
-
-// Notes when the list event reaches the handlers, on the event thread.
-class ListArrival : public IEventHandle {
-public:
-    ListArrival() { CZebEventManager::Instance()->Register(this); }
-    ~ListArrival() override { CZebEventManager::Instance()->Unregister(this); }
-    int OnEventCall(int kind, std::uintptr_t, std::uintptr_t) override
-    {
-        if (kind == eMoxCacheEvent_ToolsCachedUrlList)
-            arrived_.store(Clock::now().time_since_epoch().count());
-        return 0;
-    }
-    void Reset() { arrived_.store(0); }
-    Clock::time_point When() const { return Clock::time_point(Clock::duration(arrived_.load())); }
-
-private:
-    std::atomic<Clock::rep> arrived_{0};
-};
 
 std::string ReplyText(const std::string& host, const std::string& sessionId)
 {
@@ -81,22 +58,17 @@ std::vector<std::string_view> SplitLines(std::string_view text)
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreferOffscreen();
     QApplication application(argc, argv);
 
-    morvix::test::SimProcess sim;
-    Json::Value generate;
-    generate["count"] = static_cast<Json::UInt64>(kUrls);
-    sim.setState("cachedpages", generate);
-    morvix::test::ConsoleSession console(sim.host());
+    GeneratedListServer server("cachedpages", kUrls);
 
     std::vector<double> shownMs, stallMs, splitMs, growthMB;
     double replyMB = 0;
-    ListArrival arrival;
+    EventArrival arrival(eMoxCacheEvent_ToolsCachedUrlList);
     StallMeter stalls;
     for (int round = 0; round < kRounds; ++round) {
-        const std::string replyText = ReplyText(sim.host(), console.SessionId());
+        const std::string replyText = ReplyText(server.sim.host(), server.console.SessionId());
         replyMB = static_cast<double>(replyText.size()) / 1e6;
         const auto splitStart = Clock::now();
         const std::size_t lines = SplitLines(replyText).size();

@@ -8,12 +8,8 @@
 #include "features/cache/FCacheReplyReader.h"
 #include "features/cache/view/CFCacheManagerDlg.h"
 #include "features/cache/view/CFCachePage.h"
-#include "messaging/CZebEventManager.h"
 #include "messaging/EventKinds.h"
-#include "messaging/IEventHandle.h"
 #include "ViewBenchSupport.h"
-#include "support/ConsoleSession.h"
-#include "support/SimProcess.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -24,7 +20,6 @@
 #include <json/reader.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -34,25 +29,6 @@ namespace {
 
 constexpr int kRules = 100000;
 constexpr int kRounds = 5;
-
-// Notes when the list event reaches the handlers, on the event thread.
-class ListArrival : public IEventHandle {
-public:
-    ListArrival() { CZebEventManager::Instance()->Register(this); }
-    ~ListArrival() override { CZebEventManager::Instance()->Unregister(this); }
-    int OnEventCall(int kind, std::uintptr_t, std::uintptr_t) override
-    {
-        if (kind == eMoxCacheEvent_FCacheList)
-            arrived_.store(Clock::now().time_since_epoch().count());
-        return 0;
-    }
-    void Reset() { arrived_.store(0); }
-    bool Arrived() const { return arrived_.load() != 0; }
-    Clock::time_point When() const { return Clock::time_point(Clock::duration(arrived_.load())); }
-
-private:
-    std::atomic<Clock::rep> arrived_{0};
-};
 
 // Notes the first paint of the list that shows the whole list.
 class PaintWatch : public QObject {
@@ -88,20 +64,15 @@ std::string ListReplyText(const std::string& host, const std::string& sessionId)
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreferOffscreen();
     QApplication application(argc, argv);
 
-    morvix::test::SimProcess sim;
-    Json::Value generate;
-    generate["count"] = kRules;
-    sim.setState("fcache", generate);
-    morvix::test::ConsoleSession console(sim.host());
+    GeneratedListServer server("fcache", kRules);
 
-    const std::string replyText = ListReplyText(sim.host(), console.SessionId());
+    const std::string replyText = ListReplyText(server.sim.host(), server.console.SessionId());
     std::printf("reply: %d rules, %.1f MB of JSON\n", kRules, replyText.size() / 1e6);
 
-    ListArrival arrival;
+    EventArrival arrival(eMoxCacheEvent_FCacheList);
     StallMeter stalls;
     std::vector<double> shownMs, stallMs, jsonMs, readMs;
     {

@@ -138,8 +138,7 @@ void ClearRules(morvix::test::SimProcess& sim)
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreferOffscreen();
     QApplication application(argc, argv);
     char pattern[] = "/tmp/morvix-bench-XXXXXX";
     const std::filesystem::path folder = ::mkdtemp(pattern);

@@ -170,7 +170,7 @@ void CMoxToolbar::PaintItem(QPainter& painter, const _MoxToolbarItem_& item)
                          Qt::AlignHCenter | Qt::AlignTop, item.text);
     else
         painter.drawText(face, Qt::AlignCenter, item.text);
-    if (hasFocus() && item.index == focus_)
+    if (hasFocus() && item.index == focus_.Index())
         CSkinPainter::DrawFocusFrame(painter, face.adjusted(2, 3, -2, -3), Qt::white);
 }
 
@@ -219,17 +219,12 @@ void CMoxToolbar::ChooseItem(int index)
 
 int CMoxToolbar::FocusedItem() const
 {
-    return focus_;
+    return focus_.Index();
 }
 
 void CMoxToolbar::FocusItem(int index)
 {
-    if (index < 0 || index >= GetItemCount() || index == focus_)
-        return;
-    focus_ = index;
-    update();
-    if (hasFocus())
-        NotifyItemFocused(this, focus_);
+    focus_.MoveTo(index, GetItemCount());
 }
 
 void CMoxToolbar::keyPressEvent(QKeyEvent* event)
@@ -240,11 +235,10 @@ void CMoxToolbar::keyPressEvent(QKeyEvent* event)
 
 void CMoxToolbar::focusInEvent(QFocusEvent* event)
 {
-    if (focus_ < 0)
-        focus_ = 0;
+    focus_.StartAt(0);
     update();
     QWidget::focusInEvent(event);
-    NotifyItemFocused(this, focus_);
+    NotifyItemFocused(this, focus_.Index());
 }
 
 void CMoxToolbar::focusOutEvent(QFocusEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/CItemFocus.h"
 #include "controls/IAccessibleItems.h"
 #include "controls/_MoxToolbarItem_.h"
 
@@ -72,5 +73,5 @@ private:
     int hover_ = -1;
     int pressed_ = -1;
     int current_ = -1;
-    int focus_ = -1;
+    CItemFocus focus_{this};
 };

@@ -144,7 +144,7 @@ void CNavigatTree::PaintItem(QPainter& painter, const _NavigatTreeItem_& item)
         painter.drawText(textArea.adjusted(textBounds.width() + 4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                          kMarkText);
     }
-    if (hasFocus() && item.index == focus_)
+    if (hasFocus() && item.index == focus_.Index())
         CSkinPainter::DrawFocusFrame(painter, row.adjusted(2, 2, -2, -2),
                                      item.index == current_ ? QColor(Qt::white) : kText);
 }
@@ -161,7 +161,7 @@ void CNavigatTree::mouseReleaseEvent(QMouseEvent* event)
     const int chosen = ItemAt(event->position().toPoint());
     if (chosen < 0)
         return;
-    focus_ = chosen;
+    focus_.Set(chosen);
     ChooseItem(chosen);
 }
 
@@ -188,17 +188,12 @@ void CNavigatTree::ChooseItem(int index)
 
 int CNavigatTree::FocusedItem() const
 {
-    return focus_;
+    return focus_.Index();
 }
 
 void CNavigatTree::FocusItem(int index)
 {
-    if (index < 0 || index >= GetItemCount() || index == focus_)
-        return;
-    focus_ = index;
-    update();
-    if (hasFocus())
-        NotifyItemFocused(this, focus_);
+    focus_.MoveTo(index, GetItemCount());
 }
 
 void CNavigatTree::keyPressEvent(QKeyEvent* event)
@@ -209,11 +204,10 @@ void CNavigatTree::keyPressEvent(QKeyEvent* event)
 
 void CNavigatTree::focusInEvent(QFocusEvent* event)
 {
-    if (focus_ < 0)
-        focus_ = current_ >= 0 ? current_ : 0;
+    focus_.StartAt(current_ >= 0 ? current_ : 0);
     update();
     QWidget::focusInEvent(event);
-    NotifyItemFocused(this, focus_);
+    NotifyItemFocused(this, focus_.Index());
 }
 
 void CNavigatTree::focusOutEvent(QFocusEvent* event)

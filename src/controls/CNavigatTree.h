@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/CItemFocus.h"
 #include "controls/IAccessibleItems.h"
 #include "controls/_NavigatTreeItem_.h"
 
@@ -71,5 +72,5 @@ private:
     std::vector<_NavigatTreeItem_> items_;
     int hover_ = -1;
     int current_ = -1;
-    int focus_ = -1;
+    CItemFocus focus_{this};
 };

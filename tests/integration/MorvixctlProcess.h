@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/AppPaths.h"
+#include "shell/ChildProcessArguments.h"
 #include "support/WaitUntil.h"
 
 #include <csignal>
@@ -25,21 +26,7 @@ public:
         int out[2], err[2];
         if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0)
             throw std::runtime_error("pipe failed");
-        // Everything the child needs is made before the fork: between fork and exec a threaded
-        // program may not allocate.
-        std::vector<std::string> argv = {program};
-        argv.insert(argv.end(), arguments.begin(), arguments.end());
-        std::vector<char*> argvPointers;
-        for (std::string& argument : argv)
-            argvPointers.push_back(argument.data());
-        argvPointers.push_back(nullptr);
-        std::vector<std::string> env = environment;
-        std::vector<char*> envPointers;
-        for (std::string& variable : env)
-            envPointers.push_back(variable.data());
-        for (char** inherited = environ; *inherited; ++inherited)
-            envPointers.push_back(*inherited);
-        envPointers.push_back(nullptr);
+        const ChildProcessArguments child(program, arguments, environment);
 
         pid_ = ::fork();
         if (pid_ < 0)
@@ -49,7 +36,7 @@ public:
             ::dup2(err[1], STDERR_FILENO);
             const int nothing = ::open("/dev/null", O_RDONLY);
             ::dup2(nothing, STDIN_FILENO);
-            ::execve(argvPointers[0], argvPointers.data(), envPointers.data());
+            ::execve(child.Argv()[0], child.Argv(), child.Envp());
             ::_exit(127);
         }
         ::close(out[1]);
@@ -132,5 +119,22 @@ private:
     std::string stderr_;
     std::vector<std::thread> readers_;
 };
+
+// How a run went: the exit status as Wait gives it, and all the program wrote.
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Waits for the program to end and takes what it wrote.
+inline Outcome WaitForOutcome(MorvixctlProcess& process)
+{
+    Outcome outcome;
+    outcome.status = process.Wait();
+    outcome.out = process.Out();
+    outcome.err = process.Err();
+    return outcome;
+}
 
 }  // namespace morvix::test

@@ -19,17 +19,13 @@ using morvix::test::ClosedPort;
 using morvix::test::LastLoggedBody;
 using morvix::test::MorvixctlProcess;
 using morvix::test::OneShotFault;
+using morvix::test::Outcome;
 using morvix::test::ScratchDirectory;
 using morvix::test::SimProcess;
+using morvix::test::WaitForOutcome;
 using morvix::test::WaitUntil;
 
 namespace {
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
 
 class Morvixctl : public ::testing::Test {
 protected:
@@ -44,12 +40,7 @@ protected:
 
     Outcome Run(std::vector<std::string> arguments, const std::string& password = "admin")
     {
-        auto process = Start(std::move(arguments), password);
-        Outcome outcome;
-        outcome.status = process->Wait();
-        outcome.out = process->Out();
-        outcome.err = process->Err();
-        return outcome;
+        return WaitForOutcome(*Start(std::move(arguments), password));
     }
 
     static Json::Value ParseJson(const std::string& text)

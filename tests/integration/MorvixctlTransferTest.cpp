@@ -6,18 +6,14 @@
 #include <json/json.h>
 
 using morvix::test::MorvixctlProcess;
+using morvix::test::Outcome;
 using morvix::test::ReadBytes;
 using morvix::test::ScratchDirectory;
 using morvix::test::SimProcess;
+using morvix::test::WaitForOutcome;
 using morvix::test::WriteBytes;
 
 namespace {
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
 
 class MorvixctlTransfer : public ::testing::Test {
 protected:
@@ -25,11 +21,7 @@ protected:
     {
         arguments.insert(arguments.begin(), {"--server", server.host()});
         MorvixctlProcess process(arguments, {"MORVIX_PASSWORD=admin", "XDG_DATA_HOME=" + scratch.Path().string()});
-        Outcome outcome;
-        outcome.status = process.Wait();
-        outcome.out = process.Out();
-        outcome.err = process.Err();
-        return outcome;
+        return WaitForOutcome(process);
     }
 
     // A family's entries in server order without their identifiers, which each server gives anew.

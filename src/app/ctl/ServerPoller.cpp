@@ -1,6 +1,7 @@
 #include "ServerPoller.h"
 
 #include "shell/AppPaths.h"
+#include "shell/ChildProcessArguments.h"
 
 #include <csignal>
 #include <fcntl.h>
@@ -56,21 +57,8 @@ void ServerPoller::Run()
 
 bool ServerPoller::StartPoller(int& output)
 {
-    // Everything the child needs is made before the fork: a threaded program may not allocate
-    // between fork and exec.
-    std::vector<std::string> argv = {(AppPaths::ExecutableDirectory() / "morvixctl").string()};
-    argv.insert(argv.end(), arguments_.begin(), arguments_.end());
-    std::vector<char*> argvPointers;
-    for (std::string& argument : argv)
-        argvPointers.push_back(argument.data());
-    argvPointers.push_back(nullptr);
-    std::vector<std::string> env = environment_;
-    std::vector<char*> envPointers;
-    for (std::string& variable : env)
-        envPointers.push_back(variable.data());
-    for (char** inherited = environ; *inherited; ++inherited)
-        envPointers.push_back(*inherited);
-    envPointers.push_back(nullptr);
+    const ChildProcessArguments child((AppPaths::ExecutableDirectory() / "morvixctl").string(), arguments_,
+                                      environment_);
     const char* self = "/proc/self/exe";
 
     int pipe[2];
@@ -92,7 +80,7 @@ bool ServerPoller::StartPoller(int& output)
         ::dup2(pipe[1], STDOUT_FILENO);
         const int nothing = ::open("/dev/null", O_RDONLY);
         ::dup2(nothing, STDIN_FILENO);
-        ::execve(self, argvPointers.data(), envPointers.data());
+        ::execve(self, child.Argv(), child.Envp());
         ::_exit(127);
     }
     ::close(pipe[1]);
