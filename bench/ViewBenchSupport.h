@@ -63,7 +63,10 @@ class StallMeter : public QObject {
 public:
     StallMeter()
     {
-        timer_.setInterval(0);
+        // A tick every millisecond: an interval of 0 would keep the loop spinning and take a
+        // processor from the threads and the server being measured.
+        timer_.setTimerType(Qt::PreciseTimer);
+        timer_.setInterval(1);
         connect(&timer_, &QTimer::timeout, this, [this] { ticks_.push_back(Clock::now()); });
     }
     void Start()
