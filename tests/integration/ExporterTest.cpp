@@ -31,9 +31,11 @@ protected:
             std::vector<std::string>{"--server", first.host(), "--server", second.host(), "--listen", "127.0.0.1:0",
                                      "exporter"},
             std::vector<std::string>{"MORVIX_PASSWORD=admin", "XDG_DATA_HOME=" + data.Path().string()});
+        // The match points into the output it was found in, so that output is kept.
+        std::string out;
         std::smatch found;
         ASSERT_TRUE(WaitUntil([&] {
-            const std::string out = exporter->Out();
+            out = exporter->Out();
             return std::regex_search(out, found, std::regex("listening on 127\\.0\\.0\\.1:([0-9]+)"));
         })) << exporter->Err();
         client = std::make_unique<httplib::Client>("127.0.0.1", std::stoi(found[1]));
