@@ -59,3 +59,19 @@ std::optional<std::string> CMoxLineParse::NextLine()
     scanPos_ = readPos_;
     return line;
 }
+
+std::string CMoxLineParse::TakeCompleteLines()
+{
+    std::lock_guard guard(lock_);
+    const std::string_view pending(data_.get() + scanPos_, len_ - scanPos_);
+    const std::size_t found = pending.rfind("\r\n");
+    if (found == std::string_view::npos) {
+        scanPos_ = len_ > readPos_ && data_[len_ - 1] == '\r' ? len_ - 1 : len_;
+        return {};
+    }
+    const std::size_t end = scanPos_ + found + 2;
+    std::string lines(data_.get() + readPos_, end - readPos_);
+    readPos_ = end;
+    scanPos_ = readPos_;
+    return lines;
+}

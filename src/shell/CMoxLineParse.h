@@ -24,6 +24,10 @@ public:
     // The next complete line without its CR LF, copied out so that appends may move the buffer.
     std::optional<std::string> NextLine();
 
+    // Every complete line at once, each with its CR LF, as one text; empty when there is none.
+    // What a stream delivers in bulk is taken in one copy rather than one per line.
+    std::string TakeCompleteLines();
+
 private:
     bool MakeRoom(std::size_t incoming);
 

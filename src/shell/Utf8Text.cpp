@@ -1,5 +1,8 @@
 #include "shell/Utf8Text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace {
 
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
@@ -76,6 +79,15 @@ std::string_view CutToCharacters(std::string_view text, std::size_t maxCharacter
 bool IsValid(std::string_view text)
 {
     for (std::size_t pos = 0; pos < text.size();) {
+        // Most text is ASCII: eight bytes at a time while none has its high bit.
+        std::uint64_t block;
+        if (text.size() - pos >= sizeof block) {
+            std::memcpy(&block, text.data() + pos, sizeof block);
+            if ((block & 0x8080808080808080ULL) == 0) {
+                pos += sizeof block;
+                continue;
+            }
+        }
         const std::size_t length = SequenceLength(text, pos);
         if (length == 0)
             return false;
@@ -101,6 +113,12 @@ std::string Sanitize(std::string_view text)
         }
     }
     return clean;
+}
+
+void SanitizeInPlace(std::string& text)
+{
+    if (!IsValid(text))
+        text = Sanitize(std::string_view(text));
 }
 
 }  // namespace Utf8Text

@@ -18,5 +18,7 @@ bool IsValid(std::string_view text);
 
 // The text with every ill-formed sequence replaced by U+FFFD, for bytes received from outside.
 std::string Sanitize(std::string_view text);
+// The same in place: valid text, the common case, is left as it is without a copy.
+void SanitizeInPlace(std::string& text);
 
 }  // namespace Utf8Text

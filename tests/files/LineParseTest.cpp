@@ -75,6 +75,24 @@ TEST(CMoxLineParseTest, IncompleteLinesWaitForTheirEnd)
     EXPECT_FALSE(parser.NextLine());
 }
 
+TEST(CMoxLineParseTest, TakingAllCompleteLinesLeavesTheUnfinishedOne)
+{
+    // Each piece appended, then what one take hands out.
+    const std::pair<const char*, const char*> steps[] = {
+        {"ab", ""},
+        {"c\r\nd", "abc\r\n"},
+        {"\r", ""},
+        {"\n\r\nlone\nfeed\r\ntail", "d\r\n\r\nlone\nfeed\r\n"},
+        {"\r\n", "tail\r\n"},
+    };
+    CMoxLineParse parser;
+    for (const auto& [piece, taken] : steps) {
+        ASSERT_TRUE(parser.Append(piece));
+        EXPECT_EQ(parser.TakeCompleteLines(), taken) << "after " << piece;
+    }
+    EXPECT_FALSE(parser.NextLine());
+}
+
 TEST(CMoxLineParseTest, GrowsForLongLinesAndReusesSpaceForShortOnes)
 {
     CMoxLineParse parser;

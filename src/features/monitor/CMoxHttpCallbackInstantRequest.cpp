@@ -23,15 +23,12 @@ void CMoxHttpCallback::OnInstantRequestData(std::string_view piece)
             return;
     }
     // Only whole lines go out, so a character split between two pieces is never cut in half.
-    std::string lines;
-    while (std::optional<std::string> line = instantLines_->NextLine()) {
-        lines += *line;
-        lines += "\r\n";
-    }
+    std::string lines = instantLines_->TakeCompleteLines();
     if (lines.empty())
         return;
+    Utf8Text::SanitizeInPlace(lines);
     PostCacheEvent(eMoxCacheEvent_InstantRequest, eMoxEventStatus_Ok,
-                   RecordHandle<CRealtimeInstantRequestEventParam>::Make(Utf8Text::Sanitize(lines), PassThrough()));
+                   RecordHandle<CRealtimeInstantRequestEventParam>::Make(std::move(lines), PassThrough()));
 }
 
 void CMoxHttpCallback::OnInstantRequestEnd()
