@@ -62,9 +62,10 @@ TEST(DnsRedirectFile, WhatIsWrittenReadsBackTheSame)
 {
     const std::vector<DnsRedirectEntry> entries = {
         Entry("a-very-long-domain-name-that-fills-the-padding.example.com", "203.0.113.200", 1, "长 note"),
-        Entry("short.cn", "", 0, "")};
+        Entry("short.cn", "", 0, ""),
+        Entry("refused.cn", "1.2.3.4", 0, "was address=/old.cn/5.6.7.8")};
     const std::vector<DnsRedirectEntry> read = ParseDnsRedirectLines(FormatDnsRedirectLines(entries));
-    ASSERT_EQ(read.size(), 2u);
+    ASSERT_EQ(read.size(), entries.size());
     for (std::size_t i = 0; i < read.size(); ++i) {
         EXPECT_EQ(read[i].Name, entries[i].Name);
         EXPECT_EQ(read[i].IP, entries[i].IP);

@@ -34,10 +34,13 @@ std::string_view DropOneSlash(std::string_view text)
 std::optional<DnsRedirectEntry> ParseLine(std::string_view line)
 {
     DnsRedirectEntry entry;
+    // The rule's own prefix is the one that comes first: a refuse rule whose note mentions
+    // "address=/" stays a refuse rule.
     std::size_t prefix = line.find(kRedirect);
     std::size_t prefixLength = kRedirect.size();
-    if (prefix == std::string_view::npos) {
-        prefix = line.find(kRefuse);
+    const std::size_t refuse = line.find(kRefuse);
+    if (refuse < prefix) {
+        prefix = refuse;
         prefixLength = kRefuse.size();
         entry.Enable = 0;
     }
