@@ -6,7 +6,10 @@
 #include <QCoreApplication>
 #include <QPointer>
 
+#include <deque>
 #include <memory>
+#include <mutex>
+#include <optional>
 
 namespace {
 
@@ -39,25 +42,87 @@ CEventHandOver::RecordIn CEventHandOver::RecordSlotOfKind(int kind)
     return RecordIn::None;
 }
 
+namespace {
+
+// One event on its way to a widget.
+struct PendingCall {
+    QPointer<QObject> widget;
+    std::shared_ptr<CMoxEventParam> record;
+    CEventHandOver::Work work;
+    int kind;
+    std::uintptr_t param1;
+    std::uintptr_t param2;
+};
+
+// The calls travel through a queue of our own, guarded by our own lock: the posted Qt call only
+// says "run the next one". Qt's queue then orders the delivery as before, and every value of the
+// call passes a lock that thread checkers see (Qt's own lock sits in a library built without them).
+class PendingCalls {
+public:
+    void Push(PendingCall call)
+    {
+        std::lock_guard guard(lock_);
+        if (!cleanupRegistered_) {
+            // Calls whose delivery never comes drop their references with the application.
+            qAddPostRoutine([] { Instance().Clear(); });
+            cleanupRegistered_ = true;
+        }
+        calls_.push_back(std::move(call));
+    }
+
+    std::optional<PendingCall> PopFront()
+    {
+        std::lock_guard guard(lock_);
+        if (calls_.empty())
+            return std::nullopt;
+        PendingCall call = std::move(calls_.front());
+        calls_.pop_front();
+        return call;
+    }
+
+    static PendingCalls& Instance()
+    {
+        static PendingCalls calls;
+        return calls;
+    }
+
+private:
+    void Clear()
+    {
+        std::deque<PendingCall> dropped;
+        {
+            std::lock_guard guard(lock_);
+            dropped.swap(calls_);
+        }
+    }
+
+    std::mutex lock_;
+    std::deque<PendingCall> calls_;
+    bool cleanupRegistered_ = false;
+};
+
+}  // namespace
+
 void CEventHandOver::Post(QObject* widget, int kind, std::uintptr_t param1, std::uintptr_t param2, RecordIn recordIn,
                           Work work)
 {
     const std::uintptr_t recordValue =
         recordIn == RecordIn::Param1 ? param1 : recordIn == RecordIn::Param2 ? param2 : 0;
-    // Shared so that the queued functor stays copyable; whichever copy dies last drops the reference.
+    // Shared so that the call stays copyable; whichever copy dies last drops the reference.
     std::shared_ptr<CMoxEventParam> record = TakeReference(recordValue);
     QCoreApplication* application = QCoreApplication::instance();
     if (!application || !widget)
         return;
     // Posted to the application object, which outlives every widget: the guard then tells whether
-    // the widget is still there when the call is delivered. An undelivered call is destroyed with
-    // the application's queue, which drops the reference too.
-    QPointer<QObject> guard(widget);
+    // the widget is still there when the call is delivered. One posted call runs one queued call,
+    // so the calls keep their order and a modal loop inside one still delivers the next.
+    PendingCalls::Instance().Push({QPointer<QObject>(widget), std::move(record), std::move(work), kind, param1, param2});
     QMetaObject::invokeMethod(
         application,
-        [guard, record = std::move(record), work = std::move(work), kind, param1, param2] {
-            if (guard)
-                work(kind, param1, param2);
+        [] {
+            std::optional<PendingCall> call = PendingCalls::Instance().PopFront();
+            if (call && call->widget)
+                call->work(call->kind, call->param1, call->param2);
         },
         Qt::QueuedConnection);
 }

@@ -5,6 +5,7 @@
 #include "controls/IUserInteraction.h"
 #include "messaging/GlobalFunc_UpdateStatusBar.h"
 #include "protocol/ErrorCodes.h"
+#include "shell/SayThenSend.h"
 #include "shell/TextFormat.h"
 
 #include <QFormLayout>
@@ -96,9 +97,8 @@ void CRuleFormDlg::AddRow(const QString& label, QWidget* field, QLayout* row)
 void CRuleFormDlg::Submit()
 {
     okButton_->setEnabled(false);
-    if (!Send())
+    if (!SayThenSend(texts_.sending, [this] { return Send(); }))
         return;
-    GlobalFunc_UpdateStatusBar(texts_.sending);
     emit Submitted();
 }
 

@@ -5,8 +5,8 @@
 #include "controls/CViewEventRelay.h"
 #include "controls/IUserInteraction.h"
 #include "messaging/EventKinds.h"
-#include "messaging/GlobalFunc_UpdateStatusBar.h"
 #include "protocol/ResultRecords.h"
+#include "shell/SayThenSend.h"
 
 #include <QPointer>
 #include <QUrl>
@@ -62,10 +62,7 @@ public:
         SendKeyed del = family_.del;
         const char* deleting = family_.texts.deleting;
         this->Build(this->RuleModel(), family_.commands, family_.deletion, [del, deleting](const std::string& key) {
-            if (!del(key))
-                return false;
-            GlobalFunc_UpdateStatusBar(deleting);
-            return true;
+            return SayThenSend(deleting, [&] { return del(key); });
         });
         const Events& e = family_.events;
         relay_ = std::make_unique<CViewEventRelay>(
@@ -125,9 +122,8 @@ public:
 protected:
     bool RequestList() override
     {
-        if (!family_.list())
+        if (!SayThenSend(family_.texts.refreshing, family_.list))
             return false;
-        GlobalFunc_UpdateStatusBar(family_.texts.refreshing);
         this->RequestSent();
         return true;
     }
@@ -157,9 +153,9 @@ private:
     void Move(bool up)
     {
         const Record* selected = this->FirstSelected();
-        if (!selected || !(up ? family_.up : family_.down)(selected->*Key))
+        if (!selected || !SayThenSend(up ? family_.texts.movingUp : family_.texts.movingDown,
+                                      [&] { return (up ? family_.up : family_.down)(selected->*Key); }))
             return;
-        GlobalFunc_UpdateStatusBar(up ? family_.texts.movingUp : family_.texts.movingDown);
         this->RequestSent();
     }
 

@@ -2,11 +2,15 @@
 #include "OneShotFault.h"
 #include "features/cache/CleanCacheRequests.h"
 #include "messaging/EventKinds.h"
+#include "messaging/GlobalFunc_UpdateStatusBar.h"
+#include "shell/SayThenSend.h"
 #include "support/ConsoleSession.h"
 #include "support/SimProcess.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace morvix::test {
@@ -95,4 +99,19 @@ TEST(CleanCacheRequests, RefusalsAndFailuresCarryTheErrorNumberInTheEvent)
 }
 
 }  // namespace
+
+// A reply may be answered before the sending thread says what it sent; the outcome stays shown.
+TEST(CleanCacheRequests, AnOutcomeFasterThanTheProgressTextStaysShown)
+{
+    SimProcess sim;
+    ConsoleSession session(sim.host());
+    ASSERT_TRUE(SayThenSend("正在清理...", [] { return GlobalFunc_UpdateStatusBar("清理成功。"); }));
+    const auto shown = [&](const std::string& text) {
+        const std::vector<std::string> texts = session.Events().StatusTexts();
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    };
+    ASSERT_TRUE(WaitUntil([&] { return shown("正在清理...") && shown("清理成功。"); }));
+    EXPECT_EQ(session.Events().StatusTexts().back(), "清理成功。");
+}
+
 }  // namespace morvix::test

@@ -1,7 +1,7 @@
 #include "features/cache/view/CleanCacheCommand.h"
 
 #include "features/cache/view/CClearTipsDlg.h"
-#include "messaging/GlobalFunc_UpdateStatusBar.h"
+#include "shell/SayThenSend.h"
 
 void ConfirmAndClean(QWidget* owner, const QString& question, std::function<bool(bool withCluster)> send,
                      const char* progressText)
@@ -9,8 +9,7 @@ void ConfirmAndClean(QWidget* owner, const QString& question, std::function<bool
     auto* tips = new CClearTipsDlg(question, owner);
     tips->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(tips, &QDialog::accepted, tips, [tips, send = std::move(send), progressText] {
-        if (send(tips->WithCluster()))
-            GlobalFunc_UpdateStatusBar(progressText);
+        SayThenSend(progressText, [&] { return send(tips->WithCluster()); });
     });
     tips->open();
 }

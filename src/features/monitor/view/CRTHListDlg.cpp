@@ -6,7 +6,7 @@
 #include "features/monitor/view/CRthListAddDlg.h"
 #include "features/monitor/view/CRthRequestDlg.h"
 #include "messaging/EventKinds.h"
-#include "messaging/GlobalFunc_UpdateStatusBar.h"
+#include "shell/SayThenSend.h"
 
 #include <QPushButton>
 #include <QShowEvent>
@@ -42,10 +42,7 @@ std::string CellText(const RthRecord& record, int column)
 
 bool SendDeletion(const std::string& requestUrl)
 {
-    if (!MonitorManager_RthDel(requestUrl))
-        return false;
-    GlobalFunc_UpdateStatusBar("正在删除实时访问监控记录，请稍候....");
-    return true;
+    return SayThenSend("正在删除实时访问监控记录，请稍候....", [&] { return MonitorManager_RthDel(requestUrl); });
 }
 
 }  // namespace
@@ -114,9 +111,8 @@ void CRTHListDlg::Refresh()
 
 bool CRTHListDlg::RequestList()
 {
-    if (!MonitorManager_RthList())
+    if (!SayThenSend("正在获取实时访问监控记录列表，请稍候....", MonitorManager_RthList))
         return false;
-    GlobalFunc_UpdateStatusBar("正在获取实时访问监控记录列表，请稍候....");
     RequestSent();
     return true;
 }
