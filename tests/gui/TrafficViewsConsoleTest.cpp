@@ -87,9 +87,11 @@ TEST_F(TrafficViews, ReportTabRequestsAutoRefreshesAndSaves)
 {
     OpenWindow();
     LogIn();
+    // The report the login asks for is shown by the view, which is there from the window's start.
+    ASSERT_TRUE(ProcessUntil([&] { return Calls("realtime", "totalstat") == 1 && Quiet(); }));
     auto& view = Open<CRealtimeDlg>(eView_Realtime);
     CRealtimeStatWnd& report = *view.Report();
-    EXPECT_FALSE(report.SaveButton()->isEnabled());
+    EXPECT_TRUE(ProcessUntil([&] { return report.SaveButton()->isEnabled(); }));
     const std::size_t before = Calls("realtime", "totalstat");
     view.Tabs()->setCurrentIndex(CRealtimeDlg::eTab_Report);
     ASSERT_TRUE(ProcessUntil([&] { return Calls("realtime", "totalstat") > before && report.Rows()->model()->rowCount() > 0; }));
