@@ -93,6 +93,8 @@ private:
         {
             std::lock_guard guard(lock_);
             dropped.swap(calls_);
+            // The routine runs once per application; a later application registers it again.
+            cleanupRegistered_ = false;
         }
     }
 

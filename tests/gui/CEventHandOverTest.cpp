@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -109,4 +110,15 @@ TEST(CEventHandOver, ParametersThatAreNoRecordPassThroughUntouched)
                          [&](int, std::uintptr_t, std::uintptr_t) { ranWithoutRecord = true; });
     EXPECT_TRUE(ProcessUntil([&] { return ranWithoutRecord; })) << "a failed exchange carries no record";
     EXPECT_EQ(CMoxEventParam::LiveCount(), before);
+}
+
+TEST(CEventHandOver, CallsRunInTheOrderTheyWerePosted)
+{
+    QWidget widget;
+    std::vector<int> ran;
+    for (int kind : {11, 12, 13})
+        DeliverOnEventThread(&widget, kind, 0, 0, CEventHandOver::RecordIn::None, nullptr,
+                             [&](int k, std::uintptr_t, std::uintptr_t) { ran.push_back(k); });
+    ASSERT_TRUE(ProcessUntil([&] { return ran.size() == 3; }));
+    EXPECT_EQ(ran, (std::vector<int>{11, 12, 13}));
 }
