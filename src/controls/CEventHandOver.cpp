@@ -47,7 +47,7 @@ namespace {
 // One event on its way to a widget.
 struct PendingCall {
     QPointer<QObject> widget;
-    std::shared_ptr<CMoxEventParam> record;
+    RecordReference record;  // dropped with the call, whether it ran or not
     CEventHandOver::Work work;
     int kind;
     std::uintptr_t param1;
@@ -110,8 +110,7 @@ void CEventHandOver::Post(QObject* widget, int kind, std::uintptr_t param1, std:
 {
     const std::uintptr_t recordValue =
         recordIn == RecordIn::Param1 ? param1 : recordIn == RecordIn::Param2 ? param2 : 0;
-    // Shared so that the call stays copyable; whichever copy dies last drops the reference.
-    std::shared_ptr<CMoxEventParam> record = TakeReference(recordValue);
+    RecordReference record = TakeReference(recordValue);
     QCoreApplication* application = QCoreApplication::instance();
     if (!application || !widget)
         return;

@@ -11,6 +11,7 @@
 #include "features/config/DnsRedirectClass.h"
 #include "features/config/DnsRedirectEntry.h"
 #include "features/monitor/CInstantRequestRule.h"
+#include "features/monitor/RealtimeRequests.h"
 #include "features/monitor/RthRequests.h"
 
 namespace {
@@ -68,17 +69,7 @@ RequestValues CleanCacheForm(Given)
 
 RequestValues InstantRequestRule(Given)
 {
-    const CInstantRequestRule rule;
-    return RequestValues()
-        .Set("RequestUrl", rule.url)
-        .Set("Icase", rule.icase ? 1 : 0)
-        .Set("Rules", rule.rules)
-        .Set("Location", rule.location ? 1 : 0)
-        .Set("DateTime", rule.dateTime ? 1 : 0)
-        .Set("HitCache", rule.hitCache ? 1 : 0)
-        .Set("UserAgent", rule.userAgent ? 1 : 0)
-        .Set("InvalidRequest", rule.invalidRequest ? 1 : 0)
-        .Set("HitMemberCache", rule.hitMemberCache ? 1 : 0);
+    return InstantRequestRuleValues(CInstantRequestRule());
 }
 
 RequestValues ClusterForm(Given given)

@@ -4,6 +4,7 @@
 #include "features/config/view/CDiskNoteDlg.h"
 #include "gui/CScriptedUserInteraction.h"
 #include "gui/HandedOverRelay.h"
+#include "gui/SimViewFixture.h"
 #include "gui/ViewTestSupport.h"
 #include "integration/CannedAdminServer.h"
 #include "messaging/EventKinds.h"
@@ -40,14 +41,7 @@ struct DiskPage {
     }
 };
 
-class DiskCachePage : public ::testing::Test {
-protected:
-    SimProcess sim;
-    ConsoleSession console{sim.host()};
-    CScriptedUserInteraction answers;
-
-    void TearDown() override { DrainHandOvers(); }
-};
+class DiskCachePage : public SimViewFixture {};
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "features/config/ClusterRequests.h"
 #include "features/config/view/CClusterOptionDlg.h"
 #include "gui/CScriptedUserInteraction.h"
+#include "gui/SimViewFixture.h"
 #include "gui/ViewTestSupport.h"
 #include "integration/CannedAdminServer.h"
 #include "messaging/EventKinds.h"
@@ -23,14 +24,8 @@ namespace {
 
 constexpr char kModify[] = "type=cluster&cmd=modify";
 
-class ClusterPage : public ::testing::Test {
+class ClusterPage : public SimViewFixture {
 protected:
-    SimProcess sim;
-    ConsoleSession console{sim.host()};
-    CScriptedUserInteraction answers;
-
-    void TearDown() override { DrainHandOvers(); }
-
     // Chooses the role as the operator does: the form shows its fields.
     static void ChooseRole(CClusterOptionDlg& form, int role)
     {

@@ -5,6 +5,7 @@
 #include "features/config/view/CToolsDlg.h"
 #include "gui/CScriptedUserInteraction.h"
 #include "gui/HandedOverRelay.h"
+#include "gui/SimViewFixture.h"
 #include "gui/ViewTestSupport.h"
 #include "integration/CannedAdminServer.h"
 #include "messaging/EventKinds.h"
@@ -43,14 +44,7 @@ QString Ask(CToolsDlg& tools, Mode mode, const QString& question)
     return form->ResultBox()->toPlainText();
 }
 
-class ToolsWindow : public ::testing::Test {
-protected:
-    SimProcess sim;
-    ConsoleSession console{sim.host()};
-    CScriptedUserInteraction answers;
-
-    void TearDown() override { DrainHandOvers(); }
-};
+class ToolsWindow : public SimViewFixture {};
 
 }  // namespace
 

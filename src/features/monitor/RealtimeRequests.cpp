@@ -18,14 +18,10 @@ bool MonitorManager_RealtimeTotalStat()
     return CMoxCacheProtocol::GetProtocol().Send(eReq_RealtimeTotalStat, {});
 }
 
-nsMoxHttp::CMoxStoppableRequest MonitorManager_InstantRequest(const CInstantRequestRule& rule, const std::string& ipLow,
-                                   const std::string& ipHigh, int runNumber)
+RequestValues InstantRequestRuleValues(const CInstantRequestRule& rule)
 {
-    const nsMoxHttp::CatalogueRow* row = nsMoxHttp::FindCatalogueRow(eReq_InstantRequest);
-    if (!row)
-        return {};
-    RequestValues values;
-    values.Set("RequestUrl", rule.url)
+    return RequestValues()
+        .Set("RequestUrl", rule.url)
         .Set("Icase", rule.icase ? 1 : 0)
         .Set("Rules", rule.rules)
         .Set("Location", rule.location ? 1 : 0)
@@ -34,6 +30,15 @@ nsMoxHttp::CMoxStoppableRequest MonitorManager_InstantRequest(const CInstantRequ
         .Set("UserAgent", rule.userAgent ? 1 : 0)
         .Set("InvalidRequest", rule.invalidRequest ? 1 : 0)
         .Set("HitMemberCache", rule.hitMemberCache ? 1 : 0);
+}
+
+nsMoxHttp::CMoxStoppableRequest MonitorManager_InstantRequest(const CInstantRequestRule& rule, const std::string& ipLow,
+                                   const std::string& ipHigh, int runNumber)
+{
+    const nsMoxHttp::CatalogueRow* row = nsMoxHttp::FindCatalogueRow(eReq_InstantRequest);
+    if (!row)
+        return {};
+    RequestValues values = InstantRequestRuleValues(rule);
     if (!ipLow.empty())
         values.Set("IPLow", ipLow);
     if (!ipHigh.empty())
