@@ -2,12 +2,12 @@
 
 #include "controls/CRuleListModelBase.h"
 #include "controls/CRuleListView.h"
+#include "controls/CommandKeys.h"
 #include "shell/RuleListCommands.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 CRuleListPage::CRuleListPage(QWidget* parent) : QWidget(parent) {}
@@ -30,15 +30,7 @@ void CRuleListPage::Build(CRuleListModelBase* model, const std::vector<CommandSh
         buttons_[shape.command] = button;
     }
     buttonRow->addStretch();
-    // Shortcuts rather than key handling, so that the table's own keys (type-ahead search takes
-    // the Delete key's text) cannot swallow them.
-    const std::pair<QKeySequence, Command> keys[] = {{QKeySequence(Qt::Key_F5), eRefresh},
-                                                     {QKeySequence(Qt::Key_Delete), eDelete}};
-    for (const auto& [key, command] : keys) {
-        auto* shortcut = new QShortcut(key, this);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, command = command] { RunIfEnabled(command); });
-    }
+    BindListKeys(this, CommandButton(eRefresh), CommandButton(eDelete));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -4,6 +4,7 @@
 #include "controls/CSortHeaderCtrl.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -55,4 +56,25 @@ void CRuleListView::SelectOnly(int row)
     const QModelIndex index = model()->index(row, 0);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(index);
+}
+
+void CRuleListView::ReplaceRowsKeepingSelection(const std::function<void()>& replace)
+{
+    const std::vector<int> rows = SelectedRows();
+    replace();
+    SelectOnly(rows.empty() ? -1 : rows.front());
+}
+
+void CRuleListView::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const std::vector<int> rows = SelectedRows();
+    if (!enter || rows.empty()) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    // The keyboard's own row when it is one of the selection, as a double click opens the row under the mouse.
+    const QModelIndex current = currentIndex();
+    const bool currentSelected = current.isValid() && selectionModel()->isRowSelected(current.row(), QModelIndex());
+    emit RowActivated(currentSelected ? current.row() : rows.front());
 }

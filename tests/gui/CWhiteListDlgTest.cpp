@@ -11,7 +11,9 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QTest>
 
 using namespace morvix::test;
 
@@ -29,8 +31,9 @@ protected:
         security = Show(std::make_unique<CWhiteListDlg>(withWhiteList));
         black = security->BlackList();
         black->SetBatchStepTimeout(2000);
-        if (!withWhiteList)
+        if (!withWhiteList) {
             ASSERT_TRUE(ProcessUntil([&] { return BlackIdle() && Rows(black->ListView()) == blackEntries; }));
+        }
     }
     bool Enabled(CAddressListPage::Command command) const { return black->CommandButton(command)->isEnabled(); }
     bool BlackIdle() const { return black->CommandButton(CAddressListPage::eRefresh)->isEnabled(); }
@@ -131,4 +134,30 @@ TEST_F(SecurityView, WhiteListSwitchAsksAndFollowsTheServersOptions)
 
     security->Tabs()->setCurrentIndex(1);
     ASSERT_TRUE(ProcessUntil([&] { return Rows(black->ListView()) == 1; }));
+}
+
+TEST_F(SecurityView, TheBlackListAnswersTheKeysOfEveryListView)
+{
+    Open(false, 3);
+    ASSERT_TRUE(PutKeyboardOnRow(black->ListView(), 1));
+    QTest::keyClick(black->ListView(), Qt::Key_F5);
+    ASSERT_TRUE(ProcessUntil([&] { return Logged("type=black&cmd=list") == 2 && BlackIdle(); }));
+    EXPECT_EQ(black->ListView()->currentIndex().row(), 1) << "the refresh keeps the keyboard's row";
+
+    QTest::keyClick(black->ListView(), Qt::Key_Return);
+    QPointer<CWhiteListAddDlg> form = black->Form();
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->LowEdit()->text(), Cell(black->ListView(), 1, 1)) << "Enter opens the row as a double click does";
+    QTest::keyClick(form, Qt::Key_Escape);
+    ASSERT_TRUE(ProcessUntil([&] { return form.isNull(); }));
+
+    ASSERT_TRUE(PutKeyboardOnRow(black->ListView(), 1));
+    answers.QueueDecision(false);
+    QTest::keyClick(black->ListView(), Qt::Key_Delete);
+    ASSERT_EQ(answers.Prompts().size(), 1);
+    EXPECT_EQ(answers.Prompts().back().text, "您确定要删除选择的黑名单吗？");
+    black->ListView()->clearSelection();
+    QTest::keyClick(black->ListView(), Qt::Key_Delete);
+    EXPECT_EQ(answers.Prompts().size(), 1) << "nothing selected: the delete button is off, and so is its key";
+    EXPECT_EQ(Logged("type=black&cmd=del"), 0u);
 }

@@ -20,6 +20,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -253,4 +254,29 @@ TEST_F(DnsPage, VideoSitesAndTheBalanceModeAskFirst)
     ASSERT_TRUE(Logged(kSet, 1));
     EXPECT_EQ(PairsAfterRequestId(LoggedBodies(sim, kSet)[0]),
               "&DNSType=1&EnableDNSCacheService=1&DNSRedirectBalanceType=" + std::to_string(other));
+}
+
+TEST_F(DnsPage, TheRedirectListAnswersTheKeysOfEveryListView)
+{
+    CDnsRedirectDlg* redirect = ShowRedirect();
+    const int row = RowOf(redirect, "dl.example.com");
+    ASSERT_TRUE(PutKeyboardOnRow(redirect->List(), row));
+    QTest::keyClick(redirect->List(), Qt::Key_F5);
+    ASSERT_TRUE(Logged("type=dns&cmd=redirect-list", 2));
+    ASSERT_TRUE(ProcessUntil([&] { return redirect->CommandButton(CDnsRedirectDlg::eRefresh)->isEnabled(); }));
+    EXPECT_EQ(redirect->List()->currentIndex().row(), row) << "the refresh keeps the keyboard's row";
+
+    QTest::keyClick(redirect->List(), Qt::Key_Return);
+    QPointer<CDnsRedirectEntryDlg> editor = redirect->Editor();
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->NameField()->text(), "dl.example.com");
+    QTest::keyClick(editor, Qt::Key_Escape);
+    ASSERT_TRUE(ProcessUntil([&] { return editor.isNull(); }));
+
+    ASSERT_TRUE(PutKeyboardOnRow(redirect->List(), row));
+    answers.QueueDecision(false);
+    QTest::keyClick(redirect->List(), Qt::Key_Delete);
+    ASSERT_EQ(answers.Prompts().size(), 1);
+    EXPECT_EQ(answers.Prompts().back().text, "您确定要删除所有选中的自定义劫持域名吗？");
+    EXPECT_TRUE(LoggedBodies(sim, kDel).empty());
 }

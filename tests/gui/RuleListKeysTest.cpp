@@ -12,7 +12,7 @@ namespace {
 constexpr char kList[] = "type=fcache&cmd=list";
 constexpr char kDel[] = "type=fcache&cmd=del";
 
-// The page cache list with the keyboard in its table, a row chosen by the arrows.
+// The page cache list with the keyboard in its table, on one row.
 class RuleListKeys : public FCacheViewFixture {
 protected:
     CRuleListView* List() { return Page()->List(); }
@@ -21,14 +21,7 @@ protected:
     {
         FillRules(rules);
         Open(rules);
-        manager->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(manager.get()));
-        List()->setFocus(Qt::TabFocusReason);
-        ASSERT_TRUE(ProcessUntil([&] { return List()->hasFocus(); }));
-        QTest::keyClick(List(), Qt::Key_Home);
-        for (int i = 0; i < row; ++i)
-            QTest::keyClick(List(), Qt::Key_Down);
-        ASSERT_EQ(List()->SelectedRows(), std::vector<int>{row});
+        ASSERT_TRUE(PutKeyboardOnRow(List(), row));
     }
 };
 

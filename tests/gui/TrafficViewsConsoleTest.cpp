@@ -10,6 +10,7 @@
 #include "features/monitor/view/CRealtimeRunParamDlg.h"
 #include "features/monitor/view/CRealtimeStatWnd.h"
 #include "gui/ConsoleFixture.h"
+#include "gui/ViewTestSupport.h"
 #include "integration/OneShotFault.h"
 #include "messaging/GlobalFunc_UpdateStatusBar.h"
 #include "shell/MainNavigation.h"
@@ -19,10 +20,12 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 using morvix::test::CallsOf;
 using morvix::test::OneShotFault;
+using morvix::test::PutKeyboardIn;
 
 namespace {
 
@@ -110,6 +113,10 @@ TEST_F(TrafficViews, ReportTabRequestsAutoRefreshesAndSaves)
     EXPECT_FALSE(report.AutoRefreshTimer()->isActive());
     EXPECT_TRUE(report.IntervalChoice()->isEnabled());
     EXPECT_EQ(report.AutoRefreshButton()->text(), QStringLiteral("启动自动刷新"));
+    ASSERT_TRUE(PutKeyboardIn(report.Rows()));
+    const std::size_t asked = Calls("realtime", "totalstat");
+    QTest::keyClick(report.Rows(), Qt::Key_F5);
+    ASSERT_TRUE(ProcessUntil([&] { return Calls("realtime", "totalstat") == asked + 1; })) << "F5 refreshes the report";
 
     const QString path = scratch.filePath(QStringLiteral("report.txt"));
     user.QueuePath(path);

@@ -1,8 +1,10 @@
 #include "gui/ViewTestSupport.h"
 
+#include "controls/CRuleListView.h"
 #include "support/WaitUntil.h"
 
 #include <QCoreApplication>
+#include <QTest>
 
 #include <json/value.h>
 
@@ -16,6 +18,23 @@ bool ProcessUntil(const std::function<bool()>& condition, std::chrono::milliseco
             return condition();
         },
         deadline);
+}
+
+bool PutKeyboardIn(QWidget* widget)
+{
+    widget->window()->activateWindow();
+    if (!QTest::qWaitForWindowActive(widget->window()))
+        return false;
+    widget->setFocus(Qt::TabFocusReason);
+    return ProcessUntil([&] { return widget->hasFocus(); });
+}
+
+bool PutKeyboardOnRow(CRuleListView* list, int row)
+{
+    if (!PutKeyboardIn(list))
+        return false;
+    list->SelectOnly(row);
+    return list->SelectedRows() == std::vector<int>{row};
 }
 
 bool DeliverQueuedCalls()

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+class CRuleListView;
+class QWidget;
+
 namespace morvix::test {
 
 // Runs the user-interface thread's events until the condition holds or the deadline passes.
@@ -19,6 +22,11 @@ bool DeliverQueuedCalls();
 // Delivers the hand-overs still queued for widgets already gone, so that their records are
 // released before the session checks that every record was.
 void DrainHandOvers();
+
+// Activates the widget's window and gives the widget the keyboard.
+bool PutKeyboardIn(QWidget* widget);
+// The same for a list, on this row alone.
+bool PutKeyboardOnRow(CRuleListView* list, int row);
 
 // "type=...&cmd=..." of every request the simulator logged, oldest first.
 std::vector<std::string> LoggedQueries(SimClient& sim);

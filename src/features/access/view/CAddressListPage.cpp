@@ -4,6 +4,7 @@
 #include "controls/CRuleDeletion.h"
 #include "controls/CRuleListView.h"
 #include "controls/CViewEventRelay.h"
+#include "controls/CommandKeys.h"
 #include "controls/ExchangeFileDialogs.h"
 #include "controls/IUserInteraction.h"
 #include "features/access/AddressListEvents.h"
@@ -107,6 +108,7 @@ CAddressListPage::CAddressListPage(AddressList list, bool withTransfer, QWidget*
         buttons_[command] = button;
     }
     buttonRow->addStretch();
+    BindListKeys(this, CommandButton(eRefresh), CommandButton(eDelete));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_, 1);
@@ -306,14 +308,13 @@ void CAddressListPage::ShowList(int status, const std::vector<AddressListEntry>*
     CloseBatchWindows();
     if (status != eMoxEventStatus_Ok || !entries)
         return;
-    const std::vector<int> selected = view_->SelectedRows();
-    const int remembered = selected.empty() ? -1 : selected.front();
     std::vector<AddressListEntry> rows = *entries;
     for (std::size_t i = 0; i < rows.size(); ++i)
         rows[i].No = static_cast<int>(i) + 1;
-    model_->Clear();
-    model_->Append(std::move(rows));
-    view_->SelectOnly(remembered);
+    view_->ReplaceRowsKeepingSelection([&] {
+        model_->Clear();
+        model_->Append(std::move(rows));
+    });
     if (list_ == AddressList::Black)
         transferReady_ = true;
 }

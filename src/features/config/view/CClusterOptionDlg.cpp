@@ -1,6 +1,7 @@
 #include "features/config/view/CClusterOptionDlg.h"
 
 #include "controls/CViewEventRelay.h"
+#include "controls/CommandKeys.h"
 #include "controls/FieldLabels.h"
 #include "controls/IUserInteraction.h"
 #include "features/config/CMoxClusterEventParam.h"
@@ -121,6 +122,7 @@ QWidget* CClusterOptionDlg::BuildMaster()
     connect(randomSerial_, &QPushButton::clicked, this,
             [this] { masterSerial_->setText(QString::fromStdString(NewClusterSerial())); });
     connect(refresh_, &QPushButton::clicked, this, [] { ClusterManager_Status(); });
+    PressOnKey(this, QKeySequence(Qt::Key_F5), refresh_);
     return master_;
 }
 

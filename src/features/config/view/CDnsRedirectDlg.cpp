@@ -5,6 +5,7 @@
 #include "controls/CRuleListView.h"
 #include "controls/CTextLimit.h"
 #include "controls/CViewEventRelay.h"
+#include "controls/CommandKeys.h"
 #include "controls/IUserInteraction.h"
 #include "features/config/DnsEvents.h"
 #include "features/config/DnsRedirectFile.h"
@@ -114,6 +115,7 @@ QWidget* CDnsRedirectDlg::BuildCommands()
     connect(commands_[eRefresh], &QPushButton::clicked, this, &CDnsRedirectDlg::Refresh);
     connect(commands_[eImport], &QPushButton::clicked, this, &CDnsRedirectDlg::Import);
     connect(commands_[eExport], &QPushButton::clicked, this, &CDnsRedirectDlg::Export);
+    BindListKeys(this, commands_[eRefresh], commands_[eDelete]);
     return box;
 }
 
@@ -309,8 +311,10 @@ void CDnsRedirectDlg::EventShown(int kind, int status, std::uintptr_t value)
             for (const auto* entries : {&list->systemEntries, &list->userEntries})
                 for (const DnsRedirectEntry& entry : *entries)
                     rows.push_back({static_cast<int>(rows.size()) + 1, entry});
-            model_->Clear();
-            model_->Append(std::move(rows));
+            list_->ReplaceRowsKeepingSelection([&] {
+                model_->Clear();
+                model_->Append(std::move(rows));
+            });
         }
         UpdateCommands();
         return;

@@ -1,6 +1,7 @@
 #include "features/monitor/view/CRealtimeStatWnd.h"
 
 #include "controls/CRuleListView.h"
+#include "controls/CommandKeys.h"
 #include "controls/IUserInteraction.h"
 #include "features/monitor/CRealtimeStatEventParam.h"
 #include "features/monitor/RealtimeRequests.h"
@@ -85,6 +86,7 @@ QWidget* CRealtimeStatWnd::BuildCommands()
     save_ = new QPushButton(QStringLiteral("保存统计报告"), bar);
     save_->setEnabled(false);
     connect(autoRefresh_, &QPushButton::clicked, this, &CRealtimeStatWnd::ToggleAutoRefresh);
+    PressOnKey(this, QKeySequence(Qt::Key_F5), refresh_);
     connect(refresh_, &QPushButton::clicked, this, &CRealtimeStatWnd::RequestReport);
     connect(save_, &QPushButton::clicked, this, &CRealtimeStatWnd::SaveReport);
 
