@@ -1,4 +1,4 @@
-#include "CannedAdminServer.h"
+#include "CannedList.h"
 #include "LoggedRequest.h"
 #include "OneShotFault.h"
 #include "RequestStep.h"
@@ -148,22 +148,18 @@ TEST(AddressListRequests, EachListReadsItsOwnIdentifierAndEveryKeyIsRequired)
 {
     CannedAdminServer server;
     ConsoleSession session(server.Host());
-    auto reply = [](const char* count, const Json::Value& lists) {
-        Json::Value root;
-        root["Return"] = "True";
-        root["NumOfLists"] = count;
-        root["Lists"] = lists;
-        return root;
-    };
-    auto entries = [](const char* idKey) {
+    auto element = [](const char* idKey) {
         Json::Value element;
         for (const char* key : {"NO", "Low", "High", "Expire"})
             element[key] = "1";
         element[idKey] = "id-1";
         element["Note"] = "%E6%B3%A8";
+        return element;
+    };
+    auto two = [&](const char* idKey) {
         Json::Value two(Json::arrayValue);
-        two.append(element);
-        two.append(element);
+        two.append(element(idKey));
+        two.append(element(idKey));
         return two;
     };
     struct Case {
@@ -171,39 +167,28 @@ TEST(AddressListRequests, EachListReadsItsOwnIdentifierAndEveryKeyIsRequired)
         int event;
         bool (*send)();
     };
-    for (const Case& list : {Case{"BlackID", eMoxCacheEvent_BlackList, AccessList_BlackList},
-                             Case{"WhiteID", eMoxCacheEvent_WhiteList, AccessList_WhiteList}}) {
-        auto fetch = [&](const Json::Value& root) {
-            server.Answer(Json::writeString(Json::StreamWriterBuilder(), root));
-            EXPECT_TRUE(list.send());
-            return session.Events().Next(list.event);
-        };
-        auto read = fetch(reply("5", entries(list.idKey)));
-        ASSERT_TRUE(read) << list.idKey;
-        ASSERT_EQ(read->Status(), 0) << list.idKey;
-        ASSERT_EQ(read->As<CMoxAddressListEventParam>()->items.size(), 2u) << list.idKey;
-        EXPECT_EQ(read->As<CMoxAddressListEventParam>()->items[0].Id, "id-1") << list.idKey;
-        EXPECT_EQ(read->As<CMoxAddressListEventParam>()->items[0].Note, "注") << list.idKey;
+    for (const Case& shape : {Case{"BlackID", eMoxCacheEvent_BlackList, AccessList_BlackList},
+                              Case{"WhiteID", eMoxCacheEvent_WhiteList, AccessList_WhiteList}}) {
+        SCOPED_TRACE(shape.idKey);
+        CannedList list(server, session.Events(), shape.send, shape.event);
+        auto read = list("5", two(shape.idKey));
+        ASSERT_TRUE(read);
+        ASSERT_EQ(read->Status(), 0);
+        ASSERT_EQ(read->As<CMoxAddressListEventParam>()->items.size(), 2u);
+        EXPECT_EQ(read->As<CMoxAddressListEventParam>()->items[0].Id, "id-1");
+        EXPECT_EQ(read->As<CMoxAddressListEventParam>()->items[0].Note, "注");
 
         // The other list's identifier does not stand in for this one's.
-        const char* otherKey = std::string(list.idKey) == "BlackID" ? "WhiteID" : "BlackID";
-        auto foreign = fetch(reply("2", entries(otherKey)));
-        ASSERT_TRUE(foreign) << list.idKey;
-        EXPECT_EQ(foreign->Status(), 3) << list.idKey;
+        auto foreign = list("2", two(std::string(shape.idKey) == "BlackID" ? "WhiteID" : "BlackID"));
+        ASSERT_TRUE(foreign);
+        EXPECT_EQ(foreign->Status(), 3);
 
-        for (const char* key : {"NO", "Low", "High", "Expire", "Note"}) {
-            Json::Value lacking = entries(list.idKey);
-            lacking[1].removeMember(key);
-            auto missing = fetch(reply("2", lacking));
-            ASSERT_TRUE(missing) << list.idKey << " " << key;
-            EXPECT_EQ(missing->Status(), 3) << list.idKey << " " << key;
-            EXPECT_EQ(missing->record, nullptr) << list.idKey << " " << key;
-        }
+        list.ExpectEveryKeyRequired(element(shape.idKey), {"NO", "Low", "High", "Expire", "Note"});
 
-        auto notAnArray = fetch(reply("2", entries(list.idKey)[0]));
-        ASSERT_TRUE(notAnArray) << list.idKey;
-        EXPECT_EQ(notAnArray->Status(), 0) << list.idKey;
-        EXPECT_TRUE(notAnArray->As<CMoxAddressListEventParam>()->items.empty()) << list.idKey;
+        auto notAnArray = list("2", element(shape.idKey));
+        ASSERT_TRUE(notAnArray);
+        EXPECT_EQ(notAnArray->Status(), 0);
+        EXPECT_TRUE(notAnArray->As<CMoxAddressListEventParam>()->items.empty());
     }
 }
 

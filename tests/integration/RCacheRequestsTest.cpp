@@ -1,4 +1,4 @@
-#include "CannedAdminServer.h"
+#include "CannedList.h"
 #include "LoggedRequest.h"
 #include "OneShotFault.h"
 #include "RequestStep.h"
@@ -144,21 +144,26 @@ TEST(RCacheRequests, ListElementsAreReadByTheirRequiredAndOptionalKeys)
 {
     CannedAdminServer server;
     ConsoleSession session(server.Host());
-    auto list = [&](const std::string& reply) {
-        server.Answer(reply);
-        EXPECT_TRUE(CacheManager_RCacheList());
-        return session.Events().Next(eMoxCacheEvent_RCacheList);
+    CannedList list(server, session.Events(), CacheManager_RCacheList, eMoxCacheEvent_RCacheList);
+    Json::Value complete;
+    for (const auto& [key, value] : {std::pair{"NO", "1"}, {"Wid", "w1"}, {"Url", "http://a/*"}, {"Icase", "1"},
+                                     {"Rules", "2"}, {"Olimit", "1"}, {"CacheLocation", "0"}, {"Note", "%E6%B3%A8 x"}})
+        complete[key] = value;
+    auto listOf = [](std::initializer_list<Json::Value> elements) {
+        Json::Value lists(Json::arrayValue);
+        for (const Json::Value& element : elements)
+            lists.append(element);
+        return lists;
     };
-    const std::string complete =
-        R"({"NO":"1","Wid":"w1","Url":"http://a/*","Icase":"1","Rules":"2","Olimit":"1","CacheLocation":"0","Note":"%E6%B3%A8 x"})";
 
-    auto withoutLocation = list(
-        R"({"Return":"True","NumOfLists":"1","Lists":[{"NO":"1","Wid":"w1","Url":"u","Icase":"0","Rules":"0","Olimit":"0","Note":""}]})");
-    ASSERT_TRUE(withoutLocation);
-    ASSERT_EQ(withoutLocation->Status(), 0);
-    EXPECT_EQ(withoutLocation->As<CMoxRCacheListEventParam>()->items.at(0).CacheLocation, 1);
+    Json::Value withoutLocation = complete;
+    withoutLocation.removeMember("CacheLocation");
+    auto defaulted = list("1", listOf({withoutLocation}));
+    ASSERT_TRUE(defaulted);
+    ASSERT_EQ(defaulted->Status(), 0);
+    EXPECT_EQ(defaulted->As<CMoxRCacheListEventParam>()->items.at(0).CacheLocation, 1);
 
-    auto read = list(R"({"Return":"True","NumOfLists":"1","Lists":[)" + complete + "]}");
+    auto read = list("1", listOf({complete}));
     ASSERT_TRUE(read);
     const RCacheRule& rule = read->As<CMoxRCacheListEventParam>()->items.at(0);
     EXPECT_EQ(rule.Rules, 2);
@@ -166,30 +171,16 @@ TEST(RCacheRequests, ListElementsAreReadByTheirRequiredAndOptionalKeys)
     EXPECT_EQ(rule.CacheLocation, 0);
     EXPECT_EQ(rule.Note, "注 x");
 
-    for (const char* key : {"NO", "Wid", "Url", "Icase", "Rules", "Olimit", "Note"}) {
-        Json::Value element;
-        Json::Reader().parse(complete, element);
-        element.removeMember(key);
-        Json::Value reply;
-        reply["Return"] = "True";
-        reply["NumOfLists"] = "2";
-        reply["Lists"].append(Json::Value());
-        Json::Reader().parse(complete, reply["Lists"][0]);
-        reply["Lists"].append(element);
-        auto missing = list(reply.toStyledString());
-        ASSERT_TRUE(missing) << key;
-        EXPECT_EQ(missing->Status(), 3) << key;
-        EXPECT_EQ(missing->record, nullptr) << key;
-    }
+    list.ExpectEveryKeyRequired(complete, {"NO", "Wid", "Url", "Icase", "Rules", "Olimit", "Note"});
 
-    auto fewer = list(R"({"Return":"True","NumOfLists":"3","Lists":[)" + complete + "," + complete + "]}");
+    auto fewer = list("3", listOf({complete, complete}));
     ASSERT_TRUE(fewer);
     EXPECT_EQ(fewer->As<CMoxRCacheListEventParam>()->items.size(), 2u);
-    auto notAnArray = list(R"({"Return":"True","NumOfLists":"2","Lists":)" + complete + "}");
+    auto notAnArray = list("2", complete);
     ASSERT_TRUE(notAnArray);
     EXPECT_EQ(notAnArray->Status(), 0);
     EXPECT_TRUE(notAnArray->As<CMoxRCacheListEventParam>()->items.empty());
-    auto countZero = list(R"({"Return":"True","NumOfLists":"0","Lists":[)" + complete + "]}");
+    auto countZero = list("0", listOf({complete}));
     ASSERT_TRUE(countZero);
     EXPECT_TRUE(countZero->As<CMoxRCacheListEventParam>()->items.empty());
 }

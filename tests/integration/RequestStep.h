@@ -34,10 +34,12 @@ inline std::optional<EventRecorder::Event> Expect(SimClient& sim, ConsoleSession
     if (!done)
         return std::nullopt;
     EXPECT_EQ(done->Status(), step.status) << "event " << step.event;
-    if (!step.body.empty())
+    if (!step.body.empty()) {
         EXPECT_EQ(LastLoggedBody(sim, step.type, step.cmd), step.body);
-    if (!step.statusText.empty())
+    }
+    if (!step.statusText.empty()) {
         EXPECT_TRUE(session.Events().WaitForStatusText(step.statusText)) << step.statusText;
+    }
     return done;
 }
 

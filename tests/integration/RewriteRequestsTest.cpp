@@ -1,4 +1,4 @@
-#include "CannedAdminServer.h"
+#include "CannedList.h"
 #include "LoggedRequest.h"
 #include "OneShotFault.h"
 #include "RequestStep.h"
@@ -107,27 +107,16 @@ TEST(RewriteRequests, EveryKeyOfAListElementIsRequired)
 {
     CannedAdminServer server;
     ConsoleSession session(server.Host());
-    auto list = [&](const Json::Value& reply) {
-        server.Answer(Json::writeString(Json::StreamWriterBuilder(), reply));
-        EXPECT_TRUE(RewriteManager_List());
-        return session.Events().Next(eMoxCacheEvent_RewriteList);
-    };
+    CannedList list(server, session.Events(), RewriteManager_List, eMoxCacheEvent_RewriteList);
     Json::Value complete;
     for (const char* key : {"NO", "RewriteID", "SourceUrl", "DestinationUrl", "Icase", "Flag"})
         complete[key] = "7";
     complete["Note"] = std::string(700, 'n');
-    auto reply = [](const char* count, const Json::Value& lists) {
-        Json::Value root;
-        root["Return"] = "True";
-        root["NumOfLists"] = count;
-        root["Lists"] = lists;
-        return root;
-    };
 
     Json::Value two(Json::arrayValue);
     two.append(complete);
     two.append(complete);
-    auto read = list(reply("3", two));
+    auto read = list("3", two);
     ASSERT_TRUE(read);
     ASSERT_EQ(read->Status(), 0);
     ASSERT_EQ(read->As<CMoxRewriteListEventParam>()->items.size(), 2u);
@@ -135,16 +124,9 @@ TEST(RewriteRequests, EveryKeyOfAListElementIsRequired)
     EXPECT_EQ(read->As<CMoxRewriteListEventParam>()->items[0].Note.size(), 700u);
     EXPECT_EQ(read->As<CMoxRewriteListEventParam>()->items[0].Flag, 7);
 
-    for (const char* key : {"NO", "RewriteID", "SourceUrl", "DestinationUrl", "Icase", "Flag", "Note"}) {
-        Json::Value lacking = two;
-        lacking[1].removeMember(key);
-        auto missing = list(reply("2", lacking));
-        ASSERT_TRUE(missing) << key;
-        EXPECT_EQ(missing->Status(), 3) << key;
-        EXPECT_EQ(missing->record, nullptr) << key;
-    }
+    list.ExpectEveryKeyRequired(complete, {"NO", "RewriteID", "SourceUrl", "DestinationUrl", "Icase", "Flag", "Note"});
 
-    auto emptyCount = list(reply("0", two));
+    auto emptyCount = list("0", two);
     ASSERT_TRUE(emptyCount);
     EXPECT_EQ(emptyCount->Status(), 0);
     EXPECT_TRUE(emptyCount->As<CMoxRewriteListEventParam>()->items.empty());

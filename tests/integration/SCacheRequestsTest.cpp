@@ -1,4 +1,4 @@
-#include "CannedAdminServer.h"
+#include "CannedList.h"
 #include "LoggedRequest.h"
 #include "OneShotFault.h"
 #include "RequestStep.h"
@@ -114,42 +114,25 @@ TEST(SCacheRequests, EveryKeyOfAListElementIsRequired)
 {
     CannedAdminServer server;
     ConsoleSession session(server.Host());
-    auto list = [&](const Json::Value& reply) {
-        server.Answer(Json::writeString(Json::StreamWriterBuilder(), reply));
-        EXPECT_TRUE(CacheManager_SCacheList());
-        return session.Events().Next(eMoxCacheEvent_SCacheList);
-    };
+    CannedList list(server, session.Events(), CacheManager_SCacheList, eMoxCacheEvent_SCacheList);
     Json::Value complete;
     for (const char* key : {"NO", "Wid", "ActionUrl", "Icase", "Rules", "SetCookieSessionID", "SessionExpire"})
         complete[key] = "1";
     complete["Note"] = "%E6%B3%A8";
-    auto reply = [](const char* count, const Json::Value& lists) {
-        Json::Value root;
-        root["Return"] = "True";
-        root["NumOfLists"] = count;
-        root["Lists"] = lists;
-        return root;
-    };
 
     Json::Value two(Json::arrayValue);
     two.append(complete);
     two.append(complete);
-    auto read = list(reply("3", two));
+    auto read = list("3", two);
     ASSERT_TRUE(read);
     ASSERT_EQ(read->Status(), 0);
     ASSERT_EQ(read->As<CMoxSCacheListEventParam>()->items.size(), 2u);
     EXPECT_EQ(read->As<CMoxSCacheListEventParam>()->items[1].Note, "注");
 
-    for (const char* key : {"NO", "Wid", "ActionUrl", "Icase", "Rules", "SetCookieSessionID", "SessionExpire", "Note"}) {
-        Json::Value lacking = two;
-        lacking[1].removeMember(key);
-        auto missing = list(reply("2", lacking));
-        ASSERT_TRUE(missing) << key;
-        EXPECT_EQ(missing->Status(), 3) << key;
-        EXPECT_EQ(missing->record, nullptr) << key;
-    }
+    list.ExpectEveryKeyRequired(complete, {"NO", "Wid", "ActionUrl", "Icase", "Rules", "SetCookieSessionID",
+                                           "SessionExpire", "Note"});
 
-    auto notAnArray = list(reply("2", complete));
+    auto notAnArray = list("2", complete);
     ASSERT_TRUE(notAnArray);
     EXPECT_EQ(notAnArray->Status(), 0);
     EXPECT_TRUE(notAnArray->As<CMoxSCacheListEventParam>()->items.empty());
