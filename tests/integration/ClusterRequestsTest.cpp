@@ -1,8 +1,9 @@
-#include "features/config/ClusterRequests.h"
 #include "features/config/CMoxClusterEventParam.h"
+#include "features/config/ClusterRequests.h"
 #include "integration/CannedAdminServer.h"
 #include "integration/LoggedRequest.h"
 #include "integration/OneShotFault.h"
+#include "integration/RequestStep.h"
 #include "messaging/EventKinds.h"
 #include "support/ConsoleSession.h"
 #include "support/SimProcess.h"
@@ -26,17 +27,15 @@ protected:
         EXPECT_TRUE(ClusterManager_Modify(config));
         auto event = console.Events().Next(eMoxCacheEvent_ClusterConfigSet);
         EXPECT_TRUE(event);
-        if (event && event->Status() == 0)
+        if (event && event->Status() == 0) {
             EXPECT_EQ(event->As<CMoxClusterEventParam>()->config.Role, config.Role);
+        }
         return event ? event->Status() : -1;
     }
 
     ClusterConfig Get()
     {
-        EXPECT_TRUE(ClusterManager_Get());
-        auto event = console.Events().Next(eMoxCacheEvent_ClusterConfigRead);
-        EXPECT_TRUE(event && event->Status() == 0);
-        return event && event->record ? event->As<CMoxClusterEventParam>()->config : ClusterConfig{};
+        return morvix::test::AcceptedRead(console.Events(), ClusterManager_Get(), eMoxCacheEvent_ClusterConfigRead, &CMoxClusterEventParam::config);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "integration/CannedAdminServer.h"
 #include "integration/LoggedRequest.h"
 #include "integration/OneShotFault.h"
+#include "integration/RequestStep.h"
 #include "messaging/EventKinds.h"
 #include "support/ConsoleSession.h"
 #include "support/SimProcess.h"
@@ -23,10 +24,7 @@ protected:
 
     std::vector<DiskCacheEntry> Query(int diskNo)
     {
-        EXPECT_TRUE(DiskCacheManager_Query(diskNo));
-        auto event = console.Events().Next(eMoxCacheEvent_DiskCacheRead);
-        EXPECT_TRUE(event && event->Status() == 0);
-        return event && event->record ? event->As<CMoxDiskCacheEventParam>()->items : std::vector<DiskCacheEntry>{};
+        return morvix::test::AcceptedRead(console.Events(), DiskCacheManager_Query(diskNo), eMoxCacheEvent_DiskCacheRead, &CMoxDiskCacheEventParam::items);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "features/cache/FCacheEvents.h"
 #include "features/cache/FCacheRequests.h"
+#include "integration/RequestStep.h"
 #include "messaging/EventKinds.h"
 #include "shell/CMoxCacheInstance.h"
 #include "support/ConsoleSession.h"
@@ -41,12 +42,7 @@ protected:
 
     std::vector<FCacheRule> List()
     {
-        EXPECT_TRUE(CacheManager_FCacheList());
-        auto event = console.Events().Next(eMoxCacheEvent_FCacheList);
-        EXPECT_TRUE(event && event->Status() == 0);
-        if (!event || !event->As<CMoxFCacheListEventParam>())
-            return {};
-        return event->As<CMoxFCacheListEventParam>()->items;
+        return morvix::test::AcceptedRead(console.Events(), CacheManager_FCacheList(), eMoxCacheEvent_FCacheList, &CMoxFCacheListEventParam::items);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "integration/CannedAdminServer.h"
 #include "integration/LoggedRequest.h"
 #include "integration/OneShotFault.h"
+#include "integration/RequestStep.h"
 #include "messaging/EventKinds.h"
 #include "support/ConsoleSession.h"
 #include "support/SimProcess.h"
@@ -26,12 +27,7 @@ protected:
 
     std::vector<ProxyHost> Hosts()
     {
-        EXPECT_TRUE(MonitorManager_ProxyList());
-        auto event = console.Events().Next(eMoxCacheEvent_ProxyHostList);
-        EXPECT_TRUE(event && event->Status() == 0);
-        if (!event || !event->As<CMoxProxyUrlListEventParam>())
-            return {};
-        return event->As<CMoxProxyUrlListEventParam>()->items;
+        return morvix::test::AcceptedRead(console.Events(), MonitorManager_ProxyList(), eMoxCacheEvent_ProxyHostList, &CMoxProxyUrlListEventParam::items);
     }
 };
 

@@ -43,4 +43,16 @@ inline std::optional<EventRecorder::Event> Expect(SimClient& sim, ConsoleSession
     return done;
 }
 
+// A member of the record an accepted read hands back; its empty value, with a failure, when the
+// read was not sent, not answered or not accepted.
+template <class Record, class Value>
+Value AcceptedRead(EventRecorder& events, bool sent, int completion, Value Record::*member)
+{
+    EXPECT_TRUE(sent) << "event " << completion;
+    const std::optional<EventRecorder::Event> event = events.Next(completion);
+    EXPECT_TRUE(event && event->Status() == 0) << "event " << completion;
+    const Record* record = event ? event->template As<Record>() : nullptr;
+    return record ? record->*member : Value{};
+}
+
 }  // namespace morvix::test

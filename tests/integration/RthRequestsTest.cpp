@@ -4,6 +4,7 @@
 #include "integration/CannedAdminServer.h"
 #include "integration/LoggedRequest.h"
 #include "integration/OneShotFault.h"
+#include "integration/RequestStep.h"
 #include "messaging/EventKinds.h"
 #include "shell/CMoxCacheInstance.h"
 #include "support/ConsoleSession.h"
@@ -38,12 +39,7 @@ protected:
 
     std::vector<RthRecord> List()
     {
-        EXPECT_TRUE(MonitorManager_RthList());
-        auto event = console.Events().Next(eMoxCacheEvent_RthList);
-        EXPECT_TRUE(event && event->Status() == 0);
-        if (!event || !event->As<CMoxRTHListEventParam>())
-            return {};
-        return event->As<CMoxRTHListEventParam>()->items;
+        return morvix::test::AcceptedRead(console.Events(), MonitorManager_RthList(), eMoxCacheEvent_RthList, &CMoxRTHListEventParam::items);
     }
 };
 
