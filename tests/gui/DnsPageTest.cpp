@@ -278,5 +278,13 @@ TEST_F(DnsPage, TheRedirectListAnswersTheKeysOfEveryListView)
     QTest::keyClick(redirect->List(), Qt::Key_Delete);
     ASSERT_EQ(answers.Prompts().size(), 1);
     EXPECT_EQ(answers.Prompts().back().text, "您确定要删除所有选中的自定义劫持域名吗？");
+
+    // In the search field Delete edits the text.
+    ASSERT_TRUE(PutKeyboardIn(redirect->SearchField()));
+    QTest::keyClicks(redirect->SearchField(), "ab");
+    QTest::keyClick(redirect->SearchField(), Qt::Key_Home);
+    QTest::keyClick(redirect->SearchField(), Qt::Key_Delete);
+    EXPECT_EQ(redirect->SearchField()->text(), "b");
+    EXPECT_EQ(answers.Prompts().size(), 1);
     EXPECT_TRUE(LoggedBodies(sim, kDel).empty());
 }
