@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -110,7 +111,9 @@ TEST_F(ToolsWindow, TheCachedUrlListNumbersItsRowsAndSavesUtf16)
     ASSERT_GE(saved.size(), 4u);
     EXPECT_EQ(saved.substr(0, 4), std::string("\xFF\xFEh\0", 4));
 
-    page.Fetch();
+    page.show();
+    ASSERT_TRUE(PutKeyboardIn(page.List()));
+    QTest::keyClick(page.List(), Qt::Key_F5);  // as the fetch button does
     ASSERT_TRUE(ProcessUntil([&] { return !page.IsBusy() && page.RowCount() > rows; }));
     EXPECT_EQ(model->data(model->index(rows, 0)).toString(), QString::number(rows + 1));
 }

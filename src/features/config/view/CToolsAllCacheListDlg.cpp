@@ -1,6 +1,7 @@
 #include "features/config/view/CToolsAllCacheListDlg.h"
 
 #include "controls/CRuleListView.h"
+#include "controls/CommandKeys.h"
 #include "controls/IUserInteraction.h"
 #include "features/config/ToolsRequests.h"
 #include "features/monitor/CRealtimeInstantRequestEventParam.h"
@@ -44,6 +45,7 @@ CToolsAllCacheListDlg::CToolsAllCacheListDlg(QWidget* parent) : CMoxContentView(
 
     connect(fetch_, &QPushButton::clicked, this, &CToolsAllCacheListDlg::Fetch);
     connect(save_, &QPushButton::clicked, this, &CToolsAllCacheListDlg::Save);
+    PressOnKey(this, QKeySequence(Qt::Key_F5), fetch_);
     connect(list_, &CRuleListView::RowActivated, this, &CToolsAllCacheListDlg::ShowSelectedUrls);
 }
 
