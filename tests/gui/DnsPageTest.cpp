@@ -288,3 +288,29 @@ TEST_F(DnsPage, TheRedirectListAnswersTheKeysOfEveryListView)
     EXPECT_EQ(answers.Prompts().size(), 1);
     EXPECT_TRUE(LoggedBodies(sim, kDel).empty());
 }
+
+TEST_F(DnsPage, TheBalanceHostListAnswersTheKeysToo)
+{
+    page->Tabs()->setCurrentIndex(CDnsSettingDlg::eBalance);
+    CDnsBalanceDlg* balance = page->Balance();
+    QTreeWidget* hosts = balance->HostList();
+    ASSERT_TRUE(ProcessUntil([&] { return hosts->topLevelItemCount() == 3; }));
+    ASSERT_TRUE(PutKeyboardIn(hosts));
+    hosts->setCurrentItem(hosts->topLevelItem(1));
+    const QString ip = hosts->topLevelItem(1)->text(0);
+    hosts->topLevelItem(1)->setData(0, Qt::UserRole, QStringLiteral("shown before"));
+    QTest::keyClick(hosts, Qt::Key_F5);
+    ASSERT_TRUE(ProcessUntil([&] { return hosts->topLevelItem(1) && hosts->topLevelItem(1)->data(0, Qt::UserRole).isNull(); }))
+        << "the list came again";
+    ASSERT_EQ(hosts->selectedItems().size(), 1);
+    EXPECT_EQ(hosts->selectedItems()[0]->text(0), ip) << "the refresh keeps the keyboard's row";
+
+    QTest::keyClick(hosts, Qt::Key_Return);
+    ASSERT_NE(balance->Editor(), nullptr);
+    balance->Editor()->reject();
+    ASSERT_TRUE(PutKeyboardIn(hosts));
+    answers.QueueDecision(false);
+    QTest::keyClick(hosts, Qt::Key_Delete);
+    ASSERT_EQ(answers.Prompts().size(), 1);
+    EXPECT_EQ(answers.Prompts().back().text, "您确定要删除此负载主机吗？");
+}

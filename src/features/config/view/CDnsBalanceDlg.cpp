@@ -1,5 +1,6 @@
 #include "features/config/view/CDnsBalanceDlg.h"
 
+#include "controls/CommandKeys.h"
 #include "controls/CViewEventRelay.h"
 #include "controls/IUserInteraction.h"
 #include "features/config/DnsEvents.h"
@@ -89,6 +90,10 @@ CDnsBalanceDlg::CDnsBalanceDlg(QWidget* parent) : QWidget(parent)
     connect(commands_[eModify], &QPushButton::clicked, this, [this] { OpenEditor(true); });
     connect(commands_[eDelete], &QPushButton::clicked, this, &CDnsBalanceDlg::DeleteSelected);
     connect(commands_[eRefresh], &QPushButton::clicked, this, [] { DnsManager_BalanceList(); });
+    BindListKeys(this, commands_[eRefresh], commands_[eDelete]);
+    // Enter in the list opens the selected host as a double click does.
+    for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter})
+        PressOnKey(hosts_, QKeySequence(enter), commands_[eModify]);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(modeBox);
@@ -143,6 +148,8 @@ void CDnsBalanceDlg::UpdateCommands()
 
 void CDnsBalanceDlg::ShowHosts()
 {
+    // A refresh brings the same hosts back: the keyboard stays on its row.
+    const int selected = SelectedHost();
     hosts_->clear();
     for (const DnsBalanceHost& host : hostRecords_) {
         auto* item = new QTreeWidgetItem({QString::fromStdString(host.IP), HostState(host), QString::number(host.THC),
@@ -153,6 +160,8 @@ void CDnsBalanceDlg::ShowHosts()
             item->setToolTip(eState, QStringLiteral("集群主机已暂停"));
         hosts_->addTopLevelItem(item);
     }
+    if (QTreeWidgetItem* kept = hosts_->topLevelItem(selected))
+        hosts_->setCurrentItem(kept);
     UpdateCommands();
 }
 
