@@ -214,12 +214,15 @@ void CExportDlg::StepDone()
 {
     stepTimer_->stop();
     awaited_ = 0;
-    progress_->setValue(static_cast<int>(queue_->Sent()));
-    if (queue_->Finished()) {
+    const int done = static_cast<int>(queue_->Sent());
+    // The bar redraws at once when it moves: the next rule goes out first, so that the drawing
+    // overlaps its exchange instead of delaying it.
+    const bool more = !queue_->Finished();
+    if (more)
+        SendNext();
+    progress_->setValue(done);
+    if (!more)
         Finish();
-        return;
-    }
-    SendNext();
 }
 
 void CExportDlg::Finish()
