@@ -77,12 +77,14 @@ void CBatchProgressDlg::Advance()
 {
     stepTimer_->stop();
     ++stepsDone_;
+    // The bar redraws at once when it moves: the next step goes out first, so that the drawing
+    // overlaps its exchange instead of delaying it.
+    const bool more = stepsDone_ < stepCount_;
+    if (more)
+        SendCurrentStep();
     bar_->setValue(stepsDone_);
-    if (stepsDone_ >= stepCount_) {
+    if (!more)
         Finish(false);
-        return;
-    }
-    SendCurrentStep();
 }
 
 void CBatchProgressDlg::Finish(bool stopped)
