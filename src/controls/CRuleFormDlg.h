@@ -66,7 +66,7 @@ protected:
     template <class Record>
     static int RefusedErrorNumber(std::uintptr_t record)
     {
-        const auto* refused = dynamic_cast<const CMoxItemEventParamT<Record>*>(CMoxEventParam::FromParam(record));
+        const auto* refused = CMoxEventParam::As<CMoxItemEventParamT<Record>>(record);
         return refused ? refused->errorNo : 0;
     }
     // Reads the fields into a rule and sends it; true when the request was handed to the transport.

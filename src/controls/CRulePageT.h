@@ -129,11 +129,6 @@ protected:
     }
 
 private:
-    template <class Event>
-    static const Event* RecordOf(std::uintptr_t param)
-    {
-        return dynamic_cast<const Event*>(CMoxEventParam::FromParam(param));
-    }
     using ListEvent = CMoxListEventParamT<Record>;
     using ItemEvent = CMoxItemEventParamT<Record>;
 
@@ -173,11 +168,11 @@ private:
     {
         const Events& e = family_.events;
         if (kind == e.list) {
-            const auto* list = RecordOf<ListEvent>(record);
+            const auto* list = CMoxEventParam::As<ListEvent>(record);
             this->StoreList(status, list ? &list->items : nullptr);
             return;
         }
-        const auto* item = RecordOf<ItemEvent>(record);
+        const auto* item = CMoxEventParam::As<ItemEvent>(record);
         if (status != eMoxEventStatus_Ok || !item)
             return;
         if (kind == e.add)
@@ -192,11 +187,11 @@ private:
     {
         const Events& e = family_.events;
         if (kind == e.list) {
-            const auto* list = RecordOf<ListEvent>(record);
+            const auto* list = CMoxEventParam::As<ListEvent>(record);
             this->ShowList(status, CMoxEventParam::FromParam(record), list ? &list->items : nullptr);
             return;
         }
-        const auto* item = RecordOf<ItemEvent>(record);
+        const auto* item = CMoxEventParam::As<ItemEvent>(record);
         const int known = item ? status : eMoxEventStatus_BadReply;
         const Record shown = item ? item->item : Record();
         if (kind == e.add)

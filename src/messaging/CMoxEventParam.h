@@ -21,6 +21,12 @@ public:
     // the end handler releases the very object that was posted.
     std::uintptr_t AsParam() { return reinterpret_cast<std::uintptr_t>(this); }
     static CMoxEventParam* FromParam(std::uintptr_t param) { return reinterpret_cast<CMoxEventParam*>(param); }
+    // The record a param carries, as this kind of record; null for none or for another kind.
+    template <class Record>
+    static const Record* As(std::uintptr_t param)
+    {
+        return dynamic_cast<const Record*>(FromParam(param));
+    }
 
     // Records alive in the process: tests assert it returns to its starting value,
     // so that every record is released exactly once.

@@ -67,9 +67,11 @@ TEST_F(ConsoleLogin, AfterSuccessTheWindowsRequestsLeaveBeforeTheInstancesInThei
     EXPECT_EQ(sent, (std::vector<std::string>{"sign/in", "system/list", "realtime/list", "realtime/totalstat",
                                               "rth/list", "system/list", "realtime/list"}));
     const std::string session = "SessionID=" + CMoxInstanceManager::GetInstanceManager()->GetInstance()->SessionId();
-    for (const auto& call : CallsInSendingOrder(*sim))
-        if (call.Name() != "sign/in")
+    for (const auto& call : CallsInSendingOrder(*sim)) {
+        if (call.Name() != "sign/in") {
             EXPECT_NE(call.body.find(session), std::string::npos) << call.Name() << ": " << call.body;
+        }
+    }
 }
 
 TEST_F(ConsoleLogin, RefusalKeepsTheViewOpenWithTheReasonInTheStatusBarAndNoMessageBox)

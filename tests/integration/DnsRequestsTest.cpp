@@ -28,8 +28,9 @@ protected:
     {
         auto event = console.Events().Next(kind);
         EXPECT_TRUE(event);
-        if (event)
+        if (event) {
             EXPECT_EQ(event->Status(), status) << "event " << kind;
+        }
         return event;
     }
 

@@ -155,9 +155,11 @@ TEST_F(InstantRequestStream, AStoppedStreamDeliversNothingMoreAndEndsNoRun)
     ASSERT_TRUE(MonitorManager_RthList());
     ASSERT_TRUE(console.Events().Next(eMoxCacheEvent_RthList));
     EXPECT_EQ(console.Events().Count(eMoxCacheEvent_InstantRequest), seen);
-    for (const auto& event : console.Events().Events())
-        if (event.kind == eMoxCacheEvent_InstantRequest)
+    for (const auto& event : console.Events().Events()) {
+        if (event.kind == eMoxCacheEvent_InstantRequest) {
             EXPECT_EQ(event.Status(), 0) << "a stopped stream reported an end";
+        }
+    }
     EXPECT_TRUE(morvix::test::WaitUntil(
         [] { return nsMoxHttp::CMoxHttpManager::Instance().RunningExchanges() == 0; }));
 }

@@ -27,12 +27,6 @@ CMoxCacheInstance* Instance()
     return CMoxInstanceManager::GetInstanceManager()->GetInstance();
 }
 
-template <class Record>
-const Record* RecordOf(std::uintptr_t param)
-{
-    return dynamic_cast<const Record*>(CMoxEventParam::FromParam(param));
-}
-
 }  // namespace
 
 int CMoxCacheAdminDlg::OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t param2)
@@ -122,7 +116,7 @@ void CMoxCacheAdminDlg::OnLoginOk()
 
 void CMoxCacheAdminDlg::StatusTextShown(int, std::uintptr_t param1, std::uintptr_t)
 {
-    if (const auto* record = RecordOf<CMoxUpdateStatusBarEventParam>(param1))
+    if (const auto* record = CMoxEventParam::As<CMoxUpdateStatusBarEventParam>(param1))
         statusBar_->setText(QString::fromStdString(record->Text()));
 }
 
@@ -135,7 +129,7 @@ void CMoxCacheAdminDlg::LoginStartedShown(int, std::uintptr_t, std::uintptr_t)
 
 void CMoxCacheAdminDlg::LoginOkShown(int, std::uintptr_t param1, std::uintptr_t)
 {
-    const auto* record = RecordOf<CMoxLoginEventParam>(param1);
+    const auto* record = CMoxEventParam::As<CMoxLoginEventParam>(param1);
     if (!record)
         return;
     realtimeTimer_->start();
@@ -150,7 +144,7 @@ void CMoxCacheAdminDlg::LoginOkShown(int, std::uintptr_t param1, std::uintptr_t)
 void CMoxCacheAdminDlg::LoginFailedShown(int, std::uintptr_t param1, std::uintptr_t)
 {
     realtimeTimer_->stop();
-    const auto* record = RecordOf<CMoxLoginEventParam>(param1);
+    const auto* record = CMoxEventParam::As<CMoxLoginEventParam>(param1);
     if (record && record->passThrough == 1)
         QTimer::singleShot(0, this, &CMoxCacheAdminDlg::OnSessionTimeout);
 }

@@ -63,12 +63,6 @@ CRuleDeletion::Texts DeletionTexts(AddressList list)
             QStringLiteral("删除")};
 }
 
-template <class Record>
-const Record* RecordOf(std::uintptr_t param)
-{
-    return dynamic_cast<const Record*>(CMoxEventParam::FromParam(param));
-}
-
 }  // namespace
 
 CAddressListPage::CAddressListPage(AddressList list, bool withTransfer, QWidget* parent)
@@ -278,9 +272,9 @@ void CAddressListPage::Import()
 void CAddressListPage::EventShown(int kind, int status, std::uintptr_t record)
 {
     const ListShape& shape = ShapeOf(list_);
-    const auto* item = RecordOf<CMoxItemEventParamT<AddressListEntry>>(record);
+    const auto* item = CMoxEventParam::As<CMoxItemEventParamT<AddressListEntry>>(record);
     if (kind == shape.listEvent) {
-        const auto* list = RecordOf<CMoxListEventParamT<AddressListEntry>>(record);
+        const auto* list = CMoxEventParam::As<CMoxListEventParamT<AddressListEntry>>(record);
         ShowList(status, list ? &list->items : nullptr);
     } else if (kind == shape.addEvent) {
         if (import_) {

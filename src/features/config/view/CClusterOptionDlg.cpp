@@ -223,7 +223,7 @@ void CClusterOptionDlg::Modify()
 
 void CClusterOptionDlg::EventShown(int kind, int status, std::uintptr_t value)
 {
-    const auto* record = dynamic_cast<const CMoxClusterEventParam*>(CMoxEventParam::FromParam(value));
+    const auto* record = CMoxEventParam::As<CMoxClusterEventParam>(value);
     if (status != eMoxEventStatus_Ok || !record)
         return;
     if (kind == eMoxCacheEvent_ClusterConfigRead) {

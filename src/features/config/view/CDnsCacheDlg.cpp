@@ -21,8 +21,7 @@ CDnsCacheDlg::CDnsCacheDlg(QWidget* parent) : QDialog(parent)
     resize(640, 420);
     relay_ = std::make_unique<CViewEventRelay>(this, std::set<int>{eMoxCacheEvent_DnsCacheList},
                                                [this](int, int status, std::uintptr_t value) {
-                                                   const auto* record = dynamic_cast<const CMoxTextEventParam*>(
-                                                       CMoxEventParam::FromParam(value));
+                                                   const auto* record = CMoxEventParam::As<CMoxTextEventParam>(value);
                                                    if (status == eMoxEventStatus_Ok && record)
                                                        content_->setPlainText(QString::fromStdString(record->Text()));
                                                });

@@ -141,7 +141,7 @@ void CDnsParamDlg::ServiceSwitchRequested(bool wanted)
 
 void CDnsParamDlg::EventShown(int kind, int status, std::uintptr_t value)
 {
-    const auto* record = dynamic_cast<const CMoxDnsSystemEventParam*>(CMoxEventParam::FromParam(value));
+    const auto* record = CMoxEventParam::As<CMoxDnsSystemEventParam>(value);
     if (kind == eMoxCacheEvent_DnsSystemRead) {
         if (status != eMoxEventStatus_Ok || !record)
             return;

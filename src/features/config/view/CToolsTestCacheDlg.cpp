@@ -77,7 +77,7 @@ void CToolsTestCacheDlg::Send()
 
 void CToolsTestCacheDlg::ResultShown(int status, std::uintptr_t value)
 {
-    const auto* record = dynamic_cast<const CMoxToolsEventParam*>(CMoxEventParam::FromParam(value));
+    const auto* record = CMoxEventParam::As<CMoxToolsEventParam>(value);
     switch (mode_) {
     case Mode::TestCache:
         if (status == eMoxEventStatus_Ok && record)

@@ -122,7 +122,7 @@ void CInstantRequestMonitor::EventShown(int status, std::uintptr_t param)
         StreamEnded();
         return;
     }
-    const auto* piece = dynamic_cast<const CRealtimeInstantRequestEventParam*>(CMoxEventParam::FromParam(param));
+    const auto* piece = CMoxEventParam::As<CRealtimeInstantRequestEventParam>(param);
     if (!piece || piece->RunNumber() != run_)
         return;
     reconnectDelay_.LineDelivered();

@@ -70,7 +70,7 @@ CRealtimeStatWnd::CRealtimeStatWnd(QWidget* parent) : QWidget(parent)
 
     relay_ = std::make_unique<CViewEventRelay>(
         this, std::set<int>{eMoxCacheEvent_RealtimeStat}, [this](int, int status, std::uintptr_t param2) {
-            ReportShown(status, dynamic_cast<const CRealtimeStatEventParam*>(CMoxEventParam::FromParam(param2)));
+            ReportShown(status, CMoxEventParam::As<CRealtimeStatEventParam>(param2));
         });
 }
 
