@@ -67,6 +67,8 @@ std::optional<std::string> ReadFile(const std::string& path)
 struct AddOutcome {
     int completionEvent;
     bool sent;
+    // Whether a completion of that kind answers this add; the late reply to an earlier one does not.
+    std::function<bool(const CMoxEventParam*)> answersThis = [](const CMoxEventParam*) { return true; };
 };
 int SendAdds(CtlSession& session, std::size_t count, const std::function<AddOutcome()>& sendNext)
 {
@@ -76,7 +78,8 @@ int SendAdds(CtlSession& session, std::size_t count, const std::function<AddOutc
         const AddOutcome step = sendNext();
         const auto done = step.sent ? session.Events().WaitFor(
                                           start, [&](const CtlEventQueue::Event& event) {
-                                              return event.kind == step.completionEvent;
+                                              return event.kind == step.completionEvent &&
+                                                     step.answersThis(event.record.get());
                                           },
                                           std::chrono::steady_clock::now() + kStepTimeout, Interrupted)
                                     : std::nullopt;
@@ -119,7 +122,8 @@ int ImportRules(CtlSession& session, const std::string& path, unsigned blocks)
     RulesImportQueue queue(ReadRulesFile(*text, blocks));
     return SendAdds(session, queue.Total(), [&queue] {
         const RulesImportQueue::Step step = queue.SendNext();
-        return AddOutcome{step.completionEvent, step.sent};
+        return AddOutcome{step.completionEvent, step.sent,
+                          [&queue](const CMoxEventParam* record) { return queue.IsCompletionOfLast(record); }};
     });
 }
 

@@ -5,6 +5,7 @@
 #include "controls/ExchangeFileDialogs.h"
 #include "controls/FieldLabels.h"
 #include "controls/IUserInteraction.h"
+#include "messaging/CMoxEventParam.h"
 #include "messaging/EventKinds.h"
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxInstanceManager.h"
@@ -92,8 +93,8 @@ CExportDlg::CExportDlg(Mode mode, QWidget* parent) : QDialog(parent), mode_(mode
         this,
         std::set<int>{eMoxCacheEvent_FCacheAdd, eMoxCacheEvent_RCacheAdd, eMoxCacheEvent_SCacheAdd,
                       eMoxCacheEvent_RewriteAdd},
-        [this](int kind, int, std::uintptr_t) {
-            if (kind == awaited_)
+        [this](int kind, int, std::uintptr_t record) {
+            if (kind == awaited_ && queue_->IsCompletionOfLast(CMoxEventParam::FromParam(record)))
                 StepDone();
         });
 }
