@@ -69,9 +69,3 @@ bool RulesImportQueue::IsCompletionOfLast(const CMoxEventParam* record) const
     }
     return !NamesAnotherRule(record, rules_.rewrite.at(place.index), &RewriteRule::SourceUrl);
 }
-
-bool RulesImportQueue::IsAddCompletion(int kind)
-{
-    return kind == eMoxCacheEvent_FCacheAdd || kind == eMoxCacheEvent_RCacheAdd || kind == eMoxCacheEvent_SCacheAdd ||
-           kind == eMoxCacheEvent_RewriteAdd;
-}

@@ -30,9 +30,6 @@ public:
     // while the last one is still on its way. Refusals and failures name no rule and count.
     bool IsCompletionOfLast(const CMoxEventParam* record) const;
 
-    // True for the completion events of the four add requests.
-    static bool IsAddCompletion(int kind);
-
 private:
     enum Family { eFCache, eRCache, eSCache, eRewrite };
     struct Place {
