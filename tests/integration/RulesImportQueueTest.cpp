@@ -4,6 +4,8 @@
 #include "features/cache/RulesImportQueue.h"
 #include "features/cache/SCacheEvents.h"
 #include "messaging/RecordHandle.h"
+#include "support/ConsoleSession.h"
+#include "support/SimProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +30,8 @@ void ExpectOnlyTheLastRuleAnswers(const RulesImportQueue& queue, std::string Rul
 
 TEST(RulesImportQueue, ACompletionNamingAnotherRuleIsTheLateReplyToAnEarlierAdd)
 {
+    morvix::test::SimProcess sim;
+    morvix::test::ConsoleSession console(sim.host());
     RuleSet rules;
     rules.fcache.resize(1);
     rules.fcache[0].Url = "/f/";
