@@ -57,8 +57,7 @@ void CDnsVideoDlg::ChangeRequested(int index, bool wanted)
 
 void CDnsVideoDlg::EventShown(int kind, int status, std::uintptr_t value)
 {
-    const auto* record =
-        CMoxEventParam::As<CMoxDnsRedirectClassListEventParam>(value);
+    const auto* record = CMoxEventParam::As<CMoxDnsRedirectClassListEventParam>(value);
     if (kind == eMoxCacheEvent_DnsRedirectClassSet) {
         // A refused change puts the box back to what the server still has.
         if (status == eMoxEventStatus_Ok && record && !record->items.empty())
