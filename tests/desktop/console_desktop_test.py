@@ -1,11 +1,12 @@
 #!/usr/bin/python3
 """The console as a desktop sees it.
 
-Under a virtual X server and the accessibility bus (run it inside dbus-run-session), starts
-morvix-sim and the console, then drives the console by name only, as a screen reader or a GUI test
-tool would: logs in through the login view's fields and button, chooses every navigation item and
-checks that a page with the item's title appears, and opens and closes the change-password window
-from the toolbar. Every wait has a deadline; every process started here is stopped at the end.
+Under a virtual X server and the accessibility bus (the test runs itself inside dbus-run-session,
+with a home and XDG folders of its own), starts morvix-sim and the console, then drives the console
+by name only, as a screen reader or a GUI test tool would: logs in through the login view's fields
+and button, chooses every navigation item and checks that a page with the item's title appears, and
+opens and closes the change-password window from the toolbar. Every wait has a deadline; every
+process started here is stopped at the end.
 """
 
 import argparse
@@ -121,18 +122,24 @@ def install_console(console_path, scratch, port):
     return console
 
 
-def console_environment(display, scratch):
+def own_user_folders(scratch):
+    """HOME and the XDG folders inside the scratch folder, for everything the test starts: the
+    session bus and the accessibility bus it launches write there too."""
     environment = dict(os.environ)
-    for name in ("data", "config", "cache", "runtime"):
-        os.makedirs(os.path.join(scratch, name), mode=0o700)
+    for variable, name in (("HOME", "home"), ("XDG_CONFIG_HOME", "config"), ("XDG_DATA_HOME", "data"),
+                           ("XDG_CACHE_HOME", "cache"), ("XDG_STATE_HOME", "state"), ("XDG_RUNTIME_DIR", "runtime")):
+        path = os.path.join(scratch, name)
+        os.makedirs(path, mode=0o700)
+        environment[variable] = path
+    return environment
+
+
+def console_environment(display):
+    environment = dict(os.environ)
     environment.update({
         "DISPLAY": display,
         "QT_QPA_PLATFORM": "xcb",
         "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-        "XDG_DATA_HOME": os.path.join(scratch, "data"),
-        "XDG_CONFIG_HOME": os.path.join(scratch, "config"),
-        "XDG_CACHE_HOME": os.path.join(scratch, "cache"),
-        "XDG_RUNTIME_DIR": os.path.join(scratch, "runtime"),
     })
     return environment
 
@@ -263,18 +270,24 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--console", required=True)
     parser.add_argument("--sim", required=True)
+    parser.add_argument("--dbus-run-session", default="dbus-run-session")
+    parser.add_argument("--scratch", help=argparse.SUPPRESS)  # set when the test runs itself on its own bus
     arguments = parser.parse_args()
-    if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
-        print("run me inside dbus-run-session", file=sys.stderr)
-        return 2
+    if arguments.scratch is None:
+        scratch = tempfile.mkdtemp(prefix="morvix-desktop-")
+        try:
+            return subprocess.call([arguments.dbus_run_session, "--", sys.executable, os.path.abspath(__file__),
+                                    "--console", arguments.console, "--sim", arguments.sim, "--scratch", scratch],
+                                   env=own_user_folders(scratch))
+        finally:
+            shutil.rmtree(scratch, ignore_errors=True)
 
     processes = Processes()
-    scratch = tempfile.mkdtemp(prefix="morvix-desktop-")
     try:
         display = start_display(processes)
         port = start_sim(processes, arguments.sim)
-        environment = console_environment(display, scratch)
-        console = processes.start("console", [install_console(arguments.console, scratch, port)], env=environment)
+        console = processes.start("console", [install_console(arguments.console, arguments.scratch, port)],
+                                  env=console_environment(display))
 
         # The accessibility library finds the bus through the session bus and the display.
         os.environ["DISPLAY"] = display
@@ -292,7 +305,6 @@ def main():
         return 1
     finally:
         processes.stop_all()
-        shutil.rmtree(scratch, ignore_errors=True)
 
 
 if __name__ == "__main__":
