@@ -8,16 +8,26 @@ set(MORVIX_PCH_WIDGETS <QCheckBox> <QComboBox> <QDialog> <QGridLayout> <QHBoxLay
   <QPainter> <QPlainTextEdit> <QPointer> <QPushButton> <QTimer> <QVBoxLayout> <QWidget>)
 set(MORVIX_PCH_TESTS <gmock/gmock.h> <gtest/gtest.h>)
 
-function(morvix_precompile target)
-  if(MORVIX_PCH)
-    target_precompile_headers(${target} PRIVATE ${ARGN})
+# clang checks the time stamps of the headers a precompiled header was made from; a precompiled
+# header from the compiler cache, made in another checkout, would fail that check for nothing.
+function(morvix_without_pch_time_stamps target)
+  if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    target_compile_options(${target} PRIVATE "SHELL:-Xclang -fno-pch-timestamp")
   endif()
 endfunction()
 
-# Only between targets compiled with the same options: a header precompiled under other options is
-# silently parsed again.
+function(morvix_precompile target)
+  if(MORVIX_PCH)
+    target_precompile_headers(${target} PRIVATE ${ARGN})
+    morvix_without_pch_time_stamps(${target})
+  endif()
+endfunction()
+
+# Only between targets compiled with the same options: a header precompiled under other options is not
+# used but parsed again.
 function(morvix_reuse_precompiled target owner)
   if(MORVIX_PCH)
     target_precompile_headers(${target} REUSE_FROM ${owner})
+    morvix_without_pch_time_stamps(${target})
   endif()
 endfunction()
