@@ -1,5 +1,6 @@
 #include "files/ScratchDirectory.h"
 #include "integration/MorvixctlProcess.h"
+#include "integration/ParseJson.h"
 #include "support/RunShell.h"
 #include "support/SimProcess.h"
 #include "support/WaitUntil.h"
@@ -109,11 +110,7 @@ TEST(FleetWatch, TheAlertRulesAreValidAndFireAsTheirUnitTestSays)
 // A metric renamed in the exporter would leave a panel or an alert silently empty.
 TEST(FleetWatch, EveryExpressionOfTheDashboardAndTheRulesNamesOnlySeriesTheExporterServes)
 {
-    Json::Value dashboard;
-    std::string errors;
-    const std::string text = FileText(kDashboard);
-    std::unique_ptr<Json::CharReader> reader(Json::CharReaderBuilder().newCharReader());
-    ASSERT_TRUE(reader->parse(text.data(), text.data() + text.size(), &dashboard, &errors)) << errors;
+    const Json::Value dashboard = morvix::test::ParseJson(FileText(kDashboard));
     std::string queries;
     CollectQueries(dashboard, queries);
     EXPECT_EQ(dashboard["templating"]["list"][1]["name"].asString(), "server");
