@@ -68,8 +68,7 @@ IMoxHttpTask* CMoxCacheProtocol::Start(const CatalogueRow& row, const RequestVal
         return nullptr;
 
     const std::string host = instance->Host();
-    std::string url = "http://" + host + "/morvix/webcache.mox?type=";
-    url.append(row.type).append("&cmd=").append(row.cmd);
+    const std::string url = RequestUrl(host, row);
 
     const FormattedBody body = FormatRequestBody(row, values, instance->SessionId(), NextRequestId());
     if (!body.error.empty()) {

@@ -197,4 +197,11 @@ FormattedBody FormatRequestBody(const CatalogueRow& row, const RequestValues& va
     return out;
 }
 
+std::string RequestUrl(std::string_view host, const CatalogueRow& row)
+{
+    std::string url = "http://";
+    url.append(host).append("/morvix/webcache.mox?type=").append(row.type).append("&cmd=").append(row.cmd);
+    return url;
+}
+
 }  // namespace nsMoxHttp

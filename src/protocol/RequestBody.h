@@ -34,4 +34,7 @@ struct FormattedBody {
 FormattedBody FormatRequestBody(const CatalogueRow& row, const RequestValues& values, std::string_view sessionId,
                                 unsigned long requestId);
 
+// The address a request of the row goes to on the host (with port).
+std::string RequestUrl(std::string_view host, const CatalogueRow& row);
+
 }  // namespace nsMoxHttp

@@ -44,7 +44,8 @@ TEST_F(InstalledTree, EverythingLiesInTheUsualPlaces)
                              "share/morvix/Application/Skins/Toolbar_icons.png", "share/man/man1/morvixctl.1",
                              "share/man/man1/morvix-sim.1", "share/applications/morvix-console.desktop",
                              "share/icons/hicolor/128x128/apps/morvix-console.png", "share/doc/morvix/README.md",
-                             "share/bash-completion/completions/morvixctl"})
+                             "share/bash-completion/completions/morvixctl", "share/morvix/grafana/morvix-fleet.json",
+                             "share/morvix/grafana/morvix-alerts.yml", "share/morvix/prometheus/morvix-alerts.yml"})
         EXPECT_TRUE(std::filesystem::is_regular_file(Installed(file))) << file;
     EXPECT_EQ(RunShell("desktop-file-validate '" + Installed("share/applications/morvix-console.desktop").string() + "'"),
               0);

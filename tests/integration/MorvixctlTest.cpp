@@ -1,6 +1,7 @@
 #include "files/ScratchDirectory.h"
 #include "integration/LoggedRequest.h"
 #include "integration/MorvixctlProcess.h"
+#include "integration/ParseJson.h"
 #include "integration/OneShotFault.h"
 #include "protocol/RequestBody.h"
 #include "protocol/RequestCatalogue.h"
@@ -20,6 +21,7 @@ using morvix::test::LastLoggedBody;
 using morvix::test::MorvixctlProcess;
 using morvix::test::OneShotFault;
 using morvix::test::Outcome;
+using morvix::test::ParseJson;
 using morvix::test::ScratchDirectory;
 using morvix::test::SimProcess;
 using morvix::test::WaitForOutcome;
@@ -41,15 +43,6 @@ protected:
     Outcome Run(std::vector<std::string> arguments, const std::string& password = "admin")
     {
         return WaitForOutcome(*Start(std::move(arguments), password));
-    }
-
-    static Json::Value ParseJson(const std::string& text)
-    {
-        Json::Value root;
-        std::string errors;
-        std::unique_ptr<Json::CharReader> reader(Json::CharReaderBuilder().newCharReader());
-        EXPECT_TRUE(reader->parse(text.data(), text.data() + text.size(), &root, &errors)) << errors << text;
-        return root;
     }
 
     // The page-cache rules in server order, as morvixctl lists them.

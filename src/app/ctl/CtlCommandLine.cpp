@@ -1,6 +1,7 @@
 #include "CtlCommandLine.h"
 
 #include "CtlExitCode.h"
+#include "FleetCommand.h"
 #include "features/cache/RulesFile.h"
 
 #include <CLI/CLI.hpp>
@@ -20,11 +21,24 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
                  "  morvixctl [options] hosts [--watch]\n"
                  "  morvixctl [options] rules export|import FILE [--fcache] [--rcache] [--scache] [--rewrite]\n"
                  "  morvixctl [options] black export|import FILE\n"
-                 "  morvixctl [options] [--listen HOST:PORT] exporter   (--server may be repeated)"};
-    app.add_option("--server", options.servers,
-                   "HOST[:PORT] of the server (port 6780 when left out); the exporter takes several")
-        ->allow_extra_args(false)
+                 "  morvixctl [options] [--listen HOST:PORT] exporter   (--server may be repeated)\n"
+                 "A request or file command goes to every server named by --server and --servers-file, each\n"
+                 "with its own session; --dry-run prints what each would be sent."};
+    auto* serverOption = app.add_option("--server", options.servers,
+                                        "HOST[:PORT] of the server (port 6780 when left out); may be repeated")
+                             ->allow_extra_args(false)
+                             ->capture_default_str();
+    app.add_option("--servers-file", options.serversFile,
+                   "more servers: one HOST[:PORT] a line, blank lines and # comments skipped")
+        ->check(CLI::ExistingFile);
+    app.add_option("--parallel", options.parallel, "several servers: how many are worked on at once")
+        ->check(CLI::Range(1u, 256u))
         ->capture_default_str();
+    app.add_option("--time-limit", options.timeLimitSeconds,
+                   "several servers: the seconds one server may take before its run is ended")
+        ->check(CLI::Range(1u, 86400u))
+        ->capture_default_str();
+    app.add_flag("--dry-run", options.dryRun, "print the requests each server would be sent; send nothing");
     app.add_option("--listen", options.listen, "HOST:PORT the exporter serves /metrics on")->capture_default_str();
     app.add_flag("--feed", options.feed, "watch as the exporter's poller: figures, counters and hosts as JSON lines")
         ->group("");
@@ -57,6 +71,8 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     }
     if (passwordOption->count() > 0)
         options.password = password;
+    if (serverOption->count() == 0 && !options.serversFile.empty())
+        options.servers.clear();
     if (options.bashCompletion)
         return options;
     if (words.empty()) {
@@ -65,8 +81,11 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     }
 
     options.type = words.front();
-    if (options.type != "exporter" && options.servers.size() > 1) {
-        std::cerr << "morvixctl: only the exporter takes more than one --server\n";
+    if (options.type == "exporter" ? options.dryRun
+                                   : IsFleetRun(options) && (options.type == "watch" || options.watch)) {
+        std::cerr << "morvixctl: " << (options.type == "exporter" ? "the exporter sends no requests to plan"
+                                                                  : "a watch goes to one server")
+                  << "\n";
         return eCtlExit_Usage;
     }
     if (options.type == "watch" || options.type == "hosts" || options.type == "exporter") {

@@ -6,7 +6,11 @@
 
 // What the command line asks for.
 struct CtlOptions {
-    std::vector<std::string> servers = {"127.0.0.1:6780"};  // more than one for the exporter only
+    std::vector<std::string> servers = {"127.0.0.1:6780"};  // more than one: the exporter, or a fleet run
+    std::string serversFile;                                 // more servers, one HOST[:PORT] a line
+    unsigned parallel = 8;                                   // a fleet run: servers at once
+    unsigned timeLimitSeconds = 300;                         // a fleet run: the most one server may take
+    bool dryRun = false;                                     // print the requests per server, send nothing
     std::string listen = "127.0.0.1:9469";                   // the exporter's metrics endpoint
     bool feed = false;                                       // watch as the exporter's poller
     std::string role = "admin";

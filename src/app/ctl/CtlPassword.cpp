@@ -34,6 +34,8 @@ std::optional<std::string> ResolveCtlPassword(const std::optional<std::string>& 
     if (const char* fromEnvironment = std::getenv("MORVIX_PASSWORD"))
         return std::string(fromEnvironment);
     if (::isatty(STDIN_FILENO))
-        return AskWithoutEcho(prompt);
+        if (std::optional<std::string> typed = AskWithoutEcho(prompt))
+            return typed;
+    std::cerr << "morvixctl: no password: give --password, set MORVIX_PASSWORD or run on a terminal\n";
     return std::nullopt;
 }

@@ -41,8 +41,7 @@ int Import(CtlSession& session, const std::string& file)
     std::size_t added = 0;
     int worst = eCtlExit_Accepted;
     for (const DnsRedirectEntry& entry : *entries) {
-        CtlRequest add{nsMoxHttp::FindCatalogueRow("dns", "redirect-add"), {}, {}};
-        add.values.Set("Name", entry.Name).Set("IP", entry.IP).Set("Enable", entry.Enable).Set("Note", entry.Note);
+        const CtlRequest add{nsMoxHttp::FindCatalogueRow("dns", "redirect-add"), DnsRedirectAddValues(entry), {}};
         const auto done = session.Exchange(add);
         const int status = done ? done->Status() : eCtlExit_ExchangeFailed;
         added += status == eCtlExit_Accepted ? 1 : 0;
@@ -53,6 +52,13 @@ int Import(CtlSession& session, const std::string& file)
 }
 
 }  // namespace
+
+nsMoxHttp::RequestValues DnsRedirectAddValues(const DnsRedirectEntry& entry)
+{
+    nsMoxHttp::RequestValues values;
+    values.Set("Name", entry.Name).Set("IP", entry.IP).Set("Enable", entry.Enable).Set("Note", entry.Note);
+    return values;
+}
 
 bool IsDnsFileCommand(const std::string& type, const std::string& cmd)
 {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "features/config/DnsRedirectEntry.h"
+#include "protocol/RequestValues.h"
+
 #include <string>
 
 class CtlSession;
@@ -8,3 +11,6 @@ class CtlSession;
 // console's DNS page exchanges.
 bool IsDnsFileCommand(const std::string& type, const std::string& cmd);
 int RunDnsFileCommand(CtlSession& session, const std::string& cmd, const std::string& file);
+
+// The "dns redirect-add" that adds one entry of the file.
+nsMoxHttp::RequestValues DnsRedirectAddValues(const DnsRedirectEntry& entry);

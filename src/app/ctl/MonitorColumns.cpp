@@ -5,25 +5,36 @@
 #include "features/monitor/RthRecord.h"
 #include "features/monitor/UpstreamHost.h"
 
+namespace {
+
+// A proxied host and an origin count the same figures over their counting period.
+template <class R>
+std::vector<Column<R>> PeriodCounterColumns()
+{
+    return {Field("StartTime", &R::StartTime),       Field("EndTime", &R::EndTime),
+            Field("RequestCount", &R::RequestCount), Field("UploadCount", &R::UploadCount),
+            Field("DownloadCount", &R::DownloadCount), Field("IpCount", &R::IpCount),
+            Field("UserConnections", &R::UserConnections), Field("UpstreamConnections", &R::UpstreamConnections)};
+}
+
+template <class R>
+std::vector<Column<R>> Joined(std::vector<Column<R>> head, const std::vector<Column<R>>& middle,
+                              const std::vector<Column<R>>& tail)
+{
+    head.insert(head.end(), middle.begin(), middle.end());
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
+}  // namespace
+
 template <>
 const std::vector<Column<ProxyHost>>& ColumnsOf<ProxyHost>()
 {
     using R = ProxyHost;
-    static const std::vector<Column<R>> columns = {
-        Field("No", &R::No),
-        Field("ProxyID", &R::ProxyID),
-        Field("Host", &R::Host),
-        Field("Balance", &R::Balance),
-        Field("StartTime", &R::StartTime),
-        Field("EndTime", &R::EndTime),
-        Field("RequestCount", &R::RequestCount),
-        Field("UploadCount", &R::UploadCount),
-        Field("DownloadCount", &R::DownloadCount),
-        Field("IpCount", &R::IpCount),
-        Field("UserConnections", &R::UserConnections),
-        Field("UpstreamConnections", &R::UpstreamConnections),
-        Field("Note", &R::Note),
-    };
+    static const std::vector<Column<R>> columns = Joined<R>(
+        {Field("No", &R::No), Field("ProxyID", &R::ProxyID), Field("Host", &R::Host), Field("Balance", &R::Balance)},
+        PeriodCounterColumns<R>(), {Field("Note", &R::Note)});
     return columns;
 }
 
@@ -31,22 +42,10 @@ template <>
 const std::vector<Column<UpstreamHost>>& ColumnsOf<UpstreamHost>()
 {
     using R = UpstreamHost;
-    static const std::vector<Column<R>> columns = {
-        Field("No", &R::No),
-        Field("UpstreamID", &R::UpstreamID),
-        Field("Host", &R::Host),
-        Field("StartTime", &R::StartTime),
-        Field("EndTime", &R::EndTime),
-        Field("RequestCount", &R::RequestCount),
-        Field("UploadCount", &R::UploadCount),
-        Field("DownloadCount", &R::DownloadCount),
-        Field("IpCount", &R::IpCount),
-        Field("UserConnections", &R::UserConnections),
-        Field("UpstreamConnections", &R::UpstreamConnections),
-        Field("IsDown", &R::IsDown),
-        Field("DownTime", &R::DownTime),
-        Field("Note", &R::Note),
-    };
+    static const std::vector<Column<R>> columns =
+        Joined<R>({Field("No", &R::No), Field("UpstreamID", &R::UpstreamID), Field("Host", &R::Host)},
+                  PeriodCounterColumns<R>(),
+                  {Field("IsDown", &R::IsDown), Field("DownTime", &R::DownTime), Field("Note", &R::Note)});
     return columns;
 }
 

@@ -1,11 +1,8 @@
 #include "ServerPoller.h"
 
-#include "shell/AppPaths.h"
-#include "shell/ChildProcessArguments.h"
+#include "SelfProcess.h"
 
 #include <csignal>
-#include <fcntl.h>
-#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -57,38 +54,14 @@ void ServerPoller::Run()
 
 bool ServerPoller::StartPoller(int& output)
 {
-    const ChildProcessArguments child((AppPaths::ExecutableDirectory() / "morvixctl").string(), arguments_,
-                                      environment_);
-    const char* self = "/proc/self/exe";
-
-    int pipe[2];
-    if (::pipe2(pipe, O_CLOEXEC) != 0)
-        return false;
     std::lock_guard guard(lock_);
-    if (stop_) {
-        ::close(pipe[0]);
-        ::close(pipe[1]);
+    if (stop_)
         return false;
-    }
-    const pid_t parent = ::getpid();
-    child_ = ::fork();
-    if (child_ == 0) {
-        // The poller must not outlive the exporter.
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (::getppid() != parent)
-            ::_exit(1);
-        ::dup2(pipe[1], STDOUT_FILENO);
-        const int nothing = ::open("/dev/null", O_RDONLY);
-        ::dup2(nothing, STDIN_FILENO);
-        ::execve(self, child.Argv(), child.Envp());
-        ::_exit(127);
-    }
-    ::close(pipe[1]);
-    if (child_ < 0) {
-        ::close(pipe[0]);
+    const std::optional<SelfProcess> started = StartSelf(arguments_, environment_, ChildErrors::Shared);
+    if (!started)
         return false;
-    }
-    output = pipe[0];
+    child_ = started->pid;
+    output = started->out;
     return true;
 }
 

@@ -53,15 +53,6 @@ int WriteFile(const std::string& path, const std::string& text)
     return eCtlExit_FileError;
 }
 
-std::optional<std::string> ReadFile(const std::string& path)
-{
-    std::string error;
-    std::optional<std::string> text = ExchangeFileText::Read(path, &error);
-    if (!text)
-        std::cerr << "morvixctl: " << error << "\n";
-    return text;
-}
-
 // Sends the adds one at a time, each awaited for at most the step time, and reports the count of
 // each outcome. 0 only when every add was accepted.
 struct AddOutcome {
@@ -116,7 +107,7 @@ int ExportRules(CtlSession& session, const std::string& path, unsigned blocks)
 
 int ImportRules(CtlSession& session, const std::string& path, unsigned blocks)
 {
-    const std::optional<std::string> text = ReadFile(path);
+    const std::optional<std::string> text = ReadExchangeFile(path);
     if (!text)
         return eCtlExit_FileError;
     RulesImportQueue queue(ReadRulesFile(*text, blocks));
@@ -137,7 +128,7 @@ int ExportBlackList(CtlSession& session, const std::string& path)
 
 int ImportBlackList(CtlSession& session, const std::string& path)
 {
-    const std::optional<std::string> text = ReadFile(path);
+    const std::optional<std::string> text = ReadExchangeFile(path);
     if (!text)
         return eCtlExit_FileError;
     const BlackListFileRead read = ReadBlackListFile(*text);
@@ -150,6 +141,15 @@ int ImportBlackList(CtlSession& session, const std::string& path)
 }
 
 }  // namespace
+
+std::optional<std::string> ReadExchangeFile(const std::string& path)
+{
+    std::string error;
+    std::optional<std::string> text = ExchangeFileText::Read(path, &error);
+    if (!text)
+        std::cerr << "morvixctl: " << error << "\n";
+    return text;
+}
 
 bool IsTransferCommand(const CtlOptions& options)
 {

@@ -1,11 +1,14 @@
 // morvixctl: one request of the administration interface from the command line, on the console's
 // own core (sign-in, catalogue, reply callbacks).
 #include "BashCompletion.h"
+#include "CtlCommand.h"
 #include "CtlCommandLine.h"
 #include "CtlExitCode.h"
 #include "CtlPassword.h"
 #include "ExporterCommand.h"
 #include "ExporterFeed.h"
+#include "FleetCommand.h"
+#include "FleetServers.h"
 #include "CtlRequest.h"
 #include "CtlSession.h"
 #include "CurrentRecord.h"
@@ -22,13 +25,10 @@
 #include "protocol/RequestCatalogue.h"
 #include "protocol/RequestKinds.h"
 #include "shell/CMoxCacheInstance.h"
-#include "shell/HostText.h"
 
 #include <iostream>
 
 namespace {
-
-constexpr std::string_view kDefaultPort = "6780";
 
 // A change keeps the record's other values: they are read from its list first.
 int TakeCurrentRecord(CtlSession& session, CtlRequest& request)
@@ -104,50 +104,33 @@ int main(int argc, char** argv)
     if (options.fields)
         return PrintRequestFields(options);
 
-    const HostText server = SplitHostText(options.servers.front(), kDefaultPort);
-    if (server.host.empty() || !server.name.empty()) {
-        std::cerr << "morvixctl: --server takes HOST[:PORT], not \"" << options.servers.front() << "\"\n";
+    const std::optional<CtlCommand> command = CheckCtlCommand(options);
+    if (!command)
         return eCtlExit_Usage;
-    }
-    const bool transfer = IsTransferCommand(options);
-    if (transfer && !CheckTransferCommand(options))
+    if (IsFleetRun(options))
+        return RunFleetCommand(options, *command);
+    const std::optional<std::vector<std::string>> servers = FleetServers(options.servers, options.serversFile);
+    if (!servers)
         return eCtlExit_Usage;
-    std::optional<CtlRequest> request;
-    const bool dnsFile = IsDnsFileCommand(options.type, options.cmd);
-    if (dnsFile && options.pairs.size() != 1) {
-        std::cerr << "morvixctl: dns " << options.cmd << " takes one FILE\n";
-        return eCtlExit_Usage;
-    }
-    const bool whole = options.type == "watch" || options.type == "hosts" || options.type == "exporter" || transfer ||
-                       dnsFile;
-    if (!whole) {
-        auto built = BuildCtlRequest(options.type, options.cmd, options.pairs);
-        if (const auto* error = std::get_if<CtlUsageError>(&built)) {
-            std::cerr << "morvixctl: " << error->message << "\n";
-            return eCtlExit_Usage;
-        }
-        request = std::get<CtlRequest>(std::move(built));
-    }
+    const std::string& server = servers->front();
     const int role = options.role == "keeper" ? eMoxRole_Keeper : eMoxRole_Admin;
     const std::optional<std::string> password =
-        ResolveCtlPassword(options.password, "Password for " + options.role + "@" + server.host + ": ");
-    if (!password) {
-        std::cerr << "morvixctl: no password: give --password, set MORVIX_PASSWORD or run on a terminal\n";
+        ResolveCtlPassword(options.password, "Password for " + options.role + "@" + server + ": ");
+    if (!password)
         return eCtlExit_Usage;
-    }
 
     InstallInterruptHandlers();
     if (options.type == "exporter")
-        return RunExporter({options.listen, options.servers, options.role, *password});
+        return RunExporter({options.listen, *servers, options.role, *password});
     CtlSession session;
-    if (const int signedIn = session.SignIn(server.host, role, *password); signedIn != eCtlExit_Accepted)
+    if (const int signedIn = session.SignIn(server, role, *password); signedIn != eCtlExit_Accepted)
         return signedIn;
-    if (transfer)
+    if (command->transfer)
         return RunTransferCommand(session, options);
-    if (dnsFile)
+    if (command->dnsFile)
         return RunDnsFileCommand(session, options.cmd, options.pairs.front());
-    if (request)
-        return RunRequest(session, *request, options.json);
+    if (command->request)
+        return RunRequest(session, *command->request, options.json);
     if (options.type == "hosts")
         return WatchHosts(session, options.watch, options.json);
     return options.feed ? RunExporterFeed(session) : WatchRealtime(session, options.json);

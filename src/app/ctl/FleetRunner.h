@@ -1,0 +1,30 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+// How one server's run went.
+struct FleetServerRun {
+    std::string server;
+    int exitStatus = -1;     // the single-server exit status; -1 while not run
+    bool timedOut = false;   // ended because its time limit passed
+    std::string output;      // its standard output: the result
+    std::string errors;      // its standard error: the status texts
+    std::chrono::milliseconds took{0};
+};
+
+struct FleetPlan {
+    std::vector<std::string> servers;
+    // The single-server command line after the program name, for one server.
+    std::function<std::vector<std::string>(const std::string& server)> arguments;
+    std::vector<std::string> environment;  // extra variables of every run
+    unsigned parallel = 8;
+    std::chrono::seconds timeLimit{300};
+};
+
+// Runs the command on every server, each in a morvixctl of its own with its own session, at most
+// `parallel` at once. A run that outlasts its time limit is ended; it holds one place, never the
+// others. The results come in the order of the servers.
+std::vector<FleetServerRun> RunOnFleet(const FleetPlan& plan);
