@@ -109,6 +109,7 @@ TEST_F(ConnectionReuse, ReadsReuseAnyLiveConnectionAndChangesOnlyARecentOne)
 TEST_F(ConnectionReuse, AbortedExchangeClosesOnlyItsOwnConnectionAndTheNextWorks)
 {
     // Two reads at once leave two idle connections behind.
+    sim.clearRequests();
     Json::Value slow = OneShotFault("delay", "realtime", "list");
     slow["ms"] = 1000;
     slow["count"] = 2;
