@@ -7,6 +7,8 @@
 #include "features/cache/FCacheRequests.h"
 #include "features/cache/RulesImportQueue.h"
 #include "features/monitor/RealtimeRequests.h"
+#include "messaging/CMoxEventParam.h"
+#include "messaging/CZebEventManager.h"
 #include "messaging/EventKinds.h"
 #include "support/ConsoleSession.h"
 #include "support/SimProcess.h"
@@ -14,6 +16,7 @@
 #include <curl/curl.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -70,12 +73,55 @@ private:
     CURL* curl_;
 };
 
+// Wakes the sender as soon as the completion it waits for has been dispatched, as a view is woken;
+// a polling wait would add its own latency to the console's figure.
+class Completions : public IEventHandle {
+public:
+    using Accept = std::function<bool(const CMoxEventParam*)>;
+
+    Completions() { CZebEventManager::Instance()->Register(this); }
+    ~Completions() override { CZebEventManager::Instance()->Unregister(this); }
+
+    // Counts from now the events of this kind whose record `accept` takes (every one without it).
+    void Expect(int kind, Accept accept = {})
+    {
+        std::lock_guard guard(lock_);
+        kind_ = kind;
+        accept_ = std::move(accept);
+        seen_ = 0;
+    }
+
+    int OnEventCall(int kind, std::uintptr_t, std::uintptr_t param2) override
+    {
+        std::lock_guard guard(lock_);
+        if (kind == kind_ && (!accept_ || accept_(CMoxEventParam::FromParam(param2)))) {
+            ++seen_;
+            changed_.notify_all();
+        }
+        return 0;
+    }
+
+    bool WaitFor(long count)
+    {
+        std::unique_lock guard(lock_);
+        return changed_.wait_for(guard, std::chrono::seconds(30), [&] { return seen_ >= count; });
+    }
+
+private:
+    std::mutex lock_;
+    std::condition_variable changed_;
+    int kind_ = 0;
+    Accept accept_;
+    long seen_ = 0;
+};
+
 // Requests per second through the console, each sent once the previous one's event has arrived.
-double ConsoleRate(morvix::test::ConsoleSession& console, int count, int completion, const std::function<bool()>& send)
+double ConsoleRate(Completions& completions, int count, int completion, const std::function<bool()>& send)
 {
+    completions.Expect(completion);
     const auto start = Clock::now();
     for (int i = 0; i < count; ++i) {
-        if (!send() || !console.Events().Next(completion)) {
+        if (!send() || !completions.WaitFor(i + 1)) {
             std::fprintf(stderr, "bench: request %d of kind %d got no answer\n", i, completion);
             return 0;
         }
@@ -94,24 +140,18 @@ FCacheRule Rule(int n)
     return rule;
 }
 
-double ConsoleImportRate(morvix::test::ConsoleSession& console)
+double ConsoleImportRate(Completions& completions)
 {
     RuleSet rules;
     for (int n = 0; n < kImportedRules; ++n)
         rules.fcache.push_back(Rule(n));
     RulesImportQueue queue(std::move(rules));
+    completions.Expect(eMoxCacheEvent_FCacheAdd,
+                       [&queue](const CMoxEventParam* record) { return queue.IsCompletionOfLast(record); });
     const auto start = Clock::now();
-    while (!queue.Finished()) {
-        const RulesImportQueue::Step step = queue.SendNext();
-        if (!step.sent)
+    for (long sent = 1; !queue.Finished(); ++sent) {
+        if (!queue.SendNext().sent || !completions.WaitFor(sent))
             return 0;
-        for (;;) {
-            const auto event = console.Events().Next(step.completionEvent);
-            if (!event)
-                return 0;
-            if (queue.IsCompletionOfLast(event->record))
-                break;
-        }
     }
     return kImportedRules / Seconds(Clock::now() - start);
 }
@@ -137,14 +177,16 @@ int main()
     morvix::bench::DelayRelay relay(sim.port(), kOneWay);
     morvix::test::ConsoleSession console(relay.Host());
     const std::string session = "SessionID=" + console.SessionId() + "&RequestID=";
+    console.StopRecording();
+    Completions completions;
     ClearRules(sim, 20);
 
     BareLoop bare(relay.Host());
     const double bareList = bare.Rate("type=fcache&cmd=list", kReads, [&](int i) { return session + std::to_string(i + 1); });
-    const double consoleList = ConsoleRate(console, kReads, eMoxCacheEvent_FCacheList, CacheManager_FCacheList);
+    const double consoleList = ConsoleRate(completions, kReads, eMoxCacheEvent_FCacheList, CacheManager_FCacheList);
     const double barePoll = bare.Rate("type=realtime&cmd=list", kReads, [&](int i) { return session + std::to_string(i + 1); });
     const double consolePoll =
-        ConsoleRate(console, kReads, eMoxCacheEvent_RealtimeInfoRead, MonitorManager_RealtimeList);
+        ConsoleRate(completions, kReads, eMoxCacheEvent_RealtimeInfoRead, MonitorManager_RealtimeList);
 
     ClearRules(sim, 0);
     const double bareImport = bare.Rate("type=fcache&cmd=add", kImportedRules, [&](int n) {
@@ -154,9 +196,8 @@ int main()
     });
     ClearRules(sim, 0);
     const int connectionsBefore = relay.Connections();
-    const double consoleImport = ConsoleImportRate(console);
+    const double consoleImport = ConsoleImportRate(completions);
     const int importConnections = relay.Connections() - connectionsBefore;
-    console.StopRecording();
 
     std::printf("through a relay adding %lld ms each way (one round trip per new connection), one request at a time:\n",
                 static_cast<long long>(kOneWay.count()));
