@@ -35,6 +35,12 @@ const Fault* firedOf(const std::vector<Fault>& fired, Fault::Kind kind)
     return it == fired.end() ? nullptr : &*it;
 }
 
+// What identifies a request sent again: its address and its body, request number included.
+std::string resendKey(const httplib::Request& request, const std::string& body)
+{
+    return request.method + " " + request.target + "\n" + body;
+}
+
 }  // namespace
 
 std::string queryOf(const httplib::Request& request)
@@ -75,7 +81,8 @@ void AdminEndpoint::install(httplib::Server& server)
 
 void AdminEndpoint::record(const httplib::Request& request, const std::string& body)
 {
-    RequestLog::Entry entry{request.method, request.path, queryOf(request), body, {}, utcTimestamp()};
+    RequestLog::Entry entry{request.method, request.path, queryOf(request), body, {}, utcTimestamp(),
+                            request.remote_addr + ":" + std::to_string(request.remote_port)};
     for (const auto& header : request.headers)
         entry.headers.emplace_back(header.first, header.second);
     log_.add(std::move(entry));
@@ -87,7 +94,9 @@ void AdminEndpoint::handle(const httplib::Request& request, httplib::Response& r
     record(request, body);
     const std::string type = request.get_param_value("type");
     const std::string cmd = request.get_param_value("cmd");
-    const std::vector<Fault> fired = faults_.take(type, cmd);
+    std::vector<Fault> fired = faults_.take(type, cmd);
+    if (closed_.contains(resendKey(request, body)))
+        fired.insert(fired.begin(), Fault{Fault::Kind::Close});
 
     if (const Fault* delay = firedOf(fired, Fault::Kind::Delay))
         stop_.waitFor(std::chrono::milliseconds(delay->amount));
@@ -102,11 +111,11 @@ void AdminEndpoint::handle(const httplib::Request& request, httplib::Response& r
         fields = FormFields::parse(fromBrowser ? queryOf(request) : body);
         requestId = fields->textOr("RequestID", "");
     } catch (const AdminError& error) {
-        if (!answerByFault(fired, request, response, requestId))
+        if (!answerByFault(fired, request, response, requestId, body))
             write(Reply::refused(error.number()), fired, request, response, requestId);
         return;
     }
-    if (answerByFault(fired, request, response, requestId))
+    if (answerByFault(fired, request, response, requestId, body))
         return;
 
     const bool browserStream =
@@ -117,11 +126,13 @@ void AdminEndpoint::handle(const httplib::Request& request, httplib::Response& r
 }
 
 bool AdminEndpoint::answerByFault(const std::vector<Fault>& fired, const httplib::Request& request,
-                                  httplib::Response& response, const std::string& requestId)
+                                  httplib::Response& response, const std::string& requestId,
+                                  const std::string& body)
 {
     for (const Fault& fault : fired) {
         switch (fault.kind) {
         case Fault::Kind::Close:
+            closed_.remember(resendKey(request, body));
             ConnectionBreaker::close(request.remote_addr, request.remote_port, request.local_port);
             response.set_header("Connection", "close");
             return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AdminDispatcher.h"
+#include "ClosedRequests.h"
 #include "Fault.h"
 #include "FaultInjector.h"
 #include "LiveStream.h"
@@ -31,7 +32,7 @@ private:
     void record(const httplib::Request& request, const std::string& body);
     // True when a fault has fully decided the answer.
     bool answerByFault(const std::vector<Fault>& fired, const httplib::Request& request,
-                       httplib::Response& response, const std::string& requestId);
+                       httplib::Response& response, const std::string& requestId, const std::string& body);
     void write(const Reply& reply, const std::vector<Fault>& fired, const httplib::Request& request,
                httplib::Response& response, const std::string& requestId);
 
@@ -41,6 +42,7 @@ private:
     SessionStore& sessions_;
     LiveStream& liveStream_;
     const StopSignal& stop_;
+    ClosedRequests closed_;
 };
 
 // The query part of a request target, undecoded.

@@ -34,7 +34,8 @@ bool endpointIs(const sockaddr_storage& address, const std::string* host, int po
 
 }  // namespace
 
-int ConnectionBreaker::find(const std::string& peerAddress, int peerPort, int localPort)
+template <class Visit>
+int ConnectionBreaker::findSocket(Visit visit)
 {
     DIR* directory = opendir("/proc/self/fd");
     if (!directory)
@@ -52,13 +53,29 @@ int ConnectionBreaker::find(const std::string& peerAddress, int peerPort, int lo
         if (getpeername(descriptor, reinterpret_cast<sockaddr*>(&peer), &peerLength) != 0 ||
             getsockname(descriptor, reinterpret_cast<sockaddr*>(&local), &localLength) != 0)
             continue;
-        if (endpointIs(peer, &peerAddress, peerPort) && endpointIs(local, nullptr, localPort)) {
+        if (visit(descriptor, peer, local)) {
             found = descriptor;
             break;
         }
     }
     closedir(directory);
     return found;
+}
+
+int ConnectionBreaker::find(const std::string& peerAddress, int peerPort, int localPort)
+{
+    return findSocket([&](int, const sockaddr_storage& peer, const sockaddr_storage& local) {
+        return endpointIs(peer, &peerAddress, peerPort) && endpointIs(local, nullptr, localPort);
+    });
+}
+
+void ConnectionBreaker::shutdownAll(int localPort)
+{
+    findSocket([&](int descriptor, const sockaddr_storage&, const sockaddr_storage& local) {
+        if (endpointIs(local, nullptr, localPort))
+            shutdown(descriptor, SHUT_RDWR);
+        return false;
+    });
 }
 
 bool ConnectionBreaker::replaceWithNull(int descriptor)

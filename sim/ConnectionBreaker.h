@@ -14,8 +14,14 @@ public:
     static bool close(const std::string& peerAddress, int peerPort, int localPort);
     // Resets the connection (RST); bytes already written have been handed to the peer.
     static bool reset(const std::string& peerAddress, int peerPort, int localPort);
+    // Shuts down every connection accepted on the local port, so that the workers waiting on
+    // kept-alive connections for a next request end at once.
+    static void shutdownAll(int localPort);
 
 private:
+    // Calls visit with each connected socket until it returns true; returns that socket or -1.
+    template <class Visit>
+    static int findSocket(Visit visit);
     static int find(const std::string& peerAddress, int peerPort, int localPort);
     static bool replaceWithNull(int descriptor);
 };

@@ -29,6 +29,7 @@ Json::Value RequestLog::toJson() const
         item["query"] = entry.query;
         item["body"] = entry.body;
         item["time"] = entry.time;
+        item["peer"] = entry.peer;
         Json::Value headers(Json::objectValue);
         for (const auto& [name, value] : entry.headers)
             headers[name] = value;

@@ -20,6 +20,8 @@ public:
         std::string body;
         std::vector<std::pair<std::string, std::string>> headers;
         std::string time;
+        // The client's address and port: requests with the same peer came on one connection.
+        std::string peer;
     };
 
     explicit RequestLog(size_t capacity);

@@ -2,6 +2,7 @@
 
 #include "AdminDispatcher.h"
 #include "AdminEndpoint.h"
+#include "ConnectionBreaker.h"
 #include "ControlEndpoint.h"
 #include "FaultInjector.h"
 #include "LiveStream.h"
@@ -31,6 +32,9 @@ constexpr size_t maxBodyBytes = 1024 * 1024;
 constexpr size_t requestLogCapacity = 2000;
 // Live streams hold a worker each for as long as they run; leave room for many at once.
 constexpr size_t workerThreads = 48;
+// Idle connections stay open this long for the client's next request, as servers keep them;
+// each holds a worker meanwhile, and clients keep only a few idle.
+constexpr time_t keepAliveSeconds = 10;
 
 std::string bindFailureReason(const std::string& host, int port)
 {
@@ -95,6 +99,7 @@ SimServer::SimServer(const SimOptions& options) : parts_(std::make_unique<Parts>
     http.new_task_queue = [] { return new httplib::ThreadPool(workerThreads); };
     http.set_payload_max_length(maxBodyBytes);
     http.set_keep_alive_max_count(1000);
+    http.set_keep_alive_timeout(keepAliveSeconds);
     // Headers and body go out in separate writes; without this, Nagle's algorithm and the
     // client's delayed acknowledgement hold every reply back by tens of milliseconds.
     http.set_tcp_nodelay(true);
@@ -158,6 +163,9 @@ void SimServer::stop()
     while (parts_->running && !parts_->http.is_running())
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     parts_->http.stop();
+    // The library lets a worker wait out the keep-alive time of its connection before it ends.
+    if (parts_->port > 0)
+        ConnectionBreaker::shutdownAll(parts_->port);
 }
 
 int SimServer::port() const

@@ -29,6 +29,16 @@ bool CMessageQueue::PopMsg(ThreadMsgItem* out)
     return true;
 }
 
+bool CMessageQueue::PopAll(std::deque<ThreadMsgItem>& out)
+{
+    out.clear();
+    std::lock_guard guard(lock_);
+    if (quit_ || messages_.empty())
+        return false;
+    out.swap(messages_);
+    return true;
+}
+
 void CMessageQueue::Quit()
 {
     std::lock_guard guard(lock_);
@@ -38,7 +48,6 @@ void CMessageQueue::Quit()
 
 bool CMessageQueue::IsQuit() const
 {
-    std::lock_guard guard(lock_);
     return quit_;
 }
 

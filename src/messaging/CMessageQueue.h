@@ -3,6 +3,7 @@
 #include "messaging/CAutoResetEvent.h"
 #include "messaging/ThreadMsgItem.h"
 
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <mutex>
@@ -20,6 +21,9 @@ public:
 
     void PostMsg(const ThreadMsgItem* item);
     bool PopMsg(ThreadMsgItem* out);
+    // Everything queued, oldest first, in one step: the consumer pays for the lock once per burst
+    // rather than once per message. False, handing out nothing, once quit or when empty.
+    bool PopAll(std::deque<ThreadMsgItem>& out);
     void Quit();
     bool IsQuit() const;
     WaitResult Wait(std::uint32_t milliseconds);
@@ -29,8 +33,9 @@ protected:
     std::deque<ThreadMsgItem> TakeRemaining();
 
 private:
-    mutable std::recursive_mutex lock_;
+    std::mutex lock_;
     std::deque<ThreadMsgItem> messages_;
-    bool quit_ = false;
+    // Read between deliveries without the lock; set under it, so a pop never follows a quit.
+    std::atomic<bool> quit_{false};
     CAutoResetEvent wakeEvent_;
 };

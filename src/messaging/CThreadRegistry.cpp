@@ -4,12 +4,15 @@
 
 #include <mutex>
 #include <new>
+#include <shared_mutex>
 
 namespace {
 
 // The lock outlives the registry, so a post racing Destroy finds either the registry or nothing.
-// Posting holds it and takes a queue's lock inside; nothing nests them the other way round.
-std::recursive_mutex registryLock;
+// Posting holds it shared, so that posters do not queue behind one another, and takes a queue's
+// lock inside; nothing nests them the other way round. A thread leaves the table and is told to
+// quit under the exclusive lock, so a poster never reaches a thread that may have gone.
+std::shared_mutex registryLock;
 CThreadRegistry* registry = nullptr;
 
 }  // namespace
@@ -35,7 +38,7 @@ void CThreadRegistry::Destroy()
 
 bool CThreadRegistry::Exists()
 {
-    std::lock_guard guard(registryLock);
+    std::shared_lock guard(registryLock);
     return registry != nullptr;
 }
 
@@ -60,7 +63,7 @@ bool CThreadRegistry::PostToThread(std::uint32_t threadId, IThreadMessage* targe
 {
     if (threadId == 0)
         return false;
-    std::lock_guard guard(registryLock);
+    std::shared_lock guard(registryLock);
     if (!registry)
         return false;
     const auto found = registry->threads_.find(threadId);

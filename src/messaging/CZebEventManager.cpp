@@ -2,10 +2,13 @@
 
 #include "messaging/CThreadRegistry.h"
 
+#include <shared_mutex>
+
 namespace {
 
-// Held while posting through Post, so that DestroyInstance never frees the manager under a poster.
-std::mutex instanceLock;
+// Held shared while posting through Post, so that DestroyInstance never frees the manager under a
+// poster while posters do not wait for one another.
+std::shared_mutex instanceLock;
 CZebEventManager* instance = nullptr;
 
 }  // namespace
@@ -20,12 +23,17 @@ CZebEventManager* CZebEventManager::Instance()
 
 CZebEventManager* CZebEventManager::Existing()
 {
-    std::lock_guard guard(instanceLock);
+    std::shared_lock guard(instanceLock);
     return instance;
 }
 
 bool CZebEventManager::Post(int kind, std::uintptr_t param1, std::uintptr_t param2)
 {
+    {
+        std::shared_lock guard(instanceLock);
+        if (instance)
+            return instance->PostEvent(kind, param1, param2);
+    }
     std::lock_guard guard(instanceLock);
     if (!instance)
         instance = new CZebEventManager;
@@ -110,6 +118,7 @@ void CZebEventManager::Register(IEventHandle* handler)
             return;
     }
     handlers_.emplace_back(handler);
+    walkStale_ = true;
 }
 
 void CZebEventManager::Unregister(IEventHandle* handler)
@@ -118,6 +127,7 @@ void CZebEventManager::Unregister(IEventHandle* handler)
     for (Cell& cell : handlers_) {
         if (cell.load() == handler) {
             cell.store(nullptr);
+            deadCells_ = true;
             break;
         }
     }
@@ -173,9 +183,12 @@ void CZebEventManager::OnThreadMessage(const ThreadMsgItem& item)
         startHandler_->OnEventCall(item.kind, item.param1, item.param2);
     // Cells registered during this dispatch belong to later events: a handler that re-registers
     // itself must not receive the same event twice. Cells stay in place until the walk is over.
-    walk_.clear();
-    for (Cell& cell : handlers_)
-        walk_.push_back(&cell);
+    if (walkStale_) {
+        walk_.clear();
+        for (Cell& cell : handlers_)
+            walk_.push_back(&cell);
+        walkStale_ = false;
+    }
     guard.unlock();
 
     for (Cell* cell : walk_) {
@@ -184,7 +197,11 @@ void CZebEventManager::OnThreadMessage(const ThreadMsgItem& item)
     }
 
     guard.lock();
-    handlers_.remove_if([](const Cell& cell) { return cell.load() == nullptr; });
+    if (deadCells_) {
+        handlers_.remove_if([](const Cell& cell) { return cell.load() == nullptr; });
+        deadCells_ = false;
+        walkStale_ = true;
+    }
     if (endHandler_)
         endHandler_->OnEventCall(item.kind, item.param1, item.param2);
     dispatching_ = false;

@@ -71,7 +71,9 @@ private:
     std::recursive_mutex lock_;
     std::condition_variable_any dispatchEnded_;
     std::list<Cell> handlers_;
-    std::vector<Cell*> walk_;  // event thread only: the cells of the event being dispatched
+    std::vector<Cell*> walk_;  // event thread only: the cells to visit, rebuilt when the list changes
+    bool walkStale_ = false;   // a cell was added or removed since walk_ was built
+    bool deadCells_ = false;   // a cell was nulled and awaits removal
     IEventHandle* startHandler_ = nullptr;
     IEventHandle* endHandler_ = nullptr;
     bool dispatching_ = false;

@@ -43,20 +43,28 @@ std::uint32_t CZebThread::Start()
 void CZebThread::Run()
 {
     pthread_setname_np(pthread_self(), name_.c_str());
+    std::deque<ThreadMsgItem> batch;
     while (!IsQuit()) {
         Wait(kWaitForever);
-        ThreadMsgItem item;
-        while (PopMsg(&item)) {
-            if (item.target)
-                item.target->OnThreadMessage(item);
+        while (PopAll(batch)) {
+            while (!batch.empty() && !IsQuit()) {
+                const ThreadMsgItem item = batch.front();
+                batch.pop_front();
+                if (item.target)
+                    item.target->OnThreadMessage(item);
+            }
+            if (IsQuit())
+                break;
         }
     }
-    Finish();
+    Finish(std::move(batch));
 }
 
-void CZebThread::Finish()
+void CZebThread::Finish(std::deque<ThreadMsgItem> taken)
 {
-    for (const ThreadMsgItem& item : TakeRemaining()) {
+    std::deque<ThreadMsgItem> remaining = TakeRemaining();
+    taken.insert(taken.end(), remaining.begin(), remaining.end());
+    for (const ThreadMsgItem& item : taken) {
         if (item.target)
             item.target->OnThreadMessageDropped(item);
     }

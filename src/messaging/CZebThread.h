@@ -23,7 +23,8 @@ private:
     ~CZebThread() = default;
 
     void Run();
-    void Finish();
+    // Hands back the undelivered messages (those taken but not delivered first), then ends.
+    void Finish(std::deque<ThreadMsgItem> taken);
 
     IThreadMessage* const owner_;
     const std::string name_ = "EventManager";  // shown by debuggers and top

@@ -88,6 +88,7 @@ IMoxHttpTask* CMoxCacheProtocol::Start(const CatalogueRow& row, const RequestVal
     task->SetCallback(callback.get());
     // A live stream is consumed as it arrives; keeping it as well would grow for as long as it runs.
     task->SetKeepBody(row.kind != eReq_InstantRequest);
+    task->SetChangesServer(ChangesServer(row));
     task->SetUrl(url);
     task->SetPostData(body.body);
     if (!task->StartRequest()) {

@@ -137,6 +137,11 @@ constexpr CatalogueRow kRows[] = {
     {"dns", "redirectbalance-del", "SessionID=%s&RequestID=%lu&IP=%s", eReq_DnsBalanceDel, 112, F::Dns},
 };
 
+// The commands that only read; each list of the DNS service is "<what>-list".
+constexpr std::string_view kReadCommands[] = {"list", "get", "status", "query", "totalstat", "instantrequest",
+                                              "allcachelist", "testregex", "testcache", "iplook"};
+constexpr std::string_view kReadCommandSuffix = "-list";
+
 }  // namespace
 
 std::span<const CatalogueRow> RequestCatalogue()
@@ -169,6 +174,14 @@ const CatalogueRow* FindCatalogueRow(int kind)
         if (row.kind == kind)
             return &row;
     return nullptr;
+}
+
+bool ChangesServer(const CatalogueRow& row)
+{
+    for (std::string_view read : kReadCommands)
+        if (row.cmd == read)
+            return false;
+    return !row.cmd.ends_with(kReadCommandSuffix);
 }
 
 }  // namespace nsMoxHttp

@@ -31,5 +31,8 @@ const CatalogueRow* FindCatalogueRow(std::string_view type, std::string_view cmd
 const CatalogueRow* FindCatalogueRow(int kind);
 // Every form of one request, in table order (only the cluster change has more than one).
 std::span<const CatalogueRow> FindCatalogueForms(std::string_view type, std::string_view cmd);
+// True for every request but those that only read: adds, changes, deletions, moves, cleaning,
+// sign-in and the password change.
+bool ChangesServer(const CatalogueRow& row);
 
 }  // namespace nsMoxHttp

@@ -30,12 +30,14 @@ struct Setup {
     curl_progress_callback progressFunction = nullptr;
     const std::string* postData = nullptr;
     curl_slist* headers = nullptr;
+    CURLSH* share = nullptr;
+    bool changesServer = false;
 };
 
 using OptionValue = std::variant<long, const char*, void*, curl_write_callback, curl_progress_callback,
     curl_slist*>;
 
-enum class When { Always, Https, Proxy, ProxyAuthentication, Body, ExtraHeaders };
+enum class When { Always, Https, Proxy, ProxyAuthentication, Body, ExtraHeaders, Shared, ChangesServer };
 
 using ReadValue = OptionValue (*)(const Setup&);
 
@@ -63,6 +65,7 @@ OptionValue Wrapper(const Setup& s) { return s.wrapper; }
 OptionValue PostData(const Setup& s) { return s.postData->c_str(); }
 OptionValue PostLength(const Setup& s) { return static_cast<long>(s.postData->size()); }
 OptionValue HeaderList(const Setup& s) { return s.headers; }
+OptionValue Share(const Setup& s) { return s.share; }
 
 constexpr long kTimeoutSeconds = 5000;
 // Far above the largest real list (100,000 rules take some 30 MiB), far below what ends a workstation.
@@ -70,6 +73,9 @@ constexpr std::size_t kReplyCapBytes = std::size_t{512} * 1024 * 1024;
 // A collected reply that has not moved for this long has stalled (checked by the progress callback);
 // the overall time-out above would keep the request thread for well over an hour.
 constexpr long kStallSeconds = 60;
+// libcurl compares whole seconds of idleness with "greater than": 1 lets a connection idle for
+// less than two seconds be reused, no older one.
+constexpr long kChangeReuseMaxAgeSeconds = 1;
 constexpr char kUserAgent[] = "MoxMoniter/3.5.0";
 constexpr char kAcceptedEncodings[] = "gzip, deflate";
 
@@ -105,6 +111,8 @@ const OptionRow kOptionTable[] = {
     {CURLOPT_ACCEPT_ENCODING,  When::Always,              Text<kAcceptedEncodings>},
     {CURLOPT_HTTP_VERSION,     When::Always,              Long<CURL_HTTP_VERSION_1_1>},
     {CURLOPT_HTTPHEADER,       When::ExtraHeaders,        HeaderList},
+    {CURLOPT_SHARE,            When::Shared,              Share},
+    {CURLOPT_MAXAGE_CONN,      When::ChangesServer,       Long<kChangeReuseMaxAgeSeconds>},
 };
 
 bool Holds(When when, const Setup& setup)
@@ -116,6 +124,8 @@ bool Holds(When when, const Setup& setup)
     case When::ProxyAuthentication: return setup.proxy && setup.proxyAuthentication;
     case When::Body: return !setup.postData->empty();
     case When::ExtraHeaders: return setup.headers != nullptr;
+    case When::Shared: return setup.share != nullptr;
+    case When::ChangesServer: return setup.changesServer;
     }
     return false;
 }
@@ -190,6 +200,16 @@ void CMoxBaseHttp::SetPostData(std::string body)
     postData_ = std::move(body);
 }
 
+void CMoxBaseHttp::SetConnectionShare(CURLSH* share)
+{
+    share_ = share;
+}
+
+void CMoxBaseHttp::SetChangesServer(bool changes)
+{
+    changesServer_ = changes;
+}
+
 void CMoxBaseHttp::Perform(const std::string& url)
 {
     const bool failed = !Exchange(url);
@@ -227,6 +247,8 @@ bool CMoxBaseHttp::Exchange(const std::string& url)
     setup.progressFunction = &CMoxBaseHttp::ReportProgress;
     setup.postData = &postData_;
     setup.headers = headerList.get();
+    setup.share = share_;
+    setup.changesServer = changesServer_;
 
     if (!ApplyOptions(easy.get(), setup))
         return false;

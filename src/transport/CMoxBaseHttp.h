@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+typedef void CURLSH;
+
 namespace nsMoxHttp {
 
 // One exchange on libcurl. Every libcurl resource lives only inside Perform, so nothing of
@@ -36,6 +38,12 @@ public:
     // One "Name: value" line sent with the request.
     void AddHeader(std::string line);
     void SetPostData(std::string body);
+    // Exchanges with the same share reuse each other's idle connections.
+    void SetConnectionShare(CURLSH* share);
+    // A request that changes the server reuses only a connection idle for under two seconds: one
+    // the server cannot be closing as the request goes out, which libcurl would answer by sending
+    // the request again on a new connection.
+    void SetChangesServer(bool changes);
 
     // Runs the exchange to its end, then calls the owner's OnComplete.
     void Perform(const std::string& url);
@@ -59,6 +67,8 @@ private:
     CMoxProxySettings proxy_;
     std::vector<std::string> headers_;
     std::string postData_;
+    CURLSH* share_ = nullptr;
+    bool changesServer_ = false;
 
     Limits limits_;
     std::chrono::steady_clock::time_point lastMove_;

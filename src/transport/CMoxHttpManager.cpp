@@ -17,12 +17,14 @@ CMoxHttpManager& CMoxHttpManager::Instance()
 CMoxHttpManager::CMoxHttpManager()
 {
     curl_global_init(CURL_GLOBAL_ALL);
+    share_ = std::make_unique<CMoxConnectionShare>();
 }
 
 CMoxHttpManager::~CMoxHttpManager()
 {
     RemoveAllTasks();
     threads_.StopAll();
+    share_.reset();
     curl_global_cleanup();
 }
 
@@ -91,6 +93,11 @@ bool CMoxHttpManager::TakeForCompletion(IMoxHttpTask* task)
 bool CMoxHttpManager::StartExchange(std::shared_ptr<CMoxHttpRequest> request)
 {
     return threads_.Start(std::move(request));
+}
+
+CURLSH* CMoxHttpManager::ConnectionShare() const
+{
+    return share_->Handle();
 }
 
 std::size_t CMoxHttpManager::RunningExchanges() const

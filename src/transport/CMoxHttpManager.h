@@ -1,5 +1,6 @@
 #pragma once
 
+#include "transport/CMoxConnectionShare.h"
 #include "transport/CMoxHttpListLock.h"
 #include "transport/CMoxRequestThreads.h"
 #include "transport/IMoxHttpManager.h"
@@ -11,9 +12,9 @@ namespace nsMoxHttp {
 
 class CMoxHttpRequest;
 
-// The one manager of the process, made on first use. It owns libcurl's global state and the
-// request threads; at exit it aborts what is still running and waits for it before libcurl
-// is cleaned up.
+// The one manager of the process, made on first use. It owns libcurl's global state, the
+// connection cache the exchanges share and the request threads; at exit it aborts what is still
+// running and waits for it before libcurl is cleaned up.
 class CMoxHttpManager final : public IMoxHttpManager {
 public:
     static CMoxHttpManager& Instance();
@@ -35,6 +36,9 @@ public:
 
     bool StartExchange(std::shared_ptr<CMoxHttpRequest> request);
 
+    // Null when the exchanges cannot share connections.
+    CURLSH* ConnectionShare() const;
+
     // Request threads that have not ended yet, whether or not their task still exists.
     std::size_t RunningExchanges() const;
 
@@ -45,6 +49,7 @@ private:
     CMoxHttpListLock lock_;
     std::vector<IMoxHttpTask*> tasks_;
     CMoxRequestThreads threads_;
+    std::unique_ptr<CMoxConnectionShare> share_;
 };
 
 }  // namespace nsMoxHttp

@@ -6,8 +6,9 @@
 namespace nsMoxHttp {
 
 CMoxHttpRequest::CMoxHttpRequest(CMoxHttpTask& owner, CMoxHttpManager& manager, std::string url,
-    std::string postData, bool keepBody)
-    : manager_(manager), url_(std::move(url)), postData_(std::move(postData)), keepBody_(keepBody), owner_(&owner)
+    std::string postData, bool keepBody, bool changesServer)
+    : manager_(manager), url_(std::move(url)), postData_(std::move(postData)), keepBody_(keepBody),
+      changesServer_(changesServer), owner_(&owner)
 {
 }
 
@@ -25,6 +26,8 @@ void CMoxHttpRequest::Run()
         return;
     }
     client_->SetPostData(std::move(postData_));
+    client_->SetConnectionShare(manager_.ConnectionShare());
+    client_->SetChangesServer(changesServer_);
     client_->Perform(url_);
 }
 

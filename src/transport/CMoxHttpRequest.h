@@ -24,7 +24,7 @@ public:
     static constexpr std::size_t kUrlLimit = 2048;
 
     CMoxHttpRequest(CMoxHttpTask& owner, CMoxHttpManager& manager, std::string url, std::string postData,
-        bool keepBody);
+        bool keepBody, bool changesServer);
 
     // The request thread's work: the whole exchange and its report.
     void Run();
@@ -55,6 +55,7 @@ private:
     const std::string url_;
     std::string postData_;
     const bool keepBody_;
+    const bool changesServer_;
     std::atomic<bool> abortRequested_{false};
 
     mutable std::mutex stateLock_;

@@ -65,6 +65,12 @@ void CMoxHttpTask::SetKeepBody(bool keep)
     keepBody_ = keep;
 }
 
+void CMoxHttpTask::SetChangesServer(bool changes)
+{
+    std::lock_guard guard(lock_);
+    changesServer_ = changes;
+}
+
 bool CMoxHttpTask::StartRequest()
 {
     CMoxHttpManager& manager = CMoxHttpManager::Instance();
@@ -73,7 +79,7 @@ bool CMoxHttpTask::StartRequest()
         std::lock_guard guard(lock_);
         if (request_)
             return false;
-        request_ = std::make_shared<CMoxHttpRequest>(*this, manager, url_, postData_, keepBody_);
+        request_ = std::make_shared<CMoxHttpRequest>(*this, manager, url_, postData_, keepBody_, changesServer_);
         request = request_;
     }
     if (manager.StartExchange(request))

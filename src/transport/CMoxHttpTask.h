@@ -27,6 +27,7 @@ public:
     bool StartRequest() override;
     void StopRequest(bool abort) override;
     void SetKeepBody(bool keep) override;
+    void SetChangesServer(bool changes) override;
     std::unique_ptr<CMoxReplyBuffer> GetReply() override;
 
 private:
@@ -42,6 +43,7 @@ private:
     std::string url_;
     std::string postData_;
     bool keepBody_ = false;
+    bool changesServer_ = false;
     std::shared_ptr<CMoxHttpRequest> request_;
 };
 

@@ -26,6 +26,9 @@ public:
     // Detaches the listener; with abort the exchange is also cut short.
     virtual void StopRequest(bool abort) = 0;
     virtual void SetKeepBody(bool keep) = 0;
+    // A request that changes the server goes out only on a new connection or one used moments
+    // ago, so that it is never sent twice; others reuse any live connection.
+    virtual void SetChangesServer(bool changes) = 0;
     // A copy of the body received so far, or null when the body is not kept or nothing started.
     virtual std::unique_ptr<CMoxReplyBuffer> GetReply() = 0;
 };

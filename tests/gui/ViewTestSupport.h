@@ -30,7 +30,7 @@ bool PutKeyboardOnRow(CRuleListView* list, int row);
 
 // "type=...&cmd=..." of every request the simulator logged, oldest first.
 std::vector<std::string> LoggedQueries(SimClient& sim);
-// The bodies of the logged requests with this query, oldest first.
+// The bodies of the requests the console sent with this query, oldest first; a resend counts once.
 std::vector<std::string> LoggedBodies(SimClient& sim, const std::string& query);
 // What a body carries after its request number: the settings pairs of a modify request.
 std::string PairsAfterRequestId(const std::string& body);

@@ -41,6 +41,20 @@ TEST(RequestCatalogue, KindsAreUniqueAndEveryRowIsReachable)
     EXPECT_EQ(FindCatalogueRow("fcache", "nosuch"), nullptr);
 }
 
+TEST(RequestCatalogue, OnlyTheReadsMayGoOutOnAnyLiveConnection)
+{
+    const std::set<int> reads = {
+        eReq_FCacheList, eReq_RCacheList, eReq_RewriteList, eReq_BlackList, eReq_WhiteList, eReq_ProxyList,
+        eReq_UpstreamList, eReq_SCacheList, eReq_SystemList, eReq_RealtimeList, eReq_RealtimeTotalStat,
+        eReq_InstantRequest, eReq_RthList, eReq_ToolsIpLook, eReq_ToolsTestRegex, eReq_ToolsTestCache,
+        eReq_ToolsAllCacheList, eReq_ClusterGet, eReq_ClusterStatus, eReq_DiskCacheList, eReq_DiskCacheQuery,
+        eReq_DnsSystemList, eReq_DnsRedirectList, eReq_DnsCacheList, eReq_DnsRedirectClassList,
+        eReq_DnsBalanceList,
+    };
+    for (const CatalogueRow& row : RequestCatalogue())
+        EXPECT_EQ(ChangesServer(row), !reads.contains(row.kind)) << row.type << " " << row.cmd;
+}
+
 TEST(RequestBody, RuleAddEncodesTextAndKeepsThePairOrder)
 {
     RequestValues values;

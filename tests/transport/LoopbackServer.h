@@ -101,6 +101,9 @@ private:
                 {request.headers.begin(), request.headers.end()}});
             return httplib::Server::HandlerResponse::Unhandled;
         });
+        // One request per connection: the console keeps idle connections for reuse, and the library
+        // would keep a worker (and the server's stop) waiting on each for the keep-alive time.
+        server_->set_keep_alive_max_count(1);
         routes(*server_);
         port_ = server_->bind_to_any_port("127.0.0.1");
         listener_ = std::thread([this] { server_->listen_after_bind(); });
