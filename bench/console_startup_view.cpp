@@ -108,7 +108,7 @@ int RunConsoleLoggedIn(int argc, char** argv, const std::string& host, const std
     QTemporaryDir scratch;
     CIniOptionFile& options = CMoxInstanceManager::GetInstanceManager()->Options();
     const std::string scratchOptions = scratch.filePath(QStringLiteral("MorvixAdmin.ini")).toStdString();
-    options.Init(scratchOptions);
+    options.Init(options.ShippedFile(), scratchOptions);
     IniProfile(scratchOptions).WriteStrings("Login", {{"host", host}, {"port", port}});
 
     QTimer poll;

@@ -19,15 +19,12 @@ std::filesystem::path HomeDirectory()
     return std::filesystem::temp_directory_path();
 }
 
-bool CreateOwnerOnly(const std::filesystem::path& directory)
+// A relative value is ignored, as the XDG rules require.
+std::filesystem::path XdgBase(const char* variable, const std::filesystem::path& underHome)
 {
-    std::filesystem::path partial;
-    for (const auto& part : directory) {
-        partial /= part;
-        if (::mkdir(partial.c_str(), kOwnerOnly) != 0 && errno != EEXIST)
-            return false;
-    }
-    return std::filesystem::is_directory(directory);
+    if (const char* base = std::getenv(variable); base != nullptr && base[0] == '/')
+        return base;
+    return HomeDirectory() / underHome;
 }
 
 bool NarrowToOwner(const std::filesystem::path& directory)
@@ -75,12 +72,12 @@ std::filesystem::path ApplicationDataFile(std::string_view name)
 
 std::filesystem::path UserDataDirectory()
 {
-    std::filesystem::path base;
-    if (const char* dataHome = std::getenv("XDG_DATA_HOME"); dataHome != nullptr && dataHome[0] == '/')
-        base = dataHome;
-    else
-        base = HomeDirectory() / ".local" / "share";
-    return base / "morvix" / "MorvixAdmin";
+    return XdgBase("XDG_DATA_HOME", std::filesystem::path(".local") / "share") / "morvix" / "MorvixAdmin";
+}
+
+std::filesystem::path UserConfigDirectory()
+{
+    return XdgBase("XDG_CONFIG_HOME", ".config") / "morvix";
 }
 
 std::filesystem::path LoginHistoryDirectory()
@@ -88,11 +85,23 @@ std::filesystem::path LoginHistoryDirectory()
     return UserDataDirectory() / "LoginHistory";
 }
 
+bool CreateOwnerOnlyDirectories(const std::filesystem::path& directory)
+{
+    std::filesystem::path partial;
+    for (const auto& part : directory) {
+        partial /= part;
+        if (::mkdir(partial.c_str(), kOwnerOnly) != 0 && errno != EEXIST)
+            return false;
+    }
+    std::error_code error;
+    return std::filesystem::is_directory(directory, error);
+}
+
 bool CreateUserDataDirectories()
 {
     const std::filesystem::path data = UserDataDirectory();
     const std::filesystem::path history = LoginHistoryDirectory();
-    return CreateOwnerOnly(history) && NarrowToOwner(data) && NarrowToOwner(history);
+    return CreateOwnerOnlyDirectories(history) && NarrowToOwner(data) && NarrowToOwner(history);
 }
 
 }  // namespace AppPaths

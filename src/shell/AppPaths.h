@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string_view>
 
-// Where the console's files live: the shipped data beside the executable, and the operator's own
-// data (login history with saved passwords, client filters) in a per-user directory that only
-// its owner may enter.
+// Where the console's files live: the shipped data beside the executable, only read; the operator's
+// own data (login history, client filters) in a per-user directory that only its owner may enter;
+// and the settings the operator changed in a per-user configuration directory.
 namespace AppPaths {
 
 // The directory of /proc/self/exe; the working directory if the link cannot be read.
@@ -23,6 +23,13 @@ std::filesystem::path ApplicationDataFile(std::string_view name);
 // ignored, as the XDG rules require.
 std::filesystem::path UserDataDirectory();
 std::filesystem::path LoginHistoryDirectory();
+
+// $XDG_CONFIG_HOME (default ~/.config) + /morvix: the settings the operator changed, read over the
+// shipped defaults, which an installed program may not write.
+std::filesystem::path UserConfigDirectory();
+
+// Creates each missing level of the directory owner-only (0700).
+bool CreateOwnerOnlyDirectories(const std::filesystem::path& directory);
 
 // Creates the user data directory and LoginHistory inside it, each missing level owner-only
 // (0700), and narrows the two directories to 0700 if they already exist with wider access.

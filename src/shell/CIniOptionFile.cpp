@@ -1,5 +1,6 @@
 #include "shell/CIniOptionFile.h"
 
+#include "messaging/GlobalFunc_UpdateStatusBar.h"
 #include "shell/AppPaths.h"
 #include "shell/IniProfile.h"
 #include "shell/LeadingDecimal.h"
@@ -29,18 +30,31 @@ constexpr int kMinHostMonitorSeconds = 3;
 
 void CIniOptionFile::Init()
 {
-    path_ = AppPaths::ApplicationDataFile("MorvixAdmin.ini");
+    Init(AppPaths::ApplicationDataFile("MorvixAdmin.ini"), AppPaths::UserConfigDirectory() / "MorvixAdmin.ini");
 }
 
-void CIniOptionFile::Init(std::filesystem::path file)
+void CIniOptionFile::Init(std::filesystem::path shippedFile, std::filesystem::path userFile)
 {
-    path_ = std::move(file);
+    shippedFile_ = std::move(shippedFile);
+    userFile_ = std::move(userFile);
+    writeFailureSaid_ = false;
 }
 
 std::string CIniOptionFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback,
                                        std::size_t bufferCharacters) const
 {
-    return IniProfile(path_).ReadString(section, key, fallback, bufferCharacters);
+    return IniProfile(userFile_, shippedFile_).ReadString(section, key, fallback, bufferCharacters);
+}
+
+bool CIniOptionFile::Write(std::string_view section, std::string_view key, std::string_view value) const
+{
+    if (IniProfile(userFile_, shippedFile_).WriteString(section, key, value))
+        return true;
+    if (!writeFailureSaid_) {
+        writeFailureSaid_ = true;
+        GlobalFunc_UpdateStatusBar("设置未能保存：无法写入" + userFile_.string());
+    }
+    return false;
 }
 
 int CIniOptionFile::ReadDecimal(std::string_view section, std::string_view key, std::string_view fallback,
@@ -66,12 +80,12 @@ int CIniOptionFile::ReadUser() const
 
 bool CIniOptionFile::WriteHost(std::string_view host) const
 {
-    return IniProfile(path_).WriteString("Login", "host", host);
+    return Write("Login", "host", host);
 }
 
 bool CIniOptionFile::WriteUser(int role) const
 {
-    return IniProfile(path_).WriteString("Login", "user", std::to_string(role));
+    return Write("Login", "user", std::to_string(role));
 }
 
 bool CIniOptionFile::IsGuiSwitchOn(GuiSwitch gui) const

@@ -5,9 +5,11 @@
 #include <string>
 #include <string_view>
 
-// The console's own settings, Application/data/MorvixAdmin.ini beside the program: the last
-// login and the switches set by whoever installs the console. Every read goes to the file, so a
-// missing file or key gives the built-in default.
+// The console's own settings: the last login and the switches set by whoever installs the console.
+// The shipped Application/data/MorvixAdmin.ini holds the defaults and is never written; what the
+// operator's runs write goes to MorvixAdmin.ini in the user's configuration directory, read key by
+// key over the shipped file. Every read goes to the files, so a missing file or key gives the
+// built-in default.
 class CIniOptionFile {
 public:
     enum class GuiSwitch {
@@ -22,9 +24,10 @@ public:
     };
 
     void Init();
-    void Init(std::filesystem::path file);
+    void Init(std::filesystem::path shippedFile, std::filesystem::path userFile);
 
-    const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& ShippedFile() const { return shippedFile_; }
+    const std::filesystem::path& UserFile() const { return userFile_; }
 
     std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback,
                            std::size_t bufferCharacters) const;
@@ -43,6 +46,10 @@ public:
 private:
     int ReadDecimal(std::string_view section, std::string_view key, std::string_view fallback,
                     std::size_t bufferCharacters) const;
+    // The first write that fails is said in the status bar; the operator needs to hear it once.
+    bool Write(std::string_view section, std::string_view key, std::string_view value) const;
 
-    std::filesystem::path path_;
+    std::filesystem::path shippedFile_;
+    std::filesystem::path userFile_;
+    mutable bool writeFailureSaid_ = false;
 };

@@ -1,5 +1,6 @@
 #include "shell/IniProfile.h"
 
+#include "shell/AppPaths.h"
 #include "shell/AtomicFile.h"
 #include "shell/IniLineEditor.h"
 #include "shell/IniText.h"
@@ -36,6 +37,15 @@ FileState ReadWholeFile(const std::filesystem::path& file, std::string& text)
     return FileState::Read;
 }
 
+// Unreadable and missing files read as empty: every key takes its default.
+std::string ReadableText(const std::filesystem::path& file)
+{
+    std::string text;
+    if (ReadWholeFile(file, text) != FileState::Read)
+        text.clear();
+    return text;
+}
+
 // Serialises read-modify-write cycles of the process, so two writers never drop each other's key.
 std::mutex writeLock;
 
@@ -43,13 +53,18 @@ std::mutex writeLock;
 
 IniProfile::IniProfile(std::filesystem::path file) : file_(std::move(file)) {}
 
+IniProfile::IniProfile(std::filesystem::path file, std::filesystem::path defaults)
+    : file_(std::move(file)), defaults_(std::move(defaults))
+{
+}
+
 std::string IniProfile::ReadString(std::string_view section, std::string_view key, std::string_view fallback,
                                    std::size_t bufferCharacters) const
 {
-    std::string text;
-    if (ReadWholeFile(file_, text) != FileState::Read)
-        text.clear();
-    return IniText(text).ReadString(section, key, fallback, bufferCharacters);
+    const IniText own(ReadableText(file_));
+    if (defaults_.empty() || own.Value(section, key))
+        return own.ReadString(section, key, fallback, bufferCharacters);
+    return IniText(ReadableText(defaults_)).ReadString(section, key, fallback, bufferCharacters);
 }
 
 bool IniProfile::WriteString(std::string_view section, std::string_view key, std::string_view value) const
@@ -65,6 +80,9 @@ bool IniProfile::WriteStrings(std::string_view section, std::initializer_list<En
         if (!IniLineEditor::IsStorableKey(entry.key) || !IniLineEditor::IsStorableValue(entry.value))
             return false;
     }
+
+    if (!defaults_.empty() && !AppPaths::CreateOwnerOnlyDirectories(file_.parent_path()))
+        return false;
 
     std::lock_guard guard(writeLock);
     std::string text;

@@ -18,6 +18,9 @@ public:
     };
 
     explicit IniProfile(std::filesystem::path file);
+    // Reads the file key by key over the defaults, a file that is only read (the shipped
+    // settings); writes go to the file alone, whose missing directories are made owner-only.
+    IniProfile(std::filesystem::path file, std::filesystem::path defaults);
 
     const std::filesystem::path& File() const { return file_; }
 
@@ -34,4 +37,5 @@ public:
 
 private:
     std::filesystem::path file_;
+    std::filesystem::path defaults_;
 };

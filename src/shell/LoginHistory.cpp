@@ -31,22 +31,17 @@ std::string StorableName(std::string_view name)
     return label;
 }
 
-std::string EncodedIfSaved(bool saved, const std::string& password)
+std::string_view PasswordKey(int role)
 {
-    return saved ? SavedPasswordCipher::Encode(password) : std::string();
-}
-
-std::string DecodedIfAny(const std::string& hex)
-{
-    return hex.empty() ? std::string() : SavedPasswordCipher::Decode(hex);
+    return role == eMoxRole_Keeper ? "keeper_passwd" : "admin_passwd";
 }
 
 }  // namespace
 
 LoginHistory::LoginHistory() : LoginHistory(AppPaths::UserDataDirectory()) {}
 
-LoginHistory::LoginHistory(std::filesystem::path dataDirectory)
-    : dataDirectory_(std::move(dataDirectory)), directory_(dataDirectory_ / "LoginHistory")
+LoginHistory::LoginHistory(std::filesystem::path dataDirectory, ISavedPasswordStore* store)
+    : dataDirectory_(std::move(dataDirectory)), directory_(dataDirectory_ / "LoginHistory"), store_(store)
 {
 }
 
@@ -60,7 +55,31 @@ std::filesystem::path LoginHistory::LegacyFile() const
     return dataDirectory_ / "LoginHistroy.xml";
 }
 
-std::optional<LoginHistory::FileRecord> LoginHistory::ReadFile(const std::filesystem::path& file)
+std::string LoginHistory::ReadPassword(const IniProfile& ini, const std::string& host, int role, bool saved) const
+{
+    // A file written without a store, or before there was one, still signs in.
+    const std::string hex = ini.ReadString(kSection, PasswordKey(role), "", kPasswordHexBuffer);
+    if (!hex.empty())
+        return SavedPasswordCipher::Decode(hex);
+    if (!saved || store_ == nullptr)
+        return {};
+    return store_->Read(host, role).value_or(std::string());
+}
+
+std::string LoginHistory::FileCopyOfPassword(const std::string& host, int role, bool saved,
+                                             const std::string& password) const
+{
+    if (store_ == nullptr)
+        return saved ? SavedPasswordCipher::Encode(password) : std::string();
+    if (!saved) {
+        store_->Forget(host, role);
+        return {};
+    }
+    // A store that refuses the password leaves it in the file as before, so nothing is lost.
+    return store_->Write(host, role, password) ? std::string() : SavedPasswordCipher::Encode(password);
+}
+
+std::optional<LoginHistory::FileRecord> LoginHistory::ReadFile(const std::filesystem::path& file) const
 {
     const IniProfile ini(file);
     FileRecord read;
@@ -71,10 +90,13 @@ std::optional<LoginHistory::FileRecord> LoginHistory::ReadFile(const std::filesy
     record.saveAdmin = LeadingDecimal(ini.ReadString(kSection, "is_save_admin", "0", kNumberBuffer)) != 0;
     record.saveKeeper = LeadingDecimal(ini.ReadString(kSection, "is_save_keeper", "0", kNumberBuffer)) != 0;
     record.name = ini.ReadString(kSection, "name", "", LoginHistoryRecord::kNameLimit + 1);
-    record.adminPassword = DecodedIfAny(ini.ReadString(kSection, "admin_passwd", "", kPasswordHexBuffer));
-    record.keeperPassword = DecodedIfAny(ini.ReadString(kSection, "keeper_passwd", "", kPasswordHexBuffer));
     read.deleted = LeadingDecimal(ini.ReadString(kSection, "is_del", "0", kNumberBuffer)) != 0;
     record.lastTime = LeadingDecimal(ini.ReadString(kSection, "last_time", "0", kNumberBuffer));
+    // A deleted record is never shown: its passwords are not worth a question to the keyring.
+    if (!read.deleted) {
+        record.adminPassword = ReadPassword(ini, record.host, eMoxRole_Admin, record.saveAdmin);
+        record.keeperPassword = ReadPassword(ini, record.host, eMoxRole_Keeper, record.saveKeeper);
+    }
     return read;
 }
 
@@ -145,8 +167,10 @@ bool LoginHistory::Save(const LoginHistoryRecord& record) const
     if (!PrepareOwnerOnlyFile(file))
         return false;
     const std::string name = StorableName(record.name);
-    const std::string adminHex = EncodedIfSaved(record.saveAdmin, record.adminPassword);
-    const std::string keeperHex = EncodedIfSaved(record.saveKeeper, record.keeperPassword);
+    const std::string adminHex =
+        FileCopyOfPassword(record.host, eMoxRole_Admin, record.saveAdmin, record.adminPassword);
+    const std::string keeperHex =
+        FileCopyOfPassword(record.host, eMoxRole_Keeper, record.saveKeeper, record.keeperPassword);
     const std::string lastTime = std::to_string(record.lastTime);
     return IniProfile(file).WriteStrings(kSection, {{"host", record.host},
                                                     {"is_save_admin", record.saveAdmin ? "1" : "0"},
@@ -163,7 +187,14 @@ bool LoginHistory::Delete(const std::string& host) const
     if (!IsPlainHost(host))
         return false;
     const std::filesystem::path file = FileOf(host);
-    return PrepareOwnerOnlyFile(file) && IniProfile(file).WriteString(kSection, "is_del", "1");
+    if (!PrepareOwnerOnlyFile(file) || !IniProfile(file).WriteString(kSection, "is_del", "1"))
+        return false;
+    // A record the operator deleted keeps no password anywhere.
+    if (store_ != nullptr) {
+        store_->Forget(host, eMoxRole_Admin);
+        store_->Forget(host, eMoxRole_Keeper);
+    }
+    return true;
 }
 
 bool LoginHistory::SaveLogin(const HostText& target, int role, const std::string& password, bool rememberPassword,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/HostText.h"
+#include "shell/ISavedPasswordStore.h"
 #include "shell/LoginHistoryRecord.h"
 
 #include <cstdint>
@@ -9,14 +10,23 @@
 #include <string>
 #include <vector>
 
+class IniProfile;
+
 // The servers the console has logged in to: one owner-only INI file per server in the data
 // directory's LoginHistory folder, named after the host with "&" for ":", section "LoginHost".
-// Records are never removed, only marked deleted.
+// Records are never removed, only marked deleted. A saved password goes to the password store when
+// one is given, and the file keeps only its save flag; without a store, or when the store refuses
+// it, the file keeps it enciphered. An enciphered password in a file is always read, and moves to
+// the store the next time its record is saved.
 class LoginHistory {
 public:
-    // The operator's data directory (AppPaths::UserDataDirectory).
+    // The operator's data directory (AppPaths::UserDataDirectory) and the installed store.
     LoginHistory();
-    explicit LoginHistory(std::filesystem::path dataDirectory);
+    explicit LoginHistory(std::filesystem::path dataDirectory,
+                          ISavedPasswordStore* store = ISavedPasswordStore::Installed());
+
+    bool KeepsPasswordsInStore() const { return store_ != nullptr; }
+    const std::filesystem::path& Directory() const { return directory_; }
 
     // Every record not marked deleted, latest login first. Then the legacy file's servers that have
     // no history file yet (deleted ones included), each written as one, so a record deleted or
@@ -44,10 +54,14 @@ private:
         LoginHistoryRecord record;
         bool deleted = false;
     };
-    static std::optional<FileRecord> ReadFile(const std::filesystem::path& file);
+    std::optional<FileRecord> ReadFile(const std::filesystem::path& file) const;
+    std::string ReadPassword(const IniProfile& ini, const std::string& host, int role, bool saved) const;
+    // What the file keeps of the role's password: nothing once the store holds it.
+    std::string FileCopyOfPassword(const std::string& host, int role, bool saved, const std::string& password) const;
     bool PrepareOwnerOnlyFile(const std::filesystem::path& file) const;
     void ImportLegacy(std::vector<LoginHistoryRecord>& records) const;
 
     std::filesystem::path dataDirectory_;
     std::filesystem::path directory_;
+    ISavedPasswordStore* store_;
 };

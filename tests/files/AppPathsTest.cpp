@@ -1,40 +1,15 @@
 #include "ScratchDirectory.h"
 #include "shell/AppPaths.h"
+#include "support/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
 #include <sys/stat.h>
 
+using morvix::test::ScopedEnvironment;
 using morvix::test::ScratchDirectory;
 
 namespace {
-
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const char* value) : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        if (value != nullptr)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
-    }
-    ~ScopedEnvironment()
-    {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 mode_t ModeOf(const std::filesystem::path& path)
 {
@@ -62,6 +37,19 @@ TEST(AppPathsTest, UserDataFollowsXdgDataHome)
     for (const char* ignored : {static_cast<const char*>(nullptr), "", "relative/data"}) {
         ScopedEnvironment dataHome("XDG_DATA_HOME", ignored);
         EXPECT_EQ(AppPaths::UserDataDirectory(), "/home/operator/.local/share/morvix/MorvixAdmin");
+    }
+}
+
+TEST(AppPathsTest, UserSettingsFollowXdgConfigHome)
+{
+    {
+        ScopedEnvironment configHome("XDG_CONFIG_HOME", "/srv/config");
+        EXPECT_EQ(AppPaths::UserConfigDirectory(), "/srv/config/morvix");
+    }
+    ScopedEnvironment home("HOME", "/home/operator");
+    for (const char* ignored : {static_cast<const char*>(nullptr), "", "relative/config"}) {
+        ScopedEnvironment configHome("XDG_CONFIG_HOME", ignored);
+        EXPECT_EQ(AppPaths::UserConfigDirectory(), "/home/operator/.config/morvix");
     }
 }
 

@@ -1,10 +1,15 @@
 #include "ScratchDirectory.h"
 #include "shell/AppPaths.h"
 #include "shell/CIniOptionFile.h"
+#include "support/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <sys/stat.h>
+
 using morvix::test::ReadBytes;
+using morvix::test::ScopedEnvironment;
 using morvix::test::ScratchDirectory;
 using morvix::test::WriteBytes;
 using Gui = CIniOptionFile::GuiSwitch;
@@ -13,7 +18,7 @@ namespace {
 
 class CIniOptionFileTest : public ::testing::Test {
 protected:
-    CIniOptionFileTest() { options.Init(file); }
+    CIniOptionFileTest() { options.Init(shipped, file); }
 
     void WriteSetting(const std::string& section, const std::string& key, const std::string& value)
     {
@@ -21,7 +26,8 @@ protected:
     }
 
     ScratchDirectory dir;
-    std::filesystem::path file = dir / "MorvixAdmin.ini";
+    std::filesystem::path shipped = dir / "shipped.ini";
+    std::filesystem::path file = dir / "MorvixAdmin.ini";  // the operator's own
     CIniOptionFile options;
 };
 
@@ -40,12 +46,72 @@ TEST_F(CIniOptionFileTest, WithoutAFileEverySettingIsItsDefault)
     EXPECT_EQ(options.HostMonitorSeconds(), 3);
 }
 
-TEST_F(CIniOptionFileTest, InitPointsBesideTheProgram)
+TEST_F(CIniOptionFileTest, InitReadsTheOperatorsFileOverTheOneBesideTheProgram)
 {
-    CIniOptionFile shipped;
-    shipped.Init();
-    EXPECT_EQ(shipped.Path(), AppPaths::ExecutableDirectory() / "Application" / "data" / "MorvixAdmin.ini");
-    EXPECT_TRUE(std::filesystem::exists(shipped.Path()));
+    ScopedEnvironment configHome("XDG_CONFIG_HOME", (dir / "config").c_str());
+    CIniOptionFile installed;
+    installed.Init();
+    EXPECT_EQ(installed.ShippedFile(), AppPaths::ExecutableDirectory() / "Application" / "data" / "MorvixAdmin.ini");
+    EXPECT_TRUE(std::filesystem::exists(installed.ShippedFile()));
+    EXPECT_EQ(installed.UserFile(), dir / "config" / "morvix" / "MorvixAdmin.ini");
+}
+
+TEST_F(CIniOptionFileTest, EachKeyComesFromTheOperatorsFileElseTheShippedOneAndWritesLeaveTheShippedAlone)
+{
+    struct Case {
+        const char* name;
+        std::optional<std::string> shippedText;
+        std::optional<std::string> userText;
+        bool userFolderWritable;
+        const char* port;  // the values read after the operator logged in to 10.0.0.5
+        bool cacheRules;
+        bool webAdmin;
+        const char* host;
+    };
+    const Case cases[] = {
+        {"shipped only", "[Login]\nport=8080\n[Gui]\nshow_cache_rule=1\nshow_webadmin=0\n", std::nullopt, true,
+         "8080", true, false, "10.0.0.5"},
+        {"user only", std::nullopt, "[Gui]\nshow_cache_rule=1\n", true, "6780", true, true, "10.0.0.5"},
+        {"both", "[Login]\nport=8080\nhost=10.9.9.9\n[Gui]\nshow_cache_rule=1\nshow_webadmin=0\n",
+         "[Login]\nport=9090\n[Gui]\nshow_cache_rule=0\n", true, "9090", false, false, "10.0.0.5"},
+        {"unwritable user folder", "[Login]\nhost=10.9.9.9\n[Gui]\nshow_cache_rule=1\n", std::nullopt, false,
+         "6780", true, true, "10.9.9.9"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScratchDirectory scratch;
+        const std::filesystem::path shippedFile = scratch / "share" / "MorvixAdmin.ini";
+        std::filesystem::create_directories(shippedFile.parent_path());
+        // A plain file where the configuration folder should be stops every write, also for root.
+        if (!c.userFolderWritable)
+            WriteBytes(scratch / "config", "");
+        const std::filesystem::path userFile = scratch / "config" / "morvix" / "MorvixAdmin.ini";
+        if (c.shippedText)
+            WriteBytes(shippedFile, *c.shippedText);
+        if (c.userText) {
+            std::filesystem::create_directories(userFile.parent_path());
+            WriteBytes(userFile, *c.userText);
+        }
+        CIniOptionFile layered;
+        layered.Init(shippedFile, userFile);
+
+        EXPECT_EQ(layered.WriteHost("10.0.0.5"), c.userFolderWritable);
+        EXPECT_EQ(layered.WriteUser(1), c.userFolderWritable);
+        EXPECT_EQ(layered.ReadPort(), c.port);
+        EXPECT_EQ(layered.IsGuiSwitchOn(Gui::ShowCacheRule), c.cacheRules);
+        EXPECT_EQ(layered.IsGuiSwitchOn(Gui::ShowWebAdmin), c.webAdmin);
+        EXPECT_EQ(layered.ReadHost(), c.host);
+        EXPECT_EQ(layered.ReadUser(), c.userFolderWritable ? 1 : 0);
+        if (c.shippedText)
+            EXPECT_EQ(ReadBytes(shippedFile), *c.shippedText);
+        else
+            EXPECT_FALSE(std::filesystem::exists(shippedFile));
+        if (c.userFolderWritable && !c.userText) {
+            struct stat info {};
+            ASSERT_EQ(::stat(userFile.parent_path().c_str(), &info), 0);
+            EXPECT_EQ(info.st_mode & 07777, 0700u) << "the folder made for the settings is the operator's alone";
+        }
+    }
 }
 
 TEST_F(CIniOptionFileTest, LoginWritesKeepTheInstallersSettings)

@@ -89,7 +89,7 @@ TEST_F(HostMonitorView, IntervalFiguresSortingAndVanishedHosts)
 
 TEST_F(HostMonitorView, PollingPeriodComesFromTheOptionsFileAndIsAtLeastThreeSeconds)
 {
-    std::filesystem::remove(CMoxInstanceManager::GetInstanceManager()->Options().Path());
+    std::filesystem::remove(CMoxInstanceManager::GetInstanceManager()->Options().UserFile());
     const std::pair<const char*, int> cases[] = {{nullptr, 3000}, {"1", 3000}, {"7", 7000}};
     for (const auto& [timeval, expected] : cases) {
         if (timeval)

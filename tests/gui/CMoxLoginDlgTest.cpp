@@ -55,7 +55,7 @@ TEST_F(LoginView, FreshInstallOffersTheLocalSimulatorPort)
     EXPECT_EQ(shipped.ReadHost(), "127.0.0.1");
     EXPECT_EQ(shipped.ReadPort(), "6780");
 
-    std::filesystem::remove(CMoxInstanceManager::GetInstanceManager()->Options().Path());
+    std::filesystem::remove(CMoxInstanceManager::GetInstanceManager()->Options().UserFile());
     CMoxLoginDlg view;
     EXPECT_EQ(view.Page()->HostText(), QStringLiteral("127.0.0.1"));
     EXPECT_EQ(view.Page()->Port(), QStringLiteral("6780"));

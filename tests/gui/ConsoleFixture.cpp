@@ -31,7 +31,10 @@ public:
     void SetUp() override
     {
         ASSERT_TRUE(directory_.isValid());
+        // The process's own home: nothing the program writes reaches the operator's files.
         qputenv("XDG_DATA_HOME", directory_.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", directory_.filePath(QStringLiteral("config")).toLocal8Bit());
+        qputenv("HOME", directory_.filePath(QStringLiteral("home")).toLocal8Bit());
         CThreadRegistry::Create();
         startHandler_ = std::make_unique<CMoxStartEvent>();
         endHandler_ = std::make_unique<CMoxEndEvent>();
@@ -57,7 +60,8 @@ void ConsoleFixture::SetUp()
 {
     ASSERT_TRUE(scratch.isValid());
     CMoxInstanceManager* manager = CMoxInstanceManager::GetInstanceManager();
-    manager->Options().Init(scratch.filePath(QStringLiteral("MorvixAdmin.ini")).toStdString());
+    manager->Options().Init(scratch.filePath(QStringLiteral("shipped/MorvixAdmin.ini")).toStdString(),
+                            scratch.filePath(QStringLiteral("config/morvix/MorvixAdmin.ini")).toStdString());
     std::filesystem::remove_all(manager->DataDir() / "LoginHistory");
     std::filesystem::create_directories(manager->DataDir() / "LoginHistory");
     // The one server instance outlives every window: each test starts without a session.
@@ -84,7 +88,8 @@ void ConsoleFixture::TearDown()
 
 void ConsoleFixture::WriteOptions(std::string_view section, std::initializer_list<IniProfile::Entry> entries)
 {
-    ASSERT_TRUE(IniProfile(CMoxInstanceManager::GetInstanceManager()->Options().Path()).WriteStrings(section, entries));
+    const CIniOptionFile& options = CMoxInstanceManager::GetInstanceManager()->Options();
+    ASSERT_TRUE(IniProfile(options.UserFile(), options.ShippedFile()).WriteStrings(section, entries));
 }
 
 CMoxCacheAdminDlg& ConsoleFixture::OpenWindow()

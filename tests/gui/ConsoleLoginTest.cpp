@@ -1,6 +1,8 @@
 #include "app/console/CMoxCacheAdminDlg.h"
+#include "files/ScratchDirectory.h"
 #include "gui/ConsoleFixture.h"
 #include "messaging/CZebEventManager.h"
+#include "messaging/GlobalFunc_UpdateStatusBar.h"
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxInstanceManager.h"
 #include "shell/IniProfile.h"
@@ -9,6 +11,8 @@
 #include "support/EventRecorder.h"
 
 #include <ctime>
+#include <filesystem>
+#include <fstream>
 
 using morvix::test::CallsInSendingOrder;
 using morvix::test::CallsOf;
@@ -119,4 +123,30 @@ TEST_F(ConsoleLogin, WithoutASessionACommandShowsOneNotConnectedTextAndSendsNoth
     EXPECT_TRUE(ProcessUntil([&] { return StatusText() == notConnected; })) << StatusText().toStdString();
     EXPECT_EQ(events.StatusTexts(), std::vector<std::string>{notConnected.toStdString()});
     EXPECT_TRUE(sim->requests().empty());
+}
+
+TEST_F(ConsoleLogin, SettingsThatCannotBeWrittenAreSaidOnceAndTheShippedFileStaysAsItWas)
+{
+    CIniOptionFile& options = CMoxInstanceManager::GetInstanceManager()->Options();
+    const std::filesystem::path shipped = options.ShippedFile();
+    std::filesystem::create_directories(shipped.parent_path());
+    const std::string shippedText = "[Login]\nhost=127.0.0.1\nport=" + std::to_string(sim->port()) + "\n";
+    std::ofstream(shipped) << shippedText;
+    // A plain file where the configuration folder should be stops every write, also for root.
+    const std::filesystem::path blocked = scratch.filePath(QStringLiteral("blocked")).toStdString();
+    std::ofstream(blocked).put('\n');
+    options.Init(shipped, blocked / "morvix" / "MorvixAdmin.ini");
+    morvix::test::EventRecorder events(morvix::test::EventRecorder::Holding::TextsOnly);
+
+    OpenWindow();
+    LogIn();
+
+    const std::string said = "设置未能保存：无法写入" + options.UserFile().string();
+    ASSERT_TRUE(events.WaitForStatusText(said)) << StatusText().toStdString();
+    // Texts arrive in posting order: once the marker is in, a second report would be too.
+    ASSERT_TRUE(GlobalFunc_UpdateStatusBar("marker"));
+    ASSERT_TRUE(events.WaitForStatusText("marker"));
+    EXPECT_EQ(events.CountStatusText(said), 1u) << "the host and the role both failed to be written";
+    EXPECT_EQ(morvix::test::ReadBytes(shipped), shippedText);
+    EXPECT_EQ(options.ReadHost(), "127.0.0.1");
 }

@@ -248,16 +248,17 @@ TEST_F(Login, EveryOutcomeShowsItsTextWhileTheRecordIsFreedAtOnce)
 TEST_F(Login, AnOemBuildDropsTheVersionPrefix)
 {
     CIniOptionFile& options = CMoxInstanceManager::GetInstanceManager()->Options();
-    const std::filesystem::path shipped = options.Path();
+    const std::filesystem::path shipped = options.ShippedFile();
+    const std::filesystem::path user = options.UserFile();
     const std::filesystem::path oem = std::filesystem::temp_directory_path() /
                                       ("morvix-oem-" + std::to_string(::getpid()) + ".ini");
     ASSERT_TRUE(IniProfile(oem).WriteString("Gui", "is_oem", "1"));
-    options.Init(oem);
+    options.Init(shipped, oem);
 
     SimProcess sim;
     ASSERT_TRUE(MoxLogin(sim.host(), eMoxRole_Admin, "admin"));
     const CMoxLoginEventParam* ok = LoginRecord(eMoxCacheEvent_LoginOk);
-    options.Init(shipped);
+    options.Init(shipped, user);
     std::filesystem::remove(oem);
     ASSERT_TRUE(ok);
     // "3.5.0" is shorter than the seven characters an OEM build hides.

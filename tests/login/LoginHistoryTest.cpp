@@ -4,39 +4,19 @@
 #include "shell/IniProfile.h"
 #include "shell/LoginHistory.h"
 #include "shell/SavedPasswordCipher.h"
+#include "support/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <optional>
 #include <sys/stat.h>
 
 using morvix::test::ReadBytes;
+using morvix::test::ScopedEnvironment;
 using morvix::test::ScratchDirectory;
 using morvix::test::WriteBytes;
 
 namespace {
-
-// Points $XDG_DATA_HOME at a folder for as long as it lives, as an operator's session would.
-class DataHome {
-public:
-    explicit DataHome(const std::filesystem::path& folder)
-    {
-        if (const char* old = std::getenv("XDG_DATA_HOME"))
-            old_ = old;
-        ::setenv("XDG_DATA_HOME", folder.c_str(), 1);
-    }
-    ~DataHome()
-    {
-        if (old_)
-            ::setenv("XDG_DATA_HOME", old_->c_str(), 1);
-        else
-            ::unsetenv("XDG_DATA_HOME");
-    }
-
-private:
-    std::optional<std::string> old_;
-};
 
 class LoginHistoryFiles : public ::testing::Test {
 protected:
@@ -67,7 +47,7 @@ protected:
     }
 
     ScratchDirectory scratch_;
-    DataHome dataHome_{scratch_.Path()};
+    ScopedEnvironment dataHome_{"XDG_DATA_HOME", scratch_.Path().c_str()};
     LoginHistory history_;  // made after the data home is set
 };
 

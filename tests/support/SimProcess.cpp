@@ -1,12 +1,12 @@
 #include "SimProcess.h"
 
-#include <algorithm>
+#include "ReadFirstLine.h"
+
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <cstring>
 #include <memory>
-#include <poll.h>
 #include <stdexcept>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -21,26 +21,6 @@ namespace morvix::test {
 namespace {
 
 constexpr int startDeadlineMs = 15000;
-
-// Reads one line from the descriptor within the deadline; empty when the writer ended first.
-std::string readFirstLine(int descriptor)
-{
-    std::string line;
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(startDeadlineMs);
-    while (std::chrono::steady_clock::now() < end) {
-        pollfd ready{descriptor, POLLIN, 0};
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
-        if (poll(&ready, 1, static_cast<int>(std::max<long long>(left.count(), 1))) <= 0)
-            continue;
-        char c;
-        if (read(descriptor, &c, 1) != 1)
-            break;
-        if (c == '\n')
-            return line;
-        line += c;
-    }
-    return line;
-}
 
 }  // namespace
 
@@ -69,7 +49,7 @@ SimProcess::SimProcess(std::vector<std::string> extraArgs)
         _exit(127);
     }
     close(output[1]);
-    const std::string first = readFirstLine(output[0]);
+    const std::string first = ReadFirstLine(output[0], std::chrono::milliseconds(startDeadlineMs));
     close(output[0]);
     const std::string prefix = "morvix-sim listening on 127.0.0.1:";
     if (first.rfind(prefix, 0) != 0) {

@@ -14,7 +14,6 @@
 #include "shell/view/CMoxLoginDlg.h"
 #include "shell/view/CMoxLoginNormalDlg.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -67,18 +66,17 @@ int main(int argc, char** argv)
     }
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A scratch home for the login history, and a scratch copy of the shipped options that
-    // points the login view at the simulator, so the render leaves no trace.
+    // A scratch home for the login history, and scratch settings over the shipped ones that
+    // point the login view at the simulator, so the render leaves no trace.
     QTemporaryDir scratch;
     qputenv("XDG_DATA_HOME", scratch.path().toLocal8Bit());
 
     CMoxCacheAdminApp app(argc, argv);
     CIniOptionFile& options = CMoxInstanceManager::GetInstanceManager()->Options();
-    const QString scratchOptions = scratch.filePath(QStringLiteral("MorvixAdmin.ini"));
-    QFile::copy(QString::fromStdString(options.Path().string()), scratchOptions);
-    options.Init(scratchOptions.toStdString());
+    options.Init(options.ShippedFile(), scratch.filePath(QStringLiteral("MorvixAdmin.ini")).toStdString());
     const std::size_t colon = server.rfind(':');
-    IniProfile(options.Path()).WriteStrings("Login", {{"host", server.substr(0, colon)}, {"port", server.substr(colon + 1)}});
+    IniProfile(options.UserFile(), options.ShippedFile())
+        .WriteStrings("Login", {{"host", server.substr(0, colon)}, {"port", server.substr(colon + 1)}});
 
     Shooter shooter(folder);
     QTimer::singleShot(0, [&] {

@@ -1,6 +1,7 @@
 #include "app/console/CMoxCacheAdminApp.h"
 
 #include "app/console/CMoxCacheAdminDlg.h"
+#include "app/console/KeyringPasswordStore.h"
 #include "messaging/CMoxEndEvent.h"
 #include "messaging/CMoxStartEvent.h"
 #include "messaging/CThreadRegistry.h"
@@ -31,6 +32,10 @@ bool CMoxCacheAdminApp::InitInstance()
         return false;
     startHandler_ = std::make_unique<CMoxStartEvent>();
     endHandler_ = std::make_unique<CMoxEndEvent>();
+    if (KeyringPasswordStore::SecretServiceRuns()) {
+        keyring_ = std::make_unique<KeyringPasswordStore>();
+        ISavedPasswordStore::Install(keyring_.get());
+    }
     mainWindow_ = std::make_unique<CMoxCacheAdminDlg>();
     mainWindow_->show();
     return true;
@@ -40,6 +45,8 @@ void CMoxCacheAdminApp::ExitInstance()
 {
     // The window goes first: it unhooks from the events before the threads are told to quit.
     mainWindow_.reset();
+    ISavedPasswordStore::Install(nullptr);
+    keyring_.reset();
     endHandler_.reset();
     startHandler_.reset();
     CThreadRegistry::Destroy();

@@ -7,6 +7,7 @@
 class CMoxCacheAdminDlg;
 class CMoxEndEvent;
 class CMoxStartEvent;
+class KeyringPasswordStore;
 
 // The console process: starts the services in their fixed order, runs the main window until it
 // closes, then ends them.
@@ -29,5 +30,7 @@ private:
     // so that the records of early status texts are released too.
     std::unique_ptr<CMoxStartEvent> startHandler_;
     std::unique_ptr<CMoxEndEvent> endHandler_;
+    // Where saved passwords go when the desktop runs a Secret Service; none on a headless machine.
+    std::unique_ptr<KeyringPasswordStore> keyring_;
     std::unique_ptr<CMoxCacheAdminDlg> mainWindow_;
 };

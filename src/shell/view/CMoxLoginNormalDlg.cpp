@@ -15,6 +15,14 @@ namespace {
 
 constexpr int kRecordIndexRole = Qt::UserRole;
 
+QString RememberedPasswordPlace(const LoginHistory& history)
+{
+    if (history.KeepsPasswordsInStore())
+        return QStringLiteral("密码保存在桌面的密钥环中（Secret Service），登录记录文件只记下是否保存");
+    return QStringLiteral("本机没有可用的密钥环，密码加密后保存在登录记录文件中：%1")
+        .arg(QString::fromStdString(history.Directory().string()));
+}
+
 QString EntryLabel(const LoginHistoryRecord& record)
 {
     return QString::fromStdString(record.host + record.name);
@@ -49,6 +57,7 @@ CMoxLoginNormalDlg::CMoxLoginNormalDlg(LoginHistory history, QWidget* parent)
     port_->hide();
 
     remember_ = new QCheckBox(QStringLiteral("记住密码"), this);
+    remember_->setToolTip(RememberedPasswordPlace(history_));
     deleteLink_ = new QLabel(QStringLiteral("<a href=\"#delete\">删除此记录</a>"), this);
     deleteLink_->setAccessibleName(QStringLiteral("删除此记录"));
     deleteLink_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
