@@ -56,7 +56,7 @@ std::uint32_t CThreadRegistry::StartThread(IThreadMessage* owner)
 }
 
 bool CThreadRegistry::PostToThread(std::uint32_t threadId, IThreadMessage* target, int kind,
-                                   std::uintptr_t param1, std::uintptr_t param2)
+                                   std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber)
 {
     if (threadId == 0)
         return false;
@@ -66,7 +66,7 @@ bool CThreadRegistry::PostToThread(std::uint32_t threadId, IThreadMessage* targe
     const auto found = registry->threads_.find(threadId);
     if (found == registry->threads_.end())
         return false;
-    const ThreadMsgItem item{target, kind, param1, param2};
+    const ThreadMsgItem item{target, kind, param1, param2, requestNumber};
     found->second->PostMsg(&item);
     return true;
 }

@@ -8,6 +8,8 @@ namespace {
 std::mutex instanceLock;
 CZebEventManager* instance = nullptr;
 
+thread_local unsigned long dispatchedRequestNumber = 0;
+
 }  // namespace
 
 CZebEventManager* CZebEventManager::Instance()
@@ -24,12 +26,17 @@ CZebEventManager* CZebEventManager::Existing()
     return instance;
 }
 
-bool CZebEventManager::Post(int kind, std::uintptr_t param1, std::uintptr_t param2)
+bool CZebEventManager::Post(int kind, std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber)
 {
     std::lock_guard guard(instanceLock);
     if (!instance)
         instance = new CZebEventManager;
-    return instance->PostEvent(kind, param1, param2);
+    return instance->PostEvent(kind, param1, param2, requestNumber);
+}
+
+unsigned long CZebEventManager::DispatchedRequestNumber()
+{
+    return dispatchedRequestNumber;
 }
 
 void CZebEventManager::DestroyInstance()
@@ -129,10 +136,10 @@ void CZebEventManager::Unregister(IEventHandle* handler)
     --unregisterWaiters_;
 }
 
-bool CZebEventManager::PostEvent(int kind, std::uintptr_t param1, std::uintptr_t param2)
+bool CZebEventManager::PostEvent(int kind, std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber)
 {
     const std::uint32_t id = EventThreadId();
-    if (CThreadRegistry::PostToThread(id, this, kind, param1, param2))
+    if (CThreadRegistry::PostToThread(id, this, kind, param1, param2, requestNumber))
         return true;
     EndUndelivered(kind, param1, param2);
     return false;
@@ -169,6 +176,7 @@ void CZebEventManager::OnThreadMessage(const ThreadMsgItem& item)
     std::unique_lock guard(lock_);
     eventThread_ = std::this_thread::get_id();
     dispatching_ = true;
+    dispatchedRequestNumber = item.requestNumber;
     if (startHandler_)
         startHandler_->OnEventCall(item.kind, item.param1, item.param2);
     // Cells registered during this dispatch belong to later events: a handler that re-registers
@@ -188,6 +196,7 @@ void CZebEventManager::OnThreadMessage(const ThreadMsgItem& item)
     if (endHandler_)
         endHandler_->OnEventCall(item.kind, item.param1, item.param2);
     dispatching_ = false;
+    dispatchedRequestNumber = 0;
     ++dispatchesEnded_;
     if (unregisterWaiters_ > 0)
         dispatchEnded_.notify_all();
