@@ -53,10 +53,12 @@ void CBatchProgressDlg::Start()
     SendCurrentStep();
 }
 
-void CBatchProgressDlg::StepCompleted()
+bool CBatchProgressDlg::TakeCompletion(unsigned long requestNumber)
 {
-    if (running_)
-        Advance();
+    if (!running_ || requestNumber == 0 || requestNumber != awaited_)
+        return false;
+    Advance();
+    return true;
 }
 
 void CBatchProgressDlg::SendCurrentStep()
@@ -65,8 +67,9 @@ void CBatchProgressDlg::SendCurrentStep()
     label_->setText(texts_.progress.contains(QStringLiteral("%1")) ? texts_.progress.arg(stepsDone_ + 1).arg(stepCount_)
                                                                   : texts_.progress);
     stepTimer_->start();
+    awaited_ = sendStep_(stepsDone_);
     // A step that could not be sent will get no reply; move on without waiting out its time.
-    if (!sendStep_(stepsDone_))
+    if (awaited_ == 0)
         QTimer::singleShot(0, this, [this, step = stepsDone_] {
             if (running_ && stepsDone_ == step)
                 Advance();
@@ -76,6 +79,7 @@ void CBatchProgressDlg::SendCurrentStep()
 void CBatchProgressDlg::Advance()
 {
     stepTimer_->stop();
+    awaited_ = 0;
     ++stepsDone_;
     // The bar redraws at once when it moves: the next step goes out first, so that the drawing
     // overlaps its exchange instead of delaying it.

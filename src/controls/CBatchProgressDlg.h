@@ -11,9 +11,10 @@ class QPushButton;
 class QTimer;
 
 // Runs a sequence of requests one after the other over its owner, window-modal, with a progress
-// bar: bulk deletions and imports. Each step sends one request; the owner reports the step's
-// reply with StepCompleted, and a step whose reply does not come within the step time-out is
-// given up so that the run goes on. The operator may stop the run after a confirmation. When
+// bar: bulk deletions and imports. Each step sends one request; the owner hands every completion
+// of the step's kind to TakeCompletion, which advances only on the one carrying the number the step
+// sent. A step whose reply does not come within the step time-out is given up so that the run goes
+// on; its late reply is not taken for a later step's. The operator may stop the run after a confirmation. When
 // the run ends (last step or stop) Finished is emitted and the window stays open until the owner,
 // which owns it, closes and deletes it, normally once its refreshed list has arrived.
 class CBatchProgressDlg : public QDialog {
@@ -28,15 +29,16 @@ public:
         QString finishing;     // shown while the owner refreshes
         QString stopButton = QStringLiteral("停止");
     };
-    // Sends the request of a step (0-based); false when nothing could be sent.
-    using SendStep = std::function<bool(int step)>;
+    // Sends the request of a step (0-based); the request number sent, 0 when nothing could be sent.
+    using SendStep = std::function<unsigned long(int step)>;
 
     CBatchProgressDlg(QWidget* owner, Texts texts, int stepCount, SendStep sendStep);
 
     void SetStepTimeout(int milliseconds);
     void Start();
-    // The reply of the step under way arrived, whatever it says.
-    void StepCompleted();
+    // A completion of the steps' kind arrived: true when it is the reply of the step under way,
+    // whatever it says, and the run goes on.
+    bool TakeCompletion(unsigned long requestNumber);
 
     bool IsRunning() const { return running_; }
     int StepCount() const { return stepCount_; }
@@ -58,6 +60,7 @@ private:
     int stepCount_;
     SendStep sendStep_;
     int stepsDone_ = 0;
+    unsigned long awaited_ = 0;  // the request number of the step under way
     bool running_ = false;
     QLabel* label_ = nullptr;
     QProgressBar* bar_ = nullptr;

@@ -1,19 +1,25 @@
 #pragma once
 
-// Whether a view waits for replies to its own requests. Every sent request counts until its
-// completion event arrives; a reply the view did not ask for (another window's) cannot make the
-// count negative. A list reply ends everything the view waited for, since it replaces the rows.
+#include <set>
+
+// Whether a view waits for replies to its own requests, and which: each request it sent is known by
+// the request number its completion will carry until that completion is taken. A completion the
+// view did not ask for (another window's, or one it stopped waiting for) is not taken, so it can
+// neither end the wait for another nor change what the view shows.
 class CBusyState {
 public:
-    void Sent() { ++outstanding_; }
-    void Completed()
+    // 0 is the number of a request that did not go out: nothing to wait for.
+    void Sent(unsigned long requestNumber)
     {
-        if (outstanding_ > 0)
-            --outstanding_;
+        if (requestNumber != 0)
+            awaited_.insert(requestNumber);
     }
-    void Reset() { outstanding_ = 0; }
-    bool IsBusy() const { return outstanding_ > 0; }
+    // True when the completion is one the view waits for; from then on it is not awaited.
+    bool Take(unsigned long requestNumber) { return awaited_.erase(requestNumber) > 0; }
+    bool IsAwaited(unsigned long requestNumber) const { return awaited_.contains(requestNumber); }
+    void Reset() { awaited_.clear(); }
+    bool IsBusy() const { return !awaited_.empty(); }
 
 private:
-    int outstanding_ = 0;
+    std::set<unsigned long> awaited_;
 };

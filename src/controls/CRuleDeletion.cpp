@@ -34,50 +34,42 @@ CBatchProgressDlg* CRuleDeletion::ProgressWindow() const
     return progress_;
 }
 
-int CRuleDeletion::Delete(const std::vector<std::string>& keys)
+std::vector<unsigned long> CRuleDeletion::Delete(const std::vector<std::string>& keys)
 {
     if (keys.empty() || IsBatchActive())
-        return 0;
+        return {};
     const bool many = keys.size() > kMostAtOnce;
     const QString title = many ? QStringLiteral("删除") : texts_.fewTitle;
     if (!IUserInteraction::Current().Confirm(owner_, title, texts_.question))
-        return 0;
+        return {};
     if (many) {
         StartBatch(keys);
-        return 0;
+        return {};
     }
-    int sent = 0;
+    std::vector<unsigned long> sent;
     for (const std::string& key : keys)
-        sent += sendDelete_(key) ? 1 : 0;
+        if (const unsigned long requestNumber = sendDelete_(key))
+            sent.push_back(requestNumber);
     return sent;
 }
 
 void CRuleDeletion::StartBatch(std::vector<std::string> keys)
 {
     queue_ = std::move(keys);
-    const auto sendStep = [this](int step) {
-        inFlight_ = queue_[static_cast<std::size_t>(step)];
-        return sendDelete_(inFlight_);
-    };
+    const auto sendStep = [this](int step) { return sendDelete_(queue_[static_cast<std::size_t>(step)]); };
     progress_ = new CBatchProgressDlg(owner_, ProgressTexts(texts_), static_cast<int>(queue_.size()),
                                       sendStep);
     progress_->SetStepTimeout(stepTimeoutMs_);
     connect(progress_, &CBatchProgressDlg::Finished, this, [this] {
         queue_.clear();
-        inFlight_.clear();
         emit BatchFinished();
     });
     progress_->Start();
 }
 
-bool CRuleDeletion::TakeDeleteReply(int status, const std::string& key)
+bool CRuleDeletion::TakeDeleteReply(unsigned long requestNumber)
 {
-    if (!IsBatchActive())
-        return false;
-    // A late reply to a step already given up names another rule; only failures carry no name.
-    if (progress_->IsRunning() && (status != 0 || key == inFlight_))
-        progress_->StepCompleted();
-    return true;
+    return IsBatchActive() && progress_->TakeCompletion(requestNumber);
 }
 
 void CRuleDeletion::CloseProgress()

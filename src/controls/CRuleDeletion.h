@@ -30,8 +30,8 @@ public:
         // The question's title when the deletions go out at once.
         QString fewTitle = QStringLiteral("提示");
     };
-    // Sends the deletion of one rule, by its identifier; false when nothing was sent.
-    using SendDelete = std::function<bool(const std::string& key)>;
+    // Sends the deletion of one rule, by its identifier; the request number sent, 0 when nothing was.
+    using SendDelete = std::function<unsigned long(const std::string& key)>;
 
     CRuleDeletion(QWidget* owner, Texts texts, SendDelete sendDelete);
     ~CRuleDeletion() override;
@@ -41,16 +41,17 @@ public:
     // What the batch window of a deletion says.
     static CBatchProgressDlg::Texts ProgressTexts(const Texts& texts);
 
-    // Returns how many deletions went out at once (0 when cancelled or when the batch started).
-    int Delete(const std::vector<std::string>& keys);
+    // Returns the request numbers of the deletions sent at once (none when cancelled or when the
+    // batch started): the owner waits for their replies.
+    std::vector<unsigned long> Delete(const std::vector<std::string>& keys);
 
     // From the start of a batch until the owner's refreshed list arrives.
     bool IsBatchActive() const { return !progress_.isNull(); }
     CBatchProgressDlg* ProgressWindow() const;
 
-    // A deletion reply (status of the event, identifier when the record carries one). True when a
-    // batch is active: the batch takes it, and the refresh at its end rewrites the rows.
-    bool TakeDeleteReply(int status, const std::string& key);
+    // A deletion reply the owner did not wait for itself. True when it is the reply of the batch's
+    // step under way: the batch takes it, and the refresh at its end rewrites the rows.
+    bool TakeDeleteReply(unsigned long requestNumber);
     // The owner's list arrived, or could not be asked for: the batch window closes.
     void CloseProgress();
 
@@ -66,6 +67,5 @@ private:
     SendDelete sendDelete_;
     int stepTimeoutMs_;
     std::vector<std::string> queue_;
-    std::string inFlight_;
     QPointer<CBatchProgressDlg> progress_;
 };

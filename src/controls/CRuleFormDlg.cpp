@@ -68,10 +68,14 @@ CRuleFormDlg::CRuleFormDlg(Mode mode, Texts texts, QWidget* parent)
     layout->addLayout(buttons);
 
     const OutcomeTexts& outcome = mode_ == Mode::Add ? texts_.add : texts_.modify;
-    relay_ = std::make_unique<CViewEventRelay>(this, std::set<int>{outcome.event},
-                                               [this](int, int status, std::uintptr_t record) {
-                                                   ReplyShown(status, record);
-                                               });
+    relay_ = std::make_unique<CViewEventRelay>(
+        this, std::set<int>{outcome.event},
+        [this](int, int status, std::uintptr_t record, unsigned long requestNumber) {
+            if (requestNumber == 0 || requestNumber != awaited_)
+                return;
+            awaited_ = 0;
+            ReplyShown(status, record);
+        });
 }
 
 CRuleFormDlg::~CRuleFormDlg()
@@ -97,9 +101,9 @@ void CRuleFormDlg::AddRow(const QString& label, QWidget* field, QLayout* row)
 void CRuleFormDlg::Submit()
 {
     okButton_->setEnabled(false);
-    if (!SayThenSend(texts_.sending, [this] { return Send(); }))
-        return;
-    emit Submitted();
+    awaited_ = SayThenSend(texts_.sending, [this] { return Send(); });
+    if (awaited_ != 0)
+        emit Submitted(awaited_);
 }
 
 void CRuleFormDlg::ReplyShown(int status, std::uintptr_t record)

@@ -17,7 +17,7 @@ class QPushButton;
 
 // The add-or-modify form of a rule, the same in every rule view: a tab for the form and one for
 // help, OK ("修改" when modifying) and Cancel. OK reads the fields and sends one request, then
-// stays disabled until the reply: accepted closes the form, refused or unreachable enable OK
+// stays disabled until the reply to that request (another window's reply of the kind is not it): accepted closes the form, refused or unreachable enable OK
 // again, each with the form's own status text, shown after the reply handler's. A malformed
 // reply leaves OK disabled, because the server may have carried the change out. Enter presses OK,
 // Escape closes the form. Fields go in through AddRow, which names each by its caption.
@@ -50,8 +50,8 @@ public:
     CMoxTabCtrl* Tabs() const { return tabs_; }
 
 signals:
-    // A request went out; its reply will come as the mode's event.
-    void Submitted();
+    // A request went out; its reply will come as the mode's event carrying this request number.
+    void Submitted(unsigned long requestNumber);
 
 protected:
     CRuleFormDlg(Mode mode, Texts texts, QWidget* parent);
@@ -83,5 +83,6 @@ private:
     CMoxTabCtrl* tabs_ = nullptr;
     QFormLayout* form_ = nullptr;
     QPushButton* okButton_ = nullptr;
+    unsigned long awaited_ = 0;  // the request OK sent, until its reply
     std::unique_ptr<CViewEventRelay> relay_;
 };

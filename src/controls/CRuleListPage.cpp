@@ -56,18 +56,12 @@ QPushButton* CRuleListPage::CommandButton(Command command) const
 
 bool CRuleListPage::IsBusy() const
 {
-    return busy_.IsBusy() || deletion_->IsBatchActive();
+    return busy_.IsBusy() || IsFilling() || deletion_->IsBatchActive();
 }
 
-void CRuleListPage::RequestSent()
+void CRuleListPage::RequestSent(unsigned long requestNumber)
 {
-    busy_.Sent();
-    UpdateCommands();
-}
-
-void CRuleListPage::RequestCompleted()
-{
-    busy_.Completed();
+    busy_.Sent(requestNumber);
     UpdateCommands();
 }
 
@@ -106,9 +100,8 @@ void CRuleListPage::RestoreSelection()
 
 void CRuleListPage::DeleteSelection(const std::vector<std::string>& keys)
 {
-    const int sentAtOnce = deletion_->Delete(keys);
-    for (int i = 0; i < sentAtOnce; ++i)
-        busy_.Sent();
+    for (const unsigned long requestNumber : deletion_->Delete(keys))
+        busy_.Sent(requestNumber);
     UpdateCommands();
 }
 

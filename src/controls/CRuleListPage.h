@@ -23,6 +23,9 @@ class CRuleListPage : public QWidget {
     Q_OBJECT
 public:
     enum Command { eAdd, eDelete, eRefresh, eUp, eDown, eModify, eHelp, eImport, eExport, eMonitor };
+    // Where a list reply that was refused, failed or unreadable leaves the rows: cleared (a list
+    // that could not be read must not pass for the server's current one), or kept as they were.
+    enum class FailedList { Clears, KeepsRows };
 
     CRuleListView* List() const { return list_; }
     QPushButton* CommandButton(Command command) const;
@@ -53,9 +56,13 @@ protected:
     // Sends the list request, busy until its reply; false when nothing was sent.
     virtual bool RequestList() = 0;
 
-    void RequestSent();
-    void RequestCompleted();
+    // A request of the view went out (0: nothing did); the view is busy until its completion.
+    void RequestSent(unsigned long requestNumber);
+    // True when the completion is one the view waits for: only those change the rows.
+    bool TakeCompletion(unsigned long requestNumber) { return busy_.Take(requestNumber); }
     CBusyState& Busy() { return busy_; }
+    // A list being shown batch by batch keeps the view busy too.
+    virtual bool IsFilling() const { return false; }
     // Evaluated after every selection change and every completed request.
     virtual void UpdateCommands();
 

@@ -14,16 +14,18 @@
 #include <string>
 #include <vector>
 
-// The reactions of a rule list to its replies, for any rule record with a 1-based position `No`
-// and a server identifier `Key`. The rows hold plain copies; the server instance keeps its own
-// copy of the list (`Store`) for the other views of the console, kept by the Store* functions on
-// the event thread, so that the window never waits for it; a list no other view needs has none
-// (a null store).
+// The reactions of a rule list to the replies it waited for, for any rule record with a 1-based
+// position `No` and a server identifier `Key`. The rows hold plain copies; the server instance
+// keeps its own copy of the list (`Store`) for the other views of the console (the rules export),
+// changed in the same step as the rows, so that it holds what the operator sees, in that order; a
+// list no other view needs has none (a null store).
 template <class Record, std::string Record::*Key>
 class CRuleListPageT : public CRuleListPage {
 public:
     // How long one batch of a list may keep the event loop; tests shorten it to see batches.
     void SetFillBatchTime(std::chrono::milliseconds time) { batchTime_ = time; }
+
+    bool IsFilling() const override { return fillItems_ != nullptr; }
 
 protected:
     using Model = CRuleListModel<Record>;
@@ -56,20 +58,25 @@ protected:
         return rows.empty() ? nullptr : &model_->At(rows.front());
     }
 
-    // Every list reply clears the rows and the instance's copy, whatever its status: a list that
-    // could not be read must not pass for the server's current one. The rules are then shown a
-    // batch per turn of the event loop, so that a long list never holds the window still; the
-    // view stays busy until the last batch.
+    void SetFailedList(FailedList rule) { failedList_ = rule; }
+
+    // An accepted list replaces the rows and the instance's copy; the rules are shown a batch per
+    // turn of the event loop, so that a long list never holds the window still, and the view stays
+    // busy until the last batch.
     void ShowList(int status, CMoxEventParam* record, const std::vector<Record>* items)
     {
+        const bool accepted = status == 0 && items;
+        if (!accepted && failedList_ == FailedList::KeepsRows) {
+            FillEnded();
+            return;
+        }
         AbandonFill();
         model_->Clear();
-        Busy().Reset();
-        if (status == 0 && items && !items->empty()) {
+        StoreList(accepted ? items : nullptr);
+        if (accepted && !items->empty()) {
             fillRecord_ = HoldRecord(record);
             fillItems_ = items;
             fillNext_ = 0;
-            Busy().Sent();
             FillBatch();
             return;
         }
@@ -83,29 +90,41 @@ protected:
             FillBatch();
     }
 
+    // The rows and the instance's copy go (another server's list, for one).
+    void ClearRows()
+    {
+        AbandonFill();
+        model_->Clear();
+        StoreList(nullptr);
+        FillEnded();
+    }
+
+    // The Show* functions below take only replies the view waited for (TakeCompletion), so each
+    // change lands once, on the rows it was asked for.
     void ShowAdded(int status, Record record)
     {
         CompleteFill();
-        if (status == 0) {
+        // An add the list already shows (it came in a refresh) is not shown twice.
+        if (status == 0 && RowOf(record.*Key) < 0) {
             record.No = model_->rowCount() + 1;
+            if (Store* store = InstanceStore())
+                store->Add(record);
             model_->Append(std::move(record));
         }
-        RequestCompleted();
+        UpdateCommands();
     }
 
     void ShowDeleted(int status, const std::string& key)
     {
         CompleteFill();
-        if (Deletion()->TakeDeleteReply(status, key)) {
-            UpdateCommands();
-            return;
-        }
         const int row = status == 0 ? RowOf(key) : -1;
         if (row >= 0) {
             model_->Remove(row);
             model_->Edit(row, model_->rowCount() - 1, [](Record& record, int) { --record.No; });
+            if (Store* store = InstanceStore())
+                store->Remove(key);
         }
-        RequestCompleted();
+        UpdateCommands();
     }
 
     void ShowModified(int status, const Record& record)
@@ -115,9 +134,11 @@ protected:
         if (row >= 0) {
             Record shown = record;
             shown.No = model_->At(row).No;
+            if (Store* store = InstanceStore())
+                store->Update(shown);
             model_->Replace(row, std::move(shown));
         }
-        RequestCompleted();
+        UpdateCommands();
     }
 
     // direction -1 up, +1 down: the rule changes places with its neighbour and stays selected.
@@ -130,50 +151,36 @@ protected:
             model_->Exchange(row, other);
             model_->Edit(std::min(row, other), std::max(row, other),
                          [](Record& record, int position) { record.No = position + 1; });
+            StoreShownRows();
             List()->SelectOnly(other);
         }
-        RequestCompleted();
+        UpdateCommands();
     }
 
-    // On the event thread: the instance's copy follows each accepted reply. A list replaces it
-    // whatever its status, as the rows are.
-    void StoreList(int status, const std::vector<Record>* items) const
+private:
+    // The instance's copy becomes the list shown, or empty.
+    void StoreList(const std::vector<Record>* items) const
     {
         Store* store = InstanceStore();
         if (!store)
             return;
         store->Clear();
-        if (status == 0 && items)
+        if (items)
             for (const Record& item : *items)
                 store->Add(item);
     }
 
-    void StoreAdded(Record record) const
-    {
-        if (Store* store = InstanceStore()) {
-            record.No = static_cast<int>(store->Size()) + 1;
-            store->Add(record);
-        }
-    }
-
-    void StoreRemoved(const std::string& key) const
-    {
-        if (Store* store = InstanceStore())
-            store->Remove(key);
-    }
-
-    void StoreModified(const Record& record) const
+    // The instance's copy takes the rows in the order they are shown.
+    void StoreShownRows() const
     {
         Store* store = InstanceStore();
-        const Record* stored = store ? store->Find(record.*Key) : nullptr;
-        if (!stored)
+        if (!store)
             return;
-        Record updated = record;
-        updated.No = stored->No;
-        store->Update(updated);
+        store->Clear();
+        for (int row = 0; row < model_->rowCount(); ++row)
+            store->Add(model_->At(row));
     }
 
-private:
     static constexpr std::size_t kRowsBetweenClockReads = 256;
 
     void FillBatch()
@@ -195,7 +202,6 @@ private:
             return;
         }
         AbandonFill();
-        Busy().Completed();
         FillEnded();
     }
 
@@ -227,4 +233,5 @@ private:
     std::size_t fillNext_ = 0;
     unsigned fillGeneration_ = 0;
     std::chrono::milliseconds batchTime_{8};
+    FailedList failedList_ = FailedList::Clears;
 };

@@ -55,6 +55,7 @@ public:
         std::string helpUrl;
         // The live request page of a rule, for the monitor command; empty when there is none.
         std::function<std::string(const Record&)> monitorAddress;
+        CRuleListPage::FailedList failedList = CRuleListPage::FailedList::Clears;
     };
     CRulePageT(QWidget* parent, Family family)
         : Base(parent, family.columns, family.cellText, family.store), family_(std::move(family))
@@ -64,11 +65,17 @@ public:
         this->Build(this->RuleModel(), family_.commands, family_.deletion, [del, deleting](const std::string& key) {
             return SayThenSend(deleting, [&] { return del(key); });
         });
+        this->SetFailedList(family_.failedList);
         const Events& e = family_.events;
         relay_ = std::make_unique<CViewEventRelay>(
             this, std::set<int>{e.list, e.add, e.del, e.modify, e.up, e.down},
-            [this](int kind, int status, std::uintptr_t record) { EventShown(kind, status, record); },
-            [this](int kind, int status, std::uintptr_t record) { KeepInstanceCopy(kind, status, record); });
+            [this](int kind, int status, std::uintptr_t record, unsigned long requestNumber) {
+                if (this->TakeCompletion(requestNumber))
+                    EventShown(kind, status, record);
+                else if (kind == family_.events.del)
+                    this->Deletion()->TakeDeleteReply(requestNumber);
+            });
+        relay_->EndBusyOnLogin(&this->Busy(), [this] { this->UpdateCommands(); });
     }
 
     ~CRulePageT() override { relay_.reset(); }
@@ -77,7 +84,11 @@ public:
     FormDlg* Form() const { return form_; }
 
     // The rows of the previous server go; the next showing of the page asks the new one.
-    void Forget() { this->ShowList(eMoxEventStatus_NetworkError, nullptr, nullptr); }
+    void Forget()
+    {
+        this->Busy().Reset();
+        this->ClearRows();
+    }
 
     // The rules as the view shows them, in row order.
     std::vector<Record> Rules() const
@@ -122,10 +133,9 @@ public:
 protected:
     bool RequestList() override
     {
-        if (!SayThenSend(family_.texts.refreshing, family_.list))
-            return false;
-        this->RequestSent();
-        return true;
+        const unsigned long requestNumber = SayThenSend(family_.texts.refreshing, family_.list);
+        this->RequestSent(requestNumber);
+        return requestNumber != 0;
     }
 
 private:
@@ -140,7 +150,8 @@ private:
         auto* form = new FormDlg(modify ? CRuleFormDlg::Mode::Modify : CRuleFormDlg::Mode::Add,
                               selected ? *selected : Record(), this);
         form->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(form, &CRuleFormDlg::Submitted, this, [this] { this->RequestSent(); });
+        QObject::connect(form, &CRuleFormDlg::Submitted, this,
+                         [this](unsigned long requestNumber) { this->RequestSent(requestNumber); });
         form_ = form;
         form->open();
     }
@@ -148,10 +159,10 @@ private:
     void Move(bool up)
     {
         const Record* selected = this->FirstSelected();
-        if (!selected || !SayThenSend(up ? family_.texts.movingUp : family_.texts.movingDown,
-                                      [&] { return (up ? family_.up : family_.down)(selected->*Key); }))
+        if (!selected)
             return;
-        this->RequestSent();
+        this->RequestSent(SayThenSend(up ? family_.texts.movingUp : family_.texts.movingDown,
+                                      [&] { return (up ? family_.up : family_.down)(selected->*Key); }));
     }
 
     void OpenMonitor()
@@ -162,25 +173,6 @@ private:
         const std::string address = family_.monitorAddress(*selected);
         if (!address.empty())
             IUserInteraction::Current().OpenUrl(QUrl::fromEncoded(QByteArray::fromStdString(address)));
-    }
-
-    void KeepInstanceCopy(int kind, int status, std::uintptr_t record) const
-    {
-        const Events& e = family_.events;
-        if (kind == e.list) {
-            const auto* list = CMoxEventParam::As<ListEvent>(record);
-            this->StoreList(status, list ? &list->items : nullptr);
-            return;
-        }
-        const auto* item = CMoxEventParam::As<ItemEvent>(record);
-        if (status != eMoxEventStatus_Ok || !item)
-            return;
-        if (kind == e.add)
-            this->StoreAdded(item->item);
-        else if (kind == e.del)
-            this->StoreRemoved(item->item.*Key);
-        else if (kind == e.modify)
-            this->StoreModified(item->item);
     }
 
     void EventShown(int kind, int status, std::uintptr_t record)

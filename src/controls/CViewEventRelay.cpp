@@ -1,27 +1,22 @@
 #include "controls/CViewEventRelay.h"
 
+#include "controls/CBusyState.h"
 #include "controls/CEventHandOver.h"
 #include "messaging/CZebEventManager.h"
 #include "messaging/EventKinds.h"
 
-namespace {
-
-CEventHandOver::RecordIn RecordSlot(int kind)
+CViewEventRelay::CViewEventRelay(QObject* widget, std::set<int> kinds, Shown shown, Bookkeeping bookkeeping)
+    : CViewEventRelay(
+          widget, std::move(kinds),
+          Completed([shown = std::move(shown)](int kind, int status, std::uintptr_t param2, unsigned long) {
+              shown(kind, status, param2);
+          }),
+          std::move(bookkeeping))
 {
-    switch (EndReleaseOf(kind)) {
-    case eMoxEventRecordSlot::Param1:
-        return CEventHandOver::RecordIn::Param1;
-    case eMoxEventRecordSlot::Param2:
-        return CEventHandOver::RecordIn::Param2;
-    default:
-        return CEventHandOver::RecordIn::None;
-    }
 }
 
-}  // namespace
-
-CViewEventRelay::CViewEventRelay(QObject* widget, std::set<int> kinds, Shown shown, Bookkeeping bookkeeping)
-    : widget_(widget), kinds_(std::move(kinds)), shown_(std::move(shown)), bookkeeping_(std::move(bookkeeping))
+CViewEventRelay::CViewEventRelay(QObject* widget, std::set<int> kinds, Completed completed, Bookkeeping bookkeeping)
+    : widget_(widget), kinds_(std::move(kinds)), completed_(std::move(completed)), bookkeeping_(std::move(bookkeeping))
 {
     CZebEventManager::Instance()->Register(this);
 }
@@ -33,15 +28,39 @@ CViewEventRelay::~CViewEventRelay()
         manager->Unregister(this);
 }
 
+void CViewEventRelay::EndBusyOnLogin(CBusyState* busy, std::function<void()> ended)
+{
+    std::lock_guard guard(loginLock_);
+    loginEndsBusy_ = busy;
+    busyEnded_ = std::move(ended);
+}
+
+void CViewEventRelay::EndBusyAfterLogin()
+{
+    std::lock_guard guard(loginLock_);
+    if (!loginEndsBusy_)
+        return;
+    CEventHandOver::Post(widget_, eMoxCacheEvent_LoginOk, 0, 0, CEventHandOver::RecordIn::None,
+                         [busy = loginEndsBusy_, ended = busyEnded_](int, std::uintptr_t, std::uintptr_t) {
+                             busy->Reset();
+                             if (ended)
+                                 ended();
+                         });
+}
+
 int CViewEventRelay::OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t param2)
 {
+    if (kind == eMoxCacheEvent_LoginOk)
+        EndBusyAfterLogin();
     if (!kinds_.contains(kind))
         return 0;
     if (bookkeeping_)
         bookkeeping_(kind, static_cast<int>(param1), param2);
-    CEventHandOver::Post(widget_, kind, param1, param2, RecordSlot(kind),
-                         [shown = shown_](int shownKind, std::uintptr_t status, std::uintptr_t value) {
-                             shown(shownKind, static_cast<int>(status), value);
+    const unsigned long requestNumber = CZebEventManager::DispatchedRequestNumber();
+    CEventHandOver::Post(widget_, kind, param1, param2, CEventHandOver::RecordSlotOfKind(kind),
+                         [completed = completed_, requestNumber](int shownKind, std::uintptr_t status,
+                                                                 std::uintptr_t value) {
+                             completed(shownKind, static_cast<int>(status), value, requestNumber);
                          });
     return 0;
 }

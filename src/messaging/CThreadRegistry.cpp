@@ -59,7 +59,7 @@ std::uint32_t CThreadRegistry::StartThread(IThreadMessage* owner)
 }
 
 bool CThreadRegistry::PostToThread(std::uint32_t threadId, IThreadMessage* target, int kind,
-                                   std::uintptr_t param1, std::uintptr_t param2)
+                                   std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber)
 {
     if (threadId == 0)
         return false;
@@ -69,7 +69,7 @@ bool CThreadRegistry::PostToThread(std::uint32_t threadId, IThreadMessage* targe
     const auto found = registry->threads_.find(threadId);
     if (found == registry->threads_.end())
         return false;
-    const ThreadMsgItem item{target, kind, param1, param2};
+    const ThreadMsgItem item{target, kind, param1, param2, requestNumber};
     found->second->PostMsg(&item);
     return true;
 }

@@ -11,6 +11,8 @@ namespace {
 std::shared_mutex instanceLock;
 CZebEventManager* instance = nullptr;
 
+thread_local unsigned long dispatchedRequestNumber = 0;
+
 }  // namespace
 
 CZebEventManager* CZebEventManager::Instance()
@@ -27,7 +29,7 @@ CZebEventManager* CZebEventManager::Existing()
     return instance;
 }
 
-bool CZebEventManager::Post(int kind, std::uintptr_t param1, std::uintptr_t param2)
+bool CZebEventManager::Post(int kind, std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber)
 {
     {
         std::shared_lock guard(instanceLock);
@@ -37,7 +39,12 @@ bool CZebEventManager::Post(int kind, std::uintptr_t param1, std::uintptr_t para
     std::lock_guard guard(instanceLock);
     if (!instance)
         instance = new CZebEventManager;
-    return instance->PostEvent(kind, param1, param2);
+    return instance->PostEvent(kind, param1, param2, requestNumber);
+}
+
+unsigned long CZebEventManager::DispatchedRequestNumber()
+{
+    return dispatchedRequestNumber;
 }
 
 void CZebEventManager::DestroyInstance()
@@ -139,10 +146,10 @@ void CZebEventManager::Unregister(IEventHandle* handler)
     --unregisterWaiters_;
 }
 
-bool CZebEventManager::PostEvent(int kind, std::uintptr_t param1, std::uintptr_t param2)
+bool CZebEventManager::PostEvent(int kind, std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber)
 {
     const std::uint32_t id = EventThreadId();
-    if (CThreadRegistry::PostToThread(id, this, kind, param1, param2))
+    if (CThreadRegistry::PostToThread(id, this, kind, param1, param2, requestNumber))
         return true;
     EndUndelivered(kind, param1, param2);
     return false;
@@ -179,6 +186,7 @@ void CZebEventManager::OnThreadMessage(const ThreadMsgItem& item)
     std::unique_lock guard(lock_);
     eventThread_ = std::this_thread::get_id();
     dispatching_ = true;
+    dispatchedRequestNumber = item.requestNumber;
     if (startHandler_)
         startHandler_->OnEventCall(item.kind, item.param1, item.param2);
     // Cells registered during this dispatch belong to later events: a handler that re-registers
@@ -205,6 +213,7 @@ void CZebEventManager::OnThreadMessage(const ThreadMsgItem& item)
     if (endHandler_)
         endHandler_->OnEventCall(item.kind, item.param1, item.param2);
     dispatching_ = false;
+    dispatchedRequestNumber = 0;
     ++dispatchesEnded_;
     if (unregisterWaiters_ > 0)
         dispatchEnded_.notify_all();

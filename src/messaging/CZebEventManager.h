@@ -26,7 +26,10 @@ public:
     // Never makes one: for handlers that unhook themselves late at exit.
     static CZebEventManager* Existing();
     // Makes the manager if needed and posts, keeping it alive for the duration of the post.
-    static bool Post(int kind, std::uintptr_t param1, std::uintptr_t param2);
+    static bool Post(int kind, std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber = 0);
+    // On the event thread, while a handler runs: the request number of the exchange the event
+    // completes, 0 when it completes none.
+    static unsigned long DispatchedRequestNumber();
     // At exit (and between tests): stops the worker, waits until it has finished the event in hand,
     // ends the events still queued through the end handler, then frees the manager. Never call it
     // from a handler.
@@ -45,7 +48,7 @@ public:
     void Unregister(IEventHandle* handler) override;
     // True when the event was queued. An event that cannot be delivered is ended at once through
     // the end handler, so its record is not lost.
-    bool PostEvent(int kind, std::uintptr_t param1, std::uintptr_t param2) override;
+    bool PostEvent(int kind, std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber = 0) override;
     void SetEndHandler(IEventHandle* handler) override;
     void SetStartHandler(IEventHandle* handler) override;
     // Clear the start or end handler only if it is still this one, so that a handler going away

@@ -16,3 +16,14 @@ bool PostCacheEvent(int kind, std::uintptr_t param1, RecordHandle<CMoxEventParam
 {
     return CZebEventManager::Post(kind, param1, record.TakeForPosting()->AsParam());
 }
+
+bool PostExchangeEvent(unsigned long requestNumber, int kind, std::uintptr_t param1, std::uintptr_t param2)
+{
+    return CZebEventManager::Post(kind, param1, param2, requestNumber);
+}
+
+bool PostExchangeEvent(unsigned long requestNumber, int kind, std::uintptr_t param1,
+                       RecordHandle<CMoxEventParam> record)
+{
+    return CZebEventManager::Post(kind, param1, record.TakeForPosting()->AsParam(), requestNumber);
+}

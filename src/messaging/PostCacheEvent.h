@@ -12,3 +12,9 @@ bool PostCacheEvent(int kind, std::uintptr_t param1, std::uintptr_t param2);
 // handle is taken: the poster keeps nothing it could read after the record has changed hands.
 bool PostCacheEvent(int kind, RecordHandle<CMoxEventParam> record, std::uintptr_t param2);
 bool PostCacheEvent(int kind, std::uintptr_t param1, RecordHandle<CMoxEventParam> record);
+
+// The completion of an exchange: the event carries the request number that exchange sent, so that
+// whatever waits for it tells it from the completions of other requests.
+bool PostExchangeEvent(unsigned long requestNumber, int kind, std::uintptr_t param1, std::uintptr_t param2);
+bool PostExchangeEvent(unsigned long requestNumber, int kind, std::uintptr_t param1,
+                       RecordHandle<CMoxEventParam> record);

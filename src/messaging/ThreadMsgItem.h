@@ -11,4 +11,6 @@ struct ThreadMsgItem {
     int kind = 0;
     std::uintptr_t param1 = 0;
     std::uintptr_t param2 = 0;
+    // The request number of the exchange an event completes; 0 for everything else.
+    unsigned long requestNumber = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "protocol/CMoxReplyCallback.h"
 #include "protocol/ReplyCallbackFactory.h"
+#include "protocol/SentRequestNumber.h"
 #include "protocol/RequestBody.h"
 #include "protocol/RequestKinds.h"
 #include "shell/CMoxCacheInstance.h"
@@ -13,6 +14,13 @@
 
 namespace nsMoxHttp {
 
+namespace {
+
+// The number of the last request this thread handed to the transport, 0 after one that was not sent.
+thread_local unsigned long lastSentRequestNumber = 0;
+
+}  // namespace
+
 CMoxCacheProtocol& CMoxCacheProtocol::GetProtocol()
 {
     static CMoxCacheProtocol protocol;
@@ -23,6 +31,12 @@ unsigned long CMoxCacheProtocol::NextRequestId()
 {
     std::lock_guard guard(counterLock_);
     return ++requestCounter_;
+}
+
+unsigned long SentRequestNumber(const std::function<bool()>& send)
+{
+    lastSentRequestNumber = 0;
+    return send() ? lastSentRequestNumber : 0;
 }
 
 bool CMoxCacheProtocol::Send(int kind, const RequestValues& values)
@@ -60,6 +74,7 @@ CMoxStoppableRequest CMoxCacheProtocol::SendStoppable(const CatalogueRow& row, c
 IMoxHttpTask* CMoxCacheProtocol::Start(const CatalogueRow& row, const RequestValues& values,
                                        std::unique_ptr<CMoxReplyCallback> callback)
 {
+    lastSentRequestNumber = 0;
     CMoxInstanceManager* manager = CMoxInstanceManager::GetInstanceManager();
     if (row.kind != eReq_SignIn && manager->CheckSession() != 0)
         return nullptr;
@@ -70,14 +85,15 @@ IMoxHttpTask* CMoxCacheProtocol::Start(const CatalogueRow& row, const RequestVal
     const std::string host = instance->Host();
     const std::string url = RequestUrl(host, row);
 
-    const FormattedBody body = FormatRequestBody(row, values, instance->SessionId(), NextRequestId());
+    const unsigned long requestNumber = NextRequestId();
+    const FormattedBody body = FormatRequestBody(row, values, instance->SessionId(), requestNumber);
     if (!body.error.empty()) {
         std::fprintf(stderr, "morvix: %.*s %.*s not sent: %s\n", int(row.type.size()), row.type.data(),
                      int(row.cmd.size()), row.cmd.data(), body.error.c_str());
         return nullptr;
     }
 
-    callback->Prepare(row.kind, row.completionEvent, host, values);
+    callback->Prepare(row.kind, row.completionEvent, host, values, requestNumber);
     CMoxHttpManager& http = CMoxHttpManager::Instance();
     IMoxHttpTask* task = http.CreateTask();
     if (!task)
@@ -99,6 +115,7 @@ IMoxHttpTask* CMoxCacheProtocol::Start(const CatalogueRow& row, const RequestVal
     }
     // From here the callback belongs to the exchange and deletes itself when it ends.
     callback.release();
+    lastSentRequestNumber = requestNumber;
     return task;
 }
 

@@ -1,5 +1,6 @@
 #include "protocol/CMoxReplyCallback.h"
 
+#include "messaging/EventKinds.h"
 #include "messaging/GlobalFunc_UpdateStatusBar.h"
 #include "messaging/PostCacheEvent.h"
 #include "protocol/ErrorCodes.h"
@@ -13,10 +14,12 @@
 
 namespace nsMoxHttp {
 
-void CMoxReplyCallback::Prepare(int kind, int completionEvent, std::string serverText, RequestValues request)
+void CMoxReplyCallback::Prepare(int kind, int completionEvent, std::string serverText, RequestValues request,
+                                unsigned long requestNumber)
 {
     kind_ = kind;
     completionEvent_ = completionEvent;
+    requestNumber_ = requestNumber;
     serverText_ = std::move(serverText);
     request_ = std::move(request);
 }
@@ -38,12 +41,16 @@ std::optional<CMoxReplyCallback::Judged> CMoxReplyCallback::Judge(bool failed, c
         PostWithoutRecord(ReplyExchangeFailed, 0);
         return std::nullopt;
     }
+    // Without a reply text or a server instance nothing is shown, yet the exchange still ends: the
+    // view waiting for it must not stay busy. The sign-in's events carry their record in param1 and
+    // no status, so it stays silent.
     std::unique_ptr<CMoxReplyBuffer> reply = task_ ? task_->GetReply() : nullptr;
-    if (!reply)
-        return std::nullopt;
     CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
-    if (!instance)
+    if (!reply || !instance) {
+        if (EndReleaseOf(completionEvent_) != eMoxEventRecordSlot::Param1)
+            PostWithoutRecord(ReplyMalformed, 0);
         return std::nullopt;
+    }
 
     ReplyEnvelope envelope = JudgeReply(false, reply->Bytes());
     if (envelope.status == ReplyRefused)
@@ -72,13 +79,13 @@ void CMoxReplyCallback::ReportMalformed(const ReplyTexts& texts)
 
 void CMoxReplyCallback::Post(int status, RecordHandle<CMoxEventParam> record)
 {
-    PostCacheEvent(completionEvent_, static_cast<std::uintptr_t>(status), std::move(record));
+    PostExchangeEvent(requestNumber_, completionEvent_, static_cast<std::uintptr_t>(status), std::move(record));
 }
 
 void CMoxReplyCallback::PostWithoutRecord(int status, int errorNumber)
 {
     const std::uintptr_t param2 = handedThrough_ ? *handedThrough_ : static_cast<std::uintptr_t>(errorNumber);
-    PostCacheEvent(completionEvent_, static_cast<std::uintptr_t>(status), param2);
+    PostExchangeEvent(requestNumber_, completionEvent_, static_cast<std::uintptr_t>(status), param2);
 }
 
 void CMoxReplyCallback::ShowStatus(std::string_view text)

@@ -32,12 +32,15 @@ struct ReplyTexts {
 // calls OnComplete once on the request thread; the callback reports, removes its task and deletes itself.
 class CMoxReplyCallback : public IMoxHttpCallback {
 public:
-    void Prepare(int kind, int completionEvent, std::string serverText, RequestValues request);
+    void Prepare(int kind, int completionEvent, std::string serverText, RequestValues request,
+                 unsigned long requestNumber);
     void SetTask(IMoxHttpTask* task) { task_ = task; }
 
     void OnComplete(bool failed) final;
 
     int Kind() const { return kind_; }
+    // The number this exchange sent: every event it posts carries it, whatever the reply echoes.
+    unsigned long RequestNumber() const { return requestNumber_; }
 
 protected:
     // The family's dispatch on the request kind.
@@ -60,8 +63,8 @@ protected:
         Json::Value root;
         int errorNumber = 0;
     };
-    // Nothing when the exchange failed (reported here) and in the two silent cases: no reply text,
-    // no server instance.
+    // Nothing when the exchange failed (reported here) and in the two silent cases, no reply text
+    // and no server instance, which end the exchange as an unreadable reply without a word.
     std::optional<Judged> Judge(bool failed, const ReplyTexts& texts);
     void ReportRefusal(const ReplyTexts& texts, int errorNumber);
     void ReportMalformed(const ReplyTexts& texts);
@@ -78,6 +81,7 @@ protected:
 private:
     int kind_ = -1;
     int completionEvent_ = 0;
+    unsigned long requestNumber_ = 0;
     std::string serverText_;
     IMoxHttpTask* task_ = nullptr;
     RequestValues request_;

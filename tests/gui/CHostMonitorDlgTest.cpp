@@ -1,4 +1,5 @@
 #include "controls/CRuleListView.h"
+#include "features/monitor/HostMonitorColumns.h"
 #include "features/monitor/HostMonitorEvents.h"
 #include "features/monitor/view/CHostDetailDlg.h"
 #include "features/monitor/view/CHostMonitorDlg.h"
@@ -30,12 +31,14 @@ ProxyHost Host(const char* id, int no, std::int64_t tick, std::int64_t download,
     return host;
 }
 
-// A reply as the main window hands it over; the record is released when the hand-over ends.
+// A reply as the main window hands it over, each to a later request than the one before; the
+// record is released when the hand-over ends.
 void HandOver(CHostMonitorDlg& view, std::vector<ProxyHost> hosts)
 {
+    static unsigned long requestNumber = 0;
     auto* record = new CMoxProxyUrlListEventParam;
     record->items = std::move(hosts);
-    view.OnRecordHandedOver(eMoxCacheEvent_ProxyHostList, eMoxEventStatus_Ok, record);
+    view.OnRecordHandedOver(eMoxCacheEvent_ProxyHostList, eMoxEventStatus_Ok, record, ++requestNumber);
     record->Release();
 }
 
@@ -101,21 +104,22 @@ TEST_F(HostMonitorView, PollingPeriodComesFromTheOptionsFileAndIsAtLeastThreeSec
 
 TEST_F(HostMonitorView, DownTimeShowsOnlyWhileTheOriginIsDown)
 {
-    CHostDetailDlg detail(Host("a", 1, 1000, 0));
-    auto* record = new CMoxProxyUrlEventParam;
+    // The detail window's origin rows, as it fills them from a reply.
+    CMoxUpstreamMonitorSet origins;
+    CMoxUpMonitorListModel model(origins, UpstreamMonitorColumns(), nullptr);
+    std::vector<UpstreamHost> items;
     for (int down : {0, 1}) {
         UpstreamHost origin;
         origin.UpstreamID = "u" + std::to_string(down);
         origin.Host = "10.0.0." + std::to_string(down);
         origin.IsDown = down;
         origin.DownTime = "2026-12-07 08:00:00";
-        record->items.push_back(origin);
+        items.push_back(origin);
     }
-    detail.OnUpstreamList(eMoxEventStatus_Ok, record);
-    record->Release();
-    const int downTime = detail.Model()->columnCount() - 1;
-    EXPECT_EQ(Column(*detail.Model(), downTime), (QStringList{"", "2026-12-07 08:00:00"}));
-    EXPECT_EQ(detail.Model()->headerData(downTime, Qt::Horizontal, Qt::ToolTipRole).toString(),
+    model.Refresh(origins.Update(items, 1000));
+    const int downTime = model.columnCount() - 1;
+    EXPECT_EQ(Column(model, downTime), (QStringList{"", "2026-12-07 08:00:00"}));
+    EXPECT_EQ(model.headerData(downTime, Qt::Horizontal, Qt::ToolTipRole).toString(),
               QStringLiteral("源站宕机时将显示宕机时间"));
 }
 

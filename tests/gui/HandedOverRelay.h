@@ -10,9 +10,10 @@
 class HandedOverRelay {
 public:
     HandedOverRelay(CMoxContentView* page, std::set<int> kinds)
-        : relay_(page, std::move(kinds), [page](int kind, int status, std::uintptr_t record) {
-              page->OnRecordHandedOver(kind, status, CMoxEventParam::FromParam(record));
-          })
+        : relay_(page, std::move(kinds),
+                 [page](int kind, int status, std::uintptr_t record, unsigned long requestNumber) {
+                     page->OnRecordHandedOver(kind, status, CMoxEventParam::FromParam(record), requestNumber);
+                 })
     {
     }
 

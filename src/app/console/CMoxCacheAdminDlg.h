@@ -13,6 +13,7 @@
 class CModifyPwdDlg;
 class CMoxAboutDlg;
 class CMoxContentView;
+class CMoxEventParam;
 class CMoxLoginDlg;
 class CMoxLoginEventParam;
 class CMoxToolbar;
@@ -91,7 +92,8 @@ private:
     void RealtimeShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
     void SessionExpiredShown(bool startReLogin);
     void PasswordChangedShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
-    void RecordShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
+    void HandOverRecord(int kind, std::uintptr_t param1, std::uintptr_t param2);
+    void RecordShown(int kind, int status, CMoxEventParam* record, unsigned long requestNumber);
     void OnRealtimeTick();
 
     CMoxToolbar* toolbar_ = nullptr;
@@ -108,6 +110,9 @@ private:
     QPointer<CToolsDlg> toolsDlg_;
 
     RealtimePolling polling_;
+    // The request number of the counters last shown: each reading is shown once, and never one
+    // older than what is already shown.
+    unsigned long realtimeShownNumber_ = 0;
     // Set while a silent re-login is under way, so that further expired-session replies wait for it.
     std::atomic<bool> reLoginPending_{false};
 };

@@ -4,10 +4,12 @@
 #include "controls/CEventHandOver.h"
 #include "controls/CStatusStatic.h"
 #include "features/config/SystemRequests.h"
+#include "features/monitor/NewestRealtime.h"
 #include "features/monitor/RealtimeRequests.h"
 #include "features/monitor/RthRequests.h"
 #include "features/monitor/view/CRealTimeInfoDlg.h"
 #include "messaging/CMoxUpdateStatusBarEventParam.h"
+#include "messaging/CZebEventManager.h"
 #include "messaging/EventKinds.h"
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxDisplayStrings.h"
@@ -82,12 +84,12 @@ int CMoxCacheAdminDlg::OnEventCall(int kind, std::uintptr_t param1, std::uintptr
     case eMoxCacheEvent_ProxyHostList:
     case eMoxCacheEvent_UpstreamList:
     case eMoxCacheEvent_ToolsCachedUrlList:
-        HandOver(kind, param1, param2, true, &CMoxCacheAdminDlg::RecordShown);
+        HandOverRecord(kind, param1, param2);
         break;
     case eMoxCacheEvent_DiskCacheRead:
     case eMoxCacheEvent_DiskCacheSet:
         if (status == eMoxEventStatus_Ok)
-            HandOver(kind, param1, param2, true, &CMoxCacheAdminDlg::RecordShown);
+            HandOverRecord(kind, param1, param2);
         break;
     default:
         break;
@@ -101,6 +103,16 @@ void CMoxCacheAdminDlg::HandOver(int kind, std::uintptr_t param1, std::uintptr_t
     CEventHandOver::Post(this, kind, param1, param2,
                          withRecord ? CEventHandOver::RecordSlotOfKind(kind) : CEventHandOver::RecordIn::None,
                          [this, shown](int k, std::uintptr_t p1, std::uintptr_t p2) { (this->*shown)(k, p1, p2); });
+}
+
+// The view that shows the record gets it with the request number of its exchange.
+void CMoxCacheAdminDlg::HandOverRecord(int kind, std::uintptr_t param1, std::uintptr_t param2)
+{
+    CEventHandOver::Post(this, kind, param1, param2, CEventHandOver::RecordSlotOfKind(kind),
+                         [this, requestNumber = CZebEventManager::DispatchedRequestNumber()](
+                             int k, std::uintptr_t status, std::uintptr_t record) {
+                             RecordShown(k, static_cast<int>(status), CMoxEventParam::FromParam(record), requestNumber);
+                         });
 }
 
 // On the event thread, so that these requests leave before those of any handler registered later.
@@ -169,7 +181,15 @@ void CMoxCacheAdminDlg::RealtimeShown(int, std::uintptr_t param1, std::uintptr_t
     if (!instance)
         return;
     const int status = static_cast<int>(param1);
-    const RealtimeInfo info = instance->Realtime();
+    unsigned long requestNumber = 0;
+    const RealtimeInfo info = ReadNewestRealtime(*instance, requestNumber);
+    // Replies answered together, or out of order, leave the newest counters in the instance: the
+    // first event shows them, the others have nothing newer to show.
+    if (status == eMoxEventStatus_Ok) {
+        if (requestNumber <= realtimeShownNumber_)
+            return;
+        realtimeShownNumber_ = requestNumber;
+    }
     for (const auto& [id, view] : viewsById_)
         view->OnRealtimeRead(status, info);
     if (status == eMoxEventStatus_Ok)
@@ -195,7 +215,7 @@ void CMoxCacheAdminDlg::PasswordChangedShown(int, std::uintptr_t, std::uintptr_t
     changePasswordDlg_->accept();
 }
 
-void CMoxCacheAdminDlg::RecordShown(int kind, std::uintptr_t param1, std::uintptr_t param2)
+void CMoxCacheAdminDlg::RecordShown(int kind, int status, CMoxEventParam* record, unsigned long requestNumber)
 {
     int viewId = eView_DiskCache;
     if (kind == eMoxCacheEvent_ProxyHostList || kind == eMoxCacheEvent_UpstreamList)
@@ -203,7 +223,7 @@ void CMoxCacheAdminDlg::RecordShown(int kind, std::uintptr_t param1, std::uintpt
     else if (kind == eMoxCacheEvent_ToolsCachedUrlList)
         viewId = eView_CachedUrls;
     if (CMoxContentView* view = View(viewId))
-        view->OnRecordHandedOver(kind, static_cast<int>(param1), CMoxEventParam::FromParam(param2));
+        view->OnRecordHandedOver(kind, status, record, requestNumber);
 }
 
 void CMoxCacheAdminDlg::OnRealtimeTick()

@@ -35,7 +35,7 @@ CtlEventQueue::~CtlEventQueue()
 
 int CtlEventQueue::OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t param2)
 {
-    Event event{0, kind, param1, param2, nullptr};
+    Event event{0, kind, param1, param2, nullptr, CZebEventManager::DispatchedRequestNumber()};
     switch (EndReleaseOf(kind)) {
     case eMoxEventRecordSlot::Param1:
         event.record = Held(param1);

@@ -23,6 +23,7 @@ public:
         std::uintptr_t param1 = 0;
         std::uintptr_t param2 = 0;
         std::shared_ptr<CMoxEventParam> record;  // holds a reference of its own
+        unsigned long requestNumber = 0;         // of the exchange the event completes, 0 for none
 
         int Status() const { return static_cast<int>(param1); }
     };

@@ -12,6 +12,7 @@
 #include "features/cache/RulesImportQueue.h"
 #include "features/cache/SCacheEvents.h"
 #include "messaging/EventKinds.h"
+#include "protocol/SentRequestNumber.h"
 #include "shell/ExchangeFileText.h"
 
 #include <functional>
@@ -55,11 +56,11 @@ int WriteFile(const std::string& path, const std::string& text)
 
 // Sends the adds one at a time, each awaited for at most the step time, and reports the count of
 // each outcome. 0 only when every add was accepted.
+// Only the completion carrying the add's own request number answers it; the late reply to an
+// earlier add given up after its time does not.
 struct AddOutcome {
     int completionEvent;
-    bool sent;
-    // Whether a completion of that kind answers this add; the late reply to an earlier one does not.
-    std::function<bool(const CMoxEventParam*)> answersThis = [](const CMoxEventParam*) { return true; };
+    unsigned long requestNumber;  // 0: nothing went out
 };
 int SendAdds(CtlSession& session, std::size_t count, const std::function<AddOutcome()>& sendNext)
 {
@@ -67,10 +68,11 @@ int SendAdds(CtlSession& session, std::size_t count, const std::function<AddOutc
     for (std::size_t i = 0; i < count && !Interrupted(); ++i) {
         const std::uint64_t start = session.Events().Mark();
         const AddOutcome step = sendNext();
-        const auto done = step.sent ? session.Events().WaitFor(
+        const auto done = step.requestNumber != 0
+                              ? session.Events().WaitFor(
                                           start, [&](const CtlEventQueue::Event& event) {
                                               return event.kind == step.completionEvent &&
-                                                     step.answersThis(event.record.get());
+                                                     event.requestNumber == step.requestNumber;
                                           },
                                           std::chrono::steady_clock::now() + kStepTimeout, Interrupted)
                                     : std::nullopt;
@@ -113,8 +115,7 @@ int ImportRules(CtlSession& session, const std::string& path, unsigned blocks)
     RulesImportQueue queue(ReadRulesFile(*text, blocks));
     return SendAdds(session, queue.Total(), [&queue] {
         const RulesImportQueue::Step step = queue.SendNext();
-        return AddOutcome{step.completionEvent, step.sent,
-                          [&queue](const CMoxEventParam* record) { return queue.IsCompletionOfLast(record); }};
+        return AddOutcome{step.completionEvent, step.requestNumber};
     });
 }
 
@@ -136,7 +137,8 @@ int ImportBlackList(CtlSession& session, const std::string& path)
         std::cerr << "morvixctl: the range " << range << " has no \"-\"; it stands for both addresses\n";
     std::size_t next = 0;
     return SendAdds(session, read.entries.size(), [&] {
-        return AddOutcome{eMoxCacheEvent_BlackAdd, AccessList_BlackAdd(read.entries[next++])};
+        return AddOutcome{eMoxCacheEvent_BlackAdd, nsMoxHttp::SentRequestNumber(
+                                                       [&] { return AccessList_BlackAdd(read.entries[next++]); })};
     });
 }
 

@@ -4,16 +4,15 @@
 
 #include <cstddef>
 
-class CMoxEventParam;
-
 // The rules of a file, sent to the server one add request at a time: page-cache rules first,
-// then refuse-cache, session-cache and rewrite rules. The caller waits for each add's completion
-// (or gives it up) before it sends the next.
+// then refuse-cache, session-cache and rewrite rules. The caller waits for each add's completion,
+// the one carrying the step's request number, (or gives it up) before it sends the next: two rules
+// of the same pattern, or the late reply to an add given up, cannot be taken for the one in flight.
 class RulesImportQueue {
 public:
     struct Step {
-        int completionEvent = 0;  // the event kind that completes this add
-        bool sent = false;        // false: nothing went out, no completion will come
+        int completionEvent = 0;       // the event kind that completes this add
+        unsigned long requestNumber = 0;  // the completion's; 0: nothing went out, none will come
     };
 
     explicit RulesImportQueue(RuleSet rules) : rules_(std::move(rules)) {}
@@ -24,11 +23,6 @@ public:
 
     // Sends the next rule; call only while not Finished.
     Step SendNext();
-
-    // False for a completion whose record names a rule other than the one sent last: the late reply
-    // to an earlier add that was given up after its time, which must not let the next rule go out
-    // while the last one is still on its way. Refusals and failures name no rule and count.
-    bool IsCompletionOfLast(const CMoxEventParam* record) const;
 
 private:
     enum Family { eFCache, eRCache, eSCache, eRewrite };

@@ -58,9 +58,12 @@ void CMoxHttpCallback::OnToolsCachedUrlList(bool failed)
         PostWithoutRecord(ReplyExchangeFailed, 0);
         return;
     }
+    // Without a server instance nothing is shown, yet the page waiting for the list stops waiting.
     CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
-    if (!instance)
+    if (!instance) {
+        PostWithoutRecord(ReplyMalformed, 0);
         return;
+    }
     const ReplyEnvelope envelope = JudgeReply(false, cachedUrlText_);
     const bool refused = envelope.status == ReplyRefused;
     if (refused) {

@@ -1,6 +1,6 @@
 // The realtime counters and traffic report replies of CMoxHttpCallback.
 #include "features/monitor/CRealtimeStatEventParam.h"
-#include "features/monitor/RealtimeReplyReader.h"
+#include "features/monitor/NewestRealtime.h"
 #include "features/monitor/RealtimeReportParse.h"
 #include "protocol/CMoxHttpCallback.h"
 #include "protocol/ReplyObjectReader.h"
@@ -19,12 +19,9 @@ const ReplyTexts kReportTexts{"", "获取统计报告失败，%s(错误号:%d)�
 
 void CMoxHttpCallback::OnRealtimeList(bool failed)
 {
-    CompleteWithoutRecord(failed, kCountersTexts, [](const Json::Value& root) {
-        if (CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance()) {
-            RealtimeInfo info = instance->Realtime();
-            ReadRealtimeInfo(root, info);
-            instance->SetRealtime(info);
-        }
+    CompleteWithoutRecord(failed, kCountersTexts, [this](const Json::Value& root) {
+        if (CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance())
+            MergeNewerRealtime(*instance, RequestNumber(), root);
         return true;
     });
 }

@@ -24,6 +24,7 @@ public:
     virtual void OnSystemOptionsRead(const SystemOptions& options) {}
     // A counters reply arrived; with status 0 the instance holds its values.
     virtual void OnRealtimeRead(int status, const RealtimeInfo& info) {}
-    // A record the main window passes on to the page that shows it; alive for the call only.
-    virtual void OnRecordHandedOver(int kind, int status, CMoxEventParam* record) {}
+    // A record the main window passes on to the page that shows it, with the request number of its
+    // exchange; alive for the call only.
+    virtual void OnRecordHandedOver(int kind, int status, CMoxEventParam* record, unsigned long requestNumber) {}
 };

@@ -13,6 +13,7 @@
 #include "features/access/view/CWhiteListAddDlg.h"
 #include "messaging/EventKinds.h"
 #include "messaging/GlobalFunc_UpdateStatusBar.h"
+#include "protocol/SentRequestNumber.h"
 #include "shell/ExchangeFileText.h"
 
 #include <QHBoxLayout>
@@ -109,15 +110,23 @@ CAddressListPage::CAddressListPage(AddressList list, bool withTransfer, QWidget*
     layout->addLayout(buttonRow);
 
     const ListShape& shape = ShapeOf(list);
-    deletion_ = new CRuleDeletion(this, DeletionTexts(list), shape.del);
+    deletion_ = new CRuleDeletion(this, DeletionTexts(list), [del = shape.del](const std::string& id) {
+        return nsMoxHttp::SentRequestNumber([&] { return del(id); });
+    });
     connect(deletion_, &CRuleDeletion::BatchFinished, this, [this] {
         RequestList();
-        if (!listPending_)
+        if (listAwaited_ == 0)
             CloseBatchWindows();
     });
     relay_ = std::make_unique<CViewEventRelay>(
         this, std::set<int>{shape.listEvent, shape.addEvent, shape.modifyEvent, shape.deleteEvent},
-        [this](int kind, int status, std::uintptr_t record) { EventShown(kind, status, record); });
+        [this](int kind, int status, std::uintptr_t record, unsigned long requestNumber) {
+            Completed(kind, status, record, requestNumber);
+        });
+    relay_->EndBusyOnLogin(&busy_, [this] {
+        listAwaited_ = 0;
+        UpdateCommands();
+    });
     UpdateCommands();
 }
 
@@ -148,6 +157,11 @@ void CAddressListPage::SetBatchStepTimeout(int milliseconds)
     deletion_->SetStepTimeout(milliseconds);
 }
 
+bool CAddressListPage::IsBusy() const
+{
+    return busy_.IsBusy() || import_ || deletion_->IsBatchActive();
+}
+
 std::vector<AddressListEntry> CAddressListPage::Entries() const
 {
     std::vector<AddressListEntry> entries;
@@ -167,7 +181,8 @@ void CAddressListPage::RunCommand(Command command)
         std::vector<std::string> ids;
         for (int row : view_->SelectedRows())
             ids.push_back(model_->At(row).Id);
-        deletion_->Delete(ids);
+        for (const unsigned long requestNumber : deletion_->Delete(ids))
+            busy_.Sent(requestNumber);
         break;
     }
     case eRefresh:
@@ -185,6 +200,8 @@ void CAddressListPage::RunCommand(Command command)
 
 void CAddressListPage::Forget()
 {
+    busy_.Reset();
+    listAwaited_ = 0;
     model_->Clear();
     transferReady_ = false;
     UpdateCommands();
@@ -196,7 +213,7 @@ void CAddressListPage::UpdateCommands()
     const bool one = selected == 1 || (list_ == AddressList::White && selected > 0);
     const std::pair<Command, bool> states[] = {{eModify, one},
                                                {eDelete, selected > 0},
-                                               {eRefresh, !listPending_},
+                                               {eRefresh, listAwaited_ == 0},
                                                {eImport, transferReady_},
                                                {eExport, transferReady_}};
     for (const auto& [command, on] : states)
@@ -206,9 +223,8 @@ void CAddressListPage::UpdateCommands()
 
 void CAddressListPage::RequestList()
 {
-    if (!ShapeOf(list_).list())
-        return;
-    listPending_ = true;
+    listAwaited_ = nsMoxHttp::SentRequestNumber(ShapeOf(list_).list);
+    busy_.Sent(listAwaited_);
     UpdateCommands();
 }
 
@@ -220,6 +236,7 @@ void CAddressListPage::OpenForm(bool modify)
     auto* form = new CWhiteListAddDlg(list_, modify ? CWhiteListAddDlg::Mode::Modify : CWhiteListAddDlg::Mode::Add,
                                       modify ? model_->At(rows.front()) : AddressListEntry(), this);
     form->setAttribute(Qt::WA_DeleteOnClose);
+    connect(form, &CWhiteListAddDlg::Submitted, this, [this](unsigned long requestNumber) { busy_.Sent(requestNumber); });
     form_ = form;
     form->open();
 }
@@ -257,16 +274,35 @@ void CAddressListPage::Import()
                                     {QStringLiteral("导入黑名单列表"), QStringLiteral("正在导入黑名单列表，请稍候 ......."),
                                      QStringLiteral("您确定要停止导入黑名单列表吗？"),
                                      QStringLiteral("正在刷新列表，请稍候...."), QStringLiteral("停止导入")},
-                                    static_cast<int>(pending_.size()),
-                                    [this](int step) { return AccessList_BlackAdd(pending_[static_cast<std::size_t>(step)]); });
+                                    static_cast<int>(pending_.size()), [this](int step) {
+                                        return nsMoxHttp::SentRequestNumber(
+                                            [&] { return AccessList_BlackAdd(pending_[static_cast<std::size_t>(step)]); });
+                                    });
     import_->SetStepTimeout(stepTimeoutMs_);
     connect(import_, &CBatchProgressDlg::Finished, this, [this] {
         pending_.clear();
         RequestList();
-        if (!listPending_)
+        if (listAwaited_ == 0)
             CloseBatchWindows();
     });
     import_->Start();
+}
+
+// The page takes the replies to its own requests; a batch window takes its steps' replies; any
+// other reply of the list's kinds (a step given up, another window's request) changes nothing.
+void CAddressListPage::Completed(int kind, int status, std::uintptr_t record, unsigned long requestNumber)
+{
+    const ListShape& shape = ShapeOf(list_);
+    if (busy_.Take(requestNumber)) {
+        if (requestNumber == listAwaited_)
+            listAwaited_ = 0;
+        EventShown(kind, status, record);
+        return;
+    }
+    if (kind == shape.addEvent && import_)
+        import_->TakeCompletion(requestNumber);
+    else if (kind == shape.deleteEvent)
+        deletion_->TakeDeleteReply(requestNumber);
 }
 
 void CAddressListPage::EventShown(int kind, int status, std::uintptr_t record)
@@ -277,9 +313,7 @@ void CAddressListPage::EventShown(int kind, int status, std::uintptr_t record)
         const auto* list = CMoxEventParam::As<CMoxListEventParamT<AddressListEntry>>(record);
         ShowList(status, list ? &list->items : nullptr);
     } else if (kind == shape.addEvent) {
-        if (import_) {
-            import_->StepCompleted();
-        } else if (status == eMoxEventStatus_Ok && item) {
+        if (status == eMoxEventStatus_Ok && item && FindRow(item->item.Id) < 0) {
             AddressListEntry added = item->item;
             added.No = model_->rowCount() + 1;
             model_->Append(std::move(added));
@@ -289,8 +323,7 @@ void CAddressListPage::EventShown(int kind, int status, std::uintptr_t record)
         if (list_ == AddressList::Black || status == eMoxEventStatus_Ok)
             RequestList();
     } else if (kind == shape.deleteEvent) {
-        if (!deletion_->TakeDeleteReply(status, item ? item->item.Id : std::string()) &&
-            status == eMoxEventStatus_Ok && item)
+        if (status == eMoxEventStatus_Ok && item)
             RemoveRow(item->item.Id);
     }
     UpdateCommands();
@@ -298,7 +331,6 @@ void CAddressListPage::EventShown(int kind, int status, std::uintptr_t record)
 
 void CAddressListPage::ShowList(int status, const std::vector<AddressListEntry>* entries)
 {
-    listPending_ = false;
     CloseBatchWindows();
     if (status != eMoxEventStatus_Ok || !entries)
         return;
@@ -313,9 +345,14 @@ void CAddressListPage::ShowList(int status, const std::vector<AddressListEntry>*
         transferReady_ = true;
 }
 
+int CAddressListPage::FindRow(const std::string& id) const
+{
+    return model_->FindRow([&id](const AddressListEntry& entry) { return entry.Id == id; });
+}
+
 void CAddressListPage::RemoveRow(const std::string& id)
 {
-    const int row = model_->FindRow([&id](const AddressListEntry& entry) { return entry.Id == id; });
+    const int row = FindRow(id);
     if (row < 0)
         return;
     model_->Remove(row);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/CBusyState.h"
 #include "controls/CRuleListModel.h"
 #include "features/access/AddressList.h"
 #include "features/access/AddressListEntry.h"
@@ -38,6 +39,8 @@ public:
     void SetBatchStepTimeout(int milliseconds);
 
     std::vector<AddressListEntry> Entries() const;
+    // Waiting for a reply of its own, or running a batch.
+    bool IsBusy() const;
     void RunCommand(Command command);
     // The rows of the previous server go.
     void Forget();
@@ -48,8 +51,10 @@ private:
     void OpenForm(bool modify);
     void Export();
     void Import();
+    void Completed(int kind, int status, std::uintptr_t record, unsigned long requestNumber);
     void EventShown(int kind, int status, std::uintptr_t record);
     void ShowList(int status, const std::vector<AddressListEntry>* entries);
+    int FindRow(const std::string& id) const;
     void RemoveRow(const std::string& id);
     void CloseBatchWindows();
 
@@ -61,7 +66,8 @@ private:
     QPointer<CBatchProgressDlg> import_;
     std::vector<AddressListEntry> pending_;
     int stepTimeoutMs_;
-    bool listPending_ = false;
+    CBusyState busy_;  // the page's own requests: list, the form's add or change, deletions sent at once
+    unsigned long listAwaited_ = 0;
     bool transferReady_ = false;
     QPointer<CWhiteListAddDlg> form_;
     std::unique_ptr<CViewEventRelay> relay_;

@@ -4,6 +4,7 @@
 #include "controls/CTextLimit.h"
 #include "controls/FieldLabels.h"
 #include "features/access/AddressListRequests.h"
+#include "protocol/SentRequestNumber.h"
 
 #include <QDateEdit>
 #include <QDateTime>
@@ -116,9 +117,11 @@ void CWhiteListAddDlg::Submit()
         return;
     const AddressListEntry entry = EntryFromFields();
     const bool black = list_ == AddressList::Black;
-    const bool sent = mode_ == Mode::Add ? (black ? AccessList_BlackAdd(entry) : AccessList_WhiteAdd(entry))
-                                         : (black ? AccessList_BlackModify(entry) : AccessList_WhiteModify(entry));
-    if (sent)
-        emit Submitted();
+    const unsigned long sent = nsMoxHttp::SentRequestNumber([&] {
+        return mode_ == Mode::Add ? (black ? AccessList_BlackAdd(entry) : AccessList_WhiteAdd(entry))
+                                  : (black ? AccessList_BlackModify(entry) : AccessList_WhiteModify(entry));
+    });
+    if (sent != 0)
+        emit Submitted(sent);
     accept();
 }

@@ -29,7 +29,8 @@ public:
     AddressListEntry EntryFromFields() const;
 
 signals:
-    void Submitted();
+    // The request went out; its reply will carry this request number.
+    void Submitted(unsigned long requestNumber);
 
 private:
     void Submit();

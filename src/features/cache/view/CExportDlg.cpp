@@ -1,6 +1,7 @@
 #include "features/cache/view/CExportDlg.h"
 
 #include "controls/CMoxTabCtrl.h"
+#include "controls/CRuleListPage.h"
 #include "controls/CViewEventRelay.h"
 #include "controls/ExchangeFileDialogs.h"
 #include "controls/FieldLabels.h"
@@ -93,8 +94,8 @@ CExportDlg::CExportDlg(Mode mode, QWidget* parent) : QDialog(parent), mode_(mode
         this,
         std::set<int>{eMoxCacheEvent_FCacheAdd, eMoxCacheEvent_RCacheAdd, eMoxCacheEvent_SCacheAdd,
                       eMoxCacheEvent_RewriteAdd},
-        [this](int kind, int, std::uintptr_t record) {
-            if (kind == awaited_ && queue_->IsCompletionOfLast(CMoxEventParam::FromParam(record)))
+        [this](int, int, std::uintptr_t, unsigned long requestNumber) {
+            if (requestNumber != 0 && requestNumber == awaited_)
                 StepDone();
         });
 }
@@ -200,13 +201,12 @@ void CExportDlg::Import()
 
 void CExportDlg::SendNext()
 {
-    const RulesImportQueue::Step step = queue_->SendNext();
-    awaited_ = step.completionEvent;
+    awaited_ = queue_->SendNext().requestNumber;
     stepTimer_->start();
     // Nothing went out (no session): no reply will come, so the next rule goes without waiting.
-    if (!step.sent)
+    if (awaited_ == 0)
         QTimer::singleShot(0, this, [this, sent = queue_->Sent()] {
-            if (awaited_ != 0 && queue_->Sent() == sent)
+            if (queue_->Sent() == sent)
                 StepDone();
         });
 }
@@ -231,4 +231,8 @@ void CExportDlg::Finish()
     stepTimer_->stop();
     start_->setText(QStringLiteral("导入完成"));
     start_->setEnabled(false);
+    // The list views show only the replies to their own requests: the list the form was opened
+    // over asks for the imported rules (the others ask whenever they are shown).
+    if (auto* page = qobject_cast<CRuleListPage*>(parentWidget()))
+        page->RunCommand(CRuleListPage::eRefresh);
 }

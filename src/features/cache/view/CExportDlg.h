@@ -54,6 +54,6 @@ private:
     QProgressBar* progress_ = nullptr;
     QTimer* stepTimer_ = nullptr;
     std::optional<RulesImportQueue> queue_;
-    int awaited_ = 0;  // the completion event of the add under way, 0 when none
+    unsigned long awaited_ = 0;  // the request number of the add under way, 0 when none
     std::unique_ptr<CViewEventRelay> relay_;
 };

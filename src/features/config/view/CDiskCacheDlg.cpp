@@ -86,7 +86,7 @@ void CDiskCacheDlg::OnSystemOptionsRead(const SystemOptions& options)
     master_->setChecked(options.IsDiskCache != 0);
 }
 
-void CDiskCacheDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* record)
+void CDiskCacheDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* record, unsigned long)
 {
     const auto* diskCache = dynamic_cast<const CMoxDiskCacheEventParam*>(record);
     if (status != eMoxEventStatus_Ok || !diskCache)

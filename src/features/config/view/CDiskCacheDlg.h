@@ -26,7 +26,7 @@ public:
 
     void OnServerChanged(const ServerPlatform& platform) override;
     void OnSystemOptionsRead(const SystemOptions& options) override;
-    void OnRecordHandedOver(int kind, int status, CMoxEventParam* record) override;
+    void OnRecordHandedOver(int kind, int status, CMoxEventParam* record, unsigned long requestNumber) override;
 
 private:
     QWidget* BuildDirectories();

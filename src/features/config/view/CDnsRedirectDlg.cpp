@@ -13,6 +13,7 @@
 #include "features/config/view/CDnsRedirectEntryDlg.h"
 #include "features/config/view/CDnsRedirectModel.h"
 #include "messaging/EventKinds.h"
+#include "protocol/SentRequestNumber.h"
 #include "shell/ProductText.h"
 
 #include <QDate>
@@ -76,7 +77,13 @@ CDnsRedirectDlg::CDnsRedirectDlg(bool oem, QWidget* parent)
         this,
         std::set<int>{eMoxCacheEvent_DnsSystemRead, eMoxCacheEvent_DnsRedirectList, eMoxCacheEvent_DnsRedirectAdd,
                       eMoxCacheEvent_DnsRedirectModify, eMoxCacheEvent_DnsRedirectDelete},
-        [this](int kind, int status, std::uintptr_t record) { EventShown(kind, status, record); });
+        [this](int kind, int status, std::uintptr_t record, unsigned long requestNumber) {
+            Completed(kind, status, record, requestNumber);
+        });
+    relay_->EndBusyOnLogin(&busy_, [this] {
+        listAwaited_ = 0;
+        UpdateCommands();
+    });
 }
 
 CDnsRedirectDlg::~CDnsRedirectDlg()
@@ -139,15 +146,21 @@ void CDnsRedirectDlg::UpdateCommands()
     if (selected >= 0)
         state_->setText(model_->At(selected).entry.Enable == 1 ? QStringLiteral("拒绝劫持") : QStringLiteral("允许劫持"));
     for (Command command : {eRefresh, eImport, eExport})
-        commands_[command]->setEnabled(!listing_);
+        commands_[command]->setEnabled(listAwaited_ == 0);
 }
 
 void CDnsRedirectDlg::Refresh()
 {
-    if (listing_ || !DnsManager_RedirectList())
+    if (listAwaited_ != 0)
         return;
-    listing_ = true;
+    listAwaited_ = nsMoxHttp::SentRequestNumber(DnsManager_RedirectList);
+    busy_.Sent(listAwaited_);
     UpdateCommands();
+}
+
+void CDnsRedirectDlg::SendOwn(const std::function<bool()>& send)
+{
+    busy_.Sent(nsMoxHttp::SentRequestNumber(send));
 }
 
 void CDnsRedirectDlg::SwitchRequested(bool wanted)
@@ -166,10 +179,7 @@ void CDnsRedirectDlg::FlipState()
         return;
     DnsRedirectEntry flipped = model_->At(selected).entry;
     flipped.Enable = flipped.Enable == 1 ? 0 : 1;
-    if (flipped.IsSystem)
-        DnsManager_RedirectAdd(flipped);
-    else
-        DnsManager_RedirectModify(flipped);
+    SendOwn([&] { return flipped.IsSystem ? DnsManager_RedirectAdd(flipped) : DnsManager_RedirectModify(flipped); });
 }
 
 void CDnsRedirectDlg::Find()
@@ -195,6 +205,7 @@ void CDnsRedirectDlg::OpenEditor(bool modify)
     if (editor_ || (modify && selected < 0))
         return;
     const DnsRedirectEntry* entry = modify ? &model_->At(selected).entry : nullptr;
+    editorEntry_ = entry ? *entry : DnsRedirectEntry();
     editor_ = new CDnsRedirectEntryDlg(entry, cacheServerIp_, this);
     editor_->setAttribute(Qt::WA_DeleteOnClose);
     connect(editor_, &QDialog::accepted, this, [this, modify] { EditorAccepted(modify); });
@@ -205,21 +216,29 @@ void CDnsRedirectDlg::EditorAccepted(bool modify)
 {
     const DnsRedirectEntry edited = editor_->Edited();
     if (!modify) {
-        DnsManager_RedirectAdd(edited);
+        SendOwn([&] { return DnsManager_RedirectAdd(edited); });
         return;
     }
-    const int row = model_->FindRow([&](const DnsRedirectRow& each) { return each.entry.Name == edited.Name; });
-    const int selected = SelectedRow();
-    const DnsRedirectEntry& before = model_->At(selected >= 0 ? selected : row).entry;
+    // The rows may have changed while the editor was open (a refresh, a new login): the change is
+    // made to the entry the editor was opened for, wherever it stands now.
+    const int row = model_->FindRow([&](const DnsRedirectRow& each) {
+        return each.entry.Name == editorEntry_.Name && each.entry.IsSystem == editorEntry_.IsSystem;
+    });
+    if (row < 0) {
+        IUserInteraction::Current().Inform(this, QStringLiteral("修改"),
+                                           QStringLiteral("要修改的劫持域名已经不在列表中，修改没有提交。"));
+        return;
+    }
+    const DnsRedirectEntry& before = model_->At(row).entry;
     const bool noteOrState = edited.Note != before.Note || edited.Enable != before.Enable;
     if (before.IsSystem) {
         // A built-in entry changes by becoming a custom one of the same name.
         if ((!edited.IP.empty() && edited.IP != before.IP) || noteOrState)
-            DnsManager_RedirectAdd(edited);
+            SendOwn([&] { return DnsManager_RedirectAdd(edited); });
         return;
     }
     if (edited.IP != before.IP || noteOrState)
-        DnsManager_RedirectModify(edited);
+        SendOwn([&] { return DnsManager_RedirectModify(edited); });
 }
 
 void CDnsRedirectDlg::DeleteSelection()
@@ -234,7 +253,7 @@ void CDnsRedirectDlg::DeleteSelection()
                                              QStringLiteral("您确定要删除所有选中的自定义劫持域名吗？")))
         return;
     if (custom.size() == 1) {
-        DnsManager_RedirectDel(custom.front().Name);
+        SendOwn([&] { return DnsManager_RedirectDel(custom.front().Name); });
         return;
     }
     RunBatch(QStringLiteral("删除"), QStringLiteral("正在删除选中的自定义劫持域名，请稍候 ......."),
@@ -251,7 +270,8 @@ void CDnsRedirectDlg::RunBatch(const QString& title, const QString& progress, co
     const int steps = static_cast<int>(entries.size());
     progress_ = new CBatchProgressDlg(this, {title, progress, stopQuestion, progress}, steps,
                                       [entries = std::move(entries), send](int step) {
-                                          return send(entries[static_cast<std::size_t>(step)]);
+                                          return nsMoxHttp::SentRequestNumber(
+                                              [&] { return send(entries[static_cast<std::size_t>(step)]); });
                                       });
     progress_->setAttribute(Qt::WA_DeleteOnClose);
     progress_->StopButton()->setText(stopText);
@@ -292,6 +312,20 @@ void CDnsRedirectDlg::Import()
              [](const DnsRedirectEntry& entry) { return DnsManager_RedirectAdd(entry); });
 }
 
+// The page shows the replies to its own requests and to the steps of its batch; a reply to a step
+// given up, or to another window's request, changes nothing. The server's switch is shown
+// whoever asked for it.
+void CDnsRedirectDlg::Completed(int kind, int status, std::uintptr_t record, unsigned long requestNumber)
+{
+    if (busy_.Take(requestNumber)) {
+        if (requestNumber == listAwaited_)
+            listAwaited_ = 0;
+    } else if (kind != eMoxCacheEvent_DnsSystemRead && !(progress_ && progress_->TakeCompletion(requestNumber))) {
+        return;
+    }
+    EventShown(kind, status, record);
+}
+
 void CDnsRedirectDlg::EventShown(int kind, int status, std::uintptr_t value)
 {
     CMoxEventParam* record = CMoxEventParam::FromParam(value);
@@ -304,7 +338,6 @@ void CDnsRedirectDlg::EventShown(int kind, int status, std::uintptr_t value)
         return;
     }
     if (kind == eMoxCacheEvent_DnsRedirectList) {
-        listing_ = false;
         const auto* list = dynamic_cast<const CMoxDnsRedirectListEventParam*>(record);
         if (status == eMoxEventStatus_Ok && list) {
             std::vector<DnsRedirectRow> rows;
@@ -319,9 +352,6 @@ void CDnsRedirectDlg::EventShown(int kind, int status, std::uintptr_t value)
         UpdateCommands();
         return;
     }
-    if (progress_ && progress_->IsRunning() &&
-        (kind == eMoxCacheEvent_DnsRedirectAdd || kind == eMoxCacheEvent_DnsRedirectDelete))
-        progress_->StepCompleted();
     const auto* changed = dynamic_cast<const CMoxDnsRedirectAddEventParam*>(record);
     if (status != eMoxEventStatus_Ok || !changed)
         return;
@@ -329,7 +359,8 @@ void CDnsRedirectDlg::EventShown(int kind, int status, std::uintptr_t value)
     entry.IsSystem = false;
     const int row = CustomRowOf(entry.Name);
     if (kind == eMoxCacheEvent_DnsRedirectAdd) {
-        model_->Append(DnsRedirectRow{model_->rowCount() + 1, entry});
+        if (row < 0)
+            model_->Append(DnsRedirectRow{model_->rowCount() + 1, entry});
     } else if (kind == eMoxCacheEvent_DnsRedirectModify && row >= 0) {
         entry.THC = model_->At(row).entry.THC;
         entry.TTL = model_->At(row).entry.TTL;

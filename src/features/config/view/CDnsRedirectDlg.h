@@ -1,12 +1,14 @@
 #pragma once
 
 #include "controls/CBatchProgressDlg.h"
+#include "controls/CBusyState.h"
 #include "features/config/DnsRedirectEntry.h"
 #include "features/config/view/CDnsRedirectEntryDlg.h"
 
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,6 +42,9 @@ public:
     // Tests shorten the ten seconds a batch step waits for its reply.
     void SetBatchStepTimeout(int milliseconds) { stepTimeoutMs_ = milliseconds; }
 
+    // Waiting for a reply of its own, or running a batch.
+    bool IsBusy() const { return busy_.IsBusy() || progress_; }
+
     void Refresh();
     void FlipState();
     void Find();
@@ -55,6 +60,9 @@ private:
     void EditorAccepted(bool modify);
     void RunBatch(const QString& title, const QString& progress, const QString& stopText, const QString& stopQuestion,
                   std::vector<DnsRedirectEntry> entries, bool (*send)(const DnsRedirectEntry&));
+    // Sends one request of the page's own; its reply is awaited.
+    void SendOwn(const std::function<bool()>& send);
+    void Completed(int kind, int status, std::uintptr_t record, unsigned long requestNumber);
     void EventShown(int kind, int status, std::uintptr_t record);
     int SelectedRow() const;
     int CustomRowOf(const std::string& name) const;
@@ -69,7 +77,10 @@ private:
     QPointer<CDnsRedirectEntryDlg> editor_;
     QPointer<CBatchProgressDlg> progress_;
     std::string cacheServerIp_;
-    bool listing_ = false;
+    // The entry the open editor was opened for (empty name when adding), found again at OK.
+    DnsRedirectEntry editorEntry_;
+    CBusyState busy_;
+    unsigned long listAwaited_ = 0;
     int stepTimeoutMs_;
     std::unique_ptr<CViewEventRelay> relay_;
 };

@@ -6,6 +6,7 @@
 #include "features/config/ToolsRequests.h"
 #include "features/monitor/CRealtimeInstantRequestEventParam.h"
 #include "messaging/EventKinds.h"
+#include "protocol/SentRequestNumber.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -63,14 +64,25 @@ void CToolsAllCacheListDlg::SetBusy(bool busy)
 
 void CToolsAllCacheListDlg::Fetch()
 {
-    if (!busy_ && ToolsManager_CachedUrlList())
+    if (busy_)
+        return;
+    awaited_ = nsMoxHttp::SentRequestNumber(ToolsManager_CachedUrlList);
+    if (awaited_ != 0)
         SetBusy(true);
 }
 
-void CToolsAllCacheListDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* record)
+void CToolsAllCacheListDlg::OnServerChanged(const ServerPlatform&)
 {
-    if (kind != eMoxCacheEvent_ToolsCachedUrlList)
+    awaited_ = 0;
+    SetBusy(false);
+}
+
+void CToolsAllCacheListDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* record,
+                                               unsigned long requestNumber)
+{
+    if (kind != eMoxCacheEvent_ToolsCachedUrlList || requestNumber == 0 || requestNumber != awaited_)
         return;
+    awaited_ = 0;
     auto* reply = dynamic_cast<CRealtimeInstantRequestEventParam*>(record);
     if (status != eMoxEventStatus_Ok || !reply) {
         SetBusy(false);

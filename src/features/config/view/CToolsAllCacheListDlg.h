@@ -43,7 +43,9 @@ public:
     void Save();
     void ShowSelectedUrls();
 
-    void OnRecordHandedOver(int kind, int status, CMoxEventParam* record) override;
+    void OnRecordHandedOver(int kind, int status, CMoxEventParam* record, unsigned long requestNumber) override;
+    // A new session: no reply of the old one is awaited any more.
+    void OnServerChanged(const ServerPlatform& platform) override;
 
 signals:
     // Every row of a reply is shown.
@@ -63,4 +65,5 @@ private:
     std::vector<std::shared_ptr<const std::string>> texts_;
     std::size_t cursor_ = 0;
     bool busy_ = false;
+    unsigned long awaited_ = 0;  // the list request sent, until its reply
 };

@@ -5,6 +5,7 @@
 #include "features/monitor/HostMonitorRequests.h"
 #include "features/monitor/view/MonitorTable.h"
 #include "messaging/EventKinds.h"
+#include "protocol/SentRequestNumber.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -72,12 +73,20 @@ void CHostDetailDlg::closeEvent(QCloseEvent* event)
 
 void CHostDetailDlg::OnTick()
 {
-    if (polling_.IsDue() && MonitorManager_UpstreamList(host_.ProxyID))
-        polling_.MarkSent();
+    if (!polling_.IsDue())
+        return;
+    const unsigned long requestNumber =
+        nsMoxHttp::SentRequestNumber([this] { return MonitorManager_UpstreamList(host_.ProxyID); });
+    if (requestNumber == 0)
+        return;
+    replies_.Sent(requestNumber);
+    polling_.MarkSent();
 }
 
-void CHostDetailDlg::OnUpstreamList(int status, const CMoxProxyUrlEventParam* record)
+void CHostDetailDlg::OnUpstreamList(int status, const CMoxProxyUrlEventParam* record, unsigned long requestNumber)
 {
+    if (!replies_.TakeOwn(requestNumber))
+        return;
     polling_.MarkDue();
     if (status != eMoxEventStatus_Ok || !record)
         return;

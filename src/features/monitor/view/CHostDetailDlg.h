@@ -2,6 +2,7 @@
 
 #include "features/monitor/HostSampleUpdate.h"
 #include "features/monitor/view/CMonitorListModel.h"
+#include "shell/PolledReplies.h"
 #include "shell/RealtimePolling.h"
 
 #include <QDialog>
@@ -22,8 +23,9 @@ public:
     CHostDetailDlg(const ProxyHost& host, QWidget* parent = nullptr);
     ~CHostDetailDlg() override;
 
-    // An origin list reply; the record is alive for the call only.
-    void OnUpstreamList(int status, const CMoxProxyUrlEventParam* record);
+    // An origin list reply; the record is alive for the call only. The reply names no host: only
+    // the replies to this window's own requests are its host's.
+    void OnUpstreamList(int status, const CMoxProxyUrlEventParam* record, unsigned long requestNumber);
 
     const ProxyHost& Host() const { return host_; }
     QLineEdit* HostField() const { return hostName_; }
@@ -49,4 +51,5 @@ private:
     QPlainTextEdit* note_ = nullptr;
     QTimer* timer_ = nullptr;
     RealtimePolling polling_;
+    PolledReplies replies_;
 };

@@ -113,14 +113,15 @@ void CHostMonitorDlg::OnServerChanged(const ServerPlatform&)
     model_->Emptied();
 }
 
-void CHostMonitorDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* record)
+void CHostMonitorDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* record, unsigned long requestNumber)
 {
     if (kind == eMoxCacheEvent_UpstreamList) {
         if (detail_)
-            detail_->OnUpstreamList(status, dynamic_cast<CMoxProxyUrlEventParam*>(record));
+            detail_->OnUpstreamList(status, dynamic_cast<CMoxProxyUrlEventParam*>(record), requestNumber);
         return;
     }
-    if (kind != eMoxCacheEvent_ProxyHostList)
+    // An older sample after a newer one would make one interval of the whole period's totals.
+    if (kind != eMoxCacheEvent_ProxyHostList || !replies_.TakeNewer(requestNumber))
         return;
     polling_.MarkDue();
     const auto* reply = dynamic_cast<CMoxProxyUrlListEventParam*>(record);

@@ -2,6 +2,7 @@
 
 #include "features/monitor/HostSampleUpdate.h"
 #include "features/monitor/view/CMonitorListModel.h"
+#include "shell/PolledReplies.h"
 #include "shell/RealtimePolling.h"
 #include "shell/view/CMoxContentView.h"
 
@@ -23,7 +24,7 @@ public:
 
     void OnLoginStarted() override;
     void OnServerChanged(const ServerPlatform& platform) override;
-    void OnRecordHandedOver(int kind, int status, CMoxEventParam* record) override;
+    void OnRecordHandedOver(int kind, int status, CMoxEventParam* record, unsigned long requestNumber) override;
 
     void StartMonitoring();
     void StopMonitoring();
@@ -51,6 +52,7 @@ private:
     QPushButton* button_ = nullptr;
     QTimer* timer_ = nullptr;
     RealtimePolling polling_;
+    PolledReplies replies_;
     std::uint64_t lastSent_ = 0;
     std::string server_;  // whose hosts the rows show
     QPointer<CHostDetailDlg> detail_;

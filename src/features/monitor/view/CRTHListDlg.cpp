@@ -40,7 +40,7 @@ std::string CellText(const RthRecord& record, int column)
     }
 }
 
-bool SendDeletion(const std::string& requestUrl)
+unsigned long SendDeletion(const std::string& requestUrl)
 {
     return SayThenSend("正在删除实时访问监控记录，请稍候....", [&] { return MonitorManager_RthDel(requestUrl); });
 }
@@ -49,6 +49,7 @@ bool SendDeletion(const std::string& requestUrl)
 
 CRTHListDlg::CRTHListDlg(QWidget* parent) : CRuleListPageT(parent, Columns(), CellText, nullptr)
 {
+    SetFailedList(FailedList::KeepsRows);
     Build(RuleModel(),
           {{eAdd, QStringLiteral("添加"), QStringLiteral("添加实时访问监控记录")},
            {eDelete, QStringLiteral("删除"), QStringLiteral("删除选中的实时访问监控记录")},
@@ -63,7 +64,11 @@ CRTHListDlg::CRTHListDlg(QWidget* parent) : CRuleListPageT(parent, Columns(), Ce
     });
     relay_ = std::make_unique<CViewEventRelay>(
         this, std::set<int>{eMoxCacheEvent_RthList, eMoxCacheEvent_RthAdd, eMoxCacheEvent_RthDelete},
-        [this](int kind, int status, std::uintptr_t record) { EventShown(kind, status, record); });
+        [this](int kind, int status, std::uintptr_t record, unsigned long requestNumber) {
+            if (TakeCompletion(requestNumber))
+                EventShown(kind, status, record);
+        });
+    relay_->EndBusyOnLogin(&Busy(), [this] { UpdateCommands(); });
 }
 
 CRTHListDlg::~CRTHListDlg()
@@ -93,7 +98,8 @@ void CRTHListDlg::RunCommand(Command command)
 
 void CRTHListDlg::Forget()
 {
-    ShowList(eMoxEventStatus_NetworkError, nullptr, nullptr);
+    Busy().Reset();
+    ClearRows();
 }
 
 void CRTHListDlg::showEvent(QShowEvent* event)
@@ -111,10 +117,9 @@ void CRTHListDlg::Refresh()
 
 bool CRTHListDlg::RequestList()
 {
-    if (!SayThenSend("正在获取实时访问监控记录列表，请稍候....", MonitorManager_RthList))
-        return false;
-    RequestSent();
-    return true;
+    const unsigned long requestNumber = SayThenSend("正在获取实时访问监控记录列表，请稍候....", MonitorManager_RthList);
+    RequestSent(requestNumber);
+    return requestNumber != 0;
 }
 
 void CRTHListDlg::OpenAddForm()
@@ -143,13 +148,10 @@ void CRTHListDlg::EventShown(int kind, int status, std::uintptr_t param)
     if (kind == eMoxCacheEvent_RthList) {
         const auto* list = dynamic_cast<const CMoxRTHListEventParam*>(record);
         // A list that could not be read leaves the rows as they are; the status bar says why.
-        if (status == eMoxEventStatus_Ok && list)
-            ShowList(status, CMoxEventParam::FromParam(param), &list->items);
-        else
-            RequestCompleted();
+        ShowList(status, CMoxEventParam::FromParam(param), list ? &list->items : nullptr);
         return;
     }
-    RequestCompleted();
+    UpdateCommands();
     if (status == eMoxEventStatus_Ok)
         Refresh();
 }

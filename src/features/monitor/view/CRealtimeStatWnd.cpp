@@ -69,8 +69,11 @@ CRealtimeStatWnd::CRealtimeStatWnd(QWidget* parent) : QWidget(parent)
     layout->addWidget(table_, 1);
 
     relay_ = std::make_unique<CViewEventRelay>(
-        this, std::set<int>{eMoxCacheEvent_RealtimeStat}, [this](int, int status, std::uintptr_t param2) {
-            ReportShown(status, CMoxEventParam::As<CRealtimeStatEventParam>(param2));
+        this, std::set<int>{eMoxCacheEvent_RealtimeStat},
+        [this](int, int status, std::uintptr_t param2, unsigned long requestNumber) {
+            // An older report answered late does not replace the newer one shown.
+            if (replies_.TakeNewer(requestNumber))
+                ReportShown(status, CMoxEventParam::As<CRealtimeStatEventParam>(param2));
         });
 }
 

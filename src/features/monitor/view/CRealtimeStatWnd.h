@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/CViewEventRelay.h"
+#include "shell/PolledReplies.h"
 
 #include <QWidget>
 
@@ -52,5 +53,6 @@ private:
     CRuleListView* table_ = nullptr;
     QTimer* timer_ = nullptr;
     std::string reportText_;
+    PolledReplies replies_;
     std::unique_ptr<CViewEventRelay> relay_;
 };

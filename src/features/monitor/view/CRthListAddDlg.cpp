@@ -6,6 +6,7 @@
 #include "features/monitor/view/CRthSwitchBoxes.h"
 #include "messaging/EventKinds.h"
 #include "messaging/GlobalFunc_UpdateStatusBar.h"
+#include "protocol/SentRequestNumber.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,8 +60,12 @@ CRthListAddDlg::CRthListAddDlg(QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
     UpdateOk();
 
-    relay_ = std::make_unique<CViewEventRelay>(this, std::set<int>{eMoxCacheEvent_RthAdd},
-                                               [this](int, int status, std::uintptr_t) { ReplyShown(status); });
+    relay_ = std::make_unique<CViewEventRelay>(
+        this, std::set<int>{eMoxCacheEvent_RthAdd},
+        [this](int, int status, std::uintptr_t, unsigned long requestNumber) {
+            if (requestNumber != 0 && requestNumber == awaited_)
+                ReplyShown(status);
+        });
 }
 
 CRthListAddDlg::~CRthListAddDlg()
@@ -81,26 +86,24 @@ RthRecord CRthListAddDlg::RecordFromFields() const
 
 void CRthListAddDlg::UpdateOk()
 {
-    okButton_->setEnabled(!waiting_ && !url_->text().isEmpty());
+    okButton_->setEnabled(awaited_ == 0 && !url_->text().isEmpty());
 }
 
 void CRthListAddDlg::Submit()
 {
-    if (url_->text().isEmpty() || waiting_)
+    if (url_->text().isEmpty() || awaited_ != 0)
         return;
-    if (!MonitorManager_RthAdd(RecordFromFields()))
+    awaited_ = nsMoxHttp::SentRequestNumber([this] { return MonitorManager_RthAdd(RecordFromFields()); });
+    if (awaited_ == 0)
         return;
-    waiting_ = true;
     UpdateOk();
     GlobalFunc_UpdateStatusBar("正在添加实时访问监控记录，请稍候....");
-    emit Submitted();
+    emit Submitted(awaited_);
 }
 
 void CRthListAddDlg::ReplyShown(int status)
 {
-    if (!waiting_)
-        return;
-    waiting_ = false;
+    awaited_ = 0;
     // The reply handler has said how it went; a refused or failed addition may be tried again.
     if (status == eMoxEventStatus_Ok)
         accept();

@@ -34,8 +34,8 @@ public:
     RthRecord RecordFromFields() const;
 
 signals:
-    // The addition went out; the list shows busy until its reply.
-    void Submitted();
+    // The addition went out as this request; the list shows busy until its reply.
+    void Submitted(unsigned long requestNumber);
 
 private:
     void Submit();
@@ -48,6 +48,6 @@ private:
     QCheckBox* ignoreCase_ = nullptr;
     CRthSwitchBoxes* switches_ = nullptr;
     QPushButton* okButton_ = nullptr;
-    bool waiting_ = false;
+    unsigned long awaited_ = 0;  // the addition sent, until its reply
     std::unique_ptr<CViewEventRelay> relay_;
 };

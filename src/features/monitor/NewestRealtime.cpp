@@ -1,0 +1,33 @@
+#include "features/monitor/NewestRealtime.h"
+
+#include "features/monitor/RealtimeReplyReader.h"
+#include "shell/CMoxCacheInstance.h"
+
+#include <mutex>
+
+namespace {
+
+// Request numbers never repeat within a run, so one number serves every instance in turn.
+std::mutex realtimeLock;
+unsigned long mergedRequestNumber = 0;
+
+}  // namespace
+
+bool MergeNewerRealtime(CMoxCacheInstance& instance, unsigned long requestNumber, const Json::Value& root)
+{
+    std::lock_guard guard(realtimeLock);
+    if (requestNumber <= mergedRequestNumber)
+        return false;
+    RealtimeInfo info = instance.Realtime();
+    ReadRealtimeInfo(root, info);
+    instance.SetRealtime(info);
+    mergedRequestNumber = requestNumber;
+    return true;
+}
+
+RealtimeInfo ReadNewestRealtime(const CMoxCacheInstance& instance, unsigned long& requestNumber)
+{
+    std::lock_guard guard(realtimeLock);
+    requestNumber = mergedRequestNumber;
+    return instance.Realtime();
+}
