@@ -16,6 +16,7 @@ class CRuleDeletion;
 class CRuleListView;
 class CViewEventRelay;
 class CWhiteListAddDlg;
+struct BlackListFileRead;
 class QPushButton;
 
 // One of the two client-address lists with its commands: add, modify, delete, refresh and, for
@@ -48,6 +49,8 @@ private:
     void OpenForm(bool modify);
     void Export();
     void Import();
+    // Adds the entries read from a black-list file, one at a time behind the progress window.
+    void ImportEntries(BlackListFileRead read);
     void EventShown(int kind, int status, std::uintptr_t record);
     void ShowList(int status, const std::vector<AddressListEntry>* entries);
     void RemoveRow(const std::string& id);
