@@ -60,7 +60,7 @@ void MeasureExport(const std::filesystem::path& folder)
     RuleSet rules;
     for (int n = 0; n < kExportRules; ++n)
         rules.fcache.push_back(Rule(0, n));
-    const std::string bytes = RulesFileText(rules, eRulesBlock_FCache);
+    const std::string bytes = RulesFileText(rules, eRulesBlock_FCache).text;
     const std::string raw = (folder / "raw.txt").string();
     const double fwriteMs = BestOf([&] {
         FILE* file = std::fopen(raw.c_str(), "wb");
@@ -78,7 +78,7 @@ void MeasureExport(const std::filesystem::path& folder)
     });
     const double textMs = BestOf([&] { RulesFileText(rules, eRulesBlock_FCache); });
     const double exportMs = BestOf([&] {
-        ExchangeFileText::Write(folder / "rules.txt", RulesFileText(rules, eRulesBlock_FCache), nullptr);
+        ExchangeFileText::Write(folder / "rules.txt", RulesFileText(rules, eRulesBlock_FCache).text, nullptr);
     });
     std::printf("export of %d page-cache rules (%.1f MB), best of %d:\n", kExportRules, bytes.size() / 1e6, kRounds);
     std::printf("  one fwrite of the same bytes (baseline)   %8.1f ms\n", fwriteMs);
@@ -153,7 +153,7 @@ int main(int argc, char** argv)
         for (int n = 0; n < kRulesPerFile; ++n)
             rules.fcache.push_back(Rule(file, n));
         ExchangeFileText::Write(folder / ("import" + std::to_string(file) + ".txt"),
-                                RulesFileText(rules, eRulesBlock_FCache), nullptr);
+                                RulesFileText(rules, eRulesBlock_FCache).text, nullptr);
     }
     morvix::test::SimProcess sim;
     morvix::test::ConsoleSession console(sim.host());

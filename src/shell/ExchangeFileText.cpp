@@ -4,11 +4,12 @@
 #include "shell/Utf8Text.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iconv.h>
-#include <iterator>
 #include <memory>
+#include <system_error>
 
 namespace {
 
@@ -39,6 +40,13 @@ std::optional<std::string> FromGb18030(std::string_view bytes)
     return out;
 }
 
+std::string Mebibytes(std::uintmax_t bytes)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f MiB", static_cast<double>(bytes) / (1 << 20));
+    return text;
+}
+
 }  // namespace
 
 namespace ExchangeFileText {
@@ -47,6 +55,41 @@ void AppendLine(std::string& text, std::string_view line)
 {
     text.append(line);
     text.append(kLineEnd);
+}
+
+bool HasLineBreak(std::string_view value)
+{
+    return value.find_first_of("\r\n") != std::string_view::npos;
+}
+
+std::string OneLine(std::string_view value)
+{
+    std::string line;
+    line.reserve(value.size());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '\r' && i + 1 < value.size() && value[i + 1] == '\n')
+            ++i;
+        line.push_back(value[i] == '\r' || value[i] == '\n' ? ' ' : value[i]);
+    }
+    return line;
+}
+
+bool Flatten(std::string& value)
+{
+    if (!HasLineBreak(value))
+        return false;
+    value = OneLine(value);
+    return true;
+}
+
+std::string ExportStatusText(std::string_view done, const Written& written, std::string_view leftOutWhat)
+{
+    std::string text(done);
+    if (written.flattenedValues > 0)
+        text += "，" + std::to_string(written.flattenedValues) + " 个值中的换行写作了空格";
+    if (written.leftOutEntries > 0)
+        text += "，" + std::to_string(written.leftOutEntries) + " 个" + std::string(leftOutWhat) + "未导出";
+    return text + "。";
 }
 
 std::optional<std::string> Decode(std::string_view bytes)
@@ -76,7 +119,34 @@ std::optional<std::string> Read(const std::filesystem::path& file, std::string* 
             *error = "无法打开文件 " + file.string() + "：" + std::strerror(errno);
         return std::nullopt;
     }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::error_code sizeError;
+    const std::uintmax_t size = std::filesystem::file_size(file, sizeError);
+    if (!sizeError && size > kMostBytes) {
+        if (error)
+            *error = "文件 " + file.string() + " 有 " + Mebibytes(size) + "（" + std::to_string(size) +
+                     " 字节），超过 " + Mebibytes(kMostBytes) + " 的上限，没有读取";
+        return std::nullopt;
+    }
+    // Read whole in one call where the size is known; a pipe or a special file is read to its end,
+    // and never past the bound.
+    std::string bytes;
+    if (!sizeError) {
+        bytes.resize(static_cast<std::size_t>(size));
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+        in.clear(in.rdstate() & ~(std::ios::failbit | std::ios::eofbit));
+    } else {
+        char chunk[65536];
+        while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+            bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+            if (bytes.size() > kMostBytes) {
+                if (error)
+                    *error = "文件 " + file.string() + " 超过 " + Mebibytes(kMostBytes) + " 的上限，没有读取";
+                return std::nullopt;
+            }
+        }
+        in.clear(in.rdstate() & ~(std::ios::failbit | std::ios::eofbit));
+    }
     if (in.bad()) {
         if (error)
             *error = "无法读取文件 " + file.string();

@@ -4,7 +4,7 @@
 
 TEST(BlackListFile, OneLinePerEntry)
 {
-    EXPECT_EQ(BlackListFileText({{0, "b1", "10.0.0.1", "10.0.0.9", "2030-01-01 00:00:00", "abc"}}),
+    EXPECT_EQ(BlackListFileText({{0, "b1", "10.0.0.1", "10.0.0.9", "2030-01-01 00:00:00", "abc"}}).text,
               "10.0.0.1-10.0.0.9/2030-01-01 00:00:00/abc\r\n");
 }
 

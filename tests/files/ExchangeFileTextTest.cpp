@@ -50,3 +50,13 @@ TEST(ExchangeFileText, SaysWhyAFileCannotBeWrittenOrRead)
     EXPECT_FALSE(ExchangeFileText::Read(scratch / "absent.txt", &error));
     EXPECT_NE(error.find("absent.txt"), std::string::npos);
 }
+
+TEST(ExchangeFileText, RefusesAFileLargerThanTheBoundNamingItsSize)
+{
+    ScratchDirectory scratch;
+    std::string error;
+    WriteBytes(scratch / "large.txt", "x");
+    std::filesystem::resize_file(scratch / "large.txt", ExchangeFileText::kMostBytes + 1);
+    EXPECT_FALSE(ExchangeFileText::Read(scratch / "large.txt", &error));
+    EXPECT_NE(error.find("16.0 MiB（16777217 字节）"), std::string::npos) << error;
+}

@@ -25,7 +25,7 @@ TEST(RulesFile, PageCacheBlockIsWrittenByteForByte)
     rule.Icookie = 1;
     rule.Olimit = 0;
     rule.IsDiskCache = 1;
-    EXPECT_EQ(FCacheBlockText({rule}),
+    EXPECT_EQ(RulesFileText({{rule}, {}, {}, {}}, eRulesBlock_FCache).text,
               Lines({"", "#页面缓存规则", "[FCache]", "FCacheCount   =1", "", "Url_1         =/news/*",
                      "Icase_1       =1", "Rules_1       =0", "Expire_1      =30", "Unit_1        =2",
                      "Icookie_1     =1", "Olimit_1      =0", "IsDiskCache_1 =1", "Note_1        =", ""}));
@@ -35,11 +35,11 @@ TEST(RulesFile, ChosenBlocksComeInOrderAndRefuseAndSessionBlocksEndWithAnEmptyLi
 {
     RuleSet rules;
     rules.scache.push_back({0, "w", "/login", 1, 0, "SID", 60, "n"});
-    EXPECT_EQ(RulesFileText(rules, eRulesBlock_SCache),
+    EXPECT_EQ(RulesFileText(rules, eRulesBlock_SCache).text,
               Lines({"", "#会话缓存规则", "[SCache]", "SCacheCount          =1", "", "ActionUrl_1          =/login",
                      "Icase_1              =1", "Rules_1              =0", "SetCookieSessionID_1 =SID",
                      "SessionExpire_1      =60", "Note_1               =n", "", ""}));
-    const std::string all = RulesFileText(RuleSet(), eRulesBlock_All);
+    const std::string all = RulesFileText(RuleSet(), eRulesBlock_All).text;
     EXPECT_EQ(all, Lines({"", "#页面缓存规则", "[FCache]", "FCacheCount   =0", "", "", "#拒绝缓存规则", "[RCache]",
                           "RCacheCount     =0", "", "", "", "#会话缓存规则", "[SCache]", "SCacheCount          =0", "",
                           "", "", "#转向规则", "[Rewrite]", "RewriteCount     =0", ""}));
@@ -78,7 +78,7 @@ TEST(RulesFile, AtMostAThousandRulesAndNotesCutToTheRecord)
         rule.Note = std::string(700, 'n');
         rules.fcache.push_back(rule);
     }
-    const RuleSet read = ReadRulesFile(RulesFileText(rules, eRulesBlock_FCache), eRulesBlock_All);
+    const RuleSet read = ReadRulesFile(RulesFileText(rules, eRulesBlock_FCache).text, eRulesBlock_All);
     ASSERT_EQ(read.fcache.size(), 1000u);
     EXPECT_EQ(read.fcache.back().Url, "/p999");
     EXPECT_EQ(read.fcache.front().Note.size(), static_cast<std::size_t>(FCacheRule::kNoteLimit));

@@ -41,19 +41,20 @@ TEST_F(FCacheForm, AddFormStartsWithItsDefaults)
     EXPECT_EQ(form->Tabs()->tabText(0), "页面缓存");
     EXPECT_EQ(form->Tabs()->tabText(1), "查看帮助");
     EXPECT_TRUE(form->UrlEdit()->text().isEmpty());
-    EXPECT_EQ(form->UrlEdit()->maxLength(), 1024);
     EXPECT_EQ(form->MatchKindChoice()->currentText(), "通配符");
     EXPECT_EQ(form->MatchKindChoice()->count(), 3);
     EXPECT_TRUE(form->IgnoreCaseBox()->isChecked());
     EXPECT_EQ(form->ExpireEdit()->text(), "30");
-    EXPECT_EQ(form->ExpireEdit()->maxLength(), 6);
     EXPECT_EQ(form->UnitChoice()->currentText(), "分钟");
     EXPECT_EQ(form->OpenLimitChoice()->currentText(), "所有用户");
     EXPECT_TRUE(form->IgnoreCookieButton()->isChecked());
     EXPECT_TRUE(form->DiskCacheButton()->isChecked());
 
-    QTest::keyClicks(form->ExpireEdit(), "x9");
-    EXPECT_EQ(form->ExpireEdit()->text(), "309") << "digits only";
+    QTest::keyClicks(form->ExpireEdit(), "x99999");
+    EXPECT_EQ(form->ExpireEdit()->text(), "309999") << "digits only, at most 6";
+    form->UrlEdit()->setText(QString(1023, QChar(u'u')));
+    QTest::keyClicks(form->UrlEdit(), "vw");
+    EXPECT_EQ(form->UrlEdit()->text().size(), 1024);
     form->NoteEdit()->setPlainText(QString(300, QChar(u'注')));
     EXPECT_EQ(form->NoteEdit()->toPlainText().size(), CAddFCacheDlg::kNoteLimit);
 }

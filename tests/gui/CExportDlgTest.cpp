@@ -5,6 +5,7 @@
 #include "gui/SimViewFixture.h"
 #include "integration/OneShotFault.h"
 #include "shell/CMoxCacheInstance.h"
+#include "shell/ExchangeFileText.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -114,4 +115,18 @@ TEST_F(RulesTransfer, AStepWithoutAReplyIsGivenUpAndItsLateReplyDoesNotEndTheNex
     for (const Json::Value& rule : state["fcache"]["entries"])
         order.push_back(rule["Url"].asString());
     EXPECT_EQ(order, (std::vector<std::string>{"/1/*", "/2/*", "/3/*"}));
+}
+
+TEST_F(RulesTransfer, AFileTooLargeIsRefusedByItsSizeBeforeAnythingIsSent)
+{
+    OpenManager(0);
+    WriteBytes(scratch / "huge.txt", "[FCache]\r\nFCacheCount=1\r\nUrl_1=/a/*\r\n");
+    std::filesystem::resize_file(scratch / "huge.txt", ExchangeFileText::kMostBytes + 1);
+    CExportDlg* form = OpenForm(true);
+    form->PathEdit()->setText(QString::fromStdString((scratch / "huge.txt").string()));
+    form->StartButton()->click();
+    ASSERT_TRUE(ProcessUntil([&] { return form->StartButton()->isEnabled(); }));
+    EXPECT_EQ(answers.Prompts().back().title, "导入");
+    EXPECT_TRUE(answers.Prompts().back().text.contains("16.0 MiB（16777217 字节）")) << answers.Prompts().back().text;
+    EXPECT_EQ(Logged("type=fcache&cmd=add"), 0u);
 }

@@ -101,3 +101,38 @@ TEST_F(MorvixctlTransfer, TheBlackListTravelsInItsLineFormat)
     EXPECT_EQ(ReadBytes(scratch / "again.txt"), "10.0.0.1-10.0.0.9/2030-01-01 00:00:00/abc\r\n"
                                                 "10.0.1.1-10.0.1.1/2030-01-01 00:00:00/single\r\n");
 }
+
+// Notes another tool wrote on several lines, shaped like the files' own lines: each travels as one
+// value, and the server the file is imported into gets no rule, entry or redirect more.
+TEST_F(MorvixctlTransfer, ANoteShapedLikeTheFileCarriesNothingIntoTheNextServer)
+{
+    struct Case {
+        std::vector<std::string> add;
+        const char* type;  // of the file's export and import
+        const char* injectedQuery;
+        const char* injectedField;
+    };
+    const Case cases[] = {
+        {{"fcache", "add", "Url=/inj/*", "Note=first\r\n[Rewrite]\r\nRewriteCount=1\r\nSourceUrl_1=/evil"}, "rules",
+         "type=rewrite&cmd=add", "SourceUrl=%2Fevil"},
+        {{"black", "add", "Low=1.1.1.1", "High=1.1.1.2", "Expire=2030-01-01 00:00:00",
+          "Note=x\r\n9.9.9.9-9.9.9.9/2030-01-01 00:00:00/evil"},
+         "black", "type=black&cmd=add", "Low=9.9.9.9"},
+        {{"dns", "redirect-add", "Name=inj.example.com", "IP=1.2.3.4", "Enable=1",
+          "Note=x\r\naddress=/evil.example/6.6.6.6"},
+         "dns", "type=dns&cmd=redirect-add", "Name=evil.example"},
+    };
+    for (const Case& each : cases) {
+        const Outcome added = Run(source, each.add);
+        ASSERT_EQ(added.status, 0) << each.type << ": " << added.err;
+        const std::string file = File((std::string(each.type) + ".txt").c_str());
+        const Outcome exported = Run(source, {each.type, "export", file});
+        ASSERT_EQ(exported.status, 0) << each.type << ": " << exported.err;
+        EXPECT_NE(exported.err.find("1 values held line breaks, written as blanks"), std::string::npos) << exported.err;
+        Run(target, {each.type, "import", file});
+        for (const Json::Value& request : target.requests())
+            if (request["query"].asString() == each.injectedQuery)
+                EXPECT_EQ(request["body"].asString().find(each.injectedField), std::string::npos)
+                    << each.type << ": " << request["body"].asString();
+    }
+}

@@ -21,11 +21,18 @@ int Export(CtlSession& session, const std::string& file)
     if (done->Status() != eMoxEventStatus_Ok || !record)
         return done->Status();
     std::string error;
-    if (!WriteDnsRedirectFile(file, record->userEntries, &error)) {
+    const auto written = WriteDnsRedirectFile(file, record->userEntries, &error);
+    if (!written) {
         std::cerr << "morvixctl: " << error << "\n";
         return eCtlExit_ExchangeFailed;
     }
-    std::cerr << "morvixctl: wrote " << record->userEntries.size() << " custom entries to " << file << "\n";
+    std::cerr << "morvixctl: wrote " << record->userEntries.size() - written->leftOutEntries << " custom entries to "
+              << file << "\n";
+    if (written->flattenedValues > 0)
+        std::cerr << "morvixctl: " << written->flattenedValues << " values held line breaks, written as blanks\n";
+    if (written->leftOutEntries > 0)
+        std::cerr << "morvixctl: " << written->leftOutEntries
+                  << " entries left out: their names hold \"/\", \"#\" or blanks\n";
     return eCtlExit_Accepted;
 }
 

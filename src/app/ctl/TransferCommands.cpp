@@ -45,11 +45,15 @@ int ReadList(CtlSession& session, const char* type, std::vector<Item>& out)
     return eCtlExit_Accepted;
 }
 
-int WriteFile(const std::string& path, const std::string& text)
+int WriteFile(const std::string& path, const ExchangeFileText::Written& written)
 {
     std::string error;
-    if (ExchangeFileText::Write(path, text, &error))
+    if (ExchangeFileText::Write(path, written.text, &error)) {
+        if (written.flattenedValues > 0)
+            std::cerr << "morvixctl: " << written.flattenedValues
+                      << " values held line breaks, written as blanks\n";
         return eCtlExit_Accepted;
+    }
     std::cerr << "morvixctl: " << error << "\n";
     return eCtlExit_FileError;
 }

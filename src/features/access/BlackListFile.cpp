@@ -3,12 +3,19 @@
 #include "shell/ExchangeFileText.h"
 #include "shell/Utf8Text.h"
 
-std::string BlackListFileText(const std::vector<AddressListEntry>& entries)
+ExchangeFileText::Written BlackListFileText(const std::vector<AddressListEntry>& entries)
 {
-    std::string text;
-    for (const AddressListEntry& entry : entries)
-        ExchangeFileText::AppendLine(text, entry.Low + "-" + entry.High + "/" + entry.Expire + "/" + entry.Note);
-    return text;
+    ExchangeFileText::Written file;
+    for (const AddressListEntry& entry : entries) {
+        std::string line = entry.Low + "-" + entry.High + "/" + entry.Expire + "/" + entry.Note;
+        if (ExchangeFileText::HasLineBreak(line)) {
+            for (const std::string* value : {&entry.Low, &entry.High, &entry.Expire, &entry.Note})
+                file.flattenedValues += ExchangeFileText::HasLineBreak(*value) ? 1 : 0;
+            line = ExchangeFileText::OneLine(line);
+        }
+        ExchangeFileText::AppendLine(file.text, line);
+    }
+    return file;
 }
 
 BlackListFileRead ReadBlackListFile(std::string_view text)

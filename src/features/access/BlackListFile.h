@@ -1,6 +1,7 @@
 #pragma once
 
 #include "features/access/AddressListEntry.h"
+#include "shell/ExchangeFileText.h"
 
 #include <string>
 #include <string_view>
@@ -8,7 +9,8 @@
 
 // The black-list file: one entry per line, "low-high/expiry/note", each line ended by CR LF.
 
-std::string BlackListFileText(const std::vector<AddressListEntry>& entries);
+// Line breaks in a value are written as blanks, so that every entry stays one line.
+ExchangeFileText::Written BlackListFileText(const std::vector<AddressListEntry>& entries);
 
 struct BlackListFileRead {
     std::vector<AddressListEntry> entries;

@@ -15,5 +15,6 @@ struct RewriteRule {
     std::string Note;
 
     static constexpr int kUrlLimit = 1024;
-    static constexpr int kNoteLimit = 500;
+    static constexpr int kNoteLimit = 500;        // what the form lets anyone type
+    static constexpr int kNoteRecordLimit = 599;  // what a rule holds when read from a file
 };

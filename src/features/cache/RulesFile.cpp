@@ -112,7 +112,7 @@ const Block<RewriteRule>& RewriteBlock()
                                 {Text<R>("SourceUrl", "      ", &R::SourceUrl, true),
                                  Text<R>("DestinationUrl", " ", &R::DestinationUrl),
                                  Number<R>("Icase", "          ", &R::Icase, 1), Number<R>("Flag", "           ", &R::Flag, 0),
-                                 Note<R>("           ", R::kNoteLimit)},
+                                 Note<R>("           ", R::kNoteRecordLimit)},
                                 false};
     return block;
 }
@@ -146,7 +146,7 @@ std::string_view FieldValue(const Field<Rule>& field, const Rule& rule, RuleNumb
 // Exports reach hundreds of thousands of rules: the text is measured first and then copied into
 // place, so that it is built in one allocation without a check per piece.
 template <class Rule>
-std::string BlockText(const Block<Rule>& block, const std::vector<Rule>& rules)
+std::string LaidOut(const Block<Rule>& block, const std::vector<Rule>& rules)
 {
     constexpr std::string_view kLine = "\r\n";
     const RuleNumber count(static_cast<int>(rules.size()));
@@ -192,6 +192,31 @@ std::string BlockText(const Block<Rule>& block, const std::vector<Rule>& rules)
 }
 
 template <class Rule>
+bool AnyLineBreak(const Block<Rule>& block, const Rule& rule)
+{
+    return std::any_of(block.fields.begin(), block.fields.end(), [&rule](const Field<Rule>& field) {
+        return field.text && ExchangeFileText::HasLineBreak(rule.*field.text);
+    });
+}
+
+// Values with line breaks are rare: only then are the rules copied to be made one line each.
+template <class Rule>
+ExchangeFileText::Written BlockText(const Block<Rule>& block, const std::vector<Rule>& rules)
+{
+    const auto broken = std::find_if(rules.begin(), rules.end(),
+                                     [&block](const Rule& rule) { return AnyLineBreak(block, rule); });
+    if (broken == rules.end())
+        return {LaidOut(block, rules)};
+    std::vector<Rule> flat(rules);
+    std::size_t flattened = 0;
+    for (auto rule = flat.begin() + (broken - rules.begin()); rule != flat.end(); ++rule)
+        for (const Field<Rule>& field : block.fields)
+            if (field.text && ExchangeFileText::Flatten((*rule).*field.text))
+                ++flattened;
+    return {LaidOut(block, flat), flattened};
+}
+
+template <class Rule>
 std::vector<Rule> ReadBlock(const IniText& ini, const Block<Rule>& block)
 {
     const auto number = [&ini, &block](const std::string& key, int fallback) {
@@ -224,44 +249,25 @@ std::vector<Rule> ReadBlock(const IniText& ini, const Block<Rule>& block)
 
 }  // namespace
 
-std::string FCacheBlockText(const std::vector<FCacheRule>& rules)
+ExchangeFileText::Written RulesFileText(const RuleSet& rules, unsigned blocks)
 {
-    return BlockText(FCacheBlock(), rules);
-}
-
-std::string RCacheBlockText(const std::vector<RCacheRule>& rules)
-{
-    return BlockText(RCacheBlock(), rules);
-}
-
-std::string SCacheBlockText(const std::vector<SCacheRule>& rules)
-{
-    return BlockText(SCacheBlock(), rules);
-}
-
-std::string RewriteBlockText(const std::vector<RewriteRule>& rules)
-{
-    return BlockText(RewriteBlock(), rules);
-}
-
-std::string RulesFileText(const RuleSet& rules, unsigned blocks)
-{
-    std::string text;
-    const auto add = [&text](std::string block) {
-        if (text.empty())
-            text.swap(block);
+    ExchangeFileText::Written file;
+    const auto add = [&file](ExchangeFileText::Written block) {
+        if (file.text.empty())
+            file.text.swap(block.text);
         else
-            text.append(block);
+            file.text.append(block.text);
+        file.flattenedValues += block.flattenedValues;
     };
     if (blocks & eRulesBlock_FCache)
-        add(FCacheBlockText(rules.fcache));
+        add(BlockText(FCacheBlock(), rules.fcache));
     if (blocks & eRulesBlock_RCache)
-        add(RCacheBlockText(rules.rcache));
+        add(BlockText(RCacheBlock(), rules.rcache));
     if (blocks & eRulesBlock_SCache)
-        add(SCacheBlockText(rules.scache));
+        add(BlockText(SCacheBlock(), rules.scache));
     if (blocks & eRulesBlock_Rewrite)
-        add(RewriteBlockText(rules.rewrite));
-    return text;
+        add(BlockText(RewriteBlock(), rules.rewrite));
+    return file;
 }
 
 RuleSet ReadRulesFile(std::string_view text, unsigned blocks)

@@ -4,6 +4,7 @@
 #include "features/cache/FCacheRule.h"
 #include "features/cache/RCacheRule.h"
 #include "features/cache/SCacheRule.h"
+#include "shell/ExchangeFileText.h"
 
 #include <string>
 #include <string_view>
@@ -11,7 +12,8 @@
 
 // The rules file that operators exchange between servers: INI-shaped text with a block for each
 // rule list (page cache, refuse cache, session cache, rewrite), numbered keys per rule and the
-// '=' signs aligned within a block. Lines end in CR LF.
+// '=' signs aligned within a block. Lines end in CR LF. A value is always written on its own line:
+// its line breaks become blanks.
 
 enum RulesFileBlock : unsigned {
     eRulesBlock_FCache = 1,
@@ -33,12 +35,8 @@ struct RuleSet {
 // At most this many rules are read from a block, whatever its count says.
 inline constexpr int kMostRulesPerBlock = 1000;
 
-std::string FCacheBlockText(const std::vector<FCacheRule>& rules);
-std::string RCacheBlockText(const std::vector<RCacheRule>& rules);
-std::string SCacheBlockText(const std::vector<SCacheRule>& rules);
-std::string RewriteBlockText(const std::vector<RewriteRule>& rules);
 // The chosen blocks, in the file's order.
-std::string RulesFileText(const RuleSet& rules, unsigned blocks);
+ExchangeFileText::Written RulesFileText(const RuleSet& rules, unsigned blocks);
 
 // The rules of the chosen blocks. A missing block or count reads as no rules; a rule without its
 // URL (or a session rule without its cookie name) is left out; numbers are read from their

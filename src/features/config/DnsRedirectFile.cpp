@@ -66,22 +66,35 @@ std::optional<DnsRedirectEntry> ParseLine(std::string_view line)
 
 }  // namespace
 
-std::string FormatDnsRedirectLines(const std::vector<DnsRedirectEntry>& entries)
+bool DnsNameFitsLine(std::string_view name)
 {
-    std::string text;
+    return name.find_first_of("/# \t\r\n\v\f") == std::string_view::npos;
+}
+
+ExchangeFileText::Written FormatDnsRedirectLines(const std::vector<DnsRedirectEntry>& entries)
+{
+    ExchangeFileText::Written file;
     for (const DnsRedirectEntry& entry : entries) {
         if (entry.IsSystem)
             continue;
-        std::string rule = std::string(entry.Enable == 1 ? "address=/" : "refuse=/") + entry.Name + "/" + entry.IP;
-        if (!entry.Note.empty()) {
+        if (!DnsNameFitsLine(entry.Name)) {
+            ++file.leftOutEntries;
+            continue;
+        }
+        std::string ip = entry.IP;
+        std::string note = entry.Note;
+        for (std::string* value : {&ip, &note})
+            file.flattenedValues += ExchangeFileText::Flatten(*value) ? 1 : 0;
+        std::string rule = std::string(entry.Enable == 1 ? "address=/" : "refuse=/") + entry.Name + "/" + ip;
+        if (!note.empty()) {
             const std::size_t width = Utf8Text::CountCharacters(rule);
             if (width < kRuleColumns)
                 rule.append(kRuleColumns - width, ' ');
-            rule += "#" + entry.Note;
+            rule += "#" + note;
         }
-        ExchangeFileText::AppendLine(text, rule);
+        ExchangeFileText::AppendLine(file.text, rule);
     }
-    return text;
+    return file;
 }
 
 std::vector<DnsRedirectEntry> ParseDnsRedirectLines(std::string_view text)
@@ -104,10 +117,14 @@ std::string DnsRedirectFileName(std::string_view date)
     return "Morvix-DNS-" + std::string(date) + ".txt";
 }
 
-bool WriteDnsRedirectFile(const std::filesystem::path& file, const std::vector<DnsRedirectEntry>& entries,
-                          std::string* error)
+std::optional<ExchangeFileText::Written> WriteDnsRedirectFile(const std::filesystem::path& file,
+                                                              const std::vector<DnsRedirectEntry>& entries,
+                                                              std::string* error)
 {
-    return ExchangeFileText::Write(file, FormatDnsRedirectLines(entries), error);
+    ExchangeFileText::Written written = FormatDnsRedirectLines(entries);
+    if (!ExchangeFileText::Write(file, written.text, error))
+        return std::nullopt;
+    return written;
 }
 
 std::optional<std::vector<DnsRedirectEntry>> ReadDnsRedirectFile(const std::filesystem::path& file,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "features/config/DnsRedirectEntry.h"
+#include "shell/ExchangeFileText.h"
 
 #include <filesystem>
 #include <optional>
@@ -12,16 +13,23 @@
 // that redirects, "refuse=/NAME/IP" for one that does not, a note after "#" with the rule padded
 // to 60 columns. The text is UTF-8; reading and writing the file's bytes is the caller's part.
 
-// The lines of the custom entries, each ended by CR LF. Built-in entries are skipped.
-std::string FormatDnsRedirectLines(const std::vector<DnsRedirectEntry>& entries);
+// Whether a domain name can stand in a line: "/" ends the name, "#" starts the note and a blank
+// ends the address, so a name holding one would be read back as another entry.
+bool DnsNameFitsLine(std::string_view name);
+
+// The lines of the custom entries, each ended by CR LF. Built-in entries are skipped, and so are
+// entries whose names do not fit a line (counted as left out); line breaks in an address or a note
+// are written as blanks.
+ExchangeFileText::Written FormatDnsRedirectLines(const std::vector<DnsRedirectEntry>& entries);
 
 // The entries of the lines that hold a rule, as custom entries; other lines are skipped.
 std::vector<DnsRedirectEntry> ParseDnsRedirectLines(std::string_view text);
 
-// The file of the custom entries, in the form every exchanged file takes; false, with the reason,
-// when it cannot be written.
-bool WriteDnsRedirectFile(const std::filesystem::path& file, const std::vector<DnsRedirectEntry>& entries,
-                          std::string* error);
+// The file of the custom entries, in the form every exchanged file takes, and what its writing
+// changed; none, with the reason, when it cannot be written.
+std::optional<ExchangeFileText::Written> WriteDnsRedirectFile(const std::filesystem::path& file,
+                                                              const std::vector<DnsRedirectEntry>& entries,
+                                                              std::string* error);
 // The entries of a file; none, with the reason, when it cannot be read.
 std::optional<std::vector<DnsRedirectEntry>> ReadDnsRedirectFile(const std::filesystem::path& file,
                                                                  std::string* error);

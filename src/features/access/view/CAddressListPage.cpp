@@ -6,6 +6,7 @@
 #include "controls/CViewEventRelay.h"
 #include "controls/CommandKeys.h"
 #include "controls/ExchangeFileDialogs.h"
+#include "controls/ExchangeFileReading.h"
 #include "controls/IUserInteraction.h"
 #include "features/access/AddressListEvents.h"
 #include "features/access/AddressListRequests.h"
@@ -248,11 +249,12 @@ void CAddressListPage::Export()
     if (path.isEmpty())
         return;
     std::string error;
-    if (!ExchangeFileText::Write(path.toStdString(), BlackListFileText(Entries()), &error)) {
+    const ExchangeFileText::Written file = BlackListFileText(Entries());
+    if (!ExchangeFileText::Write(path.toStdString(), file.text, &error)) {
         IUserInteraction::Current().Inform(this, QStringLiteral("导出黑名单列表"), QString::fromStdString(error));
         return;
     }
-    GlobalFunc_UpdateStatusBar("导出黑名单列表完成。");
+    GlobalFunc_UpdateStatusBar(ExchangeFileText::ExportStatusText("导出黑名单列表完成", file));
 }
 
 void CAddressListPage::Import()
@@ -260,13 +262,18 @@ void CAddressListPage::Import()
     const QString path = ChooseExchangeFileToOpen(this, QStringLiteral("导入黑名单列表"));
     if (path.isEmpty())
         return;
-    std::string error;
-    const std::optional<std::string> text = ExchangeFileText::Read(path.toStdString(), &error);
-    if (!text) {
-        IUserInteraction::Current().Inform(this, QStringLiteral("导入黑名单列表"), QString::fromStdString(error));
-        return;
-    }
-    BlackListFileRead read = ReadBlackListFile(*text);
+    ReadExchangeFileInBackground(this, path.toStdString(), ReadBlackListFile,
+                                 [this](std::optional<BlackListFileRead> read, const std::string& error) {
+                                     if (!read)
+                                         IUserInteraction::Current().Inform(this, QStringLiteral("导入黑名单列表"),
+                                                                            QString::fromStdString(error));
+                                     else if (!import_)
+                                         ImportEntries(std::move(*read));
+                                 });
+}
+
+void CAddressListPage::ImportEntries(BlackListFileRead read)
+{
     for (const std::string& range : read.singleAddressRanges)
         IUserInteraction::Current().Inform(this, QStringLiteral("tips"), QString::fromStdString(range));
     pending_ = std::move(read.entries);

@@ -17,6 +17,7 @@ class CRuleDeletion;
 class CRuleListView;
 class CViewEventRelay;
 class CWhiteListAddDlg;
+struct BlackListFileRead;
 class QPushButton;
 
 // One of the two client-address lists with its commands: add, modify, delete, refresh and, for
@@ -52,6 +53,8 @@ private:
     void Export();
     void Import();
     void Completed(int kind, int status, std::uintptr_t record, unsigned long requestNumber);
+    // Adds the entries read from a black-list file, one at a time behind the progress window.
+    void ImportEntries(BlackListFileRead read);
     void EventShown(int kind, int status, std::uintptr_t record);
     void ShowList(int status, const std::vector<AddressListEntry>* entries);
     int FindRow(const std::string& id) const;

@@ -34,10 +34,10 @@ CRewriteUrlAddDlg::CRewriteUrlAddDlg(Mode mode, const RewriteRule& rule, QWidget
     : CRuleFormDlg(mode, FormTexts(mode), parent)
 {
     source_ = new QLineEdit(this);
-    source_->setMaxLength(RewriteRule::kUrlLimit);
+    CTextLimit::Apply(source_, RewriteRule::kUrlLimit);
     source_->setMinimumWidth(360);
     destination_ = new QLineEdit(this);
-    destination_->setMaxLength(RewriteRule::kUrlLimit);
+    CTextLimit::Apply(destination_, RewriteRule::kUrlLimit);
     flag_ = MakeCodeChoice(RewriteFlagText, kRewriteFlagCount, this);
     QWidget* caseChoice = MakeRadioPair(QStringLiteral("忽略"), QStringLiteral("不忽略"), ignoreCase_, matchCase_, this);
     note_ = new QPlainTextEdit(this);
@@ -52,11 +52,11 @@ CRewriteUrlAddDlg::CRewriteUrlAddDlg(Mode mode, const RewriteRule& rule, QWidget
 
     if (mode == Mode::Modify) {
         shown_ = rule;
-        source_->setText(QString::fromStdString(rule.SourceUrl));
-        destination_->setText(QString::fromStdString(rule.DestinationUrl));
+        CTextLimit::ShowWhole(source_, rule.SourceUrl);
+        CTextLimit::ShowWhole(destination_, rule.DestinationUrl);
         flag_->setCurrentIndex(rule.Flag);
         (rule.Icase == 1 ? ignoreCase_ : matchCase_)->setChecked(true);
-        note_->setPlainText(QString::fromStdString(rule.Note));
+        CTextLimit::ShowWhole(note_, rule.Note);
         note_->moveCursor(QTextCursor::End);
     }
 }
@@ -66,11 +66,11 @@ RewriteRule CRewriteUrlAddDlg::RuleFromFields() const
     RewriteRule rule;
     rule.No = shown_.No;
     rule.RewriteID = shown_.RewriteID;
-    rule.SourceUrl = source_->text().toStdString();
-    rule.DestinationUrl = destination_->text().toStdString();
+    rule.SourceUrl = CTextLimit::ValueToSend(source_, shown_.SourceUrl);
+    rule.DestinationUrl = CTextLimit::ValueToSend(destination_, shown_.DestinationUrl);
     rule.Flag = flag_->currentIndex();
     rule.Icase = ignoreCase_->isChecked() ? 1 : 0;
-    rule.Note = note_->toPlainText().toStdString();
+    rule.Note = CTextLimit::ValueToSend(note_, shown_.Note);
     return rule;
 }
 

@@ -37,10 +37,9 @@ CWhiteListAddDlg::CWhiteListAddDlg(AddressList list, Mode mode, const AddressLis
     low_ = new QLineEdit(this);
     high_ = new QLineEdit(this);
     for (QLineEdit* address : {low_, high_})
-        address->setMaxLength(AddressListEntry::kAddressLimit);
-    // The range's caption names its first address; the second has a name and guard of its own.
+        CTextLimit::Apply(address, AddressListEntry::kAddressLimit);
+    // The range's caption names its first address; the second has a name of its own.
     high_->setAccessibleName(QStringLiteral("结束地址"));
-    CTextLimit::RefuseControlCharacters(high_);
     auto* range = new QHBoxLayout;
     range->addWidget(low_);
     range->addWidget(new QLabel(QStringLiteral("→"), this));
@@ -66,11 +65,11 @@ CWhiteListAddDlg::CWhiteListAddDlg(AddressList list, Mode mode, const AddressLis
     expireRow->addStretch();
 
     note_ = new QLineEdit(this);
-    note_->setMaxLength(AddressListEntry::kNoteLimit);
+    CTextLimit::Apply(note_, AddressListEntry::kNoteLimit);
     if (mode == Mode::Modify) {
-        low_->setText(QString::fromStdString(entry.Low));
-        high_->setText(QString::fromStdString(entry.High));
-        note_->setText(QString::fromStdString(entry.Note));
+        CTextLimit::ShowWhole(low_, entry.Low);
+        CTextLimit::ShowWhole(high_, entry.High);
+        CTextLimit::ShowWhole(note_, entry.Note);
     }
 
     auto* form = new QFormLayout;
@@ -102,12 +101,12 @@ CWhiteListAddDlg::CWhiteListAddDlg(AddressList list, Mode mode, const AddressLis
 AddressListEntry CWhiteListAddDlg::EntryFromFields() const
 {
     AddressListEntry entry = shown_;
-    entry.Low = low_->text().toStdString();
-    entry.High = high_->text().toStdString();
+    entry.Low = CTextLimit::ValueToSend(low_, shown_.Low);
+    entry.High = CTextLimit::ValueToSend(high_, shown_.High);
     entry.Expire = (date_->date().toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(' ') +
                     time_->time().toString(QStringLiteral("HH:mm:ss")))
                        .toStdString();
-    entry.Note = note_->text().toStdString();
+    entry.Note = CTextLimit::ValueToSend(note_, shown_.Note);
     return entry;
 }
 

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -37,14 +36,13 @@ AddSCacheDlg::AddSCacheDlg(Mode mode, const SCacheRule& rule, QWidget* parent)
     : CRuleFormDlg(mode, FormTexts(mode), parent)
 {
     actionUrl_ = new QLineEdit(this);
-    actionUrl_->setMaxLength(SCacheRule::kActionUrlLimit);
+    CTextLimit::Apply(actionUrl_, SCacheRule::kActionUrlLimit);
     actionUrl_->setMinimumWidth(360);
     QLayout* matchRow = MakeMatchRow(matchKind_, ignoreCase_, QStringLiteral("忽略大小写 "), this);
     cookieName_ = new QLineEdit(this);
-    cookieName_->setMaxLength(SCacheRule::kCookieNameLimit);
+    CTextLimit::Apply(cookieName_, SCacheRule::kCookieNameLimit);
     expire_ = new QLineEdit(QStringLiteral("60"), this);
-    expire_->setMaxLength(kExpireDigits);
-    expire_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), expire_));
+    CTextLimit::Apply(expire_, kExpireDigits, CTextLimit::Characters::Digits);
     expire_->setMaximumWidth(80);
     auto* expireRow = new QHBoxLayout;
     expireRow->addWidget(expire_);
@@ -62,12 +60,12 @@ AddSCacheDlg::AddSCacheDlg(Mode mode, const SCacheRule& rule, QWidget* parent)
 
     if (mode == Mode::Modify) {
         shown_ = rule;
-        actionUrl_->setText(QString::fromStdString(rule.ActionUrl));
+        CTextLimit::ShowWhole(actionUrl_, rule.ActionUrl);
         matchKind_->setCurrentIndex(rule.Rules);
         ignoreCase_->setChecked(rule.Icase == 1);
-        cookieName_->setText(QString::fromStdString(rule.SetCookieSessionID));
-        expire_->setText(QString::number(rule.SessionExpire));
-        note_->setPlainText(QString::fromStdString(rule.Note));
+        CTextLimit::ShowWhole(cookieName_, rule.SetCookieSessionID);
+        CTextLimit::ShowWhole(expire_, std::to_string(rule.SessionExpire));
+        CTextLimit::ShowWhole(note_, rule.Note);
     }
 }
 
@@ -76,12 +74,12 @@ SCacheRule AddSCacheDlg::RuleFromFields() const
     SCacheRule rule;
     rule.No = shown_.No;
     rule.Wid = shown_.Wid;
-    rule.ActionUrl = actionUrl_->text().toStdString();
+    rule.ActionUrl = CTextLimit::ValueToSend(actionUrl_, shown_.ActionUrl);
     rule.Rules = matchKind_->currentIndex();
     rule.Icase = ignoreCase_->isChecked() ? 1 : 0;
-    rule.SetCookieSessionID = cookieName_->text().toStdString();
-    rule.SessionExpire = LeadingDecimalInt(expire_->text().toStdString());
-    rule.Note = note_->toPlainText().toStdString();
+    rule.SetCookieSessionID = CTextLimit::ValueToSend(cookieName_, shown_.SetCookieSessionID);
+    rule.SessionExpire = LeadingDecimalInt(CTextLimit::ValueToSend(expire_, std::to_string(shown_.SessionExpire)));
+    rule.Note = CTextLimit::ValueToSend(note_, shown_.Note);
     return rule;
 }
 

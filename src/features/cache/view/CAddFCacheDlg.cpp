@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -45,14 +44,12 @@ CAddFCacheDlg::CAddFCacheDlg(Mode mode, const FCacheRule& rule, QWidget* parent)
 void CAddFCacheDlg::BuildFields()
 {
     url_ = new QLineEdit(this);
-    url_->setMaxLength(FCacheRule::kUrlLimit);
-    CTextLimit::RefuseControlCharacters(url_);
+    CTextLimit::Apply(url_, FCacheRule::kUrlLimit);
     url_->setMinimumWidth(360);
     QLayout* matchRow = MakeMatchRow(matchKind_, ignoreCase_, QStringLiteral("忽略大小写"), this);
 
     expire_ = new QLineEdit(QStringLiteral("30"), this);
-    expire_->setMaxLength(kExpireDigits);
-    expire_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), expire_));
+    CTextLimit::Apply(expire_, kExpireDigits, CTextLimit::Characters::Digits);
     expire_->setMaximumWidth(80);
     unit_ = MakeCodeChoice(ExpireUnitText, kExpireUnitCount, this);
     unit_->setCurrentIndex(2);
@@ -85,15 +82,15 @@ void CAddFCacheDlg::BuildFields()
 void CAddFCacheDlg::ShowRule(const FCacheRule& rule)
 {
     shown_ = rule;
-    url_->setText(QString::fromStdString(rule.Url));
+    CTextLimit::ShowWhole(url_, rule.Url);
     matchKind_->setCurrentIndex(rule.Rules);
     ignoreCase_->setChecked(rule.Icase == 1);
-    expire_->setText(QString::number(rule.Expire));
+    CTextLimit::ShowWhole(expire_, std::to_string(rule.Expire));
     unit_->setCurrentIndex(rule.Unit);
     openLimit_->setCurrentIndex(rule.Olimit);
     (rule.Icookie == 1 ? ignoreCookie_ : keepCookie_)->setChecked(true);
     (rule.IsDiskCache == 1 ? diskCache_ : noDiskCache_)->setChecked(true);
-    note_->setPlainText(QString::fromStdString(rule.Note));
+    CTextLimit::ShowWhole(note_, rule.Note);
 }
 
 FCacheRule CAddFCacheDlg::RuleFromFields() const
@@ -101,15 +98,15 @@ FCacheRule CAddFCacheDlg::RuleFromFields() const
     FCacheRule rule;
     rule.No = shown_.No;
     rule.Wid = shown_.Wid;
-    rule.Url = url_->text().toStdString();
+    rule.Url = CTextLimit::ValueToSend(url_, shown_.Url);
     rule.Rules = matchKind_->currentIndex();
     rule.Icase = ignoreCase_->isChecked() ? 1 : 0;
-    rule.Expire = LeadingDecimalInt(expire_->text().toStdString());
+    rule.Expire = LeadingDecimalInt(CTextLimit::ValueToSend(expire_, std::to_string(shown_.Expire)));
     rule.Unit = unit_->currentIndex();
     rule.Olimit = openLimit_->currentIndex();
     rule.Icookie = ignoreCookie_->isChecked() ? 1 : 0;
     rule.IsDiskCache = diskCache_->isChecked() ? 1 : 0;
-    rule.Note = note_->toPlainText().toStdString();
+    rule.Note = CTextLimit::ValueToSend(note_, shown_.Note);
     return rule;
 }
 

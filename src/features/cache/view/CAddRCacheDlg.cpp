@@ -36,7 +36,7 @@ CAddRCacheDlg::CAddRCacheDlg(Mode mode, const RCacheRule& rule, QWidget* parent)
     : CRuleFormDlg(mode, FormTexts(), parent)
 {
     url_ = new QLineEdit(this);
-    url_->setMaxLength(RCacheRule::kUrlLimit);
+    CTextLimit::Apply(url_, RCacheRule::kUrlLimit);
     url_->setMinimumWidth(360);
     QLayout* matchRow = MakeMatchRow(matchKind_, ignoreCase_, QStringLiteral("忽略大小写"), this);
     openLimit_ = MakeCodeChoice(OpenLimitText, kOpenLimitCount, this);
@@ -54,12 +54,12 @@ CAddRCacheDlg::CAddRCacheDlg(Mode mode, const RCacheRule& rule, QWidget* parent)
 
     if (mode == Mode::Modify) {
         shown_ = rule;
-        url_->setText(QString::fromStdString(rule.Url));
+        CTextLimit::ShowWhole(url_, rule.Url);
         matchKind_->setCurrentIndex(rule.Rules);
         ignoreCase_->setChecked(rule.Icase == 1);
         openLimit_->setCurrentIndex(rule.Olimit);
         (rule.CacheLocation == 0 ? bothCaches_ : diskOnly_)->setChecked(true);
-        note_->setPlainText(QString::fromStdString(rule.Note));
+        CTextLimit::ShowWhole(note_, rule.Note);
     }
 }
 
@@ -68,12 +68,12 @@ RCacheRule CAddRCacheDlg::RuleFromFields() const
     RCacheRule rule;
     rule.No = shown_.No;
     rule.Wid = shown_.Wid;
-    rule.Url = url_->text().toStdString();
+    rule.Url = CTextLimit::ValueToSend(url_, shown_.Url);
     rule.Rules = matchKind_->currentIndex();
     rule.Icase = ignoreCase_->isChecked() ? 1 : 0;
     rule.Olimit = openLimit_->currentIndex();
     rule.CacheLocation = bothCaches_->isChecked() ? 0 : 1;
-    rule.Note = note_->toPlainText().toStdString();
+    rule.Note = CTextLimit::ValueToSend(note_, shown_.Note);
     return rule;
 }
 

@@ -4,10 +4,12 @@
 #include "controls/CRuleListPage.h"
 #include "controls/CViewEventRelay.h"
 #include "controls/ExchangeFileDialogs.h"
+#include "controls/ExchangeFileReading.h"
 #include "controls/FieldLabels.h"
 #include "controls/IUserInteraction.h"
 #include "messaging/CMoxEventParam.h"
 #include "messaging/EventKinds.h"
+#include "messaging/GlobalFunc_UpdateStatusBar.h"
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxInstanceManager.h"
 #include "shell/ExchangeFileText.h"
@@ -160,35 +162,52 @@ void CExportDlg::Export()
 {
     const RuleSet rules = ShownRules();
     const unsigned chosen = ChosenBlocks();
-    std::string text;
+    ExchangeFileText::Written file;
     int step = 0;
     for (RulesFileBlock block : kBlocks) {
-        if (chosen & block)
-            text += RulesFileText(rules, block);
+        if (chosen & block) {
+            const ExchangeFileText::Written written = RulesFileText(rules, block);
+            file.text += written.text;
+            file.flattenedValues += written.flattenedValues;
+        }
         progress_->setValue(++step);
     }
     std::string error;
     // A file that could not be written is no finished export: the operator is told, and may retry.
-    if (!ExchangeFileText::Write(path_->text().toStdString(), text, &error)) {
+    if (!ExchangeFileText::Write(path_->text().toStdString(), file.text, &error)) {
         progress_->setValue(0);
         IUserInteraction::Current().Inform(this, QStringLiteral("导出"), QString::fromStdString(error));
         return;
     }
     progress_->setValue(kExportSteps);
+    GlobalFunc_UpdateStatusBar(ExchangeFileText::ExportStatusText("导出规则完成", file));
     start_->setText(QStringLiteral("导出完成"));
     start_->setEnabled(false);
 }
 
 void CExportDlg::Import()
 {
-    std::string error;
-    const std::optional<std::string> text = ExchangeFileText::Read(path_->text().toStdString(), &error);
-    if (!text) {
-        IUserInteraction::Current().Inform(this, QStringLiteral("导入"), QString::fromStdString(error));
-        return;
-    }
-    queue_.emplace(ReadRulesFile(*text, ChosenBlocks()));
+    // The bar runs busy while the file is read and parsed away from the window.
     start_->setEnabled(false);
+    progress_->setRange(0, 0);
+    ReadExchangeFileInBackground(
+        this, path_->text().toStdString(),
+        [blocks = ChosenBlocks()](const std::string& text) { return ReadRulesFile(text, blocks); },
+        [this](std::optional<RuleSet> rules, const std::string& error) {
+            if (!rules) {
+                progress_->setRange(0, 1);
+                progress_->setValue(0);
+                start_->setEnabled(true);
+                IUserInteraction::Current().Inform(this, QStringLiteral("导入"), QString::fromStdString(error));
+                return;
+            }
+            SendFrom(std::move(*rules));
+        });
+}
+
+void CExportDlg::SendFrom(RuleSet rules)
+{
+    queue_.emplace(std::move(rules));
     progress_->setRange(0, std::max<int>(1, static_cast<int>(queue_->Total())));
     progress_->setValue(0);
     if (queue_->Finished()) {

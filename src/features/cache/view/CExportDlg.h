@@ -42,6 +42,8 @@ private:
     void Start();
     void Export();
     void Import();
+    // Sends the rules read from the file, one at a time.
+    void SendFrom(RuleSet rules);
     void SendNext();
     void StepDone();
     void Finish();

@@ -45,11 +45,13 @@ CDnsBalanceHostDlg::CDnsBalanceHostDlg(const DnsBalanceHost* host, QWidget* pare
         original_.Checking = 1;
     }
     setWindowTitle(host ? QStringLiteral("修改") : QStringLiteral("添加"));
-    ip_ = new QLineEdit(QString::fromStdString(original_.IP), this);
-    ip_->setMaxLength(DnsBalanceHost::kIpLimit);
+    ip_ = new QLineEdit(this);
+    CTextLimit::Apply(ip_, DnsBalanceHost::kIpLimit);
+    CTextLimit::ShowWhole(ip_, original_.IP);
     ip_->setReadOnly(host != nullptr);
-    note_ = new QPlainTextEdit(QString::fromStdString(original_.Note), this);
+    note_ = new QPlainTextEdit(this);
     CTextLimit::Apply(note_, kNoteCharacters);
+    CTextLimit::ShowWhole(note_, original_.Note);
     note_->setFixedHeight(70);
     auto* form = new QFormLayout;
     FieldLabels::AddRow(form, QStringLiteral("集群主机 IP："), ip_);
@@ -70,9 +72,11 @@ CDnsBalanceHostDlg::CDnsBalanceHostDlg(const DnsBalanceHost* host, QWidget* pare
 DnsBalanceHost CDnsBalanceHostDlg::Edited() const
 {
     DnsBalanceHost edited = original_;
-    edited.IP = ip_->text().trimmed().toStdString();
+    edited.IP = CTextLimit::ValueToSend(ip_, original_.IP);
+    if (edited.IP != original_.IP)
+        edited.IP = QString::fromStdString(edited.IP).trimmed().toStdString();
     edited.Enable = paused_->isChecked() ? 0 : 1;
     edited.Checking = unchecked_->isChecked() ? 0 : 1;
-    edited.Note = note_->toPlainText().toStdString();
+    edited.Note = CTextLimit::ValueToSend(note_, original_.Note);
     return edited;
 }

@@ -6,6 +6,7 @@
 #include "controls/CTextLimit.h"
 #include "controls/CViewEventRelay.h"
 #include "controls/CommandKeys.h"
+#include "controls/ExchangeFileReading.h"
 #include "controls/IUserInteraction.h"
 #include "features/config/DnsEvents.h"
 #include "features/config/DnsRedirectFile.h"
@@ -13,6 +14,7 @@
 #include "features/config/view/CDnsRedirectEntryDlg.h"
 #include "features/config/view/CDnsRedirectModel.h"
 #include "messaging/EventKinds.h"
+#include "messaging/GlobalFunc_UpdateStatusBar.h"
 #include "protocol/SentRequestNumber.h"
 #include "shell/ProductText.h"
 
@@ -289,8 +291,13 @@ void CDnsRedirectDlg::Export()
     if (path.isEmpty())
         return;
     std::string error;
-    if (!WriteDnsRedirectFile(path.toStdString(), model_->CustomEntries(), &error))
+    const auto written = WriteDnsRedirectFile(path.toStdString(), model_->CustomEntries(), &error);
+    if (!written) {
         IUserInteraction::Current().Inform(this, QStringLiteral("导出自定义劫持列表"), QString::fromStdString(error));
+        return;
+    }
+    GlobalFunc_UpdateStatusBar(
+        ExchangeFileText::ExportStatusText("导出自定义劫持列表完成", *written, "含有“/”、“#”或空白的域名"));
 }
 
 void CDnsRedirectDlg::Import()
@@ -299,17 +306,20 @@ void CDnsRedirectDlg::Import()
         IUserInteraction::Current().ChooseOpenFile(this, QStringLiteral("导入自定义劫持列表"), QString(), kFileFilter);
     if (path.isEmpty())
         return;
-    std::string error;
-    std::optional<std::vector<DnsRedirectEntry>> entries = ReadDnsRedirectFile(path.toStdString(), &error);
-    if (!entries) {
-        IUserInteraction::Current().Inform(this, QStringLiteral("导入自定义劫持列表"), QString::fromStdString(error));
-        return;
-    }
-    if (entries->empty())
-        return;
-    RunBatch(QStringLiteral("导入"), QStringLiteral("正在导入自定义劫持域名，请稍候……"), QStringLiteral("停止导入"),
-             QStringLiteral("您确定要停止导入自定义劫持域名吗？"), std::move(*entries),
-             [](const DnsRedirectEntry& entry) { return DnsManager_RedirectAdd(entry); });
+    ReadExchangeFileInBackground(
+        this, path.toStdString(), ParseDnsRedirectLines,
+        [this](std::optional<std::vector<DnsRedirectEntry>> entries, const std::string& error) {
+            if (!entries) {
+                IUserInteraction::Current().Inform(this, QStringLiteral("导入自定义劫持列表"),
+                                                   QString::fromStdString(error));
+                return;
+            }
+            if (entries->empty())
+                return;
+            RunBatch(QStringLiteral("导入"), QStringLiteral("正在导入自定义劫持域名，请稍候……"), QStringLiteral("停止导入"),
+                     QStringLiteral("您确定要停止导入自定义劫持域名吗？"), std::move(*entries),
+                     [](const DnsRedirectEntry& entry) { return DnsManager_RedirectAdd(entry); });
+        });
 }
 
 // The page shows the replies to its own requests and to the steps of its batch; a reply to a step

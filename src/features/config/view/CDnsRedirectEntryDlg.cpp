@@ -2,6 +2,8 @@
 
 #include "controls/CTextLimit.h"
 #include "controls/FieldLabels.h"
+#include "controls/IUserInteraction.h"
+#include "features/config/DnsRedirectFile.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -23,14 +25,17 @@ CDnsRedirectEntryDlg::CDnsRedirectEntryDlg(const DnsRedirectEntry* entry, std::s
     if (entry)
         original_ = *entry;
     setWindowTitle(entry ? QStringLiteral("修改") : QStringLiteral("添加"));
-    name_ = new QLineEdit(QString::fromStdString(original_.Name), this);
-    name_->setMaxLength(DnsRedirectEntry::kNameLimit);
+    name_ = new QLineEdit(this);
+    CTextLimit::Apply(name_, DnsRedirectEntry::kNameLimit);
+    CTextLimit::ShowWhole(name_, original_.Name);
     name_->setReadOnly(entry != nullptr);
-    ip_ = new QLineEdit(QString::fromStdString(original_.IP), this);
-    ip_->setMaxLength(DnsRedirectEntry::kIpLimit);
+    ip_ = new QLineEdit(this);
+    CTextLimit::Apply(ip_, DnsRedirectEntry::kIpLimit);
+    CTextLimit::ShowWhole(ip_, original_.IP);
     ip_->setPlaceholderText(QStringLiteral("<默认为 Morvix 服务器 IP 地址>"));
-    note_ = new QPlainTextEdit(QString::fromStdString(original_.Note), this);
+    note_ = new QPlainTextEdit(this);
     CTextLimit::Apply(note_, kNoteCharacters);
+    CTextLimit::ShowWhole(note_, original_.Note);
     note_->setFixedHeight(80);
     redirect_ = new QRadioButton(QStringLiteral("允许劫持 (默认)"), this);
     refuse_ = new QRadioButton(QStringLiteral("拒绝劫持"), this);
@@ -52,7 +57,7 @@ CDnsRedirectEntryDlg::CDnsRedirectEntryDlg(const DnsRedirectEntry* entry, std::s
     ok_ = buttons->button(QDialogButtonBox::Ok);
     ok_->setEnabled(!name_->text().isEmpty());
     connect(name_, &QLineEdit::textChanged, this, [this] { ok_->setEnabled(!name_->text().isEmpty()); });
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CDnsRedirectEntryDlg::Submit);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -62,12 +67,24 @@ CDnsRedirectEntryDlg::CDnsRedirectEntryDlg(const DnsRedirectEntry* entry, std::s
 DnsRedirectEntry CDnsRedirectEntryDlg::Edited() const
 {
     DnsRedirectEntry edited = original_;
-    edited.Name = name_->text().toStdString();
-    const QString ip = ip_->text().trimmed();
+    edited.Name = CTextLimit::ValueToSend(name_, original_.Name);
+    const QString ip = QString::fromStdString(CTextLimit::ValueToSend(ip_, original_.IP)).trimmed();
     edited.IP = ip == kDefaultIp || ip == ip_->placeholderText() || ip.toStdString() == cacheServerIp_
                     ? std::string()
                     : ip.toStdString();
-    edited.Note = note_->toPlainText().toStdString();
+    edited.Note = CTextLimit::ValueToSend(note_, original_.Note);
     edited.Enable = redirect_->isChecked() ? 1 : 0;
     return edited;
+}
+
+void CDnsRedirectEntryDlg::Submit()
+{
+    // A name the server already holds is not the operator's to change here; a new one must fit the
+    // exchanged file's line, or its export would be read back as another entry.
+    if (!name_->isReadOnly() && !DnsNameFitsLine(name_->text().toStdString())) {
+        IUserInteraction::Current().Inform(this, QStringLiteral("提示"), QStringLiteral("域名中不能含有“/”、“#”或空白。"));
+        name_->setFocus();
+        return;
+    }
+    accept();
 }

@@ -30,6 +30,9 @@ public:
     QPushButton* OkButton() const { return ok_; }
 
 private:
+    // Accepts the entry unless its new name could not be exported.
+    void Submit();
+
     DnsRedirectEntry original_;
     std::string cacheServerIp_;
     QLineEdit* name_ = nullptr;
