@@ -88,9 +88,28 @@ void AdminEndpoint::record(const httplib::Request& request, const std::string& b
     log_.add(std::move(entry));
 }
 
+bool AdminEndpoint::busy(int peerPort) const
+{
+    std::lock_guard lock(busyLock_);
+    return busyPorts_.count(peerPort) > 0;
+}
+
 void AdminEndpoint::handle(const httplib::Request& request, httplib::Response& response, const std::string& body,
                            bool fromBrowser)
 {
+    {
+        std::lock_guard lock(busyLock_);
+        busyPorts_.insert(request.remote_port);
+    }
+    struct Done {
+        AdminEndpoint& endpoint;
+        int port;
+        ~Done()
+        {
+            std::lock_guard lock(endpoint.busyLock_);
+            endpoint.busyPorts_.erase(endpoint.busyPorts_.find(port));
+        }
+    } done{*this, request.remote_port};
     record(request, body);
     const std::string type = request.get_param_value("type");
     const std::string cmd = request.get_param_value("cmd");

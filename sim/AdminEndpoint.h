@@ -11,7 +11,9 @@
 
 #include <httplib.h>
 
+#include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,8 @@ public:
                   LiveStream& liveStream, const StopSignal& stop);
 
     void install(httplib::Server& server);
+    // True while a request that came from this client port is being handled.
+    bool busy(int peerPort) const;
 
 private:
     void handle(const httplib::Request& request, httplib::Response& response, const std::string& body,
@@ -43,6 +47,8 @@ private:
     LiveStream& liveStream_;
     const StopSignal& stop_;
     ClosedRequests closed_;
+    mutable std::mutex busyLock_;
+    std::multiset<int> busyPorts_;
 };
 
 // The query part of a request target, undecoded.

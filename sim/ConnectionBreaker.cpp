@@ -32,6 +32,15 @@ bool endpointIs(const sockaddr_storage& address, const std::string* host, int po
     return actualPort == port && (!host || *host == text);
 }
 
+int portOf(const sockaddr_storage& address)
+{
+    if (address.ss_family == AF_INET)
+        return ntohs(reinterpret_cast<const sockaddr_in&>(address).sin_port);
+    if (address.ss_family == AF_INET6)
+        return ntohs(reinterpret_cast<const sockaddr_in6&>(address).sin6_port);
+    return -1;
+}
+
 }  // namespace
 
 template <class Visit>
@@ -69,11 +78,11 @@ int ConnectionBreaker::find(const std::string& peerAddress, int peerPort, int lo
     });
 }
 
-void ConnectionBreaker::shutdownAll(int localPort)
+void ConnectionBreaker::stopReadingIdle(int localPort, const std::function<bool(int peerPort)>& busy)
 {
-    findSocket([&](int descriptor, const sockaddr_storage&, const sockaddr_storage& local) {
-        if (endpointIs(local, nullptr, localPort))
-            shutdown(descriptor, SHUT_RDWR);
+    findSocket([&](int descriptor, const sockaddr_storage& peer, const sockaddr_storage& local) {
+        if (endpointIs(local, nullptr, localPort) && !busy(portOf(peer)))
+            shutdown(descriptor, SHUT_RD);
         return false;
     });
 }

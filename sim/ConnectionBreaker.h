@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace morvix::sim {
@@ -14,9 +15,11 @@ public:
     static bool close(const std::string& peerAddress, int peerPort, int localPort);
     // Resets the connection (RST); bytes already written have been handed to the peer.
     static bool reset(const std::string& peerAddress, int peerPort, int localPort);
-    // Shuts down every connection accepted on the local port, so that the workers waiting on
-    // kept-alive connections for a next request end at once.
-    static void shutdownAll(int localPort);
+    // Ends the reading side of every idle connection accepted on the local port (those whose
+    // peer port `busy` does not name), so that a worker waiting on a kept-alive connection for a
+    // next request sees its end at once. The library stops writing to a connection it finds
+    // ended, so connections with a request in hand are left to finish their answer.
+    static void stopReadingIdle(int localPort, const std::function<bool(int peerPort)>& busy);
 
 private:
     // Calls visit with each connected socket until it returns true; returns that socket or -1.

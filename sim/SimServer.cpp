@@ -165,7 +165,7 @@ void SimServer::stop()
     parts_->http.stop();
     // The library lets a worker wait out the keep-alive time of its connection before it ends.
     if (parts_->port > 0)
-        ConnectionBreaker::shutdownAll(parts_->port);
+        ConnectionBreaker::stopReadingIdle(parts_->port, [this](int peerPort) { return parts_->admin.busy(peerPort); });
 }
 
 int SimServer::port() const
