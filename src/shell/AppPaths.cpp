@@ -50,16 +50,26 @@ std::filesystem::path ExecutableDirectory()
     return executable.parent_path();
 }
 
+std::filesystem::path BesideOrInstalled(const std::filesystem::path& executableDirectory,
+                                        const std::filesystem::path& beside, const std::filesystem::path& installed)
+{
+    const std::filesystem::path besideDirectory = executableDirectory / beside;
+    const std::filesystem::path installedDirectory = executableDirectory.parent_path() / installed;
+    std::error_code error;
+    if (!std::filesystem::is_directory(besideDirectory, error) &&
+        std::filesystem::is_directory(installedDirectory, error))
+        return installedDirectory;
+    return besideDirectory;
+}
+
 std::filesystem::path ApplicationDirectory()
 {
-    const std::filesystem::path executableDirectory = ExecutableDirectory();
-    const std::filesystem::path beside = executableDirectory / "Application";
-    const std::filesystem::path installed =
-        executableDirectory.parent_path() / "share" / "morvix" / "Application";
-    std::error_code error;
-    if (!std::filesystem::is_directory(beside, error) && std::filesystem::is_directory(installed, error))
-        return installed;
-    return beside;
+    return BesideOrInstalled(ExecutableDirectory(), "Application", "share/morvix/Application");
+}
+
+std::filesystem::path HelpDirectory()
+{
+    return BesideOrInstalled(ExecutableDirectory(), "help", "share/doc/morvix/help");
 }
 
 std::filesystem::path ApplicationDataFile(std::string_view name)

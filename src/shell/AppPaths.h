@@ -16,6 +16,14 @@ std::filesystem::path ExecutableDirectory();
 // neither exists, so that a missing file is reported where the build tree keeps it.
 std::filesystem::path ApplicationDirectory();
 
+// The shipped help pages: help/ beside the executable, else the installed <prefix>/share/doc/morvix/help.
+std::filesystem::path HelpDirectory();
+
+// <executable directory>/<beside> when it is a directory, else <executable directory>/../<installed>
+// when that one is; beside when neither is.
+std::filesystem::path BesideOrInstalled(const std::filesystem::path& executableDirectory,
+                                        const std::filesystem::path& beside, const std::filesystem::path& installed);
+
 // <application directory>/data/<name>; an absolute name is used unchanged.
 std::filesystem::path ApplicationDataFile(std::string_view name);
 

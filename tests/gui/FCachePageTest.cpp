@@ -3,6 +3,7 @@
 #include "gui/FCacheViewFixture.h"
 #include "integration/CannedAdminServer.h"
 #include "shell/CMoxCacheInstance.h"
+#include "shell/HelpPages.h"
 
 #include <QHeaderView>
 #include <QUrlQuery>
@@ -208,7 +209,8 @@ TEST_F(FCachePage, MonitorAndHelpOpenTheBrowser)
     EXPECT_GT(query.queryItemValue("GetRandomNum").toLongLong(), 1600000000);
     EXPECT_TRUE(monitor.toString(QUrl::FullyEncoded).contains("RequestUrl=http%3A%2F%2Fa.example.com%2Fnews%20list*"));
 
-    EXPECT_EQ(answers.OpenedUrls()[1].scheme(), "https");
+    EXPECT_EQ(answers.OpenedUrls()[1], QUrl(QString::fromStdString(PageCacheHelpUrl())));
+    EXPECT_TRUE(answers.OpenedUrls()[1].isLocalFile());
 }
 
 TEST_F(FCachePage, ALongListIsShownInBatchesWhileTheViewStaysBusy)

@@ -41,17 +41,32 @@ TEST_F(InstalledTree, EverythingLiesInTheUsualPlaces)
 {
     for (const char* file : {"bin/morvixctl", "bin/morvix-console", "bin/morvix-sim",
                              "share/morvix/Application/data/MorvixAdmin.ini", "share/morvix/Application/data/String.ini",
-                             "share/morvix/Application/Skins/Toolbar_icons.png", "share/man/man1/morvixctl.1",
-                             "share/man/man1/morvix-sim.1", "share/applications/morvix-console.desktop",
+                             "share/morvix/Application/Skins/Toolbar_icons.png", "share/applications/morvix-console.desktop",
                              "share/icons/hicolor/128x128/apps/morvix-console.png", "share/doc/morvix/README.md",
-                             "share/bash-completion/completions/morvixctl", "share/morvix/grafana/morvix-fleet.json",
-                             "share/morvix/grafana/morvix-alerts.yml", "share/morvix/prometheus/morvix-alerts.yml"})
+                             "share/doc/morvix/help/index.html", "share/doc/morvix/help/help.css",
+                             "share/doc/morvix-console/copyright", "share/doc/morvix-sim/changelog.gz",
+                             "share/metainfo/morvix-console.metainfo.xml", "share/bash-completion/completions/morvixctl",
+                             "share/morvix/grafana/morvix-fleet.json", "share/morvix/grafana/morvix-alerts.yml",
+                             "share/morvix/prometheus/morvix-alerts.yml"})
         EXPECT_TRUE(std::filesystem::is_regular_file(Installed(file))) << file;
     EXPECT_EQ(RunShell("desktop-file-validate '" + Installed("share/applications/morvix-console.desktop").string() + "'"),
               0);
-    std::string page;
-    ASSERT_EQ(RunShell("man -l '" + Installed("share/man/man1/morvixctl.1").string() + "' 2>/dev/null", &page), 0);
-    EXPECT_NE(page.find("--fields"), std::string::npos) << page;
+    std::string verdict;
+    EXPECT_EQ(RunShell("appstreamcli validate --no-net '" +
+                           Installed("share/metainfo/morvix-console.metainfo.xml").string() + "' 2>&1",
+                       &verdict),
+              0)
+        << verdict;
+
+    // Every program has its page, compressed as Debian keeps them.
+    const std::pair<const char*, const char*> pages[] = {
+        {"morvixctl", "--fields"}, {"morvix-sim", "--listen"}, {"morvix-console", "XDG_CONFIG_HOME"}};
+    for (const auto& [program, mention] : pages) {
+        std::string page;
+        const std::string file = Installed(std::string("share/man/man1/") + program + ".1.gz").string();
+        ASSERT_EQ(RunShell("man -l '" + file + "' 2>/dev/null", &page), 0) << program;
+        EXPECT_NE(page.find(mention), std::string::npos) << page;
+    }
 }
 
 // The installed programs find their data under share/morvix: a label changed there is the one shown.

@@ -27,6 +27,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QUrl>
@@ -96,6 +97,9 @@ CMoxCacheAdminDlg::CMoxCacheAdminDlg(QWidget* parent) : QWidget(parent)
     layout->addWidget(statusBar_);
     infoStrip_->setFixedHeight(CMoxToolbar::kHeight);
     resize(1000, 660);
+
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { RunCommand(eCmd_Help); });
 
     realtimeTimer_ = new QTimer(this);
     realtimeTimer_->setInterval(kRealtimePeriodMs);
@@ -198,7 +202,7 @@ void CMoxCacheAdminDlg::RunCommand(int commandId)
         OpenAbout();
         break;
     case eCmd_Help:
-        IUserInteraction::Current().OpenUrl(QUrl(QString::fromStdString(ConsoleHelpUrl())));
+        OpenHelp();
         break;
     case eCmd_Quit:
         close();
@@ -258,6 +262,14 @@ void CMoxCacheAdminDlg::OpenWebAdmin()
     const std::string url = WebAdminUrl(instance->Host(), instance->SessionId(), instance->UserType(),
                                         instance->Version(), instance->VersionExt());
     IUserInteraction::Current().OpenUrl(QUrl::fromEncoded(QByteArray::fromStdString(url), QUrl::StrictMode));
+}
+
+// The page of the view in front; the overview when no view is shown.
+void CMoxCacheAdminDlg::OpenHelp()
+{
+    const _NavigatTreeItem_* item = navigation_->GetItem(navigation_->GetCurrentItem());
+    const std::string url = item ? ViewHelpUrl(item->commandId) : ConsoleHelpUrl();
+    IUserInteraction::Current().OpenUrl(QUrl(QString::fromStdString(url)));
 }
 
 void CMoxCacheAdminDlg::OpenChangePassword()

@@ -75,6 +75,7 @@ private:
     void BuildToolbar();
     void BuildNavigation();
     void OpenWebAdmin();
+    void OpenHelp();
     void OpenChangePassword();
     void OpenAbout();
     void OpenTools();
