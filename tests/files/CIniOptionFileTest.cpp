@@ -1,6 +1,11 @@
 #include "ScratchDirectory.h"
 #include "shell/AppPaths.h"
+#include "messaging/CMoxEndEvent.h"
+#include "messaging/CMoxStartEvent.h"
+#include "messaging/CThreadRegistry.h"
+#include "messaging/GlobalFunc_UpdateStatusBar.h"
 #include "shell/CIniOptionFile.h"
+#include "support/EventRecorder.h"
 #include "support/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +82,13 @@ TEST_F(CIniOptionFileTest, EachKeyComesFromTheOperatorsFileElseTheShippedOneAndW
         {"unwritable user folder", "[Login]\nhost=10.9.9.9\n[Gui]\nshow_cache_rule=1\n", std::nullopt, false,
          "6780", true, true, "10.9.9.9"},
     };
+    // A failed write is said in the status bar: the events run, and their records are released.
+    CThreadRegistry::Create();
+    const CMoxStartEvent startHandler;
+    const CMoxEndEvent endHandler;
+    morvix::test::EventRecorder said(morvix::test::EventRecorder::Holding::TextsOnly);
+    std::string failureText;
+
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ScratchDirectory scratch;
@@ -95,6 +107,8 @@ TEST_F(CIniOptionFileTest, EachKeyComesFromTheOperatorsFileElseTheShippedOneAndW
         CIniOptionFile layered;
         layered.Init(shippedFile, userFile);
 
+        if (!c.userFolderWritable)
+            failureText = "设置未能保存：无法写入" + userFile.string();
         EXPECT_EQ(layered.WriteHost("10.0.0.5"), c.userFolderWritable);
         EXPECT_EQ(layered.WriteUser(1), c.userFolderWritable);
         EXPECT_EQ(layered.ReadPort(), c.port);
@@ -112,6 +126,11 @@ TEST_F(CIniOptionFileTest, EachKeyComesFromTheOperatorsFileElseTheShippedOneAndW
             EXPECT_EQ(info.st_mode & 07777, 0700u) << "the folder made for the settings is the operator's alone";
         }
     }
+    // Texts arrive in posting order: once the marker is in, a second report would be too.
+    ASSERT_TRUE(GlobalFunc_UpdateStatusBar("marker"));
+    ASSERT_TRUE(said.WaitForStatusText("marker"));
+    EXPECT_EQ(said.StatusTexts(), (std::vector<std::string>{failureText, "marker"}))
+        << "two failed writes, one report";
 }
 
 TEST_F(CIniOptionFileTest, LoginWritesKeepTheInstallersSettings)
