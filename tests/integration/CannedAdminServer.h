@@ -4,6 +4,8 @@
 
 #include <httplib.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <string>
 
@@ -23,8 +25,15 @@ public:
                                            "application/json");
                       return;
                   }
-                  std::lock_guard guard(lock_);
-                  response.set_content(reply_, "application/json");
+                  std::unique_lock guard(lock_);
+                  const std::string reply = reply_;
+                  if (holdNext_) {
+                      holdNext_ = false;
+                      held_ = true;
+                      changed_.notify_all();
+                      changed_.wait(guard, [this] { return !held_; });
+                  }
+                  response.set_content(reply, "application/json");
               });
           })
     {
@@ -32,15 +41,39 @@ public:
 
     std::string Host() const { return "127.0.0.1:" + std::to_string(server_.Port()); }
 
+    ~CannedAdminServer() { LetGo(); }
+
     void Answer(std::string reply)
     {
         std::lock_guard guard(lock_);
         reply_ = std::move(reply);
     }
 
+    // The next request gets the text set when it came, but only once the test lets it go: a reply
+    // that arrives after those of later requests.
+    void HoldNext()
+    {
+        std::lock_guard guard(lock_);
+        holdNext_ = true;
+    }
+    bool WaitUntilHeld()
+    {
+        std::unique_lock guard(lock_);
+        return changed_.wait_for(guard, std::chrono::seconds(10), [this] { return held_; });
+    }
+    void LetGo()
+    {
+        std::lock_guard guard(lock_);
+        held_ = false;
+        changed_.notify_all();
+    }
+
 private:
     std::mutex lock_;
+    std::condition_variable changed_;
     std::string reply_;
+    bool holdNext_ = false;
+    bool held_ = false;
     LoopbackServer server_;
 };
 

@@ -1,0 +1,48 @@
+#include "features/monitor/NewestRealtime.h"
+#include "features/monitor/RealtimeRequests.h"
+#include "integration/CannedAdminServer.h"
+#include "messaging/EventKinds.h"
+#include "protocol/SentRequestNumber.h"
+#include "shell/CMoxCacheInstance.h"
+#include "support/ConsoleSession.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string Counters(int sentKB)
+{
+    return R"({"RequestID":"1","Return":"True","TotalSendKB":")" + std::to_string(sentKB) + R"("})";
+}
+
+}  // namespace
+
+// Two polls in flight, answered out of order: the older counters arrive last and must not go
+// back over the newer ones, or the figures read a server restart (rates and hit ratio start over).
+TEST(RealtimeReplyOrder, AnOlderCountersReplyAfterANewerOneChangesNothing)
+{
+    morvix::test::CannedAdminServer server;
+    morvix::test::ConsoleSession console(server.Host());
+    server.Answer(Counters(100));
+    server.HoldNext();
+    const unsigned long older = nsMoxHttp::SentRequestNumber(MonitorManager_RealtimeList);
+    ASSERT_NE(older, 0u);
+    ASSERT_TRUE(server.WaitUntilHeld());
+    server.Answer(Counters(200));
+    const unsigned long newer = nsMoxHttp::SentRequestNumber(MonitorManager_RealtimeList);
+    ASSERT_GT(newer, older);
+
+    ASSERT_TRUE(console.Events().Next(eMoxCacheEvent_RealtimeInfoRead));
+    EXPECT_EQ(console.Instance().Realtime().TotalSendKB, 200);
+    server.LetGo();
+    const auto late = console.Events().Next(eMoxCacheEvent_RealtimeInfoRead);
+    ASSERT_TRUE(late);
+    EXPECT_EQ(late->Status(), eMoxEventStatus_Ok) << "the late reply is still reported";
+
+    unsigned long shownNumber = 0;
+    const RealtimeInfo shown = ReadNewestRealtime(console.Instance(), shownNumber);
+    EXPECT_EQ(shown.TotalSendKB, 200);
+    EXPECT_EQ(shownNumber, newer);
+}
