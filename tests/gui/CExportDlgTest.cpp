@@ -127,6 +127,6 @@ TEST_F(RulesTransfer, AFileTooLargeIsRefusedByItsSizeBeforeAnythingIsSent)
     form->StartButton()->click();
     ASSERT_TRUE(ProcessUntil([&] { return form->StartButton()->isEnabled(); }));
     EXPECT_EQ(answers.Prompts().back().title, "导入");
-    EXPECT_TRUE(answers.Prompts().back().text.contains("16.0 MiB（16777217 字节）")) << answers.Prompts().back().text;
+    EXPECT_TRUE(answers.Prompts().back().text.contains("16.0 MiB（16777217 字节）")) << answers.Prompts().back().text.toStdString();
     EXPECT_EQ(Logged("type=fcache&cmd=add"), 0u);
 }
