@@ -56,12 +56,18 @@ protected:
         return rows.empty() ? nullptr : &model_->At(rows.front());
     }
 
-    // Every list reply clears the rows and the instance's copy, whatever its status: a list that
-    // could not be read must not pass for the server's current one. The rules are then shown a
-    // batch per turn of the event loop, so that a long list never holds the window still; the
-    // view stays busy until the last batch.
-    void ShowList(int status, CMoxEventParam* record, const std::vector<Record>* items)
+    // A list reply clears the rows and the instance's copy, also when it failed: a list that could
+    // not be read must not pass for the server's current one, unless the family keeps its rows
+    // then. The rules are shown a batch per turn of the event loop, so that a long list never
+    // holds the window still; the view stays busy until the last batch.
+    void ShowList(int status, CMoxEventParam* record, const std::vector<Record>* items, bool keepRowsOnFailure = false)
     {
+        if (keepRowsOnFailure && (status != 0 || !items)) {
+            CompleteFill();
+            Busy().Reset();
+            FillEnded();
+            return;
+        }
         AbandonFill();
         model_->Clear();
         Busy().Reset();
@@ -137,10 +143,10 @@ protected:
 
     // On the event thread: the instance's copy follows each accepted reply. A list replaces it
     // whatever its status, as the rows are.
-    void StoreList(int status, const std::vector<Record>* items) const
+    void StoreList(int status, const std::vector<Record>* items, bool keepOnFailure = false) const
     {
         Store* store = InstanceStore();
-        if (!store)
+        if (!store || (keepOnFailure && (status != 0 || !items)))
             return;
         store->Clear();
         if (status == 0 && items)
@@ -160,6 +166,13 @@ protected:
     {
         if (Store* store = InstanceStore())
             store->Remove(key);
+    }
+
+    // The export writes the instance's copy, so it takes the new order as the rows do.
+    void StoreMoved(const std::string& key, int direction) const
+    {
+        if (Store* store = InstanceStore())
+            store->Move(key, direction);
     }
 
     void StoreModified(const Record& record) const

@@ -55,6 +55,8 @@ public:
         std::string helpUrl;
         // The live request page of a rule, for the monitor command; empty when there is none.
         std::function<std::string(const Record&)> monitorAddress;
+        // A list reply that failed leaves the rows shown, rather than clearing them.
+        bool keepsRowsOnFailedList = false;
     };
     CRulePageT(QWidget* parent, Family family)
         : Base(parent, family.columns, family.cellText, family.store), family_(std::move(family))
@@ -169,7 +171,7 @@ private:
         const Events& e = family_.events;
         if (kind == e.list) {
             const auto* list = CMoxEventParam::As<ListEvent>(record);
-            this->StoreList(status, list ? &list->items : nullptr);
+            this->StoreList(status, list ? &list->items : nullptr, family_.keepsRowsOnFailedList);
             return;
         }
         const auto* item = CMoxEventParam::As<ItemEvent>(record);
@@ -181,6 +183,8 @@ private:
             this->StoreRemoved(item->item.*Key);
         else if (kind == e.modify)
             this->StoreModified(item->item);
+        else if (kind == e.up || kind == e.down)
+            this->StoreMoved(item->item.*Key, kind == e.up ? -1 : 1);
     }
 
     void EventShown(int kind, int status, std::uintptr_t record)
@@ -188,7 +192,8 @@ private:
         const Events& e = family_.events;
         if (kind == e.list) {
             const auto* list = CMoxEventParam::As<ListEvent>(record);
-            this->ShowList(status, CMoxEventParam::FromParam(record), list ? &list->items : nullptr);
+            this->ShowList(status, CMoxEventParam::FromParam(record), list ? &list->items : nullptr,
+                           family_.keepsRowsOnFailedList);
             return;
         }
         const auto* item = CMoxEventParam::As<ItemEvent>(record);

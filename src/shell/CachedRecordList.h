@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iterator>
 #include <list>
 #include <mutex>
 #include <optional>
@@ -52,6 +53,29 @@ public:
                 items_.erase(it);
                 return true;
             }
+        }
+        return false;
+    }
+
+    // The record changes places with its neighbour above (direction -1) or below (+1); nothing
+    // happens at an end. The copies keep their addresses.
+    bool Move(const std::string& key, int direction)
+    {
+        std::lock_guard guard(lock_);
+        for (auto it = items_.begin(); it != items_.end(); ++it) {
+            if ((*it).*Key != key)
+                continue;
+            if (direction < 0) {
+                if (it == items_.begin())
+                    return false;
+                items_.splice(std::prev(it), items_, it);
+            } else {
+                const auto next = std::next(it);
+                if (next == items_.end())
+                    return false;
+                items_.splice(it, items_, next);
+            }
+            return true;
         }
         return false;
     }

@@ -41,7 +41,8 @@ CRewritePage::Family RewriteFamily()
             {"正在从服务器上获取转向列表，请稍候....", "正在从服务器上删除转向配置，请稍候....", "转向列表向上移动",
              "转向列表向下移动"},
             RewriteHelpUrl(),
-            {}};
+            {},
+            true};
 }
 
 }  // namespace
