@@ -258,7 +258,10 @@ void CAddressListPage::Import()
                                      QStringLiteral("您确定要停止导入黑名单列表吗？"),
                                      QStringLiteral("正在刷新列表，请稍候...."), QStringLiteral("停止导入")},
                                     static_cast<int>(pending_.size()),
-                                    [this](int step) { return AccessList_BlackAdd(pending_[static_cast<std::size_t>(step)]); });
+                                    [this](int step) {
+                                        importStep_ = static_cast<std::size_t>(step);
+                                        return AccessList_BlackAdd(pending_[importStep_]);
+                                    });
     import_->SetStepTimeout(stepTimeoutMs_);
     connect(import_, &CBatchProgressDlg::Finished, this, [this] {
         pending_.clear();
@@ -278,7 +281,9 @@ void CAddressListPage::EventShown(int kind, int status, std::uintptr_t record)
         ShowList(status, list ? &list->items : nullptr);
     } else if (kind == shape.addEvent) {
         if (import_) {
-            import_->StepCompleted();
+            const AddressListEntry* awaited = importStep_ < pending_.size() ? &pending_[importStep_] : nullptr;
+            if (!item || !awaited || (item->item.Low == awaited->Low && item->item.High == awaited->High))
+                import_->StepCompleted();
         } else if (status == eMoxEventStatus_Ok && item) {
             AddressListEntry added = item->item;
             added.No = model_->rowCount() + 1;

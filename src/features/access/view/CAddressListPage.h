@@ -60,6 +60,8 @@ private:
     CRuleDeletion* deletion_ = nullptr;
     QPointer<CBatchProgressDlg> import_;
     std::vector<AddressListEntry> pending_;
+    // The import step whose add is on its way: a late reply to an earlier one names another range.
+    std::size_t importStep_ = 0;
     int stepTimeoutMs_;
     bool listPending_ = false;
     bool transferReady_ = false;

@@ -250,8 +250,10 @@ void CDnsRedirectDlg::RunBatch(const QString& title, const QString& progress, co
         return;
     const int steps = static_cast<int>(entries.size());
     progress_ = new CBatchProgressDlg(this, {title, progress, stopQuestion, progress}, steps,
-                                      [entries = std::move(entries), send](int step) {
-                                          return send(entries[static_cast<std::size_t>(step)]);
+                                      [this, entries = std::move(entries), send](int step) {
+                                          const DnsRedirectEntry& entry = entries[static_cast<std::size_t>(step)];
+                                          batchAwaited_ = entry.Name;
+                                          return send(entry);
                                       });
     progress_->setAttribute(Qt::WA_DeleteOnClose);
     progress_->StopButton()->setText(stopText);
@@ -319,10 +321,11 @@ void CDnsRedirectDlg::EventShown(int kind, int status, std::uintptr_t value)
         UpdateCommands();
         return;
     }
-    if (progress_ && progress_->IsRunning() &&
-        (kind == eMoxCacheEvent_DnsRedirectAdd || kind == eMoxCacheEvent_DnsRedirectDelete))
-        progress_->StepCompleted();
     const auto* changed = dynamic_cast<const CMoxDnsRedirectAddEventParam*>(record);
+    if (progress_ && progress_->IsRunning() &&
+        (kind == eMoxCacheEvent_DnsRedirectAdd || kind == eMoxCacheEvent_DnsRedirectDelete) &&
+        (!changed || changed->item.Name == batchAwaited_))
+        progress_->StepCompleted();
     if (status != eMoxEventStatus_Ok || !changed)
         return;
     DnsRedirectEntry entry = changed->item;

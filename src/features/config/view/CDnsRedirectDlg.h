@@ -69,6 +69,8 @@ private:
     QPointer<CDnsRedirectEntryDlg> editor_;
     QPointer<CBatchProgressDlg> progress_;
     std::string cacheServerIp_;
+    // The domain of the batch step on its way: a late reply to an earlier step names another.
+    std::string batchAwaited_;
     bool listing_ = false;
     int stepTimeoutMs_;
     std::unique_ptr<CViewEventRelay> relay_;
