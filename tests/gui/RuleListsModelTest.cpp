@@ -411,9 +411,7 @@ protected:
 
 }  // namespace
 
-// Off until the console keeps its copies in step with moves, pairs late replies with their own
-// steps and keeps the rewrite rows on a failed list: each of these fails the test today.
-TEST_F(RuleListsModel, DISABLED_WhatTheViewsShowAndExportIsWhatTheServerHolds)
+TEST_F(RuleListsModel, WhatTheViewsShowAndExportIsWhatTheServerHolds)
 {
     const unsigned long seed = EnvironmentNumber("MORVIX_MODEL_SEED", 20);
     const unsigned long steps = EnvironmentNumber("MORVIX_MODEL_STEPS", 300);
