@@ -13,18 +13,23 @@
 
 namespace morvix::test {
 
+bool SignIn(const std::string& host, const std::string& role, const std::string& password)
+{
+    EventRecorder login;
+    const bool accepted = MoxLogin(host, role == "keeper" ? eMoxRole_Keeper : eMoxRole_Admin, password) &&
+                          login.Next(eMoxCacheEvent_LoginOk).has_value();
+    EXPECT_TRUE(accepted) << "signing in to " << host << " as " << role;
+    // The instance reads the system options and the realtime figures after a login.
+    return accepted && WaitForQuiet(std::chrono::seconds(10));
+}
+
 ConsoleSession::ConsoleSession(const std::string& host, const std::string& role, const std::string& password)
 {
     CThreadRegistry::Create();
     liveRecordsAtStart_ = CMoxEventParam::LiveCount();
-    {
-        EventRecorder login;
-        EXPECT_TRUE(MoxLogin(host, role == "keeper" ? eMoxRole_Keeper : eMoxRole_Admin, password));
-        EXPECT_TRUE(login.Next(eMoxCacheEvent_LoginOk)) << "signing in to " << host << " as " << role;
-        // The instance reads the system options and the realtime figures after a login; the test's
-        // recorder starts once their replies are in, so it sees only what the test caused.
-        EXPECT_TRUE(WaitForQuiet(std::chrono::seconds(10)));
-    }
+    // The test's recorder starts once the login's own replies are in, so it sees only what the
+    // test caused.
+    EXPECT_TRUE(SignIn(host, role, password));
     events_ = std::make_unique<EventRecorder>();
     instance_ = CMoxInstanceManager::GetInstanceManager()->GetInstance();
     sessionId_ = instance_->SessionId();

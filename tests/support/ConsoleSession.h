@@ -10,6 +10,11 @@ class CMoxCacheInstance;
 
 namespace morvix::test {
 
+// Signs the console in to a server (host with port) and waits until the requests a login sets off
+// have been answered, so that what a test sends next is not confused with them. Also for signing
+// in again, to the same server or another one, while a session lives.
+bool SignIn(const std::string& host, const std::string& role = "admin", const std::string& password = "admin");
+
 // The console core signed in to a server (normally a SimProcess): thread registry, event manager,
 // the one server instance holding the session, and a recorder of every event. On destruction it
 // waits until every record the test caused has been released.

@@ -1,0 +1,139 @@
+#include "gui/ModelledDnsRedirect.h"
+
+#include "features/config/DnsRedirectFile.h"
+#include "features/config/view/CDnsRedirectDlg.h"
+#include "features/config/view/CDnsRedirectModel.h"
+#include "gui/CScriptedUserInteraction.h"
+#include "gui/ViewTestSupport.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace morvix::test {
+
+namespace {
+
+std::string Line(const DnsRedirectEntry& entry)
+{
+    return entry.Name + "|" + entry.IP + "|" + std::to_string(entry.Enable) + "|" + entry.Note;
+}
+
+std::string Line(const Json::Value& entry)
+{
+    return entry["Name"].asString() + "|" + entry["IP"].asString() + "|" + std::to_string(entry["Enable"].asInt()) +
+           "|" + entry["Note"].asString();
+}
+
+class ModelledDnsRedirect : public ModelledList {
+public:
+    ModelledDnsRedirect(CDnsRedirectDlg& view, CScriptedUserInteraction& answers) : view_(view), answers_(answers) {}
+
+    std::string Name() const override { return "dns redirect"; }
+    std::string Type() const override { return "dns"; }
+    std::string Cmd(Command command) const override
+    {
+        static const char* const kCmds[] = {"redirect-add", "redirect-modify", "redirect-del", "redirect-list", "", ""};
+        return kCmds[command];
+    }
+    std::string Family() const override { return "dnsredirect"; }
+    std::string FileKind() const override { return "dns"; }
+
+    CRuleListView* List() const override { return view_.List(); }
+    QPushButton* Button(Command command) const override
+    {
+        static const CDnsRedirectDlg::Command kButtons[] = {CDnsRedirectDlg::eAdd, CDnsRedirectDlg::eModify,
+                                                            CDnsRedirectDlg::eDelete, CDnsRedirectDlg::eRefresh};
+        return command <= eRefresh ? view_.CommandButton(kButtons[command]) : nullptr;
+    }
+    bool Deletable(int row) const override { return row >= 0 && !view_.Model()->At(row).entry.IsSystem; }
+    int MostDeletedAtOnce() const override { return 1; }
+    void SetStepTimeout(int milliseconds) override { view_.SetBatchStepTimeout(milliseconds); }
+    bool Idle() const override
+    {
+        return view_.CommandButton(CDnsRedirectDlg::eRefresh)->isEnabled() && !view_.Progress() && !view_.Editor();
+    }
+    bool ClearsOnFailedList() const override { return false; }
+
+    QDialog* Form() const override { return view_.Editor(); }
+    QPushButton* FillForm(int serial, bool modify) override
+    {
+        CDnsRedirectEntryDlg* editor = view_.Editor();
+        if (!editor)
+            return nullptr;
+        if (!modify) {
+            editor->NameField()->setText(QStringLiteral("m%1.test").arg(serial));
+            // Every other entry names no address: the cache server's own.
+            editor->IpField()->setText(serial % 2 ? QStringLiteral("10.9.%1.%2").arg(serial / 250).arg(serial % 250)
+                                                  : QString());
+        }
+        editor->NoteField()->setPlainText(QStringLiteral("note %1").arg(serial));
+        (serial % 3 ? editor->RedirectChoice() : editor->RefuseChoice())->setChecked(true);
+        return editor->OkButton();
+    }
+
+    std::vector<std::string> Shown() const override
+    {
+        std::vector<std::string> lines;
+        for (int row = 0; row < view_.Model()->rowCount(); ++row) {
+            const DnsRedirectEntry& entry = view_.Model()->At(row).entry;
+            lines.push_back((entry.IsSystem ? "built-in|" : "custom|") + Line(entry));
+        }
+        return lines;
+    }
+    std::vector<std::string> Held(const Json::Value& state) const override
+    {
+        std::vector<std::string> lines;
+        for (const Json::Value& entry : state["dnsredirect"]["system"])
+            lines.push_back("built-in|" + Line(entry));
+        for (const Json::Value& entry : state["dnsredirect"]["custom"])
+            lines.push_back("custom|" + Line(entry));
+        return lines;
+    }
+    std::vector<std::string> HeldAsFiled(const Json::Value& state) const override
+    {
+        std::vector<std::string> lines;
+        for (const Json::Value& entry : state["dnsredirect"]["custom"])
+            lines.push_back(Line(entry));
+        return lines;
+    }
+
+    bool Export(const std::filesystem::path& file) override
+    {
+        answers_.QueuePath(QString::fromStdString(file.string()));
+        view_.CommandButton(CDnsRedirectDlg::eExport)->click();
+        return std::filesystem::exists(file);
+    }
+    std::vector<std::string> FileLines(const std::filesystem::path& file) const override
+    {
+        std::string error;
+        const std::optional<std::vector<DnsRedirectEntry>> entries = ReadDnsRedirectFile(file, &error);
+        if (!entries)
+            return {"unreadable: " + error};
+        std::vector<std::string> lines;
+        for (const DnsRedirectEntry& entry : *entries)
+            lines.push_back(Line(entry));
+        return lines;
+    }
+    bool Import(const std::filesystem::path& file, int stepTimeoutMs) override
+    {
+        view_.SetBatchStepTimeout(stepTimeoutMs);
+        answers_.QueuePath(QString::fromStdString(file.string()));
+        view_.CommandButton(CDnsRedirectDlg::eImport)->click();
+        return ProcessUntil([&] { return !view_.Progress(); }, std::chrono::seconds(60));
+    }
+
+private:
+    CDnsRedirectDlg& view_;
+    CScriptedUserInteraction& answers_;
+};
+
+}  // namespace
+
+std::unique_ptr<ModelledList> ModelDnsRedirect(CDnsRedirectDlg& view, CScriptedUserInteraction& answers)
+{
+    return std::make_unique<ModelledDnsRedirect>(view, answers);
+}
+
+}  // namespace morvix::test
