@@ -81,8 +81,9 @@ int main(int argc, char** argv)
         const double residentBefore = ResidentMB();
         auto page = std::make_unique<CToolsAllCacheListDlg>();
         CViewEventRelay relay(page.get(), {eMoxCacheEvent_ToolsCachedUrlList},
-                              [&page](int kind, int status, std::uintptr_t record) {
-                                  page->OnRecordHandedOver(kind, status, CMoxEventParam::FromParam(record));
+                              [&page](int kind, int status, std::uintptr_t record, unsigned long requestNumber) {
+                                  page->OnRecordHandedOver(kind, status, CMoxEventParam::FromParam(record),
+                                                           requestNumber);
                               });
         page->resize(900, 600);
         page->show();

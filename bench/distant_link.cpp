@@ -15,6 +15,7 @@
 
 #include <curl/curl.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -77,12 +78,12 @@ private:
 // a polling wait would add its own latency to the console's figure.
 class Completions : public IEventHandle {
 public:
-    using Accept = std::function<bool(const CMoxEventParam*)>;
+    using Accept = std::function<bool(unsigned long requestNumber)>;
 
     Completions() { CZebEventManager::Instance()->Register(this); }
     ~Completions() override { CZebEventManager::Instance()->Unregister(this); }
 
-    // Counts from now the events of this kind whose record `accept` takes (every one without it).
+    // Counts from now the events of this kind whose request number `accept` takes (every one without it).
     void Expect(int kind, Accept accept = {})
     {
         std::lock_guard guard(lock_);
@@ -91,10 +92,10 @@ public:
         seen_ = 0;
     }
 
-    int OnEventCall(int kind, std::uintptr_t, std::uintptr_t param2) override
+    int OnEventCall(int kind, std::uintptr_t, std::uintptr_t) override
     {
         std::lock_guard guard(lock_);
-        if (kind == kind_ && (!accept_ || accept_(CMoxEventParam::FromParam(param2)))) {
+        if (kind == kind_ && (!accept_ || accept_(CZebEventManager::DispatchedRequestNumber()))) {
             ++seen_;
             changed_.notify_all();
         }
@@ -146,11 +147,13 @@ double ConsoleImportRate(Completions& completions)
     for (int n = 0; n < kImportedRules; ++n)
         rules.fcache.push_back(Rule(n));
     RulesImportQueue queue(std::move(rules));
+    std::atomic<unsigned long> awaited{0};
     completions.Expect(eMoxCacheEvent_FCacheAdd,
-                       [&queue](const CMoxEventParam* record) { return queue.IsCompletionOfLast(record); });
+                       [&awaited](unsigned long requestNumber) { return requestNumber == awaited.load(); });
     const auto start = Clock::now();
     for (long sent = 1; !queue.Finished(); ++sent) {
-        if (!queue.SendNext().sent || !completions.WaitFor(sent))
+        awaited = queue.SendNext().requestNumber;
+        if (awaited == 0 || !completions.WaitFor(sent))
             return 0;
     }
     return kImportedRules / Seconds(Clock::now() - start);

@@ -106,7 +106,7 @@ void MeasureHostMonitor()
     }
     auto handOver = [&](int round) {
         view.OnRecordHandedOver(eMoxCacheEvent_ProxyHostList, eMoxEventStatus_Ok,
-                                events[static_cast<std::size_t>(round)]);
+                                events[static_cast<std::size_t>(round)], static_cast<unsigned long>(round) + 1);
     };
     handOver(0);
     view.List()->sortByColumn(4, Qt::DescendingOrder);  // by download bandwidth

@@ -27,6 +27,7 @@ public:
     bool StartRequest() override { return false; }
     void StopRequest(bool) override {}
     void SetKeepBody(bool) override {}
+    void SetChangesServer(bool) override {}
     std::unique_ptr<nsMoxHttp::CMoxReplyBuffer> GetReply() override
     {
         nsMoxHttp::CMoxReplyBuffer reply;

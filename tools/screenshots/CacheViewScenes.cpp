@@ -67,10 +67,10 @@ void TakeCacheViewScreens(Shooter& shooter, CMoxCacheAdminDlg* window)
     CBatchProgressDlg progress(manager,
                                {QStringLiteral("导入黑名单列表"), QStringLiteral("正在导入黑名单列表，请稍候 ......."),
                                 QString(), QString(), QStringLiteral("停止导入")},
-                               40, [](int) { return true; });
+                               40, [](int step) { return static_cast<unsigned long>(step) + 1; });
     progress.Start();
-    progress.StepCompleted();
-    progress.StepCompleted();
+    progress.TakeCompletion(1);
+    progress.TakeCompletion(2);
     shooter.Save(&progress, "import-progress.png");
 }
 
