@@ -34,7 +34,7 @@ bool CZebEventManager::Post(int kind, std::uintptr_t param1, std::uintptr_t para
     {
         std::shared_lock guard(instanceLock);
         if (instance)
-            return instance->PostEvent(kind, param1, param2);
+            return instance->PostEvent(kind, param1, param2, requestNumber);
     }
     std::lock_guard guard(instanceLock);
     if (!instance)
