@@ -279,6 +279,9 @@ void CDnsRedirectDlg::RunBatch(const QString& title, const QString& progress, co
     progress_->StopButton()->setText(stopText);
     progress_->SetStepTimeout(stepTimeoutMs_);
     connect(progress_, &CBatchProgressDlg::Finished, progress_, &QDialog::accept);
+    // A step given up may still have been carried out, its reply coming too late to be shown:
+    // the list the server now holds is asked for once the run ends.
+    connect(progress_, &CBatchProgressDlg::Finished, this, [this] { Refresh(); });
     progress_->Start();
 }
 
