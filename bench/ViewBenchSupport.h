@@ -15,10 +15,13 @@
 
 #include <json/value.h>
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -36,6 +39,13 @@ inline void PreferOffscreen()
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// A fresh folder of the benchmark's own under the system's temporary folder, for the files it writes.
+inline std::filesystem::path MakeScratchFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "morvix-bench-XXXXXX").string();
+    return ::mkdtemp(pattern.data());
 }
 
 // A simulator listing `count` made-up entries of a family, and a console that signs in to it once

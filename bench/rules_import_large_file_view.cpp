@@ -50,8 +50,7 @@ int main(int argc, char** argv)
 {
     PreferOffscreen();
     QApplication application(argc, argv);
-    char pattern[] = "/tmp/morvix-bench-XXXXXX";
-    const std::filesystem::path folder = ::mkdtemp(pattern);
+    const std::filesystem::path folder = MakeScratchFolder();
     const std::filesystem::path file = folder / "large.txt";
     ExchangeFileText::Write(file, LargeRulesText(), nullptr);
 
