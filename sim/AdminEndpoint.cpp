@@ -115,7 +115,7 @@ void AdminEndpoint::handle(const httplib::Request& request, httplib::Response& r
     const std::string cmd = request.get_param_value("cmd");
     std::vector<Fault> fired = faults_.take(type, cmd);
     if (closed_.contains(resendKey(request, body)))
-        fired.insert(fired.begin(), Fault{Fault::Kind::Close});
+        fired.insert(fired.begin(), Fault{.kind = Fault::Kind::Close, .type = {}, .cmd = {}, .remaining = {}});
 
     if (const Fault* delay = firedOf(fired, Fault::Kind::Delay))
         stop_.waitFor(std::chrono::milliseconds(delay->amount));

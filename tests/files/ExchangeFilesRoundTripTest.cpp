@@ -163,34 +163,48 @@ TEST(ExchangeFilesRoundTrip, BlackListFileGivesBackItsEntries)
 {
     Random random;
     SCOPED_TRACE("seed " + std::to_string(random.Seed()));
-    // "-" parts the range and "/" the line: an address or an expiry holding one is no entry the
-    // format can carry, so they stand only where the reader allows them.
+    // "-" parts the range and "/" the line: an entry whose low address holds either, or whose high
+    // address or expiry holds a "/", is left out of the file, and the export says how many were.
     const std::vector<std::string_view> addressPieces = {"1", "0", ".", ":", "a", "地", " ", "=", "#", "\r\n", "\n", "\r"};
+    std::vector<std::string_view> highPieces = addressPieces;
+    highPieces.push_back("-");
     const std::vector<std::string_view> expiryPieces = {"2", "0", "-", ":", " ", "\r", "\n"};
+    const auto insertSomewhere = [&random](std::string& value, std::string_view piece) {
+        value.insert(static_cast<std::size_t>(random.Between(0, static_cast<int>(value.size()))), piece);
+    };
     for (int round = 0; round < kRounds; ++round) {
         std::vector<AddressListEntry> entries;
-        std::size_t lineBreaks = 0;
+        std::vector<AddressListEntry> expected;
+        std::size_t leftOut = 0, lineBreaks = 0;
         for (int n = random.Between(0, 8); n > 0; --n) {
             AddressListEntry entry;
             entry.Low = random.Text(addressPieces, AddressListEntry::kAddressLimit);
-            std::vector<std::string_view> highPieces = addressPieces;
-            highPieces.push_back("-");
             entry.High = random.Text(highPieces, AddressListEntry::kAddressLimit);
             entry.Expire = random.Text(expiryPieces, 19);
             entry.Note = random.Text(kNotePieces, 599);
-            lineBreaks += LineBreakValues({&entry.Low, &entry.High, &entry.Expire, &entry.Note});
+            if (random.OneIn(6))
+                insertSomewhere(entry.Low, random.OneIn(2) ? "-" : "/");
+            if (random.OneIn(8))
+                insertSomewhere(random.OneIn(2) ? entry.High : entry.Expire, "/");
             entries.push_back(entry);
+            if (!BlackListEntryFitsLine(entry)) {
+                ++leftOut;
+                continue;
+            }
+            lineBreaks += LineBreakValues({&entry.Low, &entry.High, &entry.Expire, &entry.Note});
+            expected.push_back(entry);
         }
         const ExchangeFileText::Written file = BlackListFileText(entries);
+        EXPECT_EQ(file.leftOutEntries, leftOut);
         EXPECT_EQ(file.flattenedValues, lineBreaks);
         const BlackListFileRead read = ReadBlackListFile(file.text);
-        ASSERT_EQ(read.entries.size(), entries.size());
+        ASSERT_EQ(read.entries.size(), expected.size()) << file.text;
         EXPECT_TRUE(read.singleAddressRanges.empty());
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            EXPECT_EQ(read.entries[i].Low, ExchangeFileText::OneLine(entries[i].Low));
-            EXPECT_EQ(read.entries[i].High, ExchangeFileText::OneLine(entries[i].High));
-            EXPECT_EQ(read.entries[i].Expire, ExchangeFileText::OneLine(entries[i].Expire));
-            EXPECT_EQ(read.entries[i].Note, ExchangeFileText::OneLine(entries[i].Note));
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(read.entries[i].Low, ExchangeFileText::OneLine(expected[i].Low));
+            EXPECT_EQ(read.entries[i].High, ExchangeFileText::OneLine(expected[i].High));
+            EXPECT_EQ(read.entries[i].Expire, ExchangeFileText::OneLine(expected[i].Expire));
+            EXPECT_EQ(read.entries[i].Note, ExchangeFileText::OneLine(expected[i].Note));
         }
     }
 }

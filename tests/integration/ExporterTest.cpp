@@ -96,7 +96,7 @@ TEST_F(Exporter, ServesTheFiguresOfEveryServerAsWatchComputesThemInAValidScrape)
     EXPECT_EQ(RunShell("promtool check metrics < '" + (scratch / "metrics").string() + "' 2>&1", &problems), 0)
         << problems;
     // Per host and per origin, with the host monitor's interval figures.
-    for (const std::string series :
+    for (const std::string& series :
          {"morvix_host_client_connections{server=\"" + first.host() + "\",host=\"www.example.com\"}",
           "morvix_host_download_bandwidth_bytes_per_second{server=\"" + first.host() + "\",host=\"www.example.com\"}",
           "morvix_upstream_interval_requests{server=\"" + first.host() + "\",host=\"www.example.com\",origin=\"10.1.0.11:80\"}"})
@@ -144,11 +144,13 @@ TEST_F(Exporter, AServerThatStopsAnsweringIsDownWhileTheOtherKeepsMoving)
         },
         std::chrono::seconds(30)));
     // Down, not frozen: none of its figures are served any more, only when it last answered.
-    for (const auto& [series, value] : scrape)
-        if (series.find(second.host()) != std::string::npos)
+    for (const auto& [series, value] : scrape) {
+        if (series.find(second.host()) != std::string::npos) {
             EXPECT_TRUE(series.rfind("morvix_up", 0) == 0 || series.rfind("morvix_last_poll", 0) == 0 ||
                         series.rfind("morvix_poll_errors_total", 0) == 0)
                 << series;
+        }
+    }
     EXPECT_GT(scrape[Series("morvix_poll_errors_total", second)], 0);
     EXPECT_GT(scrape[Series("morvix_last_poll_success_timestamp_seconds", second)], 0);
 

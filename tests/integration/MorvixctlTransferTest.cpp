@@ -130,9 +130,11 @@ TEST_F(MorvixctlTransfer, ANoteShapedLikeTheFileCarriesNothingIntoTheNextServer)
         ASSERT_EQ(exported.status, 0) << each.type << ": " << exported.err;
         EXPECT_NE(exported.err.find("1 values held line breaks, written as blanks"), std::string::npos) << exported.err;
         Run(target, {each.type, "import", file});
-        for (const Json::Value& request : target.requests())
-            if (request["query"].asString() == each.injectedQuery)
+        for (const Json::Value& request : target.requests()) {
+            if (request["query"].asString() == each.injectedQuery) {
                 EXPECT_EQ(request["body"].asString().find(each.injectedField), std::string::npos)
                     << each.type << ": " << request["body"].asString();
+            }
+        }
     }
 }

@@ -52,8 +52,9 @@ TEST(UrlPatternTest, ExactAndRegularExpressions)
     for (const std::string& hostile : {std::string(2000, '(') + "a" + std::string(2000, ')'),
                                        std::string("\\11111111111111111111"), std::string("a{99999999999999999999}"),
                                        std::string("(a{1000}){1000}")}) {
-        if (const auto regex = UrlPattern::compile(hostile, UrlPattern::Regex, false))
+        if (const auto regex = UrlPattern::compile(hostile, UrlPattern::Regex, false)) {
             EXPECT_FALSE(regex->matches("x")) << hostile.substr(0, 30);
+        }
     }
 }
 

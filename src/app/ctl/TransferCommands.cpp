@@ -52,6 +52,8 @@ int WriteFile(const std::string& path, const ExchangeFileText::Written& written)
         if (written.flattenedValues > 0)
             std::cerr << "morvixctl: " << written.flattenedValues
                       << " values held line breaks, written as blanks\n";
+        if (written.leftOutEntries > 0)
+            std::cerr << "morvixctl: " << written.leftOutEntries << " entries cannot be written as one line, left out\n";
         return eCtlExit_Accepted;
     }
     std::cerr << "morvixctl: " << error << "\n";

@@ -3,10 +3,20 @@
 #include "shell/ExchangeFileText.h"
 #include "shell/Utf8Text.h"
 
+bool BlackListEntryFitsLine(const AddressListEntry& entry)
+{
+    return entry.Low.find_first_of("-/") == std::string::npos && entry.High.find('/') == std::string::npos &&
+           entry.Expire.find('/') == std::string::npos;
+}
+
 ExchangeFileText::Written BlackListFileText(const std::vector<AddressListEntry>& entries)
 {
     ExchangeFileText::Written file;
     for (const AddressListEntry& entry : entries) {
+        if (!BlackListEntryFitsLine(entry)) {
+            ++file.leftOutEntries;
+            continue;
+        }
         std::string line = entry.Low + "-" + entry.High + "/" + entry.Expire + "/" + entry.Note;
         if (ExchangeFileText::HasLineBreak(line)) {
             for (const std::string* value : {&entry.Low, &entry.High, &entry.Expire, &entry.Note})

@@ -9,7 +9,12 @@
 
 // The black-list file: one entry per line, "low-high/expiry/note", each line ended by CR LF.
 
-// Line breaks in a value are written as blanks, so that every entry stays one line.
+// Whether the entry reads back as written: a "/" before the note, or a "-" in the low address,
+// would move the fields apart (an address range written as a network, say "10.0.0.0/8").
+bool BlackListEntryFitsLine(const AddressListEntry& entry);
+
+// Line breaks in a value are written as blanks, so that every entry stays one line; entries that
+// do not fit a line are left out and counted.
 ExchangeFileText::Written BlackListFileText(const std::vector<AddressListEntry>& entries);
 
 struct BlackListFileRead {

@@ -254,7 +254,7 @@ void CAddressListPage::Export()
         IUserInteraction::Current().Inform(this, QStringLiteral("导出黑名单列表"), QString::fromStdString(error));
         return;
     }
-    GlobalFunc_UpdateStatusBar(ExchangeFileText::ExportStatusText("导出黑名单列表完成", file));
+    GlobalFunc_UpdateStatusBar(ExchangeFileText::ExportStatusText("导出黑名单列表完成", file, "地址或期限含有“/”或“-”的条目"));
 }
 
 void CAddressListPage::Import()
