@@ -81,6 +81,11 @@ void CDiskCacheDlg::OnServerChanged(const ServerPlatform& platform)
         DiskCacheManager_List();
 }
 
+void CDiskCacheDlg::OnChosen()
+{
+    DiskCacheManager_List();
+}
+
 void CDiskCacheDlg::OnSystemOptionsRead(const SystemOptions& options)
 {
     master_->setChecked(options.IsDiskCache != 0);

@@ -24,6 +24,7 @@ public:
     CDiskDirUnitWnd* Row(int diskNo) const;
     CConfirmedCheckBox* MasterSwitch() const { return master_; }
 
+    void OnChosen() override;
     void OnServerChanged(const ServerPlatform& platform) override;
     void OnSystemOptionsRead(const SystemOptions& options) override;
     void OnRecordHandedOver(int kind, int status, CMoxEventParam* record, unsigned long requestNumber) override;

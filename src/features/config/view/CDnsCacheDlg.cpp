@@ -1,8 +1,10 @@
 #include "features/config/view/CDnsCacheDlg.h"
 
 #include "controls/CViewEventRelay.h"
+#include "features/config/DnsRequests.h"
 #include "messaging/CMoxTextEventParam.h"
 #include "messaging/EventKinds.h"
+#include "protocol/SentRequestNumber.h"
 
 #include <QFontDatabase>
 #include <QTextEdit>
@@ -25,9 +27,15 @@ CDnsCacheDlg::CDnsCacheDlg(QWidget* parent) : QDialog(parent)
                                                    if (status == eMoxEventStatus_Ok && record)
                                                        content_->setPlainText(QString::fromStdString(record->Text()));
                                                });
+    relay_->TakeOnlyAwaited(&busy_, {});
 }
 
 CDnsCacheDlg::~CDnsCacheDlg()
 {
     relay_.reset();
+}
+
+void CDnsCacheDlg::Refresh()
+{
+    busy_.Sent(nsMoxHttp::SentRequestNumber(DnsManager_CacheList));
 }

@@ -173,7 +173,7 @@ void CDnsParamDlg::OpenCacheWindow()
     }
     cacheWindow_->show();
     cacheWindow_->raise();
-    DnsManager_CacheList();
+    cacheWindow_->Refresh();
 }
 
 void CDnsParamDlg::CleanCache()
