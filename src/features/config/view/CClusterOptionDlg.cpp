@@ -8,7 +8,6 @@
 #include "features/config/ClusterRequests.h"
 #include "features/config/ClusterSerial.h"
 #include "messaging/EventKinds.h"
-#include "protocol/SentRequestNumber.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -230,7 +229,7 @@ void CClusterOptionDlg::Read()
 
 void CClusterOptionDlg::Send(const std::function<bool()>& send)
 {
-    busy_.Sent(nsMoxHttp::SentRequestNumber(send));
+    busy_.Send(send);
     UpdateCommands();
 }
 

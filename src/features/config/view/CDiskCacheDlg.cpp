@@ -57,6 +57,7 @@ QWidget* CDiskCacheDlg::BuildDirectories()
         auto* row = new CDiskDirUnitWnd(diskNo, directories);
         row->setVisible(diskNo <= kShownAreas);
         rows_[static_cast<std::size_t>(diskNo - 1)] = row;
+        connect(row, &CDiskDirUnitWnd::SetSent, this, [this](unsigned long requestNumber) { busy_.Sent(requestNumber); });
         layout->addWidget(row);
     }
     layout->addStretch();
@@ -77,13 +78,14 @@ void CDiskCacheDlg::OnServerChanged(const ServerPlatform& platform)
         row->SetPlaceholder(placeholder);
         row->Reset();
     }
+    busy_.Reset();
     if (isVisible() && CMoxInstanceManager::GetInstanceManager()->GetInstance())
-        DiskCacheManager_List();
+        busy_.Send(DiskCacheManager_List);
 }
 
 void CDiskCacheDlg::OnChosen()
 {
-    DiskCacheManager_List();
+    busy_.Send(DiskCacheManager_List);
 }
 
 void CDiskCacheDlg::OnSystemOptionsRead(const SystemOptions& options)
@@ -91,8 +93,10 @@ void CDiskCacheDlg::OnSystemOptionsRead(const SystemOptions& options)
     master_->setChecked(options.IsDiskCache != 0);
 }
 
-void CDiskCacheDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* record, unsigned long)
+void CDiskCacheDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* record, unsigned long requestNumber)
 {
+    if (!busy_.Take(requestNumber))
+        return;
     const auto* diskCache = dynamic_cast<const CMoxDiskCacheEventParam*>(record);
     if (status != eMoxEventStatus_Ok || !diskCache)
         return;
@@ -103,7 +107,8 @@ void CDiskCacheDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* rec
     } else if (kind == eMoxCacheEvent_DiskCacheSet) {
         if (CDiskDirUnitWnd* row = Row(diskCache->sent.DiskNo)) {
             row->ApplyEntry(diskCache->sent);
-            DiskCacheManager_Query(diskCache->sent.DiskNo);
+            const int diskNo = diskCache->sent.DiskNo;
+            busy_.Send([diskNo] { return DiskCacheManager_Query(diskNo); });
         }
     }
 }

@@ -7,7 +7,6 @@
 #include "features/config/DnsRequests.h"
 #include "features/config/view/CDnsBalanceHostDlg.h"
 #include "messaging/EventKinds.h"
-#include "protocol/SentRequestNumber.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -231,6 +230,6 @@ void CDnsBalanceDlg::Refresh()
 
 void CDnsBalanceDlg::Send(const std::function<bool()>& send)
 {
-    busy_.Sent(nsMoxHttp::SentRequestNumber(send));
+    busy_.Send(send);
     UpdateCommands();
 }

@@ -4,7 +4,6 @@
 #include "features/config/DnsRequests.h"
 #include "messaging/CMoxTextEventParam.h"
 #include "messaging/EventKinds.h"
-#include "protocol/SentRequestNumber.h"
 
 #include <QFontDatabase>
 #include <QTextEdit>
@@ -37,5 +36,5 @@ CDnsCacheDlg::~CDnsCacheDlg()
 
 void CDnsCacheDlg::Refresh()
 {
-    busy_.Sent(nsMoxHttp::SentRequestNumber(DnsManager_CacheList));
+    busy_.Send(DnsManager_CacheList);
 }

@@ -6,7 +6,6 @@
 #include "features/config/ToolsRequests.h"
 #include "features/monitor/CRealtimeInstantRequestEventParam.h"
 #include "messaging/EventKinds.h"
-#include "protocol/SentRequestNumber.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -66,7 +65,7 @@ void CToolsAllCacheListDlg::Fetch()
 {
     if (busy_)
         return;
-    awaiting_.Sent(nsMoxHttp::SentRequestNumber(ToolsManager_CachedUrlList));
+    awaiting_.Send(ToolsManager_CachedUrlList);
     if (awaiting_.IsBusy())
         SetBusy(true);
 }

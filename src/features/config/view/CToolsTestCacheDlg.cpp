@@ -1,7 +1,6 @@
 #include "features/config/view/CToolsTestCacheDlg.h"
 
 #include "controls/CViewEventRelay.h"
-#include "protocol/SentRequestNumber.h"
 #include "controls/FieldLabels.h"
 #include "features/config/CMoxToolsEventParam.h"
 #include "features/config/ToolsRequests.h"
@@ -75,7 +74,7 @@ void CToolsTestCacheDlg::Send()
     if (input_->text().isEmpty() || busy_.IsBusy())
         return;
     const std::string question = input_->text().toStdString();
-    busy_.Sent(nsMoxHttp::SentRequestNumber([&] { return ShapeOf(mode_).send(question); }));
+    busy_.Send([&] { return ShapeOf(mode_).send(question); });
     UpdateCommand();
 }
 
