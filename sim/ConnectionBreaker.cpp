@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <mutex>
 
 namespace morvix::sim {
 
@@ -39,6 +40,14 @@ int portOf(const sockaddr_storage& address)
     if (address.ss_family == AF_INET6)
         return ntohs(reinterpret_cast<const sockaddr_in6&>(address).sin6_port);
     return -1;
+}
+
+// One break at a time: a scan of the process's descriptors must not meet another break opening
+// and placing its /dev/null descriptor, which may take the very number being looked at.
+std::mutex& breaking()
+{
+    static std::mutex lock;
+    return lock;
 }
 
 }  // namespace
@@ -80,6 +89,7 @@ int ConnectionBreaker::find(const std::string& peerAddress, int peerPort, int lo
 
 void ConnectionBreaker::stopReadingIdle(int localPort, const std::function<bool(int peerPort)>& busy)
 {
+    std::lock_guard guard(breaking());
     findSocket([&](int descriptor, const sockaddr_storage& peer, const sockaddr_storage& local) {
         if (endpointIs(local, nullptr, localPort) && !busy(portOf(peer)))
             shutdown(descriptor, SHUT_RD);
@@ -99,12 +109,14 @@ bool ConnectionBreaker::replaceWithNull(int descriptor)
 
 bool ConnectionBreaker::close(const std::string& peerAddress, int peerPort, int localPort)
 {
+    std::lock_guard guard(breaking());
     const int descriptor = find(peerAddress, peerPort, localPort);
     return descriptor >= 0 && replaceWithNull(descriptor);
 }
 
 bool ConnectionBreaker::reset(const std::string& peerAddress, int peerPort, int localPort)
 {
+    std::lock_guard guard(breaking());
     const int descriptor = find(peerAddress, peerPort, localPort);
     if (descriptor < 0)
         return false;

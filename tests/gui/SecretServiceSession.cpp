@@ -81,6 +81,10 @@ std::string SecretServiceSession::Launch()
         ::prctl(PR_SET_PDEATHSIG, SIGTERM);
         ::dup2(input[0], STDIN_FILENO);
         ::dup2(output[1], STDOUT_FILENO);
+        // Nothing of the session may hold the test's own output open: should the test die, a bus
+        // left behind would keep its runner waiting for the end of that output.
+        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        ::dup2(nowhere, STDERR_FILENO);
         // The first line out is the bus address; the keyring's own output would only fill the pipe.
         const char* script = "printf '%s\\n' \"$DBUS_SESSION_BUS_ADDRESS\"; "
                              "exec \"$0\" --unlock --components=secrets --foreground >/dev/null";

@@ -275,13 +275,15 @@ TEST_F(CancellationTest, ExitWithExchangesInFlightIsClean)
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            static RecordingListener unlisted;
-            static RecordingListener listed;
-            unlisted.Start(server_.Url("/stall"));
+            // Kept for the life of the process, as the exchanges still call them while the
+            // manager stops them at exit, after every static made later is gone.
+            auto* unlisted = new RecordingListener;
+            auto* listed = new RecordingListener;
+            unlisted->Start(server_.Url("/stall"));
             if (!ServerHolds(1))
                 return;
-            manager_.RemoveTask(unlisted.Task(), false);
-            listed.Start(server_.Url("/stall"));
+            manager_.RemoveTask(unlisted->Task(), false);
+            listed->Start(server_.Url("/stall"));
             if (ServerHolds(2))
                 std::exit(0);
         },
