@@ -36,7 +36,10 @@ CDiskCacheDlg::CDiskCacheDlg(QWidget* parent) : CMoxContentView(parent)
     OnServerChanged(ServerPlatform());
     relay_ = std::make_unique<CViewEventRelay>(
         this, std::set<int>{eMoxCacheEvent_SystemOptionsSet},
-        [this](int, int status, std::uintptr_t operation) { SwitchReplyShown(status, operation); });
+        [this](int, int status, std::uintptr_t operation, unsigned long requestNumber) {
+            if (busy_.Take(requestNumber))
+                SwitchReplyShown(status, operation);
+        });
 }
 
 CDiskCacheDlg::~CDiskCacheDlg()
@@ -122,7 +125,10 @@ void CDiskCacheDlg::MasterSwitchRequested(bool wanted)
     if (!asked)
         return;
     const int value = wanted ? 1 : 0;
-    if (SystemManager_Modify(eSystemModify_DiskCacheSwitch, {*SwitchChange(eSystemModify_DiskCacheSwitch, value)}))
+    if (busy_.Send([value] {
+            return SystemManager_Modify(eSystemModify_DiskCacheSwitch,
+                                        {*SwitchChange(eSystemModify_DiskCacheSwitch, value)});
+        }))
         master_->setChecked(wanted);
 }
 
