@@ -1,5 +1,8 @@
 #pragma once
 
+#include "protocol/SentRequestNumber.h"
+
+#include <functional>
 #include <set>
 
 // Whether a view waits for replies to its own requests, and which: each request it sent is known by
@@ -13,6 +16,13 @@ public:
     {
         if (requestNumber != 0)
             awaited_.insert(requestNumber);
+    }
+    // Runs a request builder and waits for what it sent; returns its number, 0 when nothing went out.
+    unsigned long Send(const std::function<bool()>& send)
+    {
+        const unsigned long requestNumber = nsMoxHttp::SentRequestNumber(send);
+        Sent(requestNumber);
+        return requestNumber;
     }
     // True when the completion is one the view waits for; from then on it is not awaited.
     bool Take(unsigned long requestNumber) { return awaited_.erase(requestNumber) > 0; }

@@ -35,6 +35,13 @@ void CViewEventRelay::EndBusyOnLogin(CBusyState* busy, std::function<void()> end
     busyEnded_ = std::move(ended);
 }
 
+void CViewEventRelay::TakeOnlyAwaited(CBusyState* busy, std::function<void()> ended)
+{
+    EndBusyOnLogin(busy, std::move(ended));
+    std::lock_guard guard(loginLock_);
+    onlyAwaited_ = true;
+}
+
 void CViewEventRelay::EndBusyAfterLogin()
 {
     std::lock_guard guard(loginLock_);
@@ -57,10 +64,23 @@ int CViewEventRelay::OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t
     if (bookkeeping_)
         bookkeeping_(kind, static_cast<int>(param1), param2);
     const unsigned long requestNumber = CZebEventManager::DispatchedRequestNumber();
+    CBusyState* awaiting = nullptr;
+    std::function<void()> ended;
+    {
+        std::lock_guard guard(loginLock_);
+        if (onlyAwaited_) {
+            awaiting = loginEndsBusy_;
+            ended = busyEnded_;
+        }
+    }
     CEventHandOver::Post(widget_, kind, param1, param2, CEventHandOver::RecordSlotOfKind(kind),
-                         [completed = completed_, requestNumber](int shownKind, std::uintptr_t status,
-                                                                 std::uintptr_t value) {
+                         [completed = completed_, requestNumber, awaiting, ended](
+                             int shownKind, std::uintptr_t status, std::uintptr_t value) {
+                             if (awaiting && !awaiting->Take(requestNumber))
+                                 return;
                              completed(shownKind, static_cast<int>(status), value, requestNumber);
+                             if (ended)
+                                 ended();
                          });
     return 0;
 }

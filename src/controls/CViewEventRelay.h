@@ -37,6 +37,10 @@ public:
     // no longer its own), then `ended` runs so that the widget enables its commands again. Both run
     // on the user-interface thread; `busy` belongs to the widget.
     void EndBusyOnLogin(CBusyState* busy, std::function<void()> ended);
+    // As EndBusyOnLogin, and from now on the widget is handed only the completions `busy` awaits,
+    // each taken from it before the call; `ended` runs after every completion taken, whatever its
+    // outcome, so that the widget's commands follow its busy state.
+    void TakeOnlyAwaited(CBusyState* busy, std::function<void()> ended);
 
     int OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t param2) override;
 
@@ -50,4 +54,5 @@ private:
     std::mutex loginLock_;  // the relay is already registered when the widget names its busy state
     CBusyState* loginEndsBusy_ = nullptr;
     std::function<void()> busyEnded_;
+    bool onlyAwaited_ = false;
 };

@@ -109,7 +109,7 @@ enum eMoxEventStatus : int {
 // once every handler has run (or when the event is never delivered).
 enum class eMoxEventRecordSlot { None, Param1, Param2 };
 
-// Kinds 53, 58 and 109 carry a record too, and kind 104 carries the DNS cache reply text in a
+// Kinds 53, 58, 79 and 109 carry a record too, and kind 104 carries the DNS cache reply text in a
 // CMoxTextEventParam (never a plain number), so the end handler releases their param2 like any
 // other record: every record is released exactly once, and a view that keeps one takes its own
 // reference.
@@ -157,6 +157,7 @@ constexpr eMoxEventRecordSlot EndReleaseOf(int kind)
     case eMoxCacheEvent_SCacheAdd:
     case eMoxCacheEvent_SCacheModify:
     case eMoxCacheEvent_SCacheDelete:
+    case eMoxCacheEvent_RealtimeInfoRead:
     case eMoxCacheEvent_RealtimeStat:
     case eMoxCacheEvent_InstantRequest:
     case eMoxCacheEvent_RthList:

@@ -25,11 +25,6 @@ CMoxStoppableRequest& CMoxStoppableRequest::operator=(CMoxStoppableRequest&& oth
     return *this;
 }
 
-bool CMoxStoppableRequest::IsRunning() const
-{
-    return task_ && CMoxHttpManager::Instance().HasTask(task_);
-}
-
 void CMoxStoppableRequest::Stop()
 {
     IMoxHttpTask* task = std::exchange(task_, nullptr);

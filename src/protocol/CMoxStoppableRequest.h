@@ -21,8 +21,6 @@ public:
     // True until Stop: the request was handed to the transport.
     bool IsSent() const { return task_ != nullptr; }
     explicit operator bool() const { return IsSent(); }
-    // Sent, and the transport still runs it: it has not begun to report its end.
-    bool IsRunning() const;
 
     // The transport's way of stopping: when the task is still known, its callback is detached,
     // the task removed with cancellation and the callback freed. A task the transport no longer

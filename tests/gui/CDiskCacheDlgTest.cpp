@@ -1,4 +1,3 @@
-#include "features/config/DiskCacheRequests.h"
 #include "features/config/view/CDiskCacheDlg.h"
 #include "features/config/view/CDiskDirUnitWnd.h"
 #include "features/config/view/CDiskNoteDlg.h"
@@ -35,7 +34,8 @@ struct DiskPage {
     bool ListRead(ConsoleSession& console)
     {
         const std::size_t before = console.Events().Count(eMoxCacheEvent_DiskCacheRead);
-        return DiskCacheManager_List() && ProcessUntil([&] {
+        page.OnChosen();
+        return ProcessUntil([&] {
                    return console.Events().Count(eMoxCacheEvent_DiskCacheRead) > before;
                }) && ProcessUntil([] { return true; });
     }

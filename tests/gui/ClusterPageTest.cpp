@@ -1,4 +1,3 @@
-#include "features/config/ClusterRequests.h"
 #include "features/config/view/CClusterOptionDlg.h"
 #include "gui/CScriptedUserInteraction.h"
 #include "gui/SimViewFixture.h"
@@ -41,7 +40,8 @@ TEST_F(ClusterPage, ShowsTheServersRoleAndItsSlaves)
     CClusterOptionDlg form;
     form.show();
     EXPECT_EQ(form.RoleField()->currentIndex(), 0);
-    ASSERT_TRUE(ClusterManager_Get());
+    form.Read();
+    EXPECT_TRUE(form.IsBusy());
     ASSERT_TRUE(ProcessUntil([&] { return form.SlaveList()->topLevelItemCount() == 3; }));
     EXPECT_EQ(form.RoleField()->currentIndex(), 1);
     EXPECT_EQ(form.PortField()->text(), "7780");
@@ -119,7 +119,7 @@ TEST(ClusterReplyShapes, AMasterWithoutSlavesEmptiesTheListAndAMalformedOneLeave
         auto status = [&](const char* reply) {
             server.Answer(reply);
             const std::size_t before = console.Events().Count(eMoxCacheEvent_ClusterStatusRead);
-            ClusterManager_Status();
+            form.RefreshButton()->click();
             ProcessUntil([&] { return console.Events().Count(eMoxCacheEvent_ClusterStatusRead) > before; });
             DrainHandOvers();
         };

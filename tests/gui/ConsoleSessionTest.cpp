@@ -1,4 +1,5 @@
 #include "app/console/CMoxCacheAdminDlg.h"
+#include "features/monitor/RealtimeEvents.h"
 #include "gui/ConsoleFixture.h"
 #include "messaging/EventKinds.h"
 #include "messaging/PostCacheEvent.h"
@@ -27,7 +28,9 @@ Json::Value Fault(const char* kind, const char* type, const char* cmd)
 
 void ReportExpiredSession()
 {
-    PostCacheEvent(eMoxCacheEvent_RealtimeInfoRead, eMoxEventStatus_ServerError, CMoxCacheAdminDlg::kSessionExpiredError);
+    auto refusal = RecordHandle<CRealtimeInfoEventParam>::Make();
+    refusal->errorNo = CMoxCacheAdminDlg::kSessionExpiredError;
+    PostCacheEvent(eMoxCacheEvent_RealtimeInfoRead, eMoxEventStatus_ServerError, std::move(refusal));
 }
 
 int TimedOutMessages(const CScriptedUserInteraction& user)

@@ -1,15 +1,12 @@
-#include "gui/ModelledBlackList.h"
+#include "gui/ModelledExchangeList.h"
 
 #include "controls/CRuleDeletion.h"
 #include "features/access/BlackListFile.h"
 #include "features/access/view/CAddressListPage.h"
 #include "features/access/view/CWhiteListAddDlg.h"
-#include "gui/CScriptedUserInteraction.h"
-#include "gui/ViewTestSupport.h"
 #include "shell/ExchangeFileText.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace morvix::test {
 
@@ -20,40 +17,26 @@ std::string Line(const std::string& low, const std::string& high, const std::str
     return low + "-" + high + "|" + note;
 }
 
-class ModelledBlackList : public ModelledList {
+class ModelledBlackList : public ModelledExchangeList<CAddressListPage> {
 public:
-    ModelledBlackList(CAddressListPage& page, CScriptedUserInteraction& answers) : page_(page), answers_(answers) {}
-
-    std::string Name() const override { return "black"; }
-    std::string Type() const override { return "black"; }
-    std::string Cmd(Command command) const override
+    ModelledBlackList(CAddressListPage& page, CScriptedUserInteraction& answers)
+        : ModelledExchangeList(page, answers, {"black", "black", {"add", "modify", "del", "list"}, "black", "black"})
     {
-        static const char* const kCmds[] = {"add", "modify", "del", "list", "", ""};
-        return kCmds[command];
     }
-    std::string Family() const override { return "black"; }
-    std::string FileKind() const override { return "black"; }
 
-    CRuleListView* List() const override { return page_.ListView(); }
-    QPushButton* Button(Command command) const override
-    {
-        static const CAddressListPage::Command kButtons[] = {CAddressListPage::eAdd, CAddressListPage::eModify,
-                                                             CAddressListPage::eDelete, CAddressListPage::eRefresh};
-        return command <= eRefresh ? page_.CommandButton(kButtons[command]) : nullptr;
-    }
+    CRuleListView* List() const override { return view_.ListView(); }
     int MostDeletedAtOnce() const override { return CRuleDeletion::kMostAtOnce; }
-    void SetStepTimeout(int milliseconds) override { page_.SetBatchStepTimeout(milliseconds); }
     bool Idle() const override
     {
-        return page_.CommandButton(CAddressListPage::eRefresh)->isEnabled() && !page_.Deletion()->IsBatchActive() &&
-               !page_.ImportWindow() && !page_.Form();
+        return view_.CommandButton(CAddressListPage::eRefresh)->isEnabled() && !view_.Deletion()->IsBatchActive() &&
+               !view_.ImportWindow() && !view_.Form();
     }
     bool ClearsOnFailedList() const override { return false; }
 
-    QDialog* Form() const override { return page_.Form(); }
+    QDialog* Form() const override { return view_.Form(); }
     QPushButton* FillForm(int serial, bool modify) override
     {
-        CWhiteListAddDlg* form = page_.Form();
+        CWhiteListAddDlg* form = view_.Form();
         if (!form)
             return nullptr;
         // Ranges of their own, so that the server finds no overlap.
@@ -69,19 +52,13 @@ public:
     std::vector<std::string> Shown() const override
     {
         std::vector<std::string> lines;
-        for (const AddressListEntry& entry : page_.Entries())
+        for (const AddressListEntry& entry : view_.Entries())
             lines.push_back(entry.Id + "|" + Line(entry.Low, entry.High, entry.Note));
         return lines;
     }
     std::vector<std::string> Held(const Json::Value& state) const override { return HeldLines(state, true); }
     std::vector<std::string> HeldAsFiled(const Json::Value& state) const override { return HeldLines(state, false); }
 
-    bool Export(const std::filesystem::path& file) override
-    {
-        answers_.QueuePath(QString::fromStdString(file.string()));
-        page_.CommandButton(CAddressListPage::eExport)->click();
-        return std::filesystem::exists(file);
-    }
     std::vector<std::string> FileLines(const std::filesystem::path& file) const override
     {
         std::string error;
@@ -92,13 +69,6 @@ public:
         for (const AddressListEntry& entry : ReadBlackListFile(*text).entries)
             lines.push_back(Line(entry.Low, entry.High, entry.Note));
         return lines;
-    }
-    bool Import(const std::filesystem::path& file, int stepTimeoutMs) override
-    {
-        page_.SetBatchStepTimeout(stepTimeoutMs);
-        answers_.QueuePath(QString::fromStdString(file.string()));
-        page_.CommandButton(CAddressListPage::eImport)->click();
-        return ProcessUntil([&] { return !page_.ImportWindow(); }, std::chrono::seconds(60));
     }
 
 private:
@@ -112,9 +82,6 @@ private:
         }
         return lines;
     }
-
-    CAddressListPage& page_;
-    CScriptedUserInteraction& answers_;
 };
 
 }  // namespace

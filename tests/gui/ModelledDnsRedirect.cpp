@@ -1,14 +1,11 @@
-#include "gui/ModelledDnsRedirect.h"
+#include "gui/ModelledExchangeList.h"
 
 #include "features/config/DnsRedirectFile.h"
 #include "features/config/view/CDnsRedirectDlg.h"
 #include "features/config/view/CDnsRedirectModel.h"
-#include "gui/CScriptedUserInteraction.h"
-#include "gui/ViewTestSupport.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 namespace morvix::test {
@@ -26,30 +23,21 @@ std::string Line(const Json::Value& entry)
            "|" + entry["Note"].asString();
 }
 
-class ModelledDnsRedirect : public ModelledList {
+class ModelledDnsRedirect : public ModelledExchangeList<CDnsRedirectDlg> {
 public:
-    ModelledDnsRedirect(CDnsRedirectDlg& view, CScriptedUserInteraction& answers) : view_(view), answers_(answers) {}
-
-    std::string Name() const override { return "dns redirect"; }
-    std::string Type() const override { return "dns"; }
-    std::string Cmd(Command command) const override
+    ModelledDnsRedirect(CDnsRedirectDlg& view, CScriptedUserInteraction& answers)
+        : ModelledExchangeList(view, answers,
+                               {"dns redirect",
+                                "dns",
+                                {"redirect-add", "redirect-modify", "redirect-del", "redirect-list"},
+                                "dnsredirect",
+                                "dns"})
     {
-        static const char* const kCmds[] = {"redirect-add", "redirect-modify", "redirect-del", "redirect-list", "", ""};
-        return kCmds[command];
     }
-    std::string Family() const override { return "dnsredirect"; }
-    std::string FileKind() const override { return "dns"; }
 
     CRuleListView* List() const override { return view_.List(); }
-    QPushButton* Button(Command command) const override
-    {
-        static const CDnsRedirectDlg::Command kButtons[] = {CDnsRedirectDlg::eAdd, CDnsRedirectDlg::eModify,
-                                                            CDnsRedirectDlg::eDelete, CDnsRedirectDlg::eRefresh};
-        return command <= eRefresh ? view_.CommandButton(kButtons[command]) : nullptr;
-    }
     bool Deletable(int row) const override { return row >= 0 && !view_.Model()->At(row).entry.IsSystem; }
     int MostDeletedAtOnce() const override { return 1; }
-    void SetStepTimeout(int milliseconds) override { view_.SetBatchStepTimeout(milliseconds); }
     bool Idle() const override
     {
         return view_.CommandButton(CDnsRedirectDlg::eRefresh)->isEnabled() && !view_.Progress() && !view_.Editor();
@@ -99,12 +87,6 @@ public:
         return lines;
     }
 
-    bool Export(const std::filesystem::path& file) override
-    {
-        answers_.QueuePath(QString::fromStdString(file.string()));
-        view_.CommandButton(CDnsRedirectDlg::eExport)->click();
-        return std::filesystem::exists(file);
-    }
     std::vector<std::string> FileLines(const std::filesystem::path& file) const override
     {
         std::string error;
@@ -116,17 +98,6 @@ public:
             lines.push_back(Line(entry));
         return lines;
     }
-    bool Import(const std::filesystem::path& file, int stepTimeoutMs) override
-    {
-        view_.SetBatchStepTimeout(stepTimeoutMs);
-        answers_.QueuePath(QString::fromStdString(file.string()));
-        view_.CommandButton(CDnsRedirectDlg::eImport)->click();
-        return ProcessUntil([&] { return !view_.Progress(); }, std::chrono::seconds(60));
-    }
-
-private:
-    CDnsRedirectDlg& view_;
-    CScriptedUserInteraction& answers_;
 };
 
 }  // namespace

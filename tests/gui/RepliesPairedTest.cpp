@@ -1,7 +1,22 @@
+#include "features/access/AddressListRequests.h"
+#include "features/access/RewriteRequests.h"
 #include "features/access/view/CAddressListPage.h"
 #include "features/access/view/CRewriteManagerDlg.h"
+#include "features/config/ClusterRequests.h"
+#include "features/config/DiskCacheRequests.h"
+#include "features/config/DnsRequests.h"
+#include "features/config/ToolsRequests.h"
+#include "features/config/view/CClusterOptionDlg.h"
+#include "features/config/view/CDiskCacheDlg.h"
+#include "features/config/view/CDiskDirUnitWnd.h"
+#include "features/config/view/CDnsBalanceDlg.h"
+#include "features/config/view/CDnsCacheDlg.h"
 #include "features/config/view/CDnsRedirectDlg.h"
+#include "features/config/view/CDnsRedirectModel.h"
+#include "features/config/view/CToolsAllCacheListDlg.h"
+#include "features/config/view/CToolsTestCacheDlg.h"
 #include "features/monitor/HostMonitorEvents.h"
+#include "features/monitor/RthRequests.h"
 #include "features/monitor/view/CHostDetailDlg.h"
 #include "features/monitor/view/CHostMonitorDlg.h"
 #include "features/monitor/view/CRTHListDlg.h"
@@ -13,7 +28,12 @@
 #include "shell/CMoxCacheInstance.h"
 #include "shell/MoxLogin.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextEdit>
+#include <QTreeWidget>
 
 #include <functional>
 #include <set>
@@ -44,14 +64,19 @@ QStringList Column(const QAbstractItemModel& model, int column)
     return texts;
 }
 
-// A list view waiting for its own list, with what shows that it waits.
+// A view waiting for a reply to its own request: how it asks, how the same request goes out from
+// elsewhere, what shows that it waits and what it shows of a reply.
 struct WaitingView {
     const char* type;
     const char* cmd;
+    int completion;
     std::function<QWidget*()> make;
-    std::function<void(QWidget*)> refresh;
+    std::function<void(QWidget*)> ask;
+    std::function<bool()> askElsewhere;
     std::function<bool(QWidget*)> busy;
-    std::function<QPushButton*(QWidget*)> refreshButton;
+    std::function<QPushButton*(QWidget*)> command;  // held back while the view waits; null for none
+    std::function<QString(QWidget*)> shown;
+    std::set<int> handedOver = {};  // the kinds the main window hands the page
 };
 
 template <class View>
@@ -60,57 +85,122 @@ View* As(QWidget* widget)
     return static_cast<View*>(widget);
 }
 
+QString RowCount(const QAbstractItemModel* model)
+{
+    return QString::number(model->rowCount());
+}
+
+constexpr char kAddress[] = "10.0.0.1";
+
 std::vector<WaitingView> WaitingViews()
 {
     return {
-        {"rewrite", "list", [] { return new CRewritePage(nullptr); },
-         [](QWidget* w) { As<CRewritePage>(w)->RunCommand(CRuleListPage::eRefresh); },
+        {"rewrite", "list", eMoxCacheEvent_RewriteList, [] { return new CRewritePage(nullptr); },
+         [](QWidget* w) { As<CRewritePage>(w)->RunCommand(CRuleListPage::eRefresh); }, RewriteManager_List,
          [](QWidget* w) { return As<CRewritePage>(w)->IsBusy(); },
-         [](QWidget* w) { return As<CRewritePage>(w)->CommandButton(CRuleListPage::eRefresh); }},
-        {"black", "list", [] { return new CAddressListPage(AddressList::Black, true, nullptr); },
-         [](QWidget* w) { As<CAddressListPage>(w)->RunCommand(CAddressListPage::eRefresh); },
+         [](QWidget* w) { return As<CRewritePage>(w)->CommandButton(CRuleListPage::eRefresh); },
+         [](QWidget* w) { return RowCount(As<CRewritePage>(w)->List()->model()); }},
+        {"black", "list", eMoxCacheEvent_BlackList, [] { return new CAddressListPage(AddressList::Black, true, nullptr); },
+         [](QWidget* w) { As<CAddressListPage>(w)->RunCommand(CAddressListPage::eRefresh); }, AccessList_BlackList,
          [](QWidget* w) { return As<CAddressListPage>(w)->IsBusy(); },
-         [](QWidget* w) { return As<CAddressListPage>(w)->CommandButton(CAddressListPage::eRefresh); }},
-        {"dns", "redirect-list", [] { return new CDnsRedirectDlg(false); },
-         [](QWidget* w) { As<CDnsRedirectDlg>(w)->Refresh(); },
+         [](QWidget* w) { return As<CAddressListPage>(w)->CommandButton(CAddressListPage::eRefresh); },
+         [](QWidget* w) { return RowCount(As<CAddressListPage>(w)->ListView()->model()); }},
+        {"dns", "redirect-list", eMoxCacheEvent_DnsRedirectList, [] { return new CDnsRedirectDlg(false); },
+         [](QWidget* w) { As<CDnsRedirectDlg>(w)->Refresh(); }, DnsManager_RedirectList,
          [](QWidget* w) { return As<CDnsRedirectDlg>(w)->IsBusy(); },
-         [](QWidget* w) { return As<CDnsRedirectDlg>(w)->CommandButton(CDnsRedirectDlg::eRefresh); }},
-        {"rth", "list", [] { return new CRTHListDlg; },
-         [](QWidget* w) { As<CRTHListDlg>(w)->RunCommand(CRuleListPage::eRefresh); },
+         [](QWidget* w) { return As<CDnsRedirectDlg>(w)->CommandButton(CDnsRedirectDlg::eRefresh); },
+         [](QWidget* w) { return RowCount(As<CDnsRedirectDlg>(w)->Model()); }},
+        {"rth", "list", eMoxCacheEvent_RthList, [] { return new CRTHListDlg; },
+         [](QWidget* w) { As<CRTHListDlg>(w)->RunCommand(CRuleListPage::eRefresh); }, MonitorManager_RthList,
          [](QWidget* w) { return As<CRTHListDlg>(w)->IsBusy(); },
-         [](QWidget* w) { return As<CRTHListDlg>(w)->CommandButton(CRuleListPage::eRefresh); }},
+         [](QWidget* w) { return As<CRTHListDlg>(w)->CommandButton(CRuleListPage::eRefresh); },
+         [](QWidget* w) { return RowCount(As<CRTHListDlg>(w)->List()->model()); }},
+        {"cluster", "get", eMoxCacheEvent_ClusterConfigRead, [] { return new CClusterOptionDlg; },
+         [](QWidget* w) { As<CClusterOptionDlg>(w)->Read(); }, ClusterManager_Get,
+         [](QWidget* w) { return As<CClusterOptionDlg>(w)->IsBusy(); },
+         [](QWidget* w) { return As<CClusterOptionDlg>(w)->ModifyButton(); },
+         [](QWidget* w) { return As<CClusterOptionDlg>(w)->RoleField()->currentText(); }},
+        {"dns", "redirectbalance-list", eMoxCacheEvent_DnsBalanceList, [] { return new CDnsBalanceDlg; },
+         [](QWidget* w) { As<CDnsBalanceDlg>(w)->Refresh(); }, DnsManager_BalanceList,
+         [](QWidget* w) { return As<CDnsBalanceDlg>(w)->IsBusy(); },
+         [](QWidget* w) { return As<CDnsBalanceDlg>(w)->CommandButton(CDnsBalanceDlg::eRefresh); },
+         [](QWidget* w) { return QString::number(As<CDnsBalanceDlg>(w)->HostList()->topLevelItemCount()); }},
+        {"dns", "cache-list", eMoxCacheEvent_DnsCacheList, [] { return new CDnsCacheDlg; },
+         [](QWidget* w) { As<CDnsCacheDlg>(w)->Refresh(); }, DnsManager_CacheList,
+         [](QWidget* w) { return As<CDnsCacheDlg>(w)->IsBusy(); }, [](QWidget*) { return nullptr; },
+         [](QWidget* w) { return As<CDnsCacheDlg>(w)->Content()->toPlainText(); }},
+        {"tools", "iplook", eMoxCacheEvent_ToolsIpLookup,
+         [] { return new CToolsTestCacheDlg(CToolsTestCacheDlg::Mode::IpLookup); },
+         [](QWidget* w) {
+             As<CToolsTestCacheDlg>(w)->InputField()->setText(kAddress);
+             As<CToolsTestCacheDlg>(w)->Send();
+         },
+         [] { return ToolsManager_IpLook(kAddress); }, [](QWidget* w) { return As<CToolsTestCacheDlg>(w)->IsBusy(); },
+         [](QWidget* w) { return As<CToolsTestCacheDlg>(w)->CommandButton(); },
+         [](QWidget* w) { return As<CToolsTestCacheDlg>(w)->ResultBox()->toPlainText(); }},
+        {"tools", "allcachelist", eMoxCacheEvent_ToolsCachedUrlList, [] { return new CToolsAllCacheListDlg; },
+         [](QWidget* w) { As<CToolsAllCacheListDlg>(w)->Fetch(); }, ToolsManager_CachedUrlList,
+         [](QWidget* w) { return As<CToolsAllCacheListDlg>(w)->IsBusy(); },
+         [](QWidget* w) { return As<CToolsAllCacheListDlg>(w)->FetchButton(); },
+         [](QWidget* w) { return QString::number(As<CToolsAllCacheListDlg>(w)->RowCount()); },
+         {eMoxCacheEvent_ToolsCachedUrlList}},
+        {"diskcache", "list", eMoxCacheEvent_DiskCacheRead, [] { return new CDiskCacheDlg; },
+         [](QWidget* w) { As<CDiskCacheDlg>(w)->OnChosen(); }, DiskCacheManager_List,
+         [](QWidget* w) { return As<CDiskCacheDlg>(w)->IsBusy(); }, [](QWidget*) { return nullptr; },
+         [](QWidget* w) { return As<CDiskCacheDlg>(w)->Row(1)->PathField()->text(); },
+         {eMoxCacheEvent_DiskCacheRead, eMoxCacheEvent_DiskCacheSet}},
     };
 }
 
 }  // namespace
 
-// The old session's list will never be answered while the test runs; only the new login can end
-// the wait, and with it the commands come back.
-TEST_F(RepliesPaired, ANewLoginEndsEveryViewsWaitForTheOldSessionsReplies)
+// Each view waits for a reply the simulator holds until it stops. The same request sent from
+// elsewhere is answered meanwhile: its reply is not the view's and changes nothing. Only the new
+// login ends the wait, and with it the commands come back; the view's own reply then does change
+// what it shows, so the stray one would have too.
+TEST_F(RepliesPaired, EachViewTakesOnlyItsOwnReplyAndANewLoginEndsItsWait)
 {
+    const std::vector<WaitingView> shapes = WaitingViews();
     std::vector<std::unique_ptr<QWidget>> views;
-    for (const WaitingView& shape : WaitingViews()) {
+    std::vector<std::unique_ptr<HandedOverRelay>> handOvers;
+    std::vector<QString> before;
+    for (const WaitingView& shape : shapes) {
+        const std::string query = std::string("type=") + shape.type + "&cmd=" + shape.cmd;
         sim.addFault(NeverAnswered(shape.type, shape.cmd));
         QWidget* widget = views.emplace_back(shape.make()).get();
-        widget->show();
-        shape.refresh(widget);
-        const std::string query = std::string("type=") + shape.type + "&cmd=" + shape.cmd;
+        if (!shape.handedOver.empty())
+            handOvers.push_back(
+                std::make_unique<HandedOverRelay>(static_cast<CMoxContentView*>(widget), shape.handedOver));
+        // Not shown: a list that asks for its rows when shown would ask twice.
+        shape.ask(widget);
         ASSERT_TRUE(ProcessUntil([&] { return Logged(query) >= 1; })) << query;
         ASSERT_TRUE(shape.busy(widget)) << query;
-        EXPECT_FALSE(shape.refreshButton(widget)->isEnabled()) << query;
+        if (QPushButton* command = shape.command(widget))
+            EXPECT_FALSE(command->isEnabled()) << query;
+
+        before.push_back(shape.shown(widget));
+        const std::size_t completions = console.Events().Count(shape.completion);
+        ASSERT_TRUE(shape.askElsewhere()) << query;
+        ASSERT_TRUE(ProcessUntil([&] { return console.Events().Count(shape.completion) > completions; })) << query;
+        DrainHandOvers();
+        EXPECT_EQ(shape.shown(widget), before.back()) << query << ": another request's reply";
+        EXPECT_TRUE(shape.busy(widget)) << query << ": another request's reply";
     }
 
     ASSERT_TRUE(MoxLogin(sim.host(), eMoxRole_Admin, "admin"));
     ASSERT_TRUE(console.Events().Next(eMoxCacheEvent_LoginOk));
-    const std::vector<WaitingView> shapes = WaitingViews();
     for (std::size_t i = 0; i < views.size(); ++i) {
         QWidget* widget = views[i].get();
-        EXPECT_TRUE(ProcessUntil([&] { return !shapes[i].busy(widget); })) << shapes[i].type;
-        EXPECT_TRUE(shapes[i].refreshButton(widget)->isEnabled()) << shapes[i].type;
+        EXPECT_TRUE(ProcessUntil([&] { return !shapes[i].busy(widget); })) << shapes[i].cmd;
+        if (QPushButton* command = shapes[i].command(widget))
+            EXPECT_TRUE(command->isEnabled()) << shapes[i].cmd;
+        shapes[i].ask(widget);
+        EXPECT_TRUE(ProcessUntil([&] { return shapes[i].shown(widget) != before[i]; })) << shapes[i].cmd;
     }
 
     // The held replies end as failures with the simulator; no view waits for them any more.
     sim.stop();
+    handOvers.clear();
     views.clear();
 }
 

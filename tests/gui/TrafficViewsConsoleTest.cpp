@@ -12,8 +12,10 @@
 #include "gui/ConsoleFixture.h"
 #include "gui/ViewTestSupport.h"
 #include "integration/OneShotFault.h"
+#include "messaging/EventKinds.h"
 #include "messaging/GlobalFunc_UpdateStatusBar.h"
 #include "shell/MainNavigation.h"
+#include "support/EventRecorder.h"
 #include "transport/CMoxHttpManager.h"
 
 #include <QComboBox>
@@ -84,6 +86,30 @@ TEST_F(TrafficViews, FiguresFollowTheCountersAndARefusedReplyChangesNothing)
     PressLogIn(QStringLiteral("admin"));
     EXPECT_TRUE(ProcessUntil([&] { return connections.PointCount() < points && Quiet(); }))
         << connections.PointCount() << " points of " << points << "; " << StatusText().toStdString();
+}
+
+// Two counters replies handed over before the window's thread runs are two samples, each of its
+// own counters; read from the instance, both would show the newer reply and only one would count.
+TEST_F(TrafficViews, RepliesShownTogetherAreEachTheirOwnSample)
+{
+    OpenWindow();
+    LogIn();
+    auto& view = Open<CRealtimeDlg>(eView_Realtime);
+    CGraphWnd& connections = *view.Figures()->GraphOf(CRealtimeRunParamDlg::eGraph_Connections);
+    window->SetRealtimePolling(kHourMs, 10000);
+    ASSERT_TRUE(ProcessUntil(Quiet));
+    GlobalFunc_UpdateStatusBar("before");
+    ASSERT_TRUE(ProcessUntil([&] { return StatusText() == QStringLiteral("before"); }));
+    const int points = connections.PointCount();
+
+    morvix::test::EventRecorder replies;
+    for (int reply = 0; reply < 2; ++reply) {
+        ASSERT_TRUE(MonitorManager_RealtimeList());
+        ASSERT_TRUE(replies.Next(eMoxCacheEvent_RealtimeInfoRead)) << "reply " << reply;
+    }
+    GlobalFunc_UpdateStatusBar("after");
+    ASSERT_TRUE(ProcessUntil([&] { return StatusText() == QStringLiteral("after"); }));
+    EXPECT_EQ(connections.PointCount(), points + 2);
 }
 
 TEST_F(TrafficViews, ReportTabRequestsAutoRefreshesAndSaves)

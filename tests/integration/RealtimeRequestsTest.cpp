@@ -1,4 +1,5 @@
 #include "features/monitor/CRealtimeStatEventParam.h"
+#include "features/monitor/RealtimeEvents.h"
 #include "features/monitor/RealtimeRequests.h"
 #include "integration/CannedAdminServer.h"
 #include "integration/LoggedRequest.h"
@@ -24,16 +25,19 @@ protected:
     ConsoleSession console{sim.host()};
 };
 
-TEST_F(RealtimeRequests, CountersFillTheInstanceAndPostNoRecord)
+TEST_F(RealtimeRequests, CountersFillTheInstanceAndTheEventsRecord)
 {
     ASSERT_TRUE(MonitorManager_RealtimeList());
     auto event = console.Events().Next(eMoxCacheEvent_RealtimeInfoRead);
     ASSERT_TRUE(event);
     EXPECT_EQ(event->Status(), 0);
-    EXPECT_EQ(event->param2, 0u);
+    const auto* carried = event->As<CRealtimeInfoEventParam>();
+    ASSERT_TRUE(carried);
     EXPECT_EQ(LastLoggedBody(sim, "realtime", "list"), "SessionID=" + console.SessionId() + "&RequestID=N");
 
     const RealtimeInfo info = console.Instance().Realtime();
+    EXPECT_EQ(carried->item.TotalSendKB, info.TotalSendKB);
+    EXPECT_EQ(carried->item.CurrentTickCount, info.CurrentTickCount);
     EXPECT_GT(info.TotalSendKB, 0);
     EXPECT_GT(info.TotalRecvFromResponseKB, 0);
     EXPECT_GT(info.CurrentTickCount, 0);
@@ -52,7 +56,8 @@ TEST_F(RealtimeRequests, RefusalAndFailureLeaveTheFiguresAndNameTheServer)
     auto refused = console.Events().Next(eMoxCacheEvent_RealtimeInfoRead);
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->Status(), 1);
-    EXPECT_EQ(refused->param2, 10u);
+    ASSERT_TRUE(refused->As<CRealtimeInfoEventParam>());
+    EXPECT_EQ(refused->As<CRealtimeInfoEventParam>()->errorNo, 10);
     EXPECT_TRUE(console.Events().WaitForStatusText("获取实时监控信息失败，服务器忙(错误号:10)。"));
 
     sim.addFault(OneShotFault("close", "realtime", "list"));

@@ -7,9 +7,6 @@
 #include "controls/CStatusStatic.h"
 #include "controls/IUserInteraction.h"
 #include "controls/SkinImages.h"
-#include "features/config/DiskCacheRequests.h"
-#include "features/config/ClusterRequests.h"
-#include "features/config/DnsRequests.h"
 #include "features/config/view/CToolsDlg.h"
 #include "features/monitor/view/CRealTimeInfoDlg.h"
 #include "messaging/CZebEventManager.h"
@@ -226,13 +223,7 @@ void CMoxCacheAdminDlg::ShowView(int commandId)
     for (int index = 0; index < navigation_->GetItemCount(); ++index)
         if (navigation_->GetItem(index)->commandId == commandId)
             navigation_->SetCurrentItem(index);
-    // These two views show what the server holds right now.
-    if (commandId == eView_DiskCache)
-        DiskCacheManager_List();
-    else if (commandId == eView_DnsRedirect)
-        DnsManager_SystemList();
-    else if (commandId == eView_Cluster)
-        ClusterManager_Get();
+    view->OnChosen();
 }
 
 void CMoxCacheAdminDlg::OnPopLoginDlg()

@@ -19,6 +19,7 @@ class CMoxLoginEventParam;
 class CMoxToolbar;
 class CNavigatTree;
 class CRealTimeInfoDlg;
+class CRealtimeInfoEventParam;
 class CToolsDlg;
 class CStatusStatic;
 class QStackedWidget;
@@ -90,7 +91,7 @@ private:
     void LoginFailedShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
     void PollingStoppedShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
     void SystemOptionsShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
-    void RealtimeShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
+    void RealtimeShown(int status, const CRealtimeInfoEventParam* record, unsigned long requestNumber);
     void SessionExpiredShown(bool startReLogin);
     void PasswordChangedShown(int kind, std::uintptr_t param1, std::uintptr_t param2);
     void HandOverRecord(int kind, std::uintptr_t param1, std::uintptr_t param2);
@@ -111,8 +112,8 @@ private:
     QPointer<CToolsDlg> toolsDlg_;
 
     RealtimePolling polling_;
-    // The request number of the counters last shown: each reading is shown once, and never one
-    // older than what is already shown.
+    // The request number of the counters last shown: each reply is shown with the counters it
+    // carried, and never one older than what is already shown.
     unsigned long realtimeShownNumber_ = 0;
     // Set while a silent re-login is under way, so that further expired-session replies wait for it.
     std::atomic<bool> reLoginPending_{false};

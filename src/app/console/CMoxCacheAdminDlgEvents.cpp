@@ -4,7 +4,7 @@
 #include "controls/CEventHandOver.h"
 #include "controls/CStatusStatic.h"
 #include "features/config/SystemRequests.h"
-#include "features/monitor/NewestRealtime.h"
+#include "features/monitor/RealtimeEvents.h"
 #include "features/monitor/RealtimeRequests.h"
 #include "features/monitor/RthRequests.h"
 #include "features/monitor/view/CRealTimeInfoDlg.h"
@@ -65,9 +65,10 @@ int CMoxCacheAdminDlg::OnEventCall(int kind, std::uintptr_t param1, std::uintptr
         if (status == eMoxEventStatus_Ok)
             HandOver(kind, param1, param2, false, &CMoxCacheAdminDlg::SystemOptionsShown);
         break;
-    case eMoxCacheEvent_RealtimeInfoRead:
+    case eMoxCacheEvent_RealtimeInfoRead: {
         polling_.MarkDue();
-        if (status == eMoxEventStatus_ServerError && param2 == kSessionExpiredError) {
+        const auto* counters = CMoxEventParam::As<CRealtimeInfoEventParam>(param2);
+        if (status == eMoxEventStatus_ServerError && counters && counters->errorNo == kSessionExpiredError) {
             // Several replies may report the expiry before the silent login answers: one login only.
             const bool startReLogin = !reLoginPending_.exchange(true);
             CEventHandOver::Post(this, kind, param1, param2, CEventHandOver::RecordIn::None,
@@ -75,8 +76,14 @@ int CMoxCacheAdminDlg::OnEventCall(int kind, std::uintptr_t param1, std::uintptr
                                      SessionExpiredShown(startReLogin);
                                  });
         }
-        HandOver(kind, param1, param2, false, &CMoxCacheAdminDlg::RealtimeShown);
+        CEventHandOver::Post(this, kind, param1, param2, CEventHandOver::RecordIn::Param2,
+                             [this, requestNumber = CZebEventManager::DispatchedRequestNumber()](
+                                 int, std::uintptr_t shownStatus, std::uintptr_t record) {
+                                 RealtimeShown(static_cast<int>(shownStatus),
+                                               CMoxEventParam::As<CRealtimeInfoEventParam>(record), requestNumber);
+                             });
         break;
+    }
     case eMoxCacheEvent_PasswordChanged:
         if (status == eMoxEventStatus_Ok)
             HandOver(kind, param1, param2, false, &CMoxCacheAdminDlg::PasswordChangedShown);
@@ -175,21 +182,16 @@ void CMoxCacheAdminDlg::SystemOptionsShown(int, std::uintptr_t, std::uintptr_t)
     }
 }
 
-void CMoxCacheAdminDlg::RealtimeShown(int, std::uintptr_t param1, std::uintptr_t)
+void CMoxCacheAdminDlg::RealtimeShown(int status, const CRealtimeInfoEventParam* record, unsigned long requestNumber)
 {
-    const CMoxCacheInstance* instance = Instance();
-    if (!instance)
-        return;
-    const int status = static_cast<int>(param1);
-    unsigned long requestNumber = 0;
-    const RealtimeInfo info = ReadNewestRealtime(*instance, requestNumber);
-    // Replies answered together, or out of order, leave the newest counters in the instance: the
-    // first event shows them, the others have nothing newer to show.
+    // Replies handled together are each shown with their own counters, so every reply is one
+    // sample; a reply older than the last shown would take the figures back and is left out.
     if (status == eMoxEventStatus_Ok) {
-        if (requestNumber <= realtimeShownNumber_)
+        if (!record || requestNumber <= realtimeShownNumber_)
             return;
         realtimeShownNumber_ = requestNumber;
     }
+    const RealtimeInfo info = record ? record->item : RealtimeInfo();
     for (const auto& [id, view] : viewsById_)
         view->OnRealtimeRead(status, info);
     if (status == eMoxEventStatus_Ok)

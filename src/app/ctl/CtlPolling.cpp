@@ -4,6 +4,7 @@
 #include "CtlSession.h"
 #include "Interrupt.h"
 #include "features/monitor/HostMonitorEvents.h"
+#include "features/monitor/RealtimeEvents.h"
 #include "messaging/EventKinds.h"
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxInstanceManager.h"
@@ -16,13 +17,15 @@ namespace {
 constexpr auto kSleepSlice = std::chrono::milliseconds(50);
 constexpr int kSessionExpired = 21;
 
-// The server's error number of a refusal: in the record of a list reply, in param2 otherwise.
+// The server's error number of a refusal: in the record where the event has one, in param2 otherwise.
 int RefusalNumber(const CtlEventQueue::Event& event)
 {
     if (const auto* hosts = dynamic_cast<const CMoxProxyUrlListEventParam*>(event.record.get()))
         return hosts->errorNo;
     if (const auto* origins = dynamic_cast<const CMoxProxyUrlEventParam*>(event.record.get()))
         return origins->errorNo;
+    if (const auto* counters = dynamic_cast<const CRealtimeInfoEventParam*>(event.record.get()))
+        return counters->errorNo;
     return static_cast<int>(event.param2);
 }
 

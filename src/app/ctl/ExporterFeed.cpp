@@ -7,11 +7,11 @@
 #include "Interrupt.h"
 #include "ServerMetrics.h"
 #include "WatchCommand.h"
+#include "features/monitor/RealtimeEvents.h"
 #include "features/monitor/RealtimeFigureSampler.h"
 #include "messaging/EventKinds.h"
 #include "protocol/RequestCatalogue.h"
 #include "protocol/RequestKinds.h"
-#include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxInstanceManager.h"
 
 #include <json/json.h>
@@ -102,8 +102,8 @@ int RunExporterFeed(CtlSession& session)
             if (!done)
                 return Interrupted() ? eCtlExit_Accepted : eCtlExit_ExchangeFailed;
             if (done->Status() == eMoxEventStatus_Ok) {
-                const RealtimeInfo info = CMoxInstanceManager::GetInstanceManager()->GetInstance()->Realtime();
-                std::cout << RealtimeFeedLine(info, sampler.Sample(info)) << std::endl;
+                if (const auto* reply = dynamic_cast<const CRealtimeInfoEventParam*>(done->record.get()))
+                    std::cout << RealtimeFeedLine(reply->item, sampler.Sample(reply->item)) << std::endl;
                 continue;
             }
             WriteLine(ErrorLine(session, start, ServerMetrics::kRealtimeRequest));

@@ -12,6 +12,7 @@
 #include "features/monitor/CRealtimeInstantRequestEventParam.h"
 #include "features/monitor/CRealtimeStatEventParam.h"
 #include "features/monitor/ProxyHost.h"
+#include "features/monitor/RealtimeEvents.h"
 #include "features/monitor/RthRecord.h"
 #include "features/monitor/UpstreamHost.h"
 #include "messaging/CMoxTextEventParam.h"
@@ -62,11 +63,6 @@ std::optional<ResultDocument> InstanceRecord(Item (CMoxCacheInstance::*read)() c
 std::optional<ResultDocument> SystemOptionsRead(const CMoxEventParam*)
 {
     return InstanceRecord(&CMoxCacheInstance::Options);
-}
-
-std::optional<ResultDocument> RealtimeRead(const CMoxEventParam*)
-{
-    return InstanceRecord(&CMoxCacheInstance::Realtime);
 }
 
 std::optional<ResultDocument> Report(const CMoxEventParam* record)
@@ -192,7 +188,7 @@ const Printer kPrinters[] = {
       eMoxCacheEvent_SCacheModify, eMoxCacheEvent_SCacheDelete},
      ItemOf<SCacheRule>},
     {{eMoxCacheEvent_SystemOptionsRead}, SystemOptionsRead},
-    {{eMoxCacheEvent_RealtimeInfoRead}, RealtimeRead},
+    {{eMoxCacheEvent_RealtimeInfoRead}, ItemOf<RealtimeInfo>},
     {{eMoxCacheEvent_RealtimeStat}, Report},
     {{eMoxCacheEvent_RthList}, ListOf<RthRecord>},
     {{eMoxCacheEvent_RthAdd, eMoxCacheEvent_RthDelete}, ItemOf<RthRecord>},

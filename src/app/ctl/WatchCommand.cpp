@@ -3,11 +3,11 @@
 #include "CtlPolling.h"
 #include "CtlSession.h"
 #include "ResultWriter.h"
+#include "features/monitor/RealtimeEvents.h"
 #include "features/monitor/RealtimeFigureSampler.h"
 #include "features/monitor/RealtimeNumberForms.h"
 #include "protocol/RequestCatalogue.h"
 #include "protocol/RequestKinds.h"
-#include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxDisplayStrings.h"
 #include "shell/CMoxInstanceManager.h"
 #include "shell/TextFormat.h"
@@ -54,8 +54,11 @@ int WatchRealtime(CtlSession& session, bool json)
 {
     const CtlRequest counters{nsMoxHttp::FindCatalogueRow(eReq_RealtimeList), {}, {}};
     RealtimeFigureSampler sampler(CMoxInstanceManager::GetInstanceManager()->Options().CacheHitsMinutes());
-    return PollRequest(session, counters, kPeriod, true, [&](const CtlEventQueue::Event&) {
-        const RealtimeInfo info = CMoxInstanceManager::GetInstanceManager()->GetInstance()->Realtime();
+    return PollRequest(session, counters, kPeriod, true, [&](const CtlEventQueue::Event& done) {
+        const auto* reply = dynamic_cast<const CRealtimeInfoEventParam*>(done.record.get());
+        if (!reply)
+            return;
+        const RealtimeInfo& info = reply->item;
         const RealtimeFigureSample figures = sampler.Sample(info);
         std::cout << (json ? RealtimeJsonLine(info, figures) : TextLine(info, figures)) << std::endl;
     });

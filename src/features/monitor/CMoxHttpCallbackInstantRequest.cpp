@@ -27,15 +27,15 @@ void CMoxHttpCallback::OnInstantRequestData(std::string_view piece)
     if (lines.empty())
         return;
     Utf8Text::SanitizeInPlace(lines);
-    PostCacheEvent(eMoxCacheEvent_InstantRequest, eMoxEventStatus_Ok,
-                   RecordHandle<CRealtimeInstantRequestEventParam>::Make(std::move(lines), PassThrough()));
+    PostExchangeEvent(RequestNumber(), eMoxCacheEvent_InstantRequest, eMoxEventStatus_Ok,
+                      RecordHandle<CRealtimeInstantRequestEventParam>::Make(std::move(lines), PassThrough()));
 }
 
 void CMoxHttpCallback::OnInstantRequestEnd()
 {
     // Whatever ended the stream, the front end learns it and may open a new one. An unfinished
     // last line is dropped: the connection broke in the middle of it.
-    PostCacheEvent(eMoxCacheEvent_InstantRequest, eMoxEventStatus_NetworkError, 0);
+    PostExchangeEvent(RequestNumber(), eMoxCacheEvent_InstantRequest, eMoxEventStatus_NetworkError, 0);
 }
 
 }  // namespace nsMoxHttp

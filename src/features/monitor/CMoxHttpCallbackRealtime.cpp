@@ -1,6 +1,7 @@
 // The realtime counters and traffic report replies of CMoxHttpCallback.
 #include "features/monitor/CRealtimeStatEventParam.h"
 #include "features/monitor/NewestRealtime.h"
+#include "features/monitor/RealtimeEvents.h"
 #include "features/monitor/RealtimeReportParse.h"
 #include "protocol/CMoxHttpCallback.h"
 #include "protocol/ReplyObjectReader.h"
@@ -19,11 +20,12 @@ const ReplyTexts kReportTexts{"", "获取统计报告失败，%s(错误号:%d)�
 
 void CMoxHttpCallback::OnRealtimeList(bool failed)
 {
-    CompleteWithoutRecord(failed, kCountersTexts, [this](const Json::Value& root) {
-        if (CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance())
-            MergeNewerRealtime(*instance, RequestNumber(), root);
-        return true;
-    });
+    CompleteWithRecord<CRealtimeInfoEventParam>(
+        failed, kCountersTexts, [this](const Json::Value& root, CRealtimeInfoEventParam& record) {
+            if (CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance())
+                MergeNewerRealtime(*instance, RequestNumber(), root, record.item);
+            return true;
+        });
 }
 
 void CMoxHttpCallback::OnRealtimeTotalStat(bool failed)

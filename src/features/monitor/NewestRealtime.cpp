@@ -13,21 +13,15 @@ unsigned long mergedRequestNumber = 0;
 
 }  // namespace
 
-bool MergeNewerRealtime(CMoxCacheInstance& instance, unsigned long requestNumber, const Json::Value& root)
+bool MergeNewerRealtime(CMoxCacheInstance& instance, unsigned long requestNumber, const Json::Value& root,
+                        RealtimeInfo& info)
 {
     std::lock_guard guard(realtimeLock);
+    info = instance.Realtime();
+    ReadRealtimeInfo(root, info);
     if (requestNumber <= mergedRequestNumber)
         return false;
-    RealtimeInfo info = instance.Realtime();
-    ReadRealtimeInfo(root, info);
     instance.SetRealtime(info);
     mergedRequestNumber = requestNumber;
     return true;
-}
-
-RealtimeInfo ReadNewestRealtime(const CMoxCacheInstance& instance, unsigned long& requestNumber)
-{
-    std::lock_guard guard(realtimeLock);
-    requestNumber = mergedRequestNumber;
-    return instance.Realtime();
 }

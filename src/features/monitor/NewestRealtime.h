@@ -11,9 +11,7 @@ class CMoxCacheInstance;
 // back over a newer one: a counter that went back reads as a server restart. So the request
 // number of the reply the counters came in is kept beside them, and both change together.
 
-// Reads a counters reply into the instance's counters, unless they came in a newer reply. False
-// when the reply was older and changed nothing.
-bool MergeNewerRealtime(CMoxCacheInstance& instance, unsigned long requestNumber, const Json::Value& root);
-
-// The instance's counters and the request number of the reply they came in.
-RealtimeInfo ReadNewestRealtime(const CMoxCacheInstance& instance, unsigned long& requestNumber);
+// Reads a counters reply over the instance's counters into `info`, which the instance then keeps
+// unless its counters came in a newer reply. False when the reply was older and changed nothing.
+bool MergeNewerRealtime(CMoxCacheInstance& instance, unsigned long requestNumber, const Json::Value& root,
+                        RealtimeInfo& info);

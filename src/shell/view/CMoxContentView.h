@@ -18,11 +18,13 @@ public:
 
     // A login is under way: stop polling the server.
     virtual void OnLoginStarted() {}
+    // The operator chose the page: one that shows what the server holds right now asks for it.
+    virtual void OnChosen() {}
     // A login succeeded: forget what the previous server showed.
     virtual void OnServerChanged(const ServerPlatform& platform) {}
     // The instance holds newly read system options.
     virtual void OnSystemOptionsRead(const SystemOptions& options) {}
-    // A counters reply arrived; with status 0 the instance holds its values.
+    // A counters reply arrived; with status 0, info holds the counters it carried.
     virtual void OnRealtimeRead(int status, const RealtimeInfo& info) {}
     // A record the main window passes on to the page that shows it, with the request number of its
     // exchange; alive for the call only.

@@ -259,11 +259,15 @@ void CAddressListPage::Export()
 
 void CAddressListPage::Import()
 {
+    if (readingFile_)
+        return;
     const QString path = ChooseExchangeFileToOpen(this, QStringLiteral("导入黑名单列表"));
     if (path.isEmpty())
         return;
+    readingFile_ = true;
     ReadExchangeFileInBackground(this, path.toStdString(), ReadBlackListFile,
                                  [this](std::optional<BlackListFileRead> read, const std::string& error) {
+                                     readingFile_ = false;
                                      if (!read)
                                          IUserInteraction::Current().Inform(this, QStringLiteral("导入黑名单列表"),
                                                                             QString::fromStdString(error));

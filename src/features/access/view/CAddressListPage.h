@@ -42,6 +42,8 @@ public:
     std::vector<AddressListEntry> Entries() const;
     // Waiting for a reply of its own, or running a batch.
     bool IsBusy() const;
+    // True while a chosen file is read, before its import starts.
+    bool IsReadingFile() const { return readingFile_; }
     void RunCommand(Command command);
     // The rows of the previous server go.
     void Forget();
@@ -67,6 +69,7 @@ private:
     std::map<Command, QPushButton*> buttons_;
     CRuleDeletion* deletion_ = nullptr;
     QPointer<CBatchProgressDlg> import_;
+    bool readingFile_ = false;
     std::vector<AddressListEntry> pending_;
     int stepTimeoutMs_;
     CBusyState busy_;  // the page's own requests: list, the form's add or change, deletions sent at once

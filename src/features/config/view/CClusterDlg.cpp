@@ -2,7 +2,6 @@
 
 #include "controls/CHelpTab.h"
 #include "controls/CMoxTabCtrl.h"
-#include "features/config/ClusterRequests.h"
 #include "features/config/view/CClusterOptionDlg.h"
 #include "shell/HelpPages.h"
 
@@ -22,8 +21,13 @@ CClusterDlg::CClusterDlg(QWidget* parent) : CMoxContentView(parent)
     layout->addWidget(form_, 1);
 }
 
+void CClusterDlg::OnChosen()
+{
+    form_->Read();
+}
+
 void CClusterDlg::OnServerChanged(const ServerPlatform&)
 {
     if (isVisible())
-        ClusterManager_Get();
+        form_->Read();
 }

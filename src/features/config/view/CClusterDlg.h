@@ -12,6 +12,7 @@ public:
 
     CClusterOptionDlg* Form() const { return form_; }
 
+    void OnChosen() override;
     void OnServerChanged(const ServerPlatform& platform) override;
 
 private:

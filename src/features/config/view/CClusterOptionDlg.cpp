@@ -80,6 +80,7 @@ CClusterOptionDlg::CClusterOptionDlg(QWidget* parent) : QWidget(parent)
         std::set<int>{eMoxCacheEvent_ClusterConfigRead, eMoxCacheEvent_ClusterStatusRead,
                       eMoxCacheEvent_ClusterConfigSet},
         [this](int kind, int status, std::uintptr_t record) { EventShown(kind, status, record); });
+    relay_->TakeOnlyAwaited(&busy_, [this] { UpdateCommands(); });
 }
 
 CClusterOptionDlg::~CClusterOptionDlg()
@@ -121,7 +122,7 @@ QWidget* CClusterOptionDlg::BuildMaster()
 
     connect(randomSerial_, &QPushButton::clicked, this,
             [this] { masterSerial_->setText(QString::fromStdString(NewClusterSerial())); });
-    connect(refresh_, &QPushButton::clicked, this, [] { ClusterManager_Status(); });
+    connect(refresh_, &QPushButton::clicked, this, [this] { Send(ClusterManager_Status); });
     PressOnKey(this, QKeySequence(Qt::Key_F5), refresh_);
     return master_;
 }
@@ -218,7 +219,24 @@ void CClusterOptionDlg::Modify()
         sent.Auth = slaveSerial_->text().toStdString();
         sent.SlaveID = slaveName_->text().toStdString();
     }
-    ClusterManager_Modify(sent);
+    Send([&] { return ClusterManager_Modify(sent); });
+}
+
+void CClusterOptionDlg::Read()
+{
+    Send(ClusterManager_Get);
+}
+
+void CClusterOptionDlg::Send(const std::function<bool()>& send)
+{
+    busy_.Send(send);
+    UpdateCommands();
+}
+
+void CClusterOptionDlg::UpdateCommands()
+{
+    refresh_->setEnabled(!busy_.IsBusy());
+    modify_->setEnabled(!busy_.IsBusy());
 }
 
 void CClusterOptionDlg::EventShown(int kind, int status, std::uintptr_t value)
@@ -229,12 +247,12 @@ void CClusterOptionDlg::EventShown(int kind, int status, std::uintptr_t value)
     if (kind == eMoxCacheEvent_ClusterConfigRead) {
         config_ = record->config;
         Fill();
-        ClusterManager_Status();
+        Send(ClusterManager_Status);
     } else if (kind == eMoxCacheEvent_ClusterConfigSet) {
         config_ = record->config;
         Fill();
         if (config_.Role == 1 || config_.Role == 2)
-            ClusterManager_Status();
+            Send(ClusterManager_Status);
     } else if (kind == eMoxCacheEvent_ClusterStatusRead) {
         config_.MasterStatus = record->config.MasterStatus;
         config_.SlaveStatus = record->config.SlaveStatus;

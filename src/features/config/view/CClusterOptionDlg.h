@@ -1,9 +1,11 @@
 #pragma once
 
+#include "controls/CBusyState.h"
 #include "features/config/ClusterConfig.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class CViewEventRelay;
@@ -35,6 +37,10 @@ public:
     const ClusterConfig& Config() const { return config_; }
 
     void Modify();
+    // Asks the server for its cluster settings, then for the cluster's state.
+    void Read();
+    // True while a request of the form is unanswered; only their replies are shown.
+    bool IsBusy() const { return busy_.IsBusy(); }
 
 private:
     QWidget* BuildMaster();
@@ -44,6 +50,8 @@ private:
     // Shows the message in the form's box and puts the focus on the field; always false.
     bool Refuse(QLineEdit* field, const QString& message);
     void EventShown(int kind, int status, std::uintptr_t record);
+    void Send(const std::function<bool()>& send);
+    void UpdateCommands();
 
     ClusterConfig config_;
     QComboBox* role_ = nullptr;
@@ -59,5 +67,6 @@ private:
     QPushButton* randomSerial_ = nullptr;
     QPushButton* refresh_ = nullptr;
     QPushButton* modify_ = nullptr;
+    CBusyState busy_;
     std::unique_ptr<CViewEventRelay> relay_;
 };

@@ -36,7 +36,10 @@ CDiskCacheDlg::CDiskCacheDlg(QWidget* parent) : CMoxContentView(parent)
     OnServerChanged(ServerPlatform());
     relay_ = std::make_unique<CViewEventRelay>(
         this, std::set<int>{eMoxCacheEvent_SystemOptionsSet},
-        [this](int, int status, std::uintptr_t operation) { SwitchReplyShown(status, operation); });
+        [this](int, int status, std::uintptr_t operation, unsigned long requestNumber) {
+            if (busy_.Take(requestNumber))
+                SwitchReplyShown(status, operation);
+        });
 }
 
 CDiskCacheDlg::~CDiskCacheDlg()
@@ -57,6 +60,7 @@ QWidget* CDiskCacheDlg::BuildDirectories()
         auto* row = new CDiskDirUnitWnd(diskNo, directories);
         row->setVisible(diskNo <= kShownAreas);
         rows_[static_cast<std::size_t>(diskNo - 1)] = row;
+        connect(row, &CDiskDirUnitWnd::SetSent, this, [this](unsigned long requestNumber) { busy_.Sent(requestNumber); });
         layout->addWidget(row);
     }
     layout->addStretch();
@@ -77,8 +81,14 @@ void CDiskCacheDlg::OnServerChanged(const ServerPlatform& platform)
         row->SetPlaceholder(placeholder);
         row->Reset();
     }
+    busy_.Reset();
     if (isVisible() && CMoxInstanceManager::GetInstanceManager()->GetInstance())
-        DiskCacheManager_List();
+        busy_.Send(DiskCacheManager_List);
+}
+
+void CDiskCacheDlg::OnChosen()
+{
+    busy_.Send(DiskCacheManager_List);
 }
 
 void CDiskCacheDlg::OnSystemOptionsRead(const SystemOptions& options)
@@ -86,8 +96,10 @@ void CDiskCacheDlg::OnSystemOptionsRead(const SystemOptions& options)
     master_->setChecked(options.IsDiskCache != 0);
 }
 
-void CDiskCacheDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* record, unsigned long)
+void CDiskCacheDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* record, unsigned long requestNumber)
 {
+    if (!busy_.Take(requestNumber))
+        return;
     const auto* diskCache = dynamic_cast<const CMoxDiskCacheEventParam*>(record);
     if (status != eMoxEventStatus_Ok || !diskCache)
         return;
@@ -98,7 +110,8 @@ void CDiskCacheDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* rec
     } else if (kind == eMoxCacheEvent_DiskCacheSet) {
         if (CDiskDirUnitWnd* row = Row(diskCache->sent.DiskNo)) {
             row->ApplyEntry(diskCache->sent);
-            DiskCacheManager_Query(diskCache->sent.DiskNo);
+            const int diskNo = diskCache->sent.DiskNo;
+            busy_.Send([diskNo] { return DiskCacheManager_Query(diskNo); });
         }
     }
 }
@@ -112,7 +125,10 @@ void CDiskCacheDlg::MasterSwitchRequested(bool wanted)
     if (!asked)
         return;
     const int value = wanted ? 1 : 0;
-    if (SystemManager_Modify(eSystemModify_DiskCacheSwitch, {*SwitchChange(eSystemModify_DiskCacheSwitch, value)}))
+    if (busy_.Send([value] {
+            return SystemManager_Modify(eSystemModify_DiskCacheSwitch,
+                                        {*SwitchChange(eSystemModify_DiskCacheSwitch, value)});
+        }))
         master_->setChecked(wanted);
 }
 

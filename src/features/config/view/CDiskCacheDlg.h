@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/CBusyState.h"
 #include "shell/view/CMoxContentView.h"
 
 #include <array>
@@ -23,7 +24,10 @@ public:
 
     CDiskDirUnitWnd* Row(int diskNo) const;
     CConfirmedCheckBox* MasterSwitch() const { return master_; }
+    // True while a request of the page is unanswered; only their replies are shown.
+    bool IsBusy() const { return busy_.IsBusy(); }
 
+    void OnChosen() override;
     void OnServerChanged(const ServerPlatform& platform) override;
     void OnSystemOptionsRead(const SystemOptions& options) override;
     void OnRecordHandedOver(int kind, int status, CMoxEventParam* record, unsigned long requestNumber) override;
@@ -35,5 +39,6 @@ private:
 
     std::array<CDiskDirUnitWnd*, kAreaCount> rows_{};
     CConfirmedCheckBox* master_ = nullptr;
+    CBusyState busy_;
     std::unique_ptr<CViewEventRelay> relay_;
 };

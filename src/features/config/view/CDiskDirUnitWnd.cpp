@@ -6,6 +6,7 @@
 #include "controls/SkinImages.h"
 #include "features/config/DiskCacheRequests.h"
 #include "features/config/view/CDiskNoteDlg.h"
+#include "protocol/SentRequestNumber.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -162,7 +163,13 @@ void CDiskDirUnitWnd::SendSet(std::int32_t enable, const std::string& path)
     DiskCacheEntry sent = entry_;
     sent.Enable = enable;
     sent.Path = path;
-    DiskCacheManager_Set(sent);
+    Send(sent);
+}
+
+void CDiskDirUnitWnd::Send(const DiskCacheEntry& sent)
+{
+    if (const unsigned long requestNumber = nsMoxHttp::SentRequestNumber([&] { return DiskCacheManager_Set(sent); }))
+        emit SetSent(requestNumber);
 }
 
 void CDiskDirUnitWnd::EditNote()
@@ -178,7 +185,7 @@ void CDiskDirUnitWnd::EditNote()
         note_->setToolTip(Text(entry_.Note));
         DiskCacheEntry sent = entry_;
         sent.Path = TypedPath();
-        DiskCacheManager_Set(sent);
+        Send(sent);
     });
     noteEditor_->open();
 }

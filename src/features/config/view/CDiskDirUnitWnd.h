@@ -38,10 +38,15 @@ public:
     void RunCommand();
     void EditNote();
 
+signals:
+    // A change of the area went out under this request number.
+    void SetSent(unsigned long requestNumber);
+
 private:
     void ShowStatus(int status);
     void PathEdited();
     void SendSet(std::int32_t enable, const std::string& path);
+    void Send(const DiskCacheEntry& sent);
 
     DiskCacheEntry entry_;
     QLabel* label_ = nullptr;

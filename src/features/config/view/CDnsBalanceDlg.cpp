@@ -89,7 +89,7 @@ CDnsBalanceDlg::CDnsBalanceDlg(QWidget* parent) : QWidget(parent)
     connect(commands_[eAdd], &QPushButton::clicked, this, [this] { OpenEditor(false); });
     connect(commands_[eModify], &QPushButton::clicked, this, [this] { OpenEditor(true); });
     connect(commands_[eDelete], &QPushButton::clicked, this, &CDnsBalanceDlg::DeleteSelected);
-    connect(commands_[eRefresh], &QPushButton::clicked, this, [] { DnsManager_BalanceList(); });
+    connect(commands_[eRefresh], &QPushButton::clicked, this, &CDnsBalanceDlg::Refresh);
     BindListKeys(this, commands_[eRefresh], commands_[eDelete]);
     // Enter in the list opens the selected host as a double click does.
     for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter})
@@ -106,7 +106,14 @@ CDnsBalanceDlg::CDnsBalanceDlg(QWidget* parent) : QWidget(parent)
         this,
         std::set<int>{eMoxCacheEvent_DnsSystemRead, eMoxCacheEvent_DnsBalanceList, eMoxCacheEvent_DnsBalanceAdd,
                       eMoxCacheEvent_DnsBalanceModify, eMoxCacheEvent_DnsBalanceDelete},
-        [this](int kind, int status, std::uintptr_t record) { EventShown(kind, status, record); });
+        [this](int kind, int status, std::uintptr_t record, unsigned long requestNumber) {
+            // The settings are the whole DNS page's read; the hosts come only in this view's own replies.
+            if (kind != eMoxCacheEvent_DnsSystemRead && !busy_.Take(requestNumber))
+                return;
+            EventShown(kind, status, record);
+            UpdateCommands();
+        });
+    relay_->EndBusyOnLogin(&busy_, [this] { UpdateCommands(); });
 }
 
 CDnsBalanceDlg::~CDnsBalanceDlg()
@@ -142,8 +149,11 @@ int CDnsBalanceDlg::SelectedHost() const
 void CDnsBalanceDlg::UpdateCommands()
 {
     const bool selected = SelectedHost() >= 0;
-    commands_[eModify]->setEnabled(selected);
-    commands_[eDelete]->setEnabled(selected);
+    const bool idle = !busy_.IsBusy();
+    commands_[eAdd]->setEnabled(idle);
+    commands_[eModify]->setEnabled(selected && idle);
+    commands_[eDelete]->setEnabled(selected && idle);
+    commands_[eRefresh]->setEnabled(idle);
 }
 
 void CDnsBalanceDlg::ShowHosts()
@@ -174,7 +184,7 @@ void CDnsBalanceDlg::OpenEditor(bool modify)
     editor_->setAttribute(Qt::WA_DeleteOnClose);
     connect(editor_, &QDialog::accepted, this, [this, modify] {
         const DnsBalanceHost edited = editor_->Edited();
-        modify ? DnsManager_BalanceModify(edited) : DnsManager_BalanceAdd(edited);
+        Send([&] { return modify ? DnsManager_BalanceModify(edited) : DnsManager_BalanceAdd(edited); });
     });
     editor_->open();
 }
@@ -185,7 +195,8 @@ void CDnsBalanceDlg::DeleteSelected()
     if (selected < 0 ||
         !IUserInteraction::Current().Confirm(this, QStringLiteral("删除"), QStringLiteral("您确定要删除此负载主机吗？")))
         return;
-    DnsManager_BalanceDel(hostRecords_[static_cast<std::size_t>(selected)].IP);
+    const std::string address = hostRecords_[static_cast<std::size_t>(selected)].IP;
+    Send([&] { return DnsManager_BalanceDel(address); });
 }
 
 void CDnsBalanceDlg::EventShown(int kind, int status, std::uintptr_t value)
@@ -209,5 +220,16 @@ void CDnsBalanceDlg::EventShown(int kind, int status, std::uintptr_t value)
         return;
     }
     // An added, changed or deleted host: the list as the server now has it.
-    DnsManager_BalanceList();
+    Refresh();
+}
+
+void CDnsBalanceDlg::Refresh()
+{
+    Send(DnsManager_BalanceList);
+}
+
+void CDnsBalanceDlg::Send(const std::function<bool()>& send)
+{
+    busy_.Send(send);
+    UpdateCommands();
 }

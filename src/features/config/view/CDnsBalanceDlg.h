@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/CBusyState.h"
 #include "features/config/DnsBalanceHost.h"
 #include "features/config/view/CDnsBalanceHostDlg.h"
 
@@ -7,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -35,6 +37,9 @@ public:
     void ChooseMode(int mode);
     void OpenEditor(bool modify);
     void DeleteSelected();
+    // Asks the server for its hosts; only the replies to this view's own requests are shown.
+    void Refresh();
+    bool IsBusy() const { return busy_.IsBusy(); }
 
 private:
     void ShowMode();
@@ -42,6 +47,7 @@ private:
     void UpdateCommands();
     int SelectedHost() const;
     void EventShown(int kind, int status, std::uintptr_t record);
+    void Send(const std::function<bool()>& send);
 
     std::array<QRadioButton*, kModeCount> modes_{};
     int mode_ = 1;
@@ -49,5 +55,6 @@ private:
     QTreeWidget* hosts_ = nullptr;
     QPushButton* commands_[4] = {};
     QPointer<CDnsBalanceHostDlg> editor_;
+    CBusyState busy_;
     std::unique_ptr<CViewEventRelay> relay_;
 };

@@ -1,6 +1,7 @@
 #include "features/config/view/CDnsCacheDlg.h"
 
 #include "controls/CViewEventRelay.h"
+#include "features/config/DnsRequests.h"
 #include "messaging/CMoxTextEventParam.h"
 #include "messaging/EventKinds.h"
 
@@ -25,9 +26,15 @@ CDnsCacheDlg::CDnsCacheDlg(QWidget* parent) : QDialog(parent)
                                                    if (status == eMoxEventStatus_Ok && record)
                                                        content_->setPlainText(QString::fromStdString(record->Text()));
                                                });
+    relay_->TakeOnlyAwaited(&busy_, {});
 }
 
 CDnsCacheDlg::~CDnsCacheDlg()
 {
     relay_.reset();
+}
+
+void CDnsCacheDlg::Refresh()
+{
+    busy_.Send(DnsManager_CacheList);
 }

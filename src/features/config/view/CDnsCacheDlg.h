@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/CBusyState.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -15,8 +17,12 @@ public:
     ~CDnsCacheDlg() override;
 
     QTextEdit* Content() const { return content_; }
+    // Asks the server for its cache; only that request's reply is shown.
+    void Refresh();
+    bool IsBusy() const { return busy_.IsBusy(); }
 
 private:
     QTextEdit* content_ = nullptr;
+    CBusyState busy_;
     std::unique_ptr<CViewEventRelay> relay_;
 };

@@ -98,7 +98,13 @@ CDnsParamDlg::CDnsParamDlg(bool oem, QWidget* parent) : QWidget(parent)
 
     relay_ = std::make_unique<CViewEventRelay>(
         this, std::set<int>{eMoxCacheEvent_DnsSystemRead, eMoxCacheEvent_DnsSystemSet},
-        [this](int kind, int status, std::uintptr_t record) { EventShown(kind, status, record); });
+        [this](int kind, int status, std::uintptr_t record, unsigned long requestNumber) {
+            // The settings read is the whole DNS page's; a change is taken only as this form's own.
+            if (kind == eMoxCacheEvent_DnsSystemSet && !busy_.Take(requestNumber))
+                return;
+            EventShown(kind, status, record);
+        });
+    relay_->EndBusyOnLogin(&busy_, {});
 }
 
 CDnsParamDlg::~CDnsParamDlg()
@@ -121,7 +127,7 @@ void CDnsParamDlg::Save()
     sent.DefaultRedirectIP = redirectIp_->text().toStdString();
     sent.MaxNumOfDNSCache = LeadingDecimalInt(maxCache_->text().toStdString());
     sent.MinTTLOfDNSCache = LeadingDecimalInt(minTtl_->text().toStdString());
-    if (!DnsManager_SystemSave(sent))
+    if (!busy_.Send([&] { return DnsManager_SystemSave(sent); }))
         return;
     save_->setEnabled(false);
     if (syncClean_->isChecked() && upstreamChanged_)
@@ -135,7 +141,7 @@ void CDnsParamDlg::ServiceSwitchRequested(bool wanted)
                : IUserInteraction::Current().Confirm(this, QStringLiteral("关闭"), QStringLiteral("你确定要关闭 DNS 缓存功能吗？"));
     if (!confirmed)
         return;
-    if (DnsManager_SetCacheService(wanted ? 1 : 0))
+    if (busy_.Send([wanted] { return DnsManager_SetCacheService(wanted ? 1 : 0); }))
         service_->setChecked(wanted);
 }
 
@@ -173,7 +179,7 @@ void CDnsParamDlg::OpenCacheWindow()
     }
     cacheWindow_->show();
     cacheWindow_->raise();
-    DnsManager_CacheList();
+    cacheWindow_->Refresh();
 }
 
 void CDnsParamDlg::CleanCache()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/CBusyState.h"
 #include "features/config/DnsSystemOptions.h"
 #include "features/config/view/CDnsCacheDlg.h"
 
@@ -39,6 +40,8 @@ public:
     void OpenCacheWindow();
     void CleanCache();
     void ShowCacheCount(std::int64_t names);
+    // True while a change of the settings is unanswered; only those changes' replies are taken.
+    bool IsBusy() const { return busy_.IsBusy(); }
 
 private:
     void ServiceSwitchRequested(bool wanted);
@@ -56,5 +59,6 @@ private:
     QPushButton* save_ = nullptr;
     QPointer<CDnsCacheDlg> cacheWindow_;
     bool upstreamChanged_ = false;
+    CBusyState busy_;
     std::unique_ptr<CViewEventRelay> relay_;
 };

@@ -155,14 +155,13 @@ void CDnsRedirectDlg::Refresh()
 {
     if (listAwaited_ != 0)
         return;
-    listAwaited_ = nsMoxHttp::SentRequestNumber(DnsManager_RedirectList);
-    busy_.Sent(listAwaited_);
+    listAwaited_ = busy_.Send(DnsManager_RedirectList);
     UpdateCommands();
 }
 
 void CDnsRedirectDlg::SendOwn(const std::function<bool()>& send)
 {
-    busy_.Sent(nsMoxHttp::SentRequestNumber(send));
+    busy_.Send(send);
 }
 
 void CDnsRedirectDlg::SwitchRequested(bool wanted)
@@ -305,13 +304,17 @@ void CDnsRedirectDlg::Export()
 
 void CDnsRedirectDlg::Import()
 {
+    if (readingFile_)
+        return;
     const QString path =
         IUserInteraction::Current().ChooseOpenFile(this, QStringLiteral("导入自定义劫持列表"), QString(), kFileFilter);
     if (path.isEmpty())
         return;
+    readingFile_ = true;
     ReadExchangeFileInBackground(
         this, path.toStdString(), ParseDnsRedirectLines,
         [this](std::optional<std::vector<DnsRedirectEntry>> entries, const std::string& error) {
+            readingFile_ = false;
             if (!entries) {
                 IUserInteraction::Current().Inform(this, QStringLiteral("导入自定义劫持列表"),
                                                    QString::fromStdString(error));

@@ -44,6 +44,8 @@ public:
 
     // Waiting for a reply of its own, or running a batch.
     bool IsBusy() const { return busy_.IsBusy() || progress_; }
+    // True while a chosen file is read, before its import starts.
+    bool IsReadingFile() const { return readingFile_; }
 
     void Refresh();
     void FlipState();
@@ -76,6 +78,7 @@ private:
     QPushButton* find_ = nullptr;
     QPointer<CDnsRedirectEntryDlg> editor_;
     QPointer<CBatchProgressDlg> progress_;
+    bool readingFile_ = false;
     std::string cacheServerIp_;
     // The entry the open editor was opened for (empty name when adding), found again at OK.
     DnsRedirectEntry editorEntry_;

@@ -58,11 +58,16 @@ void CDnsSettingDlg::ReadTabLists(int tab)
         DnsManager_ClassList();
         break;
     case eBalance:
-        DnsManager_BalanceList();
+        balance_->Refresh();
         break;
     default:
         break;
     }
+}
+
+void CDnsSettingDlg::OnChosen()
+{
+    DnsManager_SystemList();
 }
 
 // A new server while the page is shown: what it shows comes from that server now.

@@ -23,6 +23,7 @@ public:
     CDnsVideoDlg* Video() const { return video_; }
     CDnsBalanceDlg* Balance() const { return balance_; }
 
+    void OnChosen() override;
     void OnServerChanged(const ServerPlatform& platform) override;
     void OnRealtimeRead(int status, const RealtimeInfo& info) override;
 

@@ -181,7 +181,7 @@ QWidget* CSystemDlg::BuildReport()
     grid->addWidget(saveReport_, 1, 3, Qt::AlignRight);
     grid->setColumnStretch(2, 1);
 
-    auto enableSave = [this] { saveReport_->setEnabled(editor_->Known() && reportSavesOutstanding_ == 0); };
+    auto enableSave = [this] { saveReport_->setEnabled(editor_->Known() && !sentChanges_.IsBusy()); };
     connect(reportHour_, &QLineEdit::textEdited, this, enableSave);
     connect(reportPeriod_, &QLineEdit::textEdited, this, enableSave);
     connect(daily_, &QRadioButton::clicked, this, [this, enableSave] {
@@ -266,7 +266,7 @@ void CSystemDlg::ShowSwitches()
     for (auto& [kind, each] : switches_) {
         const bool on = working.*each.member != 0;
         each.button->setText(on ? each.onCaption : each.offCaption);
-        each.button->setEnabled(editor_->Known() && !each.inFlight);
+        each.button->setEnabled(editor_->Known() && each.awaited == 0);
         if (each.mirror)
             each.mirror->setChecked(on);
     }
@@ -296,10 +296,9 @@ void CSystemDlg::SendSwitch(SystemModifyKind kind)
     if (!editor_->Known())
         return;
     const std::int32_t newValue = editor_->Working().*each.member != 0 ? 0 : 1;
-    if (!SystemManager_Modify(kind, {*SwitchChange(kind, newValue)}))
-        return;
-    each.inFlight = true;
-    each.button->setEnabled(false);
+    each.awaited = sentChanges_.Send([&] { return SystemManager_Modify(kind, {*SwitchChange(kind, newValue)}); });
+    if (each.awaited != 0)
+        each.button->setEnabled(false);
 }
 
 void CSystemDlg::SaveReport()
@@ -310,22 +309,31 @@ void CSystemDlg::SaveReport()
     working.PVRCreatingPeriodTime = LeadingDecimalInt(reportPeriod_->text().toStdString());
     const SystemOptionChangeSet changes = TrafficReportChanges(working, ServerOptions());
     saveReport_->setEnabled(false);
-    if (changes.empty() || !SystemManager_Modify(eSystemModify_TrafficReport, changes))
-        return;
-    ++reportSavesOutstanding_;
+    if (!changes.empty())
+        sentChanges_.Send([&] { return SystemManager_Modify(eSystemModify_TrafficReport, changes); });
 }
 
-void CSystemDlg::ModifyShown(int kind, int status)
+void CSystemDlg::OnServerChanged(const ServerPlatform&)
+{
+    sentChanges_.Reset();
+    for (auto& [kind, each] : switches_)
+        each.awaited = 0;
+    ShowSwitches();
+}
+
+void CSystemDlg::ModifyShown(int kind, int status, unsigned long requestNumber)
 {
     const bool accepted = status == eMoxEventStatus_Ok;
-    if (kind == eSystemModify_TrafficReport && reportSavesOutstanding_ > 0) {
-        --reportSavesOutstanding_;
+    const bool own = sentChanges_.Take(requestNumber);
+    if (kind == eSystemModify_TrafficReport && own) {
         saveReport_->setEnabled(!accepted);
         return;
     }
     const auto found = switches_.find(static_cast<SystemModifyKind>(kind));
     if (found != switches_.end()) {
-        found->second.inFlight = false;
+        if (!own || found->second.awaited != requestNumber)
+            return;
+        found->second.awaited = 0;
         if (accepted)
             editor_->Working().*found->second.member = ServerOptions().*found->second.member;
         ShowSwitches();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/CBusyState.h"
 #include "features/config/SystemModifyKind.h"
 #include "shell/view/CMoxContentView.h"
 
@@ -32,6 +33,9 @@ public:
     QLineEdit* ReportHourField() const { return reportHour_; }
     QLineEdit* ReportPeriodField() const { return reportPeriod_; }
 
+    // A new session: no reply of the old one is awaited any more.
+    void OnServerChanged(const ServerPlatform& platform) override;
+
 private:
     struct Switch {
         std::int32_t SystemOptions::*member;
@@ -39,7 +43,7 @@ private:
         QString offCaption;
         QPushButton* button = nullptr;
         QCheckBox* mirror = nullptr;
-        bool inFlight = false;
+        unsigned long awaited = 0;  // the request number of the change sent, until its reply
     };
 
     QWidget* BuildFields();
@@ -49,7 +53,7 @@ private:
     void ShowReport();
     void SendSwitch(SystemModifyKind kind);
     void SaveReport();
-    void ModifyShown(int kind, int status);
+    void ModifyShown(int kind, int status, unsigned long requestNumber);
     void ReportChoiceChanged();
 
     CSystemOptionsEditor* editor_ = nullptr;
@@ -62,5 +66,5 @@ private:
     QLineEdit* reportHour_ = nullptr;
     QLineEdit* reportPeriod_ = nullptr;
     QPushButton* saveReport_ = nullptr;
-    int reportSavesOutstanding_ = 0;
+    CBusyState sentChanges_;  // the switches and the report schedule sent, until their replies
 };

@@ -26,7 +26,10 @@ CSystemOptionsEditor::CSystemOptionsEditor(QWidget* view, QPushButton* saveButto
     fields_.OnEdited([this] { SetModified(true); });
     relay_ = std::make_unique<CViewEventRelay>(
         view, std::set<int>{eMoxCacheEvent_SystemOptionsRead, eMoxCacheEvent_SystemOptionsSet},
-        [this](int kind, int status, std::uintptr_t value) { EventShown(kind, status, value); });
+        [this](int kind, int status, std::uintptr_t value, unsigned long requestNumber) {
+            EventShown(kind, status, value, requestNumber);
+        });
+    relay_->EndBusyOnLogin(&saves_, [this] { SetModified(modified_); });
 }
 
 CSystemOptionsEditor::~CSystemOptionsEditor()
@@ -44,13 +47,12 @@ void CSystemOptionsEditor::Save()
         SetModified(false);
         return;
     }
-    if (!SystemManager_Modify(eSystemModify_FullSave, changes))
+    if (!saves_.Send([&] { return SystemManager_Modify(eSystemModify_FullSave, changes); }))
         return;
-    ++savesOutstanding_;
     saveButton_->setEnabled(false);
 }
 
-void CSystemOptionsEditor::EventShown(int kind, int status, std::uintptr_t value)
+void CSystemOptionsEditor::EventShown(int kind, int status, std::uintptr_t value, unsigned long requestNumber)
 {
     if (kind == eMoxCacheEvent_SystemOptionsRead) {
         if (status != eMoxEventStatus_Ok)
@@ -63,18 +65,17 @@ void CSystemOptionsEditor::EventShown(int kind, int status, std::uintptr_t value
         emit OptionsShown();
         return;
     }
-    const int operation = static_cast<int>(value);
-    if (operation == eSystemModify_FullSave && savesOutstanding_ > 0) {
-        --savesOutstanding_;
+    if (saves_.Take(requestNumber)) {
         FullSaveShown(status);
         return;
     }
+    const int operation = static_cast<int>(value);
     if (status == eMoxEventStatus_Ok && known_) {
         const SystemOptions now = ServerOptions();
         fields_.Adopt(server_, now);
         server_ = now;
     }
-    emit ModifyShown(operation, status);
+    emit ModifyShown(operation, status, requestNumber);
 }
 
 void CSystemOptionsEditor::FullSaveShown(int status)
@@ -83,7 +84,7 @@ void CSystemOptionsEditor::FullSaveShown(int status)
         // The reply handler has already put the accepted pairs into the instance's copy.
         server_ = ServerOptions();
         SetModified(false);
-        emit ModifyShown(eSystemModify_FullSave, status);
+        emit ModifyShown(eSystemModify_FullSave, status, 0);
         return;
     }
     SetModified(true);
@@ -92,5 +93,5 @@ void CSystemOptionsEditor::FullSaveShown(int status)
 void CSystemOptionsEditor::SetModified(bool modified)
 {
     modified_ = modified;
-    saveButton_->setEnabled(known_ && modified_ && savesOutstanding_ == 0);
+    saveButton_->setEnabled(known_ && modified_ && !saves_.IsBusy());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/CBusyState.h"
 #include "controls/CViewEventRelay.h"
 #include "features/config/SystemOptionsChangeSet.h"
 #include "features/config/view/CSystemOptionFields.h"
@@ -15,8 +16,8 @@ class QWidget;
 // to it, the full save that sends only what differs from the server's last known options, and the
 // reactions to the options read and to the full save's reply.
 //
-// Both views send their full save with the same operation kind, so each counts the saves it has
-// outstanding and takes a full-save reply as its own only while it waits for one. Another view's
+// Both views send their full save with the same operation kind, so each keeps the request numbers
+// of its own saves and takes a full-save reply as its own only by its number. Another view's
 // accepted save updates the fields this view's operator has not touched, so that a later save
 // here does not send the old values back.
 class CSystemOptionsEditor : public QObject {
@@ -38,11 +39,12 @@ public:
 signals:
     // The server's options were read and shown.
     void OptionsShown();
-    // A reply to a modify request that is not this editor's full save; kind is its operation kind.
-    void ModifyShown(int kind, int status);
+    // A reply to a modify request that is not this editor's full save; kind is its operation kind,
+    // requestNumber the number of the request it answers.
+    void ModifyShown(int kind, int status, unsigned long requestNumber);
 
 private:
-    void EventShown(int kind, int status, std::uintptr_t value);
+    void EventShown(int kind, int status, std::uintptr_t value, unsigned long requestNumber);
     void FullSaveShown(int status);
     void SetModified(bool modified);
 
@@ -53,6 +55,6 @@ private:
     SystemOptions server_;  // what the fields were last filled from
     bool known_ = false;
     bool modified_ = false;
-    int savesOutstanding_ = 0;
+    CBusyState saves_;
     std::unique_ptr<CViewEventRelay> relay_;
 };

@@ -6,7 +6,6 @@
 #include "features/config/ToolsRequests.h"
 #include "features/monitor/CRealtimeInstantRequestEventParam.h"
 #include "messaging/EventKinds.h"
-#include "protocol/SentRequestNumber.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -66,23 +65,22 @@ void CToolsAllCacheListDlg::Fetch()
 {
     if (busy_)
         return;
-    awaited_ = nsMoxHttp::SentRequestNumber(ToolsManager_CachedUrlList);
-    if (awaited_ != 0)
+    awaiting_.Send(ToolsManager_CachedUrlList);
+    if (awaiting_.IsBusy())
         SetBusy(true);
 }
 
 void CToolsAllCacheListDlg::OnServerChanged(const ServerPlatform&)
 {
-    awaited_ = 0;
+    awaiting_.Reset();
     SetBusy(false);
 }
 
 void CToolsAllCacheListDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* record,
                                                unsigned long requestNumber)
 {
-    if (kind != eMoxCacheEvent_ToolsCachedUrlList || requestNumber == 0 || requestNumber != awaited_)
+    if (kind != eMoxCacheEvent_ToolsCachedUrlList || !awaiting_.Take(requestNumber))
         return;
-    awaited_ = 0;
     auto* reply = dynamic_cast<CRealtimeInstantRequestEventParam*>(record);
     if (status != eMoxEventStatus_Ok || !reply) {
         SetBusy(false);

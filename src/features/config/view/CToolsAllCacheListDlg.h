@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/CBusyState.h"
 #include "controls/CRuleListModel.h"
 #include "features/config/CachedUrlLines.h"
 #include "shell/view/CMoxContentView.h"
@@ -65,5 +66,5 @@ private:
     std::vector<std::shared_ptr<const std::string>> texts_;
     std::size_t cursor_ = 0;
     bool busy_ = false;
-    unsigned long awaited_ = 0;  // the list request sent, until its reply
+    CBusyState awaiting_;  // the list request sent, until its reply
 };

@@ -56,11 +56,12 @@ CToolsTestCacheDlg::CToolsTestCacheDlg(Mode mode, QWidget* parent) : QWidget(par
     grid->addWidget(result_, 1, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 
-    connect(input_, &QLineEdit::textChanged, this, [this] { command_->setEnabled(!input_->text().isEmpty()); });
+    connect(input_, &QLineEdit::textChanged, this, &CToolsTestCacheDlg::UpdateCommand);
     connect(input_, &QLineEdit::returnPressed, this, &CToolsTestCacheDlg::Send);
     connect(command_, &QPushButton::clicked, this, &CToolsTestCacheDlg::Send);
     relay_ = std::make_unique<CViewEventRelay>(
         this, std::set<int>{shape.event}, [this](int, int status, std::uintptr_t record) { ResultShown(status, record); });
+    relay_->TakeOnlyAwaited(&busy_, [this] { UpdateCommand(); });
 }
 
 CToolsTestCacheDlg::~CToolsTestCacheDlg()
@@ -70,9 +71,16 @@ CToolsTestCacheDlg::~CToolsTestCacheDlg()
 
 void CToolsTestCacheDlg::Send()
 {
-    if (input_->text().isEmpty())
+    if (input_->text().isEmpty() || busy_.IsBusy())
         return;
-    ShapeOf(mode_).send(input_->text().toStdString());
+    const std::string question = input_->text().toStdString();
+    busy_.Send([&] { return ShapeOf(mode_).send(question); });
+    UpdateCommand();
+}
+
+void CToolsTestCacheDlg::UpdateCommand()
+{
+    command_->setEnabled(!input_->text().isEmpty() && !busy_.IsBusy());
 }
 
 void CToolsTestCacheDlg::ResultShown(int status, std::uintptr_t value)

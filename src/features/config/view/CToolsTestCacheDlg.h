@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/CBusyState.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -26,13 +28,17 @@ public:
     QPlainTextEdit* ResultBox() const { return result_; }
 
     void Send();
+    // True from a question sent until its answer, whatever the answer.
+    bool IsBusy() const { return busy_.IsBusy(); }
 
 private:
+    void UpdateCommand();
     void ResultShown(int status, std::uintptr_t record);
 
     Mode mode_;
     QLineEdit* input_ = nullptr;
     QPushButton* command_ = nullptr;
     QPlainTextEdit* result_ = nullptr;
+    CBusyState busy_;
     std::unique_ptr<CViewEventRelay> relay_;
 };

@@ -77,7 +77,9 @@ CInstantRequestMonitor::CInstantRequestMonitor(int numberWidth, int contentWidth
 
     relay_ = std::make_unique<CViewEventRelay>(
         this, std::set<int>{eMoxCacheEvent_InstantRequest},
-        [this](int, int status, std::uintptr_t record) { EventShown(status, record); });
+        [this](int, int status, std::uintptr_t record, unsigned long requestNumber) {
+            EventShown(status, record, requestNumber);
+        });
 }
 
 CInstantRequestMonitor::~CInstantRequestMonitor()
@@ -100,8 +102,10 @@ bool CInstantRequestMonitor::Start(const CInstantRequestRule& rule, const Client
 
 bool CInstantRequestMonitor::Send()
 {
-    stream_ = MonitorManager_InstantRequest(rule_, range_.low, range_.high, run_);
-    return stream_.IsSent();
+    return streamAwaited_.Send([this] {
+               stream_ = MonitorManager_InstantRequest(rule_, range_.low, range_.high, run_);
+               return stream_.IsSent();
+           }) != 0;
 }
 
 void CInstantRequestMonitor::Stop()
@@ -109,17 +113,21 @@ void CInstantRequestMonitor::Stop()
     monitoring_ = false;
     reconnectTimer_->stop();
     stream_.Stop();
+    streamAwaited_.Reset();
     // What the stopped run already delivered but was not shown yet goes with it.
     pending_.clear();
     model_->DropUnfinished();
 }
 
-void CInstantRequestMonitor::EventShown(int status, std::uintptr_t param)
+// Pieces name the run they belong to; the end names the request of its stream. Another monitor's,
+// or those of a stream this monitor stopped, change nothing.
+void CInstantRequestMonitor::EventShown(int status, std::uintptr_t param, unsigned long requestNumber)
 {
     if (!monitoring_)
         return;
     if (status != eMoxEventStatus_Ok) {
-        StreamEnded();
+        if (streamAwaited_.Take(requestNumber))
+            StreamEnded();
         return;
     }
     const auto* piece = CMoxEventParam::As<CRealtimeInstantRequestEventParam>(param);
@@ -153,9 +161,6 @@ void CInstantRequestMonitor::Flush()
 
 void CInstantRequestMonitor::StreamEnded()
 {
-    // The end event names no run: while this monitor's stream still runs, it was another's.
-    if (stream_.IsRunning() || reconnectTimer_->isActive())
-        return;
     // A line cut by the end of its stream never gets its rest.
     Flush();
     model_->DropUnfinished();

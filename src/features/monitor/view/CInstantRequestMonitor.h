@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/CBusyState.h"
 #include "controls/CViewEventRelay.h"
 #include "features/monitor/CInstantRequestRule.h"
 #include "features/monitor/ClientFilter.h"
@@ -63,7 +64,7 @@ signals:
     void ContextMenuAsked(const QPoint& globalPosition);
 
 private:
-    void EventShown(int status, std::uintptr_t record);
+    void EventShown(int status, std::uintptr_t record, unsigned long requestNumber);
     void Flush();
     void StreamEnded();
     void Reconnect();
@@ -81,6 +82,7 @@ private:
     CInstantRequestRule rule_;
     ClientRange range_;
     nsMoxHttp::CMoxStoppableRequest stream_;
+    CBusyState streamAwaited_;  // the stream's request number, until its end
     StreamReconnectDelay reconnectDelay_;
     std::chrono::milliseconds lastWait_{0};
 
