@@ -66,6 +66,25 @@ TEST_F(ConsoleWindow, SwitchesAddTheirViewsInPlaceAndHideTheWebAdminButton)
               (QStringList{QStringLiteral("登录"), QStringLiteral("修改密码"), QStringLiteral("关于")}));
 }
 
+// Pages are built after the window, so a login pressed the moment its view opens must still find
+// every page listening: nothing has run the event loop between the press and this count.
+TEST_F(ConsoleWindow, EveryPageIsInPlaceWhenALoginIsSent)
+{
+    WriteOptions("Gui", {{"show_host_monitor", "1"}, {"show_dns_redirect", "1"}, {"show_cache_rule", "1"}});
+    OpenWindow();
+    PressLogIn(QStringLiteral("admin"));
+
+    QStringList pages;
+    for (const CMoxContentView* view : window->findChildren<CMoxContentView*>())
+        if (!view->accessibleName().isEmpty())
+            pages << view->accessibleName();
+    pages.sort();
+    QStringList expected = NavigationTexts(*window);
+    expected.sort();
+    EXPECT_EQ(pages, expected);
+    ASSERT_TRUE(ProcessUntil([&] { return window->windowTitle().startsWith(ServerTitle()); }));
+}
+
 TEST_F(ConsoleWindow, ChoosingANavigationRowShowsItsView)
 {
     OpenWindow();
