@@ -12,6 +12,7 @@
 #include "shell/view/CMoxLoginDlg.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QTest>
 
 namespace {
@@ -83,6 +84,24 @@ TEST_F(ConsoleWindow, EveryPageIsInPlaceWhenALoginIsSent)
     expected.sort();
     EXPECT_EQ(pages, expected);
     ASSERT_TRUE(ProcessUntil([&] { return window->windowTitle().startsWith(ServerTitle()); }));
+}
+
+// The pages built after the window must not change its layout under the operator's eyes: it opens
+// with the size and navigation width it keeps once every page is built.
+TEST_F(ConsoleWindow, BuildingTheLaterPagesKeepsTheWindowsLayout)
+{
+    WriteOptions("Gui", {{"show_host_monitor", "1"}, {"show_dns_redirect", "1"}, {"show_cache_rule", "1"},
+                         {"show_cluster", "1"}, {"show_cache_list", "1"}});
+    window = std::make_unique<CMoxCacheAdminDlg>();
+    window->show();
+    const QSize opened = window->size();
+    const int navigationWidth = window->Navigation()->width();
+
+    for (int index = 0; index < window->Navigation()->GetItemCount(); ++index)
+        window->View(window->Navigation()->GetItem(index)->commandId);
+    window->layout()->activate();
+    EXPECT_EQ(window->size(), opened);
+    EXPECT_EQ(window->Navigation()->width(), navigationWidth);
 }
 
 TEST_F(ConsoleWindow, ChoosingANavigationRowShowsItsView)

@@ -133,10 +133,13 @@ void CMoxCacheAdminDlg::BuildNavigation()
         navigation_->SetItemCommandId(index, entry.commandId);
         unbuiltPages_.push_back(entry);
     }
-    if (navigation_->GetItemCount() > 0) {
-        navigation_->SetCurrentItem(0);
-        views_->setCurrentWidget(View(unbuiltPages_.front().commandId));
-    }
+    if (navigation_->GetItemCount() == 0)
+        return;
+    navigation_->SetCurrentItem(0);
+    views_->setCurrentWidget(View(unbuiltPages_.front().commandId));
+    for (const NavigationEntry& entry : std::vector(unbuiltPages_))
+        if (ShapesWindow(entry.commandId))
+            View(entry.commandId);
 }
 
 CMoxContentView* CMoxCacheAdminDlg::BuildPage(const NavigationEntry& entry)

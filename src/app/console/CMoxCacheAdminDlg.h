@@ -109,8 +109,9 @@ private:
     CRealTimeInfoDlg* infoStrip_ = nullptr;
     QStackedWidget* views_ = nullptr;
     std::map<int, CMoxContentView*> viewsById_;
-    // Pages of the navigation list not built yet: only the first is built with the window, the
-    // others once the login view is up, and all of them before a login is sent.
+    // Pages of the navigation list not built yet: the first and those that shape the window's
+    // layout are built with the window, the others once the login view is up, and all of them
+    // before a login is sent.
     std::vector<NavigationEntry> unbuiltPages_;
     QTimer* realtimeTimer_ = nullptr;
 
