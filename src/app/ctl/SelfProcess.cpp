@@ -24,6 +24,13 @@ void ClosePipe(int (&ends)[2])
             ::close(end);
 }
 
+void FlushOutput()
+{
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+}
+
 // The copy keeps none of this process's other descriptors: a pipe end of another child held here
 // would keep that child's output open after it ended.
 [[noreturn]] void EnterCopy(const ChildProcessArguments& child)
@@ -40,9 +47,7 @@ void ClosePipe(int (&ends)[2])
         // Never back into the caller's code: the copy ends as a program would that threw.
         std::abort();
     }
-    std::cout.flush();
-    std::cerr.flush();
-    std::fflush(nullptr);
+    FlushOutput();
     ::_exit(status);
 }
 
@@ -70,9 +75,7 @@ std::optional<SelfProcess> StartSelf(const std::vector<std::string>& arguments,
     const bool copy = image == ChildImage::Copied && selfEntry != nullptr;
     if (copy) {
         // What is buffered here would be written a second time by the copy.
-        std::cout.flush();
-        std::cerr.flush();
-        std::fflush(nullptr);
+        FlushOutput();
     }
     const pid_t parent = ::getpid();
     const pid_t pid = ::fork();
