@@ -12,6 +12,7 @@
 #include "shell/view/CMoxLoginDlg.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QTest>
 
 namespace {
@@ -64,6 +65,43 @@ TEST_F(ConsoleWindow, SwitchesAddTheirViewsInPlaceAndHideTheWebAdminButton)
     }
     EXPECT_EQ(ToolbarTexts(*window),
               (QStringList{QStringLiteral("登录"), QStringLiteral("修改密码"), QStringLiteral("关于")}));
+}
+
+// Pages are built after the window, so a login pressed the moment its view opens must still find
+// every page listening: nothing has run the event loop between the press and this count.
+TEST_F(ConsoleWindow, EveryPageIsInPlaceWhenALoginIsSent)
+{
+    WriteOptions("Gui", {{"show_host_monitor", "1"}, {"show_dns_redirect", "1"}, {"show_cache_rule", "1"}});
+    OpenWindow();
+    PressLogIn(QStringLiteral("admin"));
+
+    QStringList pages;
+    for (const CMoxContentView* view : window->findChildren<CMoxContentView*>())
+        if (!view->accessibleName().isEmpty())
+            pages << view->accessibleName();
+    pages.sort();
+    QStringList expected = NavigationTexts(*window);
+    expected.sort();
+    EXPECT_EQ(pages, expected);
+    ASSERT_TRUE(ProcessUntil([&] { return window->windowTitle().startsWith(ServerTitle()); }));
+}
+
+// The pages built after the window must not change its layout under the operator's eyes: it opens
+// with the size and navigation width it keeps once every page is built.
+TEST_F(ConsoleWindow, BuildingTheLaterPagesKeepsTheWindowsLayout)
+{
+    WriteOptions("Gui", {{"show_host_monitor", "1"}, {"show_dns_redirect", "1"}, {"show_cache_rule", "1"},
+                         {"show_cluster", "1"}, {"show_cache_list", "1"}});
+    window = std::make_unique<CMoxCacheAdminDlg>();
+    window->show();
+    const QSize opened = window->size();
+    const int navigationWidth = window->Navigation()->width();
+
+    for (int index = 0; index < window->Navigation()->GetItemCount(); ++index)
+        window->View(window->Navigation()->GetItem(index)->commandId);
+    window->layout()->activate();
+    EXPECT_EQ(window->size(), opened);
+    EXPECT_EQ(window->Navigation()->width(), navigationWidth);
 }
 
 TEST_F(ConsoleWindow, ChoosingANavigationRowShowsItsView)

@@ -30,6 +30,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QString DisplayName()
@@ -124,25 +126,57 @@ void CMoxCacheAdminDlg::BuildToolbar()
 void CMoxCacheAdminDlg::BuildNavigation()
 {
     for (const NavigationEntry& entry : VisibleNavigation(Options())) {
-        const QString text = QString::fromUtf8(entry.text);
-        const int index = navigation_->AddItem(text, entry.iconIndex);
+        const int index = navigation_->AddItem(QString::fromUtf8(entry.text), entry.iconIndex);
         navigation_->SetItemCommandId(index, entry.commandId);
-        CMoxContentView* view = MakeContentView(entry, views_);
-        // Assistive technology finds the page by the title of the item that shows it.
-        view->setAccessibleName(text);
-        views_->addWidget(view);
-        viewsById_[entry.commandId] = view;
+        unbuiltPages_.push_back(entry);
     }
-    if (navigation_->GetItemCount() > 0) {
-        navigation_->SetCurrentItem(0);
-        views_->setCurrentIndex(0);
-    }
+    if (navigation_->GetItemCount() == 0)
+        return;
+    navigation_->SetCurrentItem(0);
+    views_->setCurrentWidget(View(unbuiltPages_.front().commandId));
+    for (const NavigationEntry& entry : std::vector(unbuiltPages_))
+        if (ShapesWindow(entry.commandId))
+            View(entry.commandId);
 }
 
-CMoxContentView* CMoxCacheAdminDlg::View(int commandId) const
+CMoxContentView* CMoxCacheAdminDlg::BuildPage(const NavigationEntry& entry)
 {
-    const auto found = viewsById_.find(commandId);
-    return found == viewsById_.end() ? nullptr : found->second;
+    CMoxContentView* view = MakeContentView(entry, views_);
+    // Assistive technology finds the page by the title of the item that shows it.
+    view->setAccessibleName(QString::fromUtf8(entry.text));
+    views_->addWidget(view);
+    viewsById_[entry.commandId] = view;
+    return view;
+}
+
+// Every page hears the events of a login from its start, so none may be missing once one is sent.
+void CMoxCacheAdminDlg::BuildRemainingPages()
+{
+    while (!unbuiltPages_.empty())
+        View(unbuiltPages_.front().commandId);
+}
+
+// One page per turn of the event loop, so the login view answers the operator meanwhile.
+void CMoxCacheAdminDlg::BuildNextPageLater()
+{
+    QTimer::singleShot(0, this, [this] {
+        if (unbuiltPages_.empty())
+            return;
+        View(unbuiltPages_.front().commandId);
+        BuildNextPageLater();
+    });
+}
+
+CMoxContentView* CMoxCacheAdminDlg::View(int commandId)
+{
+    if (const auto built = viewsById_.find(commandId); built != viewsById_.end())
+        return built->second;
+    const auto unbuilt = std::ranges::find(unbuiltPages_, commandId, &NavigationEntry::commandId);
+    if (unbuilt == unbuiltPages_.end())
+        return nullptr;
+    const NavigationEntry entry = *unbuilt;
+    unbuiltPages_.erase(unbuilt);
+    return BuildPage(entry);
 }
 
 CMoxContentView* CMoxCacheAdminDlg::CurrentView() const
@@ -228,7 +262,12 @@ void CMoxCacheAdminDlg::ShowView(int commandId)
 
 void CMoxCacheAdminDlg::OnPopLoginDlg()
 {
-    OpenModal(loginDlg_, [this] { return new CMoxLoginDlg(this); });
+    OpenModal(loginDlg_, [this] {
+        auto* login = new CMoxLoginDlg(this);
+        connect(login, &CMoxLoginDlg::LoginAboutToStart, this, &CMoxCacheAdminDlg::BuildRemainingPages);
+        return login;
+    });
+    BuildNextPageLater();
 }
 
 void CMoxCacheAdminDlg::OnReLogin()

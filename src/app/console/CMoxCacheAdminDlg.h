@@ -2,6 +2,7 @@
 
 #include "controls/IExecuteCmdCallback.h"
 #include "messaging/IEventHandle.h"
+#include "shell/MainNavigation.h"
 #include "shell/RealtimePolling.h"
 
 #include <QPointer>
@@ -9,6 +10,7 @@
 
 #include <atomic>
 #include <map>
+#include <vector>
 
 class CModifyPwdDlg;
 class CMoxAboutDlg;
@@ -55,7 +57,8 @@ public:
     CNavigatTree* Navigation() const { return navigation_; }
     CStatusStatic* StatusBar() const { return statusBar_; }
     CRealTimeInfoDlg* InfoStrip() const { return infoStrip_; }
-    CMoxContentView* View(int commandId) const;
+    // Builds the page when it is not built yet.
+    CMoxContentView* View(int commandId);
     CMoxContentView* CurrentView() const;
     CMoxLoginDlg* LoginDialog() const;
     CModifyPwdDlg* ChangePasswordDialog() const;
@@ -75,6 +78,9 @@ protected:
 private:
     void BuildToolbar();
     void BuildNavigation();
+    CMoxContentView* BuildPage(const NavigationEntry& entry);
+    void BuildRemainingPages();
+    void BuildNextPageLater();
     void OpenWebAdmin();
     void OpenHelp();
     void OpenChangePassword();
@@ -104,6 +110,10 @@ private:
     CRealTimeInfoDlg* infoStrip_ = nullptr;
     QStackedWidget* views_ = nullptr;
     std::map<int, CMoxContentView*> viewsById_;
+    // Pages of the navigation list not built yet: the first and those that shape the window's
+    // layout are built with the window, the others once the login view is up, and all of them
+    // before a login is sent.
+    std::vector<NavigationEntry> unbuiltPages_;
     QTimer* realtimeTimer_ = nullptr;
 
     QPointer<CMoxLoginDlg> loginDlg_;

@@ -46,3 +46,8 @@ CMoxContentView* MakeContentView(const NavigationEntry& entry, QWidget* parent)
                                     QStringLiteral("此页将显示：%1").arg(QString::fromUtf8(entry.viewName)), parent);
     }
 }
+
+bool ShapesWindow(int commandId)
+{
+    return commandId == eView_DiskCache || commandId == eView_CacheRules;
+}

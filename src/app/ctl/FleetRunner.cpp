@@ -5,12 +5,13 @@
 #include "SelfProcess.h"
 
 #include <algorithm>
-#include <atomic>
 #include <csignal>
+#include <list>
+#include <optional>
 #include <poll.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -27,65 +28,93 @@ int MillisecondsUntil(Clock::time_point when)
     return static_cast<int>(std::clamp<long long>(left, 0, kInterruptCheck.count()));
 }
 
-// Reads both pipes to their ends. At the time limit (or an interrupt) the child is asked to end,
-// and killed when it still writes after the grace.
-void Collect(const SelfProcess& child, FleetServerRun& run, Clock::time_point deadline)
-{
-    pollfd pipes[2] = {{child.out, POLLIN, 0}, {child.err, POLLIN, 0}};
-    std::string* into[2] = {&run.output, &run.errors};
-    bool termed = false, killed = false;
-    Clock::time_point killAt{};
-    while (pipes[0].fd >= 0 || pipes[1].fd >= 0) {
-        const auto now = Clock::now();
-        if (!termed && (now >= deadline || Interrupted())) {
-            run.timedOut = !Interrupted();
-            ::kill(child.pid, SIGTERM);
-            termed = true;
-            killAt = now + kGraceAfterTerm;
-        } else if (termed && !killed && now >= killAt) {
-            ::kill(child.pid, SIGKILL);
-            killed = true;
+// One run under way: both pipes read to their ends. At the time limit (or an interrupt) the child
+// is asked to end, and killed when it still writes after the grace.
+class RunUnderWay {
+public:
+    RunUnderWay(const SelfProcess& child, FleetServerRun& run, Clock::time_point start, Clock::time_point deadline)
+        : child_(child), run_(run), start_(start), deadline_(deadline)
+    {
+    }
+
+    bool Reading() const { return pipes_[0].fd >= 0 || pipes_[1].fd >= 0; }
+
+    // Ends or kills the child when its time has come; returns how long it may wait for output.
+    int Police(Clock::time_point now)
+    {
+        if (!termed_ && (now >= deadline_ || Interrupted())) {
+            run_.timedOut = !Interrupted();
+            ::kill(child_.pid, SIGTERM);
+            termed_ = true;
+            killAt_ = now + kGraceAfterTerm;
+        } else if (termed_ && !killed_ && now >= killAt_) {
+            ::kill(child_.pid, SIGKILL);
+            killed_ = true;
         }
-        const int waitMs = termed ? MillisecondsUntil(killAt) : MillisecondsUntil(deadline);
-        if (::poll(pipes, 2, std::max(waitMs, 1)) < 0 && errno != EINTR)
-            break;
+        return termed_ ? MillisecondsUntil(killAt_) : MillisecondsUntil(deadline_);
+    }
+
+    void Watch(std::vector<pollfd>& into) const
+    {
+        for (const pollfd& pipe : pipes_)
+            if (pipe.fd >= 0)
+                into.push_back({pipe.fd, POLLIN, 0});
+    }
+
+    void Read(const std::vector<pollfd>& polled)
+    {
+        std::string* into[2] = {&run_.output, &run_.errors};
         for (int i = 0; i < 2; ++i) {
-            if (pipes[i].fd < 0 || pipes[i].revents == 0)
+            const auto found = std::find_if(polled.begin(), polled.end(),
+                                            [&](const pollfd& p) { return p.fd == pipes_[i].fd; });
+            if (pipes_[i].fd < 0 || found == polled.end() || found->revents == 0)
                 continue;
             char buffer[16384];
-            const ssize_t got = ::read(pipes[i].fd, buffer, sizeof buffer);
+            const ssize_t got = ::read(pipes_[i].fd, buffer, sizeof buffer);
             if (got > 0) {
                 into[i]->append(buffer, static_cast<std::size_t>(got));
             } else if (got == 0 || errno != EINTR) {
-                ::close(pipes[i].fd);
-                pipes[i].fd = -1;
+                ::close(pipes_[i].fd);
+                pipes_[i].fd = -1;
             }
         }
     }
-    for (const pollfd& pipe : pipes)
-        if (pipe.fd >= 0)
-            ::close(pipe.fd);
-}
 
-void RunOne(const FleetPlan& plan, FleetServerRun& run)
+    // Once both pipes are at their ends.
+    void Finish()
+    {
+        int status = 0;
+        while (::waitpid(child_.pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        run_.took = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_);
+        if (run_.timedOut || !WIFEXITED(status))
+            run_.exitStatus = eCtlExit_ExchangeFailed;
+        else
+            run_.exitStatus = WEXITSTATUS(status);
+    }
+
+private:
+    SelfProcess child_;
+    FleetServerRun& run_;
+    Clock::time_point start_;
+    Clock::time_point deadline_;
+    pollfd pipes_[2] = {{child_.out, POLLIN, 0}, {child_.err, POLLIN, 0}};
+    bool termed_ = false, killed_ = false;
+    Clock::time_point killAt_{};
+};
+
+std::optional<RunUnderWay> StartOne(const FleetPlan& plan, FleetServerRun& run)
 {
     const Clock::time_point start = Clock::now();
+    // This process keeps one thread, so each run can be a copy of it rather than a program loaded anew.
     const std::optional<SelfProcess> child =
-        StartSelf(plan.arguments(run.server), plan.environment, ChildErrors::Captured);
+        StartSelf(plan.arguments(run.server), plan.environment, ChildErrors::Captured, ChildImage::Copied);
     if (!child) {
         run.exitStatus = eCtlExit_ExchangeFailed;
         run.errors = "morvixctl: could not start the run for " + run.server + "\n";
-        return;
+        return std::nullopt;
     }
-    Collect(*child, run, start + plan.timeLimit);
-    int status = 0;
-    while (::waitpid(child->pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    run.took = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
-    if (run.timedOut || !WIFEXITED(status))
-        run.exitStatus = eCtlExit_ExchangeFailed;
-    else
-        run.exitStatus = WEXITSTATUS(status);
+    return RunUnderWay(*child, run, start, start + plan.timeLimit);
 }
 
 }  // namespace
@@ -95,16 +124,31 @@ std::vector<FleetServerRun> RunOnFleet(const FleetPlan& plan)
     std::vector<FleetServerRun> runs(plan.servers.size());
     for (std::size_t i = 0; i < runs.size(); ++i)
         runs[i].server = plan.servers[i];
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t i; !Interrupted() && (i = next++) < runs.size();)
-            RunOne(plan, runs[i]);
-    };
-    const std::size_t workers = std::min<std::size_t>(std::max(plan.parallel, 1u), runs.size());
-    std::vector<std::thread> threads;
-    for (std::size_t i = 0; i < workers; ++i)
-        threads.emplace_back(work);
-    for (std::thread& thread : threads)
-        thread.join();
+    const std::size_t parallel = std::max(plan.parallel, 1u);
+    std::list<RunUnderWay> underWay;
+    std::size_t next = 0;
+    while (!underWay.empty() || (next < runs.size() && !Interrupted())) {
+        while (underWay.size() < parallel && next < runs.size() && !Interrupted())
+            if (std::optional<RunUnderWay> started = StartOne(plan, runs[next++]))
+                underWay.push_back(std::move(*started));
+        int waitMs = static_cast<int>(kInterruptCheck.count());
+        std::vector<pollfd> polled;
+        const auto now = Clock::now();
+        for (RunUnderWay& run : underWay) {
+            waitMs = std::min(waitMs, run.Police(now));
+            run.Watch(polled);
+        }
+        if (::poll(polled.data(), polled.size(), std::max(waitMs, 1)) < 0 && errno != EINTR)
+            break;
+        for (auto run = underWay.begin(); run != underWay.end();) {
+            run->Read(polled);
+            if (run->Reading()) {
+                ++run;
+                continue;
+            }
+            run->Finish();
+            run = underWay.erase(run);
+        }
+    }
     return runs;
 }

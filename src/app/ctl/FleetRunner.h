@@ -26,5 +26,6 @@ struct FleetPlan {
 
 // Runs the command on every server, each in a morvixctl of its own with its own session, at most
 // `parallel` at once. A run that outlasts its time limit is ended; it holds one place, never the
-// others. The results come in the order of the servers.
+// others. The results come in the order of the servers. Called from a process with one thread, as
+// each run is a copy of this process.
 std::vector<FleetServerRun> RunOnFleet(const FleetPlan& plan);

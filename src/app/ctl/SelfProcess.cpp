@@ -4,11 +4,18 @@
 #include "shell/ChildProcessArguments.h"
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
+#include <iostream>
 #include <sys/prctl.h>
 #include <unistd.h>
 
+extern char** environ;
+
 namespace {
+
+SelfEntry selfEntry = nullptr;
 
 void ClosePipe(int (&ends)[2])
 {
@@ -17,10 +24,43 @@ void ClosePipe(int (&ends)[2])
             ::close(end);
 }
 
+void FlushOutput()
+{
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+}
+
+// The copy keeps none of this process's other descriptors: a pipe end of another child held here
+// would keep that child's output open after it ended.
+[[noreturn]] void EnterCopy(const ChildProcessArguments& child)
+{
+    ::close_range(3, ~0U, 0);
+    environ = const_cast<char**>(child.Envp());
+    int argc = 0;
+    while (child.Argv()[argc])
+        ++argc;
+    int status = 0;
+    try {
+        status = selfEntry(argc, const_cast<char**>(child.Argv()));
+    } catch (...) {
+        // Never back into the caller's code: the copy ends as a program would that threw.
+        std::abort();
+    }
+    FlushOutput();
+    ::_exit(status);
+}
+
 }  // namespace
 
+void SetSelfEntry(SelfEntry entry)
+{
+    selfEntry = entry;
+}
+
 std::optional<SelfProcess> StartSelf(const std::vector<std::string>& arguments,
-                                     const std::vector<std::string>& environment, ChildErrors errors)
+                                     const std::vector<std::string>& environment, ChildErrors errors,
+                                     ChildImage image)
 {
     // Built before the fork: between fork and exec a threaded program may not allocate.
     const ChildProcessArguments child((AppPaths::ExecutableDirectory() / "morvixctl").string(), arguments,
@@ -31,6 +71,11 @@ std::optional<SelfProcess> StartSelf(const std::vector<std::string>& arguments,
         ClosePipe(out);
         ClosePipe(err);
         return std::nullopt;
+    }
+    const bool copy = image == ChildImage::Copied && selfEntry != nullptr;
+    if (copy) {
+        // What is buffered here would be written a second time by the copy.
+        FlushOutput();
     }
     const pid_t parent = ::getpid();
     const pid_t pid = ::fork();
@@ -43,6 +88,8 @@ std::optional<SelfProcess> StartSelf(const std::vector<std::string>& arguments,
             ::dup2(err[1], STDERR_FILENO);
         const int nothing = ::open("/dev/null", O_RDONLY);
         ::dup2(nothing, STDIN_FILENO);
+        if (copy)
+            EnterCopy(child);
         ::execve("/proc/self/exe", child.Argv(), child.Envp());
         ::_exit(127);
     }

@@ -19,6 +19,7 @@
 #include "Interrupt.h"
 #include "ResultPrinters.h"
 #include "ResultWriter.h"
+#include "SelfProcess.h"
 #include "TransferCommands.h"
 #include "WatchCommand.h"
 #include "messaging/EventKinds.h"
@@ -89,9 +90,7 @@ int PrintRequestFields(const CtlOptions& options)
     return eCtlExit_Accepted;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int RunMorvixctl(int argc, char** argv)
 {
     auto parsed = ParseCtlCommandLine(argc, argv);
     if (const int* status = std::get_if<int>(&parsed))
@@ -134,4 +133,12 @@ int main(int argc, char** argv)
     if (options.type == "hosts")
         return WatchHosts(session, options.watch, options.json);
     return options.feed ? RunExporterFeed(session) : WatchRealtime(session, options.json);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    SetSelfEntry(RunMorvixctl);
+    return RunMorvixctl(argc, argv);
 }

@@ -79,6 +79,7 @@ void CMoxLoginDlg::OnLogin()
         return;
     }
     attempt_ = Attempt{target, page_->Role(), page_->Password().toStdString(), page_->RememberPassword()};
+    emit LoginAboutToStart();
     MoxLogin(target.host, attempt_->role, attempt_->password);
 }
 

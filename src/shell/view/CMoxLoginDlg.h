@@ -27,6 +27,10 @@ public:
 public slots:
     void OnLogin();
 
+signals:
+    // Just before a login is sent, so that whatever must hear its replies is in place.
+    void LoginAboutToStart();
+
 private:
     struct Attempt {
         HostText target;
