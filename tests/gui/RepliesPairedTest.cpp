@@ -175,8 +175,9 @@ TEST_F(RepliesPaired, EachViewTakesOnlyItsOwnReplyAndANewLoginEndsItsWait)
         shape.ask(widget);
         ASSERT_TRUE(ProcessUntil([&] { return Logged(query) >= 1; })) << query;
         ASSERT_TRUE(shape.busy(widget)) << query;
-        if (QPushButton* command = shape.command(widget))
+        if (QPushButton* command = shape.command(widget)) {
             EXPECT_FALSE(command->isEnabled()) << query;
+        }
 
         before.push_back(shape.shown(widget));
         const std::size_t completions = console.Events().Count(shape.completion);
@@ -192,8 +193,9 @@ TEST_F(RepliesPaired, EachViewTakesOnlyItsOwnReplyAndANewLoginEndsItsWait)
     for (std::size_t i = 0; i < views.size(); ++i) {
         QWidget* widget = views[i].get();
         EXPECT_TRUE(ProcessUntil([&] { return !shapes[i].busy(widget); })) << shapes[i].cmd;
-        if (QPushButton* command = shapes[i].command(widget))
+        if (QPushButton* command = shapes[i].command(widget)) {
             EXPECT_TRUE(command->isEnabled()) << shapes[i].cmd;
+        }
         shapes[i].ask(widget);
         EXPECT_TRUE(ProcessUntil([&] { return shapes[i].shown(widget) != before[i]; })) << shapes[i].cmd;
     }
