@@ -116,6 +116,8 @@ TEST_F(DnsPage, AFullSaveCleansTheCacheOnlyAfterAnUpstreamEdit)
               "&DefaultRedirectIP=192.168.1.10&MaxNumOfDNSCache=60000&MinTTLOfDNSCache=300");
 
     ASSERT_TRUE(ProcessUntil([&] { return console.Events().Count(eMoxCacheEvent_DnsSystemRead) >= 2; }));
+    // The form shows the save's read before the next edit, as an operator sees it before typing.
+    DrainHandOvers();
     parameters->UpstreamField(2)->selectAll();
     QTest::keyClick(parameters->UpstreamField(2), Qt::Key_Delete);
     QTest::keyClicks(parameters->UpstreamField(3), "[::1]:53");
@@ -123,6 +125,31 @@ TEST_F(DnsPage, AFullSaveCleansTheCacheOnlyAfterAnUpstreamEdit)
     ASSERT_TRUE(Logged(kClean, 1));
     EXPECT_NE(LoggedBodies(sim, kSet).back().find("&UpstreamDNS3=&UpstreamDNS4=[::1]:53&"), std::string::npos);
     EXPECT_EQ(LoggedBodies(sim, kClean).size(), 1u);
+}
+
+// A settings read that the server answers late must not put back what a later read showed.
+TEST_F(DnsPage, AnOlderSettingsReplyAfterANewerOneChangesNothing)
+{
+    Json::Value slow;
+    slow["kind"] = "delay";
+    slow["type"] = "dns";
+    slow["cmd"] = "system-list";
+    slow["ms"] = 1500;
+    slow["count"] = 1;
+    sim.addFault(slow);
+    const std::size_t reads = console.Events().Count(eMoxCacheEvent_DnsSystemRead);
+    ASSERT_TRUE(DnsManager_SystemList());
+    ASSERT_TRUE(Logged("type=dns&cmd=system-list", 2));
+
+    CDnsParamDlg* parameters = page->Parameters();
+    parameters->UpstreamField(0)->setText(QString());
+    QTest::keyClicks(parameters->UpstreamField(0), "1.0.0.1");
+    parameters->SaveButton()->click();
+    ASSERT_TRUE(Logged(kSet, 1));
+    ASSERT_TRUE(ProcessUntil([&] { return console.Events().Count(eMoxCacheEvent_DnsSystemRead) >= reads + 2; }))
+        << "the save's read and the late one both came";
+    DrainHandOvers();
+    EXPECT_EQ(parameters->UpstreamField(0)->text(), "1.0.0.1");
 }
 
 TEST_F(DnsPage, TheCacheWindowShowsTheReplyAsItCame)

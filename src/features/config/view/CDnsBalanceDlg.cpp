@@ -107,8 +107,10 @@ CDnsBalanceDlg::CDnsBalanceDlg(QWidget* parent) : QWidget(parent)
         std::set<int>{eMoxCacheEvent_DnsSystemRead, eMoxCacheEvent_DnsBalanceList, eMoxCacheEvent_DnsBalanceAdd,
                       eMoxCacheEvent_DnsBalanceModify, eMoxCacheEvent_DnsBalanceDelete},
         [this](int kind, int status, std::uintptr_t record, unsigned long requestNumber) {
-            // The settings are the whole DNS page's read; the hosts come only in this view's own replies.
-            if (kind != eMoxCacheEvent_DnsSystemRead && !busy_.Take(requestNumber))
+            // The settings are the whole DNS page's read, the newest shown; the hosts come only in
+            // this view's own replies.
+            if (kind == eMoxCacheEvent_DnsSystemRead ? !settingsReads_.TakeNewer(requestNumber)
+                                                     : !busy_.Take(requestNumber))
                 return;
             EventShown(kind, status, record);
             UpdateCommands();

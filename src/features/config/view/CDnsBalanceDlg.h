@@ -3,6 +3,7 @@
 #include "controls/CBusyState.h"
 #include "features/config/DnsBalanceHost.h"
 #include "features/config/view/CDnsBalanceHostDlg.h"
+#include "shell/PolledReplies.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -56,5 +57,7 @@ private:
     QPushButton* commands_[4] = {};
     QPointer<CDnsBalanceHostDlg> editor_;
     CBusyState busy_;
+    // The DNS settings are read for the whole page: only a reply newer than the last shown counts.
+    PolledReplies settingsReads_;
     std::unique_ptr<CViewEventRelay> relay_;
 };

@@ -99,8 +99,10 @@ CDnsParamDlg::CDnsParamDlg(bool oem, QWidget* parent) : QWidget(parent)
     relay_ = std::make_unique<CViewEventRelay>(
         this, std::set<int>{eMoxCacheEvent_DnsSystemRead, eMoxCacheEvent_DnsSystemSet},
         [this](int kind, int status, std::uintptr_t record, unsigned long requestNumber) {
-            // The settings read is the whole DNS page's; a change is taken only as this form's own.
-            if (kind == eMoxCacheEvent_DnsSystemSet && !busy_.Take(requestNumber))
+            // The settings read is the whole DNS page's, the newest shown; a change is taken only as
+            // this form's own.
+            if (kind == eMoxCacheEvent_DnsSystemSet ? !busy_.Take(requestNumber)
+                                                    : !settingsReads_.TakeNewer(requestNumber))
                 return;
             EventShown(kind, status, record);
         });

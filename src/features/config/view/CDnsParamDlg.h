@@ -3,6 +3,7 @@
 #include "controls/CBusyState.h"
 #include "features/config/DnsSystemOptions.h"
 #include "features/config/view/CDnsCacheDlg.h"
+#include "shell/PolledReplies.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -60,5 +61,7 @@ private:
     QPointer<CDnsCacheDlg> cacheWindow_;
     bool upstreamChanged_ = false;
     CBusyState busy_;
+    // The DNS settings are read for the whole page: only a reply newer than the last shown counts.
+    PolledReplies settingsReads_;
     std::unique_ptr<CViewEventRelay> relay_;
 };

@@ -330,13 +330,18 @@ void CDnsRedirectDlg::Import()
 
 // The page shows the replies to its own requests and to the steps of its batch; a reply to a step
 // given up, or to another window's request, changes nothing. The server's switch is shown
-// whoever asked for it.
+// whoever asked for it, unless an answer to a later read was shown already.
 void CDnsRedirectDlg::Completed(int kind, int status, std::uintptr_t record, unsigned long requestNumber)
 {
+    if (kind == eMoxCacheEvent_DnsSystemRead) {
+        if (settingsReads_.TakeNewer(requestNumber))
+            EventShown(kind, status, record);
+        return;
+    }
     if (busy_.Take(requestNumber)) {
         if (requestNumber == listAwaited_)
             listAwaited_ = 0;
-    } else if (kind != eMoxCacheEvent_DnsSystemRead && !(progress_ && progress_->TakeCompletion(requestNumber))) {
+    } else if (!(progress_ && progress_->TakeCompletion(requestNumber))) {
         return;
     }
     EventShown(kind, status, record);

@@ -4,6 +4,7 @@
 #include "controls/CBusyState.h"
 #include "features/config/DnsRedirectEntry.h"
 #include "features/config/view/CDnsRedirectEntryDlg.h"
+#include "shell/PolledReplies.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -83,6 +84,8 @@ private:
     // The entry the open editor was opened for (empty name when adding), found again at OK.
     DnsRedirectEntry editorEntry_;
     CBusyState busy_;
+    // The DNS settings are read for the whole page: only a reply newer than the last shown counts.
+    PolledReplies settingsReads_;
     unsigned long listAwaited_ = 0;
     int stepTimeoutMs_;
     std::unique_ptr<CViewEventRelay> relay_;
