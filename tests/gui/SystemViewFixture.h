@@ -55,11 +55,14 @@ protected:
         return pairs;
     }
 
+    // The replies are in and the views have been handed them, as the operator would see them.
     bool WaitForModifies(std::size_t count)
     {
-        return ProcessUntil([&] {
+        const bool replied = ProcessUntil([&] {
             return console.Events().Count(eMoxCacheEvent_SystemOptionsSet) >= count && NoExchangeRunning();
         });
+        DrainHandOvers();
+        return replied;
     }
 };
 

@@ -17,6 +17,14 @@ namespace {
 
 SelfEntry selfEntry = nullptr;
 
+// ThreadSanitizer cannot follow a forked copy that starts threads of its own (it stops the copy as
+// it starts its first), so a build under it starts a fresh program instead.
+#if defined(__SANITIZE_THREAD__)
+constexpr bool kCopiesCanRun = false;
+#else
+constexpr bool kCopiesCanRun = true;
+#endif
+
 void ClosePipe(int (&ends)[2])
 {
     for (const int end : ends)
@@ -72,7 +80,7 @@ std::optional<SelfProcess> StartSelf(const std::vector<std::string>& arguments,
         ClosePipe(err);
         return std::nullopt;
     }
-    const bool copy = image == ChildImage::Copied && selfEntry != nullptr;
+    const bool copy = kCopiesCanRun && image == ChildImage::Copied && selfEntry != nullptr;
     if (copy) {
         // What is buffered here would be written a second time by the copy.
         FlushOutput();
