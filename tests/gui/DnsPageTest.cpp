@@ -13,6 +13,7 @@
 #include "features/config/view/CDnsVideoDlg.h"
 #include "gui/CScriptedUserInteraction.h"
 #include "gui/ViewTestSupport.h"
+#include "integration/OneShotFault.h"
 #include "messaging/CMoxTextEventParam.h"
 #include "messaging/EventKinds.h"
 #include "support/ConsoleSession.h"
@@ -130,12 +131,8 @@ TEST_F(DnsPage, AFullSaveCleansTheCacheOnlyAfterAnUpstreamEdit)
 // A settings read that the server answers late must not put back what a later read showed.
 TEST_F(DnsPage, AnOlderSettingsReplyAfterANewerOneChangesNothing)
 {
-    Json::Value slow;
-    slow["kind"] = "delay";
-    slow["type"] = "dns";
-    slow["cmd"] = "system-list";
+    Json::Value slow = OneShotFault("delay", "dns", "system-list");
     slow["ms"] = 1500;
-    slow["count"] = 1;
     sim.addFault(slow);
     const std::size_t reads = console.Events().Count(eMoxCacheEvent_DnsSystemRead);
     ASSERT_TRUE(DnsManager_SystemList());
