@@ -158,14 +158,17 @@ int SimServer::start()
 void SimServer::stop()
 {
     // The library ignores a stop that comes before it has started listening, so a stop that
-    // races with run() waits until the listening has begun (or run() has seen the signal).
-    parts_->stop.raise();
+    // races with run() waits until the listening has begun (or run() has not yet begun it, and will
+    // see the signal).
     while (parts_->running && !parts_->http.is_running())
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     parts_->http.stop();
     // The library lets a worker wait out the keep-alive time of its connection before it ends.
+    // Done before the signal wakes the delayed answers: once one returns, its connection no longer
+    // counts as busy, and ending its reading before the answer is written would drop the answer.
     if (parts_->port > 0)
         ConnectionBreaker::stopReadingIdle(parts_->port, [this](int peerPort) { return parts_->admin.busy(peerPort); });
+    parts_->stop.raise();
 }
 
 int SimServer::port() const
