@@ -157,6 +157,7 @@ constexpr eMoxEventRecordSlot EndReleaseOf(int kind)
     case eMoxCacheEvent_SCacheAdd:
     case eMoxCacheEvent_SCacheModify:
     case eMoxCacheEvent_SCacheDelete:
+    case eMoxCacheEvent_SystemOptionsRead:
     case eMoxCacheEvent_RealtimeInfoRead:
     case eMoxCacheEvent_RealtimeStat:
     case eMoxCacheEvent_InstantRequest:

@@ -1,3 +1,4 @@
+#include "features/config/SystemOptionsEvents.h"
 #include "features/config/view/CDiskSystemSetWnd.h"
 #include "gui/SystemViewFixture.h"
 #include "messaging/PostCacheEvent.h"
@@ -5,6 +6,8 @@
 
 #include <QLabel>
 #include <QPushButton>
+
+#include <limits>
 
 using namespace morvix::test;
 
@@ -17,14 +20,18 @@ protected:
     {
         CMoxCacheInstance& instance = console.Instance();
         instance.SetSession(console.SessionId(), "admin", "", "3.5.0", platform);
-        SystemOptions options = instance.Options();
-        options.ReadOnly_TotalPhyMemSizeKB = physicalMB * 1024;
-        instance.SetOptions(options);
+        auto read = RecordHandle<CSystemOptionsEventParam>::Make();
+        read->item = instance.Options();
+        read->item.ReadOnly_TotalPhyMemSizeKB = physicalMB * 1024;
         const QString before = view.MemoryHint()->text();
-        PostCacheEvent(eMoxCacheEvent_SystemOptionsRead, eMoxEventStatus_Ok, 0);
+        // A reply newer than any request the console sent, as if the server now reported this machine.
+        PostExchangeEvent(++newestRead_, eMoxCacheEvent_SystemOptionsRead, eMoxEventStatus_Ok, std::move(read));
         ProcessUntil([&] { return view.MemoryHint()->text() != before; }, std::chrono::seconds(2));
         return view.MemoryHint()->text();
     }
+
+private:
+    unsigned long newestRead_ = std::numeric_limits<unsigned long>::max() / 2;
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "features/config/RecommendedMemory.h"
 #include "features/config/SystemOptionsChangeSet.h"
+#include "features/config/SystemOptionsEvents.h"
 #include "features/config/SystemRequests.h"
 #include "integration/LoggedRequest.h"
 #include "integration/OneShotFault.h"
@@ -28,7 +29,9 @@ protected:
     {
         EXPECT_TRUE(SystemManager_List());
         auto event = console.Events().Next(eMoxCacheEvent_SystemOptionsRead);
-        EXPECT_TRUE(event && event->Status() == 0);
+        const auto* read = event ? event->As<CSystemOptionsEventParam>() : nullptr;
+        EXPECT_TRUE(read && event->Status() == 0);
+        EXPECT_TRUE(read && read->item == console.Instance().Options()) << "the newest read is the instance's copy";
         return console.Instance().Options();
     }
 
@@ -158,7 +161,8 @@ TEST_F(SystemOptionsRequests, FailedListsLeaveTheCopyAlone)
     auto busy = console.Events().Next(eMoxCacheEvent_SystemOptionsRead);
     ASSERT_TRUE(busy);
     EXPECT_EQ(busy->Status(), 1);
-    EXPECT_EQ(busy->param2, 10u);
+    ASSERT_TRUE(busy->As<CSystemOptionsEventParam>());
+    EXPECT_EQ(busy->As<CSystemOptionsEventParam>()->errorNo, 10);
     EXPECT_TRUE(console.Events().WaitForStatusText("获取获取系统配置信息失败，服务器忙(错误号:10)。"));
 
     sim.addFault(OneShotFault("close", "system", "list"));

@@ -3,6 +3,7 @@
 #include "controls/IExecuteCmdCallback.h"
 #include "messaging/IEventHandle.h"
 #include "shell/MainNavigation.h"
+#include "shell/PolledReplies.h"
 #include "shell/RealtimePolling.h"
 
 #include <QPointer>
@@ -125,6 +126,9 @@ private:
     // The request number of the counters last shown: each reply is shown with the counters it
     // carried, and never one older than what is already shown.
     unsigned long realtimeShownNumber_ = 0;
+    // The options reads and accepted changes taken on the event thread: a read answered after a
+    // newer read or change is not shown, so the pages never go back to older options.
+    PolledReplies optionsReplies_;
     // Set while a silent re-login is under way, so that further expired-session replies wait for it.
     std::atomic<bool> reLoginPending_{false};
 };

@@ -3,6 +3,7 @@
 
 #include "controls/CEventHandOver.h"
 #include "controls/CStatusStatic.h"
+#include "features/config/SystemOptionsEvents.h"
 #include "features/config/SystemRequests.h"
 #include "features/monitor/RealtimeEvents.h"
 #include "features/monitor/RealtimeRequests.h"
@@ -61,9 +62,13 @@ int CMoxCacheAdminDlg::OnEventCall(int kind, std::uintptr_t param1, std::uintptr
     case eMoxCacheEvent_ConnectFailed:
         reLoginPending_ = false;
         break;
-    case eMoxCacheEvent_SystemOptionsRead:
+    case eMoxCacheEvent_SystemOptionsSet:
         if (status == eMoxEventStatus_Ok)
-            HandOver(kind, param1, param2, false, &CMoxCacheAdminDlg::SystemOptionsShown);
+            optionsReplies_.TakeNewer(CZebEventManager::DispatchedRequestNumber());
+        break;
+    case eMoxCacheEvent_SystemOptionsRead:
+        if (status == eMoxEventStatus_Ok && optionsReplies_.TakeNewer(CZebEventManager::DispatchedRequestNumber()))
+            HandOver(kind, param1, param2, true, &CMoxCacheAdminDlg::SystemOptionsShown);
         break;
     case eMoxCacheEvent_RealtimeInfoRead: {
         polling_.MarkDue();
@@ -173,13 +178,11 @@ void CMoxCacheAdminDlg::PollingStoppedShown(int, std::uintptr_t, std::uintptr_t)
     realtimeTimer_->stop();
 }
 
-void CMoxCacheAdminDlg::SystemOptionsShown(int, std::uintptr_t, std::uintptr_t)
+void CMoxCacheAdminDlg::SystemOptionsShown(int, std::uintptr_t, std::uintptr_t record)
 {
-    if (const CMoxCacheInstance* instance = Instance()) {
-        const SystemOptions options = instance->Options();
+    if (const auto* options = CMoxEventParam::As<CSystemOptionsEventParam>(record))
         for (const auto& [id, view] : viewsById_)
-            view->OnSystemOptionsRead(options);
-    }
+            view->OnSystemOptionsRead(options->item);
 }
 
 void CMoxCacheAdminDlg::RealtimeShown(int status, const CRealtimeInfoEventParam* record, unsigned long requestNumber)

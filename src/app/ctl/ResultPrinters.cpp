@@ -9,6 +9,7 @@
 #include "features/config/CMoxDiskCacheEventParam.h"
 #include "features/config/CMoxToolsEventParam.h"
 #include "features/config/DnsEvents.h"
+#include "features/config/SystemOptionsEvents.h"
 #include "features/monitor/CRealtimeInstantRequestEventParam.h"
 #include "features/monitor/CRealtimeStatEventParam.h"
 #include "features/monitor/ProxyHost.h"
@@ -18,8 +19,6 @@
 #include "messaging/CMoxTextEventParam.h"
 #include "messaging/EventKinds.h"
 #include "protocol/ResultRecords.h"
-#include "shell/CMoxCacheInstance.h"
-#include "shell/CMoxInstanceManager.h"
 
 #include <vector>
 
@@ -47,22 +46,6 @@ std::optional<ResultDocument> ItemOf(const CMoxEventParam* record)
     ResultDocument document;
     AddFieldsOf(document, single->item);
     return document;
-}
-
-template <class Item>
-std::optional<ResultDocument> InstanceRecord(Item (CMoxCacheInstance::*read)() const)
-{
-    const CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
-    if (!instance)
-        return std::nullopt;
-    ResultDocument document;
-    AddFieldsOf(document, (instance->*read)());
-    return document;
-}
-
-std::optional<ResultDocument> SystemOptionsRead(const CMoxEventParam*)
-{
-    return InstanceRecord(&CMoxCacheInstance::Options);
 }
 
 std::optional<ResultDocument> Report(const CMoxEventParam* record)
@@ -187,7 +170,7 @@ const Printer kPrinters[] = {
     {{eMoxCacheEvent_SCacheMoveUp, eMoxCacheEvent_SCacheMoveDown, eMoxCacheEvent_SCacheAdd,
       eMoxCacheEvent_SCacheModify, eMoxCacheEvent_SCacheDelete},
      ItemOf<SCacheRule>},
-    {{eMoxCacheEvent_SystemOptionsRead}, SystemOptionsRead},
+    {{eMoxCacheEvent_SystemOptionsRead}, ItemOf<SystemOptions>},
     {{eMoxCacheEvent_RealtimeInfoRead}, ItemOf<RealtimeInfo>},
     {{eMoxCacheEvent_RealtimeStat}, Report},
     {{eMoxCacheEvent_RthList}, ListOf<RthRecord>},

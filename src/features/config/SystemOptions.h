@@ -36,4 +36,6 @@ struct SystemOptions {
     std::int64_t ReadOnly_MoxUsedMemSizeKB = 0;
     std::int32_t DNSRedirectBalanceType = 2;
     std::int32_t EnableWhiteList = 0;
+
+    bool operator==(const SystemOptions&) const = default;
 };

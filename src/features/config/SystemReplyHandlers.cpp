@@ -1,11 +1,9 @@
 // The system options replies of CMoxHttpCallback.
-#include "features/config/SystemOptionsChangeSet.h"
-#include "features/config/SystemOptionsReader.h"
+#include "features/config/NewestSystemOptions.h"
+#include "features/config/SystemOptionsEvents.h"
 #include "features/config/SystemRequests.h"
 #include "protocol/CMoxHttpCallback.h"
-#include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxInstanceManager.h"
-#include "shell/LeadingDecimal.h"
 
 namespace nsMoxHttp {
 namespace {
@@ -23,14 +21,12 @@ CMoxCacheInstance* Instance()
 
 void CMoxHttpCallback::OnSystemList(bool failed)
 {
-    CompleteWithoutRecord(failed, kListTexts, [](const Json::Value& root) {
-        if (CMoxCacheInstance* instance = Instance()) {
-            SystemOptions options = instance->Options();
-            ReadSystemOptions(root, options);
-            instance->SetOptions(options);
-        }
-        return true;
-    });
+    CompleteWithRecord<CSystemOptionsEventParam>(
+        failed, kListTexts, [this](const Json::Value& root, CSystemOptionsEventParam& record) {
+            if (CMoxCacheInstance* instance = Instance())
+                MergeNewerSystemOptions(*instance, RequestNumber(), root, record.item);
+            return true;
+        });
 }
 
 void CMoxHttpCallback::OnSystemModify(bool failed)
@@ -38,12 +34,8 @@ void CMoxHttpCallback::OnSystemModify(bool failed)
     HandThrough(static_cast<std::uintptr_t>(Request().Number(kSystemModifyKindField, eSystemModify_FullSave)));
     // The server now holds what was sent, so the next change set is measured against it.
     CompleteWithoutRecord(failed, kModifyTexts, [this](const Json::Value&) {
-        if (CMoxCacheInstance* instance = Instance()) {
-            SystemOptions options = instance->Options();
-            for (const auto& [key, value] : Request().ExtraPairs())
-                ApplySystemOptionChange(options, key, LeadingDecimalInt(value));
-            instance->SetOptions(options);
-        }
+        if (CMoxCacheInstance* instance = Instance())
+            ApplyAcceptedSystemOptions(*instance, RequestNumber(), Request().ExtraPairs());
         return true;
     });
 }

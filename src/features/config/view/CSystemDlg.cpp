@@ -7,7 +7,6 @@
 #include "features/config/SystemRequests.h"
 #include "features/config/view/CSystemOptionsEditor.h"
 #include "messaging/EventKinds.h"
-#include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxInstanceManager.h"
 #include "shell/HelpPages.h"
 #include "shell/LeadingDecimal.h"
@@ -80,12 +79,6 @@ QCheckBox* Mirror(const QString& text, QWidget* parent)
     box->setAttribute(Qt::WA_TransparentForMouseEvents);
     box->setFocusPolicy(Qt::NoFocus);
     return box;
-}
-
-SystemOptions ServerOptions()
-{
-    CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
-    return instance ? instance->Options() : SystemOptions();
 }
 
 }  // namespace
@@ -307,7 +300,7 @@ void CSystemDlg::SaveReport()
     working.PVRCreatingOption = daily_->isChecked() ? 1 : 0;
     working.PVRCreatingThisTime = LeadingDecimalInt(reportHour_->text().toStdString());
     working.PVRCreatingPeriodTime = LeadingDecimalInt(reportPeriod_->text().toStdString());
-    const SystemOptionChangeSet changes = TrafficReportChanges(working, ServerOptions());
+    const SystemOptionChangeSet changes = TrafficReportChanges(working, editor_->Server());
     saveReport_->setEnabled(false);
     if (!changes.empty())
         sentChanges_.Send([&] { return SystemManager_Modify(eSystemModify_TrafficReport, changes); });
@@ -335,7 +328,7 @@ void CSystemDlg::ModifyShown(int kind, int status, unsigned long requestNumber)
             return;
         found->second.awaited = 0;
         if (accepted)
-            editor_->Working().*found->second.member = ServerOptions().*found->second.member;
+            editor_->Working().*found->second.member = editor_->Server().*found->second.member;
         ShowSwitches();
         return;
     }

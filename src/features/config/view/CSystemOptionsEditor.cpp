@@ -1,6 +1,7 @@
 #include "features/config/view/CSystemOptionsEditor.h"
 
 #include "features/config/SystemModifyKind.h"
+#include "features/config/SystemOptionsEvents.h"
 #include "features/config/SystemRequests.h"
 #include "messaging/EventKinds.h"
 #include "shell/CMoxCacheInstance.h"
@@ -10,6 +11,7 @@
 
 namespace {
 
+// Another view's accepted change names no options of its own; the instance's copy holds it by now.
 SystemOptions ServerOptions()
 {
     CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
@@ -42,22 +44,24 @@ void CSystemOptionsEditor::Save()
     if (!known_)
         return;
     fields_.Read(working_);
-    const SystemOptionChangeSet changes = changeSetOf_(working_, ServerOptions());
+    const SystemOptionChangeSet changes = changeSetOf_(working_, server_);
     if (changes.empty()) {
         SetModified(false);
         return;
     }
     if (!saves_.Send([&] { return SystemManager_Modify(eSystemModify_FullSave, changes); }))
         return;
+    savedChanges_ = changes;
     saveButton_->setEnabled(false);
 }
 
 void CSystemOptionsEditor::EventShown(int kind, int status, std::uintptr_t value, unsigned long requestNumber)
 {
     if (kind == eMoxCacheEvent_SystemOptionsRead) {
-        if (status != eMoxEventStatus_Ok)
+        const auto* read = CMoxEventParam::As<CSystemOptionsEventParam>(value);
+        if (status != eMoxEventStatus_Ok || !read || !shapedBy_.TakeNewer(requestNumber))
             return;
-        working_ = ServerOptions();
+        working_ = read->item;
         server_ = working_;
         known_ = true;
         fields_.Show(working_);
@@ -65,12 +69,15 @@ void CSystemOptionsEditor::EventShown(int kind, int status, std::uintptr_t value
         emit OptionsShown();
         return;
     }
+    const bool accepted = status == eMoxEventStatus_Ok;
+    if (accepted)
+        shapedBy_.TakeNewer(requestNumber);
     if (saves_.Take(requestNumber)) {
-        FullSaveShown(status);
+        FullSaveShown(accepted);
         return;
     }
     const int operation = static_cast<int>(value);
-    if (status == eMoxEventStatus_Ok && known_) {
+    if (accepted && known_) {
         const SystemOptions now = ServerOptions();
         fields_.Adopt(server_, now);
         server_ = now;
@@ -78,16 +85,16 @@ void CSystemOptionsEditor::EventShown(int kind, int status, std::uintptr_t value
     emit ModifyShown(operation, status, requestNumber);
 }
 
-void CSystemOptionsEditor::FullSaveShown(int status)
+void CSystemOptionsEditor::FullSaveShown(bool accepted)
 {
-    if (status == eMoxEventStatus_Ok) {
-        // The reply handler has already put the accepted pairs into the instance's copy.
-        server_ = ServerOptions();
-        SetModified(false);
-        emit ModifyShown(eSystemModify_FullSave, status, 0);
+    if (!accepted) {
+        SetModified(true);
         return;
     }
-    SetModified(true);
+    for (const SystemOptionChange& change : savedChanges_)
+        ApplySystemOptionChange(server_, change.modifyKey, change.value);
+    SetModified(false);
+    emit ModifyShown(eSystemModify_FullSave, eMoxEventStatus_Ok, 0);
 }
 
 void CSystemOptionsEditor::SetModified(bool modified)

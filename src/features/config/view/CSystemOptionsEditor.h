@@ -4,6 +4,7 @@
 #include "controls/CViewEventRelay.h"
 #include "features/config/SystemOptionsChangeSet.h"
 #include "features/config/view/CSystemOptionFields.h"
+#include "shell/PolledReplies.h"
 
 #include <QObject>
 
@@ -30,6 +31,8 @@ public:
 
     CSystemOptionFields& Fields() { return fields_; }
     SystemOptions& Working() { return working_; }
+    // The server's options as this view last learnt them: read, saved here, or changed elsewhere.
+    const SystemOptions& Server() const { return server_; }
     // True once the server's options have been read: before that nothing can be compared.
     bool Known() const { return known_; }
     bool Modified() const { return modified_; }
@@ -45,7 +48,7 @@ signals:
 
 private:
     void EventShown(int kind, int status, std::uintptr_t value, unsigned long requestNumber);
-    void FullSaveShown(int status);
+    void FullSaveShown(bool accepted);
     void SetModified(bool modified);
 
     QPushButton* saveButton_;
@@ -53,6 +56,9 @@ private:
     CSystemOptionFields fields_;
     SystemOptions working_;
     SystemOptions server_;  // what the fields were last filled from
+    SystemOptionChangeSet savedChanges_;  // the full save in flight (one at a time)
+    // The newest read or accepted change the options came from: an older read is not shown.
+    PolledReplies shapedBy_;
     bool known_ = false;
     bool modified_ = false;
     CBusyState saves_;
