@@ -74,6 +74,25 @@ TEST_F(DiskTuningView, TheConnectionFieldSetsBothLimits)
     EXPECT_EQ(ModifyPairs().back(), "&MinDiskCacheContentSize=65536&MinSizeForActivePageByDiskCache=65536");
 }
 
+// A read sent before the save but answered after it still holds the old figures.
+TEST_F(DiskTuningView, AReadOlderThanAnAcceptedSaveIsNotShown)
+{
+    CDiskSystemSetWnd view;
+    ASSERT_TRUE(ReadOptions(view.Editor()));
+    Retype(view.ConnectionsField(), "8000");
+    view.SaveButton()->click();
+    ASSERT_TRUE(WaitForModifies(1));
+
+    const std::size_t reads = console.Events().Count(eMoxCacheEvent_SystemOptionsRead);
+    auto stale = RecordHandle<CSystemOptionsEventParam>::Make();
+    stale->item.MaxConnections = 5000;
+    ASSERT_TRUE(PostExchangeEvent(1, eMoxCacheEvent_SystemOptionsRead, eMoxEventStatus_Ok, std::move(stale)));
+    ASSERT_TRUE(ProcessUntil([&] { return console.Events().Count(eMoxCacheEvent_SystemOptionsRead) > reads; }));
+    DrainHandOvers();
+    EXPECT_EQ(view.ConnectionsField()->text(), "8000");
+    EXPECT_FALSE(view.SaveButton()->isEnabled());
+}
+
 TEST_F(DiskTuningView, RecommendsMemoryByThePhysicalMemory)
 {
     CDiskSystemSetWnd view;
