@@ -16,14 +16,14 @@ namespace {
 struct ReleaseRecord {
     void operator()(CMoxEventParam* record) const { record->Release(); }
 };
-using RecordReference = std::unique_ptr<CMoxEventParam, ReleaseRecord>;
+using HeldRecord = std::unique_ptr<CMoxEventParam, ReleaseRecord>;
 
-RecordReference TakeReference(std::uintptr_t value)
+HeldRecord TakeReference(std::uintptr_t value)
 {
     auto* record = reinterpret_cast<CMoxEventParam*>(value);
     if (record)
         record->AddRef();
-    return RecordReference(record);
+    return HeldRecord(record);
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ namespace {
 // One event on its way to a widget.
 struct PendingCall {
     QPointer<QObject> widget;
-    RecordReference record;  // dropped with the call, whether it ran or not
+    HeldRecord record;  // dropped with the call, whether it ran or not
     CEventHandOver::Work work;
     int kind;
     std::uintptr_t param1;
@@ -110,7 +110,7 @@ void CEventHandOver::Post(QObject* widget, int kind, std::uintptr_t param1, std:
 {
     const std::uintptr_t recordValue =
         recordIn == RecordIn::Param1 ? param1 : recordIn == RecordIn::Param2 ? param2 : 0;
-    RecordReference record = TakeReference(recordValue);
+    HeldRecord record = TakeReference(recordValue);
     QCoreApplication* application = QCoreApplication::instance();
     if (!application || !widget)
         return;

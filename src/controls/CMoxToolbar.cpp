@@ -15,8 +15,8 @@
 
 namespace {
 
-const QColor kPlainBand(0x27, 0x30, 0x3b);
-const QColor kPlainFrames[SkinImages::kStripFrames] = {
+const QColor kPlainToolbarBand(0x27, 0x30, 0x3b);
+const QColor kPlainButtonFrames[SkinImages::kStripFrames] = {
     QColor(0, 0, 0, 0), QColor(0x3a, 0x45, 0x53), QColor(0x1a, 0x20, 0x28), QColor(0x3d, 0x7f, 0xd1),
     QColor(0, 0, 0, 0)};
 constexpr int kIconTop = 5;
@@ -142,7 +142,7 @@ void CMoxToolbar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     CSkinPainter::FillBackground(painter, CSkinImageCache::Image(SkinImages::kToolbarBackground), rect(),
-                                 kPlainBand);
+                                 kPlainToolbarBand);
     for (const _MoxToolbarItem_& item : items_)
         PaintItem(painter, item);
 }
@@ -155,7 +155,7 @@ void CMoxToolbar::PaintItem(QPainter& painter, const _MoxToolbarItem_& item)
     painter.setPen(Qt::white);
     if (!CSkinPainter::DrawFrame(painter, CSkinImageCache::Image(SkinImages::kToolbarButton),
                                  SkinImages::kStripFrames, frame, face))
-        painter.fillRect(face.adjusted(1, 2, -1, -2), kPlainFrames[frame]);
+        painter.fillRect(face.adjusted(1, 2, -1, -2), kPlainButtonFrames[frame]);
     if (item.dropDown) {
         const QRect arrow(face.right() + 1, whole.top(), kArrowWidth, whole.height());
         if (!CSkinPainter::DrawFrame(painter, CSkinImageCache::Image(SkinImages::kToolbarArrow),

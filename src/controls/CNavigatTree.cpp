@@ -13,11 +13,11 @@
 
 namespace {
 
-const QColor kPlainBackground(0xee, 0xf1, 0xf5);
-const QColor kPlainFrames[SkinImages::kStripFrames] = {
+const QColor kPlainTreeBackground(0xee, 0xf1, 0xf5);
+const QColor kPlainItemFrames[SkinImages::kStripFrames] = {
     QColor(0, 0, 0, 0), QColor(0xdf, 0xe7, 0xf1), QColor(0x2f, 0x6a, 0xb0), QColor(0x26, 0x58, 0x94),
     QColor(0, 0, 0, 0)};
-const QColor kText(0x2a, 0x33, 0x3e);
+const QColor kItemText(0x2a, 0x33, 0x3e);
 const QColor kMark(0xd9, 0x2b, 0x2b);
 const QString kMarkText = QStringLiteral("●");
 
@@ -120,7 +120,7 @@ int CNavigatTree::ItemAt(const QPoint& position) const
 void CNavigatTree::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), kPlainBackground);
+    painter.fillRect(rect(), kPlainTreeBackground);
     for (const _NavigatTreeItem_& item : items_)
         PaintItem(painter, item);
 }
@@ -131,12 +131,12 @@ void CNavigatTree::PaintItem(QPainter& painter, const _NavigatTreeItem_& item)
     const int frame = ItemFrame(item.index);
     if (!CSkinPainter::DrawFrame(painter, CSkinImageCache::Image(SkinImages::kNavigatRow),
                                  SkinImages::kStripFrames, frame, row))
-        painter.fillRect(row, kPlainFrames[frame]);
+        painter.fillRect(row, kPlainItemFrames[frame]);
     CSkinPainter::DrawIcon(painter, CSkinImageCache::Image(SkinImages::kNavigatIcons), item.iconIndex,
                            row.topLeft() + QPoint(kIconLeft, kIconTop));
 
     const QRect textArea = row.adjusted(kTextLeft, 0, 0, 0);
-    painter.setPen(item.index == current_ ? QColor(Qt::white) : kText);
+    painter.setPen(item.index == current_ ? QColor(Qt::white) : kItemText);
     QRect textBounds;
     painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter, item.text, &textBounds);
     if (item.marked) {
@@ -146,7 +146,7 @@ void CNavigatTree::PaintItem(QPainter& painter, const _NavigatTreeItem_& item)
     }
     if (hasFocus() && item.index == focus_.Index())
         CSkinPainter::DrawFocusFrame(painter, row.adjusted(2, 2, -2, -2),
-                                     item.index == current_ ? QColor(Qt::white) : kText);
+                                     item.index == current_ ? QColor(Qt::white) : kItemText);
 }
 
 void CNavigatTree::mouseMoveEvent(QMouseEvent* event)

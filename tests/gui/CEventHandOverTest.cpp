@@ -1,8 +1,7 @@
 #include "controls/CEventHandOver.h"
+#include "gui/ViewTestSupport.h"
 #include "messaging/CMoxEventParam.h"
-#include "support/WaitUntil.h"
 
-#include <QCoreApplication>
 #include <QThread>
 #include <QWidget>
 
@@ -10,6 +9,8 @@
 
 #include <thread>
 #include <vector>
+
+using morvix::test::ProcessUntil;
 
 namespace {
 
@@ -36,14 +37,6 @@ void DeliverOnEventThread(QObject* widget, int kind, std::uintptr_t param1, std:
             eventReference->Release();
     });
     eventThread.join();
-}
-
-bool ProcessUntil(const std::function<bool()>& condition)
-{
-    return morvix::test::WaitUntil([&] {
-        QCoreApplication::processEvents();
-        return condition();
-    });
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ using namespace morvix::test;
 
 namespace {
 
-constexpr char kDel[] = "type=fcache&cmd=del";
+constexpr char kFCacheDel[] = "type=fcache&cmd=del";
 constexpr char kList[] = "type=fcache&cmd=list";
 
 Json::Value SlowDeletions(int milliseconds)
@@ -59,7 +59,7 @@ TEST_F(FCacheDeletion, UpToFiveGoOutAtOnceAfterOneQuestion)
     EXPECT_EQ(answers.Prompts()[0].text, "您确定要删除选择的页面缓存规则吗？");
     EXPECT_TRUE(Page()->IsBusy());
     EXPECT_EQ(Page()->Deletion()->ProgressWindow(), nullptr);
-    ASSERT_TRUE(ProcessUntil([&] { return Logged(kDel) == 5; }));
+    ASSERT_TRUE(ProcessUntil([&] { return Logged(kFCacheDel) == 5; }));
     EXPECT_EQ(console.Events().Count(eMoxCacheEvent_FCacheDelete), 0u) << "all five were sent before any reply";
 
     ASSERT_TRUE(ProcessUntil([&] { return Rows() == 3 && !Page()->IsBusy(); }));
@@ -90,12 +90,12 @@ TEST_F(FCacheDeletion, SixGoOneByOneBehindTheProgressWindowAndEndWithARefresh)
     std::size_t mostInFlight = 0;
     ASSERT_TRUE(ProcessUntil([&] {
         const std::size_t replied = console.Events().Count(eMoxCacheEvent_FCacheDelete);
-        mostInFlight = std::max(mostInFlight, Logged(kDel) - std::min(replied, Logged(kDel)));
+        mostInFlight = std::max(mostInFlight, Logged(kFCacheDel) - std::min(replied, Logged(kFCacheDel)));
         return !Page()->Deletion()->IsBatchActive();
     }));
     EXPECT_EQ(mostInFlight, 1u) << "one deletion at a time";
 
-    const std::vector<std::string> expected = {kDel, kDel, kDel, kDel, kDel, kDel, kList};
+    const std::vector<std::string> expected = {kFCacheDel, kFCacheDel, kFCacheDel, kFCacheDel, kFCacheDel, kFCacheDel, kList};
     EXPECT_EQ(LoggedQueries(sim), expected);
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(Rows(), 3);
@@ -115,7 +115,7 @@ TEST_F(FCacheDeletion, ABatchWhoseRepliesNeverComeMovesOnAtEachTimeout)
     Button(CRuleListPage::eDelete)->click();
 
     ASSERT_TRUE(ProcessUntil([&] { return !Page()->Deletion()->IsBatchActive(); }));
-    ASSERT_TRUE(ProcessUntil([&] { return Logged(kDel) == 6; }));
+    ASSERT_TRUE(ProcessUntil([&] { return Logged(kFCacheDel) == 6; }));
     // The last deletion and the refresh travel on separate connections, so either may arrive first.
     const std::vector<std::string> queries = LoggedQueries(sim);
     ASSERT_EQ(queries.size(), 7u);
@@ -136,7 +136,7 @@ TEST_F(FCacheDeletion, StoppingABatchAsksFirstThenRefreshes)
     Button(CRuleListPage::eDelete)->click();
     CBatchProgressDlg* progress = Page()->Deletion()->ProgressWindow();
     ASSERT_NE(progress, nullptr);
-    ASSERT_TRUE(ProcessUntil([&] { return Logged(kDel) == 1; }));
+    ASSERT_TRUE(ProcessUntil([&] { return Logged(kFCacheDel) == 1; }));
 
     answers.QueueDecision(false);
     progress->StopButton()->click();
@@ -147,7 +147,7 @@ TEST_F(FCacheDeletion, StoppingABatchAsksFirstThenRefreshes)
     ASSERT_TRUE(ProcessUntil([&] { return !Page()->Deletion()->IsBatchActive(); }));
     ASSERT_EQ(answers.Prompts().size(), 3);
     EXPECT_EQ(answers.Prompts()[1].title, "提示");
-    const std::vector<std::string> expected = {kDel, kList};
+    const std::vector<std::string> expected = {kFCacheDel, kList};
     EXPECT_EQ(LoggedQueries(sim), expected);
     EndOutstandingExchanges();
 }

@@ -16,7 +16,7 @@
 
 namespace {
 
-CRuleFormDlg::Texts FormTexts(CRuleFormDlg::Mode mode)
+CRuleFormDlg::Texts SCacheFormTexts(CRuleFormDlg::Mode mode)
 {
     return {QStringLiteral("增加会话缓存"),
             QStringLiteral("修改会话缓存"),
@@ -33,7 +33,7 @@ CRuleFormDlg::Texts FormTexts(CRuleFormDlg::Mode mode)
 }  // namespace
 
 AddSCacheDlg::AddSCacheDlg(Mode mode, const SCacheRule& rule, QWidget* parent)
-    : CRuleFormDlg(mode, FormTexts(mode), parent)
+    : CRuleFormDlg(mode, SCacheFormTexts(mode), parent)
 {
     actionUrl_ = new QLineEdit(this);
     CTextLimit::Apply(actionUrl_, SCacheRule::kActionUrlLimit);

@@ -17,7 +17,7 @@
 
 namespace {
 
-CRuleFormDlg::Texts FormTexts()
+CRuleFormDlg::Texts RCacheFormTexts()
 {
     return {QStringLiteral("增加拒绝缓存"),
             QStringLiteral("修改拒绝缓存"),
@@ -33,7 +33,7 @@ CRuleFormDlg::Texts FormTexts()
 }  // namespace
 
 CAddRCacheDlg::CAddRCacheDlg(Mode mode, const RCacheRule& rule, QWidget* parent)
-    : CRuleFormDlg(mode, FormTexts(), parent)
+    : CRuleFormDlg(mode, RCacheFormTexts(), parent)
 {
     url_ = new QLineEdit(this);
     CTextLimit::Apply(url_, RCacheRule::kUrlLimit);

@@ -43,11 +43,6 @@ QLabel* Caption(const char* text, QLineEdit* buddy, QWidget* parent)
     return label;
 }
 
-QString Text(const std::string& utf8)
-{
-    return QString::fromStdString(utf8);
-}
-
 }  // namespace
 
 CClusterOptionDlg::CClusterOptionDlg(QWidget* parent) : QWidget(parent)
@@ -170,11 +165,11 @@ void CClusterOptionDlg::Fill()
     RoleChosen(config_.Role >= 0 && config_.Role <= 2 ? config_.Role : 0);
     if (config_.Role == 1) {
         port_->setText(QString::number(config_.Binding));
-        masterSerial_->setText(Text(config_.Auth));
+        masterSerial_->setText(QString::fromStdString(config_.Auth));
     } else if (config_.Role == 2) {
-        masterAddress_->setText(Text(config_.Host));
-        slaveSerial_->setText(Text(config_.Auth));
-        slaveName_->setText(Text(config_.SlaveID));
+        masterAddress_->setText(QString::fromStdString(config_.Host));
+        slaveSerial_->setText(QString::fromStdString(config_.Auth));
+        slaveName_->setText(QString::fromStdString(config_.SlaveID));
     }
 }
 
@@ -260,7 +255,8 @@ void CClusterOptionDlg::EventShown(int kind, int status, std::uintptr_t value)
             slaves_->clear();
             for (const ClusterConfig& slave : record->slaves)
                 slaves_->addTopLevelItem(new QTreeWidgetItem(
-                    {Text(slave.SlaveID), Text(slave.Host), Text(slave.LoginTime), QString::number(slave.SlaveStatus)}));
+                    {QString::fromStdString(slave.SlaveID), QString::fromStdString(slave.Host),
+                     QString::fromStdString(slave.LoginTime), QString::number(slave.SlaveStatus)}));
         } else if (record->config.SlaveStatus >= 0 &&
                    record->config.SlaveStatus < static_cast<int>(std::size(kConnectionStates))) {
             state_->setText(QString::fromUtf8(kConnectionStates[record->config.SlaveStatus]));

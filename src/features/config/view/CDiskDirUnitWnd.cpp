@@ -30,11 +30,6 @@ const StatusShape kStatuses[] = {
 constexpr int kReadingStatus = 1;
 constexpr int kIconSize = 16;
 
-QString Text(const std::string& utf8)
-{
-    return QString::fromStdString(utf8);
-}
-
 }  // namespace
 
 CDiskDirUnitWnd::CDiskDirUnitWnd(int diskNo, QWidget* parent) : QWidget(parent)
@@ -96,9 +91,9 @@ void CDiskDirUnitWnd::ApplyEntry(const DiskCacheEntry& entry)
 {
     entry_ = entry;
     label_->setText(QStringLiteral("%1#").arg(entry.DiskNo));
-    path_->setText(Text(entry.Path));
+    path_->setText(QString::fromStdString(entry.Path));
     ShowStatus(entry.Status);
-    note_->setToolTip(Text(entry.Note));
+    note_->setToolTip(QString::fromStdString(entry.Note));
     const bool inUse = entry.Enable == 1;
     command_->setText(inUse ? QStringLiteral("暂停") : QStringLiteral("启用"));
     command_->setEnabled(true);
@@ -178,11 +173,11 @@ void CDiskDirUnitWnd::EditNote()
         noteEditor_->raise();
         return;
     }
-    noteEditor_ = new CDiskNoteDlg(Text(entry_.Note), this);
+    noteEditor_ = new CDiskNoteDlg(QString::fromStdString(entry_.Note), this);
     noteEditor_->setAttribute(Qt::WA_DeleteOnClose);
     connect(noteEditor_, &QDialog::accepted, this, [this] {
         entry_.Note = noteEditor_->Note().toStdString();
-        note_->setToolTip(Text(entry_.Note));
+        note_->setToolTip(QString::fromStdString(entry_.Note));
         DiskCacheEntry sent = entry_;
         sent.Path = TypedPath();
         Send(sent);
