@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace morvix::test {
 
 // The console's set-up: a thread registry, the manager with its start and end handlers. Each test
@@ -39,13 +41,15 @@ protected:
         return CZebEventManager::Instance()->PostEvent(kind, param1, param2);
     }
 
-    // Events are dispatched one at a time: once a later event has reached the watcher, every
-    // earlier dispatch, end handler included, is over.
+    // Events are dispatched one at a time: once the fence has reached the watcher, every earlier
+    // dispatch, end handler included, is over. The fence itself must be seen: any other event the
+    // watcher sees meanwhile may be one posted before it.
     static void FinishEarlierDispatches(const EventLog& log, const std::string& watcher)
     {
-        const std::size_t seen = log.KindsSeenBy(watcher).size();
+        const auto fencesSeen = [&] { return std::ranges::count(log.KindsSeenBy(watcher), kFenceKind); };
+        const auto before = fencesSeen();
         ASSERT_TRUE(Post(kFenceKind, 0, 0));
-        ASSERT_TRUE(WaitUntil([&] { return log.KindsSeenBy(watcher).size() > seen; }));
+        ASSERT_TRUE(WaitUntil([&] { return fencesSeen() > before; }));
     }
 
     static constexpr int kFenceKind = 5;  // carries no record
