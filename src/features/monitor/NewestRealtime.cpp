@@ -2,26 +2,22 @@
 
 #include "features/monitor/RealtimeReplyReader.h"
 #include "shell/CMoxCacheInstance.h"
-
-#include <mutex>
+#include "shell/NewestReplyCopy.h"
 
 namespace {
 
-// Request numbers never repeat within a run, so one number serves every instance in turn.
-std::mutex realtimeLock;
-unsigned long mergedRequestNumber = 0;
+NewestReplyCopy realtimeCopy;
 
 }  // namespace
 
 bool MergeNewerRealtime(CMoxCacheInstance& instance, unsigned long requestNumber, const Json::Value& root,
                         RealtimeInfo& info)
 {
-    std::lock_guard guard(realtimeLock);
-    info = instance.Realtime();
-    ReadRealtimeInfo(root, info);
-    if (requestNumber <= mergedRequestNumber)
-        return false;
-    instance.SetRealtime(info);
-    mergedRequestNumber = requestNumber;
-    return true;
+    return realtimeCopy.MergeIfNewer(
+        requestNumber,
+        [&] {
+            info = instance.Realtime();
+            ReadRealtimeInfo(root, info);
+        },
+        [&] { instance.SetRealtime(info); });
 }
