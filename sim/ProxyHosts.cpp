@@ -26,19 +26,6 @@ struct ProxyHosts::Counters {
     std::string tick;
 };
 
-namespace {
-
-std::time_t midnight(std::time_t now)
-{
-    std::tm parts{};
-    localtime_r(&now, &parts);
-    parts.tm_hour = parts.tm_min = parts.tm_sec = 0;
-    parts.tm_isdst = -1;
-    return std::mktime(&parts);
-}
-
-}  // namespace
-
 ProxyHosts::ProxyHosts(TrafficModel& traffic, IdIssuer& ids) : traffic_(traffic), ids_(ids) {}
 
 void ProxyHosts::registerCommands(CommandTable& table)
@@ -78,7 +65,7 @@ double ProxyHosts::weightOf(const std::string& name) const
 ProxyHosts::Counters ProxyHosts::countersFor(double share)
 {
     const std::time_t now = std::time(nullptr);
-    const std::time_t periodStart = std::max(midnight(now), traffic_.startTime());
+    const std::time_t periodStart = traffic_.periodStart(now);
     const double uptime = traffic_.uptimeSeconds();
     const TrafficModel::Totals end = traffic_.totalsAt(uptime);
     const TrafficModel::Totals start = traffic_.totalsAt(uptime - static_cast<double>(now - periodStart));

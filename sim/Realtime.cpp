@@ -32,16 +32,6 @@ std::string fixed(double value, const char* suffix = "")
     return text;
 }
 
-// Today's counting period starts at midnight.
-std::time_t midnight(std::time_t now)
-{
-    std::tm parts{};
-    localtime_r(&now, &parts);
-    parts.tm_hour = parts.tm_min = parts.tm_sec = 0;
-    parts.tm_isdst = -1;
-    return std::mktime(&parts);
-}
-
 std::optional<uint32_t> optionalAddress(const FormFields& fields, const char* key)
 {
     const std::string* text = fields.find(key);
@@ -114,7 +104,7 @@ Reply Realtime::counters()
 Reply Realtime::report()
 {
     const std::time_t now = std::time(nullptr);
-    const std::time_t periodStart = std::max(midnight(now), traffic_.startTime());
+    const std::time_t periodStart = traffic_.periodStart(now);
     const double uptime = traffic_.uptimeSeconds();
     const double periodUptime = uptime - static_cast<double>(now - periodStart);
     const TrafficModel::Totals end = traffic_.totalsAt(uptime);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 
 namespace morvix::sim {
 
@@ -149,6 +150,15 @@ const char* TrafficModel::sampleUserAgent(SeededRandom& random)
 const char* TrafficModel::sampleProvince(SeededRandom& random)
 {
     return random.pick(provinces()).c_str();
+}
+
+std::time_t TrafficModel::periodStart(std::time_t now) const
+{
+    std::tm parts{};
+    localtime_r(&now, &parts);
+    parts.tm_hour = parts.tm_min = parts.tm_sec = 0;
+    parts.tm_isdst = -1;
+    return std::max(std::mktime(&parts), startTime_);
 }
 
 }  // namespace morvix::sim

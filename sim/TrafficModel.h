@@ -36,6 +36,8 @@ public:
     // Milliseconds of the server's clock.
     uint64_t tickCount() const;
     std::time_t startTime() const { return startTime_; }
+    // Today's counting period starts at midnight, or at the start if that was later.
+    std::time_t periodStart(std::time_t now) const;
     uint64_t seed() const { return seed_; }
 
     // A believable request URL from the sites this server carries.

@@ -8,6 +8,8 @@
 namespace nsMoxHttp {
 
 inline constexpr std::string_view kMalformedReplyText = "数据格式错误，返回的Json数据格式解析错误!";
+// The network failure of the settings and monitor requests; "%s" is the server address.
+inline constexpr std::string_view kServerUnreachableText = "连接%s失败，请检查网络连接是否正常或者会话已过期";
 
 std::string SuccessText(std::string_view phrase);                  // phrase成功。
 std::string SuccessTextWithoutFullStop(std::string_view phrase);   // phrase成功

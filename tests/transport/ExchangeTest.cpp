@@ -20,7 +20,7 @@ using ::testing::StartsWith;
 
 namespace {
 
-constexpr std::size_t kMiB = 1024 * 1024;
+constexpr std::size_t kMebibyte = 1024 * 1024;
 
 // Bytes that are not one repeated character, so a lost or reordered piece shows.
 std::string Pattern(std::size_t length)
@@ -33,7 +33,7 @@ std::string Pattern(std::size_t length)
 
 class ExchangeTest : public morvix::test::TransportTest {
 protected:
-    const std::string large_ = Pattern(3 * kMiB);
+    const std::string large_ = Pattern(3 * kMebibyte);
     const std::string text_ = [] {
         std::string lines;
         for (int i = 0; i < 2000; ++i)
@@ -117,8 +117,8 @@ TEST_F(ExchangeTest, LargeReplyArrivesWholeWithRoomBeyondIt)
 
     auto reply = listener.TakeReply();
     ASSERT_NE(reply, nullptr);
-    EXPECT_EQ(reply->Length(), 3 * kMiB);
-    EXPECT_EQ(reply->Capacity(), 4 * kMiB);
+    EXPECT_EQ(reply->Length(), 3 * kMebibyte);
+    EXPECT_EQ(reply->Capacity(), 4 * kMebibyte);
     EXPECT_TRUE(reply->Bytes() == large_);
     EXPECT_EQ(reply->Data()[reply->Length()], '\0');
 }

@@ -9,16 +9,16 @@ namespace nsMoxHttp {
 namespace {
 
 // Add, modify and delete name the page cache: the server's own wording for this list.
-const ReplyTexts kListTexts{"", "获取拒绝缓存数据失败，%s(错误号:%d)。", "获取拒绝缓存数据失败，网络连接错误。"};
-const ReplyTexts kAddTexts{"增加页面缓存信息成功。", "增加页面缓存信息失败，%s(错误号:%d)。",
+const ReplyTexts kRCacheListTexts{"", "获取拒绝缓存数据失败，%s(错误号:%d)。", "获取拒绝缓存数据失败，网络连接错误。"};
+const ReplyTexts kRCacheAddTexts{"增加页面缓存信息成功。", "增加页面缓存信息失败，%s(错误号:%d)。",
                            "增加页面缓存信息失败，网络连接错误。"};
-const ReplyTexts kModifyTexts{"修改页面缓存信息成功。", "修改页面缓存信息失败，%s(错误号:%d)。",
+const ReplyTexts kRCacheModifyTexts{"修改页面缓存信息成功。", "修改页面缓存信息失败，%s(错误号:%d)。",
                               "修改页面缓存信息失败，网络连接错误。"};
-const ReplyTexts kDelTexts{"删除页面缓存信息成功。", "删除页面缓存信息失败，%s(错误号:%d)。",
+const ReplyTexts kRCacheDelTexts{"删除页面缓存信息成功。", "删除页面缓存信息失败，%s(错误号:%d)。",
                            "删除页面缓存信息失败，网络连接错误。"};
-const ReplyTexts kUpTexts{"向上移动拒绝缓存匹配排序成功。", "向上移动拒绝缓存匹配排序失败，%s(错误号:%d)。",
+const ReplyTexts kRCacheUpTexts{"向上移动拒绝缓存匹配排序成功。", "向上移动拒绝缓存匹配排序失败，%s(错误号:%d)。",
                           "向上移动拒绝缓存匹配排序失败，网络连接错误。"};
-const ReplyTexts kDownTexts{"向下移动拒绝缓存匹配排序成功。", "向下移动拒绝缓存匹配排序失败，%s(错误号:%d)。",
+const ReplyTexts kRCacheDownTexts{"向下移动拒绝缓存匹配排序成功。", "向下移动拒绝缓存匹配排序失败，%s(错误号:%d)。",
                             "向下移动拒绝缓存匹配排序失败，网络连接错误。"};
 
 }  // namespace
@@ -36,24 +36,24 @@ void CMoxRCacheManager::HandleReply(bool failed)
 
     switch (Kind()) {
     case eReq_RCacheList:
-        CompleteWithRecord<CMoxRCacheListEventParam>(failed, kListTexts, [](const Json::Value& root, auto& record) {
+        CompleteWithRecord<CMoxRCacheListEventParam>(failed, kRCacheListTexts, [](const Json::Value& root, auto& record) {
             return ReadRCacheRuleList(root, record.items);
         });
         break;
     case eReq_RCacheAdd:
-        sent(kAddTexts);
+        sent(kRCacheAddTexts);
         break;
     case eReq_RCacheModify:
-        sent(kModifyTexts);
+        sent(kRCacheModifyTexts);
         break;
     case eReq_RCacheDel:
-        sent(kDelTexts);
+        sent(kRCacheDelTexts);
         break;
     case eReq_RCacheUp:
-        sent(kUpTexts);
+        sent(kRCacheUpTexts);
         break;
     case eReq_RCacheDown:
-        sent(kDownTexts);
+        sent(kRCacheDownTexts);
         break;
     default:
         break;

@@ -8,16 +8,16 @@
 namespace nsMoxHttp {
 namespace {
 
-const ReplyTexts kListTexts{"", "获取会话缓存列表失败，%s(错误号:%d)。", "获取会话缓存列表失败，网络连接错误。"};
-const ReplyTexts kAddTexts{"添加会话缓存信息成功。", "添加会话缓存信息失败，%s(错误号:%d)。",
+const ReplyTexts kSCacheListTexts{"", "获取会话缓存列表失败，%s(错误号:%d)。", "获取会话缓存列表失败，网络连接错误。"};
+const ReplyTexts kSCacheAddTexts{"添加会话缓存信息成功。", "添加会话缓存信息失败，%s(错误号:%d)。",
                            "添加会话缓存信息失败，网络连接错误。"};
-const ReplyTexts kModifyTexts{"修改会话缓存信息成功。", "修改会话缓存信息失败，%s(错误号:%d)。",
+const ReplyTexts kSCacheModifyTexts{"修改会话缓存信息成功。", "修改会话缓存信息失败，%s(错误号:%d)。",
                               "修改会话缓存信息失败，网络连接错误。"};
-const ReplyTexts kDelTexts{"删除会话缓存信息成功。", "删除会话缓存信息失败，%s(错误号:%d)。",
+const ReplyTexts kSCacheDelTexts{"删除会话缓存信息成功。", "删除会话缓存信息失败，%s(错误号:%d)。",
                            "删除会话缓存信息失败，网络连接错误。"};
-const ReplyTexts kUpTexts{"向上移动会话缓存匹配排序成功。", "向上移动会话缓存匹配排序失败，%s(错误号:%d)。",
+const ReplyTexts kSCacheUpTexts{"向上移动会话缓存匹配排序成功。", "向上移动会话缓存匹配排序失败，%s(错误号:%d)。",
                           "向上移动会话缓存匹配排序失败，网络连接错误。"};
-const ReplyTexts kDownTexts{"向下移动会话缓存匹配排序成功。", "向下移动会话缓存匹配排序失败，%s(错误号:%d)。",
+const ReplyTexts kSCacheDownTexts{"向下移动会话缓存匹配排序成功。", "向下移动会话缓存匹配排序失败，%s(错误号:%d)。",
                             "向下移动会话缓存匹配排序失败，网络连接错误。"};
 
 }  // namespace
@@ -35,24 +35,24 @@ void CMoxSCacheParse::HandleReply(bool failed)
 
     switch (Kind()) {
     case eReq_SCacheList:
-        CompleteWithRecord<CMoxSCacheListEventParam>(failed, kListTexts, [](const Json::Value& root, auto& record) {
+        CompleteWithRecord<CMoxSCacheListEventParam>(failed, kSCacheListTexts, [](const Json::Value& root, auto& record) {
             return ReadSCacheRuleList(root, record.items);
         });
         break;
     case eReq_SCacheAdd:
-        sent(kAddTexts);
+        sent(kSCacheAddTexts);
         break;
     case eReq_SCacheModify:
-        sent(kModifyTexts);
+        sent(kSCacheModifyTexts);
         break;
     case eReq_SCacheDel:
-        sent(kDelTexts);
+        sent(kSCacheDelTexts);
         break;
     case eReq_SCacheUp:
-        sent(kUpTexts);
+        sent(kSCacheUpTexts);
         break;
     case eReq_SCacheDown:
-        sent(kDownTexts);
+        sent(kSCacheDownTexts);
         break;
     default:
         break;

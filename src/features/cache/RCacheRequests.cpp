@@ -6,14 +6,14 @@
 using nsMoxHttp::RequestValues;
 
 namespace {
-constexpr nsMoxHttp::RuleListRequests kRequests({eReq_RCacheList, eReq_RCacheAdd, eReq_RCacheModify,
+constexpr nsMoxHttp::RuleListRequests kRCacheRequests({eReq_RCacheList, eReq_RCacheAdd, eReq_RCacheModify,
                                                    eReq_RCacheDel, eReq_RCacheUp, eReq_RCacheDown},
                                                   "Wid");
 }  // namespace
 
 RequestValues RCacheRuleValues(const RCacheRule& rule)
 {
-    RequestValues values = kRequests.Keyed(rule.Wid);
+    RequestValues values = kRCacheRequests.Keyed(rule.Wid);
     values.Set("Url", rule.Url)
         .Set("Icase", rule.Icase)
         .Set("Rules", rule.Rules)
@@ -38,30 +38,30 @@ RCacheRule RCacheRuleFromValues(const RequestValues& values)
 
 bool CacheManager_RCacheList()
 {
-    return kRequests.List();
+    return kRCacheRequests.List();
 }
 
 bool CacheManager_RCacheAdd(const RCacheRule& rule)
 {
-    return kRequests.Add(RCacheRuleValues(rule));
+    return kRCacheRequests.Add(RCacheRuleValues(rule));
 }
 
 bool CacheManager_RCacheModify(const RCacheRule& rule)
 {
-    return kRequests.Modify(RCacheRuleValues(rule));
+    return kRCacheRequests.Modify(RCacheRuleValues(rule));
 }
 
 bool CacheManager_RCacheDel(const std::string& wid)
 {
-    return kRequests.Delete(wid);
+    return kRCacheRequests.Delete(wid);
 }
 
 bool CacheManager_RCacheUp(const std::string& wid)
 {
-    return kRequests.Up(wid);
+    return kRCacheRequests.Up(wid);
 }
 
 bool CacheManager_RCacheDown(const std::string& wid)
 {
-    return kRequests.Down(wid);
+    return kRCacheRequests.Down(wid);
 }

@@ -14,7 +14,7 @@ const ReplyTexts kGetTexts{"获得本服务器的集群配置成功", "获得本
 const ReplyTexts kStatusTexts{"获得本服务器的集群状态成功", "获得本服务器的集群状态失败，%s(错误号:%d)。",
                               "获得本服务器的集群状态失败，网络连接失败或会话已过期"};
 const ReplyTexts kModifyTexts{"修改集群配置项成功。", "修改集群配置项失败，%s(错误号:%d)。",
-                              "连接%s失败，请检查网络连接是否正常或者会话已过期"};
+                              kServerUnreachableText};
 
 }  // namespace
 

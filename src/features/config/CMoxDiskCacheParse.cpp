@@ -8,10 +8,9 @@
 namespace nsMoxHttp {
 namespace {
 
-constexpr std::string_view kServerUnreachable = "连接%s失败，请检查网络连接是否正常或者会话已过期";
-const ReplyTexts kListTexts{"获取硬盘缓存目录配置成功。", "获取硬盘缓存目录配置失败，%s(错误号:%d)。", kServerUnreachable};
+const ReplyTexts kListTexts{"获取硬盘缓存目录配置成功。", "获取硬盘缓存目录配置失败，%s(错误号:%d)。", kServerUnreachableText};
 const ReplyTexts kSetTexts{"设置硬盘缓存目录配置信息成功。", "设置硬盘缓存目录配置信息失败，%s(错误号:%d)。",
-                           kServerUnreachable};
+                           kServerUnreachableText};
 
 }  // namespace
 

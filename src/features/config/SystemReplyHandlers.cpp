@@ -8,9 +8,8 @@
 namespace nsMoxHttp {
 namespace {
 
-constexpr std::string_view kServerUnreachable = "连接%s失败，请检查网络连接是否正常或者会话已过期";
-const ReplyTexts kListTexts{"获取系统配置信息成功。", "获取获取系统配置信息失败，%s(错误号:%d)。", kServerUnreachable};
-const ReplyTexts kModifyTexts{"设置系统配置信息成功。", "设置系统配置信息失败，%s(错误号:%d)。", kServerUnreachable};
+const ReplyTexts kListTexts{"获取系统配置信息成功。", "获取获取系统配置信息失败，%s(错误号:%d)。", kServerUnreachableText};
+const ReplyTexts kModifyTexts{"设置系统配置信息成功。", "设置系统配置信息失败，%s(错误号:%d)。", kServerUnreachableText};
 
 CMoxCacheInstance* Instance()
 {

@@ -13,11 +13,10 @@
 namespace nsMoxHttp {
 namespace {
 
-constexpr std::string_view kServerUnreachable = "连接%s失败，请检查网络连接是否正常或者会话已过期";
-const ReplyTexts kTestCacheTexts{{}, "缓存测试失败，%s(错误号:%d)。", kServerUnreachable};
-const ReplyTexts kTestRegexTexts{{}, "验证正则表达式语法失败，%s(错误号:%d)。", kServerUnreachable};
-const ReplyTexts kIpLookTexts{{}, "IP地址查询失败，%s(错误号:%d)。", kServerUnreachable};
-const ReplyTexts kCachedUrlListTexts{{}, "获取所有缓存 Url 列表失败，%s(错误号:%d)。", kServerUnreachable};
+const ReplyTexts kTestCacheTexts{{}, "缓存测试失败，%s(错误号:%d)。", kServerUnreachableText};
+const ReplyTexts kTestRegexTexts{{}, "验证正则表达式语法失败，%s(错误号:%d)。", kServerUnreachableText};
+const ReplyTexts kIpLookTexts{{}, "IP地址查询失败，%s(错误号:%d)。", kServerUnreachableText};
+const ReplyTexts kCachedUrlListTexts{{}, "获取所有缓存 Url 列表失败，%s(错误号:%d)。", kServerUnreachableText};
 
 }  // namespace
 

@@ -13,7 +13,7 @@ namespace nsMoxHttp {
 namespace {
 
 const ReplyTexts kCountersTexts{"", "获取实时监控信息失败，%s(错误号:%d)。",
-                                "连接%s失败，请检查网络连接是否正常或者会话已过期"};
+                                kServerUnreachableText};
 const ReplyTexts kReportTexts{"", "获取统计报告失败，%s(错误号:%d)。", "获取统计报告失败，网络连接错误。"};
 
 }  // namespace
