@@ -149,21 +149,27 @@ CMoxContentView* CMoxCacheAdminDlg::BuildPage(const NavigationEntry& entry)
     return view;
 }
 
+// A page not built yet, else the parts a built page left for later; false when all is built.
+bool CMoxCacheAdminDlg::BuildNextPart()
+{
+    if (!unbuiltPages_.empty())
+        return View(unbuiltPages_.front().commandId) != nullptr;
+    return std::ranges::any_of(viewsById_, [](const auto& view) { return view.second->BuildLaterParts(); });
+}
+
 // Every page hears the events of a login from its start, so none may be missing once one is sent.
 void CMoxCacheAdminDlg::BuildRemainingPages()
 {
-    while (!unbuiltPages_.empty())
-        View(unbuiltPages_.front().commandId);
+    while (BuildNextPart()) {
+    }
 }
 
-// One page per turn of the event loop, so the login view answers the operator meanwhile.
-void CMoxCacheAdminDlg::BuildNextPageLater()
+// One part per turn of the event loop, so the login view answers the operator meanwhile.
+void CMoxCacheAdminDlg::BuildNextPartLater()
 {
     QTimer::singleShot(0, this, [this] {
-        if (unbuiltPages_.empty())
-            return;
-        View(unbuiltPages_.front().commandId);
-        BuildNextPageLater();
+        if (BuildNextPart())
+            BuildNextPartLater();
     });
 }
 
@@ -267,7 +273,7 @@ void CMoxCacheAdminDlg::OnPopLoginDlg()
         connect(login, &CMoxLoginDlg::LoginAboutToStart, this, &CMoxCacheAdminDlg::BuildRemainingPages);
         return login;
     });
-    BuildNextPageLater();
+    BuildNextPartLater();
 }
 
 void CMoxCacheAdminDlg::OnReLogin()
