@@ -47,6 +47,7 @@ TEST_F(ConsoleWindow, WithoutSwitchesFiveViewsAndEveryToolbarButton)
     EXPECT_EQ(ToolbarTexts(*window), (QStringList{QStringLiteral("登录"), QStringLiteral("超级后台"),
                                                   QStringLiteral("修改密码"), QStringLiteral("关于")}));
     EXPECT_EQ(window->CurrentView(), window->View(eView_Realtime));
+    EXPECT_TRUE(ProcessUntil([&] { return !window->windowIcon().isNull(); })) << "the window never took its icon";
 }
 
 TEST_F(ConsoleWindow, SwitchesAddTheirViewsInPlaceAndHideTheWebAdminButton)

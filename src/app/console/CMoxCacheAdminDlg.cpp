@@ -67,9 +67,6 @@ CMoxCacheAdminDlg::CMoxCacheAdminDlg(QWidget* parent) : QWidget(parent)
     // login view still follows only after the window is shown.
     QTimer::singleShot(kLoginDelayMs, this, &CMoxCacheAdminDlg::OnPopLoginDlg);
     setWindowTitle(DisplayName());
-    const QPixmap& icon = CSkinImageCache::Image(SkinImages::kApplicationIcon);
-    if (!icon.isNull())
-        setWindowIcon(icon);
 
     toolbar_ = new CMoxToolbar(kToolbarId, this, this);
     infoStrip_ = new CRealTimeInfoDlg(QString::fromStdString(CMoxDisplayStrings::Instance().ProductName()),
@@ -273,7 +270,17 @@ void CMoxCacheAdminDlg::OnPopLoginDlg()
         connect(login, &CMoxLoginDlg::LoginAboutToStart, this, &CMoxCacheAdminDlg::BuildRemainingPages);
         return login;
     });
+    // Nothing the operator waits for needs the window's icon: it is read once the login view is up.
+    if (windowIcon().isNull())
+        QTimer::singleShot(0, this, &CMoxCacheAdminDlg::ShowSkinIcon);
     BuildNextPartLater();
+}
+
+void CMoxCacheAdminDlg::ShowSkinIcon()
+{
+    const QPixmap& icon = CSkinImageCache::Image(SkinImages::kApplicationIcon);
+    if (!icon.isNull())
+        setWindowIcon(icon);
 }
 
 void CMoxCacheAdminDlg::OnReLogin()

@@ -82,6 +82,7 @@ private:
     bool BuildNextPart();
     void BuildRemainingPages();
     void BuildNextPartLater();
+    void ShowSkinIcon();
     void OpenWebAdmin();
     void OpenHelp();
     void OpenChangePassword();
