@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QImageReader>
 
 #include <map>
 
@@ -25,6 +26,16 @@ SkinStore& Store()
     return store;
 }
 
+// The skins are PNG files: read as such, they spare the start-up the loading of every image-format
+// plugin that finding a file's format takes. Any other file goes to whichever plugin reads it.
+QPixmap LoadSkin(const QString& path)
+{
+    QImageReader png(path, "png");
+    png.setAutoDetectImageFormat(false);
+    QImage image = png.read();
+    return image.isNull() ? QPixmap(path) : QPixmap::fromImage(std::move(image));
+}
+
 }  // namespace
 
 const QPixmap& CSkinImageCache::Image(const QString& fileName)
@@ -32,7 +43,7 @@ const QPixmap& CSkinImageCache::Image(const QString& fileName)
     SkinStore& store = Store();
     auto found = store.images.find(fileName);
     if (found == store.images.end())
-        found = store.images.emplace(fileName, QPixmap(QDir(store.folder).filePath(fileName))).first;
+        found = store.images.emplace(fileName, LoadSkin(QDir(store.folder).filePath(fileName))).first;
     return found->second;
 }
 

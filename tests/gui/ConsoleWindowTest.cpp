@@ -47,6 +47,7 @@ TEST_F(ConsoleWindow, WithoutSwitchesFiveViewsAndEveryToolbarButton)
     EXPECT_EQ(ToolbarTexts(*window), (QStringList{QStringLiteral("登录"), QStringLiteral("超级后台"),
                                                   QStringLiteral("修改密码"), QStringLiteral("关于")}));
     EXPECT_EQ(window->CurrentView(), window->View(eView_Realtime));
+    EXPECT_TRUE(ProcessUntil([&] { return !window->windowIcon().isNull(); })) << "the window never took its icon";
 }
 
 TEST_F(ConsoleWindow, SwitchesAddTheirViewsInPlaceAndHideTheWebAdminButton)
@@ -68,7 +69,8 @@ TEST_F(ConsoleWindow, SwitchesAddTheirViewsInPlaceAndHideTheWebAdminButton)
 }
 
 // Pages are built after the window, so a login pressed the moment its view opens must still find
-// every page listening: nothing has run the event loop between the press and this count.
+// every page and all its parts listening: nothing has run the event loop between the press and
+// this count.
 TEST_F(ConsoleWindow, EveryPageIsInPlaceWhenALoginIsSent)
 {
     WriteOptions("Gui", {{"show_host_monitor", "1"}, {"show_dns_redirect", "1"}, {"show_cache_rule", "1"}});
@@ -76,9 +78,11 @@ TEST_F(ConsoleWindow, EveryPageIsInPlaceWhenALoginIsSent)
     PressLogIn(QStringLiteral("admin"));
 
     QStringList pages;
-    for (const CMoxContentView* view : window->findChildren<CMoxContentView*>())
-        if (!view->accessibleName().isEmpty())
+    for (CMoxContentView* view : window->findChildren<CMoxContentView*>())
+        if (!view->accessibleName().isEmpty()) {
             pages << view->accessibleName();
+            EXPECT_FALSE(view->BuildLaterParts()) << view->accessibleName().toStdString() << " left parts unbuilt";
+        }
     pages.sort();
     QStringList expected = NavigationTexts(*window);
     expected.sort();
@@ -86,8 +90,8 @@ TEST_F(ConsoleWindow, EveryPageIsInPlaceWhenALoginIsSent)
     ASSERT_TRUE(ProcessUntil([&] { return window->windowTitle().startsWith(ServerTitle()); }));
 }
 
-// The pages built after the window must not change its layout under the operator's eyes: it opens
-// with the size and navigation width it keeps once every page is built.
+// The pages and parts built after the window must not change its layout under the operator's eyes:
+// it opens with the size and navigation width it keeps once everything is built.
 TEST_F(ConsoleWindow, BuildingTheLaterPagesKeepsTheWindowsLayout)
 {
     WriteOptions("Gui", {{"show_host_monitor", "1"}, {"show_dns_redirect", "1"}, {"show_cache_rule", "1"},
@@ -98,7 +102,7 @@ TEST_F(ConsoleWindow, BuildingTheLaterPagesKeepsTheWindowsLayout)
     const int navigationWidth = window->Navigation()->width();
 
     for (int index = 0; index < window->Navigation()->GetItemCount(); ++index)
-        window->View(window->Navigation()->GetItem(index)->commandId);
+        window->View(window->Navigation()->GetItem(index)->commandId)->BuildLaterParts();
     window->layout()->activate();
     EXPECT_EQ(window->size(), opened);
     EXPECT_EQ(window->Navigation()->width(), navigationWidth);

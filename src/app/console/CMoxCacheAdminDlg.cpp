@@ -67,9 +67,6 @@ CMoxCacheAdminDlg::CMoxCacheAdminDlg(QWidget* parent) : QWidget(parent)
     // login view still follows only after the window is shown.
     QTimer::singleShot(kLoginDelayMs, this, &CMoxCacheAdminDlg::OnPopLoginDlg);
     setWindowTitle(DisplayName());
-    const QPixmap& icon = CSkinImageCache::Image(SkinImages::kApplicationIcon);
-    if (!icon.isNull())
-        setWindowIcon(icon);
 
     toolbar_ = new CMoxToolbar(kToolbarId, this, this);
     infoStrip_ = new CRealTimeInfoDlg(QString::fromStdString(CMoxDisplayStrings::Instance().ProductName()),
@@ -149,21 +146,27 @@ CMoxContentView* CMoxCacheAdminDlg::BuildPage(const NavigationEntry& entry)
     return view;
 }
 
+// A page not built yet, else the parts a built page left for later; false when all is built.
+bool CMoxCacheAdminDlg::BuildNextPart()
+{
+    if (!unbuiltPages_.empty())
+        return View(unbuiltPages_.front().commandId) != nullptr;
+    return std::ranges::any_of(viewsById_, [](const auto& view) { return view.second->BuildLaterParts(); });
+}
+
 // Every page hears the events of a login from its start, so none may be missing once one is sent.
 void CMoxCacheAdminDlg::BuildRemainingPages()
 {
-    while (!unbuiltPages_.empty())
-        View(unbuiltPages_.front().commandId);
+    while (BuildNextPart()) {
+    }
 }
 
-// One page per turn of the event loop, so the login view answers the operator meanwhile.
-void CMoxCacheAdminDlg::BuildNextPageLater()
+// One part per turn of the event loop, so the login view answers the operator meanwhile.
+void CMoxCacheAdminDlg::BuildNextPartLater()
 {
     QTimer::singleShot(0, this, [this] {
-        if (unbuiltPages_.empty())
-            return;
-        View(unbuiltPages_.front().commandId);
-        BuildNextPageLater();
+        if (BuildNextPart())
+            BuildNextPartLater();
     });
 }
 
@@ -267,7 +270,17 @@ void CMoxCacheAdminDlg::OnPopLoginDlg()
         connect(login, &CMoxLoginDlg::LoginAboutToStart, this, &CMoxCacheAdminDlg::BuildRemainingPages);
         return login;
     });
-    BuildNextPageLater();
+    // Nothing the operator waits for needs the window's icon: it is read once the login view is up.
+    if (windowIcon().isNull())
+        QTimer::singleShot(0, this, &CMoxCacheAdminDlg::ShowSkinIcon);
+    BuildNextPartLater();
+}
+
+void CMoxCacheAdminDlg::ShowSkinIcon()
+{
+    const QPixmap& icon = CSkinImageCache::Image(SkinImages::kApplicationIcon);
+    if (!icon.isNull())
+        setWindowIcon(icon);
 }
 
 void CMoxCacheAdminDlg::OnReLogin()

@@ -80,8 +80,10 @@ private:
     void BuildToolbar();
     void BuildNavigation();
     CMoxContentView* BuildPage(const NavigationEntry& entry);
+    bool BuildNextPart();
     void BuildRemainingPages();
-    void BuildNextPageLater();
+    void BuildNextPartLater();
+    void ShowSkinIcon();
     void OpenWebAdmin();
     void OpenHelp();
     void OpenChangePassword();
@@ -113,7 +115,7 @@ private:
     std::map<int, CMoxContentView*> viewsById_;
     // Pages of the navigation list not built yet: the first and those that shape the window's
     // layout are built with the window, the others once the login view is up, and all of them
-    // before a login is sent.
+    // with the parts they left for later before a login is sent.
     std::vector<NavigationEntry> unbuiltPages_;
     QTimer* realtimeTimer_ = nullptr;
 

@@ -16,6 +16,10 @@ class CMoxContentView : public QWidget {
 public:
     using QWidget::QWidget;
 
+    // Builds what the page left out to open sooner; false when nothing was left. The main window
+    // calls it before a login is sent, so every part hears that login's events.
+    virtual bool BuildLaterParts() { return false; }
+
     // A login is under way: stop polling the server.
     virtual void OnLoginStarted() {}
     // The operator chose the page: one that shows what the server holds right now asks for it.

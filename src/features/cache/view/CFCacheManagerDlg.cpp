@@ -37,34 +37,23 @@ QWidget* HelpPage(QWidget* parent)
     return page;
 }
 
+const std::pair<QString, QString> kTabs[] = {{QStringLiteral("页面缓存"), QStringLiteral("页面缓存列表")},
+                                             {QStringLiteral("拒绝缓存"), QStringLiteral("拒绝缓存列表")},
+                                             {QStringLiteral("会话缓存"), QStringLiteral("会话缓存列表")},
+                                             {QStringLiteral("清理缓存"), QStringLiteral("清理已缓存的页面")},
+                                             {QStringLiteral("帮助"), QStringLiteral("页面缓存帮助")}};
+
 }  // namespace
 
 CFCacheManagerDlg::CFCacheManagerDlg(QWidget* parent) : CMoxContentView(parent)
 {
     tabs_ = new CMoxTabCtrl(this);
-    const std::pair<QString, QString> tabs[] = {{QStringLiteral("页面缓存"), QStringLiteral("页面缓存列表")},
-                                                {QStringLiteral("拒绝缓存"), QStringLiteral("拒绝缓存列表")},
-                                                {QStringLiteral("会话缓存"), QStringLiteral("会话缓存列表")},
-                                                {QStringLiteral("清理缓存"), QStringLiteral("清理已缓存的页面")},
-                                                {QStringLiteral("帮助"), QStringLiteral("页面缓存帮助")}};
-    for (const auto& [text, tooltip] : tabs)
+    for (const auto& [text, tooltip] : kTabs)
         tabs_->setTabToolTip(tabs_->addTab(text), tooltip);
 
     pages_ = new QStackedWidget(this);
     pageCache_ = new CFCachePage(pages_);
-    refuseCache_ = new CRCacheManagerDlg(pages_);
-    sessionCache_ = new CMoxSCacheDlg(pages_);
-    cleaning_ = new CClearCacheDlg(pages_);
-    pageCache_->List()->setAccessibleName(tabs[ePageCache].second);
-    refuseCache_->List()->setAccessibleName(tabs[eRefuseCache].second);
-    sessionCache_->List()->setAccessibleName(tabs[eSessionCache].second);
-    pages_->addWidget(pageCache_);
-    pages_->addWidget(refuseCache_);
-    pages_->addWidget(sessionCache_);
-    pages_->addWidget(cleaning_);
-    pages_->addWidget(HelpPage(pages_));
-    for (CRuleListPage* page : std::initializer_list<CRuleListPage*>{pageCache_, refuseCache_, sessionCache_})
-        page->SetTransfer([page](bool importing) { CExportDlg::OpenOver(page, importing); });
+    AddListPage(pageCache_, ePageCache);
 
     connect(tabs_, &CMoxTabCtrl::currentChanged, this, [this](int index) { ShowPage(static_cast<Page>(index)); });
 
@@ -74,6 +63,45 @@ CFCacheManagerDlg::CFCacheManagerDlg(QWidget* parent) : CMoxContentView(parent)
     layout->addWidget(pages_, 1);
 }
 
+bool CFCacheManagerDlg::BuildLaterParts()
+{
+    if (refuseCache_)
+        return false;
+    refuseCache_ = new CRCacheManagerDlg(pages_);
+    sessionCache_ = new CMoxSCacheDlg(pages_);
+    cleaning_ = new CClearCacheDlg(pages_);
+    AddListPage(refuseCache_, eRefuseCache);
+    AddListPage(sessionCache_, eSessionCache);
+    pages_->addWidget(cleaning_);
+    pages_->addWidget(HelpPage(pages_));
+    return true;
+}
+
+CRCacheManagerDlg* CFCacheManagerDlg::RefuseCache()
+{
+    BuildLaterParts();
+    return refuseCache_;
+}
+
+CMoxSCacheDlg* CFCacheManagerDlg::SessionCache()
+{
+    BuildLaterParts();
+    return sessionCache_;
+}
+
+CClearCacheDlg* CFCacheManagerDlg::Cleaning()
+{
+    BuildLaterParts();
+    return cleaning_;
+}
+
+void CFCacheManagerDlg::AddListPage(CRuleListPage* page, Page index)
+{
+    page->List()->setAccessibleName(kTabs[index].second);
+    page->SetTransfer([page](bool importing) { CExportDlg::OpenOver(page, importing); });
+    pages_->addWidget(page);
+}
+
 CFCacheManagerDlg::Page CFCacheManagerDlg::CurrentPage() const
 {
     return static_cast<Page>(pages_->currentIndex());
@@ -81,6 +109,7 @@ CFCacheManagerDlg::Page CFCacheManagerDlg::CurrentPage() const
 
 void CFCacheManagerDlg::ShowPage(Page page)
 {
+    BuildLaterParts();
     const bool changed = page != CurrentPage();
     if (tabs_->currentIndex() != page) {
         tabs_->setCurrentIndex(page);  // comes back here through currentChanged
@@ -94,8 +123,10 @@ void CFCacheManagerDlg::ShowPage(Page page)
 void CFCacheManagerDlg::OnServerChanged(const ServerPlatform&)
 {
     pageCache_->Forget();
-    refuseCache_->Forget();
-    sessionCache_->Forget();
+    if (refuseCache_) {
+        refuseCache_->Forget();
+        sessionCache_->Forget();
+    }
     if (isVisible())
         PageShown();
 }

@@ -7,10 +7,12 @@ class CFCachePage;
 class CMoxSCacheDlg;
 class CMoxTabCtrl;
 class CRCacheManagerDlg;
+class CRuleListPage;
 class QStackedWidget;
 
 // The cache-rules manager: a tab bar over the page-cache, refuse-cache and session-cache rules,
-// cache cleaning and help. Showing a list page asks the server for that page's list.
+// cache cleaning and help. Showing a list page asks the server for that page's list. The page-cache
+// list is built with the view, the other pages later.
 class CFCacheManagerDlg : public CMoxContentView {
     Q_OBJECT
 public:
@@ -18,11 +20,14 @@ public:
 
     explicit CFCacheManagerDlg(QWidget* parent = nullptr);
 
+    bool BuildLaterParts() override;
+
     CMoxTabCtrl* Tabs() const { return tabs_; }
     CFCachePage* PageCache() const { return pageCache_; }
-    CRCacheManagerDlg* RefuseCache() const { return refuseCache_; }
-    CMoxSCacheDlg* SessionCache() const { return sessionCache_; }
-    CClearCacheDlg* Cleaning() const { return cleaning_; }
+    // These build the pages left for later when they are not built yet.
+    CRCacheManagerDlg* RefuseCache();
+    CMoxSCacheDlg* SessionCache();
+    CClearCacheDlg* Cleaning();
     Page CurrentPage() const;
     void ShowPage(Page page);
 
@@ -32,6 +37,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void AddListPage(CRuleListPage* page, Page index);
     void PageShown();
 
     CMoxTabCtrl* tabs_ = nullptr;

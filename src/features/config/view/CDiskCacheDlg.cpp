@@ -58,7 +58,8 @@ QWidget* CDiskCacheDlg::BuildDirectories()
     layout->addWidget(master_, 0, Qt::AlignLeft);
     for (int diskNo = 1; diskNo <= kAreaCount; ++diskNo) {
         auto* row = new CDiskDirUnitWnd(diskNo, directories);
-        row->setVisible(diskNo <= kShownAreas);
+        if (diskNo > kShownAreas)
+            row->hide();
         rows_[static_cast<std::size_t>(diskNo - 1)] = row;
         connect(row, &CDiskDirUnitWnd::SetSent, this, [this](unsigned long requestNumber) { busy_.Sent(requestNumber); });
         layout->addWidget(row);

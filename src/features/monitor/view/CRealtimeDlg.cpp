@@ -15,22 +15,14 @@
 CRealtimeDlg::CRealtimeDlg(QWidget* parent) : CMoxContentView(parent)
 {
     tabs_ = new CMoxTabCtrl(this);
+    for (const QString& title : {QStringLiteral("实时监控"), QStringLiteral("系统资源监控"), QStringLiteral("统计报告"),
+                                 QStringLiteral("实时访问监控")})
+        tabs_->addTab(title);
     pages_ = new QStackedWidget(this);
     figures_ = new CRealtimeRunParamDlg(pages_);
-    counters_ = new CRunParamWnd(pages_);
-    report_ = new CRealtimeStatWnd(pages_);
-    liveRequests_ = new CRTHListDlg(pages_);
-    const std::pair<QString, QWidget*> pages[] = {
-        {QStringLiteral("实时监控"), figures_},
-        {QStringLiteral("系统资源监控"), counters_},
-        {QStringLiteral("统计报告"), report_},
-        {QStringLiteral("实时访问监控"), liveRequests_},
-    };
-    for (const auto& [title, page] : pages) {
-        tabs_->addTab(title);
-        pages_->addWidget(page);
-    }
+    pages_->addWidget(figures_);
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
+        BuildLaterParts();
         pages_->setCurrentIndex(index);
         // The report shows what the server counts now.
         if (index == eTab_Report)
@@ -44,10 +36,41 @@ CRealtimeDlg::CRealtimeDlg(QWidget* parent) : CMoxContentView(parent)
     layout->addWidget(pages_, 1);
 }
 
+bool CRealtimeDlg::BuildLaterParts()
+{
+    if (counters_)
+        return false;
+    counters_ = new CRunParamWnd(pages_);
+    report_ = new CRealtimeStatWnd(pages_);
+    liveRequests_ = new CRTHListDlg(pages_);
+    for (QWidget* page : std::initializer_list<QWidget*>{counters_, report_, liveRequests_})
+        pages_->addWidget(page);
+    return true;
+}
+
+CRunParamWnd* CRealtimeDlg::Counters()
+{
+    BuildLaterParts();
+    return counters_;
+}
+
+CRealtimeStatWnd* CRealtimeDlg::Report()
+{
+    BuildLaterParts();
+    return report_;
+}
+
+CRTHListDlg* CRealtimeDlg::LiveRequests()
+{
+    BuildLaterParts();
+    return liveRequests_;
+}
+
 void CRealtimeDlg::OnServerChanged(const ServerPlatform&)
 {
     figures_->Reset();
-    liveRequests_->Forget();
+    if (liveRequests_)
+        liveRequests_->Forget();
 }
 
 void CRealtimeDlg::OnRealtimeRead(int status, const RealtimeInfo& info)
@@ -55,5 +78,6 @@ void CRealtimeDlg::OnRealtimeRead(int status, const RealtimeInfo& info)
     if (status != eMoxEventStatus_Ok)
         return;
     figures_->ShowRealtime(info);
-    counters_->ShowRealtime(info);
+    if (counters_)
+        counters_->ShowRealtime(info);
 }

@@ -10,7 +10,7 @@ class CRunParamWnd;
 class QStackedWidget;
 
 // The "流量监控" view: the figures and graphs, the counter table, the traffic report and the
-// live request list, one tab each.
+// live request list, one tab each. The figures are built with the view, the other tabs later.
 class CRealtimeDlg : public CMoxContentView {
     Q_OBJECT
 public:
@@ -18,14 +18,17 @@ public:
 
     explicit CRealtimeDlg(QWidget* parent = nullptr);
 
+    bool BuildLaterParts() override;
+
     void OnServerChanged(const ServerPlatform& platform) override;
     void OnRealtimeRead(int status, const RealtimeInfo& info) override;
 
     CMoxTabCtrl* Tabs() const { return tabs_; }
     CRealtimeRunParamDlg* Figures() const { return figures_; }
-    CRunParamWnd* Counters() const { return counters_; }
-    CRealtimeStatWnd* Report() const { return report_; }
-    CRTHListDlg* LiveRequests() const { return liveRequests_; }
+    // These build the tabs left for later when they are not built yet.
+    CRunParamWnd* Counters();
+    CRealtimeStatWnd* Report();
+    CRTHListDlg* LiveRequests();
 
 private:
     CMoxTabCtrl* tabs_ = nullptr;
