@@ -110,10 +110,12 @@ void AdminEndpoint::handle(const httplib::Request& request, httplib::Response& r
             endpoint.busyPorts_.erase(endpoint.busyPorts_.find(port));
         }
     } done{*this, request.remote_port};
-    record(request, body);
     const std::string type = request.get_param_value("type");
     const std::string cmd = request.get_param_value("cmd");
+    // Taken before the request shows in the log: a client that waits for it there and then sends
+    // another must not find this one's faults fired at the other.
     std::vector<Fault> fired = faults_.take(type, cmd);
+    record(request, body);
     if (closed_.contains(resendKey(request, body)))
         fired.insert(fired.begin(), Fault{.kind = Fault::Kind::Close, .type = {}, .cmd = {}, .remaining = {}});
 
