@@ -95,7 +95,8 @@ TEST_F(FCacheDeletion, SixGoOneByOneBehindTheProgressWindowAndEndWithARefresh)
     }));
     EXPECT_EQ(mostInFlight, 1u) << "one deletion at a time";
 
-    const std::vector<std::string> expected = {kFCacheDel, kFCacheDel, kFCacheDel, kFCacheDel, kFCacheDel, kFCacheDel, kList};
+    const std::vector<std::string> expected = {kFCacheDel, kFCacheDel, kFCacheDel, kFCacheDel,
+                                               kFCacheDel, kFCacheDel, kList};
     EXPECT_EQ(LoggedQueries(sim), expected);
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(Rows(), 3);

@@ -36,9 +36,10 @@ void CMoxRCacheManager::HandleReply(bool failed)
 
     switch (Kind()) {
     case eReq_RCacheList:
-        CompleteWithRecord<CMoxRCacheListEventParam>(failed, kRCacheListTexts, [](const Json::Value& root, auto& record) {
-            return ReadRCacheRuleList(root, record.items);
-        });
+        CompleteWithRecord<CMoxRCacheListEventParam>(failed, kRCacheListTexts,
+                                                  [](const Json::Value& root, auto& record) {
+                                                      return ReadRCacheRuleList(root, record.items);
+                                                  });
         break;
     case eReq_RCacheAdd:
         sent(kRCacheAddTexts);

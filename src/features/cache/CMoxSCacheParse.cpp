@@ -35,9 +35,10 @@ void CMoxSCacheParse::HandleReply(bool failed)
 
     switch (Kind()) {
     case eReq_SCacheList:
-        CompleteWithRecord<CMoxSCacheListEventParam>(failed, kSCacheListTexts, [](const Json::Value& root, auto& record) {
-            return ReadSCacheRuleList(root, record.items);
-        });
+        CompleteWithRecord<CMoxSCacheListEventParam>(failed, kSCacheListTexts,
+                                                  [](const Json::Value& root, auto& record) {
+                                                      return ReadSCacheRuleList(root, record.items);
+                                                  });
         break;
     case eReq_SCacheAdd:
         sent(kSCacheAddTexts);
