@@ -23,7 +23,7 @@ bool ParseLine(const std::string& line, Json::Value& root)
 
 ServerMetrics::ServerMetrics(std::string server) : server_(std::move(server)) {}
 
-void ServerMetrics::OnPollerLine(const std::string& line)
+std::optional<ServerMetrics::PollerNews> ServerMetrics::OnPollerLine(const std::string& line)
 {
     Json::Value parsedRoot;
     const bool parsed = ParseLine(line, parsedRoot);
@@ -44,8 +44,10 @@ void ServerMetrics::OnPollerLine(const std::string& line)
         builder["precision"] = 15;  // 26.99 stays 26.99
         figures = Json::writeString(builder, root["Realtime"]);
     } else if (parsed && root["Hosts"].isArray()) {
+        Json::Value hosts = root["Hosts"];
+        requests_.Count(hosts);
         texts.resize(familyCount);
-        RenderHosts(root["Hosts"], server_, texts);
+        RenderHosts(hosts, server_, texts);
     }
 
     std::lock_guard guard(lock_);
@@ -53,17 +55,25 @@ void ServerMetrics::OnPollerLine(const std::string& line)
     if (!parsed || root.isMember("Error")) {
         ++errors_;
         // A failed counters poll is a server that does not answer now; a failed host list is not.
-        realtimeFailed_ = realtimeFailed_ || !parsed || root["Request"].asString() == kRealtimeRequest;
-    } else if (root.isMember("Realtime")) {
+        const bool counters = !parsed || root["Request"].asString() == kRealtimeRequest;
+        realtimeFailed_ = realtimeFailed_ || counters;
+        return PollerNews{counters ? ServerLog::Part::Counters : ServerLog::Part::Hosts, true,
+                          parsed ? root["Error"].asString() : "the poller wrote an unreadable line"};
+    }
+    if (root.isMember("Realtime")) {
         realtimeTexts_ = std::move(texts);
         lastFigures_ = std::move(figures);
         lastRealtime_ = Clock::now();
         realtimeFailed_ = false;
         everAnswered_ = true;
         lastSuccess_ = UnixNow();
-    } else if (root.isMember("Hosts")) {
-        hostTexts_ = std::move(texts);
+        return PollerNews{ServerLog::Part::Counters, false, {}};
     }
+    if (root.isMember("Hosts")) {
+        hostTexts_ = std::move(texts);
+        return PollerNews{ServerLog::Part::Hosts, false, {}};
+    }
+    return std::nullopt;
 }
 
 void ServerMetrics::OnPollerEnded()

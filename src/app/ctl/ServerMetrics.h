@@ -1,8 +1,12 @@
 #pragma once
 
+#include "ExporterLog.h"
+#include "RequestCounters.h"
+
 #include <chrono>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,8 +27,15 @@ public:
 
     const std::string& Server() const { return server_; }
 
-    // One line of the poller; a line that is not what the poller writes counts as an error.
-    void OnPollerLine(const std::string& line);
+    // What a poller line told of a part of the server: that it answered, or why it failed.
+    struct PollerNews {
+        ServerLog::Part part;
+        bool failed;
+        std::string why;
+    };
+    // One line of the poller; a line that is not what the poller writes counts as an error. Lines
+    // come from one thread, the poller's.
+    std::optional<PollerNews> OnPollerLine(const std::string& line);
     // The poller ended (sign-in refused, connection lost for good, killed).
     void OnPollerEnded();
 
@@ -44,6 +55,7 @@ private:
     bool UpAt(Clock::time_point now) const;
 
     const std::string server_;
+    RequestCounters requests_;  // the poller's thread only
     mutable std::mutex lock_;
     bool pollerRunning_ = false;
     Clock::time_point lastRealtime_{};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExporterLog.h"
 #include "ServerMetrics.h"
 
 #include <atomic>
@@ -13,7 +14,7 @@
 // Polls one server for the exporter through a morvixctl of its own (this program, in its poller
 // mode), so that every server has the console core to itself: its session, its request numbers,
 // its event stream. A poller that ends is started again after a pause; its lines go to the
-// server's metrics.
+// server's metrics, and what it says on standard error to the exporter's log.
 class ServerPoller {
 public:
     // arguments: the poller's command line after the program name; environment: extra variables.
@@ -24,11 +25,14 @@ public:
 
 private:
     void Run();
-    bool StartPoller(int& output);
-    void ReadLines(int output);
+    bool StartPoller(int& output, int& errors);
+    // Until the poller closes its output; true when it said on standard error why it failed.
+    bool ReadLines(int output, int errors);
+    void OnLine(const std::string& line);
     bool PauseBeforeRestart();
 
     ServerMetrics& metrics_;
+    ServerLog log_;
     const std::vector<std::string> arguments_;
     const std::vector<std::string> environment_;
     std::mutex lock_;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <chrono>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+// "2026-12-08T11:20:03.125Z": UTC to the millisecond, so that the exporter's lines line up with
+// Prometheus' and any other log of the night.
+std::string LogTimestamp(std::chrono::system_clock::time_point when);
+
+// Writes one line of the exporter's log: the time, then the text. Lines of several pollers never
+// interleave.
+void WriteExporterLog(std::ostream& out, std::string_view text);
+
+// The log of one server's poller. A server that keeps failing the same way is logged once when the
+// failure starts or changes, and once when it answers again, not at every poll: one line every few
+// seconds per down server would bury everything else in the log.
+class ServerLog {
+public:
+    // The two things a poller polls: the counters (and the poller's own sign-in and life), and the
+    // host list with its origins, which can fail while the counters answer.
+    enum class Part { Counters, Hosts };
+
+    ServerLog(std::string server, std::ostream& out);
+
+    void Failed(Part part, std::string_view why);
+    void Answered(Part part);
+
+private:
+    const std::string server_;
+    std::ostream& out_;
+    std::string failure_[2];  // the last logged failure of each part; empty while it answers
+};
