@@ -39,7 +39,7 @@ const std::vector<std::string_view>& HelpPageFiles()
         "host-monitor.html",  "page-cache.html",     "refuse-cache.html",   "session-cache.html",
         "clean-cache.html",   "rewrite.html",        "security.html",       "disk-cache.html",
         "dns.html",           "cluster.html",        "cached-urls.html",    "system-setting.html",
-        "tools.html",         "password.html",
+        "tools.html",         "password.html",       "alerts.html",
     };
     return files;
 }
