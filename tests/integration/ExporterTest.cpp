@@ -12,6 +12,7 @@
 #include <cmath>
 #include <map>
 #include <regex>
+#include <sstream>
 
 using morvix::test::MorvixctlProcess;
 using morvix::test::RunShell;
@@ -129,6 +130,12 @@ TEST_F(Exporter, ServesTheFiguresOfEveryServerAsWatchComputesThemInAValidScrape)
     expectFigure("morvix_saving_ratio", sample["Saving"].asDouble() / 100);
     expectFigure("morvix_client_connections", sample["ConnectionsIn"].asDouble());
     expectFigure("morvix_cache_memory_used_bytes", sample["CacheUsedMemSize"].asDouble() * 1024);
+
+    // Requests are counted up across host rounds, not the last round's alone.
+    const std::string requests =
+        "morvix_host_requests_total{server=\"" + first.host() + "\",host=\"www.example.com\"}";
+    const double counted = Parse(Get("/metrics"))[requests];
+    EXPECT_TRUE(WaitUntil([&] { return Parse(Get("/metrics"))[requests] > counted; }, std::chrono::seconds(30)));
 }
 
 TEST_F(Exporter, AServerThatStopsAnsweringIsDownWhileTheOtherKeepsMoving)
@@ -162,4 +169,72 @@ TEST_F(Exporter, AServerThatStopsAnsweringIsDownWhileTheOtherKeepsMoving)
     EXPECT_TRUE(WaitUntil([&] { return Parse(Get("/metrics"))[Series("morvix_client_sent_bytes_total", first)] > sent; },
                           std::chrono::seconds(30)));
     EXPECT_EQ(Parse(Get("/metrics"))[Series("morvix_up", first)], 1);
+}
+
+// A server that keeps failing is logged when it starts and when it answers again, not at every
+// poll or every restart of its poller; the counters and the host list each on their own, since one
+// fails while the other answers.
+TEST_F(Exporter, LogsAFailureOnceWhenItStartsAndOnceWhenTheServerAnswersAgainEachLineWithItsTime)
+{
+    const auto errors = [&](const SimProcess& sim) {
+        return Parse(Get("/metrics"))[Series("morvix_poll_errors_total", sim)];
+    };
+    // Lines about the server whose text after "SERVER: " matches.
+    const auto logLines = [&](const SimProcess& sim, const std::string& text) {
+        const std::string about = " " + sim.host() + ": ";
+        const std::regex matching(text);
+        std::istringstream lines(exporter->Err());
+        int count = 0;
+        for (std::string line; std::getline(lines, line);) {
+            const std::size_t at = line.find(about);
+            count += at != std::string::npos && std::regex_search(line.substr(at + about.size()), matching);
+        }
+        return count;
+    };
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            Scrape scrape = Parse(Get("/metrics"));
+            return scrape[Series("morvix_up", first)] == 1 && scrape[Series("morvix_up", second)] == 1;
+        },
+        std::chrono::seconds(30)));
+
+    struct Case {
+        const char* refused;  // request type the simulator refuses as busy
+        bool expireSessions;  // so that the poller must sign in again, and fails, and is restarted
+        std::string failing;
+        std::string answering;
+    };
+    const Case cases[] = {
+        {"realtime", false, "^获取实时监控信息失败", "^answers again$"},
+        {"proxy", false, "^host list: 获取主机列表信息失败", "^host list answers again$"},
+        {"sign", true, "^登录.*失败", "^answers again$"},
+    };
+    for (const Case& test : cases) {
+        Json::Value busy;
+        busy["kind"] = "busy";
+        busy["type"] = test.refused;
+        const double before = errors(first);
+        const int failed = logLines(first, test.failing);
+        const int answered = logLines(first, test.answering);
+        first.addFault(busy);
+        if (test.expireSessions)
+            first.expireSessions();
+        EXPECT_TRUE(WaitUntil([&] { return errors(first) >= before + 3; }, std::chrono::seconds(60))) << test.refused;
+        first.clearFaults();
+        EXPECT_TRUE(WaitUntil([&] { return logLines(first, test.answering) == answered + 1; },
+                              std::chrono::seconds(60)))
+            << test.refused << "\n" << exporter->Err();
+        EXPECT_EQ(logLines(first, test.failing), failed + 1) << test.refused << "\n" << exporter->Err();
+    }
+
+    // A server that is gone: every poll fails the same way.
+    const double before = errors(second);
+    second.stop();
+    EXPECT_TRUE(WaitUntil([&] { return errors(second) >= before + 6; }, std::chrono::seconds(60)));
+    EXPECT_EQ(logLines(second, "^(?!host list)"), 1) << exporter->Err();
+
+    const std::regex timed("^[0-9]{4}-[0-9]{2}-[0-9]{2}T[0-9]{2}:[0-9]{2}:[0-9]{2}\\.[0-9]{3}Z .+");
+    std::istringstream lines(exporter->Err());
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_TRUE(std::regex_match(line, timed)) << line;
 }
