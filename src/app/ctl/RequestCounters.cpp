@@ -16,6 +16,8 @@ void RequestCounters::Count(Json::Value& hosts)
             continue;
         const std::string hostKey = host["Host"].asString();
         host["RequestsTotal"] = Json::Int64(Add(hostKey, host));
+        if (!host.isMember("Origins"))
+            continue;
         for (Json::Value& origin : host["Origins"])
             if (origin.isObject() && origin.isMember("IntervalRequests"))
                 origin["RequestsTotal"] = Json::Int64(Add(hostKey + '\n' + origin["Host"].asString(), origin));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExporterLog.h"
+#include "ServerLog.h"
 #include "ServerMetrics.h"
 
 #include <atomic>

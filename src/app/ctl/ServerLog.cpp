@@ -1,5 +1,7 @@
-#include "ExporterLog.h"
+#include "ServerLog.h"
 
+#include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <mutex>
 
@@ -12,8 +14,8 @@ std::size_t Index(ServerLog::Part part)
     return part == ServerLog::Part::Counters ? 0 : 1;
 }
 
-}  // namespace
-
+// "2026-12-08T11:20:03.125Z": UTC to the millisecond, so that the exporter's lines line up with
+// Prometheus' and any other log of the night.
 std::string LogTimestamp(std::chrono::system_clock::time_point when)
 {
     const auto milliseconds =
@@ -28,12 +30,15 @@ std::string LogTimestamp(std::chrono::system_clock::time_point when)
     return std::string(text, length) + fraction;
 }
 
-void WriteExporterLog(std::ostream& out, std::string_view text)
+// One line: the time, then the text. Lines of several pollers never interleave.
+void WriteLogLine(std::ostream& out, std::string_view text)
 {
     const std::string line = LogTimestamp(std::chrono::system_clock::now()) + " " + std::string(text) + "\n";
     std::lock_guard guard(writing);
     out << line << std::flush;
 }
+
+}  // namespace
 
 ServerLog::ServerLog(std::string server, std::ostream& out) : server_(std::move(server)), out_(out) {}
 
@@ -44,7 +49,7 @@ void ServerLog::Failed(Part part, std::string_view why)
     if (last == text)
         return;
     last = text;
-    WriteExporterLog(out_, server_ + (part == Part::Hosts ? ": host list: " : ": ") + last);
+    WriteLogLine(out_, server_ + (part == Part::Hosts ? ": host list: " : ": ") + last);
 }
 
 void ServerLog::Answered(Part part)
@@ -53,5 +58,5 @@ void ServerLog::Answered(Part part)
     if (last.empty())
         return;
     last.clear();
-    WriteExporterLog(out_, server_ + (part == Part::Hosts ? ": host list answers again" : ": answers again"));
+    WriteLogLine(out_, server_ + (part == Part::Hosts ? ": host list answers again" : ": answers again"));
 }
