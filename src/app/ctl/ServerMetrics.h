@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ServerLog.h"
 #include "RequestCounters.h"
+#include "ServerLog.h"
 
 #include <chrono>
 #include <cstdint>

@@ -26,7 +26,7 @@ public:
 private:
     void Run();
     bool StartPoller(int& output, int& errors);
-    // Until the poller closes its output; true when it said on standard error why it failed.
+    // Until the poller closes its output and its standard error; true when it said why it failed.
     bool ReadLines(int output, int errors);
     void OnLine(const std::string& line);
     bool PauseBeforeRestart();
