@@ -2,6 +2,7 @@
 
 #include "CtlExitCode.h"
 #include "CtlPassword.h"
+#include "CtlTrust.h"
 #include "DryRunPlan.h"
 #include "FleetReport.h"
 #include "FleetRunner.h"
@@ -24,7 +25,8 @@ bool IsExport(const CtlOptions& options, const CtlCommand& command)
 // The single-server command line for one server; an export writes a file of its own per server.
 std::vector<std::string> ServerArguments(const CtlOptions& options, bool exporting, const std::string& server)
 {
-    std::vector<std::string> arguments = {"--server", server, "--role", options.role};
+    std::vector<std::string> arguments = CtlTrustArguments(options);
+    arguments.insert(arguments.end(), {"--server", server, "--role", options.role});
     if (options.json)
         arguments.push_back("--json");
     const std::pair<RulesFileBlock, const char*> blocks[] = {{eRulesBlock_FCache, "--fcache"},
