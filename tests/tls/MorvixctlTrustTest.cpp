@@ -1,0 +1,93 @@
+#include "TlsCertificate.h"
+#include "integration/MorvixctlProcess.h"
+#include "support/SimProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using morvix::test::MorvixctlProcess;
+using morvix::test::SimProcess;
+
+namespace {
+
+struct Step {
+    const char* what;
+    std::vector<std::string> trust;  // "{shown}" and "{other}" stand for the keys
+    std::vector<std::string> request;
+    int exit;
+    const char* said;  // in standard output or error
+};
+
+// One server with its own certificate, met the way an operator meets it: refused, looked at,
+// trusted, used, forgotten. The settings file is the test process's own (its XDG folders).
+TEST(MorvixctlTrust, AServerWithItsOwnCertificateIsUsedOnlyOnceItsKeyIsTrusted)
+{
+    SimProcess sim({"--tls"});
+    const std::string server = sim.host();
+    const std::string otherPin = morvix::sim::publicKeyPin(morvix::sim::makeCertificate({}).certificatePem);
+    std::string shownPin;
+    {
+        MorvixctlProcess look({"--server", server, "trust"}, {});
+        ASSERT_EQ(look.Wait(), 1) << look.Err();
+        const std::string out = look.Out();
+        const std::size_t at = out.find("sha256//");
+        ASSERT_NE(at, std::string::npos) << out;
+        shownPin = out.substr(at, out.find('\n', at) - at);
+    }
+    const Step steps[] = {
+        {"unknown issuer", {}, {"realtime", "list"}, 2, "不是受信任的机构签发的"},
+        {"another key given", {"--pin", "{other}"}, {"realtime", "list"}, 2, "公钥与记住的不同"},
+        {"insecure, loudly", {"--insecure"}, {"realtime", "list"}, 0, "NOT checked"},
+        {"the shown key given", {"--pin", "{shown}"}, {"realtime", "list"}, 0, "CurrentUserConnections"},
+        {"trust with another key refused", {"--pin", "{other}"}, {"trust"}, 1, "another key than --pin"},
+        {"trust with the shown key", {"--pin", "{shown}"}, {"trust"}, 0, "Trusted the key"},
+        {"remembered", {}, {"realtime", "list"}, 0, "CurrentUserConnections"},
+        {"forgotten", {}, {"trust", "forget"}, 0, "Forgot the key"},
+        {"unknown again", {}, {"realtime", "list"}, 2, "不是受信任的机构签发的"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        std::vector<std::string> arguments = {"--server", server, "--password", "admin"};
+        for (const std::string& word : step.trust)
+            arguments.push_back(word == "{shown}" ? shownPin : word == "{other}" ? otherPin : word);
+        arguments.push_back("--");
+        arguments.insert(arguments.end(), step.request.begin(), step.request.end());
+        MorvixctlProcess run(arguments, {});
+        EXPECT_EQ(run.Wait(), step.exit) << run.Out() << run.Err();
+        EXPECT_NE((run.Out() + run.Err()).find(step.said), std::string::npos) << run.Out() << run.Err();
+    }
+    MorvixctlProcess plain({"--server", "127.0.0.1:1", "--pin", shownPin, "--password", "admin", "--", "realtime", "list"}, {});
+    EXPECT_EQ(plain.Wait(), 64);
+}
+
+// Servers whose certificates one authority signed: a fleet run and its per-server runs trust them
+// through --cacert alone.
+TEST(MorvixctlTrust, AFleetTrustsTheAuthorityGivenToIt)
+{
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("morvix-ctl-tls-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    morvix::sim::CertificateRequest authorityRequest;
+    authorityRequest.authority = true;
+    const morvix::sim::TlsIdentity authority = morvix::sim::makeCertificate(authorityRequest);
+    const morvix::sim::TlsIdentity leaf = morvix::sim::makeCertificate({}, &authority);
+    std::ofstream(folder / "authority.pem") << authority.certificatePem;
+    std::ofstream(folder / "server.pem") << leaf.certificatePem;
+    std::ofstream(folder / "server.key") << leaf.keyPem;
+    const std::vector<std::string> served = {"--tls-cert", (folder / "server.pem").string(), "--tls-key",
+                                             (folder / "server.key").string()};
+    SimProcess first(served);
+    SimProcess second(served);
+
+    MorvixctlProcess fleet({"--cacert", (folder / "authority.pem").string(), "--server", first.host(), "--server",
+                            second.host(), "--password", "admin", "--json", "--", "realtime", "list"},
+                           {});
+    EXPECT_EQ(fleet.Wait(), 0) << fleet.Out() << fleet.Err();
+    EXPECT_EQ(first.requests().size() + second.requests().size(), 4u) << "a sign-in and a list each";
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+}
+
+}  // namespace
