@@ -14,6 +14,8 @@ struct TrustState {
     std::mutex lock;
     std::string caFile;
     bool insecure = false;
+    // Keys pinned in this process and those looked up, an empty one for a server without: the
+    // lookup reads a file, once per server rather than once per exchange.
     std::map<std::string, std::string> pins;
     TlsTrust::PinLookup lookup;
 };
@@ -61,6 +63,8 @@ void TlsTrust::SetPinLookup(PinLookup lookup)
 {
     std::lock_guard guard(State().lock);
     State().lookup = std::move(lookup);
+    // What the old lookup found stays pinned; what it did not find is asked again.
+    std::erase_if(State().pins, [](const auto& entry) { return entry.second.empty(); });
 }
 
 TlsTrust::ForServer TlsTrust::For(const std::string& hostPort)
@@ -76,11 +80,14 @@ TlsTrust::ForServer TlsTrust::For(const std::string& hostPort)
             server.pinnedKey = pinned->second;
             return server;
         }
+        if (!State().lookup)
+            return server;
         lookup = State().lookup;
     }
     // Read outside the lock: the lookup reads a file.
-    if (lookup)
-        server.pinnedKey = lookup(Lower(hostPort)).value_or("");
+    server.pinnedKey = lookup(Lower(hostPort)).value_or("");
+    std::lock_guard guard(State().lock);
+    State().pins.emplace(Lower(hostPort), server.pinnedKey);
     return server;
 }
 

@@ -1,4 +1,5 @@
 #include "gui/ConsoleFixture.h"
+#include "shell/MainNavigation.h"
 #include "shell/PinnedKeys.h"
 #include "shell/view/CMoxLoginDlg.h"
 #include "shell/view/CMoxLoginNormalDlg.h"
@@ -68,6 +69,10 @@ TEST_F(CertificateTrust, TheOperatorSeesTheKeyAndNothingIsSentUntilTrusted)
     PinnedKeys::Install();
     EXPECT_EQ(nsMoxHttp::TlsTrust::For(hostPort).pinnedKey, shown->pin);
     EXPECT_FALSE(window->PlainHttpMark()->isVisible());
+    // The browser pages go to the server the way the session does.
+    window->RunCommand(eCmd_WebAdmin);
+    ASSERT_EQ(user.OpenedUrls().size(), 1);
+    EXPECT_EQ(user.OpenedUrls()[0].scheme().toStdString(), "https");
 }
 
 TEST_F(CertificateTrust, PlainHttpToAnotherMachineIsPointedOut)
