@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QLineEdit* ReadOnlyField(const std::string& text, bool fixedPitch, QWidget* parent)
@@ -19,7 +21,9 @@ QLineEdit* ReadOnlyField(const std::string& text, bool fixedPitch, QWidget* pare
     field->setCursorPosition(0);
     if (fixedPitch)
         field->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    field->setMinimumWidth(fixedPitch ? 560 : 360);
+    // A fingerprint is read whole, character by character, against the one its owner gives.
+    const int whole = field->fontMetrics().horizontalAdvance(field->text()) + 16;
+    field->setMinimumWidth(fixedPitch ? whole : std::max(360, std::min(whole, 700)));
     return field;
 }
 

@@ -2,6 +2,7 @@
 // is a second simulator speaking https that scripts/screenshots names in MORVIX_SCREENSHOTS_TLS_SERVER.
 #include "Shooter.h"
 
+#include "app/console/CMoxCacheAdminDlg.h"
 #include "controls/CCertificateDlg.h"
 #include "transport/ServerCertificate.h"
 
