@@ -86,6 +86,15 @@ TEST(MorvixctlTrust, AFleetTrustsTheAuthorityGivenToIt)
                            {});
     EXPECT_EQ(fleet.Wait(), 0) << fleet.Out() << fleet.Err();
     EXPECT_EQ(first.requests().size() + second.requests().size(), 4u) << "a sign-in and a list each";
+
+    // An export names each server's file after its address alone.
+    MorvixctlProcess exported({"--cacert", (folder / "authority.pem").string(), "--server", first.host(), "--server",
+                               second.host(), "--password", "admin", "--", "rules", "export",
+                               (folder / "{server}.rules").string()},
+                              {});
+    EXPECT_EQ(exported.Wait(), 0) << exported.Out() << exported.Err();
+    for (const SimProcess* sim : {&first, &second})
+        EXPECT_TRUE(std::filesystem::exists(folder / ("127.0.0.1_" + std::to_string(sim->port()) + ".rules")));
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
 }

@@ -10,6 +10,7 @@
 #include "Interrupt.h"
 #include "features/cache/RulesFile.h"
 #include "protocol/RequestKinds.h"
+#include "protocol/ServerAddress.h"
 
 #include <iostream>
 
@@ -52,7 +53,8 @@ std::vector<std::string> ServerArguments(const CtlOptions& options, bool exporti
 
 std::string FleetFileStem(const std::string& server)
 {
-    std::string stem = server;
+    // One server speaks either http or https on its port, so the scheme tells no two apart.
+    std::string stem(nsMoxHttp::AddressWithoutScheme(server));
     for (char& c : stem)
         if (c == ':' || c == '[' || c == ']')
             c = '_';
