@@ -98,7 +98,8 @@ TlsIdentity makeCertificate(const CertificateRequest& request, const TlsIdentity
     X509_gmtime_adj(X509_getm_notAfter(certificate.get()), request.notAfterSeconds);
     X509_set_pubkey(certificate.get(), key.get());
     X509_NAME* subject = X509_get_subject_name(certificate.get());
-    X509_NAME_add_entry_by_txt(subject, "O", MBSTRING_UTF8, reinterpret_cast<const unsigned char*>("Morvix"), -1, -1, 0);
+    X509_NAME_add_entry_by_txt(subject, "O", MBSTRING_UTF8, reinterpret_cast<const unsigned char*>("Morvix"), -1, -1,
+                               0);
     X509_NAME_add_entry_by_txt(subject, "CN", MBSTRING_UTF8,
                                reinterpret_cast<const unsigned char*>(request.commonName.c_str()), -1, -1, 0);
 

@@ -45,7 +45,9 @@ struct Setup {
 using OptionValue = std::variant<long, const char*, void*, curl_write_callback, curl_progress_callback,
     curl_slist*>;
 
-enum class When { Always, Https, CaFile, Pinned, Proxy, ProxyAuthentication, Body, ExtraHeaders, Shared, ChangesServer };
+enum class When {
+    Always, Https, CaFile, Pinned, Proxy, ProxyAuthentication, Body, ExtraHeaders, Shared, ChangesServer
+};
 
 using ReadValue = OptionValue (*)(const Setup&);
 

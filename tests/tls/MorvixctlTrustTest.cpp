@@ -58,7 +58,8 @@ TEST(MorvixctlTrust, AServerWithItsOwnCertificateIsUsedOnlyOnceItsKeyIsTrusted)
         EXPECT_EQ(run.Wait(), step.exit) << run.Out() << run.Err();
         EXPECT_NE((run.Out() + run.Err()).find(step.said), std::string::npos) << run.Out() << run.Err();
     }
-    MorvixctlProcess plain({"--server", "127.0.0.1:1", "--pin", shownPin, "--password", "admin", "--", "realtime", "list"}, {});
+    MorvixctlProcess plain(
+        {"--server", "127.0.0.1:1", "--pin", shownPin, "--password", "admin", "--", "realtime", "list"}, {});
     EXPECT_EQ(plain.Wait(), 64);
 }
 

@@ -21,7 +21,7 @@ using morvix::sim::CertificateRequest;
 using morvix::sim::TlsIdentity;
 using morvix::test::EventRecorder;
 using morvix::test::SimProcess;
-using nsMoxHttp::CertificateFailure;
+using Failure = nsMoxHttp::CertificateFailure;
 using nsMoxHttp::TlsTrust;
 
 namespace {
@@ -34,18 +34,18 @@ struct TrustCase {
     const char* name;
     Served served;
     Trusted trusted;
-    CertificateFailure expected;  // None: the login is accepted
+    Failure expected;  // None: the login is accepted
 };
 
 const TrustCase kCases[] = {
-    {"authority_signed_verified", Served::AuthoritySigned, Trusted::Authority, CertificateFailure::None},
-    {"self_signed_refused_until_trusted", Served::SelfSignedAtStart, Trusted::Nothing, CertificateFailure::UnknownIssuer},
-    {"self_signed_accepted_once_pinned", Served::SelfSignedAtStart, Trusted::ShownKey, CertificateFailure::None},
-    {"changed_key_refused", Served::SelfSignedAtStart, Trusted::AnotherKey, CertificateFailure::PinChanged},
-    {"expired_refused", Served::Expired, Trusted::Authority, CertificateFailure::Expired},
-    {"wrong_name_refused", Served::OtherName, Trusted::Authority, CertificateFailure::WrongName},
-    {"authority_unknown_to_store_refused", Served::AuthoritySigned, Trusted::Nothing, CertificateFailure::UnknownIssuer},
-    {"plain_server_never_spoken_to_in_clear", Served::PlainHttp, Trusted::Nothing, CertificateFailure::Handshake},
+    {"authority_signed_verified", Served::AuthoritySigned, Trusted::Authority, Failure::None},
+    {"self_signed_refused_until_trusted", Served::SelfSignedAtStart, Trusted::Nothing, Failure::UnknownIssuer},
+    {"self_signed_accepted_once_pinned", Served::SelfSignedAtStart, Trusted::ShownKey, Failure::None},
+    {"changed_key_refused", Served::SelfSignedAtStart, Trusted::AnotherKey, Failure::PinChanged},
+    {"expired_refused", Served::Expired, Trusted::Authority, Failure::Expired},
+    {"wrong_name_refused", Served::OtherName, Trusted::Authority, Failure::WrongName},
+    {"authority_unknown_to_store_refused", Served::AuthoritySigned, Trusted::Nothing, Failure::UnknownIssuer},
+    {"plain_server_never_spoken_to_in_clear", Served::PlainHttp, Trusted::Nothing, Failure::Handshake},
 };
 
 void PrintTo(const TrustCase& row, std::ostream* out)
@@ -100,7 +100,8 @@ protected:
         case Served::AuthoritySigned: break;
         }
         const TlsIdentity identity = morvix::sim::makeCertificate(leaf, &authority_);
-        return {"--tls-cert", Write("server.pem", identity.certificatePem), "--tls-key", Write("server.key", identity.keyPem)};
+        return {"--tls-cert", Write("server.pem", identity.certificatePem), "--tls-key",
+                Write("server.key", identity.keyPem)};
     }
 
     std::filesystem::path folder_;
@@ -127,14 +128,15 @@ TEST_P(TrustedConnections, EachServerIsTrustedOrRefusedForItsOwnReason)
 
     EventRecorder events;
     ASSERT_TRUE(MoxLogin(address, eMoxRole_Admin, "admin"));
-    const int outcome = row.expected == CertificateFailure::None ? eMoxCacheEvent_LoginOk : eMoxCacheEvent_ConnectFailed;
+    const int outcome =
+        row.expected == Failure::None ? eMoxCacheEvent_LoginOk : eMoxCacheEvent_ConnectFailed;
     const auto event = events.Next(outcome, std::chrono::seconds(20));
     ASSERT_TRUE(event) << "no " << (outcome == eMoxCacheEvent_LoginOk ? "login" : "refusal") << "; said: "
                        << (events.StatusTexts().empty() ? "" : events.StatusTexts().back());
     const auto* record = event->As<CMoxLoginEventParam>();
     ASSERT_NE(record, nullptr);
     EXPECT_EQ(record->trustFailure.failure, row.expected);
-    if (row.expected == CertificateFailure::None) {
+    if (row.expected == Failure::None) {
         EXPECT_FALSE(record->sessionId.empty());
     } else {
         // Refused before any request went out, and never tried again in clear.
@@ -142,13 +144,13 @@ TEST_P(TrustedConnections, EachServerIsTrustedOrRefusedForItsOwnReason)
         const std::string expectedText = nsMoxHttp::CertificateFailureText(record->trustFailure, address);
         EXPECT_TRUE(events.WaitForStatusText(expectedText)) << expectedText;
     }
-    if (row.expected == CertificateFailure::UnknownIssuer) {
+    if (row.expected == Failure::UnknownIssuer) {
         ASSERT_TRUE(record->certificate);
         ASSERT_TRUE(shown);
         EXPECT_EQ(record->certificate->pin, shown->pin);
         EXPECT_EQ(record->certificate->publicKeySha256.size(), 32u * 3 - 1);
     }
-    if (row.expected == CertificateFailure::PinChanged) {
+    if (row.expected == Failure::PinChanged) {
         EXPECT_EQ(record->trustFailure.pinnedKey, otherPin);
         ASSERT_TRUE(shown);
         EXPECT_EQ(record->trustFailure.presentedKey, shown->pin);

@@ -26,7 +26,7 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
                  "A request or file command goes to every server named by --server and --servers-file, each\n"
                  "with its own session; --dry-run prints what each would be sent."};
     auto* serverOption = app.add_option("--server", options.servers,
-                                        "[https://]HOST[:PORT] of the server (port 6780 when left out); may be repeated")
+                                        "[https://]HOST[:PORT] of the server (port 6780 when left out); repeatable")
                              ->allow_extra_args(false)
                              ->capture_default_str();
     app.add_option("--servers-file", options.serversFile,
@@ -45,7 +45,8 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
         ->group("");
     app.add_option("--cacert", options.caFile, "https: trust the authorities in this PEM file instead of the system's")
         ->check(CLI::ExistingFile);
-    app.add_option("--pin", options.pin, "https: the server must show this public key (sha256//BASE64, as trust shows)");
+    app.add_option("--pin", options.pin,
+                   "https: the server must show this public key (sha256//BASE64, as trust shows)");
     app.add_flag("--insecure", options.insecure,
                  "https: do NOT check the server's certificate (anyone on the way can read the password)");
     app.add_option("--role", options.role, "account to sign in with")

@@ -18,7 +18,8 @@ constexpr std::size_t kPinDigestCharacters = 44;
 
 bool IsPin(const std::string& text)
 {
-    return text.size() == kPinPrefix.size() + kPinDigestCharacters && text.compare(0, kPinPrefix.size(), kPinPrefix) == 0;
+    return text.size() == kPinPrefix.size() + kPinDigestCharacters &&
+           text.compare(0, kPinPrefix.size(), kPinPrefix) == 0;
 }
 
 void ShowCertificate(const std::string& server, const nsMoxHttp::ServerCertificate& shown)

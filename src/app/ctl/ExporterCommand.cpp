@@ -69,7 +69,8 @@ int RunExporter(const ExporterSettings& settings)
         std::vector<std::unique_ptr<ServerPoller>> pollers;
         for (const auto& server : servers) {
             std::vector<std::string> arguments = settings.trustArguments;
-            arguments.insert(arguments.end(), {"--server", server->Server(), "--role", settings.role, "--feed", "watch"});
+            arguments.insert(arguments.end(),
+                             {"--server", server->Server(), "--role", settings.role, "--feed", "watch"});
             pollers.push_back(std::make_unique<ServerPoller>(
                 *server, std::move(arguments), std::vector<std::string>{"MORVIX_PASSWORD=" + settings.password}));
         }
