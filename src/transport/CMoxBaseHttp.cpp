@@ -92,6 +92,8 @@ constexpr long kStallSeconds = 60;
 constexpr long kChangeReuseMaxAgeSeconds = 1;
 constexpr char kUserAgent[] = "MoxMoniter/3.5.0";
 constexpr char kAcceptedEncodings[] = "gzip, deflate";
+// A redirect from an https server is followed over https only: the body must not go on in clear.
+constexpr char kHttpsOnly[] = "https";
 
 // The limits in force; tests shorten them.
 std::atomic<std::size_t> replyCapBytes{kReplyCapBytes};
@@ -120,6 +122,7 @@ const OptionRow kOptionTable[] = {
     {CURLOPT_PROGRESSFUNCTION, When::Always,              ProgressFunction},
     {CURLOPT_PROGRESSDATA,     When::Always,              Wrapper},
     {CURLOPT_FOLLOWLOCATION,   When::Always,              Long<1>},
+    {CURLOPT_REDIR_PROTOCOLS_STR, When::Https,            Text<kHttpsOnly>},
     {CURLOPT_AUTOREFERER,      When::Always,              Long<1>},
     {CURLOPT_POSTFIELDS,       When::Body,                PostData},
     {CURLOPT_POSTFIELDSIZE,    When::Body,                PostLength},

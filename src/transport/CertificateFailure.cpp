@@ -14,7 +14,8 @@ std::string CertificateFailureText(const CertificateFailureReport& report, const
     case CertificateFailure::PinChanged:
         return "拒绝连接" + server + "：服务器的公钥与记住的不同（记住的 " + report.pinnedKey + "，现在的 " +
                (report.presentedKey.empty() ? std::string("未知") : report.presentedKey) +
-               "）。可能有人冒充服务器；若确认服务器换了证书，请删除对它的信任（morvixctl trust --forget）后重新连接";
+               "）。可能有人冒充服务器；若确认服务器换了证书，请先删除记住的公钥（morvixctl --server " + server +
+               " trust forget）再重新连接";
     case CertificateFailure::Handshake:
         return "连接" + server + "失败，无法建立加密连接，请检查服务器是否支持https";
     case CertificateFailure::None:
