@@ -1,14 +1,17 @@
 #include "TlsCertificate.h"
 #include "integration/MorvixctlProcess.h"
 #include "support/SimProcess.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
 using morvix::test::MorvixctlProcess;
 using morvix::test::SimProcess;
+using morvix::test::WaitUntil;
 
 namespace {
 
@@ -63,9 +66,9 @@ TEST(MorvixctlTrust, AServerWithItsOwnCertificateIsUsedOnlyOnceItsKeyIsTrusted)
     EXPECT_EQ(plain.Wait(), 64);
 }
 
-// Servers whose certificates one authority signed: a fleet run and its per-server runs trust them
-// through --cacert alone.
-TEST(MorvixctlTrust, AFleetTrustsTheAuthorityGivenToIt)
+// Servers whose certificates one authority signed: a fleet run, its per-server runs and the
+// exporter's pollers trust them through --cacert alone.
+TEST(MorvixctlTrust, AFleetAndTheExporterTrustTheAuthorityGivenToThem)
 {
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("morvix-ctl-tls-" + std::to_string(::getpid()));
@@ -96,6 +99,21 @@ TEST(MorvixctlTrust, AFleetTrustsTheAuthorityGivenToIt)
     EXPECT_EQ(exported.Wait(), 0) << exported.Out() << exported.Err();
     for (const SimProcess* sim : {&first, &second})
         EXPECT_TRUE(std::filesystem::exists(folder / ("127.0.0.1_" + std::to_string(sim->port()) + ".rules")));
+
+    MorvixctlProcess exporter({"--cacert", (folder / "authority.pem").string(), "--server", first.host(),
+                               "--listen", "127.0.0.1:0", "exporter"},
+                              {"MORVIX_PASSWORD=admin"});
+    const std::string listening = "listening on 127.0.0.1:";
+    ASSERT_TRUE(WaitUntil([&] { return exporter.Out().find(listening) != std::string::npos; })) << exporter.Err();
+    const std::string out = exporter.Out();
+    httplib::Client scraper("127.0.0.1", std::stoi(out.substr(out.find(listening) + listening.size())));
+    const std::string up = "morvix_up{server=\"" + first.host() + "\"} 1\n";
+    EXPECT_TRUE(WaitUntil([&] {
+        const auto page = scraper.Get("/metrics");
+        return page && page->body.find(up) != std::string::npos;
+    })) << exporter.Err();
+    exporter.Signal(SIGINT);
+    EXPECT_EQ(exporter.Wait(), 0);
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
 }
