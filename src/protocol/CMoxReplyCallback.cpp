@@ -11,6 +11,7 @@
 #include "shell/TextFormat.h"
 #include "transport/CMoxHttpManager.h"
 #include "transport/CMoxReplyBuffer.h"
+#include "transport/IMoxHttpTask.h"
 
 namespace nsMoxHttp {
 
@@ -37,7 +38,10 @@ void CMoxReplyCallback::OnComplete(bool failed)
 std::optional<CMoxReplyCallback::Judged> CMoxReplyCallback::Judge(bool failed, const ReplyTexts& texts)
 {
     if (failed) {
-        ShowStatus(FormatText(std::string(texts.network).c_str(), serverText_));
+        const CertificateFailureReport trust = task_ ? task_->GetTrustFailure() : CertificateFailureReport{};
+        ShowStatus(trust.failure != CertificateFailure::None
+                       ? CertificateFailureText(trust, serverText_)
+                       : FormatText(std::string(texts.network).c_str(), serverText_));
         PostWithoutRecord(ReplyExchangeFailed, 0);
         return std::nullopt;
     }

@@ -65,9 +65,13 @@ int CtlSession::SignIn(const std::string& host, int role, const std::string& pas
         return eCtlExit_Accepted;
     }
     PrintStatusTexts(answer->sequence);
-    if (answer->kind == eMoxCacheEvent_ConnectFailed)
-        return eCtlExit_ExchangeFailed;
     const auto* login = dynamic_cast<const CMoxLoginEventParam*>(answer->record.get());
+    if (answer->kind == eMoxCacheEvent_ConnectFailed) {
+        if (login && login->trustFailure.failure == nsMoxHttp::CertificateFailure::UnknownIssuer)
+            std::cerr << "morvixctl: to look at its certificate and trust it: morvixctl --server " << host
+                      << " trust\n";
+        return eCtlExit_ExchangeFailed;
+    }
     return login && !login->errorNo.empty() ? eCtlExit_Refused : eCtlExit_MalformedReply;
 }
 
