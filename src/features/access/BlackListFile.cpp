@@ -1,7 +1,6 @@
 #include "features/access/BlackListFile.h"
 
 #include "shell/ExchangeFileText.h"
-#include "shell/Utf8Text.h"
 
 bool BlackListEntryFitsLine(const AddressListEntry& entry)
 {
@@ -31,15 +30,14 @@ ExchangeFileText::Written BlackListFileText(const std::vector<AddressListEntry>&
 BlackListFileRead ReadBlackListFile(std::string_view text)
 {
     BlackListFileRead read;
-    for (std::size_t end; (end = text.find(ExchangeFileText::kLineEnd)) != std::string_view::npos;
-         text.remove_prefix(end + ExchangeFileText::kLineEnd.size())) {
-        const std::string_view line = Utf8Text::CutToCharacters(text.substr(0, end), kBlackListLineLimit);
+    ExchangeFileText::ForEachLine(text, [&read](std::string_view line, std::size_t number) {
         const std::size_t first = line.find('/');
-        if (first == 0 || first == std::string_view::npos)
-            continue;
-        const std::size_t second = line.find('/', first + 1);
-        if (second == std::string_view::npos)
-            continue;
+        const std::size_t second = first == std::string_view::npos ? first : line.find('/', first + 1);
+        if (first == 0 || second == std::string_view::npos) {
+            if (!line.empty())
+                read.notes.unreadable.Add(number);
+            return;
+        }
         const std::string_view range = line.substr(0, first);
         AddressListEntry entry;
         if (const std::size_t dash = range.find('-'); dash != std::string_view::npos) {
@@ -51,7 +49,12 @@ BlackListFileRead ReadBlackListFile(std::string_view text)
         }
         entry.Expire = line.substr(first + 1, second - first - 1);
         entry.Note = line.substr(second + 1);
+        bool changed = false;
+        for (std::string* value : {&entry.Low, &entry.High, &entry.Expire, &entry.Note})
+            changed = ExchangeFileText::Flatten(*value) || changed;
+        if (changed)
+            read.notes.changed.Add(number);
         read.entries.push_back(std::move(entry));
-    }
+    });
     return read;
 }

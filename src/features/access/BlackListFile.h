@@ -7,7 +7,8 @@
 #include <string_view>
 #include <vector>
 
-// The black-list file: one entry per line, "low-high/expiry/note", each line ended by CR LF.
+// The black-list file: one entry per line, "low-high/expiry/note", each line ended by CR LF when
+// written; read with LF, CR LF or a mix of both.
 
 // Whether the entry reads back as written: a "/" before the note, or a "-" in the low address,
 // would move the fields apart (an address range written as a network, say "10.0.0.0/8").
@@ -21,10 +22,9 @@ struct BlackListFileRead {
     std::vector<AddressListEntry> entries;
     // Ranges written without "-": each stands for both addresses, and the operator is told.
     std::vector<std::string> singleAddressRanges;
+    ExchangeFileText::ReadNotes notes;
 };
 
-// Only lines ended by CR LF count (a last line without one is ignored); a line is cut to 1024
-// characters; a line without two "/" or with an empty range is skipped.
+// Every line counts, a last one without an end too, and is read whole; a line without two "/" or
+// with an empty range is skipped and noted; a NUL is read as a blank.
 BlackListFileRead ReadBlackListFile(std::string_view text);
-
-inline constexpr std::size_t kBlackListLineLimit = 1024;

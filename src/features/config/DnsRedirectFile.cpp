@@ -10,12 +10,6 @@ namespace {
 constexpr std::string_view kRedirect = "address=/";
 constexpr std::string_view kRefuse = "refuse=/";
 constexpr std::size_t kRuleColumns = 60;
-constexpr std::size_t kLineCharacters = 2049;
-
-std::string Cut(std::string_view text, std::size_t characters)
-{
-    return std::string(Utf8Text::CutToCharacters(text, characters));
-}
 
 std::string_view TrimEnd(std::string_view text)
 {
@@ -48,19 +42,19 @@ std::optional<DnsRedirectEntry> ParseLine(std::string_view line)
         return std::nullopt;
     std::string_view rest = line.substr(prefix + prefixLength);
     const std::size_t slash = rest.find('/');
-    entry.Name = Cut(rest.substr(0, slash), DnsRedirectEntry::kNameLimit);
+    entry.Name = rest.substr(0, slash);
     if (entry.Name.empty())
         return std::nullopt;
     rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
     const std::size_t hash = rest.find('#');
     if (hash == std::string_view::npos) {
-        entry.IP = Cut(DropOneSlash(TrimEnd(rest)), DnsRedirectEntry::kIpLimit);
+        entry.IP = DropOneSlash(TrimEnd(rest));
         return entry;
     }
-    entry.Note = Cut(rest.substr(hash + 1), DnsRedirectEntry::kNoteLimit);
+    entry.Note = rest.substr(hash + 1);
     // The address ends at the padding or, for a rule as wide as the padding, at the "#" itself.
     const std::size_t end = rest.find_first_of(" \t#");
-    entry.IP = Cut(DropOneSlash(rest.substr(0, end)), DnsRedirectEntry::kIpLimit);
+    entry.IP = DropOneSlash(rest.substr(0, end));
     return entry;
 }
 
@@ -68,7 +62,12 @@ std::optional<DnsRedirectEntry> ParseLine(std::string_view line)
 
 bool DnsNameFitsLine(std::string_view name)
 {
-    return name.find_first_of("/# \t\r\n\v\f") == std::string_view::npos;
+    return name.find_first_of(std::string_view("/# \t\r\n\v\f\0", 11)) == std::string_view::npos;
+}
+
+bool DnsAddressFitsLine(std::string_view ip)
+{
+    return ip.find_first_of(std::string_view("# \t\r\n\v\f\0", 10)) == std::string_view::npos && !ip.ends_with('/');
 }
 
 ExchangeFileText::Written FormatDnsRedirectLines(const std::vector<DnsRedirectEntry>& entries)
@@ -77,15 +76,13 @@ ExchangeFileText::Written FormatDnsRedirectLines(const std::vector<DnsRedirectEn
     for (const DnsRedirectEntry& entry : entries) {
         if (entry.IsSystem)
             continue;
-        if (!DnsNameFitsLine(entry.Name)) {
+        if (!DnsNameFitsLine(entry.Name) || !DnsAddressFitsLine(entry.IP)) {
             ++file.leftOutEntries;
             continue;
         }
-        std::string ip = entry.IP;
         std::string note = entry.Note;
-        for (std::string* value : {&ip, &note})
-            file.flattenedValues += ExchangeFileText::Flatten(*value) ? 1 : 0;
-        std::string rule = std::string(entry.Enable == 1 ? "address=/" : "refuse=/") + entry.Name + "/" + ip;
+        file.flattenedValues += ExchangeFileText::Flatten(note) ? 1 : 0;
+        std::string rule = std::string(entry.Enable == 1 ? "address=/" : "refuse=/") + entry.Name + "/" + entry.IP;
         if (!note.empty()) {
             const std::size_t width = Utf8Text::CountCharacters(rule);
             if (width < kRuleColumns)
@@ -97,19 +94,28 @@ ExchangeFileText::Written FormatDnsRedirectLines(const std::vector<DnsRedirectEn
     return file;
 }
 
-std::vector<DnsRedirectEntry> ParseDnsRedirectLines(std::string_view text)
+std::vector<DnsRedirectEntry> ReadDnsRedirectLines(std::string_view text, ExchangeFileText::ReadNotes& notes)
 {
     std::vector<DnsRedirectEntry> entries;
-    while (!text.empty()) {
-        const std::size_t newline = text.find('\n');
-        std::string_view line = text.substr(0, newline);
-        text = newline == std::string_view::npos ? std::string_view() : text.substr(newline + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (auto entry = ParseLine(Utf8Text::CutToCharacters(line, kLineCharacters)))
-            entries.push_back(std::move(*entry));
-    }
+    ExchangeFileText::ForEachLine(text, [&](std::string_view line, std::size_t number) {
+        std::optional<DnsRedirectEntry> entry = ParseLine(line);
+        // Blank lines and comments are no rules; any other line without one is the operator's to see.
+        if (!entry) {
+            if (!TrimEnd(line).empty() && !line.starts_with('#'))
+                notes.unreadable.Add(number);
+            return;
+        }
+        if (ExchangeFileText::Flatten(entry->Note) | ExchangeFileText::Flatten(entry->IP))
+            notes.changed.Add(number);
+        entries.push_back(std::move(*entry));
+    });
     return entries;
+}
+
+std::vector<DnsRedirectEntry> ParseDnsRedirectLines(std::string_view text)
+{
+    ExchangeFileText::ReadNotes ignored;
+    return ReadDnsRedirectLines(text, ignored);
 }
 
 std::string DnsRedirectFileName(std::string_view date)
@@ -128,10 +134,14 @@ std::optional<ExchangeFileText::Written> WriteDnsRedirectFile(const std::filesys
 }
 
 std::optional<std::vector<DnsRedirectEntry>> ReadDnsRedirectFile(const std::filesystem::path& file,
-                                                                 std::string* error)
+                                                                 std::string* error, ExchangeFileText::ReadNotes* notes)
 {
     const std::optional<std::string> text = ExchangeFileText::Read(file, error);
     if (!text)
         return std::nullopt;
-    return ParseDnsRedirectLines(*text);
+    ExchangeFileText::ReadNotes taken;
+    std::vector<DnsRedirectEntry> entries = ReadDnsRedirectLines(*text, taken);
+    if (notes)
+        *notes = std::move(taken);
+    return entries;
 }
