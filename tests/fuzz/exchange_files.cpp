@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     }
     case 1: {
-        const auto read = [](std::string_view t) { return ReadBlackListFile(t).entries; };
+        const auto read = [](std::string_view t) { return ReadBlackListFile(std::string(t)).entries.All(); };
         const auto write = [](const std::vector<AddressListEntry>& entries) { return BlackListFileText(entries).text; };
         // A value's line break written as such would add an entry.
         if (read(write(read(*text))).size() != read(*text).size())

@@ -74,7 +74,7 @@ std::optional<std::vector<PlannedRequest>> PlanBlackList(const CtlOptions& optio
     if (!text)
         return std::nullopt;
     std::vector<PlannedRequest> plan;
-    AddEach(plan, eReq_BlackAdd, ReadBlackListFile(*text).entries, BlackValues);
+    AddEach(plan, eReq_BlackAdd, ReadBlackListFile(*text).entries.All(), BlackValues);
     return plan;
 }
 

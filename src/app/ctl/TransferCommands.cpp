@@ -123,12 +123,16 @@ int ExportBlackList(CtlSession& session, const std::string& path)
 
 int ImportBlackList(CtlSession& session, const std::string& path)
 {
-    const std::optional<std::string> text = ReadExchangeFile(path);
+    std::optional<std::string> text = ReadExchangeFile(path);
     if (!text)
         return eCtlExit_FileError;
-    const BlackListFileRead read = ReadBlackListFile(*text);
+    const BlackListFileRead read = ReadBlackListFile(std::move(*text));
+    text.reset();
     for (const std::string& range : read.singleAddressRanges)
         std::cerr << "morvixctl: the range " << range << " has no \"-\"; it stands for both addresses\n";
+    if (read.singleAddressCount > read.singleAddressRanges.size())
+        std::cerr << "morvixctl: " << read.singleAddressCount - read.singleAddressRanges.size()
+                  << " more ranges have no \"-\"\n";
     const AddBatch batch{read.entries.size(),
                          [&read](std::size_t index) {
                              return AddBatch::Step{eMoxCacheEvent_BlackAdd,
