@@ -166,6 +166,25 @@ std::string ExportStatusText(std::string_view done, const Written& written, std:
     return text + "。";
 }
 
+std::string ReadNotesStatusText(std::string_view file, const ReadNotes& notes)
+{
+    if (!notes.Any())
+        return {};
+    std::string text(file);
+    bool first = true;
+    const auto add = [&text, &first](const std::string& part) {
+        text += (first ? "中 " : "；") + part;
+        first = false;
+    };
+    if (notes.unreadable.count > 0)
+        add(std::to_string(notes.unreadable.count) + " 行无法读取，没有导入（第 " + notes.unreadable.Listed() + " 行）");
+    if (notes.changed.count > 0)
+        add(std::to_string(notes.changed.count) + " 行中的 NUL 读作了空格（第 " + notes.changed.Listed() + " 行）");
+    if (notes.beyondLimit > 0)
+        add(std::to_string(notes.beyondLimit) + " 条规则超过每个列表 1000 条的上限，没有读取");
+    return text + "。";
+}
+
 std::string ReadNotesText(const ReadNotes& notes)
 {
     std::string text;

@@ -84,6 +84,9 @@ void ForEachLine(std::string_view text, const std::function<void(std::string_vie
 // The status text of a finished export: `done`, then how many values were flattened and how
 // many entries (`leftOutWhat`) were left out, when any were.
 std::string ExportStatusText(std::string_view done, const Written& written, std::string_view leftOutWhat = {});
+// What a read could not take, for the status bar: `file` and then each kind, e.g.
+// "导入文件中 2 行无法读取，没有导入（第 3, 7 行）。"; empty when the read took everything.
+std::string ReadNotesStatusText(std::string_view file, const ReadNotes& notes);
 // What a read could not take, for morvixctl's standard error, one sentence per kind; empty when
 // the read took everything.
 std::string ReadNotesText(const ReadNotes& notes);

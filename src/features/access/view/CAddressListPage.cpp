@@ -278,6 +278,8 @@ void CAddressListPage::Import()
 
 void CAddressListPage::ImportEntries(BlackListFileRead read)
 {
+    if (read.notes.Any())
+        GlobalFunc_UpdateStatusBar(ExchangeFileText::ReadNotesStatusText("导入文件", read.notes));
     for (const std::string& range : read.singleAddressRanges)
         IUserInteraction::Current().Inform(this, QStringLiteral("tips"), QString::fromStdString(range));
     pending_ = read.entries.All();
