@@ -102,8 +102,8 @@ int main()
 
     Report("black list, shortest lines", shortBlack, [](std::string text) { (void)ReadBlackListFile(std::move(text)); });
     Report("black list, ordinary lines", black, [](std::string text) { (void)ReadBlackListFile(std::move(text)); });
-    Report("DNS redirect list, shortest lines", shortDns, [](std::string text) { (void)ParseDnsRedirectLines(text); });
-    Report("DNS redirect list", dns, [](std::string text) { (void)ParseDnsRedirectLines(text); });
+    Report("DNS redirect list, shortest lines", shortDns, [](std::string text) { (void)ReadDnsRedirectText(std::move(text)); });
+    Report("DNS redirect list", dns, [](std::string text) { (void)ReadDnsRedirectText(std::move(text)); });
     Report("rules", rules, [](std::string text) { (void)ReadRulesFile(text, eRulesBlock_All); });
     std::filesystem::remove_all(folder);
     return 0;

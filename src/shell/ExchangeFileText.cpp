@@ -3,6 +3,7 @@
 #include "shell/AtomicFile.h"
 #include "shell/Utf8Text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -142,6 +143,27 @@ bool Flatten(std::string& value)
         return false;
     value = OneLine(value);
     return true;
+}
+
+void BlankNulsAndLoneCrs(std::string& text, LineNumbers& changed)
+{
+    constexpr std::string_view kBlanked("\r\0", 2);
+    std::size_t line = 1, countedTo = 0, lastNoted = 0;
+    for (std::size_t at = text.find_first_of(kBlanked); at != std::string::npos; at = text.find_first_of(kBlanked, at + 1)) {
+        if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n')
+            continue;
+        line += static_cast<std::size_t>(std::count(text.begin() + static_cast<std::ptrdiff_t>(countedTo),
+                                                    text.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+        countedTo = at;
+        text[at] = ' ';
+        if (line != lastNoted)
+            changed.Add(lastNoted = line);
+    }
+}
+
+std::size_t CountLines(std::string_view text)
+{
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
 }
 
 void ForEachLine(std::string_view text, const std::function<void(std::string_view line, std::size_t number)>& take)

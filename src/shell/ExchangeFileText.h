@@ -77,6 +77,12 @@ std::string OneLine(std::string_view value);
 // Makes the value one line in place; true when it held a line break or a NUL.
 bool Flatten(std::string& value);
 
+// Writes each NUL and each CR not followed by LF as a blank, in place, noting their lines: the
+// blank a writer would have written in their place.
+void BlankNulsAndLoneCrs(std::string& text, LineNumbers& changed);
+// How many lines `text` has, for sizing what is read from it once.
+std::size_t CountLines(std::string_view text);
+
 // Calls `take` with each line (its end taken off) and its number from 1. Lines end in LF, with or
 // without a CR before it; a last line without an end is a line too.
 void ForEachLine(std::string_view text, const std::function<void(std::string_view line, std::size_t number)>& take);

@@ -63,24 +63,24 @@ std::optional<bool> RedirectListHolds(CtlSession& session, const DnsRedirectEntr
 int Import(CtlSession& session, const std::string& file)
 {
     std::string error;
-    ExchangeFileText::ReadNotes notes;
-    const auto entries = ReadDnsRedirectFile(file, &error, &notes);
-    if (!entries) {
+    const std::optional<DnsRedirectFileRead> read = ReadDnsRedirectFile(file, &error);
+    if (!read) {
         std::cerr << "morvixctl: " << error << "\n";
         return eCtlExit_FileError;
     }
     const nsMoxHttp::CatalogueRow* add = nsMoxHttp::FindCatalogueRow("dns", "redirect-add");
-    const AddBatch batch{entries->size(),
+    const DnsRedirectFileEntries& entries = read->entries;
+    const AddBatch batch{entries.size(),
                          [&](std::size_t index) {
                              return AddBatch::Step{add->completionEvent, nsMoxHttp::SentRequestNumber([&] {
                                                        return nsMoxHttp::CMoxCacheProtocol::GetProtocol().Send(
-                                                           *add, DnsRedirectAddValues((*entries)[index]));
+                                                           *add, DnsRedirectAddValues(entries[index]));
                                                    })};
                          },
                          [&](CtlSession& session, std::size_t index) {
-                             return RedirectListHolds(session, (*entries)[index]);
+                             return RedirectListHolds(session, entries[index]);
                          }};
-    return ImportStatus(SendAdds(session, batch), notes);
+    return ImportStatus(SendAdds(session, batch), read->notes);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "features/access/AddressListEntry.h"
+#include "shell/EntriesInText.h"
 #include "shell/ExchangeFileText.h"
 
 #include <cstdint>
@@ -19,27 +20,12 @@ bool BlackListEntryFitsLine(const AddressListEntry& entry);
 // entries that do not fit a line are left out and counted.
 ExchangeFileText::Written BlackListFileText(const std::vector<AddressListEntry>& entries);
 
-// The entries of a file as read: the text is kept once, with where each entry's parts lie in it,
-// and an entry is made only when it is asked for. A file of millions of short lines so costs a few
-// times its size, not a record of strings per line.
-class BlackListFileEntries {
-public:
-    std::size_t size() const { return lines_.size(); }
-    bool empty() const { return lines_.empty(); }
-    AddressListEntry operator[](std::size_t index) const;
-    std::vector<AddressListEntry> All() const;
-
-private:
-    friend class BlackListFileReader;
-    struct Line {
-        std::uint32_t start, dash, first, second, end;  // dash == first: the range has none
-    };
-    std::string text_;
-    std::vector<Line> lines_;
-};
+// Low start, dash (at the first "/" when the range has none), first "/", second "/", line end.
+AddressListEntry BlackListEntryAt(std::string_view text, const std::array<std::uint32_t, 5>& at);
+using BlackListFileEntries = EntriesInText<AddressListEntry, 5>;
 
 struct BlackListFileRead {
-    BlackListFileEntries entries;
+    BlackListFileEntries entries{BlackListEntryAt};
     // Ranges written without "-": each stands for both addresses, and the operator is told of
     // the first ten; the count holds them all.
     std::vector<std::string> singleAddressRanges;

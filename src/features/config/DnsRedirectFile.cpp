@@ -3,7 +3,6 @@
 #include "shell/ExchangeFileText.h"
 #include "shell/Utf8Text.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace {
@@ -26,9 +25,15 @@ std::string_view DropOneSlash(std::string_view text)
     return text;
 }
 
-std::optional<DnsRedirectEntry> ParseLine(std::string_view line)
+// The parts of a rule's line, as views into it.
+struct LineParts {
+    std::string_view name, ip, note;
+    int enable = 1;
+};
+
+std::optional<LineParts> ParseLine(std::string_view line)
 {
-    DnsRedirectEntry entry;
+    LineParts parts;
     // The rule's own prefix is the one that comes first: a refuse rule whose note mentions
     // "address=/" stays a refuse rule.
     std::size_t prefix = line.find(kRedirect);
@@ -37,26 +42,27 @@ std::optional<DnsRedirectEntry> ParseLine(std::string_view line)
     if (refuse < prefix) {
         prefix = refuse;
         prefixLength = kRefuse.size();
-        entry.Enable = 0;
+        parts.enable = 0;
     }
     if (prefix == std::string_view::npos)
         return std::nullopt;
     std::string_view rest = line.substr(prefix + prefixLength);
     const std::size_t slash = rest.find('/');
-    entry.Name = rest.substr(0, slash);
-    if (entry.Name.empty())
+    parts.name = rest.substr(0, slash);
+    if (parts.name.empty())
         return std::nullopt;
-    rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
+    rest = slash == std::string_view::npos ? rest.substr(rest.size()) : rest.substr(slash + 1);
     const std::size_t hash = rest.find('#');
     if (hash == std::string_view::npos) {
-        entry.IP = DropOneSlash(TrimEnd(rest));
-        return entry;
+        parts.ip = DropOneSlash(TrimEnd(rest));
+        parts.note = rest.substr(rest.size());
+        return parts;
     }
-    entry.Note = rest.substr(hash + 1);
+    parts.note = rest.substr(hash + 1);
     // The address ends at the padding or, for a rule as wide as the padding, at the "#" itself.
     const std::size_t end = rest.find_first_of(" \t#");
-    entry.IP = DropOneSlash(rest.substr(0, end));
-    return entry;
+    parts.ip = DropOneSlash(rest.substr(0, end));
+    return parts;
 }
 
 }  // namespace
@@ -95,30 +101,44 @@ ExchangeFileText::Written FormatDnsRedirectLines(const std::vector<DnsRedirectEn
     return file;
 }
 
-std::vector<DnsRedirectEntry> ReadDnsRedirectLines(std::string_view text, ExchangeFileText::ReadNotes& notes)
+DnsRedirectEntry DnsRedirectEntryAt(std::string_view text, const std::array<std::uint32_t, 7>& at)
 {
-    std::vector<DnsRedirectEntry> entries;
-    // Sized once: growing by doubling would hold twice the entries at its peak.
-    entries.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-    ExchangeFileText::ForEachLine(text, [&](std::string_view line, std::size_t number) {
-        std::optional<DnsRedirectEntry> entry = ParseLine(line);
-        // Blank lines and comments are no rules; any other line without one is the operator's to see.
-        if (!entry) {
-            if (!TrimEnd(line).empty() && !line.starts_with('#'))
-                notes.unreadable.Add(number);
-            return;
-        }
-        if (ExchangeFileText::Flatten(entry->Note) | ExchangeFileText::Flatten(entry->IP))
-            notes.changed.Add(number);
-        entries.push_back(std::move(*entry));
-    });
-    return entries;
+    const auto part = [text](std::uint32_t from, std::uint32_t to) { return std::string(text.substr(from, to - from)); };
+    DnsRedirectEntry entry;
+    entry.Name = part(at[0], at[1]);
+    entry.IP = part(at[2], at[3]);
+    entry.Note = part(at[4], at[5]);
+    entry.Enable = static_cast<std::int32_t>(at[6]);
+    return entry;
+}
+
+DnsRedirectFileRead ReadDnsRedirectText(std::string text)
+{
+    DnsRedirectFileRead read;
+    read.entries.Read(std::move(text), read.notes.changed,
+                      [&read](std::string_view line, std::size_t number,
+                              const auto& offset) -> std::optional<DnsRedirectFileEntries::Positions> {
+                          const std::optional<LineParts> parts = ParseLine(line);
+                          // Blank lines and comments are no rules; any other line without one is
+                          // the operator's to see.
+                          if (!parts) {
+                              if (!TrimEnd(line).empty() && !line.starts_with('#'))
+                                  read.notes.unreadable.Add(number);
+                              return std::nullopt;
+                          }
+                          const auto end = [&offset](std::string_view piece) {
+                              return static_cast<std::uint32_t>(offset(piece) + piece.size());
+                          };
+                          return DnsRedirectFileEntries::Positions{
+                              offset(parts->name), end(parts->name), offset(parts->ip), end(parts->ip),
+                              offset(parts->note), end(parts->note), static_cast<std::uint32_t>(parts->enable)};
+                      });
+    return read;
 }
 
 std::vector<DnsRedirectEntry> ParseDnsRedirectLines(std::string_view text)
 {
-    ExchangeFileText::ReadNotes ignored;
-    return ReadDnsRedirectLines(text, ignored);
+    return ReadDnsRedirectText(std::string(text)).entries.All();
 }
 
 std::string DnsRedirectFileName(std::string_view date)
@@ -136,15 +156,10 @@ std::optional<ExchangeFileText::Written> WriteDnsRedirectFile(const std::filesys
     return written;
 }
 
-std::optional<std::vector<DnsRedirectEntry>> ReadDnsRedirectFile(const std::filesystem::path& file,
-                                                                 std::string* error, ExchangeFileText::ReadNotes* notes)
+std::optional<DnsRedirectFileRead> ReadDnsRedirectFile(const std::filesystem::path& file, std::string* error)
 {
-    const std::optional<std::string> text = ExchangeFileText::Read(file, error);
+    std::optional<std::string> text = ExchangeFileText::Read(file, error);
     if (!text)
         return std::nullopt;
-    ExchangeFileText::ReadNotes taken;
-    std::vector<DnsRedirectEntry> entries = ReadDnsRedirectLines(*text, taken);
-    if (notes)
-        *notes = std::move(taken);
-    return entries;
+    return ReadDnsRedirectText(std::move(*text));
 }

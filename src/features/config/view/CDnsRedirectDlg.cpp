@@ -312,27 +312,20 @@ void CDnsRedirectDlg::Import()
         return;
     readingFile_ = true;
     ReadExchangeFileInBackground(
-        this, path.toStdString(),
-        [](const std::string& text) {
-            ExchangeFileText::ReadNotes notes;
-            std::vector<DnsRedirectEntry> entries = ReadDnsRedirectLines(text, notes);
-            return std::make_pair(std::move(entries), std::move(notes));
-        },
-        [this](std::optional<std::pair<std::vector<DnsRedirectEntry>, ExchangeFileText::ReadNotes>> read,
-               const std::string& error) {
+        this, path.toStdString(), [](const std::string& text) { return ReadDnsRedirectText(text); },
+        [this](std::optional<DnsRedirectFileRead> read, const std::string& error) {
             readingFile_ = false;
             if (!read) {
                 IUserInteraction::Current().Inform(this, QStringLiteral("导入自定义劫持列表"),
                                                    QString::fromStdString(error));
                 return;
             }
-            if (read->second.Any())
-                GlobalFunc_UpdateStatusBar(ExchangeFileText::ReadNotesStatusText("导入文件", read->second));
-            std::vector<DnsRedirectEntry>* entries = &read->first;
-            if (entries->empty())
+            if (read->notes.Any())
+                GlobalFunc_UpdateStatusBar(ExchangeFileText::ReadNotesStatusText("导入文件", read->notes));
+            if (read->entries.empty())
                 return;
             RunBatch(QStringLiteral("导入"), QStringLiteral("正在导入自定义劫持域名，请稍候……"), QStringLiteral("停止导入"),
-                     QStringLiteral("您确定要停止导入自定义劫持域名吗？"), std::move(*entries),
+                     QStringLiteral("您确定要停止导入自定义劫持域名吗？"), read->entries.All(),
                      [](const DnsRedirectEntry& entry) { return DnsManager_RedirectAdd(entry); });
         });
 }
