@@ -83,6 +83,16 @@ bool FailWithErrno(std::string* reason, int error)
     return Fail(reason, std::strerror(error));
 }
 
+bool WriteInPlace(const std::filesystem::path& target, std::string_view content, std::string* reason)
+{
+    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return FailWithErrno(reason, errno);
+    const bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
+    const int error = errno;
+    return ::close(fd) == 0 && ok ? true : FailWithErrno(reason, ok ? errno : error);
+}
+
 }  // namespace
 
 bool WriteFileAtomically(const std::filesystem::path& file, std::string_view content, std::string* reason)
@@ -105,11 +115,18 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view con
     if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
         return FailWithErrno(reason, errno);
 
+    // A file of another owner that we may write to keeps its owner only when written in place:
+    // a new file renamed over it would be ours, and only the superuser may hand it over.
+    if (exists && existing.st_uid != ::geteuid() && ::geteuid() != 0)
+        return WriteInPlace(target, content, reason);
+
     std::filesystem::path temporary;
     const int fd = CreateTemporaryBeside(target, temporary);
     if (fd < 0)
         return FailWithErrno(reason, errno);
 
+    if (exists)
+        (void)!::fchown(fd, existing.st_uid, existing.st_gid);  // the group, where we may not keep it, is ours
     bool ok = !exists || ::fchmod(fd, existing.st_mode & 07777) == 0;
     ok = ok && WriteAll(fd, content) && ::fsync(fd) == 0;
     int lastError = ok ? 0 : errno;

@@ -114,7 +114,17 @@ TEST(ExchangedValueShapes, AnExportReplacesOnlyARegularFileItMayWriteAndSaysWhyN
         EXPECT_NE(error.find("Permission denied"), std::string::npos) << error;
         EXPECT_EQ(ReadBytes(scratch / "read-only.txt"), "kept");
     }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.Path()), {}), superuser ? 3 : 4)
+    // Replaced, another's file stays theirs: the superuser hands the new file over, anyone else
+    // writes it in place.
+    WriteBytes(scratch / "theirs.txt", "old");
+    ASSERT_EQ(::chown((scratch / "theirs.txt").c_str(), superuser ? 65534 : ::geteuid(), superuser ? 65534 : ::getegid()), 0);
+    struct stat before {}, after {};
+    ::stat((scratch / "theirs.txt").c_str(), &before);
+    EXPECT_TRUE(ExchangeFileText::Write(scratch / "theirs.txt", "new", &error)) << error;
+    ::stat((scratch / "theirs.txt").c_str(), &after);
+    EXPECT_EQ(std::tie(after.st_uid, after.st_gid), std::tie(before.st_uid, before.st_gid));
+    EXPECT_EQ(ReadBytes(scratch / "theirs.txt"), "new");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.Path()), {}), superuser ? 4 : 5)
         << "no temporary file is left behind";
 }
 
