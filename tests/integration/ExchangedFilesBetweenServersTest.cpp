@@ -274,13 +274,19 @@ TEST(ExchangedFilesBetweenServers, AnImportStopsWhenTold)
         {"black", "add", "black",
          [](int i) { return "10.2." + std::to_string(i) + ".1-10.2." + std::to_string(i) + ".1/2030-01-01 00:00:00/x\r\n"; },
          [](const Json::Value& state) { return state["entries"].size(); }, SIGINT, 130},
+        {"rules", "add", "fcache",
+         [](int i) {
+             return (i == 0 ? std::string("[FCache]\r\nFCacheCount=50\r\n") : std::string()) + "Url_" +
+                    std::to_string(i + 1) + "=/p" + std::to_string(i) + "/*\r\n";
+         },
+         [](const Json::Value& state) { return state["entries"].size(); }, SIGTERM, 143},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.type);
         ScratchDirectory scratch;
         SimProcess server;
         Json::Value emptied = server.state()[c.family];
-        emptied[std::string(c.family) == "black" ? "entries" : "custom"] = Json::arrayValue;
+        emptied[std::string(c.family) == "dnsredirect" ? "custom" : "entries"] = Json::arrayValue;
         server.setState(c.family, emptied);
         std::string text;
         for (int i = 0; i < 50; ++i)
@@ -289,7 +295,7 @@ TEST(ExchangedFilesBetweenServers, AnImportStopsWhenTold)
         Json::Value delay;
         delay["kind"] = "delay";
         delay["ms"] = 300;
-        delay["type"] = c.type;
+        delay["type"] = c.family == std::string("dnsredirect") ? "dns" : c.family;
         delay["cmd"] = c.addCmd;
         server.addFault(delay);
 
@@ -298,7 +304,7 @@ TEST(ExchangedFilesBetweenServers, AnImportStopsWhenTold)
         const auto adds = [&] {
             std::size_t count = 0;
             for (const Json::Value& request : server.requests())
-                count += request["query"].asString() == std::string("type=") + c.type + "&cmd=" + c.addCmd ? 1 : 0;
+                count += request["query"].asString() == "type=" + delay["type"].asString() + "&cmd=" + c.addCmd ? 1 : 0;
             return count;
         };
         ASSERT_TRUE(WaitUntil([&] { return adds() >= 3; }, std::chrono::seconds(30)));
@@ -310,4 +316,26 @@ TEST(ExchangedFilesBetweenServers, AnImportStopsWhenTold)
         EXPECT_EQ(adds(), held) << "every add sent was answered before the run ended";
         EXPECT_EQ(outcome.out, "accepted " + std::to_string(held) + ", refused 0, timed out 0\n");
     }
+}
+
+// An add the server carried out but whose answer was lost on the way is looked for in the server's
+// list, and counted when it is there: the count is what the server holds.
+TEST(ExchangedFilesBetweenServers, AnAddWhoseAnswerWasLostIsReadBack)
+{
+    ScratchDirectory scratch;
+    SimProcess server;
+    Json::Value none;
+    none["count"] = 0;
+    server.setState("black", none);
+    WriteBytes(scratch / "black.txt", "10.3.0.1-10.3.0.2/2030-01-01 00:00:00/a\r\n10.3.1.1-10.3.1.2/2030-01-01 00:00:00/b\r\n");
+    Json::Value lost;
+    lost["kind"] = "reset";  // the add is carried out, its answer cut
+    lost["type"] = "black";
+    lost["cmd"] = "add";
+    lost["count"] = 1;
+    server.addFault(lost);
+    const Outcome outcome = RunCtl(server, scratch, {"black", "import", (scratch / "black.txt").string()});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, "accepted 2, refused 0, timed out 0\n");
+    EXPECT_EQ(server.state()["black"]["entries"].size(), 2u);
 }

@@ -22,7 +22,7 @@ bool Never()
 
 int SendAdds(CtlSession& session, const AddBatch& batch)
 {
-    std::size_t accepted = 0, refused = 0, timedOut = 0, sent = 0, inDoubt = 0;
+    std::size_t accepted = 0, refused = 0, timedOut = 0, failed = 0, sent = 0, inDoubt = 0;
     for (std::size_t i = 0; i < batch.count && !Interrupted(); ++i, ++sent) {
         const std::uint64_t start = session.Events().Mark();
         const AddBatch::Step step = batch.send(i);
@@ -36,24 +36,32 @@ int SendAdds(CtlSession& session, const AddBatch& batch)
             if (!done && Interrupted())
                 done = session.Events().WaitFor(start, answers, std::chrono::steady_clock::now() + kStopGrace, Never);
         }
-        if (!done) {
+        const int status = done ? done->Status() : eMoxEventStatus_NetworkError;
+        if (status == eMoxEventStatus_Ok) {
+            ++accepted;
+        } else if (status == eMoxEventStatus_ServerError) {
+            ++refused;
+            session.PrintStatusTexts(start);
+        } else {
+            // No answer, a failed exchange or an unreadable reply: the server may have taken the
+            // add all the same, and its list says whether it did.
+            if (done)
+                session.PrintStatusTexts(start);
             const std::optional<bool> held =
                 step.requestNumber != 0 && batch.heldByServer ? batch.heldByServer(session, i) : std::nullopt;
             if (held.value_or(false))
                 ++accepted;
-            else if (held)
-                ++timedOut;
+            else if (!held && Interrupted())
+                ++inDoubt;
             else
-                ++(Interrupted() ? inDoubt : timedOut);
-        } else if (done->Status() == eMoxEventStatus_Ok) {
-            ++accepted;
-        } else {
-            ++refused;
-            session.PrintStatusTexts(start);
+                ++(done ? failed : timedOut);
         }
         session.Events().Forget(session.Events().Mark());
     }
-    std::cout << "accepted " << accepted << ", refused " << refused << ", timed out " << timedOut << "\n";
+    std::cout << "accepted " << accepted << ", refused " << refused << ", timed out " << timedOut;
+    if (failed > 0)
+        std::cout << ", failed " << failed;
+    std::cout << "\n";
     if (Interrupted()) {
         std::cerr << "morvixctl: stopped by a signal after " << sent << " of " << batch.count << " adds";
         if (inDoubt > 0)

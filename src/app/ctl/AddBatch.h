@@ -11,8 +11,8 @@
 // given up after its time does not.
 //
 // SIGINT or SIGTERM stops the batch: nothing more is sent, the add in flight is given a short grace
-// to be answered and is then abandoned. An add whose answer never came is read back from the
-// server where the batch can say how, so the count printed is what the server took.
+// to be answered and is then abandoned. An add whose answer never came, failed on the way or could
+// not be read is looked for in the server's list, so the count printed is what the server took.
 struct AddBatch {
     struct Step {
         int completionEvent = 0;
@@ -24,6 +24,7 @@ struct AddBatch {
     std::function<std::optional<bool>(CtlSession& session, std::size_t index)> heldByServer;
 };
 
-// Prints "accepted A, refused R, timed out T". 0 only when every add was accepted; the stop's
-// status (130, 143) when a signal stopped the batch.
+// Prints "accepted A, refused R, timed out T" (and ", failed F" for exchanges that failed and whose
+// adds the server's list does not hold). 0 only when every add was accepted; the stop's status
+// (130, 143) when a signal stopped the batch.
 int SendAdds(CtlSession& session, const AddBatch& batch);

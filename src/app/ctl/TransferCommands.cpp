@@ -70,18 +70,47 @@ int ImportStatus(int sent, const ExchangeFileText::ReadNotes& notes)
 
 namespace {
 
-// Whether the server's black list holds an entry with the entry's values.
-std::optional<bool> BlackListHolds(CtlSession& session, const AddressListEntry& entry)
+// Whether the server's list of `type` holds an item that matches; none when it cannot be read.
+template <class ListEvent, class Match>
+std::optional<bool> ListHolds(CtlSession& session, const char* type, Match match)
 {
-    const CtlRequest list{nsMoxHttp::FindCatalogueRow("black", "list"), {}, {}};
+    const CtlRequest list{nsMoxHttp::FindCatalogueRow(type, "list"), {}, {}};
     const auto done = session.ExchangeAfterStop(list);
-    const auto* read = done ? dynamic_cast<const CMoxAddressListEventParam*>(done->record.get()) : nullptr;
+    const auto* read = done ? dynamic_cast<const ListEvent*>(done->record.get()) : nullptr;
     if (!read || done->Status() != eMoxEventStatus_Ok)
         return std::nullopt;
-    return std::any_of(read->items.begin(), read->items.end(), [&entry](const AddressListEntry& held) {
+    return std::any_of(read->items.begin(), read->items.end(), match);
+}
+
+std::optional<bool> BlackListHolds(CtlSession& session, const AddressListEntry& entry)
+{
+    return ListHolds<CMoxAddressListEventParam>(session, "black", [&entry](const AddressListEntry& held) {
         return std::tie(held.Low, held.High, held.Expire, held.Note) ==
                std::tie(entry.Low, entry.High, entry.Expire, entry.Note);
     });
+}
+
+// A rule is known by its pattern: the server takes no two rules of one pattern in a list.
+std::optional<bool> RuleHeld(CtlSession& session, const RulesImportQueue& queue, std::size_t index)
+{
+    const RulesImportQueue::Place place = queue.PlaceOf(index);
+    const RuleSet& rules = queue.Rules();
+    const auto same = [](const std::string& pattern, auto member) {
+        return [&pattern, member](const auto& held) { return held.*member == pattern; };
+    };
+    switch (place.family) {
+    case RulesImportQueue::eFCache:
+        return ListHolds<CMoxFCacheListEventParam>(session, "fcache", same(rules.fcache[place.index].Url, &FCacheRule::Url));
+    case RulesImportQueue::eRCache:
+        return ListHolds<CMoxRCacheListEventParam>(session, "rcache", same(rules.rcache[place.index].Url, &RCacheRule::Url));
+    case RulesImportQueue::eSCache:
+        return ListHolds<CMoxSCacheListEventParam>(session, "scache",
+                                                   same(rules.scache[place.index].ActionUrl, &SCacheRule::ActionUrl));
+    case RulesImportQueue::eRewrite:
+        break;
+    }
+    return ListHolds<CMoxRewriteListEventParam>(session, "rewrite",
+                                                same(rules.rewrite[place.index].SourceUrl, &RewriteRule::SourceUrl));
 }
 
 int ExportRules(CtlSession& session, const std::string& path, unsigned blocks)
@@ -106,10 +135,12 @@ int ImportRules(CtlSession& session, const std::string& path, unsigned blocks)
         return eCtlExit_FileError;
     ExchangeFileText::ReadNotes notes;
     RulesImportQueue queue(ReadRulesFile(*text, blocks, &notes));
-    const AddBatch batch{queue.Total(), [&queue](std::size_t) {
+    const AddBatch batch{queue.Total(),
+                         [&queue](std::size_t) {
                              const RulesImportQueue::Step step = queue.SendNext();
                              return AddBatch::Step{step.completionEvent, step.requestNumber};
-                         }, {}};
+                         },
+                         [&queue](CtlSession& session, std::size_t index) { return RuleHeld(session, queue, index); }};
     return ImportStatus(SendAdds(session, batch), notes);
 }
 
