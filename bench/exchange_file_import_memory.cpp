@@ -72,7 +72,8 @@ void Report(const char* name, const std::filesystem::path& file, const std::func
         if (std::optional<std::string> text = ExchangeFileText::Read(file, nullptr))
             parse(std::move(*text));
     });
-    std::printf("%-34s file %7.0f kB  plain read %7ld kB (%.1fx)  import read %7ld kB (%.1fx the file, %.1fx the plain read)\n",
+    std::printf("%-34s file %7.0f kB  plain read %7ld kB (%.1fx)  "
+                "import read %7ld kB (%.1fx the file, %.1fx the plain read)\n",
                 name, sizeKb, plain, plain / sizeKb, import, import / sizeKb, static_cast<double>(import) / plain);
 }
 
@@ -90,20 +91,24 @@ int main()
     const auto shortBlack = write("black-short.txt", Filled([](int n) {
         return std::to_string(n % 250) + "-" + std::to_string(n % 250) + "//\r\n";
     }));
-    const auto black = write("black.txt", Filled([](int n) {
-        return "10.0." + std::to_string(n % 250) + ".1-10.0." + std::to_string(n % 250) + ".9/2030-01-01 00:00:00/备注 " +
-               std::to_string(n) + "\r\n";
+    const auto ordinaryBlack = write("black.txt", Filled([](int n) {
+        const std::string third = std::to_string(n % 250);
+        return "10.0." + third + ".1-10.0." + third + ".9/2030-01-01 00:00:00/备注 " + std::to_string(n) + "\r\n";
     }));
-    const auto shortDns = write("dns-short.txt", Filled([](int n) { return "address=/" + std::to_string(n % 10) + "\r\n"; }));
-    const auto dns = write("dns.txt", Filled([](int n) { return "address=/d" + std::to_string(n) + ".example.com/\r\n"; }));
+    const auto shortDns =
+        write("dns-short.txt", Filled([](int n) { return "address=/" + std::to_string(n % 10) + "\r\n"; }));
+    const auto dns =
+        write("dns.txt", Filled([](int n) { return "address=/d" + std::to_string(n) + ".example.com/\r\n"; }));
     const auto rules = write("rules.txt", Filled([](int n) {
         return n == 0 ? std::string("[FCache]\r\nFCacheCount=1000\r\n") : "Url_" + std::to_string(n) + "=/p/*\r\n";
     }));
 
-    Report("black list, shortest lines", shortBlack, [](std::string text) { (void)ReadBlackListFile(std::move(text)); });
-    Report("black list, ordinary lines", black, [](std::string text) { (void)ReadBlackListFile(std::move(text)); });
-    Report("DNS redirect list, shortest lines", shortDns, [](std::string text) { (void)ReadDnsRedirectText(std::move(text)); });
-    Report("DNS redirect list", dns, [](std::string text) { (void)ReadDnsRedirectText(std::move(text)); });
+    const auto black = [](std::string text) { (void)ReadBlackListFile(std::move(text)); };
+    const auto redirects = [](std::string text) { (void)ReadDnsRedirectText(std::move(text)); };
+    Report("black list, shortest lines", shortBlack, black);
+    Report("black list, ordinary lines", ordinaryBlack, black);
+    Report("DNS redirect list, shortest lines", shortDns, redirects);
+    Report("DNS redirect list", dns, redirects);
     Report("rules", rules, [](std::string text) { (void)ReadRulesFile(text, eRulesBlock_All); });
     std::filesystem::remove_all(folder);
     return 0;

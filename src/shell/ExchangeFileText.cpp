@@ -149,7 +149,8 @@ void BlankNulsAndLoneCrs(std::string& text, LineNumbers& changed)
 {
     constexpr std::string_view kBlanked("\r\0", 2);
     std::size_t line = 1, countedTo = 0, lastNoted = 0;
-    for (std::size_t at = text.find_first_of(kBlanked); at != std::string::npos; at = text.find_first_of(kBlanked, at + 1)) {
+    for (std::size_t at = text.find_first_of(kBlanked); at != std::string::npos;
+         at = text.find_first_of(kBlanked, at + 1)) {
         if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n')
             continue;
         line += static_cast<std::size_t>(std::count(text.begin() + static_cast<std::ptrdiff_t>(countedTo),

@@ -100,9 +100,11 @@ std::optional<bool> RuleHeld(CtlSession& session, const RulesImportQueue& queue,
     };
     switch (place.family) {
     case RulesImportQueue::eFCache:
-        return ListHolds<CMoxFCacheListEventParam>(session, "fcache", same(rules.fcache[place.index].Url, &FCacheRule::Url));
+        return ListHolds<CMoxFCacheListEventParam>(session, "fcache",
+                                                   same(rules.fcache[place.index].Url, &FCacheRule::Url));
     case RulesImportQueue::eRCache:
-        return ListHolds<CMoxRCacheListEventParam>(session, "rcache", same(rules.rcache[place.index].Url, &RCacheRule::Url));
+        return ListHolds<CMoxRCacheListEventParam>(session, "rcache",
+                                                   same(rules.rcache[place.index].Url, &RCacheRule::Url));
     case RulesImportQueue::eSCache:
         return ListHolds<CMoxSCacheListEventParam>(session, "scache",
                                                    same(rules.scache[place.index].ActionUrl, &SCacheRule::ActionUrl));
@@ -171,7 +173,9 @@ int ImportBlackList(CtlSession& session, const std::string& path)
                                                        return AccessList_BlackAdd(read.entries[index]);
                                                    })};
                          },
-                         [&read](CtlSession& session, std::size_t index) { return BlackListHolds(session, read.entries[index]); }};
+                         [&read](CtlSession& session, std::size_t index) {
+                             return BlackListHolds(session, read.entries[index]);
+                         }};
     return ImportStatus(SendAdds(session, batch), read.notes);
 }
 

@@ -32,7 +32,9 @@ ExchangeFileText::Written BlackListFileText(const std::vector<AddressListEntry>&
 AddressListEntry BlackListEntryAt(std::string_view text, const std::array<std::uint32_t, 5>& at)
 {
     const auto [start, dash, first, second, end] = at;
-    const auto part = [text](std::uint32_t from, std::uint32_t to) { return std::string(text.substr(from, to - from)); };
+    const auto part = [text](std::uint32_t from, std::uint32_t to) {
+        return std::string(text.substr(from, to - from));
+    };
     AddressListEntry entry;
     entry.Low = part(start, dash);
     entry.High = dash == first ? entry.Low : part(dash + 1, first);
@@ -48,7 +50,8 @@ BlackListFileRead ReadBlackListFile(std::string text)
                       [&read](std::string_view line, std::size_t number,
                               const auto& offset) -> std::optional<BlackListFileEntries::Positions> {
                           const std::size_t first = line.find('/');
-                          const std::size_t second = first == std::string_view::npos ? first : line.find('/', first + 1);
+                          const std::size_t second =
+                              first == std::string_view::npos ? first : line.find('/', first + 1);
                           if (first == 0 || second == std::string_view::npos) {
                               if (!line.empty())
                                   read.notes.unreadable.Add(number);
@@ -62,7 +65,8 @@ BlackListFileRead ReadBlackListFile(std::string text)
                               ++read.singleAddressCount;
                           }
                           const auto at = [&](std::size_t index) { return offset(line.substr(index)); };
-                          return BlackListFileEntries::Positions{at(0), at(dash), at(first), at(second), at(line.size())};
+                          return BlackListFileEntries::Positions{at(0), at(dash), at(first), at(second),
+                                                                 at(line.size())};
                       });
     return read;
 }

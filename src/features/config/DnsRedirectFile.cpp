@@ -103,7 +103,9 @@ ExchangeFileText::Written FormatDnsRedirectLines(const std::vector<DnsRedirectEn
 
 DnsRedirectEntry DnsRedirectEntryAt(std::string_view text, const std::array<std::uint32_t, 7>& at)
 {
-    const auto part = [text](std::uint32_t from, std::uint32_t to) { return std::string(text.substr(from, to - from)); };
+    const auto part = [text](std::uint32_t from, std::uint32_t to) {
+        return std::string(text.substr(from, to - from));
+    };
     DnsRedirectEntry entry;
     entry.Name = part(at[0], at[1]);
     entry.IP = part(at[2], at[3]);

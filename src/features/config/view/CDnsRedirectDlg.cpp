@@ -298,8 +298,8 @@ void CDnsRedirectDlg::Export()
         IUserInteraction::Current().Inform(this, QStringLiteral("导出自定义劫持列表"), QString::fromStdString(error));
         return;
     }
-    GlobalFunc_UpdateStatusBar(
-        ExchangeFileText::ExportStatusText("导出自定义劫持列表完成", *written, "含有“/”、“#”或空白的域名"));
+    GlobalFunc_UpdateStatusBar(ExchangeFileText::ExportStatusText(
+        "导出自定义劫持列表完成", *written, "域名含有“/”、“#”或空白、或地址含有“#”或空白或以“/”结尾的条目"));
 }
 
 void CDnsRedirectDlg::Import()
