@@ -1,8 +1,9 @@
 // Server A's lists, exported by morvixctl to the three exchanged files and imported into server B,
 // arrive field by field as A holds them: values with quotes or blanks at their ends, NULs and line
 // breaks of every kind, and lengths up to and past the server's limits. A line break or NUL arrives
-// as a blank and the export says so; a value past B's limit is refused by B, loudly. The seed is
-// printed; MORVIX_TEST_SEED repeats a run.
+// as a blank and the export says so; a value past B's limit is refused by B, loudly. Files pieced
+// together from UTF-8 and GB18030 lines read the same. The seed is printed; MORVIX_TEST_SEED
+// repeats a run.
 #include "files/ScratchDirectory.h"
 #include "integration/MorvixctlProcess.h"
 #include "shell/ExchangeFileText.h"
@@ -11,8 +12,10 @@
 #include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 #include <json/json.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
@@ -102,6 +105,34 @@ Outcome RunCtl(SimProcess& server, const ScratchDirectory& scratch, std::vector<
     return WaitForOutcome(process);
 }
 
+// Every other line of the file re-encoded as GB18030, as a file pieced together from an older
+// console's export and a newer one's would be.
+void MixInGb18030(const std::filesystem::path& file)
+{
+    const std::string text = morvix::test::ReadBytes(file);
+    std::string mixed;
+    iconv_t converter = iconv_open("GB18030", "UTF-8");
+    ASSERT_NE(converter, reinterpret_cast<iconv_t>(-1));
+    std::size_t number = 0;
+    for (std::size_t start = 0; start < text.size(); ++number) {
+        const std::size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
+        std::string line = text.substr(start, end - start);
+        start = end;
+        if (number % 2 == 1) {
+            std::string out(line.size() * 4 + 4, '\0');
+            char* in = line.data();
+            char* to = out.data();
+            std::size_t inLeft = line.size(), outLeft = out.size();
+            ASSERT_NE(iconv(converter, &in, &inLeft, &to, &outLeft), static_cast<std::size_t>(-1));
+            out.resize(out.size() - outLeft);
+            line = out;
+        }
+        mixed += line;
+    }
+    iconv_close(converter);
+    WriteBytes(file, mixed);
+}
+
 Json::Value WithoutIds(Json::Value entries, const char* idKey)
 {
     for (Json::Value& entry : entries)
@@ -185,7 +216,7 @@ TEST(ExchangedFilesBetweenServers, EveryValueArrivesAsServerAHoldsItOrIsRefusedA
         entry["Low"] = entry["High"] = "10.0." + std::to_string(i) + ".1";  // ranges must not overlap
     });
 
-    const auto travel = [&](const char* type, const std::vector<const Expected*>& lists) {
+    const auto travel = [&](const char* type, const std::vector<const Expected*>& lists, bool mixedEncoding) {
         const std::string file = (scratch / (std::string(type) + ".txt")).string();
         bool flattened = false, refused = false;
         for (const Expected* list : lists) {
@@ -194,11 +225,13 @@ TEST(ExchangedFilesBetweenServers, EveryValueArrivesAsServerAHoldsItOrIsRefusedA
         }
         const Outcome exported = RunCtl(a, scratch, {type, "export", file});
         EXPECT_EQ(exported.status, flattened ? 65 : 0) << type << ": " << exported.err;
+        if (mixedEncoding)
+            MixInGb18030(file);
         const Outcome imported = RunCtl(b, scratch, {type, "import", file});
         EXPECT_EQ(imported.status, refused ? 1 : 0) << type << ": " << imported.out << imported.err;
     };
-    travel("rules", {&expectedRules[0], &expectedRules[1], &expectedRules[2], &expectedRules[3]});
-    travel("black", {&expectedBlack});
+    travel("rules", {&expectedRules[0], &expectedRules[1], &expectedRules[2], &expectedRules[3]}, false);
+    travel("black", {&expectedBlack}, true);
 
     bool anyFlattened = expectedBlack.flattened, anyRefused = expectedBlack.refused;
     for (std::size_t i = 0; i < rules.size(); ++i) {
@@ -249,6 +282,7 @@ TEST(ExchangedFilesBetweenServers, DnsNotesArriveAsServerAHoldsThem)
     const std::string file = (scratch / "dns.txt").string();
     const Outcome exported = RunCtl(a, scratch, {"dns", "export", file});
     EXPECT_EQ(exported.status, flattened ? 65 : 0) << exported.err;
+    MixInGb18030(file);
     const Outcome imported = RunCtl(b, scratch, {"dns", "import", file});
     EXPECT_EQ(imported.status, refused ? 1 : 0) << imported.out << imported.err;
     EXPECT_EQ(b.state()["dnsredirect"]["custom"], expected);
