@@ -278,9 +278,11 @@ void CAddressListPage::Import()
 
 void CAddressListPage::ImportEntries(BlackListFileRead read)
 {
+    if (read.notes.Any())
+        GlobalFunc_UpdateStatusBar(ExchangeFileText::ReadNotesStatusText("导入文件", read.notes));
     for (const std::string& range : read.singleAddressRanges)
         IUserInteraction::Current().Inform(this, QStringLiteral("tips"), QString::fromStdString(range));
-    pending_ = std::move(read.entries);
+    pending_ = read.entries.All();
     import_ = new CBatchProgressDlg(this,
                                     {QStringLiteral("导入黑名单列表"), QStringLiteral("正在导入黑名单列表，请稍候 ......."),
                                      QStringLiteral("您确定要停止导入黑名单列表吗？"),

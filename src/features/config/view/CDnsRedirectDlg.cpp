@@ -298,8 +298,8 @@ void CDnsRedirectDlg::Export()
         IUserInteraction::Current().Inform(this, QStringLiteral("导出自定义劫持列表"), QString::fromStdString(error));
         return;
     }
-    GlobalFunc_UpdateStatusBar(
-        ExchangeFileText::ExportStatusText("导出自定义劫持列表完成", *written, "含有“/”、“#”或空白的域名"));
+    GlobalFunc_UpdateStatusBar(ExchangeFileText::ExportStatusText(
+        "导出自定义劫持列表完成", *written, "域名含有“/”、“#”或空白、或地址含有“#”或空白或以“/”结尾的条目"));
 }
 
 void CDnsRedirectDlg::Import()
@@ -312,18 +312,20 @@ void CDnsRedirectDlg::Import()
         return;
     readingFile_ = true;
     ReadExchangeFileInBackground(
-        this, path.toStdString(), ParseDnsRedirectLines,
-        [this](std::optional<std::vector<DnsRedirectEntry>> entries, const std::string& error) {
+        this, path.toStdString(), [](const std::string& text) { return ReadDnsRedirectText(text); },
+        [this](std::optional<DnsRedirectFileRead> read, const std::string& error) {
             readingFile_ = false;
-            if (!entries) {
+            if (!read) {
                 IUserInteraction::Current().Inform(this, QStringLiteral("导入自定义劫持列表"),
                                                    QString::fromStdString(error));
                 return;
             }
-            if (entries->empty())
+            if (read->notes.Any())
+                GlobalFunc_UpdateStatusBar(ExchangeFileText::ReadNotesStatusText("导入文件", read->notes));
+            if (read->entries.empty())
                 return;
             RunBatch(QStringLiteral("导入"), QStringLiteral("正在导入自定义劫持域名，请稍候……"), QStringLiteral("停止导入"),
-                     QStringLiteral("您确定要停止导入自定义劫持域名吗？"), std::move(*entries),
+                     QStringLiteral("您确定要停止导入自定义劫持域名吗？"), read->entries.All(),
                      [](const DnsRedirectEntry& entry) { return DnsManager_RedirectAdd(entry); });
         });
 }
