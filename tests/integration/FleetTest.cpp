@@ -145,15 +145,32 @@ TEST_F(Fleet, AServerSlowerThanTheTimeLimitIsGivenUpWhileTheOthersAreServed)
     EXPECT_EQ(JsonOutcomes(ParseJson(run.out)), expected) << run.out;
 }
 
+// Every bad line of a servers file is reported with its number before anything is sent; good
+// lines (names, IPv6 in brackets, a scheme) pass.
 TEST_F(Fleet, AnUnusableServersFileOrAnExportWithoutAFilePerServerIsAUsageError)
 {
     const ScratchDirectory scratch;
-    morvix::test::WriteBytes(scratch / "servers", "127.0.0.1:1\nnot a server!\n");
+    const std::vector<std::pair<std::string, bool>> lines = {
+        {"127.0.0.1:1", true},  {"not a server!", false}, {"h:abc", false},       {"h:99999", false},
+        {"h:0", false},         {"h:-5", false},          {"127.0.0.1:80:90", false}, {"::1", false},
+        {"[::1]:6780", true},   {"https://localhost:7", true}, {"[::1", false},   {"ftp://h:1", false},
+    };
+    std::string file;
+    for (const auto& [line, good] : lines)
+        file += line + "\n";
+    morvix::test::WriteBytes(scratch / "servers", file);
+    const Outcome bad = Run({"--servers-file", (scratch / "servers").string(), "--dry-run", "fcache", "list"});
+    EXPECT_EQ(bad.status, 64);
+    EXPECT_EQ(bad.out, "") << "sent or planned despite bad lines";
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string at = "servers:" + std::to_string(i + 1) + ": \"" + lines[i].first + "\"";
+        EXPECT_EQ(bad.err.find(at) != std::string::npos, !lines[i].second) << at << "\n" << bad.err;
+    }
+
     const struct {
         std::vector<std::string> arguments;
         std::string message;
     } cases[] = {
-        {{"--servers-file", (scratch / "servers").string(), "fcache", "list"}, "servers:2: HOST[:PORT] expected"},
         {{"--server", "127.0.0.1:1", "--server", "127.0.0.1:2", "rules", "export", (scratch / "rules.txt").string()},
          "{server}"},
         {{"--server", "127.0.0.1:1", "--server", "127.0.0.1:2", "watch"}, "one server"},
@@ -163,4 +180,23 @@ TEST_F(Fleet, AnUnusableServersFileOrAnExportWithoutAFilePerServerIsAUsageError)
         EXPECT_EQ(run.status, 64) << arguments.back();
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
     }
+}
+
+// The same server named twice, or under a name and its address, is worked on once, with a notice
+// naming both.
+TEST_F(Fleet, TheSameServerUnderTwoNamesIsTakenOnceWithANotice)
+{
+    SimProcess sim;
+    const std::string port = std::to_string(sim.port());
+    const Outcome run = Run({"--server", "127.0.0.1:" + port, "--server", "localhost:" + port, "--server",
+                             "127.0.0.1:" + port, "fcache", "add", "Url=/once/*"});
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_NE(run.err.find("localhost:" + port + " and 127.0.0.1:" + port + " are the same server"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("127.0.0.1:" + port + " is named twice"), std::string::npos) << run.err;
+    int adds = 0;
+    for (const Json::Value& request : sim.requests())
+        adds += request["query"].asString() == "type=fcache&cmd=add";
+    EXPECT_EQ(adds, 1);
 }

@@ -108,10 +108,18 @@ int RunMorvixctl(int argc, char** argv)
         return eCtlExit_Usage;
     if (IsFleetRun(options))
         return RunFleetCommand(options, *command);
-    const std::optional<std::vector<std::string>> servers = FleetServers(options.servers, options.serversFile);
+    const std::optional<std::vector<ServerAddress>> servers = FleetServers(options.servers, options.serversFile);
     if (!servers)
         return eCtlExit_Usage;
-    const std::string& server = servers->front();
+    std::vector<std::string> hosts;
+    for (const ServerAddress& address : *servers) {
+        if (address.scheme != "http") {
+            std::cerr << "morvixctl: " << address.Text() << ": this build reaches servers over http:// only\n";
+            return eCtlExit_Usage;
+        }
+        hosts.push_back(address.HostPort());
+    }
+    const std::string& server = hosts.front();
     const int role = options.role == "keeper" ? eMoxRole_Keeper : eMoxRole_Admin;
     const std::optional<std::string> password =
         ResolveCtlPassword(options.password, "Password for " + options.role + "@" + server + ": ");
@@ -120,7 +128,7 @@ int RunMorvixctl(int argc, char** argv)
 
     InstallInterruptHandlers();
     if (options.type == "exporter")
-        return RunExporter({options.listen, *servers, options.role, *password});
+        return RunExporter({options.listen, hosts, options.role, *password});
     CtlSession session;
     if (const int signedIn = session.SignIn(server, role, *password); signedIn != eCtlExit_Accepted)
         return signedIn;

@@ -111,7 +111,13 @@ struct ShownRequest {
     std::string note;
 };
 
-std::vector<ShownRequest> Shown(const std::string& server, const std::string& role,
+// The request's address on the server, under the server's own scheme.
+std::string ShownUrl(const ServerAddress& server, const nsMoxHttp::CatalogueRow& row)
+{
+    return server.scheme + nsMoxHttp::RequestUrl(server.HostPort(), row).substr(std::string_view("http").size());
+}
+
+std::vector<ShownRequest> Shown(const ServerAddress& server, const std::string& role,
                                 const std::vector<PlannedRequest>& requests)
 {
     const nsMoxHttp::CatalogueRow* signIn = FindCatalogueRow(eReq_SignIn);
@@ -119,11 +125,11 @@ std::vector<ShownRequest> Shown(const std::string& server, const std::string& ro
     std::vector<ShownRequest> shown;
     const RequestValues signInValues =
         RequestValues().Set("Username", std::string(CMoxCacheInstance::UserName(roleNumber))).Set("Password", "********");
-    shown.push_back({nsMoxHttp::RequestUrl(server, *signIn),
+    shown.push_back({ShownUrl(server, *signIn),
                      nsMoxHttp::FormatRequestBody(*signIn, signInValues, {}, 1).body, "the password is not shown"});
     unsigned long number = 1;
     for (const PlannedRequest& request : requests)
-        shown.push_back({nsMoxHttp::RequestUrl(server, *request.row),
+        shown.push_back({ShownUrl(server, *request.row),
                          nsMoxHttp::FormatRequestBody(*request.row, request.values, kSessionPlaceholder, ++number).body,
                          request.note});
     return shown;
@@ -142,12 +148,13 @@ std::optional<std::vector<PlannedRequest>> PlanRequests(const CtlOptions& option
     return std::vector<PlannedRequest>{{FindCatalogueRow(eReq_ProxyList), {}, {}}};
 }
 
-void WriteDryRun(std::ostream& out, const std::vector<std::string>& servers, const std::string& role,
+void WriteDryRun(std::ostream& out, const std::vector<ServerAddress>& servers, const std::string& role,
                  const std::vector<PlannedRequest>& requests, bool json)
 {
     Json::Value array(Json::arrayValue);
-    for (const std::string& server : servers) {
-        const std::vector<ShownRequest> shown = Shown(server, role, requests);
+    for (const ServerAddress& address : servers) {
+        const std::string server = address.Text();
+        const std::vector<ShownRequest> shown = Shown(address, role, requests);
         if (!json) {
             out << "== " << server << "\n";
             for (const ShownRequest& request : shown)

@@ -52,7 +52,7 @@ std::string FleetFileStem(const std::string& server)
 {
     std::string stem = server;
     for (char& c : stem)
-        if (c == ':' || c == '[' || c == ']')
+        if (c == ':' || c == '[' || c == ']' || c == '/')
             c = '_';
     return stem;
 }
@@ -64,9 +64,13 @@ bool IsFleetRun(const CtlOptions& options)
 
 int RunFleetCommand(const CtlOptions& options, const CtlCommand& command)
 {
-    const std::optional<std::vector<std::string>> servers = FleetServers(options.servers, options.serversFile);
-    if (!servers)
+    const std::optional<std::vector<ServerAddress>> addresses = FleetServers(options.servers, options.serversFile);
+    if (!addresses)
         return eCtlExit_Usage;
+    std::vector<std::string> names;
+    for (const ServerAddress& address : *addresses)
+        names.push_back(address.Text());
+    const std::vector<std::string>* servers = &names;
     if (command.request && command.request->row->kind == eReq_InstantRequest) {
         std::cerr << "morvixctl: the live request stream goes to one server\n";
         return eCtlExit_Usage;
@@ -81,7 +85,7 @@ int RunFleetCommand(const CtlOptions& options, const CtlCommand& command)
         const auto plan = PlanRequests(options, command);
         if (!plan)
             return eCtlExit_FileError;
-        WriteDryRun(std::cout, *servers, options.role, *plan, options.json);
+        WriteDryRun(std::cout, *addresses, options.role, *plan, options.json);
         return eCtlExit_Accepted;
     }
     const std::optional<std::string> password = ResolveCtlPassword(

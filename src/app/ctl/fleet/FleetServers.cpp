@@ -1,14 +1,12 @@
 #include "FleetServers.h"
 
-#include "shell/HostText.h"
-
-#include <algorithm>
 #include <fstream>
 #include <iostream>
+#include <map>
+#include <netdb.h>
+#include <sys/socket.h>
 
 namespace {
-
-constexpr std::string_view kDefaultPort = "6780";
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -18,54 +16,81 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
-// The host with its port, or empty when the text is not HOST[:PORT] alone.
-std::string ServerOf(std::string_view text)
+// What tells two entries apart: the scheme, the first address the host resolves to, and the port.
+// A host that does not resolve stands for itself; its run reports it unreachable.
+std::string Identity(const ServerAddress& server)
 {
-    const HostText parts = SplitHostText(text, kDefaultPort);
-    return parts.name.empty() ? parts.host : std::string();
+    std::string host = server.host;
+    if (host.starts_with('['))
+        host = host.substr(1, host.size() - 2);
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    if (::getaddrinfo(host.c_str(), nullptr, &hints, &found) == 0 && found) {
+        char numeric[NI_MAXHOST];
+        if (::getnameinfo(found->ai_addr, found->ai_addrlen, numeric, sizeof numeric, nullptr, 0, NI_NUMERICHOST) == 0)
+            host = numeric;
+        ::freeaddrinfo(found);
+    }
+    return server.scheme + "://" + host + ":" + std::to_string(server.port);
 }
+
+class ServerList {
+public:
+    // False when the text is no server; the reason is printed after `where`.
+    bool Add(std::string_view text, const std::string& where)
+    {
+        auto parsed = ParseServerAddress(text);
+        if (const auto* reason = std::get_if<std::string>(&parsed)) {
+            std::cerr << "morvixctl: " << where << ": \"" << text << "\": " << *reason << "\n";
+            return false;
+        }
+        const ServerAddress& server = std::get<ServerAddress>(parsed);
+        const auto [taken, added] = taken_.try_emplace(Identity(server), server.Text());
+        if (added)
+            servers_.push_back(server);
+        else if (taken->second == server.Text())
+            std::cerr << "morvixctl: " << where << ": " << server.Text() << " is named twice; taken once\n";
+        else
+            std::cerr << "morvixctl: " << where << ": " << server.Text() << " and " << taken->second
+                      << " are the same server; taken once, as " << taken->second << "\n";
+        return true;
+    }
+
+    std::vector<ServerAddress> servers_;
+
+private:
+    std::map<std::string, std::string> taken_;  // identity -> the text it was first named by
+};
 
 }  // namespace
 
-std::optional<std::vector<std::string>> FleetServers(const std::vector<std::string>& named,
-                                                     const std::string& serversFile)
+std::optional<std::vector<ServerAddress>> FleetServers(const std::vector<std::string>& named,
+                                                       const std::string& serversFile)
 {
-    std::vector<std::string> servers;
-    const auto add = [&servers](const std::string& server) {
-        if (std::find(servers.begin(), servers.end(), server) == servers.end())
-            servers.push_back(server);
-    };
-    for (const std::string& text : named) {
-        const std::string server = ServerOf(text);
-        if (server.empty()) {
-            std::cerr << "morvixctl: --server takes HOST[:PORT], not \"" << text << "\"\n";
-            return std::nullopt;
-        }
-        add(server);
-    }
+    ServerList list;
+    bool usable = true;
+    for (const std::string& text : named)
+        usable = list.Add(Trimmed(text), "--server") && usable;
     if (serversFile.empty())
-        return servers;
+        return usable ? std::optional(list.servers_) : std::nullopt;
     std::ifstream file(serversFile);
     if (!file) {
         std::cerr << "morvixctl: cannot read the servers file " << serversFile << "\n";
         return std::nullopt;
     }
+    bool any = false;
     std::string line;
     for (int number = 1; std::getline(file, line); ++number) {
         const std::string_view text = Trimmed(std::string_view(line).substr(0, line.find('#')));
         if (text.empty())
             continue;
-        const std::string server = ServerOf(text);
-        if (server.empty()) {
-            std::cerr << "morvixctl: " << serversFile << ":" << number << ": HOST[:PORT] expected, not \"" << text
-                      << "\"\n";
-            return std::nullopt;
-        }
-        add(server);
+        any = true;
+        usable = list.Add(text, serversFile + ":" + std::to_string(number)) && usable;
     }
-    if (servers.empty()) {
+    if (!any) {
         std::cerr << "morvixctl: " << serversFile << " names no server\n";
         return std::nullopt;
     }
-    return servers;
+    return usable ? std::optional(list.servers_) : std::nullopt;
 }
