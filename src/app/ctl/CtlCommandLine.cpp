@@ -48,6 +48,14 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     auto* passwordOption = app.add_option(
         "--password", password, "password (else $MORVIX_PASSWORD, else asked for on a terminal)");
     app.add_flag("--json", options.json, "print the result as JSON");
+    app.add_flag("--json-lines", options.jsonLines,
+                 "several servers: one JSON object per server on its own line, as each ends");
+    app.add_option("--match", options.match,
+                   "Field=value: the record to change, delete or move, by its key on every server (Url, "
+                   "ActionUrl, SourceUrl, Low and High, Name); may be repeated")
+        ->allow_extra_args(false);
+    app.add_flag("--fleet-run", options.fleetRun, "this run is one server's of a fleet run")->group("");
+    app.add_flag("--read-back", options.readBack, "only read whether the change was made")->group("");
     app.add_flag("--watch", options.watch, "hosts: a table every polling period until interrupted");
     const std::pair<const char*, RulesFileBlock> blocks[] = {{"--fcache", eRulesBlock_FCache},
                                                              {"--rcache", eRulesBlock_RCache},

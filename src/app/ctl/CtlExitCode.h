@@ -6,6 +6,8 @@ enum CtlExitCode : int {
     eCtlExit_Refused = 1,
     eCtlExit_ExchangeFailed = 2,
     eCtlExit_MalformedReply = 3,
+    eCtlExit_ResultUnknown = 5,  // a change was sent but its reply never came, and no read settled it
     eCtlExit_Usage = 64,
     eCtlExit_FileError = 74,  // a file to export to or import from could not be written or read
+    eCtlExit_Interrupted = 130,
 };

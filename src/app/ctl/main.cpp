@@ -1,12 +1,14 @@
 // morvixctl: one request of the administration interface from the command line, on the console's
 // own core (sign-in, catalogue, reply callbacks).
 #include "BashCompletion.h"
+#include "ChangeReadBack.h"
 #include "CtlCommand.h"
 #include "CtlCommandLine.h"
 #include "CtlExitCode.h"
 #include "CtlPassword.h"
 #include "ExporterCommand.h"
 #include "ExporterFeed.h"
+#include "FleetChildLines.h"
 #include "FleetCommand.h"
 #include "FleetServers.h"
 #include "CtlRequest.h"
@@ -61,18 +63,56 @@ int TakeCurrentRecord(CtlSession& session, CtlRequest& request)
     return eCtlExit_Accepted;
 }
 
-int RunRequest(CtlSession& session, CtlRequest request, bool json)
+// A change whose reply never came: a read of its list settles it where the family allows.
+int SettleLostReply(CtlSession& session, const CtlRequest& request, const FieldPairs& match)
 {
+    switch (ReadBackChange(session, request, match)) {
+    case ReadBack::Applied: std::cerr << kConfirmedLine << "\n"; return eCtlExit_Accepted;
+    case ReadBack::NotApplied: std::cerr << kNotAppliedLine << "\n"; return eCtlExit_ExchangeFailed;
+    case ReadBack::Unknown: break;
+    }
+    std::cerr << "morvixctl: sent, result unknown\n";
+    return eCtlExit_ResultUnknown;
+}
+
+int RunRequest(CtlSession& session, CtlRequest request, const CtlOptions& options)
+{
+    FieldPairs match;
+    if (const RecordKeys* keys = RecordKeysFor(request.row->type, request.row->cmd); keys && !options.match.empty()) {
+        match = std::get<FieldPairs>(ParseMatch(*keys, options.match));
+        if (options.readBack)
+            return SettleLostReply(session, request, match);
+        if (const int resolved = ResolveNaturalKey(session, request, *keys, match); resolved != eCtlExit_Accepted)
+            return resolved;
+    } else if (options.readBack) {
+        return SettleLostReply(session, request, match);
+    }
     if (const int taken = TakeCurrentRecord(session, request); taken != eCtlExit_Accepted)
         return taken;
     if (request.row->kind == eReq_InstantRequest)
         return StreamInstantRequests(session, request);
+    bool sent = false;
+    session.OnChangeSent([&sent, &options] {
+        sent = true;
+        if (options.fleetRun)
+            std::cerr << kChangeSentLine << std::endl;
+    });
     const auto done = session.Exchange(request);
+    const std::string named = std::string(request.row->type) + " " + std::string(request.row->cmd);
+    if (!done && Interrupted()) {
+        std::cerr << "morvixctl: interrupted" << (sent ? "; " + named + " was sent: sent, result unknown" : "")
+                  << "\n";
+        return eCtlExit_Interrupted;
+    }
     if (!done)
         return eCtlExit_ExchangeFailed;
+    if (sent && done->Status() == eMoxEventStatus_NetworkError) {
+        std::cerr << "morvixctl: " << named << " was sent, but its reply never came\n";
+        return SettleLostReply(session, request, match);
+    }
     if (done->Status() == eMoxEventStatus_Ok)
         if (const auto document = DescribeResult(done->kind, done->record.get()))
-            WriteResult(std::cout, *document, json);
+            WriteResult(std::cout, *document, options.json);
     return done->Status();
 }
 
@@ -127,17 +167,19 @@ int RunMorvixctl(int argc, char** argv)
         return eCtlExit_Usage;
 
     InstallInterruptHandlers();
+    if (options.fleetRun)
+        IgnoreTerminalInterrupt();
     if (options.type == "exporter")
         return RunExporter({options.listen, hosts, options.role, *password});
     CtlSession session;
     if (const int signedIn = session.SignIn(server, role, *password); signedIn != eCtlExit_Accepted)
-        return signedIn;
+        return Interrupted() ? eCtlExit_Interrupted : signedIn;
     if (command->transfer)
         return RunTransferCommand(session, options);
     if (command->dnsFile)
         return RunDnsFileCommand(session, options.cmd, options.pairs.front());
     if (command->request)
-        return RunRequest(session, *command->request, options.json);
+        return RunRequest(session, *command->request, options);
     if (options.type == "hosts")
         return WatchHosts(session, options.watch, options.json);
     return options.feed ? RunExporterFeed(session) : WatchRealtime(session, options.json);

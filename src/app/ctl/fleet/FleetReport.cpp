@@ -1,25 +1,39 @@
 #include "FleetReport.h"
 
-#include "CtlExitCode.h"
+#include "FleetChildLines.h"
+#include "FleetOutcome.h"
 #include "TextTable.h"
 
 #include <json/json.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <optional>
 
 namespace {
 
-// The last line the run wrote to standard error: the status text its reply ended with.
+// The recap's counts in their order; the first five are always shown.
+constexpr std::string_view kRecapCounts[] = {"accepted", "refused",    "unreachable", "unknown",
+                                             "not run",  "unreadable", "failed"};
+constexpr std::size_t kAlwaysShown = 5;
+
+// The last line the run wrote to standard error that is not meant for the fleet alone: the
+// status text its reply ended with, or what it found.
 std::string StatusText(const FleetServerRun& run)
 {
     std::string_view errors = run.errors;
-    while (!errors.empty() && (errors.back() == '\n' || errors.back() == '\r'))
-        errors.remove_suffix(1);
-    const std::size_t lineStart = errors.rfind('\n');
-    return std::string(lineStart == std::string_view::npos ? errors : errors.substr(lineStart + 1));
+    while (!errors.empty()) {
+        while (!errors.empty() && (errors.back() == '\n' || errors.back() == '\r'))
+            errors.remove_suffix(1);
+        const std::size_t lineStart = errors.rfind('\n');
+        const std::string_view line = lineStart == std::string_view::npos ? errors : errors.substr(lineStart + 1);
+        if (line != kChangeSentLine)
+            return std::string(line);
+        errors.remove_suffix(line.size());
+    }
+    return {};
 }
 
 std::string Seconds(std::chrono::milliseconds took)
@@ -39,72 +53,109 @@ std::optional<Json::Value> ParsedJson(const std::string& text)
     return value;
 }
 
-void WriteJson(std::ostream& out, const std::vector<FleetServerRun>& runs)
+Json::Value EntryOf(const FleetServerRun& run)
 {
-    Json::Value array(Json::arrayValue);
-    for (const FleetServerRun& run : runs) {
-        Json::Value& entry = array.append(Json::Value(Json::objectValue));
-        entry["server"] = run.server;
-        entry["outcome"] = FleetOutcome(run);
-        entry["exit"] = run.exitStatus;
-        entry["status"] = StatusText(run);
-        entry["seconds"] = static_cast<double>(run.took.count()) / 1000.0;
-        if (std::optional<Json::Value> result = ParsedJson(run.output))
-            entry["result"] = std::move(*result);
-        else if (!run.output.empty())
-            entry["output"] = run.output;
-    }
-    out << IndentedJson(array) << "\n";
+    Json::Value entry(Json::objectValue);
+    entry["server"] = run.server;
+    entry["outcome"] = std::string(InfoOf(OutcomeOf(run)).name);
+    entry["exit"] = run.exitStatus;
+    entry["status"] = StatusText(run);
+    entry["seconds"] = static_cast<double>(run.took.count()) / 1000.0;
+    if (std::optional<Json::Value> result = ParsedJson(run.output))
+        entry["result"] = std::move(*result);
+    else if (!run.output.empty())
+        entry["output"] = run.output;
+    return entry;
 }
 
-void WriteText(std::ostream& out, const std::vector<FleetServerRun>& runs)
+std::map<std::string_view, int> Counts(const std::vector<FleetServerRun>& runs)
 {
-    for (const FleetServerRun& run : runs) {
-        if (run.output.empty())
-            continue;
-        out << "== " << run.server << "\n" << run.output;
-        if (run.output.back() != '\n')
-            out << "\n";
-        out << "\n";
-    }
-    std::vector<std::vector<TextCell>> rows = {{{"server"}, {"outcome"}, {"seconds", true}, {"status"}}};
+    std::map<std::string_view, int> counts;
+    for (const std::string_view name : kRecapCounts)
+        counts[name] = 0;
     for (const FleetServerRun& run : runs)
-        rows.push_back({{run.server}, {FleetOutcome(run)}, {Seconds(run.took), true}, {StatusText(run)}});
-    out << RenderTextTable(rows);
+        ++counts[InfoOf(OutcomeOf(run)).recap];
+    return counts;
+}
+
+std::string Padded(std::string text, std::size_t width)
+{
+    if (text.size() < width)
+        text.append(width - text.size(), ' ');
+    return text;
 }
 
 }  // namespace
 
-std::string FleetOutcome(const FleetServerRun& run)
+FleetReport::FleetReport(std::ostream& out, std::ostream& progress, Form form,
+                         const std::vector<std::string>& servers)
+    : out_(out), progress_(progress), form_(form)
 {
-    if (run.timedOut)
-        return "timed out";
-    switch (run.exitStatus) {
-    case -1: return "not run";
-    case eCtlExit_Accepted: return "accepted";
-    case eCtlExit_Refused: return "refused";
-    case eCtlExit_ExchangeFailed: return "exchange failed";
-    case eCtlExit_MalformedReply: return "unreadable reply";
-    case eCtlExit_Usage: return "usage error";
-    case eCtlExit_FileError: return "file error";
-    default: return "exit " + std::to_string(run.exitStatus);
+    for (const std::string& server : servers)
+        serverWidth_ = std::max(serverWidth_, server.size());
+}
+
+void FleetReport::Finished(const FleetServerRun& run)
+{
+    const std::string line = Padded(run.server, serverWidth_) + "  " + std::string(InfoOf(OutcomeOf(run)).name) +
+                             "  " + Seconds(run.took) + " s  " + StatusText(run);
+    if (form_ == Form::Text) {
+        out_ << "== " << line << "\n" << run.output;
+        if (!run.output.empty() && run.output.back() != '\n')
+            out_ << "\n";
+        if (!run.output.empty())
+            out_ << "\n";
+        out_.flush();
+        return;
+    }
+    progress_ << line << std::endl;
+    if (form_ == Form::JsonLines) {
+        Json::StreamWriterBuilder builder;
+        builder["emitUTF8"] = true;
+        builder["indentation"] = "";
+        out_ << Json::writeString(builder, EntryOf(run)) << std::endl;
     }
 }
 
-void WriteFleetReport(std::ostream& out, const std::vector<FleetServerRun>& runs, bool json)
+void FleetReport::Close(const std::vector<FleetServerRun>& runs, bool interrupted)
 {
-    if (json)
-        WriteJson(out, runs);
-    else
-        WriteText(out, runs);
+    if (form_ == Form::Json) {
+        Json::Value document(Json::objectValue);
+        Json::Value& servers = document["servers"] = Json::Value(Json::arrayValue);
+        for (const FleetServerRun& run : runs)
+            servers.append(EntryOf(run));
+        Json::Value& counts = document["counts"] = Json::Value(Json::objectValue);
+        for (const auto& [name, count] : Counts(runs))
+            counts[std::string(name)] = count;
+        document["interrupted"] = interrupted;
+        out_ << IndentedJson(document) << "\n";
+    } else if (form_ == Form::Text) {
+        std::vector<std::vector<TextCell>> rows = {{{"server"}, {"outcome"}, {"seconds", true}, {"status"}}};
+        for (const FleetServerRun& run : runs)
+            rows.push_back({{run.server},
+                            {std::string(InfoOf(OutcomeOf(run)).name)},
+                            {Seconds(run.took), true},
+                            {StatusText(run)}});
+        out_ << RenderTextTable(rows);
+    }
+    std::ostream& recap = form_ == Form::Text ? out_ : progress_;
+    recap << FleetRecap(runs) << "\n";
+    if (interrupted)
+        progress_ << "interrupted\n";
+    out_.flush();
+    progress_.flush();
 }
 
-int FleetExitStatus(const std::vector<FleetServerRun>& runs)
+std::string FleetRecap(const std::vector<FleetServerRun>& runs)
 {
-    int worst = eCtlExit_Accepted;
-    for (const FleetServerRun& run : runs)
-        worst = std::max(worst, run.exitStatus < 0 ? int(eCtlExit_ExchangeFailed) : run.exitStatus);
-    return worst;
+    const std::map<std::string_view, int> counts = Counts(runs);
+    std::string recap = "servers " + std::to_string(runs.size()) + ":";
+    for (std::size_t i = 0; i < std::size(kRecapCounts); ++i) {
+        const int count = counts.at(kRecapCounts[i]);
+        if (i < kAlwaysShown || count > 0)
+            recap += std::string(i == 0 ? " " : ", ") + std::string(kRecapCounts[i]) + " " + std::to_string(count);
+    }
+    return recap;
 }
 
 std::string IndentedJson(const Json::Value& value)

@@ -7,16 +7,29 @@
 #include <ostream>
 #include <vector>
 
-// The outcome of a run in words: "accepted", "refused", "timed out", ...
-std::string FleetOutcome(const FleetServerRun& run);
+// How a fleet run is reported: for people, a line per server as it ends, then a table and a recap;
+// with --json one document at the end, with --json-lines one object per server as it ends. When
+// standard output carries JSON, the progress lines go to standard error.
+class FleetReport {
+public:
+    enum class Form { Text, Json, JsonLines };
+    FleetReport(std::ostream& out, std::ostream& progress, Form form, const std::vector<std::string>& servers);
 
-// For people: each server's result under its name, then one row per server (server, outcome,
-// status text, time taken). For programs: a JSON array of one object per server, holding its
-// result as JSON when it printed JSON, else as text.
-void WriteFleetReport(std::ostream& out, const std::vector<FleetServerRun>& runs, bool json);
+    // One server's run has ended.
+    void Finished(const FleetServerRun& run);
+    // Every run has ended (or will not run): the table or the document, and the recap.
+    void Close(const std::vector<FleetServerRun>& runs, bool interrupted);
 
-// 0 when every server accepted, else the worst of the single-server exit statuses.
-int FleetExitStatus(const std::vector<FleetServerRun>& runs);
+private:
+    std::ostream& out_;
+    std::ostream& progress_;
+    Form form_;
+    std::size_t serverWidth_ = 0;
+};
+
+// "servers 3: accepted 1, refused 1, unreachable 1, unknown 0, not run 0": the five counts always,
+// the others when any run has them.
+std::string FleetRecap(const std::vector<FleetServerRun>& runs);
 
 // A JSON document as the fleet reports print it: indented, UTF-8 text as it stands.
 std::string IndentedJson(const Json::Value& value);

@@ -81,6 +81,8 @@ std::optional<CtlEventQueue::Event> CtlSession::Exchange(const CtlRequest& reque
         std::cerr << "morvixctl: " << request.row->type << " " << request.row->cmd << " was not sent\n";
         return std::nullopt;
     }
+    if (changeSent_ && nsMoxHttp::ChangesServer(*request.row))
+        changeSent_();
     const int completion = request.row->completionEvent;
     auto done = events_->WaitFor(
         start, [completion](const CtlEventQueue::Event& event) { return event.kind == completion; }, Never(),

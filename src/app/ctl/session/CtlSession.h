@@ -3,6 +3,7 @@
 #include "CtlEventQueue.h"
 #include "CtlRequest.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,10 +27,14 @@ public:
     enum class Texts { Print, Keep };
     std::optional<CtlEventQueue::Event> Exchange(const CtlRequest& request, Texts texts = Texts::Print);
 
+    // Called once a request that changes the server is handed to the transport.
+    void OnChangeSent(std::function<void()> sent) { changeSent_ = std::move(sent); }
+
     CtlEventQueue& Events() { return *events_; }
     // Prints the status texts posted from `from` on.
     void PrintStatusTexts(std::uint64_t from) const;
 
 private:
     std::unique_ptr<CtlEventQueue> events_;
+    std::function<void()> changeSent_;
 };

@@ -5,11 +5,11 @@
 
 namespace {
 
-std::atomic<bool> interrupted{false};
+std::atomic<int> interrupts{0};
 
 extern "C" void OnInterrupt(int)
 {
-    interrupted.store(true);
+    interrupts.fetch_add(1);
 }
 
 }  // namespace
@@ -25,5 +25,15 @@ void InstallInterruptHandlers()
 
 bool Interrupted()
 {
-    return interrupted.load();
+    return interrupts.load() > 0;
+}
+
+int InterruptCount()
+{
+    return interrupts.load();
+}
+
+void IgnoreTerminalInterrupt()
+{
+    std::signal(SIGINT, SIG_IGN);
 }

@@ -3,3 +3,8 @@
 // SIGINT and SIGTERM end what morvixctl is waiting for, so it can cancel and exit cleanly.
 void InstallInterruptHandlers();
 bool Interrupted();
+// How many times the program was interrupted: a second interrupt asks to end at once.
+int InterruptCount();
+// A run of one server for the fleet leaves the operator's Ctrl-C to the fleet, which ends it with
+// SIGTERM after letting its request finish.
+void IgnoreTerminalInterrupt();
