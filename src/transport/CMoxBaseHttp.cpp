@@ -3,6 +3,8 @@
 
 #include "transport/CMoxBaseHttp.h"
 
+#include "transport/HttpStatusObserver.h"
+
 #include <curl/curl.h>
 
 #include <strings.h>
@@ -253,7 +255,12 @@ bool CMoxBaseHttp::Exchange(const std::string& url)
     if (!ApplyOptions(easy.get(), setup))
         return false;
     lastMove_ = std::chrono::steady_clock::now();
-    return curl_easy_perform(easy.get()) == CURLE_OK;
+    if (curl_easy_perform(easy.get()) != CURLE_OK)
+        return false;
+    long status = 0;
+    if (curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &status) == CURLE_OK)
+        ReportHttpStatus(status);
+    return true;
 }
 
 std::unique_ptr<CMoxReplyBuffer> CMoxBaseHttp::CopyReply() const

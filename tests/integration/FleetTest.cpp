@@ -84,6 +84,7 @@ TEST_F(Fleet, EachFaultKindOfAnAddIsReportedAsWhatTheServerHolds)
         {"reset", "applied (confirmed by a read)", true},
         {"close", "not applied", false},
         {"not-json", "unreadable reply", false},
+        {"http-500", "not applied", false},  // an HTTP error status: the exchange failed, then a read
         {"delay", "not applied", false},  // past the time limit: sent, then settled by a read
     };
     std::vector<std::unique_ptr<SimProcess>> sims;
@@ -118,12 +119,13 @@ TEST_F(Fleet, EachFaultKindOfAnAddIsReportedAsWhatTheServerHolds)
     const Json::Value& counts = report["counts"];
     EXPECT_EQ(counts["accepted"].asInt(), 2) << run.out;
     EXPECT_EQ(counts["refused"].asInt(), 1);
-    EXPECT_EQ(counts["unreachable"].asInt(), 3);
+    EXPECT_EQ(counts["unreachable"].asInt(), 4);
     EXPECT_EQ(counts["unreadable"].asInt(), 1);
     EXPECT_EQ(counts["unknown"].asInt(), 0);
-    EXPECT_NE(run.err.find("servers 7: accepted 2, refused 1, unreachable 3, unknown 0, not run 0, unreadable 1"),
+    EXPECT_NE(run.err.find("servers 8: accepted 2, refused 1, unreachable 4, unknown 0, not run 0, unreadable 1"),
               std::string::npos)
         << run.err;
+    EXPECT_EQ(report["servers"][6]["status"].asString(), "morvixctl: the server answered HTTP 500") << run.out;
     // The progress lines go to standard error while standard output carries the document.
     for (const auto& sim : sims)
         EXPECT_NE(run.err.find(sim->host() + "  "), std::string::npos) << run.err;

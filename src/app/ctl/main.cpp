@@ -71,7 +71,7 @@ int SettleLostReply(CtlSession& session, const CtlRequest& request, const FieldP
     case ReadBack::NotApplied: std::cerr << kNotAppliedLine << "\n"; return eCtlExit_ExchangeFailed;
     case ReadBack::Unknown: break;
     }
-    std::cerr << "morvixctl: sent, result unknown\n";
+    std::cerr << kUnknownLine << "\n";
     return eCtlExit_ResultUnknown;
 }
 
@@ -100,14 +100,18 @@ int RunRequest(CtlSession& session, CtlRequest request, const CtlOptions& option
     const auto done = session.Exchange(request);
     const std::string named = std::string(request.row->type) + " " + std::string(request.row->cmd);
     if (!done && Interrupted()) {
-        std::cerr << "morvixctl: interrupted" << (sent ? "; " + named + " was sent: sent, result unknown" : "")
-                  << "\n";
+        // A fleet ends its runs at their time limit as well as on the operator's interrupt.
+        if (options.fleetRun)
+            std::cerr << "morvixctl: ended before " << named << (sent ? " was answered" : " was sent") << "\n";
+        else
+            std::cerr << "morvixctl: interrupted" << (sent ? "; " + named + " was sent: sent, result unknown" : "")
+                      << "\n";
         return eCtlExit_Interrupted;
     }
     if (!done)
         return eCtlExit_ExchangeFailed;
     if (sent && done->Status() == eMoxEventStatus_NetworkError) {
-        std::cerr << "morvixctl: " << named << " was sent, but its reply never came\n";
+        std::cerr << "morvixctl: " << named << kLostReplyTail << "\n";
         return SettleLostReply(session, request, match);
     }
     if (done->Status() == eMoxEventStatus_Ok)

@@ -19,8 +19,8 @@ constexpr std::string_view kRecapCounts[] = {"accepted", "refused",    "unreacha
                                              "not run",  "unreadable", "failed"};
 constexpr std::size_t kAlwaysShown = 5;
 
-// The last line the run wrote to standard error that is not meant for the fleet alone: the
-// status text its reply ended with, or what it found.
+// The last line the run wrote to standard error that is not its outcome: the status text its
+// reply ended with, or the cause of its failure.
 std::string StatusText(const FleetServerRun& run)
 {
     std::string_view errors = run.errors;
@@ -29,7 +29,7 @@ std::string StatusText(const FleetServerRun& run)
             errors.remove_suffix(1);
         const std::size_t lineStart = errors.rfind('\n');
         const std::string_view line = lineStart == std::string_view::npos ? errors : errors.substr(lineStart + 1);
-        if (line != kChangeSentLine)
+        if (!IsOutcomeLine(line))
             return std::string(line);
         errors.remove_suffix(line.size());
     }
