@@ -2,6 +2,7 @@
 
 #include "CtlExitCode.h"
 #include "CtlSession.h"
+#include "FleetReport.h"
 #include "Interrupt.h"
 #include "features/access/AddressListEvents.h"
 #include "features/access/AddressListRequests.h"
@@ -14,6 +15,8 @@
 #include "messaging/EventKinds.h"
 #include "protocol/SentRequestNumber.h"
 #include "shell/ExchangeFileText.h"
+
+#include <json/json.h>
 
 #include <functional>
 #include <iostream>
@@ -61,16 +64,19 @@ int WriteFile(const std::string& path, const ExchangeFileText::Written& written)
 }
 
 // Sends the adds one at a time, each awaited for at most the step time, and reports the count of
-// each outcome. 0 only when every add was accepted.
+// each outcome and every rule that was not accepted, with its status text (with --json as one
+// object of numbers and a list). 0 only when every add was accepted.
 // Only the completion carrying the add's own request number answers it; the late reply to an
 // earlier add given up after its time does not.
 struct AddOutcome {
     int completionEvent;
     unsigned long requestNumber;  // 0: nothing went out
+    std::string rule;             // the list and key of the rule
 };
-int SendAdds(CtlSession& session, std::size_t count, const std::function<AddOutcome()>& sendNext)
+int SendAdds(CtlSession& session, std::size_t count, const std::function<AddOutcome()>& sendNext, bool json)
 {
     std::size_t accepted = 0, refused = 0, timedOut = 0;
+    Json::Value failed(Json::arrayValue);
     for (std::size_t i = 0; i < count && !Interrupted(); ++i) {
         const std::uint64_t start = session.Events().Mark();
         const AddOutcome step = sendNext();
@@ -82,17 +88,32 @@ int SendAdds(CtlSession& session, std::size_t count, const std::function<AddOutc
                                           },
                                           std::chrono::steady_clock::now() + kStepTimeout, Interrupted)
                                     : std::nullopt;
-        if (!done) {
-            ++timedOut;
-        } else if (done->Status() == eMoxEventStatus_Ok) {
+        if (done && done->Status() == eMoxEventStatus_Ok) {
             ++accepted;
         } else {
-            ++refused;
+            ++(done ? refused : timedOut);
+            Json::Value& rule = failed.append(Json::Value(Json::objectValue));
+            rule["rule"] = step.rule;
+            rule["outcome"] = done ? "refused" : "timed out";
+            const std::vector<std::string> texts = session.Events().StatusTexts(start);
+            rule["status"] = texts.empty() ? "" : texts.back();
             session.PrintStatusTexts(start);
         }
         session.Events().Forget(session.Events().Mark());
     }
-    std::cout << "accepted " << accepted << ", refused " << refused << ", timed out " << timedOut << "\n";
+    if (json) {
+        Json::Value counts(Json::objectValue);
+        counts["accepted"] = Json::UInt64(accepted);
+        counts["refused"] = Json::UInt64(refused);
+        counts["timedOut"] = Json::UInt64(timedOut);
+        counts["failed"] = failed;
+        std::cout << IndentedJson(counts) << "\n";
+    } else {
+        std::cout << "accepted " << accepted << ", refused " << refused << ", timed out " << timedOut << "\n";
+        for (const Json::Value& rule : failed)
+            std::cout << rule["outcome"].asString() << ": " << rule["rule"].asString() << "  "
+                      << rule["status"].asString() << "\n";
+    }
     if (accepted == count)
         return eCtlExit_Accepted;
     return refused > 0 ? eCtlExit_Refused : eCtlExit_ExchangeFailed;
@@ -113,7 +134,7 @@ int ExportRules(CtlSession& session, const std::string& path, unsigned blocks)
     return WriteFile(path, RulesFileText(rules, blocks));
 }
 
-int ImportRules(CtlSession& session, const std::string& path, unsigned blocks)
+int ImportRules(CtlSession& session, const std::string& path, unsigned blocks, bool json)
 {
     const std::optional<std::string> text = ReadExchangeFile(path);
     if (!text)
@@ -121,8 +142,8 @@ int ImportRules(CtlSession& session, const std::string& path, unsigned blocks)
     RulesImportQueue queue(ReadRulesFile(*text, blocks));
     return SendAdds(session, queue.Total(), [&queue] {
         const RulesImportQueue::Step step = queue.SendNext();
-        return AddOutcome{step.completionEvent, step.requestNumber};
-    });
+        return AddOutcome{step.completionEvent, step.requestNumber, step.rule};
+    }, json);
 }
 
 int ExportBlackList(CtlSession& session, const std::string& path)
@@ -133,7 +154,7 @@ int ExportBlackList(CtlSession& session, const std::string& path)
     return WriteFile(path, BlackListFileText(entries));
 }
 
-int ImportBlackList(CtlSession& session, const std::string& path)
+int ImportBlackList(CtlSession& session, const std::string& path, bool json)
 {
     const std::optional<std::string> text = ReadExchangeFile(path);
     if (!text)
@@ -143,9 +164,11 @@ int ImportBlackList(CtlSession& session, const std::string& path)
         std::cerr << "morvixctl: the range " << range << " has no \"-\"; it stands for both addresses\n";
     std::size_t next = 0;
     return SendAdds(session, read.entries.size(), [&] {
-        return AddOutcome{eMoxCacheEvent_BlackAdd, nsMoxHttp::SentRequestNumber(
-                                                       [&] { return AccessList_BlackAdd(read.entries[next++]); })};
-    });
+        const AddressListEntry& entry = read.entries[next++];
+        return AddOutcome{eMoxCacheEvent_BlackAdd,
+                          nsMoxHttp::SentRequestNumber([&] { return AccessList_BlackAdd(entry); }),
+                          "black Low=" + entry.Low + " High=" + entry.High};
+    }, json);
 }
 
 }  // namespace
@@ -182,7 +205,7 @@ int RunTransferCommand(CtlSession& session, const CtlOptions& options)
     const std::string& path = options.pairs.front();
     const bool exporting = options.cmd == "export";
     if (options.type == "black")
-        return exporting ? ExportBlackList(session, path) : ImportBlackList(session, path);
+        return exporting ? ExportBlackList(session, path) : ImportBlackList(session, path, options.json);
     const unsigned blocks = options.ruleBlocks == 0 ? eRulesBlock_All : options.ruleBlocks;
-    return exporting ? ExportRules(session, path, blocks) : ImportRules(session, path, blocks);
+    return exporting ? ExportRules(session, path, blocks) : ImportRules(session, path, blocks, options.json);
 }
