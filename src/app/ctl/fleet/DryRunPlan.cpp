@@ -3,6 +3,7 @@
 #include "CurrentRecord.h"
 #include "DnsFileCommand.h"
 #include "FleetReport.h"
+#include "RecordKeys.h"
 #include "TransferCommands.h"
 #include "features/access/AddressListRequests.h"
 #include "features/access/BlackListFile.h"
@@ -94,14 +95,24 @@ std::optional<std::vector<PlannedRequest>> PlanDnsFile(const CtlOptions& options
     return plan;
 }
 
-std::vector<PlannedRequest> PlanCatalogueRequest(const CtlRequest& request)
+std::vector<PlannedRequest> PlanCatalogueRequest(const CtlRequest& request, const std::vector<std::string>& match)
 {
     std::vector<PlannedRequest> plan;
     const CurrentRecordSource* source = CurrentRecordSourceFor(request.row->type, request.row->cmd);
+    const RecordKeys* keys = match.empty() ? nullptr : RecordKeysFor(request.row->type, request.row->cmd);
     if (source)
         plan.push_back({FindCatalogueRow(source->listType, source->listCmd), {}, {}});
-    plan.push_back({request.row, request.values,
-                    source ? "the fields not named are the record's as the list above gives them" : ""});
+    else if (keys)
+        plan.push_back({FindCatalogueRow(keys->type, keys->listCmd), {}, {}});
+    std::string note = source ? "the fields not named are the record's as the list above gives them" : "";
+    if (keys) {
+        std::string key;
+        for (const std::string& pair : match)
+            key += (key.empty() ? "" : " ") + pair;
+        note = std::string(keys->idField) + " is that of the one record with " + key + " in the list above" +
+               (note.empty() ? "" : "; " + note);
+    }
+    plan.push_back({request.row, request.values, note});
     return plan;
 }
 
@@ -144,7 +155,7 @@ std::optional<std::vector<PlannedRequest>> PlanRequests(const CtlOptions& option
     if (command.dnsFile)
         return PlanDnsFile(options);
     if (command.request)
-        return PlanCatalogueRequest(*command.request);
+        return PlanCatalogueRequest(*command.request, options.match);
     return std::vector<PlannedRequest>{{FindCatalogueRow(eReq_ProxyList), {}, {}}};
 }
 
