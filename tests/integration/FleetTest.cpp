@@ -86,6 +86,7 @@ TEST_F(Fleet, EachFaultKindOfAnAddIsReportedAsWhatTheServerHolds)
         {"not-json", "unreadable reply", false},
         {"http-500", "not applied", false},  // an HTTP error status: the exchange failed, then a read
         {"delay", "not applied", false},  // past the time limit: sent, then settled by a read
+        {"reset+close", "sent, result unknown", true},  // the reply lost, and the read that would tell
     };
     std::vector<std::unique_ptr<SimProcess>> sims;
     std::vector<std::string> arguments = {"--time-limit", "10", "--parallel", "8", "--json"};
@@ -98,6 +99,9 @@ TEST_F(Fleet, EachFaultKindOfAnAddIsReportedAsWhatTheServerHolds)
             Json::Value delay = morvix::test::OneShotFault("delay", "fcache", "add");
             delay["ms"] = 600000;
             sim.addFault(delay);
+        } else if (fault == "reset+close") {
+            sim.addFault(morvix::test::OneShotFault("reset", "fcache", "add"));
+            sim.addFault(morvix::test::OneShotFault("close", "fcache", "list"));
         } else if (!fault.empty()) {
             sim.addFault(morvix::test::OneShotFault(fault, "fcache", "add"));
         }
@@ -106,7 +110,7 @@ TEST_F(Fleet, EachFaultKindOfAnAddIsReportedAsWhatTheServerHolds)
     arguments.insert(arguments.end(), {"fcache", "add", "Url=/fleet/*", "Note=全部"});
     const Outcome run = Run(arguments);
 
-    EXPECT_EQ(run.status, 2) << "unreachable ranks above an unreadable reply and a refusal\n" << run.out << run.err;
+    EXPECT_EQ(run.status, 5) << "an unknown result ranks above every other\n" << run.out << run.err;
     const Json::Value report = ParseJson(run.out);
     Outcomes expected;
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -121,14 +125,19 @@ TEST_F(Fleet, EachFaultKindOfAnAddIsReportedAsWhatTheServerHolds)
     EXPECT_EQ(counts["refused"].asInt(), 1);
     EXPECT_EQ(counts["unreachable"].asInt(), 4);
     EXPECT_EQ(counts["unreadable"].asInt(), 1);
-    EXPECT_EQ(counts["unknown"].asInt(), 0);
-    EXPECT_NE(run.err.find("servers 8: accepted 2, refused 1, unreachable 4, unknown 0, not run 0, unreadable 1"),
+    EXPECT_EQ(counts["unknown"].asInt(), 1);
+    EXPECT_NE(run.err.find("servers 9: accepted 2, refused 1, unreachable 4, unknown 1, not run 0, unreadable 1"),
               std::string::npos)
         << run.err;
     EXPECT_EQ(report["servers"][6]["status"].asString(), "morvixctl: the server answered HTTP 500") << run.out;
     // The progress lines go to standard error while standard output carries the document.
     for (const auto& sim : sims)
         EXPECT_NE(run.err.find(sim->host() + "  "), std::string::npos) << run.err;
+
+    // Without an unknown result, a server out of reach ranks above an unreadable reply.
+    sims[5]->addFault(morvix::test::OneShotFault("not-json", "fcache", "list"));
+    const Outcome read = Run({"--server", sims[2]->host(), "--server", sims[5]->host(), "fcache", "list"});
+    EXPECT_EQ(read.status, 2) << read.out << read.err;
 }
 
 // The same rule has its own identifier on each server: across servers a deletion names it by its

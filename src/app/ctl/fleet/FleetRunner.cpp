@@ -55,6 +55,7 @@ public:
         if (InterruptCount() > 1 && !killed_) {
             Stop(SIGKILL, FleetServerRun::Stopped::Interrupt);
             killed_ = true;
+            endedAtOnce_ = true;
         } else if (!termed_ && now >= deadline_) {
             Stop(SIGTERM, interrupted_ ? FleetServerRun::Stopped::Interrupt : FleetServerRun::Stopped::TimeLimit);
             termed_ = true;
@@ -100,6 +101,8 @@ public:
         }
         run_.took += std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_);
         run_.errors += errors_;
+        if (endedAtOnce_)
+            run_.errors += "morvixctl: ended at once by a second interrupt\n";
         if (settling_) {
             if (stopped_ == FleetServerRun::Stopped::No && WIFEXITED(status)) {
                 run_.stopped = FleetServerRun::Stopped::No;
@@ -128,7 +131,7 @@ private:
     pollfd pipes_[2] = {{child_.out, POLLIN, 0}, {child_.err, POLLIN, 0}};
     std::string output_, errors_;
     FleetServerRun::Stopped stopped_ = FleetServerRun::Stopped::No;
-    bool interrupted_ = false, termed_ = false, killed_ = false;
+    bool interrupted_ = false, termed_ = false, killed_ = false, endedAtOnce_ = false;
     Clock::time_point killAt_{};
 };
 
