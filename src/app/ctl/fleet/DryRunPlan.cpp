@@ -2,7 +2,7 @@
 
 #include "CurrentRecord.h"
 #include "DnsFileCommand.h"
-#include "FleetReport.h"
+#include "JsonText.h"
 #include "RecordKeys.h"
 #include "TransferCommands.h"
 #include "features/access/AddressListRequests.h"

@@ -2,6 +2,7 @@
 
 #include "FleetChildLines.h"
 #include "FleetOutcome.h"
+#include "JsonText.h"
 #include "TextTable.h"
 
 #include <json/json.h>
@@ -110,10 +111,7 @@ void FleetReport::Finished(const FleetServerRun& run)
     }
     progress_ << line << std::endl;
     if (form_ == Form::JsonLines) {
-        Json::StreamWriterBuilder builder;
-        builder["emitUTF8"] = true;
-        builder["indentation"] = "";
-        out_ << Json::writeString(builder, EntryOf(run)) << std::endl;
+        out_ << OneLineJson(EntryOf(run)) << std::endl;
     }
 }
 
@@ -156,12 +154,4 @@ std::string FleetRecap(const std::vector<FleetServerRun>& runs)
             recap += std::string(i == 0 ? " " : ", ") + std::string(kRecapCounts[i]) + " " + std::to_string(count);
     }
     return recap;
-}
-
-std::string IndentedJson(const Json::Value& value)
-{
-    Json::StreamWriterBuilder builder;
-    builder["emitUTF8"] = true;
-    builder["indentation"] = "  ";
-    return Json::writeString(builder, value);
 }

@@ -2,8 +2,6 @@
 
 #include "FleetRunner.h"
 
-#include <json/value.h>
-
 #include <ostream>
 #include <vector>
 
@@ -30,6 +28,3 @@ private:
 // "servers 3: accepted 1, refused 1, unreachable 1, unknown 0, not run 0": the five counts always,
 // the others when any run has them.
 std::string FleetRecap(const std::vector<FleetServerRun>& runs);
-
-// A JSON document as the fleet reports print it: indented, UTF-8 text as it stands.
-std::string IndentedJson(const Json::Value& value);

@@ -2,7 +2,7 @@
 
 #include "CtlExitCode.h"
 #include "CtlSession.h"
-#include "FleetReport.h"
+#include "JsonText.h"
 #include "Interrupt.h"
 #include "features/access/AddressListEvents.h"
 #include "features/access/AddressListRequests.h"
