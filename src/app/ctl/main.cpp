@@ -110,7 +110,8 @@ int RunRequest(CtlSession& session, CtlRequest request, const CtlOptions& option
     }
     if (!done)
         return eCtlExit_ExchangeFailed;
-    if (sent && done->Status() == eMoxEventStatus_NetworkError) {
+    // A change whose reply was lost, or came unreadable, may still have been made.
+    if (sent && (done->Status() == eMoxEventStatus_NetworkError || done->Status() == eMoxEventStatus_BadReply)) {
         std::cerr << "morvixctl: " << named << kLostReplyTail << "\n";
         return SettleLostReply(session, request, match);
     }
