@@ -293,6 +293,14 @@ TEST_F(Fleet, AnUnusableServersFileOrAnExportWithoutAFilePerServerIsAUsageError)
         {{"--server", "127.0.0.1:1", "--server", "127.0.0.1:2", "rules", "export", (scratch / "rules.txt").string()},
          "{server}"},
         {{"--server", "127.0.0.1:1", "--server", "127.0.0.1:2", "watch"}, "one server"},
+        {{"--match", "Note=x", "fcache", "del"}, "--match takes Url for fcache"},
+        {{"--match", "Low=10.0.0.1", "fcache", "del"}, "--match takes Url for fcache"},
+        {{"--match", "Url=/x/*", "fcache", "add"}, "fcache add takes none"},
+        {{"--match", "Url=/x/*", "fcache", "del", "Wid=10031"}, "by Wid or by --match, not both"},
+        {{"--server", "127.0.0.1:1", "--server", "127.0.0.1:2", "rewrite", "del", "RewriteID=7"},
+         "--match SourceUrl=..."},
+        {{"--server", "127.0.0.1:1", "--server", "127.0.0.1:2", "black", "modify", "BlackID=7", "Note=x"},
+         "--match Low=... --match High=..."},
     };
     for (const auto& [arguments, message] : cases) {
         const Outcome run = Run(arguments);
