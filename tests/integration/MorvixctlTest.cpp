@@ -114,6 +114,9 @@ TEST_F(Morvixctl, APageCacheRuleIsAddedListedMovedAndDeleted)
     const Outcome deleted = Run({"fcache", "del", "Wid=" + wid});
     ASSERT_EQ(deleted.status, 0) << deleted.err;
     EXPECT_EQ(PositionOf(Rules(), wid), -1);
+    // The deletion prints the rule it deleted, as the list held it.
+    EXPECT_NE(deleted.out.find("/news/a b&c/*"), std::string::npos) << deleted.out;
+    EXPECT_NE(deleted.out.find("新闻"), std::string::npos) << deleted.out;
 
     // The table form: a header, then one aligned row per rule.
     const Outcome table = Run({"fcache", "list"});
