@@ -91,13 +91,9 @@ int RunRequest(CtlSession& session, CtlRequest request, const CtlOptions& option
         return taken;
     if (request.row->kind == eReq_InstantRequest)
         return StreamInstantRequests(session, request);
-    bool sent = false;
-    session.OnChangeSent([&sent, &options] {
-        sent = true;
-        if (options.fleetRun)
-            std::cerr << kChangeSentLine << std::endl;
-    });
+    const unsigned changesBefore = session.ChangesSent();
     const auto done = session.Exchange(request);
+    const bool sent = session.ChangesSent() > changesBefore;
     const std::string named = std::string(request.row->type) + " " + std::string(request.row->cmd);
     if (!done && Interrupted()) {
         // A fleet ends its runs at their time limit as well as on the operator's interrupt.
@@ -177,6 +173,9 @@ int RunMorvixctl(int argc, char** argv)
     if (options.type == "exporter")
         return RunExporter({options.listen, hosts, options.role, *password});
     CtlSession session;
+    // The fleet tells a run ended before its reply from one that changed nothing.
+    if (options.fleetRun)
+        session.OnFirstChangeSent([] { std::cerr << kChangeSentLine << std::endl; });
     if (const int signedIn = session.SignIn(server, role, *password); signedIn != eCtlExit_Accepted)
         return Interrupted() ? eCtlExit_Interrupted : signedIn;
     if (command->transfer)

@@ -155,7 +155,7 @@ std::optional<RunUnderWay> StartOne(const FleetPlan& plan, FleetServerRun& run, 
 bool NeedsSettling(const FleetPlan& plan, const FleetServerRun& run)
 {
     return run.stopped == FleetServerRun::Stopped::TimeLimit && !Interrupted() && plan.settleArguments &&
-           run.errors.find(kChangeSentLine) != std::string::npos && !plan.settleArguments(run.server).empty();
+           run.errors.find(kChangeSentLine) != std::string::npos;
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ struct FleetPlan {
     // The single-server command line after the program name, for one server.
     std::function<std::vector<std::string>(const std::string& server)> arguments;
     // The command line of a read that settles a change whose run was ended at its time limit after
-    // sending it; empty when no read can tell.
+    // sending it; none for a command that no read can settle.
     std::function<std::vector<std::string>(const std::string& server)> settleArguments;
     std::vector<std::string> environment;  // extra variables of every run
     unsigned parallel = 8;

@@ -59,6 +59,12 @@ CtlSession::CtlSession()
 // standard output, which belongs to the result.
 CtlSession::~CtlSession() = default;
 
+void CtlSession::NoteChangeSent()
+{
+    if (changesSent_++ == 0 && firstChangeSent_)
+        firstChangeSent_();
+}
+
 void CtlSession::PrintStatusTexts(std::uint64_t from) const
 {
     for (const std::string& text : events_->StatusTexts(from))
@@ -106,8 +112,8 @@ std::optional<CtlEventQueue::Event> CtlSession::Exchange(const CtlRequest& reque
         std::cerr << "morvixctl: " << request.row->type << " " << request.row->cmd << " was not sent\n";
         return std::nullopt;
     }
-    if (changeSent_ && nsMoxHttp::ChangesServer(*request.row))
-        changeSent_();
+    if (nsMoxHttp::ChangesServer(*request.row))
+        NoteChangeSent();
     const int completion = request.row->completionEvent;
     auto done = events_->WaitFor(
         start, [completion](const CtlEventQueue::Event& event) { return event.kind == completion; }, Never(),

@@ -27,8 +27,11 @@ public:
     enum class Texts { Print, Keep };
     std::optional<CtlEventQueue::Event> Exchange(const CtlRequest& request, Texts texts = Texts::Print);
 
-    // Called once a request that changes the server is handed to the transport.
-    void OnChangeSent(std::function<void()> sent) { changeSent_ = std::move(sent); }
+    // How many requests that change the server went out; `first` is called when the first does.
+    unsigned ChangesSent() const { return changesSent_; }
+    void OnFirstChangeSent(std::function<void()> first) { firstChangeSent_ = std::move(first); }
+    // For changes sent past Exchange, as an import sends its adds.
+    void NoteChangeSent();
 
     CtlEventQueue& Events() { return *events_; }
     // Prints the status texts posted from `from` on.
@@ -36,5 +39,6 @@ public:
 
 private:
     std::unique_ptr<CtlEventQueue> events_;
-    std::function<void()> changeSent_;
+    unsigned changesSent_ = 0;
+    std::function<void()> firstChangeSent_;
 };

@@ -80,6 +80,8 @@ int SendAdds(CtlSession& session, std::size_t count, const std::function<AddOutc
     for (std::size_t i = 0; i < count && !Interrupted(); ++i) {
         const std::uint64_t start = session.Events().Mark();
         const AddOutcome step = sendNext();
+        if (step.requestNumber != 0)
+            session.NoteChangeSent();
         const auto done = step.requestNumber != 0
                               ? session.Events().WaitFor(
                                           start, [&](const CtlEventQueue::Event& event) {
