@@ -108,7 +108,7 @@ int RunFleetCommand(const CtlOptions& options, const CtlCommand& command)
         const auto plan = PlanRequests(options, command);
         if (!plan)
             return eCtlExit_FileError;
-        WriteDryRun(std::cout, *addresses, options.role, *plan, options.json);
+        WriteDryRun(std::cout, *addresses, options.role, *plan, options.json || options.jsonLines);
         return eCtlExit_Accepted;
     }
     const std::optional<std::string> password = ResolveCtlPassword(

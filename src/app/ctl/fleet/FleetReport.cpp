@@ -59,7 +59,7 @@ Json::Value EntryOf(const FleetServerRun& run)
     Json::Value entry(Json::objectValue);
     entry["server"] = run.server;
     entry["outcome"] = std::string(InfoOf(OutcomeOf(run)).name);
-    entry["exit"] = run.exitStatus;
+    entry["exit"] = run.exitStatus < 0 ? Json::Value() : Json::Value(run.exitStatus);  // null: not run
     entry["status"] = StatusText(run);
     entry["seconds"] = static_cast<double>(run.took.count()) / 1000.0;
     if (std::optional<Json::Value> result = ParsedJson(run.output))
