@@ -13,7 +13,7 @@ using Arg = ReplyTexts::RefusalArgument;
 const ReplyTexts kListTexts{"获取页面缓存列表成功", "从%s获取页面缓存数据失败，(错误号:%d)",
                             "获取页面缓存列表失败，网络连接错误。", Arg::Server};
 const ReplyTexts kAddTexts{"添加到页面缓存列表成功。", "添加到页面缓存列表失败，(错误号:%d)",
-                           "获取页面缓存列表失败，网络连接错误。"};
+                           "添加到页面缓存列表失败，网络连接错误。"};
 const ReplyTexts kModifyTexts{"修改页面缓存数据成功。", "修改页面缓存数据失败，(错误号:%d)",
                               "修改页面缓存数据失败，网络连接错误。"};
 const ReplyTexts kDelTexts{"刪除页面缓存信息成功。", "刪除页面缓存信息失败，%s,错误号：%d。",
