@@ -54,6 +54,9 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     app.add_flag("--json", options.json, "print the result as JSON");
     app.add_flag("--json-lines", options.jsonLines,
                  "several servers: one JSON object per server on its own line, as each ends");
+    app.add_flag("--group", options.group, "several servers: print an output shared by several servers once, under their names");
+    app.add_option("--against", options.against, "diff: compare every server with this rules, black-list or DNS file")
+        ->check(CLI::ExistingFile);
     app.add_option("--match", options.match,
                    "Field=value: the record to change, delete or move, by its key on every server (Url, "
                    "ActionUrl, SourceUrl, Low and High, Name); may be repeated")
@@ -71,7 +74,7 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     app.add_flag("--fields", options.fields,
                  "list the fields of TYPE CMD with the values they take when left out; sends nothing");
     app.add_flag("--bash-completion", options.bashCompletion, "print the bash completion script and stop");
-    app.add_option("request", words, "TYPE CMD [Field=value ...], watch, hosts, rules, black, exporter or trust");
+    app.add_option("request", words, "TYPE CMD [Field=value ...], watch, hosts, rules, black, diff [FAMILY ...], exporter or trust");
 
     try {
         app.parse(argc, argv);
@@ -113,6 +116,10 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
             std::cerr << "morvixctl: " << options.type << " takes no further arguments\n";
             return eCtlExit_Usage;
         }
+        return options;
+    }
+    if (options.type == "diff") {
+        options.pairs.assign(words.begin() + 1, words.end());
         return options;
     }
     if (options.watch) {

@@ -20,6 +20,8 @@ struct CtlOptions {
     std::optional<std::string> password;
     bool json = false;
     bool jsonLines = false;          // a fleet run: one JSON object per server as it ends
+    bool group = false;              // a fleet run: servers with the same output told once
+    std::string against;             // diff: the exchanged file every server is compared with
     std::vector<std::string> match;  // Field=value of the natural key naming the record to change
     bool fleetRun = false;           // this run is one server's of a fleet run
     bool readBack = false;           // only read whether the change was made (after a lost reply)

@@ -15,6 +15,8 @@
 #include "CtlSession.h"
 #include "CtlTrust.h"
 #include "CurrentRecord.h"
+#include "DiffCommand.h"
+#include "DriftRead.h"
 #include "HostsCommand.h"
 #include "DnsFileCommand.h"
 #include "InstantRequestStream.h"
@@ -158,6 +160,8 @@ int RunMorvixctl(int argc, char** argv)
     const std::optional<CtlCommand> command = CheckCtlCommand(options);
     if (!command)
         return eCtlExit_Usage;
+    if (options.type == "diff" && !options.fleetRun)
+        return RunDiffCommand(options, *addresses);
     if (IsFleetRun(options))
         return RunFleetCommand(options, *command, *addresses);
     const std::string& server = servers.front();
@@ -182,6 +186,8 @@ int RunMorvixctl(int argc, char** argv)
         return RunTransferCommand(session, options);
     if (command->dnsFile)
         return RunDnsFileCommand(session, options.cmd, options.pairs.front(), options.json);
+    if (options.type == "diff")
+        return PrintDriftSnapshot(session, options.pairs);
     if (command->request)
         return RunRequest(session, *command->request, options);
     if (options.type == "hosts")

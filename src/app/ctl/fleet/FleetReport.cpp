@@ -20,23 +20,6 @@ constexpr std::string_view kRecapCounts[] = {"accepted", "refused",    "unreacha
                                              "not run",  "unreadable", "failed"};
 constexpr std::size_t kAlwaysShown = 5;
 
-// The last line the run wrote to standard error that is not its outcome: the status text its
-// reply ended with, or the cause of its failure.
-std::string StatusText(const FleetServerRun& run)
-{
-    std::string_view errors = run.errors;
-    while (!errors.empty()) {
-        while (!errors.empty() && (errors.back() == '\n' || errors.back() == '\r'))
-            errors.remove_suffix(1);
-        const std::size_t lineStart = errors.rfind('\n');
-        const std::string_view line = lineStart == std::string_view::npos ? errors : errors.substr(lineStart + 1);
-        if (!IsOutcomeLine(line))
-            return std::string(line);
-        errors.remove_suffix(line.size());
-    }
-    return {};
-}
-
 std::string Seconds(std::chrono::milliseconds took)
 {
     char text[32];
@@ -60,7 +43,7 @@ Json::Value EntryOf(const FleetServerRun& run)
     entry["server"] = run.server;
     entry["outcome"] = std::string(InfoOf(OutcomeOf(run)).name);
     entry["exit"] = run.exitStatus < 0 ? Json::Value() : Json::Value(run.exitStatus);  // null: not run
-    entry["status"] = StatusText(run);
+    entry["status"] = FleetStatusText(run);
     entry["seconds"] = static_cast<double>(run.took.count()) / 1000.0;
     if (std::optional<Json::Value> result = ParsedJson(run.output))
         entry["result"] = std::move(*result);
@@ -99,7 +82,7 @@ FleetReport::FleetReport(std::ostream& out, std::ostream& progress, Form form,
 void FleetReport::Finished(const FleetServerRun& run)
 {
     const std::string line = Padded(run.server, serverWidth_) + "  " + std::string(InfoOf(OutcomeOf(run)).name) +
-                             "  " + Seconds(run.took) + " s  " + StatusText(run);
+                             "  " + Seconds(run.took) + " s  " + FleetStatusText(run);
     if (form_ == Form::Text) {
         out_ << "== " << line << "\n" << run.output;
         if (!run.output.empty() && run.output.back() != '\n')
@@ -133,7 +116,7 @@ void FleetReport::Close(const std::vector<FleetServerRun>& runs, bool interrupte
             rows.push_back({{run.server},
                             {std::string(InfoOf(OutcomeOf(run)).name)},
                             {Seconds(run.took), true},
-                            {StatusText(run)}});
+                            {FleetStatusText(run)}});
         out_ << RenderTextTable(rows);
     }
     std::ostream& recap = form_ == Form::Text ? out_ : progress_;
@@ -154,4 +137,19 @@ std::string FleetRecap(const std::vector<FleetServerRun>& runs)
             recap += std::string(i == 0 ? " " : ", ") + std::string(kRecapCounts[i]) + " " + std::to_string(count);
     }
     return recap;
+}
+
+std::string FleetStatusText(const FleetServerRun& run)
+{
+    std::string_view errors = run.errors;
+    while (!errors.empty()) {
+        while (!errors.empty() && (errors.back() == '\n' || errors.back() == '\r'))
+            errors.remove_suffix(1);
+        const std::size_t lineStart = errors.rfind('\n');
+        const std::string_view line = lineStart == std::string_view::npos ? errors : errors.substr(lineStart + 1);
+        if (!IsOutcomeLine(line))
+            return std::string(line);
+        errors.remove_suffix(line.size());
+    }
+    return {};
 }

@@ -28,3 +28,7 @@ private:
 // "servers 3: accepted 1, refused 1, unreachable 1, unknown 0, not run 0": the five counts always,
 // the others when any run has them.
 std::string FleetRecap(const std::vector<FleetServerRun>& runs);
+
+// The last line the run wrote to standard error that is not its outcome: the status text its reply
+// ended with, or the cause of its failure.
+std::string FleetStatusText(const FleetServerRun& run);
