@@ -118,6 +118,10 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
         }
         return options;
     }
+    if (options.group && options.jsonLines) {
+        std::cerr << "morvixctl: --group tells the servers alike at the end; --json-lines tells each as it ends\n";
+        return eCtlExit_Usage;
+    }
     if (options.type == "diff") {
         options.pairs.assign(words.begin() + 1, words.end());
         return options;

@@ -120,7 +120,7 @@ int RunFleetCommand(const CtlOptions& options, const CtlCommand& command, const 
     const FleetReport::Form form = options.jsonLines ? FleetReport::Form::JsonLines
                                    : options.json    ? FleetReport::Form::Json
                                                      : FleetReport::Form::Text;
-    FleetReport report(std::cout, std::cerr, form, servers);
+    FleetReport report(std::cout, std::cerr, form, servers, options.group);
     FleetPlan plan;
     plan.servers = servers;
     plan.arguments = [&options, exporting](const std::string& server) {

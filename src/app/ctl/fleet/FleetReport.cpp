@@ -3,6 +3,7 @@
 #include "FleetChildLines.h"
 #include "FleetOutcome.h"
 #include "JsonText.h"
+#include "OutputGroups.h"
 #include "TextTable.h"
 
 #include <json/json.h>
@@ -72,8 +73,8 @@ std::string Padded(std::string text, std::size_t width)
 }  // namespace
 
 FleetReport::FleetReport(std::ostream& out, std::ostream& progress, Form form,
-                         const std::vector<std::string>& servers)
-    : out_(out), progress_(progress), form_(form)
+                         const std::vector<std::string>& servers, bool grouped)
+    : out_(out), progress_(progress), form_(form), grouped_(grouped)
 {
     for (const std::string& server : servers)
         serverWidth_ = std::max(serverWidth_, server.size());
@@ -83,6 +84,10 @@ void FleetReport::Finished(const FleetServerRun& run)
 {
     const std::string line = Padded(run.server, serverWidth_) + "  " + std::string(InfoOf(OutcomeOf(run)).name) +
                              "  " + Seconds(run.took) + " s  " + FleetStatusText(run);
+    if (form_ == Form::Text && grouped_) {
+        out_ << line << std::endl;
+        return;
+    }
     if (form_ == Form::Text) {
         out_ << "== " << line << "\n" << run.output;
         if (!run.output.empty() && run.output.back() != '\n')
@@ -100,16 +105,45 @@ void FleetReport::Finished(const FleetServerRun& run)
 
 void FleetReport::Close(const std::vector<FleetServerRun>& runs, bool interrupted)
 {
+    std::vector<OutputGroup> groups;
+    if (grouped_) {
+        std::vector<std::string> servers, outputs;
+        for (const FleetServerRun& run : runs) {
+            servers.push_back(run.server);
+            outputs.push_back(std::string(InfoOf(OutcomeOf(run)).name) + "\n" + FleetStatusText(run) + "\n" + run.output);
+        }
+        groups = GroupIdentical(servers, outputs);
+    }
     if (form_ == Form::Json) {
         Json::Value document(Json::objectValue);
-        Json::Value& servers = document["servers"] = Json::Value(Json::arrayValue);
-        for (const FleetServerRun& run : runs)
-            servers.append(EntryOf(run));
+        Json::Value& servers = document[grouped_ ? "groups" : "servers"] = Json::Value(Json::arrayValue);
+        if (!grouped_)
+            for (const FleetServerRun& run : runs)
+                servers.append(EntryOf(run));
+        for (const OutputGroup& group : groups) {
+            Json::Value entry = EntryOf(runs[group.first]);
+            entry.removeMember("server");
+            entry.removeMember("seconds");
+            entry["servers"] = Json::Value(Json::arrayValue);
+            for (const std::string& server : group.servers)
+                entry["servers"].append(server);
+            servers.append(std::move(entry));
+        }
         Json::Value& counts = document["counts"] = Json::Value(Json::objectValue);
         for (const auto& [name, count] : Counts(runs))
             counts[std::string(name)] = count;
         document["interrupted"] = interrupted;
         out_ << IndentedJson(document) << "\n";
+    } else if (form_ == Form::Text && grouped_) {
+        for (const OutputGroup& group : groups) {
+            const FleetServerRun& run = runs[group.first];
+            const std::string status = FleetStatusText(run);
+            out_ << "\n== " << GroupHeading(group) << "  " << InfoOf(OutcomeOf(run)).name
+                 << (status.empty() ? "" : "  " + status) << "\n"
+                 << run.output;
+            if (!run.output.empty() && run.output.back() != '\n')
+                out_ << "\n";
+        }
     } else if (form_ == Form::Text) {
         std::vector<std::vector<TextCell>> rows = {{{"server"}, {"outcome"}, {"seconds", true}, {"status"}}};
         for (const FleetServerRun& run : runs)
