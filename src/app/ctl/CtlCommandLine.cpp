@@ -29,6 +29,15 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
                    "more servers: one a line as --server takes them, blank lines and # comments skipped; every "
                    "bad line is reported before anything is sent")
         ->check(CLI::ExistingFile);
+    app.add_option("--group-of", options.groupOf,
+                   "NAME: only the servers of this [NAME] group of the servers file (as is --server @NAME); may be "
+                   "repeated")
+        ->allow_extra_args(false);
+    app.add_option("--limit", options.limit,
+                   "PATTERN[,PATTERN...]: only the servers whose HOST:PORT or host matches a shell wildcard")
+        ->allow_extra_args(false);
+    app.add_option("--exclude", options.exclude, "PATTERN[,PATTERN...]: leave out the servers that match")
+        ->allow_extra_args(false);
     app.add_option("--parallel", options.parallel, "several servers: how many are worked on at once")
         ->check(CLI::Range(1u, 256u))
         ->capture_default_str();
@@ -86,7 +95,7 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     }
     if (passwordOption->count() > 0)
         options.password = password;
-    if (serverOption->count() == 0 && !options.serversFile.empty())
+    if (serverOption->count() == 0 && (!options.serversFile.empty() || !options.groupOf.empty()))
         options.servers.clear();
     if (options.bashCompletion)
         return options;

@@ -8,6 +8,7 @@
 struct CtlOptions {
     std::vector<std::string> servers = {"127.0.0.1:6780"};  // more than one: the exporter, or a fleet run
     std::string serversFile;                                 // more servers, one HOST[:PORT] a line
+    std::vector<std::string> groupOf, limit, exclude;        // which of the servers file's servers
     unsigned parallel = 8;                                   // a fleet run: servers at once
     unsigned timeLimitSeconds = 300;                         // a fleet run: the most one server may take
     bool dryRun = false;                                     // print the requests per server, send nothing

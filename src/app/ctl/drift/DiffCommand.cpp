@@ -1,12 +1,12 @@
 #include "DiffCommand.h"
 
 #include "CtlExitCode.h"
-#include "CtlPassword.h"
 #include "CtlTrust.h"
 #include "DriftReport.h"
 #include "FleetOutcome.h"
 #include "FleetReport.h"
 #include "FleetRunner.h"
+#include "FleetSettings.h"
 #include "Interrupt.h"
 
 #include <algorithm>
@@ -14,17 +14,17 @@
 
 namespace {
 
-std::vector<std::string> ReadArguments(const CtlOptions& options, const std::string& server)
+std::vector<std::string> ReadArguments(const CtlOptions& options, const std::string& role, const std::string& server)
 {
     std::vector<std::string> arguments = CtlTrustArguments(options);
-    arguments.insert(arguments.end(), {"--server", server, "--role", options.role, "--fleet-run", "--", "diff"});
+    arguments.insert(arguments.end(), {"--server", server, "--role", role, "--fleet-run", "--", "diff"});
     arguments.insert(arguments.end(), options.pairs.begin(), options.pairs.end());
     return arguments;
 }
 
 }  // namespace
 
-int RunDiffCommand(const CtlOptions& options, const std::vector<ServerAddress>& addresses)
+int RunDiffCommand(const CtlOptions& options, const std::vector<FleetServer>& fleet)
 {
     std::vector<const DriftFamily*> chosen;
     if (!ChooseDriftFamilies(options.pairs, chosen))
@@ -35,23 +35,17 @@ int RunDiffCommand(const CtlOptions& options, const std::vector<ServerAddress>& 
         reference = DriftSnapshotOfFile(options.against, chosen);
         if (!reference)
             return eCtlExit_FileError;
-    } else if (addresses.size() < 2) {
+    } else if (fleet.size() < 2) {
         std::cerr << "morvixctl: diff compares two servers or more, or one with the file --against names\n";
         return eCtlExit_Usage;
     }
-    const std::optional<std::string> password = ResolveCtlPassword(
-        options.password, "Password for " + options.role + " on " + std::to_string(addresses.size()) + " servers: ");
-    if (!password)
+    FleetPlan plan;
+    if (!PlanFleetServers(options, fleet, plan))
         return eCtlExit_Usage;
     InstallInterruptHandlers();
-
-    FleetPlan plan;
-    for (const ServerAddress& address : addresses)
-        plan.servers.push_back(address.Text());
-    plan.arguments = [&options](const std::string& server) { return ReadArguments(options, server); };
-    plan.environment = {"MORVIX_PASSWORD=" + *password};
-    plan.parallel = options.parallel;
-    plan.timeLimit = std::chrono::seconds(options.timeLimitSeconds);
+    plan.arguments = [&options, &plan](const std::string& server) {
+        return ReadArguments(options, RoleOf(plan, server, options), server);
+    };
     plan.finished = [](const FleetServerRun&) {};
     const std::vector<FleetServerRun> runs = RunOnFleet(plan);
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CtlOptions.h"
-#include "ServerAddress.h"
+#include "FleetServers.h"
 
 #include <vector>
 
@@ -9,4 +9,4 @@
 // how each differs from the first server that could be read, or from the file --against names.
 // Exits 0 when all match, 1 when any differs, and with the fleet's status when any could not be
 // read.
-int RunDiffCommand(const CtlOptions& options, const std::vector<ServerAddress>& addresses);
+int RunDiffCommand(const CtlOptions& options, const std::vector<FleetServer>& fleet);

@@ -14,13 +14,6 @@
 
 namespace {
 
-std::string Text(const FieldValue& value)
-{
-    if (const auto* number = std::get_if<std::int64_t>(&value))
-        return std::to_string(*number);
-    return std::get<std::string>(value);
-}
-
 bool Among(const std::vector<std::string_view>& names, std::string_view name)
 {
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -79,14 +72,14 @@ DriftList DriftListOf(const DriftFamily& family, const ResultDocument& document,
         DriftRecord& record = list[""];
         for (const auto& [name, value] : document.fields)
             if (compared(name))
-                record[name] = Text(value);
+                record[name] = FieldText(value);
         return list;
     }
     for (const ResultTable& table : document.tables)
         for (const std::vector<FieldValue>& row : table.rows) {
             DriftRecord record;
             for (std::size_t c = 0; c < table.columns.size(); ++c)
-                record[std::string(table.columns[c])] = Text(row[c]);
+                record[std::string(table.columns[c])] = FieldText(row[c]);
             if (!family.builtIn.empty() && record.contains(std::string(family.builtIn)) &&
                 record[std::string(family.builtIn)] != "0")
                 continue;
