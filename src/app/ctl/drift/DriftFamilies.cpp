@@ -21,8 +21,8 @@ std::vector<DriftFamily> MakeFamilies()
                                          Keyed("black", "black"),  Keyed("white", ""),
                                          Keyed("dns", "dns")};
     DriftFamily& dns = families.back();
-    dns.ignored = {};
-    dns.notInFile = {"TTL", "THC", "IsSystem"};
+    dns.ignored = {"THC"};  // how often the entry was taken: the server's own figure
+    dns.notInFile = {"TTL", "IsSystem"};
     dns.builtIn = "IsSystem";
     DriftFamily system{"system", "system", "list", {}, {}, {}, {}, ""};
     for (const SystemReadOnlyField& figure : SystemReadOnlyFields())

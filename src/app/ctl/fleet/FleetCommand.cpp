@@ -92,11 +92,8 @@ bool IsFleetRun(const CtlOptions& options)
 int RunFleetCommand(const CtlOptions& options, const CtlCommand& command, const std::vector<FleetServer>& fleet)
 {
     std::vector<std::string> servers;
-    std::vector<ServerAddress> addresses;
-    for (const FleetServer& server : fleet) {
+    for (const FleetServer& server : fleet)
         servers.push_back(server.address.Text());
-        addresses.push_back(server.address);
-    }
     if (command.request && command.request->row->kind == eReq_InstantRequest) {
         std::cerr << "morvixctl: the live request stream goes to one server\n";
         return eCtlExit_Usage;
@@ -113,7 +110,7 @@ int RunFleetCommand(const CtlOptions& options, const CtlCommand& command, const 
         const auto plan = PlanRequests(options, command);
         if (!plan)
             return eCtlExit_FileError;
-        WriteDryRun(std::cout, addresses, options.role, *plan, options.json || options.jsonLines);
+        WriteDryRun(std::cout, fleet, options.role, *plan, options.json || options.jsonLines);
         return eCtlExit_Accepted;
     }
     FleetPlan plan;

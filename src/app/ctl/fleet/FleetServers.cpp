@@ -97,7 +97,8 @@ std::optional<std::vector<FileLine>> ReadServersFile(const std::string& path, st
         };
         if (text.empty())
             continue;
-        if (text.starts_with('[')) {
+        // An IPv6 address in brackets holds a colon, which no group name does.
+        if (text.starts_with('[') && text.find(':') == std::string_view::npos) {
             group = std::string(Trimmed(text.substr(1, text.size() - 1 - text.ends_with(']'))));
             if (!text.ends_with(']') || group.empty() || group.find_first_of(" \t[]@,") != std::string::npos)
                 bad("a group is [NAME], without blanks, brackets, commas or @");
@@ -118,15 +119,19 @@ std::optional<std::vector<FileLine>> ReadServersFile(const std::string& path, st
             continue;
         }
         FileLine entry{group, std::string(text.substr(0, blank)), {}, number};
+        const auto address = ParseServerAddress(entry.server);
+        std::optional<std::string> reason;
+        if (const auto* notServer = std::get_if<std::string>(&address))
+            reason = *notServer;
         std::istringstream words(std::string(blank == std::string_view::npos ? "" : text.substr(blank)));
-        for (std::string word; words >> word;) {
+        for (std::string word; !reason && words >> word;) {
             const std::size_t at = word.find('=');
-            const auto reason = at == std::string::npos
-                                    ? std::optional<std::string>("after the address come NAME=VALUE settings")
-                                    : SetServerSetting(entry.settings, word.substr(0, at), word.substr(at + 1));
-            if (reason)
-                bad(*reason);
+            reason = at == std::string::npos
+                         ? std::optional<std::string>("after the address come NAME=VALUE settings")
+                         : SetServerSetting(entry.settings, word.substr(0, at), word.substr(at + 1));
         }
+        if (reason)
+            bad(*reason);
         lines.push_back(std::move(entry));
     }
     // A group's settings hold for all its servers, also those listed before the setting.
