@@ -317,7 +317,8 @@ TEST_F(FleetDrift, InventorySettingsHoldPerGroupAndPerServer)
     Json::Value delay = morvix::test::OneShotFault("delay", "fcache", "list");
     delay["ms"] = 600000;
     slowSim.addFault(delay);
-    const std::string keeperPassword = Write("keeper.pw", "keeper\n");
+    Write("keeper.pw", "keeper\n");
+    const std::string keeperPassword = "keeper.pw";  // beside the servers file
     const std::string adminPassword = Write("admin.pw", "admin\r\n");
     const std::string file =
         Write("servers", "[readers]\nrole = keeper\npassword = file:" + keeperPassword + "\n" + keeperSim.host() +

@@ -1,6 +1,7 @@
 #include "FleetServers.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fnmatch.h>
 #include <fstream>
 #include <iostream>
@@ -134,9 +135,15 @@ std::optional<std::vector<FileLine>> ReadServersFile(const std::string& path, st
             bad(*reason);
         lines.push_back(std::move(entry));
     }
-    // A group's settings hold for all its servers, also those listed before the setting.
-    for (FileLine& entry : lines)
+    // A group's settings hold for all its servers, also those listed before the setting. A password
+    // file named without its folder lies beside the servers file.
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    for (FileLine& entry : lines) {
         entry.settings = entry.settings.Over(groupSettings[entry.group]);
+        std::optional<std::string>& password = entry.settings.password;
+        if (password && password->starts_with("file:") && std::filesystem::path(password->substr(5)).is_relative())
+            *password = "file:" + (folder / password->substr(5)).string();
+    }
     if (lines.empty()) {
         std::cerr << "morvixctl: " << path << " names no server\n";
         return std::nullopt;
