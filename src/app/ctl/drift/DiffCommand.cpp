@@ -46,7 +46,9 @@ int RunDiffCommand(const CtlOptions& options, const std::vector<FleetServer>& fl
     plan.arguments = [&options, &plan](const std::string& server) {
         return ReadArguments(options, RoleOf(plan, server, options), server);
     };
-    plan.finished = [](const FleetServerRun&) {};
+    // Each server's read is told on standard error as it ends, as a fleet read's is beside JSON.
+    FleetReport progress(std::cout, std::cerr, FleetReport::Form::Json, plan.servers);
+    plan.finished = [&progress](const FleetServerRun& run) { progress.Finished(run); };
     const std::vector<FleetServerRun> runs = RunOnFleet(plan);
 
     std::vector<std::optional<DriftSnapshot>> snapshots;
