@@ -46,19 +46,20 @@ const std::vector<DriftCase> kFamilies = {
     {"system", "system", "", "", {}, {}, "MaxConnections", 4321, ""},
 };
 
-Json::Value Array(const std::vector<std::string>& items)
+Json::Value Array(const std::vector<Json::Value>& items)
 {
     Json::Value array(Json::arrayValue);
-    for (const std::string& item : items)
+    for (const Json::Value& item : items)
         array.append(item);
     return array;
 }
 
-std::string KeyText(const DriftCase& family, const Json::Value& record)
+// The record's key as diff --json gives it.
+Json::Value KeyOf(const DriftCase& family, const Json::Value& record)
 {
-    std::string key;
+    Json::Value key(Json::objectValue);
     for (const std::string& field : family.key)
-        key += (key.empty() ? "" : " ") + field + "=" + record[field].asString();
+        key[field] = record[field].asString();
     return key;
 }
 
@@ -125,7 +126,7 @@ void ExpectFinding(const Json::Value& server, const DriftCase& family, Drift dri
     SCOPED_TRACE(family.family + " on " + server["server"].asString());
     const Json::Value& found = server["families"][family.family];
     const Json::Value first = family.list.empty() ? reference : reference[family.list][0];
-    const std::string key = family.list.empty() ? "" : KeyText(family, first);
+    const Json::Value key = KeyOf(family, first);
     switch (drift) {
     case Drift::None: EXPECT_TRUE(found.isNull()) << found; break;
     case Drift::Missing:
@@ -142,13 +143,13 @@ void ExpectFinding(const Json::Value& server, const DriftCase& family, Drift dri
         Json::Value extra;
         for (std::size_t i = 0; i < family.key.size(); ++i)
             extra[family.key[i]] = family.extraKey[i];
-        EXPECT_EQ(found["extra"], Array({KeyText(family, extra)})) << found;
+        EXPECT_EQ(found["extra"], Array({KeyOf(family, extra)})) << found;
         break;
     }
     case Drift::Changed:
         EXPECT_TRUE(found["missing"].empty() && found["extra"].empty()) << found;
         ASSERT_EQ(found["differing"].size(), 1u) << found;
-        EXPECT_EQ(found["differing"][0]["key"].asString(), key);
+        EXPECT_EQ(found["differing"][0]["key"], key);
         EXPECT_EQ(found["differing"][0]["fields"].getMemberNames(), std::vector<std::string>{family.changed});
         EXPECT_EQ(found["differing"][0]["fields"][family.changed]["server"].asString(), family.changedTo.asString());
         EXPECT_EQ(found["differing"][0]["fields"][family.changed]["reference"].asString(),
@@ -250,7 +251,7 @@ TEST_F(FleetDrift, GroupedResultsTellEachDistinctOutputOnce)
 
         arguments.insert(arguments.end() - row.command.size(), "--json");
         const Json::Value json = ParseJson(Run(arguments).out);
-        EXPECT_EQ(json["groups"][0]["servers"], Array(row.largest)) << json;
+        EXPECT_EQ(json["groups"][0]["servers"], Array({row.largest.begin(), row.largest.end()})) << json;
         EXPECT_EQ(json["groups"][json["groups"].size() - 1]["servers"], Array({odd.host()})) << json;
     }
 }

@@ -132,6 +132,11 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
         return eCtlExit_Usage;
     }
     if (options.type == "diff") {
+        if (options.dryRun || options.jsonLines) {
+            std::cerr << "morvixctl: diff only reads, and reports when every server is compared: no --dry-run "
+                         "or --json-lines\n";
+            return eCtlExit_Usage;
+        }
         options.pairs.assign(words.begin() + 1, words.end());
         return options;
     }

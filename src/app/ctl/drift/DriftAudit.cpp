@@ -2,6 +2,19 @@
 
 #include <algorithm>
 
+namespace {
+
+DriftKey KeyOf(const DriftFamily& family, const std::string& text, const DriftRecord& record)
+{
+    DriftKey key{text, {}};
+    for (const std::string_view name : family.key)
+        if (const auto field = record.find(std::string(name)); field != record.end())
+            key.fields.insert(*field);
+    return key;
+}
+
+}  // namespace
+
 std::vector<FamilyDrift> CompareDrift(const DriftSnapshot& reference, const DriftSnapshot& server)
 {
     static const DriftList kNone;
@@ -16,10 +29,10 @@ std::vector<FamilyDrift> CompareDrift(const DriftSnapshot& reference, const Drif
         for (const auto& [key, record] : wanted->second) {
             const auto found = held.find(key);
             if (found == held.end()) {
-                drift.missing.push_back(key);
+                drift.missing.push_back(KeyOf(family, key, record));
                 continue;
             }
-            RecordDrift fields{key, {}};
+            RecordDrift fields{KeyOf(family, key, record), {}};
             // A field only one side carries (a file holds fewer than a list read) is not compared.
             for (const auto& [name, value] : record)
                 if (const auto other = found->second.find(name);
@@ -31,7 +44,7 @@ std::vector<FamilyDrift> CompareDrift(const DriftSnapshot& reference, const Drif
         }
         for (const auto& [key, record] : held)
             if (!wanted->second.contains(key))
-                drift.extra.push_back(key);
+                drift.extra.push_back(KeyOf(family, key, record));
         if (!drift.missing.empty() || !drift.extra.empty() || !drift.differing.empty())
             drifts.push_back(std::move(drift));
     }

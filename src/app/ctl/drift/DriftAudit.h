@@ -10,14 +10,19 @@
 struct FieldDrift {
     std::string field, reference, server;
 };
+// A record's key as text ("Low=10.0.0.1 High=10.0.0.9") and as fields.
+struct DriftKey {
+    std::string text;
+    DriftRecord fields;
+};
 struct RecordDrift {
-    std::string key;
+    DriftKey key;
     std::vector<FieldDrift> fields;
 };
 struct FamilyDrift {
     const DriftFamily* family;
-    std::vector<std::string> missing;  // in the reference, not on the server
-    std::vector<std::string> extra;    // on the server, not in the reference
+    std::vector<DriftKey> missing;  // in the reference, not on the server
+    std::vector<DriftKey> extra;    // on the server, not in the reference
     std::vector<RecordDrift> differing;
 };
 

@@ -33,12 +33,12 @@ std::string Body(const DriftVerdict& verdict)
         width = std::max(width, drift.family->name.size());
     for (const FamilyDrift& drift : verdict.drift) {
         const std::string family = std::string(drift.family->name) + std::string(width - drift.family->name.size(), ' ');
-        for (const std::string& key : drift.missing)
-            body += "   " + family + "  missing  " + key + "\n";
-        for (const std::string& key : drift.extra)
-            body += "   " + family + "  extra    " + key + "\n";
+        for (const DriftKey& key : drift.missing)
+            body += "   " + family + "  missing  " + key.text + "\n";
+        for (const DriftKey& key : drift.extra)
+            body += "   " + family + "  extra    " + key.text + "\n";
         for (const RecordDrift& record : drift.differing) {
-            body += "   " + family + "  differs  " + (record.key.empty() ? "options" : record.key) + ":";
+            body += "   " + family + "  differs  " + (record.key.text.empty() ? "options" : record.key.text) + ":";
             for (std::size_t i = 0; i < record.fields.size(); ++i) {
                 const FieldDrift& field = record.fields[i];
                 body += (i == 0 ? " " : "; ") + field.field + " " + JsonString(field.reference) + " -> " +
@@ -50,11 +50,28 @@ std::string Body(const DriftVerdict& verdict)
     return body;
 }
 
-Json::Value Keys(const std::vector<std::string>& keys)
+Json::Value Texts(const std::vector<std::string>& texts)
 {
     Json::Value list(Json::arrayValue);
-    for (const std::string& key : keys)
-        list.append(key);
+    for (const std::string& text : texts)
+        list.append(text);
+    return list;
+}
+
+// As --match takes it: {"Low": "10.0.0.1", "High": "10.0.0.9"}.
+Json::Value KeyOf(const DriftKey& key)
+{
+    Json::Value fields(Json::objectValue);
+    for (const auto& [name, value] : key.fields)
+        fields[name] = value;
+    return fields;
+}
+
+Json::Value Keys(const std::vector<DriftKey>& keys)
+{
+    Json::Value list(Json::arrayValue);
+    for (const DriftKey& key : keys)
+        list.append(KeyOf(key));
     return list;
 }
 
@@ -72,7 +89,7 @@ Json::Value EntryOf(const DriftVerdict& verdict)
         Json::Value& differing = family["differing"] = Json::Value(Json::arrayValue);
         for (const RecordDrift& record : drift.differing) {
             Json::Value item(Json::objectValue);
-            item["key"] = record.key;
+            item["key"] = KeyOf(record.key);
             Json::Value& fields = item["fields"] = Json::Value(Json::objectValue);
             for (const FieldDrift& field : record.fields) {
                 fields[field.field]["reference"] = field.reference;
@@ -126,7 +143,7 @@ void WriteDriftReport(std::ostream& out, const std::string& reference, const std
     for (const OutputGroup& group : groups) {
         Json::Value entry = EntryOf(verdicts[group.first]);
         if (grouped)
-            entry["servers"] = Keys(group.servers);
+            entry["servers"] = Texts(group.servers);
         else
             entry["server"] = group.servers.front();
         list.append(std::move(entry));
