@@ -2,7 +2,7 @@
 // drifted, beside the same 20 list reads run as a fleet read in the same run. The audit reads the
 // same lists, so its wall time is expected within 3 times theirs.
 #include "files/ScratchDirectory.h"
-#include "integration/MorvixctlProcess.h"
+#include "TimedRun.h"
 #include "support/SimProcess.h"
 
 #include <json/json.h>
@@ -20,28 +20,8 @@ constexpr int kServers = 20;
 constexpr int kRules = 10000;
 constexpr int kRepeats = 3;
 
-using morvix::test::MorvixctlProcess;
-
-// The wall time of one morvixctl run in seconds, or a negative number when it did not exit as expected.
-double TimedRun(const std::vector<std::string>& arguments, const std::string& dataHome, int expectedStatus)
-{
-    const auto start = std::chrono::steady_clock::now();
-    MorvixctlProcess run(arguments, {"MORVIX_PASSWORD=admin", "XDG_DATA_HOME=" + dataHome});
-    const int status = run.Wait(std::chrono::minutes(10));
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    if (status != expectedStatus) {
-        std::fprintf(stderr, "morvixctl exited %d:\n%s%s", status, run.Out().substr(0, 2000).c_str(),
-                     run.Err().c_str());
-        return -1;
-    }
-    return took.count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
+using morvix::bench::Median;
+using morvix::bench::TimedRun;
 
 }  // namespace
 
