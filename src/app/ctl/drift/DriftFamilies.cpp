@@ -8,23 +8,21 @@
 
 namespace {
 
-DriftFamily Keyed(std::string_view name, std::string_view fileKind)
+DriftFamily Keyed(std::string_view name)
 {
     const RecordKeys& keys = *RecordKeysFor(name, name == "dns" ? "redirect-add" : "add");
-    return {name, keys.type, keys.listCmd, keys.naturalKey, {"No", keys.idColumn}, {}, {}, fileKind};
+    return {name, keys.type, keys.listCmd, keys.naturalKey, {"No", keys.idColumn}, {}, {}};
 }
 
 std::vector<DriftFamily> MakeFamilies()
 {
-    std::vector<DriftFamily> families = {Keyed("fcache", "rules"), Keyed("rcache", "rules"),
-                                         Keyed("scache", "rules"), Keyed("rewrite", "rules"),
-                                         Keyed("black", "black"),  Keyed("white", ""),
-                                         Keyed("dns", "dns")};
+    std::vector<DriftFamily> families = {Keyed("fcache"), Keyed("rcache"), Keyed("scache"), Keyed("rewrite"),
+                                         Keyed("black"),  Keyed("white"),  Keyed("dns")};
     DriftFamily& dns = families.back();
     dns.ignored = {"THC"};  // how often the entry was taken: the server's own figure
     dns.notInFile = {"TTL", "IsSystem"};
     dns.builtIn = "IsSystem";
-    DriftFamily system{"system", "system", "list", {}, {}, {}, {}, ""};
+    DriftFamily system{"system", "system", "list", {}, {}, {}, {}};
     for (const SystemReadOnlyField& figure : SystemReadOnlyFields())
         system.ignored.push_back(figure.replyKey);
     families.push_back(std::move(system));

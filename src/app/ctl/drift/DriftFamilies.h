@@ -13,7 +13,6 @@ struct DriftFamily {
     std::vector<std::string_view> ignored;  // each server's own: positions, identifiers, figures
     std::vector<std::string_view> notInFile;  // what the exchanged file does not carry
     std::string_view builtIn;  // a record with a value other than "0" here is the server's own
-    std::string_view fileKind;  // the exchanged file that holds the list: "rules", "black", "dns"
 };
 
 // Every family, in the order they are reported.
