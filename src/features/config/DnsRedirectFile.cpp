@@ -67,14 +67,17 @@ std::optional<LineParts> ParseLine(std::string_view line)
 
 }  // namespace
 
+// Blanks, line ends and NUL, which would end or split a field of the line.
+constexpr std::string_view kLineBreakers("# \t\r\n\v\f\0", 8);
+
 bool DnsNameFitsLine(std::string_view name)
 {
-    return name.find_first_of(std::string_view("/# \t\r\n\v\f\0", 11)) == std::string_view::npos;
+    return name.find('/') == std::string_view::npos && name.find_first_of(kLineBreakers) == std::string_view::npos;
 }
 
 bool DnsAddressFitsLine(std::string_view ip)
 {
-    return ip.find_first_of(std::string_view("# \t\r\n\v\f\0", 10)) == std::string_view::npos && !ip.ends_with('/');
+    return ip.find_first_of(kLineBreakers) == std::string_view::npos && !ip.ends_with('/');
 }
 
 ExchangeFileText::Written FormatDnsRedirectLines(const std::vector<DnsRedirectEntry>& entries)
