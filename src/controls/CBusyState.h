@@ -28,6 +28,10 @@ public:
     bool Take(unsigned long requestNumber) { return awaited_.erase(requestNumber) > 0; }
     bool IsAwaited(unsigned long requestNumber) const { return awaited_.contains(requestNumber); }
     void Reset() { awaited_.clear(); }
+    // A login or a server switch: the requests sent in an older session generation get no reply
+    // any more (theirs are dropped), so they are no longer awaited; those sent since stay awaited,
+    // whichever was told first.
+    void EndOlderSessions() { std::erase_if(awaited_, nsMoxHttp::IsOfOlderSession); }
     bool IsBusy() const { return !awaited_.empty(); }
 
 private:

@@ -17,4 +17,5 @@ public:
     std::string roleName;  // "admin" or "keeper"
     std::string password;
     int passThrough = 0;   // carried unchanged from the request: 1 marks a silent re-login
+    unsigned long attempt = 0;  // the session generation of the login attempt the event belongs to
 };

@@ -13,16 +13,16 @@ bool IsHostPunctuation(char c)
     return c == '-' || c == '.' || c == ':' || c == '_';
 }
 
-bool IsBlank(char c)
+bool IsHostBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
 std::string_view TrimBlanks(std::string_view text)
 {
-    while (!text.empty() && IsBlank(text.front()))
+    while (!text.empty() && IsHostBlank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
+    while (!text.empty() && IsHostBlank(text.back()))
         text.remove_suffix(1);
     return text;
 }

@@ -6,6 +6,7 @@
 #include "messaging/EventKinds.h"
 #include "shell/CMoxDisplayStrings.h"
 #include "shell/CMoxInstanceManager.h"
+#include "shell/CMoxLoginEventParam.h"
 #include "shell/MoxLogin.h"
 #include "shell/SaveSuccessfulLogin.h"
 #include "shell/view/CMoxLoginNormalDlg.h"
@@ -64,9 +65,13 @@ CMoxLoginDlg::~CMoxLoginDlg()
 
 int CMoxLoginDlg::OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t param2)
 {
-    if (kind == eMoxCacheEvent_LoginOk)
+    if (kind != eMoxCacheEvent_LoginOk)
+        return 0;
+    if (const auto* record = CMoxEventParam::As<CMoxLoginEventParam>(param1))
         CEventHandOver::Post(this, kind, param1, param2, CEventHandOver::RecordIn::None,
-                             [this](int, std::uintptr_t, std::uintptr_t) { OnLoginSucceeded(); });
+                             [this, attempt = record->attempt](int, std::uintptr_t, std::uintptr_t) {
+                                 OnLoginSucceeded(attempt);
+                             });
     return 0;
 }
 
@@ -80,12 +85,12 @@ void CMoxLoginDlg::OnLogin()
     }
     attempt_ = Attempt{target, page_->Role(), page_->Password().toStdString(), page_->RememberPassword()};
     emit LoginAboutToStart();
-    MoxLogin(target.host, attempt_->role, attempt_->password);
+    attempt_->generation = MoxLogin(target.host, attempt_->role, attempt_->password);
 }
 
-void CMoxLoginDlg::OnLoginSucceeded()
+void CMoxLoginDlg::OnLoginSucceeded(unsigned long attempt)
 {
-    if (closing_ || !attempt_)
+    if (closing_ || !attempt_ || attempt_->generation != attempt)
         return;
     closing_ = true;
     SaveSuccessfulLogin(attempt_->target, attempt_->role, attempt_->password, attempt_->remember);

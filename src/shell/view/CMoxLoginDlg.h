@@ -37,9 +37,11 @@ private:
         int role;
         std::string password;
         bool remember;
+        unsigned long generation = 0;  // the session generation MoxLogin began for it
     };
 
-    void OnLoginSucceeded();
+    // A success counts only for the latest attempt: an earlier one, answered late, is not saved.
+    void OnLoginSucceeded(unsigned long attempt);
 
     CMoxLoginNormalDlg* page_;
     QPushButton* login_;
