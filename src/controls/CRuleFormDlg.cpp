@@ -100,10 +100,12 @@ void CRuleFormDlg::AddRow(const QString& label, QWidget* field, QLayout* row)
 
 void CRuleFormDlg::Submit()
 {
-    okButton_->setEnabled(false);
+    // Disabled only once the request is out: nothing sent means no reply will enable it again.
     awaited_ = SayThenSend(texts_.sending, [this] { return Send(); });
-    if (awaited_ != 0)
-        emit Submitted(awaited_);
+    if (awaited_ == 0)
+        return;
+    okButton_->setEnabled(false);
+    emit Submitted(awaited_);
 }
 
 void CRuleFormDlg::ReplyShown(int status, std::uintptr_t record)
@@ -126,6 +128,8 @@ void CRuleFormDlg::ReplyShown(int status, std::uintptr_t record)
         okButton_->setEnabled(true);
         break;
     default:
+        // An unreadable reply has had its text already; the operator may try again.
+        okButton_->setEnabled(true);
         break;
     }
 }

@@ -2,6 +2,7 @@
 #include "features/cache/view/CAddFCacheDlg.h"
 #include "gui/FCacheViewFixture.h"
 #include "shell/CMoxCacheInstance.h"
+#include "shell/CMoxInstanceManager.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -118,6 +119,37 @@ TEST_F(FCacheForm, AnAddThatCannotReachTheServerLetsTheOperatorTryAgain)
     form->OkButton()->click();
     ASSERT_TRUE(WaitForLastStatus("增加页面缓存信息失败，无法与服务器建立连接。"));
     EXPECT_TRUE(form->OkButton()->isEnabled());
+    EXPECT_EQ(Rows(), 5);
+}
+
+// OK comes back whenever no accepted reply closes the form: nothing went out, or the reply was unreadable.
+TEST_F(FCacheForm, OkComesBackWhenNoAcceptedReplyCame)
+{
+    struct Case {
+        const char* name;
+        bool connected;
+        const char* fault;  // "" for none
+    };
+    const Case kCases[] = {{"nothing sent without a session", false, ""}, {"an unreadable reply", true, "not-json"}};
+    Open(5);
+    CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
+    for (const Case& sent : kCases) {
+        if (*sent.fault) {
+            Json::Value fault;
+            fault["kind"] = sent.fault;
+            fault["type"] = "fcache";
+            fault["cmd"] = "add";
+            fault["count"] = 1;
+            sim.addFault(fault);
+        }
+        CAddFCacheDlg* form = OpenAddForm();
+        form->UrlEdit()->setText("http://unsent.example.com/");
+        instance->SetConnected(sent.connected);
+        form->OkButton()->click();
+        EXPECT_TRUE(ProcessUntil([&] { return form->OkButton()->isEnabled() && !Page()->IsBusy(); })) << sent.name;
+        instance->SetConnected(true);
+        form->reject();
+    }
     EXPECT_EQ(Rows(), 5);
 }
 
