@@ -76,6 +76,7 @@ public:
                     this->Deletion()->TakeDeleteReply(requestNumber);
             });
         relay_->EndBusyOnLogin(&this->Busy(), [this] { this->UpdateCommands(); });
+        this->TakesAddsOf(e.add);
     }
 
     ~CRulePageT() override { relay_.reset(); }
