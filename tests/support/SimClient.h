@@ -18,6 +18,8 @@ public:
     void clearRequests();
     void addFault(const Json::Value& fault);
     void clearFaults();
+    // The faults still armed, each with the firings it has left.
+    Json::Value faults();
     void expireSessions();
     // The simulator's sessions: [{"id", "role", "expired"}], read without touching them.
     Json::Value sessions();

@@ -378,6 +378,12 @@ void CDnsRedirectDlg::EventShown(int kind, int status, std::uintptr_t value)
         UpdateCommands();
         return;
     }
+    // A change whose reply was lost or unreadable may have been carried out all the same: only the
+    // list can say. A batch reads the list at its end anyway.
+    if ((status == eMoxEventStatus_NetworkError || status == eMoxEventStatus_BadReply) && !progress_) {
+        Refresh();
+        return;
+    }
     const auto* changed = dynamic_cast<const CMoxDnsRedirectAddEventParam*>(record);
     if (status != eMoxEventStatus_Ok || !changed)
         return;
