@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/CBusyState.h"
 #include "messaging/IEventHandle.h"
 
 #include <cstdint>
@@ -7,7 +8,6 @@
 #include <mutex>
 #include <set>
 
-class CBusyState;
 class QObject;
 
 // A widget's event handler: registered for as long as the relay lives, it hands the kinds the
