@@ -1,6 +1,7 @@
 #include "controls/CMoxTabCtrl.h"
 #include "features/cache/view/CAddFCacheDlg.h"
 #include "gui/FCacheViewFixture.h"
+#include "integration/OneShotFault.h"
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxInstanceManager.h"
 
@@ -136,14 +137,8 @@ TEST_F(FCacheForm, OkComesBackWhenNoAcceptedReplyCame)
     Open(5);
     CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
     for (const Case& sent : kCases) {
-        if (*sent.fault) {
-            Json::Value fault;
-            fault["kind"] = sent.fault;
-            fault["type"] = "fcache";
-            fault["cmd"] = "add";
-            fault["count"] = 1;
-            sim.addFault(fault);
-        }
+        if (*sent.fault)
+            sim.addFault(OneShotFault(sent.fault, "fcache", "add"));
         CAddFCacheDlg* form = OpenAddForm();
         form->UrlEdit()->setText("http://unsent.example.com/");
         instance->SetConnected(sent.connected);

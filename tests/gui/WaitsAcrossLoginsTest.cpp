@@ -5,6 +5,7 @@
 #include "controls/CRuleListView.h"
 #include "features/access/view/CRewriteManagerDlg.h"
 #include "gui/ConsoleFixture.h"
+#include "integration/OneShotFault.h"
 #include "messaging/EventKinds.h"
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxInstanceManager.h"
@@ -26,12 +27,8 @@ using WaitsAcrossLogins = ConsoleFixture;
 
 Json::Value LateAnswer(const char* type, const char* cmd, int ms)
 {
-    Json::Value fault;
-    fault["kind"] = "late";
-    fault["type"] = type;
-    fault["cmd"] = cmd;
+    Json::Value fault = morvix::test::OneShotFault("late", type, cmd);
     fault["ms"] = ms;
-    fault["count"] = 1;
     return fault;
 }
 
