@@ -25,6 +25,8 @@
 #include <QPushButton>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <map>
 #include <random>
@@ -35,8 +37,8 @@ namespace {
 
 constexpr int kLateMs = 400;
 
-enum class WindowAction { Change, SignInAgain, Expiry, Switch };
-const char* const kActionKeys[] = {"change", "relogin", "expiry", "switch"};
+enum class WindowAction { Change, SignInAgain, Expiry, Switch, ImportExport };
+const char* const kActionKeys[] = {"change", "relogin", "expiry", "switch", "import-export"};
 enum class WindowFault { None, Reset, Late };
 const char* const kFaultKeys[] = {"", "reset", "late"};
 
@@ -221,7 +223,33 @@ protected:
         case WindowAction::Switch:
             LogInTo(current == sim.get() ? *second : *sim);
             break;
+        case WindowAction::ImportExport:
+            ImportThenExport();
+            break;
         }
+    }
+
+    // Rules for other lists imported from the page-cache page, then every rules list exported from
+    // the rewrite view: the file lists what the server holds.
+    void ImportThenExport()
+    {
+        const std::string tag = std::to_string(++serial);
+        const std::filesystem::path in = scratch.filePath(QStringLiteral("import.txt")).toStdString();
+        const std::filesystem::path out = scratch.filePath(QStringLiteral("export.txt")).toStdString();
+        std::ofstream(in, std::ios::binary) << "[RCache]\r\nRCacheCount=1\r\nUrl_1=/imported-" << tag
+                                            << "/*\r\n[Rewrite]\r\nRewriteCount=1\r\nSourceUrl_1=/old-" << tag
+                                            << "\r\nDestinationUrl_1=/new-" << tag << "\r\n";
+        Bring(0);
+        if (!Settle())
+            return;
+        EXPECT_TRUE(lists.front()->Import(in, 10000)) << "the import ended";
+        Bring(lists.size() - 1);
+        if (!Settle())
+            return;
+        ASSERT_TRUE(lists.back()->Export(out));
+        const Json::Value state = current->state();
+        for (const auto& list : lists)
+            EXPECT_EQ(list->FileLines(out), list->HeldAsFiled(state)) << list->Name() << " exported";
     }
 
     void CloseForms()
@@ -253,7 +281,7 @@ TEST_F(WindowModel, EveryViewShowsWhatTheCurrentServerHolds)
     ASSERT_FALSE(HasFailure());
     for (unsigned long step = 1; step <= steps && !HasFailure(); ++step) {
         SCOPED_TRACE("step " + std::to_string(step));
-        const auto action = static_cast<WindowAction>(Pick(0, 3));
+        const auto action = static_cast<WindowAction>(Pick(0, 4));
         Run(action);
         // The next action before this one's reply.
         if (Pick(1, 5) == 1) {
