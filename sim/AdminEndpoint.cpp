@@ -143,6 +143,8 @@ void AdminEndpoint::handle(const httplib::Request& request, httplib::Response& r
         fromBrowser && type == "realtime" && cmd == "instantrequest" && fields->textOr("ContentType", "") == "html";
     const Reply reply = fromBrowser && !browserStream ? dispatcher_.dispatch(type, cmd, FormFields())
                                                       : dispatcher_.dispatch(type, cmd, *fields, !browserStream);
+    if (const Fault* late = firedOf(fired, Fault::Kind::Late))
+        stop_.waitFor(std::chrono::milliseconds(late->amount));
     write(reply, fired, request, response, requestId);
 }
 

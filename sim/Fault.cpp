@@ -15,6 +15,7 @@ struct KindName {
 
 const KindName kindNames[] = {
     {"delay", Fault::Kind::Delay, "ms"},
+    {"late", Fault::Kind::Late, "ms"},
     {"close", Fault::Kind::Close, nullptr},
     {"reset", Fault::Kind::Reset, nullptr},
     {"http-500", Fault::Kind::Http500, nullptr},
@@ -106,6 +107,7 @@ bool Fault::shapesAnswer() const
 {
     switch (kind) {
     case Kind::Delay:
+    case Kind::Late:
     case Kind::ExpireSessions:
     case Kind::CutStream:
         return false;

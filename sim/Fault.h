@@ -11,6 +11,7 @@ namespace morvix::sim {
 struct Fault {
     enum class Kind {
         Delay,           // answer after `amount` milliseconds
+        Late,            // carry the request out, then answer `amount` milliseconds later
         Close,           // close the connection without answering
         Reset,           // send half of the answer, then reset the connection
         Http500,         // HTTP 500 with an HTML page

@@ -1,35 +1,7 @@
 #pragma once
 
-#include "protocol/SentRequestNumber.h"
+#include "protocol/AwaitedReplies.h"
 
-#include <functional>
-#include <set>
-
-// Whether a view waits for replies to its own requests, and which: each request it sent is known by
-// the request number its completion will carry until that completion is taken. A completion the
-// view did not ask for (another window's, or one it stopped waiting for) is not taken, so it can
-// neither end the wait for another nor change what the view shows.
-class CBusyState {
-public:
-    // 0 is the number of a request that did not go out: nothing to wait for.
-    void Sent(unsigned long requestNumber)
-    {
-        if (requestNumber != 0)
-            awaited_.insert(requestNumber);
-    }
-    // Runs a request builder and waits for what it sent; returns its number, 0 when nothing went out.
-    unsigned long Send(const std::function<bool()>& send)
-    {
-        const unsigned long requestNumber = nsMoxHttp::SentRequestNumber(send);
-        Sent(requestNumber);
-        return requestNumber;
-    }
-    // True when the completion is one the view waits for; from then on it is not awaited.
-    bool Take(unsigned long requestNumber) { return awaited_.erase(requestNumber) > 0; }
-    bool IsAwaited(unsigned long requestNumber) const { return awaited_.contains(requestNumber); }
-    void Reset() { awaited_.clear(); }
-    bool IsBusy() const { return !awaited_.empty(); }
-
-private:
-    std::set<unsigned long> awaited_;
-};
+// A view's waits for replies to its own requests: the one waiting mechanism, by the name the views
+// have always used for it.
+using CBusyState = AwaitedReplies;

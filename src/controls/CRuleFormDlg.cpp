@@ -70,12 +70,9 @@ CRuleFormDlg::CRuleFormDlg(Mode mode, Texts texts, QWidget* parent)
     const OutcomeTexts& outcome = mode_ == Mode::Add ? texts_.add : texts_.modify;
     relay_ = std::make_unique<CViewEventRelay>(
         this, std::set<int>{outcome.event},
-        [this](int, int status, std::uintptr_t record, unsigned long requestNumber) {
-            if (requestNumber == 0 || requestNumber != awaited_)
-                return;
-            awaited_ = 0;
-            ReplyShown(status, record);
-        });
+        [this](int, int status, std::uintptr_t record, unsigned long) { ReplyShown(status, record); });
+    // A login since the request went out means its reply will never come: OK is offered again.
+    relay_->TakeOnlyAwaited(&awaited_, [this] { okButton_->setEnabled(!awaited_.IsBusy()); });
 }
 
 CRuleFormDlg::~CRuleFormDlg()
@@ -100,10 +97,13 @@ void CRuleFormDlg::AddRow(const QString& label, QWidget* field, QLayout* row)
 
 void CRuleFormDlg::Submit()
 {
+    // Disabled only once the request is out: nothing sent means no reply will enable it again.
+    const unsigned long sent = SayThenSend(texts_.sending, [this] { return Send(); });
+    if (sent == 0)
+        return;
+    awaited_.Sent(sent);
     okButton_->setEnabled(false);
-    awaited_ = SayThenSend(texts_.sending, [this] { return Send(); });
-    if (awaited_ != 0)
-        emit Submitted(awaited_);
+    emit Submitted(sent);
 }
 
 void CRuleFormDlg::ReplyShown(int status, std::uintptr_t record)
@@ -126,6 +126,8 @@ void CRuleFormDlg::ReplyShown(int status, std::uintptr_t record)
         okButton_->setEnabled(true);
         break;
     default:
+        // An unreadable reply has had its text already; the operator may try again.
+        okButton_->setEnabled(true);
         break;
     }
 }

@@ -83,6 +83,6 @@ private:
     CMoxTabCtrl* tabs_ = nullptr;
     QFormLayout* form_ = nullptr;
     QPushButton* okButton_ = nullptr;
-    unsigned long awaited_ = 0;  // the request OK sent, until its reply
+    CBusyState awaited_;  // the request OK sent, until its reply or a login
     std::unique_ptr<CViewEventRelay> relay_;
 };

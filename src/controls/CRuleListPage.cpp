@@ -10,7 +10,35 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+// The pages by the add event of their list; used on the user-interface thread only.
+std::multimap<int, CRuleListPage*>& PagesByAddEvent()
+{
+    static std::multimap<int, CRuleListPage*> pages;
+    return pages;
+}
+
+}  // namespace
+
 CRuleListPage::CRuleListPage(QWidget* parent) : QWidget(parent) {}
+
+CRuleListPage::~CRuleListPage()
+{
+    std::erase_if(PagesByAddEvent(), [this](const auto& entry) { return entry.second == this; });
+}
+
+void CRuleListPage::TakesAddsOf(int addEvent)
+{
+    PagesByAddEvent().emplace(addEvent, this);
+}
+
+void CRuleListPage::AdoptAdd(int addEvent, unsigned long requestNumber)
+{
+    const auto [first, last] = PagesByAddEvent().equal_range(addEvent);
+    for (auto entry = first; entry != last; ++entry)
+        entry->second->RequestSent(requestNumber);
+}
 
 void CRuleListPage::Build(CRuleListModelBase* model, const std::vector<CommandShape>& commands,
                           CRuleDeletion::Texts deletionTexts, CRuleDeletion::SendDelete sendDelete)

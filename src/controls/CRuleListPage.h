@@ -41,6 +41,11 @@ public:
     // Runs a command as its button would.
     virtual void RunCommand(Command command) = 0;
 
+    // Work that adds to several lists (an import) hands each add it sent to every page of that
+    // list: the page takes the completion through its own add handling, so its rows and the
+    // instance's copy follow whichever page the work was started from.
+    static void AdoptAdd(int addEvent, unsigned long requestNumber);
+
 protected:
     struct CommandShape {
         Command command;
@@ -49,6 +54,10 @@ protected:
     };
 
     explicit CRuleListPage(QWidget* parent);
+    ~CRuleListPage() override;
+
+    // The page shows the list whose adds complete with this event.
+    void TakesAddsOf(int addEvent);
 
     void Build(CRuleListModelBase* model, const std::vector<CommandShape>& commands, CRuleDeletion::Texts deletionTexts,
                CRuleDeletion::SendDelete sendDelete);

@@ -76,6 +76,7 @@ public:
                     this->Deletion()->TakeDeleteReply(requestNumber);
             });
         relay_->EndBusyOnLogin(&this->Busy(), [this] { this->UpdateCommands(); });
+        this->TakesAddsOf(e.add);
     }
 
     ~CRulePageT() override { relay_.reset(); }
@@ -194,6 +195,10 @@ private:
             this->ShowModified(known, shown);
         else if (kind == e.up || kind == e.down)
             this->ShowMoved(status, shown.*Key, kind == e.up ? -1 : 1);
+        // A change whose reply was lost or unreadable may have been carried out all the same: only
+        // the server's list can say.
+        if (status == eMoxEventStatus_NetworkError || status == eMoxEventStatus_BadReply)
+            RunCommand(Page::eRefresh);
     }
 
     Family family_;

@@ -49,7 +49,7 @@ void CViewEventRelay::EndBusyAfterLogin()
         return;
     CEventHandOver::Post(widget_, eMoxCacheEvent_LoginOk, 0, 0, CEventHandOver::RecordIn::None,
                          [busy = loginEndsBusy_, ended = busyEnded_](int, std::uintptr_t, std::uintptr_t) {
-                             busy->Reset();
+                             busy->EndOlderSessions();
                              if (ended)
                                  ended();
                          });
@@ -57,7 +57,7 @@ void CViewEventRelay::EndBusyAfterLogin()
 
 int CViewEventRelay::OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t param2)
 {
-    if (kind == eMoxCacheEvent_LoginOk)
+    if (kind == eMoxCacheEvent_LoginStart || kind == eMoxCacheEvent_LoginOk)
         EndBusyAfterLogin();
     if (!kinds_.contains(kind))
         return 0;

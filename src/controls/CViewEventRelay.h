@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/CBusyState.h"
 #include "messaging/IEventHandle.h"
 
 #include <cstdint>
@@ -7,7 +8,6 @@
 #include <mutex>
 #include <set>
 
-class CBusyState;
 class QObject;
 
 // A widget's event handler: registered for as long as the relay lives, it hands the kinds the
@@ -33,9 +33,10 @@ public:
     CViewEventRelay(const CViewEventRelay&) = delete;
     CViewEventRelay& operator=(const CViewEventRelay&) = delete;
 
-    // A successful login ends every wait of the widget's busy state (the old session's replies are
-    // no longer its own), then `ended` runs so that the widget enables its commands again. Both run
-    // on the user-interface thread; `busy` belongs to the widget.
+    // A login attempt or a successful login ends the waits of the widget's busy state for requests
+    // of an older session generation (their replies reach no one), keeping those sent since, then
+    // `ended` runs so that the widget enables its commands again. Both run on the user-interface
+    // thread; `busy` belongs to the widget.
     void EndBusyOnLogin(CBusyState* busy, std::function<void()> ended);
     // As EndBusyOnLogin, and from now on the widget is handed only the completions `busy` awaits,
     // each taken from it before the call; `ended` runs after every completion taken, whatever its

@@ -59,7 +59,8 @@ std::uint32_t CThreadRegistry::StartThread(IThreadMessage* owner)
 }
 
 bool CThreadRegistry::PostToThread(std::uint32_t threadId, IThreadMessage* target, int kind,
-                                   std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber)
+                                   std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber,
+                                   unsigned long generation)
 {
     if (threadId == 0)
         return false;
@@ -69,7 +70,7 @@ bool CThreadRegistry::PostToThread(std::uint32_t threadId, IThreadMessage* targe
     const auto found = registry->threads_.find(threadId);
     if (found == registry->threads_.end())
         return false;
-    const ThreadMsgItem item{target, kind, param1, param2, requestNumber};
+    const ThreadMsgItem item{target, kind, param1, param2, requestNumber, generation};
     found->second->PostMsg(&item);
     return true;
 }

@@ -22,7 +22,8 @@ public:
     static std::uint32_t StartThread(IThreadMessage* owner);
     // True when the message was queued; an unknown id (or 0) drops it and releases nothing.
     static bool PostToThread(std::uint32_t threadId, IThreadMessage* target, int kind,
-                             std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber = 0);
+                             std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber = 0,
+                             unsigned long generation = 0);
     // After it returns, no message can reach that thread any more.
     static void StopThread(std::uint32_t threadId);
 

@@ -1,6 +1,7 @@
 #include "messaging/CZebEventManager.h"
 
 #include "messaging/CThreadRegistry.h"
+#include "messaging/SessionGeneration.h"
 
 #include <shared_mutex>
 
@@ -12,6 +13,7 @@ std::shared_mutex instanceLock;
 CZebEventManager* instance = nullptr;
 
 thread_local unsigned long dispatchedRequestNumber = 0;
+thread_local unsigned long dispatchedGeneration = 0;
 
 }  // namespace
 
@@ -29,22 +31,28 @@ CZebEventManager* CZebEventManager::Existing()
     return instance;
 }
 
-bool CZebEventManager::Post(int kind, std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber)
+bool CZebEventManager::Post(int kind, std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber,
+                            unsigned long generation)
 {
     {
         std::shared_lock guard(instanceLock);
         if (instance)
-            return instance->PostEvent(kind, param1, param2, requestNumber);
+            return instance->PostEvent(kind, param1, param2, requestNumber, generation);
     }
     std::lock_guard guard(instanceLock);
     if (!instance)
         instance = new CZebEventManager;
-    return instance->PostEvent(kind, param1, param2, requestNumber);
+    return instance->PostEvent(kind, param1, param2, requestNumber, generation);
 }
 
 unsigned long CZebEventManager::DispatchedRequestNumber()
 {
     return dispatchedRequestNumber;
+}
+
+unsigned long CZebEventManager::DispatchedGeneration()
+{
+    return dispatchedGeneration;
 }
 
 void CZebEventManager::DestroyInstance()
@@ -146,10 +154,13 @@ void CZebEventManager::Unregister(IEventHandle* handler)
     --unregisterWaiters_;
 }
 
-bool CZebEventManager::PostEvent(int kind, std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber)
+bool CZebEventManager::PostEvent(int kind, std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber,
+                                 unsigned long generation)
 {
     const std::uint32_t id = EventThreadId();
-    if (CThreadRegistry::PostToThread(id, this, kind, param1, param2, requestNumber))
+    if (generation == 0)
+        generation = SessionGeneration::Current();
+    if (CThreadRegistry::PostToThread(id, this, kind, param1, param2, requestNumber, generation))
         return true;
     EndUndelivered(kind, param1, param2);
     return false;
@@ -187,6 +198,9 @@ void CZebEventManager::OnThreadMessage(const ThreadMsgItem& item)
     eventThread_ = std::this_thread::get_id();
     dispatching_ = true;
     dispatchedRequestNumber = item.requestNumber;
+    dispatchedGeneration = item.generation;
+    // Decided once per dispatch: a login during the walk must not hand half the handlers an old reply.
+    const bool outdated = item.requestNumber != 0 && item.generation < SessionGeneration::Current();
     if (startHandler_)
         startHandler_->OnEventCall(item.kind, item.param1, item.param2);
     // Cells registered during this dispatch belong to later events: a handler that re-registers
@@ -200,7 +214,7 @@ void CZebEventManager::OnThreadMessage(const ThreadMsgItem& item)
     guard.unlock();
 
     for (Cell* cell : walk_) {
-        if (IEventHandle* const handler = cell->load())
+        if (IEventHandle* const handler = outdated ? nullptr : cell->load())
             handler->OnEventCall(item.kind, item.param1, item.param2);
     }
 
@@ -214,6 +228,7 @@ void CZebEventManager::OnThreadMessage(const ThreadMsgItem& item)
         endHandler_->OnEventCall(item.kind, item.param1, item.param2);
     dispatching_ = false;
     dispatchedRequestNumber = 0;
+    dispatchedGeneration = 0;
     ++dispatchesEnded_;
     if (unregisterWaiters_ > 0)
         dispatchEnded_.notify_all();

@@ -26,10 +26,13 @@ public:
     // Never makes one: for handlers that unhook themselves late at exit.
     static CZebEventManager* Existing();
     // Makes the manager if needed and posts, keeping it alive for the duration of the post.
-    static bool Post(int kind, std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber = 0);
+    static bool Post(int kind, std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber = 0,
+                     unsigned long generation = 0);
     // On the event thread, while a handler runs: the request number of the exchange the event
     // completes, 0 when it completes none.
     static unsigned long DispatchedRequestNumber();
+    // The same: the session generation of the event (of its request, for a completion).
+    static unsigned long DispatchedGeneration();
     // At exit (and between tests): stops the worker, waits until it has finished the event in hand,
     // ends the events still queued through the end handler, then frees the manager. Never call it
     // from a handler.
@@ -48,7 +51,10 @@ public:
     void Unregister(IEventHandle* handler) override;
     // True when the event was queued. An event that cannot be delivered is ended at once through
     // the end handler, so its record is not lost.
-    bool PostEvent(int kind, std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber = 0) override;
+    // A completion of an older session generation than the current one, when its turn comes, reaches
+    // only the start and end handlers.
+    bool PostEvent(int kind, std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber = 0,
+                   unsigned long generation = 0) override;
     void SetEndHandler(IEventHandle* handler) override;
     void SetStartHandler(IEventHandle* handler) override;
     // Clear the start or end handler only if it is still this one, so that a handler going away

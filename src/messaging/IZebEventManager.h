@@ -13,9 +13,11 @@ public:
     virtual void Stop() = 0;
     virtual void Register(IEventHandle* handler) = 0;
     virtual void Unregister(IEventHandle* handler) = 0;
-    // requestNumber: the exchange the event completes (0 for none); handlers read it while the event
-    // is dispatched.
-    virtual bool PostEvent(int kind, std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber = 0) = 0;
+    // requestNumber: the exchange the event completes (0 for none); generation: the session
+    // generation its request was sent in (0: the current one). Handlers read both while the event is
+    // dispatched.
+    virtual bool PostEvent(int kind, std::uintptr_t param1, std::uintptr_t param2, unsigned long requestNumber = 0,
+                           unsigned long generation = 0) = 0;
     virtual void SetEndHandler(IEventHandle* handler) = 0;
     virtual void SetStartHandler(IEventHandle* handler) = 0;
 };

@@ -17,13 +17,13 @@ bool PostCacheEvent(int kind, std::uintptr_t param1, RecordHandle<CMoxEventParam
     return CZebEventManager::Post(kind, param1, record.TakeForPosting()->AsParam());
 }
 
-bool PostExchangeEvent(unsigned long requestNumber, int kind, std::uintptr_t param1, std::uintptr_t param2)
+bool PostExchangeEvent(ExchangeStamp stamp, int kind, std::uintptr_t param1, std::uintptr_t param2)
 {
-    return CZebEventManager::Post(kind, param1, param2, requestNumber);
+    return CZebEventManager::Post(kind, param1, param2, stamp.requestNumber, stamp.generation);
 }
 
-bool PostExchangeEvent(unsigned long requestNumber, int kind, std::uintptr_t param1,
-                       RecordHandle<CMoxEventParam> record)
+bool PostExchangeEvent(ExchangeStamp stamp, int kind, std::uintptr_t param1, RecordHandle<CMoxEventParam> record)
 {
-    return CZebEventManager::Post(kind, param1, record.TakeForPosting()->AsParam(), requestNumber);
+    return CZebEventManager::Post(kind, param1, record.TakeForPosting()->AsParam(), stamp.requestNumber,
+                                  stamp.generation);
 }

@@ -13,8 +13,12 @@ bool PostCacheEvent(int kind, std::uintptr_t param1, std::uintptr_t param2);
 bool PostCacheEvent(int kind, RecordHandle<CMoxEventParam> record, std::uintptr_t param2);
 bool PostCacheEvent(int kind, std::uintptr_t param1, RecordHandle<CMoxEventParam> record);
 
-// The completion of an exchange: the event carries the request number that exchange sent, so that
-// whatever waits for it tells it from the completions of other requests.
-bool PostExchangeEvent(unsigned long requestNumber, int kind, std::uintptr_t param1, std::uintptr_t param2);
-bool PostExchangeEvent(unsigned long requestNumber, int kind, std::uintptr_t param1,
-                       RecordHandle<CMoxEventParam> record);
+// The completion of an exchange: the event carries the request number that exchange sent and the
+// session generation it was sent in, so that whatever waits for it tells it from the completions of
+// other requests and of other sessions.
+struct ExchangeStamp {
+    unsigned long requestNumber = 0;
+    unsigned long generation = 0;  // 0: the current one
+};
+bool PostExchangeEvent(ExchangeStamp stamp, int kind, std::uintptr_t param1, std::uintptr_t param2);
+bool PostExchangeEvent(ExchangeStamp stamp, int kind, std::uintptr_t param1, RecordHandle<CMoxEventParam> record);

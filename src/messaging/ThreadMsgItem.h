@@ -13,4 +13,6 @@ struct ThreadMsgItem {
     std::uintptr_t param2 = 0;
     // The request number of the exchange an event completes; 0 for everything else.
     unsigned long requestNumber = 0;
+    // The session generation the event belongs to: an exchange's is the one its request was sent in.
+    unsigned long generation = 0;
 };

@@ -1,5 +1,6 @@
 #include "protocol/CMoxCacheProtocol.h"
 
+#include "messaging/SessionGeneration.h"
 #include "protocol/CMoxReplyCallback.h"
 #include "protocol/ReplyCallbackFactory.h"
 #include "protocol/SentRequestNumber.h"
@@ -30,7 +31,31 @@ CMoxCacheProtocol& CMoxCacheProtocol::GetProtocol()
 unsigned long CMoxCacheProtocol::NextRequestId()
 {
     std::lock_guard guard(counterLock_);
-    return ++requestCounter_;
+    // Read under the lock, so that numbers and generations advance together.
+    const unsigned long generation = SessionGeneration::Current();
+    ++requestCounter_;
+    if (generationStarts_.empty() || generationStarts_.rbegin()->second != generation)
+        generationStarts_.emplace(requestCounter_, generation);
+    return requestCounter_;
+}
+
+unsigned long CMoxCacheProtocol::GenerationOf(unsigned long requestNumber)
+{
+    std::lock_guard guard(counterLock_);
+    if (requestNumber == 0 || requestNumber > requestCounter_)
+        return 0;
+    auto start = generationStarts_.upper_bound(requestNumber);
+    return start == generationStarts_.begin() ? 0 : std::prev(start)->second;
+}
+
+unsigned long GenerationOfRequest(unsigned long requestNumber)
+{
+    return CMoxCacheProtocol::GetProtocol().GenerationOf(requestNumber);
+}
+
+bool IsOfOlderSession(unsigned long requestNumber)
+{
+    return GenerationOfRequest(requestNumber) < SessionGeneration::Current();
 }
 
 unsigned long SentRequestNumber(const std::function<bool()>& send)
@@ -75,6 +100,9 @@ IMoxHttpTask* CMoxCacheProtocol::Start(const CatalogueRow& row, const RequestVal
                                        std::unique_ptr<CMoxReplyCallback> callback)
 {
     lastSentRequestNumber = 0;
+    // Numbered before the session is read: a login that comes between leaves this request in the
+    // older generation, whose reply is dropped, never an old session's request in the new one.
+    const unsigned long requestNumber = NextRequestId();
     CMoxInstanceManager* manager = CMoxInstanceManager::GetInstanceManager();
     if (row.kind != eReq_SignIn && manager->CheckSession() != 0)
         return nullptr;
@@ -85,7 +113,6 @@ IMoxHttpTask* CMoxCacheProtocol::Start(const CatalogueRow& row, const RequestVal
     const std::string host = instance->Host();
     const std::string url = RequestUrl(host, row);
 
-    const unsigned long requestNumber = NextRequestId();
     const FormattedBody body = FormatRequestBody(row, values, instance->SessionId(), requestNumber);
     if (!body.error.empty()) {
         std::fprintf(stderr, "morvix: %.*s %.*s not sent: %s\n", int(row.type.size()), row.type.data(),
@@ -93,7 +120,7 @@ IMoxHttpTask* CMoxCacheProtocol::Start(const CatalogueRow& row, const RequestVal
         return nullptr;
     }
 
-    callback->Prepare(row.kind, row.completionEvent, host, values, requestNumber);
+    callback->Prepare(row.kind, row.completionEvent, host, values, {requestNumber, GenerationOf(requestNumber)});
     CMoxHttpManager& http = CMoxHttpManager::Instance();
     IMoxHttpTask* task = http.CreateTask();
     if (!task)

@@ -4,6 +4,7 @@
 #include "protocol/RequestCatalogue.h"
 #include "protocol/RequestValues.h"
 
+#include <map>
 #include <memory>
 #include <mutex>
 
@@ -19,6 +20,10 @@ public:
     static CMoxCacheProtocol& GetProtocol();
 
     unsigned long NextRequestId();
+    // The session generation the request of this number was sent in; 0 for a number not handed out.
+    // Numbers are handed out in the order generations advance, so a later number never belongs to
+    // an older generation.
+    unsigned long GenerationOf(unsigned long requestNumber);
 
     // Sends the request; true when it was handed to the transport. Every request but the sign-in
     // needs a live session. Tails and optional pairs come from the values as the catalogue says.
@@ -41,6 +46,8 @@ private:
 
     std::mutex counterLock_;
     unsigned long requestCounter_ = 0;
+    // The first request number of each generation that sent any, by that number.
+    std::map<unsigned long, unsigned long> generationStarts_;
 };
 
 }  // namespace nsMoxHttp

@@ -16,11 +16,11 @@
 namespace nsMoxHttp {
 
 void CMoxReplyCallback::Prepare(int kind, int completionEvent, std::string serverText, RequestValues request,
-                                unsigned long requestNumber)
+                                ExchangeStamp stamp)
 {
     kind_ = kind;
     completionEvent_ = completionEvent;
-    requestNumber_ = requestNumber;
+    stamp_ = stamp;
     serverText_ = std::move(serverText);
     request_ = std::move(request);
 }
@@ -83,13 +83,13 @@ void CMoxReplyCallback::ReportMalformed(const ReplyTexts& texts)
 
 void CMoxReplyCallback::Post(int status, RecordHandle<CMoxEventParam> record)
 {
-    PostExchangeEvent(requestNumber_, completionEvent_, static_cast<std::uintptr_t>(status), std::move(record));
+    PostExchangeEvent(stamp_, completionEvent_, static_cast<std::uintptr_t>(status), std::move(record));
 }
 
 void CMoxReplyCallback::PostWithoutRecord(int status, int errorNumber)
 {
     const std::uintptr_t param2 = handedThrough_ ? *handedThrough_ : static_cast<std::uintptr_t>(errorNumber);
-    PostExchangeEvent(requestNumber_, completionEvent_, static_cast<std::uintptr_t>(status), param2);
+    PostExchangeEvent(stamp_, completionEvent_, static_cast<std::uintptr_t>(status), param2);
 }
 
 void CMoxReplyCallback::ShowStatus(std::string_view text)

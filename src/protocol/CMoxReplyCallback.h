@@ -1,5 +1,6 @@
 #pragma once
 
+#include "messaging/PostCacheEvent.h"
 #include "messaging/RecordHandle.h"
 #include "protocol/RequestValues.h"
 #include "protocol/StatusText.h"
@@ -32,15 +33,16 @@ struct ReplyTexts {
 // calls OnComplete once on the request thread; the callback reports, removes its task and deletes itself.
 class CMoxReplyCallback : public IMoxHttpCallback {
 public:
-    void Prepare(int kind, int completionEvent, std::string serverText, RequestValues request,
-                 unsigned long requestNumber);
+    void Prepare(int kind, int completionEvent, std::string serverText, RequestValues request, ExchangeStamp stamp);
     void SetTask(IMoxHttpTask* task) { task_ = task; }
 
     void OnComplete(bool failed) final;
 
     int Kind() const { return kind_; }
     // The number this exchange sent: every event it posts carries it, whatever the reply echoes.
-    unsigned long RequestNumber() const { return requestNumber_; }
+    unsigned long RequestNumber() const { return stamp_.requestNumber; }
+    // The number and the session generation it was sent in, as every event it posts carries them.
+    ExchangeStamp Stamp() const { return stamp_; }
 
 protected:
     // The family's dispatch on the request kind.
@@ -81,7 +83,7 @@ protected:
 private:
     int kind_ = -1;
     int completionEvent_ = 0;
-    unsigned long requestNumber_ = 0;
+    ExchangeStamp stamp_;
     std::string serverText_;
     IMoxHttpTask* task_ = nullptr;
     RequestValues request_;

@@ -5,6 +5,7 @@
 #include "messaging/CZebEventManager.h"
 #include "messaging/EventKinds.h"
 #include "messaging/GlobalFunc_UpdateStatusBar.h"
+#include "messaging/SessionGeneration.h"
 #include "protocol/CMoxCacheProtocol.h"
 #include "protocol/RequestKinds.h"
 #include "protocol/RequestValues.h"
@@ -52,12 +53,16 @@ void CMoxCacheInstance::OnConnectionClosed()
     versionExt_.clear();
 }
 
-void CMoxCacheInstance::SetLogin(const std::string& host, const std::string& password, int role)
+unsigned long CMoxCacheInstance::SetLogin(const std::string& host, const std::string& password, int role)
 {
     std::lock_guard guard(lock_);
+    // Not connected before the generation moves on, so that nothing leaves with the old session
+    // under the new generation.
+    connected_ = false;
     host_ = host;
     password_ = password;
     role_ = role;
+    return SessionGeneration::Advance();
 }
 
 void CMoxCacheInstance::SetSession(const std::string& sessionId, const std::string& userType,

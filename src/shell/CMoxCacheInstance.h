@@ -29,8 +29,10 @@ public:
 
     int OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t param2) override;
 
-    // What a login attempt sets before the sign-in request goes out.
-    void SetLogin(const std::string& host, const std::string& password, int role);
+    // What a login attempt sets before the sign-in request goes out. The attempt ends the session
+    // and begins a session generation of its own, which it returns: replies to what was sent before
+    // reach no one from now on.
+    unsigned long SetLogin(const std::string& host, const std::string& password, int role);
     // What a successful sign-in reply brings.
     void SetSession(const std::string& sessionId, const std::string& userType, const std::string& lastLoginTime,
                     const std::string& version, const std::string& versionExt);

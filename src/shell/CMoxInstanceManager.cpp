@@ -19,12 +19,15 @@ CMoxInstanceManager::CMoxInstanceManager() : startTime_(static_cast<std::int64_t
     dataDir_ = AppPaths::UserDataDirectory();
 }
 
-CMoxCacheInstance* CMoxInstanceManager::CreateInstance(const std::string& password, const std::string& host, int role)
+CMoxCacheInstance* CMoxInstanceManager::CreateInstance(const std::string& password, const std::string& host, int role,
+                                                       unsigned long* attempt)
 {
     std::lock_guard guard(lock_);
     if (!instance_)
         instance_ = std::make_unique<CMoxCacheInstance>();
-    instance_->SetLogin(host, password, role);
+    const unsigned long generation = instance_->SetLogin(host, password, role);
+    if (attempt)
+        *attempt = generation;
     return instance_.get();
 }
 

@@ -16,8 +16,10 @@ class CMoxInstanceManager {
 public:
     static CMoxInstanceManager* GetInstanceManager();
 
-    // Every login attempt: reuses the instance, replacing host, password and role.
-    CMoxCacheInstance* CreateInstance(const std::string& password, const std::string& host, int role);
+    // Every login attempt: reuses the instance, replacing host, password and role. `attempt` receives
+    // the session generation the attempt begins.
+    CMoxCacheInstance* CreateInstance(const std::string& password, const std::string& host, int role,
+                                      unsigned long* attempt = nullptr);
     CMoxCacheInstance* GetInstance() const;
 
     // 0 when a session is alive; otherwise posts the not-connected text and returns 1.

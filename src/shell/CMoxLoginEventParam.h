@@ -25,4 +25,5 @@ public:
     // for, the certificate it showed, so that the operator can decide to trust it.
     nsMoxHttp::CertificateFailureReport trustFailure;
     std::optional<nsMoxHttp::ServerCertificate> certificate;
+    unsigned long attempt = 0;  // the session generation of the login attempt the event belongs to
 };

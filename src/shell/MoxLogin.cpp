@@ -13,20 +13,23 @@
 
 #include <memory>
 
-bool MoxLogin(const std::string& host, int role, const std::string& password, int passThrough)
+unsigned long MoxLogin(const std::string& host, int role, const std::string& password, int passThrough)
 {
-    CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->CreateInstance(password, host, role);
+    // The old session belongs to the old host: the instance ends it, so nothing is sent with it to
+    // the new one.
+    unsigned long attempt = 0;
+    CMoxCacheInstance* instance =
+        CMoxInstanceManager::GetInstanceManager()->CreateInstance(password, host, role, &attempt);
     const nsMoxHttp::CatalogueRow* row = nsMoxHttp::FindCatalogueRow(eReq_SignIn);
     if (!instance || !row)
-        return false;
-    // The old session belongs to the old host: nothing may be sent with it to the new one.
-    instance->SetConnected(false);
+        return 0;
 
     auto started = RecordHandle<CMoxLoginEventParam>::Make();
     started->host = host;
     started->roleName = CMoxCacheInstance::UserName(role);
     started->password = password;
     started->passThrough = passThrough;
+    started->attempt = attempt;
     PostCacheEvent(eMoxCacheEvent_LoginStart, std::move(started), 0);
     GlobalFunc_UpdateStatusBar(FormatText("正在连接到 %s", host));
 
@@ -34,5 +37,5 @@ bool MoxLogin(const std::string& host, int role, const std::string& password, in
     callback->SetPassThrough(passThrough);
     nsMoxHttp::RequestValues values;
     values.Set("Username", std::string(CMoxCacheInstance::UserName(role))).Set("Password", password);
-    return nsMoxHttp::CMoxCacheProtocol::GetProtocol().Send(*row, values, std::move(callback));
+    return nsMoxHttp::CMoxCacheProtocol::GetProtocol().Send(*row, values, std::move(callback)) ? attempt : 0;
 }

@@ -2,6 +2,7 @@
 #include "messaging/EventKinds.h"
 #include "messaging/GlobalFunc_UpdateStatusBar.h"
 #include "messaging/PostCacheEvent.h"
+#include "messaging/SessionGeneration.h"
 #include "protocol/CMoxHttpCallback.h"
 #include "protocol/ReplyEnvelope.h"
 #include "shell/CMoxCacheInstance.h"
@@ -74,7 +75,12 @@ void PostOutcome(int kind, RecordHandle<CMoxLoginEventParam> record, const std::
 
 void CMoxHttpCallback::OnSignIn(bool failed)
 {
+    // Only the latest attempt's reply counts: one superseded by a later attempt is dropped unseen.
+    const unsigned long attempt = Stamp().generation;
+    if (attempt != SessionGeneration::Current())
+        return;
     auto record = RecordHandle<CMoxLoginEventParam>::Make();
+    record->attempt = attempt;
     record->host = ServerText();
     record->roleName = Request().Text("Username");
     record->password = Request().Text("Password");
@@ -114,6 +120,10 @@ void CMoxHttpCallback::OnSignIn(bool failed)
         PostOutcome(eMoxCacheEvent_LoginFailed, std::move(record), "登录服务器失败，返回的Json数据格式解析错误!");
         return;
     }
+    // The session begins a generation of its own before any view hears of it; an attempt made
+    // meanwhile has superseded this one.
+    if (!SessionGeneration::AdvanceFrom(attempt))
+        return;
     instance->SetSession(record->sessionId, record->userType, lastLoginTime, record->version, record->versionExt);
     instance->SetConnected(true);
     PostOutcome(eMoxCacheEvent_LoginOk, std::move(record), FormatText("登录%s成功。", host));

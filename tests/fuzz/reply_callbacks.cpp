@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view body = input.Rest();
     ReplayedTask task(body);
     auto callback = nsMoxHttp::MakeReplyCallback(row.family);
-    callback->Prepare(row.kind, row.completionEvent, "127.0.0.1:6780", nsMoxHttp::RequestValues(), 1);
+    callback->Prepare(row.kind, row.completionEvent, "127.0.0.1:6780", nsMoxHttp::RequestValues(), {1, 0});
     callback->SetTask(&task);
     // Streamed replies are read as they arrive, in pieces of any size.
     for (std::size_t at = 0; at < body.size(); at += 7)

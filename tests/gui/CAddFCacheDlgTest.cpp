@@ -1,7 +1,9 @@
 #include "controls/CMoxTabCtrl.h"
 #include "features/cache/view/CAddFCacheDlg.h"
 #include "gui/FCacheViewFixture.h"
+#include "integration/OneShotFault.h"
 #include "shell/CMoxCacheInstance.h"
+#include "shell/CMoxInstanceManager.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -116,8 +118,35 @@ TEST_F(FCacheForm, AnAddThatCannotReachTheServerLetsTheOperatorTryAgain)
     CAddFCacheDlg* form = OpenAddForm();
     form->UrlEdit()->setText("http://unreached.example.com/");
     form->OkButton()->click();
-    ASSERT_TRUE(WaitForLastStatus("增加页面缓存信息失败，无法与服务器建立连接。"));
-    EXPECT_TRUE(form->OkButton()->isEnabled());
+    // The page then reads the list again, which says whether the add was carried out after all.
+    ASSERT_TRUE(ProcessUntil(
+        [&] { return console.Events().CountStatusText("增加页面缓存信息失败，无法与服务器建立连接。") == 1; }));
+    EXPECT_TRUE(ProcessUntil([&] { return form->OkButton()->isEnabled() && !Page()->IsBusy(); }));
+    EXPECT_EQ(Rows(), 5);
+}
+
+// OK comes back whenever no accepted reply closes the form: nothing went out, or the reply was unreadable.
+TEST_F(FCacheForm, OkComesBackWhenNoAcceptedReplyCame)
+{
+    struct Case {
+        const char* name;
+        bool connected;
+        const char* fault;  // "" for none
+    };
+    const Case kCases[] = {{"nothing sent without a session", false, ""}, {"an unreadable reply", true, "not-json"}};
+    Open(5);
+    CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance();
+    for (const Case& sent : kCases) {
+        if (*sent.fault)
+            sim.addFault(OneShotFault(sent.fault, "fcache", "add"));
+        CAddFCacheDlg* form = OpenAddForm();
+        form->UrlEdit()->setText("http://unsent.example.com/");
+        instance->SetConnected(sent.connected);
+        form->OkButton()->click();
+        EXPECT_TRUE(ProcessUntil([&] { return form->OkButton()->isEnabled() && !Page()->IsBusy(); })) << sent.name;
+        instance->SetConnected(true);
+        form->reject();
+    }
     EXPECT_EQ(Rows(), 5);
 }
 

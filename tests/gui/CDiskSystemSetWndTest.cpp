@@ -25,7 +25,7 @@ protected:
         read->item.ReadOnly_TotalPhyMemSizeKB = physicalMB * 1024;
         const QString before = view.MemoryHint()->text();
         // A reply newer than any request the console sent, as if the server now reported this machine.
-        PostExchangeEvent(++newestRead_, eMoxCacheEvent_SystemOptionsRead, eMoxEventStatus_Ok, std::move(read));
+        PostExchangeEvent({++newestRead_}, eMoxCacheEvent_SystemOptionsRead, eMoxEventStatus_Ok, std::move(read));
         ProcessUntil([&] { return view.MemoryHint()->text() != before; }, std::chrono::seconds(2));
         return view.MemoryHint()->text();
     }
@@ -86,7 +86,7 @@ TEST_F(DiskTuningView, AReadOlderThanAnAcceptedSaveIsNotShown)
     const std::size_t reads = console.Events().Count(eMoxCacheEvent_SystemOptionsRead);
     auto stale = RecordHandle<CSystemOptionsEventParam>::Make();
     stale->item.MaxConnections = 5000;
-    ASSERT_TRUE(PostExchangeEvent(1, eMoxCacheEvent_SystemOptionsRead, eMoxEventStatus_Ok, std::move(stale)));
+    ASSERT_TRUE(PostExchangeEvent({1}, eMoxCacheEvent_SystemOptionsRead, eMoxEventStatus_Ok, std::move(stale)));
     ASSERT_TRUE(ProcessUntil([&] { return console.Events().Count(eMoxCacheEvent_SystemOptionsRead) > reads; }));
     DrainHandOvers();
     EXPECT_EQ(view.ConnectionsField()->text(), "8000");

@@ -1,6 +1,8 @@
+#include "features/access/view/CRewriteManagerDlg.h"
 #include "features/cache/view/CExportDlg.h"
 #include "features/cache/view/CFCacheManagerDlg.h"
 #include "features/cache/view/CFCachePage.h"
+#include "features/cache/view/CRCacheManagerDlg.h"
 #include "files/ScratchDirectory.h"
 #include "gui/SimViewFixture.h"
 #include "integration/OneShotFault.h"
@@ -129,4 +131,38 @@ TEST_F(RulesTransfer, AFileTooLargeIsRefusedByItsSizeBeforeAnythingIsSent)
     EXPECT_EQ(answers.Prompts().back().title, "导入");
     EXPECT_TRUE(answers.Prompts().back().text.contains("16.0 MiB（16777217 字节）")) << answers.Prompts().back().text.toStdString();
     EXPECT_EQ(Logged("type=fcache&cmd=add"), 0u);
+}
+
+// Rules imported from the page-cache page reach the refuse-cache page and the rewrite view through
+// their own add handling: they show them, the instance keeps them, and an export started from the
+// rewrite view writes them.
+TEST_F(RulesTransfer, AnImportReachesEveryListItAddsTo)
+{
+    OpenManager(1);
+    auto rewrite = std::make_unique<CRewriteManagerDlg>();
+    rewrite->show();
+    CRuleListPage* refuse = manager->RefuseCache();
+    manager->ShowPage(CFCacheManagerDlg::eRefuseCache);
+    const auto held = [&](const char* family) { return static_cast<int>(sim.state()[family]["entries"].size()); };
+    ASSERT_TRUE(ProcessUntil([&] {
+        return Rows(refuse->List()) == held("rcache") && Rows(rewrite->Page()->List()) == held("rewrite") &&
+               !refuse->IsBusy() && !rewrite->Page()->IsBusy();
+    }));
+    WriteBytes(scratch / "rules.txt", "[RCache]\r\nRCacheCount=1\r\nUrl_1=/refused/*\r\n"
+                                      "[Rewrite]\r\nRewriteCount=1\r\nSourceUrl_1=/old\r\nDestinationUrl_1=/new\r\n");
+    CExportDlg* form = OpenForm(true);
+    form->PathEdit()->setText(QString::fromStdString((scratch / "rules.txt").string()));
+    form->StartButton()->click();
+    ASSERT_TRUE(ProcessUntil([&] { return ImportDone(form); }));
+
+    EXPECT_TRUE(ProcessUntil([&] { return Rows(refuse->List()) == held("rcache"); })) << "the refuse-cache page";
+    EXPECT_TRUE(ProcessUntil([&] { return Rows(rewrite->Page()->List()) == held("rewrite"); })) << "the rewrite view";
+    rewrite->Page()->RunCommand(CRuleListPage::eExport);
+    auto* exporting = rewrite->Page()->findChild<CExportDlg*>();
+    ASSERT_NE(exporting, nullptr);
+    exporting->PathEdit()->setText(QString::fromStdString((scratch / "out.txt").string()));
+    exporting->StartButton()->click();
+    const std::string written = ReadBytes(scratch / "out.txt");
+    EXPECT_NE(written.find("/refused/*"), std::string::npos);
+    EXPECT_NE(written.find("/old"), std::string::npos);
 }

@@ -130,7 +130,9 @@ TEST_F(DnsPage, AFullSaveCleansTheCacheOnlyAfterAnUpstreamEdit)
     QTest::keyClick(parameters->UpstreamField(2), Qt::Key_Delete);
     QTest::keyClicks(parameters->UpstreamField(3), "[::1]:53");
     parameters->SaveButton()->click();
+    // The change and the cleaning go out together; either may reach the log first.
     ASSERT_TRUE(Logged(kClean, 1));
+    ASSERT_TRUE(Logged(kSet, 2));
     EXPECT_NE(LoggedBodies(sim, kSet).back().find("&UpstreamDNS3=&UpstreamDNS4=[::1]:53&"), std::string::npos);
     EXPECT_EQ(LoggedBodies(sim, kClean).size(), 1u);
 }
@@ -344,4 +346,33 @@ TEST_F(DnsPage, TheBalanceHostListAnswersTheKeysToo)
     QTest::keyClick(hosts, Qt::Key_Delete);
     ASSERT_EQ(answers.Prompts().size(), 1);
     EXPECT_EQ(answers.Prompts().back().text, "您确定要删除此负载主机吗？");
+}
+
+// A refused change of the redirect switch or of the balance mode is followed by a settings read,
+// and the page shows what the server holds, not what was asked for.
+TEST_F(DnsPage, ARefusedSwitchOrModeChangeShowsTheServersSetting)
+{
+    struct Change {
+        CDnsSettingDlg::Tab tab;
+        std::function<QAbstractButton*()> control;
+    };
+    const Change kChanges[] = {
+        {CDnsSettingDlg::eRedirect, [&] { return page->Redirect()->RedirectSwitch(); }},
+        {CDnsSettingDlg::eBalance, [&] { return page->Balance()->ModeChoice((page->Balance()->Mode() + 1) % 4); }},
+    };
+    for (const Change& change : kChanges) {
+        page->Tabs()->setCurrentIndex(change.tab);
+        ASSERT_TRUE(ProcessUntil([] { return nsMoxHttp::CMoxHttpManager::Instance().RunningExchanges() == 0; }));
+        QAbstractButton* control = change.control();
+        const bool checked = control->isChecked();
+        const std::size_t sets = LoggedBodies(sim, kSet).size();
+        const std::size_t reads = LoggedBodies(sim, "type=dns&cmd=system-list").size();
+        sim.addFault(OneShotFault("busy", "dns", "system-set"));
+        answers.QueueDecision(true);
+        control->click();
+        ASSERT_TRUE(Logged(kSet, sets + 1)) << "tab " << change.tab;
+        EXPECT_TRUE(Logged("type=dns&cmd=system-list", reads + 1)) << "no read after the refusal, tab " << change.tab;
+        EXPECT_TRUE(ProcessUntil([&] { return control->isChecked() == checked; }))
+            << "the refused change stays on screen, tab " << change.tab;
+    }
 }

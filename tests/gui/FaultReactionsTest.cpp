@@ -37,6 +37,15 @@ protected:
             urls << Cell(row, 1);
         return urls;
     }
+
+    QStringList HeldUrls()
+    {
+        QStringList urls;
+        const Json::Value state = sim.state();
+        for (const Json::Value& rule : state["fcache"]["entries"])
+            urls << QString::fromStdString(rule["Url"].asString());
+        return urls;
+    }
 };
 
 class SystemFaultReactions : public SystemViewFixture {
@@ -46,19 +55,20 @@ protected:
 
 }  // namespace
 
+// The rows stay as the server holds them: unmoved, or moved by a server whose reply was lost (the
+// page then reads the list again).
 TEST_F(FCacheFaultReactions, AFailedMoveChangesNoRow)
 {
     FillRules(4);
     Open(4);
-    const QStringList before = Urls();
     for (const char* kind : kFaults) {
         SCOPED_TRACE(kind);
         sim.addFault(FaultOn(kind, "fcache", "down"));
         Select({1});
         Button(CRuleListPage::eDown)->click();
         ASSERT_TRUE(WaitIdle());
-        const bool kept = Urls() == before && console.Instance().fcacheRules.Size() == 4u;
-        std::cout << "page-cache move under " << kind << ": rows " << (kept ? "kept" : "CHANGED") << '\n';
+        const bool kept = Urls() == HeldUrls() && console.Instance().fcacheRules.Size() == 4u;
+        std::cout << "page-cache move under " << kind << ": rows " << (kept ? "as held" : "CHANGED") << '\n';
         EXPECT_TRUE(kept);
         EXPECT_TRUE(Button(CRuleListPage::eRefresh)->isEnabled()) << "the view left its busy state";
     }

@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <map>
 #include <random>
 #include <sstream>
 
@@ -60,7 +61,23 @@ unsigned long EnvironmentNumber(const char* name, unsigned long otherwise)
 }
 
 enum class Action { Add, Modify, Up, Down, DeleteOne, DeleteAtOnce, DeleteInBatch, Refresh, Export, Transfer, SignInAgain };
-enum class Fault { None, Late, Refused, Dropped };
+// Reset and Answered are carried out by the server before their reply is lost or held back.
+enum class Fault { None, Late, Refused, Dropped, Reset, Answered };
+constexpr int kFaultKinds = 5;
+
+// The summary line's names.
+const char* KeyOf(Action action)
+{
+    static const char* const kKeys[] = {"add",    "modify",  "up",     "down",   "delete-one", "delete-at-once",
+                                        "delete-in-batch", "refresh", "export", "switch", "relogin"};
+    return kKeys[static_cast<int>(action)];
+}
+
+const char* KeyOf(Fault fault)
+{
+    static const char* const kKeys[] = {"", "delayed", "refused", "dropped", "reset", "late"};
+    return kKeys[static_cast<int>(fault)];
+}
 
 const char* NameOf(Action action)
 {
@@ -72,7 +89,8 @@ const char* NameOf(Action action)
 
 const char* NameOf(Fault fault)
 {
-    static const char* const kNames[] = {"", " (late reply)", " (refused)", " (connection dropped)"};
+    static const char* const kNames[] = {"", " (late reply)", " (refused)", " (connection dropped)",
+                                         " (carried out, reply lost)", " (carried out, answered late)"};
     return kNames[static_cast<int>(fault)];
 }
 
@@ -92,6 +110,12 @@ protected:
     std::mt19937 random;
     int serial = 0;
     std::string doing;
+    std::map<std::string, int> actionsDone;
+    std::map<std::string, int> faultsFired;
+    // The fault of the step, armed on `armedOn` with `armed` firings in all, until counted.
+    SimClient* armedOn = nullptr;
+    Fault armedFault = Fault::None;
+    long long armed = 0;
 
     void SetUp() override
     {
@@ -183,6 +207,7 @@ protected:
         if (fault == Fault::None || cmd.empty())
             return;
         const auto add = [&](const char* kind, int ms, int times) {
+            armed += times;
             Json::Value body;
             body["kind"] = kind;
             body["type"] = list.Type();
@@ -192,19 +217,46 @@ protected:
                 body["ms"] = ms;
             server.addFault(body);
         };
+        NoteFired();
+        armedOn = &server;
+        armedFault = fault;
         if (fault == Fault::Late) {
             add("delay", kLateMs, 1);
             add("delay", kSlowedMs, 2);
+        } else if (fault == Fault::Answered) {
+            add("late", kLateMs, count);
         } else {
-            add(fault == Fault::Refused ? "busy" : "close", 0, count);
+            static const char* const kKinds[] = {"", "", "busy", "close", "reset"};
+            add(kKinds[static_cast<int>(fault)], 0, count);
         }
+    }
+
+    // Counts the armed fault when any of its firings was spent; call before its server's faults
+    // are cleared.
+    void NoteFired()
+    {
+        if (!armedOn)
+            return;
+        long long left = 0;
+        for (const Json::Value& fault : armedOn->faults())
+            left += fault["count"].asInt64();
+        if (left < armed)
+            ++faultsFired[KeyOf(armedFault)];
+        armedOn = nullptr;
+        armed = 0;
+    }
+
+    void ClearFaults(SimClient& server)
+    {
+        NoteFired();
+        server.clearFaults();
     }
 
     Fault RandomFault()
     {
         if (!Chance(35))
             return Fault::None;
-        return static_cast<Fault>(Pick(1, 3));
+        return static_cast<Fault>(Pick(1, kFaultKinds));
     }
 
     std::vector<int> RandomRows(const ModelledList& list, int count)
@@ -297,7 +349,7 @@ protected:
         Inject(second, faulted, ModelledList::eAdd, fault);
         EXPECT_TRUE(list.Import(file, kStepMs)) << "the import ended";
         Settle();
-        second.clearFaults();
+        ClearFaults(second);
         const Json::Value state = second.state();
         for (ModelledList* each : same)
             EXPECT_EQ(each->HeldAsFiled(state), each->FileLines(file)) << each->Name() << " imported into a second server";
@@ -386,7 +438,7 @@ protected:
         case Action::Refresh:
             Inject(sim, list, ModelledList::eRefresh, fault);
             Press(list, ModelledList::eRefresh);
-            if (fault == Fault::Refused || fault == Fault::Dropped) {
+            if (fault == Fault::Refused || fault == Fault::Dropped || fault == Fault::Reset) {
                 if (!Settle())
                     return;
                 const Json::Value state = sim.state();
@@ -394,7 +446,7 @@ protected:
                     EXPECT_TRUE(list.Shown().empty()) << "a failed list takes the rows away";
                 else
                     EXPECT_EQ(list.Shown(), list.Held(state)) << "a failed list leaves the rows";
-                sim.clearFaults();
+                ClearFaults(sim);
                 Press(list, ModelledList::eRefresh);
             }
             break;
@@ -437,6 +489,7 @@ TEST_F(RuleListsModel, WhatTheViewsShowAndExportIsWhatTheServerHolds)
             break;
         const Action action = RandomAction(list);
         const Fault fault = RandomFault();
+        ++actionsDone[KeyOf(action)];
         std::ostringstream what;
         what << "step " << step << ": " << list.Name() << ", " << NameOf(action) << NameOf(fault);
         doing = what.str();
@@ -444,8 +497,21 @@ TEST_F(RuleListsModel, WhatTheViewsShowAndExportIsWhatTheServerHolds)
         Run(list, action, fault, static_cast<int>(step));
         if (!HasFailure() && Settle())
             ExpectAllShownAsHeld();
-        sim.clearFaults();
+        ClearFaults(sim);
     }
+    std::cout << "model: seed=" << seed << " steps=" << steps << " actions:";
+    for (const auto& [name, count] : actionsDone)
+        std::cout << " " << name << "=" << count;
+    std::cout << " faults:";
+    for (int kind = 1; kind <= kFaultKinds; ++kind) {
+        const char* name = KeyOf(static_cast<Fault>(kind));
+        std::cout << " " << name << "=" << faultsFired[name];
+    }
+    std::cout << "\n";
+    // A kind that never fired tested nothing; a run long enough to draw each must show each.
+    if (!HasFailure() && steps >= 50)
+        for (int kind = 1; kind <= kFaultKinds; ++kind)
+            EXPECT_GT(faultsFired[KeyOf(static_cast<Fault>(kind))], 0) << KeyOf(static_cast<Fault>(kind)) << " never fired";
     if (HasFailure())
         std::cout << "replay: MORVIX_MODEL_SEED=" << seed << " MORVIX_MODEL_STEPS=" << steps << " (failed at "
                   << doing << ")\n";

@@ -56,6 +56,22 @@ TEST_F(Faults, DelayWithholdsTheAnswer)
     EXPECT_EQ(result->status, 200);
 }
 
+TEST_F(Faults, LateCarriesTheCommandOutBeforeItAnswers)
+{
+    Json::Value late = fault("late", "rewrite", "add", 1);
+    late["ms"] = 600000;
+    client.addFault(late);
+    const auto rulesBefore = client.state()["rewrite"]["entries"].size();
+    auto pending = std::async(std::launch::async, [this] {
+        return call("rewrite", "add", "SourceUrl=%5Ehttp%3A%2F%2Fa%5C.com%2F(.*)%24&DestinationUrl=http%3A%2F%2Fb.com%2F%241&"
+                                      "Icase=1&Flag=2&Note=%E4%B8%AD");
+    });
+    ASSERT_TRUE(morvix::test::WaitUntil([&] { return client.state()["rewrite"]["entries"].size() == rulesBefore + 1; }));
+    EXPECT_EQ(pending.wait_for(std::chrono::milliseconds(0)), std::future_status::timeout);
+    server->stop();
+    pending.wait();
+}
+
 TEST_F(Faults, CloseAndResetBreakTheExchange)
 {
     client.addFault(fault("close", "fcache", "list", 1));

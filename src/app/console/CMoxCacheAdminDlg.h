@@ -129,9 +129,9 @@ private:
     QPointer<CToolsDlg> toolsDlg_;
 
     RealtimePolling polling_;
-    // The request number of the counters last shown: each reply is shown with the counters it
-    // carried, and never one older than what is already shown.
-    unsigned long realtimeShownNumber_ = 0;
+    // The counters replies shown: each with the counters it carried, never one older than what is
+    // already shown.
+    PolledReplies realtimeShown_;
     // The options reads and accepted changes taken on the event thread: a read answered after a
     // newer read or change is not shown, so the pages never go back to older options.
     PolledReplies optionsReplies_;

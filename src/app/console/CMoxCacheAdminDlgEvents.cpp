@@ -193,9 +193,8 @@ void CMoxCacheAdminDlg::RealtimeShown(int status, const CRealtimeInfoEventParam*
     // Replies handled together are each shown with their own counters, so every reply is one
     // sample; a reply older than the last shown would take the figures back and is left out.
     if (status == eMoxEventStatus_Ok) {
-        if (!record || requestNumber <= realtimeShownNumber_)
+        if (!record || !realtimeShown_.TakeNewer(requestNumber))
             return;
-        realtimeShownNumber_ = requestNumber;
     }
     const RealtimeInfo info = record ? record->item : RealtimeInfo();
     for (const auto& [id, view] : viewsById_)

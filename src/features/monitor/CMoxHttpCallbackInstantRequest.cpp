@@ -27,7 +27,7 @@ void CMoxHttpCallback::OnInstantRequestData(std::string_view piece)
     if (lines.empty())
         return;
     Utf8Text::SanitizeInPlace(lines);
-    PostExchangeEvent(RequestNumber(), eMoxCacheEvent_InstantRequest, eMoxEventStatus_Ok,
+    PostExchangeEvent(Stamp(), eMoxCacheEvent_InstantRequest, eMoxEventStatus_Ok,
                       RecordHandle<CRealtimeInstantRequestEventParam>::Make(std::move(lines), PassThrough()));
 }
 
@@ -35,7 +35,7 @@ void CMoxHttpCallback::OnInstantRequestEnd()
 {
     // Whatever ended the stream, the front end learns it and may open a new one. An unfinished
     // last line is dropped: the connection broke in the middle of it.
-    PostExchangeEvent(RequestNumber(), eMoxCacheEvent_InstantRequest, eMoxEventStatus_NetworkError, 0);
+    PostExchangeEvent(Stamp(), eMoxCacheEvent_InstantRequest, eMoxEventStatus_NetworkError, 0);
 }
 
 }  // namespace nsMoxHttp

@@ -68,9 +68,13 @@ CMoxLoginDlg::~CMoxLoginDlg()
 
 int CMoxLoginDlg::OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t param2)
 {
-    if (kind == eMoxCacheEvent_LoginOk)
-        CEventHandOver::Post(this, kind, param1, param2, CEventHandOver::RecordIn::None,
-                             [this](int, std::uintptr_t, std::uintptr_t) { OnLoginSucceeded(); });
+    if (kind == eMoxCacheEvent_LoginOk) {
+        if (const auto* record = CMoxEventParam::As<CMoxLoginEventParam>(param1))
+            CEventHandOver::Post(this, kind, param1, param2, CEventHandOver::RecordIn::None,
+                                 [this, attempt = record->attempt](int, std::uintptr_t, std::uintptr_t) {
+                                     OnLoginSucceeded(attempt);
+                                 });
+    }
     if (kind == eMoxCacheEvent_ConnectFailed)
         CEventHandOver::Post(this, kind, param1, param2, CEventHandOver::RecordIn::Param1,
                              [this](int, std::uintptr_t record, std::uintptr_t) { OnConnectFailed(record); });
@@ -87,13 +91,13 @@ void CMoxLoginDlg::OnLogin()
     }
     attempt_ = Attempt{target, page_->Role(), page_->Password().toStdString(), page_->RememberPassword()};
     emit LoginAboutToStart();
-    MoxLogin(target.host, attempt_->role, attempt_->password);
+    attempt_->generation = MoxLogin(target.host, attempt_->role, attempt_->password);
 }
 
 void CMoxLoginDlg::OnConnectFailed(std::uintptr_t param1)
 {
     const auto* record = CMoxEventParam::As<CMoxLoginEventParam>(param1);
-    if (closing_ || !attempt_ || !record || record->host != attempt_->target.host || !record->certificate ||
+    if (closing_ || !attempt_ || !record || record->attempt != attempt_->generation || !record->certificate ||
         record->trustFailure.failure != nsMoxHttp::CertificateFailure::UnknownIssuer)
         return;
     const std::string hostPort(nsMoxHttp::AddressWithoutScheme(record->host));
@@ -114,9 +118,9 @@ void CMoxLoginDlg::OnConnectFailed(std::uintptr_t param1)
     OnLogin();
 }
 
-void CMoxLoginDlg::OnLoginSucceeded()
+void CMoxLoginDlg::OnLoginSucceeded(unsigned long attempt)
 {
-    if (closing_ || !attempt_)
+    if (closing_ || !attempt_ || attempt_->generation != attempt)
         return;
     closing_ = true;
     SaveSuccessfulLogin(attempt_->target, attempt_->role, attempt_->password, attempt_->remember);

@@ -37,9 +37,11 @@ private:
         int role;
         std::string password;
         bool remember;
+        unsigned long generation = 0;  // the session generation MoxLogin began for it
     };
 
-    void OnLoginSucceeded();
+    // A success counts only for the latest attempt: an earlier one, answered late, is not saved.
+    void OnLoginSucceeded(unsigned long attempt);
     // A server no authority vouches for: its certificate is shown, and once trusted the login is sent again.
     void OnConnectFailed(std::uintptr_t record);
 

@@ -5,6 +5,7 @@
 #include "messaging/CThreadRegistry.h"
 #include "messaging/EventKinds.h"
 #include "protocol/CMoxCacheProtocol.h"
+#include "protocol/SentRequestNumber.h"
 #include "shell/CMoxLoginEventParam.h"
 #include "shell/CMoxInstanceManager.h"
 #include "shell/MoxLogin.h"
@@ -125,7 +126,9 @@ std::optional<CtlEventQueue::Event> CtlSession::Exchange(const CtlRequest& reque
     const std::uint64_t start = events_->Mark();
     events_->Forget(start);
     httpErrorStatus.store(0);
-    if (!nsMoxHttp::CMoxCacheProtocol::GetProtocol().Send(*request.row, request.values)) {
+    const unsigned long sent = nsMoxHttp::SentRequestNumber(
+        [&] { return nsMoxHttp::CMoxCacheProtocol::GetProtocol().Send(*request.row, request.values); });
+    if (sent == 0) {
         WaitForQuiet(kQuietDeadline);
         PrintStatusTexts(start);
         std::cerr << "morvixctl: " << request.row->type << " " << request.row->cmd << " was not sent\n";
@@ -135,7 +138,11 @@ std::optional<CtlEventQueue::Event> CtlSession::Exchange(const CtlRequest& reque
         NoteChangeSent();
     const int completion = request.row->completionEvent;
     auto done = events_->WaitFor(
-        start, [completion](const CtlEventQueue::Event& event) { return event.kind == completion; }, deadline, stop);
+        start,
+        [completion, sent](const CtlEventQueue::Event& event) {
+            return event.kind == completion && event.requestNumber == sent;
+        },
+        deadline, stop);
     if (done) {
         WaitForQuiet(kQuietDeadline);
         if (texts == Texts::Print)

@@ -322,6 +322,10 @@ void CAddressListPage::EventShown(int kind, int status, std::uintptr_t record)
 {
     const ListShape& shape = ShapeOf(list_);
     const auto* item = CMoxEventParam::As<CMoxItemEventParamT<AddressListEntry>>(record);
+    // A change whose reply was lost or unreadable may have been carried out all the same: only the
+    // list can say.
+    const bool replyLost =
+        (status == eMoxEventStatus_NetworkError || status == eMoxEventStatus_BadReply) && kind != shape.listEvent;
     if (kind == shape.listEvent) {
         const auto* list = CMoxEventParam::As<CMoxListEventParamT<AddressListEntry>>(record);
         ShowList(status, list ? &list->items : nullptr);
@@ -333,12 +337,14 @@ void CAddressListPage::EventShown(int kind, int status, std::uintptr_t record)
         }
     } else if (kind == shape.modifyEvent) {
         // The black list asks again whatever the outcome; the white list after an accepted change.
-        if (list_ == AddressList::Black || status == eMoxEventStatus_Ok)
+        if (list_ == AddressList::Black || status == eMoxEventStatus_Ok || replyLost)
             RequestList();
     } else if (kind == shape.deleteEvent) {
         if (status == eMoxEventStatus_Ok && item)
             RemoveRow(item->item.Id);
     }
+    if (replyLost && kind != shape.modifyEvent)
+        RequestList();
     UpdateCommands();
 }
 

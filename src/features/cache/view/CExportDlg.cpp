@@ -226,7 +226,10 @@ void CExportDlg::SendFrom(RuleSet rules)
 
 void CExportDlg::SendNext()
 {
-    awaited_ = queue_->SendNext().requestNumber;
+    const RulesImportQueue::Step step = queue_->SendNext();
+    awaited_ = step.requestNumber;
+    if (awaited_ != 0)
+        CRuleListPage::AdoptAdd(step.completionEvent, awaited_);
     stepTimer_->start();
     // Nothing went out (no session): no reply will come, so the next rule goes without waiting.
     if (awaited_ == 0)

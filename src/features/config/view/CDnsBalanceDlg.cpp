@@ -104,15 +104,19 @@ CDnsBalanceDlg::CDnsBalanceDlg(QWidget* parent) : QWidget(parent)
     UpdateCommands();
     relay_ = std::make_unique<CViewEventRelay>(
         this,
-        std::set<int>{eMoxCacheEvent_DnsSystemRead, eMoxCacheEvent_DnsBalanceList, eMoxCacheEvent_DnsBalanceAdd,
-                      eMoxCacheEvent_DnsBalanceModify, eMoxCacheEvent_DnsBalanceDelete},
+        std::set<int>{eMoxCacheEvent_DnsSystemRead, eMoxCacheEvent_DnsSystemSet, eMoxCacheEvent_DnsBalanceList,
+                      eMoxCacheEvent_DnsBalanceAdd, eMoxCacheEvent_DnsBalanceModify, eMoxCacheEvent_DnsBalanceDelete},
         [this](int kind, int status, std::uintptr_t record, unsigned long requestNumber) {
             // The settings are the whole DNS page's read, the newest shown; the hosts come only in
             // this view's own replies.
             if (kind == eMoxCacheEvent_DnsSystemRead ? !settingsReads_.TakeNewer(requestNumber)
                                                      : !busy_.Take(requestNumber))
                 return;
-            EventShown(kind, status, record);
+            // Whatever became of a mode change, the server's settings say which mode holds.
+            if (kind == eMoxCacheEvent_DnsSystemSet)
+                DnsManager_SystemList();
+            else
+                EventShown(kind, status, record);
             UpdateCommands();
         });
     relay_->EndBusyOnLogin(&busy_, [this] { UpdateCommands(); });
@@ -135,7 +139,8 @@ void CDnsBalanceDlg::ChooseMode(int mode)
         return;
     const QString question =
         QStringLiteral("您确定要将负载均衡模式修改为“%1”吗？").arg(QString::fromUtf8(kModes[mode].name));
-    if (IUserInteraction::Current().Confirm(this, QStringLiteral("提示"), question) && DnsManager_SetBalanceType(mode)) {
+    if (IUserInteraction::Current().Confirm(this, QStringLiteral("提示"), question) &&
+        busy_.Send([mode] { return DnsManager_SetBalanceType(mode); }) != 0) {
         mode_ = mode;
         return;
     }

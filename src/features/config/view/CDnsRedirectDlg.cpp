@@ -77,8 +77,8 @@ CDnsRedirectDlg::CDnsRedirectDlg(bool oem, QWidget* parent)
     UpdateCommands();
     relay_ = std::make_unique<CViewEventRelay>(
         this,
-        std::set<int>{eMoxCacheEvent_DnsSystemRead, eMoxCacheEvent_DnsRedirectList, eMoxCacheEvent_DnsRedirectAdd,
-                      eMoxCacheEvent_DnsRedirectModify, eMoxCacheEvent_DnsRedirectDelete},
+        std::set<int>{eMoxCacheEvent_DnsSystemRead, eMoxCacheEvent_DnsSystemSet, eMoxCacheEvent_DnsRedirectList,
+                      eMoxCacheEvent_DnsRedirectAdd, eMoxCacheEvent_DnsRedirectModify, eMoxCacheEvent_DnsRedirectDelete},
         [this](int kind, int status, std::uintptr_t record, unsigned long requestNumber) {
             Completed(kind, status, record, requestNumber);
         });
@@ -169,7 +169,7 @@ void CDnsRedirectDlg::SwitchRequested(bool wanted)
     const bool confirmed =
         wanted ? IUserInteraction::Current().Confirm(this, QStringLiteral("开启"), QStringLiteral("你确定要开启域名劫持功能吗？"))
                : IUserInteraction::Current().Confirm(this, QStringLiteral("关闭"), QStringLiteral("你确定要关闭域名劫持功能吗？"));
-    if (confirmed && DnsManager_SetRedirect(wanted ? 1 : 0))
+    if (confirmed && busy_.Send([wanted] { return DnsManager_SetRedirect(wanted ? 1 : 0); }) != 0)
         switch_->setChecked(wanted);
 }
 
@@ -346,6 +346,11 @@ void CDnsRedirectDlg::Completed(int kind, int status, std::uintptr_t record, uns
     } else if (!(progress_ && progress_->TakeCompletion(requestNumber))) {
         return;
     }
+    // Whatever became of a switch, the server's settings say where it stands.
+    if (kind == eMoxCacheEvent_DnsSystemSet) {
+        DnsManager_SystemList();
+        return;
+    }
     EventShown(kind, status, record);
 }
 
@@ -373,6 +378,12 @@ void CDnsRedirectDlg::EventShown(int kind, int status, std::uintptr_t value)
             });
         }
         UpdateCommands();
+        return;
+    }
+    // A change whose reply was lost or unreadable may have been carried out all the same: only the
+    // list can say. A batch reads the list at its end anyway.
+    if ((status == eMoxEventStatus_NetworkError || status == eMoxEventStatus_BadReply) && !progress_) {
+        Refresh();
         return;
     }
     const auto* changed = dynamic_cast<const CMoxDnsRedirectAddEventParam*>(record);

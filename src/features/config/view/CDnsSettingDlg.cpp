@@ -55,7 +55,7 @@ void CDnsSettingDlg::ReadTabLists(int tab)
         redirect_->Refresh();
         break;
     case eVideo:
-        DnsManager_ClassList();
+        video_->Refresh();
         break;
     case eBalance:
         balance_->Refresh();

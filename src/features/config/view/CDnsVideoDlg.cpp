@@ -34,6 +34,12 @@ CDnsVideoDlg::CDnsVideoDlg(QWidget* parent) : QWidget(parent)
     relay_ = std::make_unique<CViewEventRelay>(
         this, std::set<int>{eMoxCacheEvent_DnsRedirectClassList, eMoxCacheEvent_DnsRedirectClassSet},
         [this](int kind, int status, std::uintptr_t record) { EventShown(kind, status, record); });
+    relay_->TakeOnlyAwaited(&busy_, {});
+}
+
+void CDnsVideoDlg::Refresh()
+{
+    busy_.Send(DnsManager_ClassList);
 }
 
 CDnsVideoDlg::~CDnsVideoDlg()
@@ -51,7 +57,7 @@ void CDnsVideoDlg::ChangeRequested(int index, bool wanted)
         return;
     DnsRedirectClass changed = classes_[slot];
     changed.Enable = wanted ? 1 : 0;
-    if (DnsManager_ClassModify(changed))
+    if (busy_.Send([&] { return DnsManager_ClassModify(changed); }) != 0)
         boxes_[slot]->setChecked(wanted);
 }
 

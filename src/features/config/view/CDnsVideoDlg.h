@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/CBusyState.h"
 #include "features/config/DnsRedirectClass.h"
 
 #include <QWidget>
@@ -20,6 +21,8 @@ public:
     ~CDnsVideoDlg() override;
 
     CConfirmedCheckBox* ClassBox(int index) const { return boxes_[static_cast<std::size_t>(index)]; }
+    // Reads the sites; the tab shows only the replies to its own reads and changes.
+    void Refresh();
 
 private:
     void ChangeRequested(int index, bool wanted);
@@ -27,5 +30,6 @@ private:
 
     std::array<CConfirmedCheckBox*, kMostClasses> boxes_{};
     std::array<DnsRedirectClass, kMostClasses> classes_{};
+    CBusyState busy_;
     std::unique_ptr<CViewEventRelay> relay_;
 };

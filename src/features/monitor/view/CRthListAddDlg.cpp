@@ -6,7 +6,6 @@
 #include "features/monitor/view/CRthSwitchBoxes.h"
 #include "messaging/EventKinds.h"
 #include "messaging/GlobalFunc_UpdateStatusBar.h"
-#include "protocol/SentRequestNumber.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -62,10 +61,9 @@ CRthListAddDlg::CRthListAddDlg(QWidget* parent) : QDialog(parent)
 
     relay_ = std::make_unique<CViewEventRelay>(
         this, std::set<int>{eMoxCacheEvent_RthAdd},
-        [this](int, int status, std::uintptr_t, unsigned long requestNumber) {
-            if (requestNumber != 0 && requestNumber == awaited_)
-                ReplyShown(status);
-        });
+        [this](int, int status, std::uintptr_t, unsigned long) { ReplyShown(status); });
+    // A login since the addition went out means its reply will never come: OK is offered again.
+    relay_->TakeOnlyAwaited(&awaited_, [this] { UpdateOk(); });
 }
 
 CRthListAddDlg::~CRthListAddDlg()
@@ -86,24 +84,23 @@ RthRecord CRthListAddDlg::RecordFromFields() const
 
 void CRthListAddDlg::UpdateOk()
 {
-    okButton_->setEnabled(awaited_ == 0 && !url_->text().isEmpty());
+    okButton_->setEnabled(!awaited_.IsBusy() && !url_->text().isEmpty());
 }
 
 void CRthListAddDlg::Submit()
 {
-    if (url_->text().isEmpty() || awaited_ != 0)
+    if (url_->text().isEmpty() || awaited_.IsBusy())
         return;
-    awaited_ = nsMoxHttp::SentRequestNumber([this] { return MonitorManager_RthAdd(RecordFromFields()); });
-    if (awaited_ == 0)
+    const unsigned long sent = awaited_.Send([this] { return MonitorManager_RthAdd(RecordFromFields()); });
+    if (sent == 0)
         return;
     UpdateOk();
     GlobalFunc_UpdateStatusBar("正在添加实时访问监控记录，请稍候....");
-    emit Submitted(awaited_);
+    emit Submitted(sent);
 }
 
 void CRthListAddDlg::ReplyShown(int status)
 {
-    awaited_ = 0;
     // The reply handler has said how it went; a refused or failed addition may be tried again.
     if (status == eMoxEventStatus_Ok)
         accept();

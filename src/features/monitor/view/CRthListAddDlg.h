@@ -48,6 +48,6 @@ private:
     QCheckBox* ignoreCase_ = nullptr;
     CRthSwitchBoxes* switches_ = nullptr;
     QPushButton* okButton_ = nullptr;
-    unsigned long awaited_ = 0;  // the addition sent, until its reply
+    CBusyState awaited_;  // the addition sent, until its reply or a login
     std::unique_ptr<CViewEventRelay> relay_;
 };

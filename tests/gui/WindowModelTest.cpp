@@ -1,0 +1,311 @@
+// A seeded random operator works the main window across logins: it signs in again, lets the
+// session expire so that the window signs in by itself, switches to a second server and back,
+// and changes rules while the server carries a change out and then loses or delays its reply.
+// About a fifth of the time the next action comes before the previous one's reply. After every
+// step, once idle, each rule view shows what the current server holds and nothing of the other.
+// MORVIX_MODEL_SEED and MORVIX_MODEL_STEPS replay a failure or make a long run.
+
+#include "controls/CRuleFormDlg.h"
+#include "features/access/view/CRewriteManagerDlg.h"
+#include "features/cache/view/CFCacheManagerDlg.h"
+#include "gui/ConsoleFixture.h"
+#include "gui/ModelledRulePages.h"
+#include "gui/ViewTestSupport.h"
+#include "messaging/EventKinds.h"
+#include "shell/MainNavigation.h"
+#include "shell/WaitForQuiet.h"
+#include "shell/view/CMoxLoginDlg.h"
+#include "shell/view/CMoxLoginNormalDlg.h"
+#include "support/EventRecorder.h"
+#include "transport/CMoxHttpManager.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QPointer>
+#include <QPushButton>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <random>
+
+using namespace morvix::test;
+
+namespace {
+
+constexpr int kLateMs = 400;
+
+enum class WindowAction { Change, SignInAgain, Expiry, Switch, ImportExport };
+const char* const kActionKeys[] = {"change", "relogin", "expiry", "switch", "import-export"};
+enum class WindowFault { None, Reset, Late };
+const char* const kFaultKeys[] = {"", "reset", "late"};
+
+unsigned long ModelNumber(const char* name, unsigned long otherwise)
+{
+    const char* text = std::getenv(name);
+    return text && *text ? std::strtoul(text, nullptr, 10) : otherwise;
+}
+
+class WindowModel : public ConsoleFixture {
+protected:
+    std::unique_ptr<SimProcess> second;
+    SimClient* current = nullptr;
+    std::vector<std::unique_ptr<ModelledList>> lists;
+    std::vector<int> viewOf;  // the window's view of each list
+    std::mt19937 random;
+    std::map<std::string, int> actions;
+    std::map<std::string, int> faults;
+    int serial = 0;
+    SimClient* armedOn = nullptr;
+    const char* armedKind = "";
+
+    int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+
+    static void Fill(SimClient& server, int count)
+    {
+        for (const char* family : {"fcache", "rcache", "scache", "rewrite"}) {
+            Json::Value generate;
+            generate["count"] = count;
+            server.setState(family, generate);
+        }
+    }
+
+    void Open()
+    {
+        second = std::make_unique<SimProcess>();
+        Fill(*sim, 6);
+        Fill(*second, 3);
+        current = sim.get();
+        WriteOptions("Gui", {{"show_cache_rule", "1"}});
+        OpenWindow();
+        window->SetRealtimePolling(600000, 600000);
+        LogIn();
+        auto* cacheRules = dynamic_cast<CFCacheManagerDlg*>(window->View(eView_CacheRules));
+        auto* rewrite = dynamic_cast<CRewriteManagerDlg*>(window->View(eView_Rewrite));
+        ASSERT_TRUE(cacheRules && rewrite);
+        lists = ModelCacheRulePages(*cacheRules);
+        viewOf.assign(lists.size(), eView_CacheRules);
+        lists.push_back(ModelRewritePage(*rewrite->Page()));
+        viewOf.push_back(eView_Rewrite);
+    }
+
+    void Bring(std::size_t index)
+    {
+        window->ShowView(viewOf[index]);
+        lists[index]->Bring();
+    }
+
+    bool Settle()
+    {
+        const auto quiet = [&] {
+            CloseAnsweredForms();
+            if (nsMoxHttp::CMoxHttpManager::Instance().RunningExchanges() != 0)
+                return false;
+            if (window->LoginDialog() && window->LoginDialog()->isVisible())
+                return false;
+            for (const auto& list : lists)
+                if (!list->Idle())
+                    return false;
+            return true;
+        };
+        for (int round = 0; round < 50; ++round) {
+            if (!ProcessUntil(quiet, 30000) || !WaitForQuiet(std::chrono::seconds(10)) || !DeliverQueuedCalls())
+                break;
+            if (quiet())
+                return true;
+        }
+        std::string waiting;
+        for (const auto& list : lists)
+            if (!list->Idle())
+                waiting += " " + list->Name() + (list->Form() ? " (form open)" : "");
+        ADD_FAILURE() << "the window did not settle:" << waiting << " exchanges "
+                      << nsMoxHttp::CMoxHttpManager::Instance().RunningExchanges()
+                      << (window->LoginDialog() ? " login view open" : "");
+        return false;
+    }
+
+    // Each list shown in turn shows what the current server holds, which differs from the other's.
+    void ExpectShownAsHeld()
+    {
+        const Json::Value state = current->state();
+        for (std::size_t index = 0; index < lists.size(); ++index) {
+            Bring(index);
+            if (!Settle())
+                return;
+            EXPECT_EQ(lists[index]->Shown(), lists[index]->Held(state)) << lists[index]->Name();
+        }
+    }
+
+    void Arm(const ModelledList& list, WindowFault fault)
+    {
+        if (fault == WindowFault::None)
+            return;
+        Json::Value body;
+        body["kind"] = fault == WindowFault::Reset ? "reset" : "late";
+        body["type"] = list.Type();
+        body["cmd"] = list.Cmd(ModelledList::eAdd);
+        body["count"] = 1;
+        if (fault == WindowFault::Late)
+            body["ms"] = kLateMs;
+        current->addFault(body);
+        armedOn = current;
+        armedKind = kFaultKeys[static_cast<int>(fault)];
+    }
+
+    // Counts the step's fault when it fired, then disarms it.
+    void Disarm()
+    {
+        if (armedOn && armedOn->faults().empty())
+            ++faults[armedKind];
+        if (armedOn)
+            armedOn->clearFaults();
+        armedOn = nullptr;
+    }
+
+    // An add through the form; the form is left to its reply, which may come after the next action.
+    void Change(WindowFault fault)
+    {
+        const std::size_t index = static_cast<std::size_t>(Pick(0, static_cast<int>(lists.size()) - 1));
+        Bring(index);
+        if (!Settle())
+            return;
+        ModelledList& list = *lists[index];
+        Arm(list, fault);
+        QPushButton* add = list.Button(ModelledList::eAdd);
+        ASSERT_TRUE(add && add->isEnabled()) << list.Name();
+        add->click();
+        QPointer<QPushButton> ok = list.FillForm(++serial, false);
+        ASSERT_TRUE(ok);
+        ok->click();
+    }
+
+    void LogInTo(SimClient& server)
+    {
+        CloseForms();
+        // The previous login view is gone once its success was handled.
+        ASSERT_TRUE(ProcessUntil([&] { return !window->LoginDialog(); }));
+        window->OnPopLoginDlg();
+        ASSERT_TRUE(ProcessUntil([&] { return window->LoginDialog() && window->LoginDialog()->isVisible(); }));
+        LoginView().Page()->HostField()->setEditText(QString::fromStdString(server.host()));
+        PressLogIn(QStringLiteral("admin"));
+        current = &server;
+        ASSERT_TRUE(ProcessUntil([&] {
+            return !window->LoginDialog() &&
+                   window->windowTitle().startsWith(QString::fromStdString(server.host()) + QStringLiteral(" - "));
+        })) << "the login view stayed open";
+    }
+
+    void Expire()
+    {
+        EventRecorder events;
+        current->expireSessions();
+        window->SetRealtimePolling(30, 600000);
+        EXPECT_TRUE(ProcessUntil([&] { return events.Count(eMoxCacheEvent_LoginOk) == 1; })) << "no silent login";
+        window->SetRealtimePolling(600000, 600000);
+    }
+
+    void Run(WindowAction action)
+    {
+        ++actions[kActionKeys[static_cast<int>(action)]];
+        switch (action) {
+        case WindowAction::Change: {
+            Change(static_cast<WindowFault>(Pick(0, 2)));
+            break;
+        }
+        case WindowAction::SignInAgain:
+            LogInTo(*current);
+            break;
+        case WindowAction::Expiry:
+            Expire();
+            break;
+        case WindowAction::Switch:
+            LogInTo(current == sim.get() ? *second : *sim);
+            break;
+        case WindowAction::ImportExport:
+            ImportThenExport();
+            break;
+        }
+    }
+
+    // Rules for other lists imported from the page-cache page, then every rules list exported from
+    // the rewrite view: the file lists what the server holds.
+    void ImportThenExport()
+    {
+        const std::string tag = std::to_string(++serial);
+        const std::filesystem::path in = scratch.filePath(QStringLiteral("import.txt")).toStdString();
+        const std::filesystem::path out = scratch.filePath(QStringLiteral("export.txt")).toStdString();
+        std::ofstream(in, std::ios::binary) << "[RCache]\r\nRCacheCount=1\r\nUrl_1=/imported-" << tag
+                                            << "/*\r\n[Rewrite]\r\nRewriteCount=1\r\nSourceUrl_1=/old-" << tag
+                                            << "\r\nDestinationUrl_1=/new-" << tag << "\r\n";
+        Bring(0);
+        if (!Settle())
+            return;
+        EXPECT_TRUE(lists.front()->Import(in, 10000)) << "the import ended";
+        Bring(lists.size() - 1);
+        if (!Settle())
+            return;
+        ASSERT_TRUE(lists.back()->Export(out));
+        const Json::Value state = current->state();
+        for (const auto& list : lists)
+            EXPECT_EQ(list->FileLines(out), list->HeldAsFiled(state)) << list->Name() << " exported";
+    }
+
+    void CloseForms()
+    {
+        for (const auto& list : lists)
+            if (QDialog* form = list->Form(); form && form->isVisible())
+                form->reject();
+    }
+
+    // A form still open once its reply came (refused, lost or unreadable): the operator gives up.
+    void CloseAnsweredForms()
+    {
+        for (const auto& list : lists) {
+            auto* form = qobject_cast<CRuleFormDlg*>(list->Form());
+            if (form && form->isVisible() && form->OkButton()->isEnabled())
+                form->reject();
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(WindowModel, EveryViewShowsWhatTheCurrentServerHolds)
+{
+    const unsigned long seed = ModelNumber("MORVIX_MODEL_SEED", 5);
+    const unsigned long steps = ModelNumber("MORVIX_MODEL_STEPS", 40);
+    random.seed(static_cast<std::mt19937::result_type>(seed));
+    Open();
+    ASSERT_FALSE(HasFailure());
+    for (unsigned long step = 1; step <= steps && !HasFailure(); ++step) {
+        SCOPED_TRACE("step " + std::to_string(step));
+        const auto action = static_cast<WindowAction>(Pick(0, 4));
+        Run(action);
+        // The next action before this one's reply.
+        if (Pick(1, 5) == 1) {
+            ++actions["overlap"];
+            Run(static_cast<WindowAction>(Pick(1, 3)));
+        }
+        if (!Settle())
+            break;
+        Disarm();
+        ExpectShownAsHeld();
+    }
+    std::cout << "model: seed=" << seed << " steps=" << steps << " actions:";
+    for (const auto& [name, count] : actions)
+        std::cout << " " << name << "=" << count;
+    std::cout << " faults:";
+    for (const char* kind : {"reset", "late"})
+        std::cout << " " << kind << "=" << faults[kind];
+    std::cout << "\n";
+    if (!HasFailure() && steps >= 20) {
+        for (const char* kind : {"relogin", "expiry", "switch", "overlap"})
+            EXPECT_GT(actions[kind], 0) << kind << " never ran";
+        for (const char* kind : {"reset", "late"})
+            EXPECT_GT(faults[kind], 0) << kind << " never fired";
+    }
+    if (HasFailure())
+        std::cout << "replay: MORVIX_MODEL_SEED=" << seed << " MORVIX_MODEL_STEPS=" << steps << "\n";
+}
