@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QToolTip>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ CMoxToolbar::CMoxToolbar(int controlId, IExecuteCmdCallback* owner, QWidget* par
     // Tab reaches the buttons; a click does not take the keyboard away from a field.
     setFocusPolicy(Qt::TabFocus);
     InstallSkinnedAccessibility();
-    setAccessibleName(QStringLiteral("工具栏"));
+    setAccessibleName(MoxTr::tr("工具栏"));
 }
 
 int CMoxToolbar::AddItem(const QString& text, const QString& tooltip, int iconIndex, int width)

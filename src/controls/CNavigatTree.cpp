@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ CNavigatTree::CNavigatTree(int controlId, IExecuteCmdCallback* owner, QWidget* p
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     InstallSkinnedAccessibility();
-    setAccessibleName(QStringLiteral("导航"));
+    setAccessibleName(MoxTr::tr("导航"));
 }
 
 int CNavigatTree::AddItem(const QString& text, int iconIndex)

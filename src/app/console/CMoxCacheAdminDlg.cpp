@@ -31,6 +31,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -292,7 +293,7 @@ void CMoxCacheAdminDlg::OnReLogin()
 
 void CMoxCacheAdminDlg::OnSessionTimeout()
 {
-    IUserInteraction::Current().Inform(this, QStringLiteral("提示"), QStringLiteral("会话已超时，请重新登录服务器。"));
+    IUserInteraction::Current().Inform(this, MoxTr::tr("提示"), MoxTr::tr("会话已超时，请重新登录服务器。"));
 }
 
 void CMoxCacheAdminDlg::OpenWebAdmin()
@@ -342,8 +343,8 @@ void CMoxCacheAdminDlg::OpenTools()
 
 void CMoxCacheAdminDlg::closeEvent(QCloseEvent* event)
 {
-    if (IUserInteraction::Current().Confirm(this, QStringLiteral("退出"),
-                                            QStringLiteral("您确定要退出 %1吗？").arg(DisplayName())))
+    if (IUserInteraction::Current().Confirm(this, MoxTr::tr("退出"),
+                                            MoxTr::tr("您确定要退出 %1吗？").arg(DisplayName())))
         event->accept();
     else
         event->ignore();

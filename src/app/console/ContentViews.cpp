@@ -13,6 +13,7 @@
 #include "features/monitor/view/CRealtimeDlg.h"
 #include "features/monitor/view/CRTHRequestBigCacheDlg.h"
 #include "shell/CMoxInstanceManager.h"
+#include "controls/MoxTr.h"
 
 CMoxContentView* MakeContentView(const NavigationEntry& entry, QWidget* parent)
 {
@@ -43,7 +44,7 @@ CMoxContentView* MakeContentView(const NavigationEntry& entry, QWidget* parent)
         return new CRTHRequestBigCacheDlg(parent);
     default:
         return new CPendingViewPage(QString::fromUtf8(entry.text),
-                                    QStringLiteral("此页将显示：%1").arg(QString::fromUtf8(entry.viewName)), parent);
+                                    MoxTr::tr("此页将显示：%1").arg(QString::fromUtf8(entry.viewName)), parent);
     }
 }
 

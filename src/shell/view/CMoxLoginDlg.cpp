@@ -16,10 +16,11 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 CMoxLoginDlg::CMoxLoginDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("登录到远程管理器"));
+    setWindowTitle(MoxTr::tr("登录到远程管理器"));
     CMoxInstanceManager* manager = CMoxInstanceManager::GetInstanceManager();
 
     auto* heading = new QLabel(QString::fromStdString(CMoxDisplayStrings::Instance().Name()), this);
@@ -30,11 +31,11 @@ CMoxLoginDlg::CMoxLoginDlg(QWidget* parent) : QDialog(parent)
 
     page_ = new CMoxLoginNormalDlg(LoginHistory(manager->DataDir()), this);
     auto* pages = new QTabWidget(this);
-    pages->addTab(page_, QStringLiteral("常规"));
+    pages->addTab(page_, MoxTr::tr("常规"));
 
     auto* buttons = new QDialogButtonBox(this);
-    login_ = buttons->addButton(QStringLiteral("登录"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    login_ = buttons->addButton(MoxTr::tr("登录"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(MoxTr::tr("取消"), QDialogButtonBox::RejectRole);
     login_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &CMoxLoginDlg::OnLogin);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -74,7 +75,7 @@ void CMoxLoginDlg::OnLogin()
 {
     const HostText target = SplitHostText(page_->HostText().toStdString(), page_->Port().toStdString());
     if (target.host.empty()) {
-        IUserInteraction::Current().Inform(this, QStringLiteral("连接"), QStringLiteral("请输入服务器地址"));
+        IUserInteraction::Current().Inform(this, MoxTr::tr("连接"), MoxTr::tr("请输入服务器地址"));
         page_->HostField()->setFocus();
         return;
     }

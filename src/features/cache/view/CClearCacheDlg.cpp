@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -59,8 +60,8 @@ QLabel* Explanation(const char* text, QWidget* parent)
 CClearCacheDlg::CClearCacheDlg(QWidget* parent) : QWidget(parent)
 {
     tabs_ = new CMoxTabCtrl(this);
-    tabs_->addTab(QStringLiteral("清理缓存"));
-    tabs_->addTab(QStringLiteral("查看帮助"));
+    tabs_->addTab(MoxTr::tr("清理缓存"));
+    tabs_->addTab(MoxTr::tr("查看帮助"));
     connect(tabs_, &CMoxTabCtrl::tabBarClicked, this, [this](int index) {
         if (index == 1)
             IUserInteraction::Current().OpenUrl(QUrl(QString::fromStdString(CacheCleaningHelpUrl())));
@@ -78,17 +79,17 @@ CClearCacheDlg::CClearCacheDlg(QWidget* parent) : QWidget(parent)
     layout->insertWidget(layout->indexOf(buttons_[eSessionCache]) + 1, Explanation(kExplanations[2], this));
     layout->insertWidget(layout->indexOf(buttons_[eAllCache]) + 1, Explanation(kExplanations[1], this));
 
-    auto* group = new QGroupBox(QStringLiteral("按下列条件清理已缓存的页面："), this);
+    auto* group = new QGroupBox(MoxTr::tr("按下列条件清理已缓存的页面："), this);
     url_ = new QLineEdit(group);
-    QLayout* matchRow = MakeMatchRow(matchKind_, ignoreCase_, QStringLiteral("忽略大小写"), group);
-    buttons_[eByCondition] = new QPushButton(QStringLiteral("按以上条件清除已缓存页面"), group);
+    QLayout* matchRow = MakeMatchRow(matchKind_, ignoreCase_, MoxTr::tr("忽略大小写"), group);
+    buttons_[eByCondition] = new QPushButton(MoxTr::tr("按以上条件清除已缓存页面"), group);
     buttons_[eByCondition]->setEnabled(false);
     connect(url_, &QLineEdit::textChanged, this,
             [this](const QString& text) { buttons_[eByCondition]->setEnabled(!text.isEmpty()); });
     auto* form = new QFormLayout(group);
-    auto* urlLabel = new QLabel(QStringLiteral("缓存 URL："), group);
+    auto* urlLabel = new QLabel(MoxTr::tr("缓存 URL："), group);
     FieldLabels::Tie(urlLabel, url_);
-    auto* matchLabel = new QLabel(QStringLiteral("匹配规则："), group);
+    auto* matchLabel = new QLabel(MoxTr::tr("匹配规则："), group);
     matchLabel->setBuddy(matchKind_);
     form->addRow(urlLabel, url_);
     form->addRow(matchLabel, matchRow);
@@ -116,7 +117,7 @@ void CClearCacheDlg::Run(Command command)
     const bool icase = ignoreCase_->isChecked();
     const int rules = matchKind_->currentIndex();
     ConfirmAndClean(
-        this, QStringLiteral("您确定要清理所列条件匹配到的已缓存的页面吗？"),
+        this, MoxTr::tr("您确定要清理所列条件匹配到的已缓存的页面吗？"),
         [url, icase, rules](bool withCluster) { return CacheManager_CleanThisCache(url, icase, rules, withCluster); },
         "正在发送请理缓存页面的请求，请稍候....");
 }

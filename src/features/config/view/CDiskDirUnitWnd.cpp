@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMovie>
 #include <QPushButton>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -39,15 +40,15 @@ CDiskDirUnitWnd::CDiskDirUnitWnd(int diskNo, QWidget* parent) : QWidget(parent)
     label_->setFixedWidth(28);
     path_ = new QLineEdit(this);
     path_->setMaxLength(DiskCacheEntry::kPathLimit);
-    path_->setAccessibleName(QStringLiteral("缓存目录 %1").arg(diskNo));
+    path_->setAccessibleName(MoxTr::tr("缓存目录 %1").arg(diskNo));
     FieldLabels::Tie(label_, path_);
     statusIcon_ = new QLabel(this);
     statusIcon_->setFixedSize(kIconSize, kIconSize);
     statusText_ = new QLabel(this);
     statusText_->setMinimumWidth(170);
-    note_ = new QLabel(QStringLiteral("<a href=\"note\">备注</a>"), this);
-    note_->setAccessibleName(QStringLiteral("备注 %1").arg(diskNo));
-    command_ = new QPushButton(QStringLiteral("启用"), this);
+    note_ = new QLabel(MoxTr::tr("<a href=\"note\">备注</a>"), this);
+    note_->setAccessibleName(MoxTr::tr("备注 %1").arg(diskNo));
+    command_ = new QPushButton(MoxTr::tr("启用"), this);
     command_->setFixedWidth(64);
     reading_ = new QMovie(CSkinImageCache::Folder() + QLatin1Char('/') + QLatin1String(SkinImages::kDiskReading), {},
                           this);
@@ -80,7 +81,7 @@ void CDiskDirUnitWnd::Reset()
     path_->clear();
     path_->setReadOnly(false);
     note_->setToolTip(QString());
-    command_->setText(QStringLiteral("启用"));
+    command_->setText(MoxTr::tr("启用"));
     command_->setEnabled(false);
     // The icon of an unused area, but no state until the server names one.
     ShowStatus(0);
@@ -95,7 +96,7 @@ void CDiskDirUnitWnd::ApplyEntry(const DiskCacheEntry& entry)
     ShowStatus(entry.Status);
     note_->setToolTip(QString::fromStdString(entry.Note));
     const bool inUse = entry.Enable == 1;
-    command_->setText(inUse ? QStringLiteral("暂停") : QStringLiteral("启用"));
+    command_->setText(inUse ? MoxTr::tr("暂停") : MoxTr::tr("启用"));
     command_->setEnabled(true);
     path_->setReadOnly(inUse);
 }
@@ -128,11 +129,11 @@ void CDiskDirUnitWnd::PathEdited()
     if (entry_.Enable == 1)
         return;
     if (!TypedPath().empty()) {
-        command_->setText(QStringLiteral("启用"));
+        command_->setText(MoxTr::tr("启用"));
         command_->setEnabled(true);
         return;
     }
-    command_->setText(QStringLiteral("取消"));
+    command_->setText(MoxTr::tr("取消"));
     command_->setEnabled(!entry_.Path.empty());
 }
 
@@ -140,16 +141,16 @@ void CDiskDirUnitWnd::RunCommand()
 {
     IUserInteraction& user = IUserInteraction::Current();
     if (entry_.Enable == 1) {
-        if (user.Confirm(this, QStringLiteral("暂停"), QStringLiteral("你确定要暂停此缓存区目录的使用吗？")))
+        if (user.Confirm(this, MoxTr::tr("暂停"), MoxTr::tr("你确定要暂停此缓存区目录的使用吗？")))
             SendSet(0, TypedPath());
         return;
     }
     if (TypedPath().empty() && !entry_.Path.empty()) {
-        if (user.Confirm(this, QStringLiteral("取消"), QStringLiteral("你确定要取消此缓存区目录吗？")))
+        if (user.Confirm(this, MoxTr::tr("取消"), MoxTr::tr("你确定要取消此缓存区目录吗？")))
             SendSet(0, std::string());
         return;
     }
-    if (user.Confirm(this, QStringLiteral("启用"), QStringLiteral("你确定要启用此缓存区目录吗？")))
+    if (user.Confirm(this, MoxTr::tr("启用"), MoxTr::tr("你确定要启用此缓存区目录吗？")))
         SendSet(1, TypedPath());
 }
 

@@ -18,11 +18,12 @@
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 namespace {
 
-const QString kMemoryUnit = QStringLiteral("MB，可设置范围：[32 - 最大剩余内存]，重启后生效！");
-const QString kMemoryUnit32Bits = QStringLiteral("MB，可设置范围：[32 - 1500]，重启后生效！");
+const QString kMemoryUnit = MoxTr::tr("MB，可设置范围：[32 - 最大剩余内存]，重启后生效！");
+const QString kMemoryUnit32Bits = MoxTr::tr("MB，可设置范围：[32 - 1500]，重启后生效！");
 
 bool ServerIs32Bits()
 {
@@ -34,7 +35,7 @@ bool ServerIs32Bits()
 
 CDiskSystemSetWnd::CDiskSystemSetWnd(QWidget* parent) : QWidget(parent)
 {
-    save_ = new QPushButton(QStringLiteral("保存所有配置"), this);
+    save_ = new QPushButton(MoxTr::tr("保存所有配置"), this);
     editor_ = new CSystemOptionsEditor(this, save_, DiskTuningChanges);
     CSystemOptionFields& fields = editor_->Fields();
 
@@ -88,8 +89,8 @@ CDiskSystemSetWnd::CDiskSystemSetWnd(QWidget* parent) : QWidget(parent)
     grid->setColumnStretch(2, 1);
 
     // Present for the options they stand for, but switched elsewhere.
-    auto* memCache = new QCheckBox(QStringLiteral("是否开启缓存加速功能"), this);
-    auto* diskCache = new QCheckBox(QStringLiteral("立刻开启硬盘缓存（开启前需配置好缓存目录）："), this);
+    auto* memCache = new QCheckBox(MoxTr::tr("是否开启缓存加速功能"), this);
+    auto* diskCache = new QCheckBox(MoxTr::tr("立刻开启硬盘缓存（开启前需配置好缓存目录）："), this);
     memCache->hide();
     diskCache->hide();
 
@@ -99,7 +100,7 @@ CDiskSystemSetWnd::CDiskSystemSetWnd(QWidget* parent) : QWidget(parent)
     hintRow->addWidget(memoryHint_);
     hintRow->addWidget(memoryHelp_);
     hintRow->addStretch();
-    auto* indexHint = new QLabel(QStringLiteral("提示：平均情况下，1G 缓存索引可加速访问 2T 硬盘缓存。"), this);
+    auto* indexHint = new QLabel(MoxTr::tr("提示：平均情况下，1G 缓存索引可加速访问 2T 硬盘缓存。"), this);
 
     auto* commands = new QHBoxLayout;
     commands->addWidget(save_);
@@ -120,8 +121,8 @@ CDiskSystemSetWnd::CDiskSystemSetWnd(QWidget* parent) : QWidget(parent)
 
 QLabel* CDiskSystemSetWnd::HelpLink()
 {
-    auto* link = new QLabel(QStringLiteral("<a href=\"help\">&lt;系统帮助&gt;</a>"), this);
-    link->setAccessibleName(QStringLiteral("系统帮助"));
+    auto* link = new QLabel(MoxTr::tr("<a href=\"help\">&lt;系统帮助&gt;</a>"), this);
+    link->setAccessibleName(MoxTr::tr("系统帮助"));
     connect(link, &QLabel::linkActivated, this, [] {
         IUserInteraction::Current().OpenUrl(QUrl(QString::fromStdString(
             SystemSettingHelpUrl(CMoxInstanceManager::GetInstanceManager()->Options()))));
@@ -138,10 +139,10 @@ void CDiskSystemSetWnd::ShowRecommendation()
     const std::optional<std::int64_t> recommended = RecommendedMemoryMB(physical, bits32);
     memoryHelp_->setVisible(!recommended);
     if (!recommended) {
-        memoryHint_->setText(QStringLiteral("注：此项配置比较关键，设定前请参考"));
+        memoryHint_->setText(MoxTr::tr("注：此项配置比较关键，设定前请参考"));
         return;
     }
-    const QString text = bits32 ? QStringLiteral("提示：当前系统物理内存为：%1 MB，最大推荐配置为：%2 MB，更大内存支持请选择 64 位版本。")
-                                : QStringLiteral("提示：当前系统物理内存为：%1 MB，最大推荐配置为：%2 MB。");
+    const QString text = bits32 ? MoxTr::tr("提示：当前系统物理内存为：%1 MB，最大推荐配置为：%2 MB，更大内存支持请选择 64 位版本。")
+                                : MoxTr::tr("提示：当前系统物理内存为：%1 MB，最大推荐配置为：%2 MB。");
     memoryHint_->setText(text.arg(physical).arg(*recommended));
 }

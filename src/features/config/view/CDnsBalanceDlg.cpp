@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -37,8 +38,8 @@ enum HostColumn { eIp, eState, eCount, eDownTime, eNote };
 QString HostState(const DnsBalanceHost& host)
 {
     if (host.Enable == 0)
-        return QStringLiteral("已暂停");
-    return host.IsDown != 0 ? QStringLiteral("已宕机") : QStringLiteral("正常");
+        return MoxTr::tr("已暂停");
+    return host.IsDown != 0 ? MoxTr::tr("已宕机") : MoxTr::tr("正常");
 }
 
 }  // namespace
@@ -46,7 +47,7 @@ QString HostState(const DnsBalanceHost& host)
 CDnsBalanceDlg::CDnsBalanceDlg(QWidget* parent) : QWidget(parent)
 {
     auto* modeBox = new QGridLayout;
-    modeBox->addWidget(new QLabel(QStringLiteral("负载均衡："), this), 0, 0, Qt::AlignTop);
+    modeBox->addWidget(new QLabel(MoxTr::tr("负载均衡："), this), 0, 0, Qt::AlignTop);
     auto* group = new QButtonGroup(this);
     for (int mode = 0; mode < kModeCount; ++mode) {
         auto* choice = new QRadioButton(QString::fromUtf8(kModes[mode].name), this);
@@ -72,10 +73,10 @@ CDnsBalanceDlg::CDnsBalanceDlg(QWidget* parent) : QWidget(parent)
     hosts_ = new QTreeWidget(this);
     hosts_->setRootIsDecorated(false);
     hosts_->setSelectionMode(QAbstractItemView::SingleSelection);
-    hosts_->setHeaderLabels({QStringLiteral("集群主机 IP"), QStringLiteral("状态"), QStringLiteral("解析量"),
-                             QStringLiteral("宕机时间"), QStringLiteral("备注")});
+    hosts_->setHeaderLabels({MoxTr::tr("集群主机 IP"), MoxTr::tr("状态"), MoxTr::tr("解析量"),
+                             MoxTr::tr("宕机时间"), MoxTr::tr("备注")});
     hosts_->header()->resizeSection(eIp, 160);
-    hosts_->setAccessibleName(QStringLiteral("集群主机列表"));
+    hosts_->setAccessibleName(MoxTr::tr("集群主机列表"));
     connect(hosts_, &QTreeWidget::itemSelectionChanged, this, &CDnsBalanceDlg::UpdateCommands);
     connect(hosts_, &QTreeWidget::itemDoubleClicked, this, [this] { OpenEditor(true); });
 
@@ -134,8 +135,8 @@ void CDnsBalanceDlg::ChooseMode(int mode)
     if (mode == mode_)
         return;
     const QString question =
-        QStringLiteral("您确定要将负载均衡模式修改为“%1”吗？").arg(QString::fromUtf8(kModes[mode].name));
-    if (IUserInteraction::Current().Confirm(this, QStringLiteral("提示"), question) && DnsManager_SetBalanceType(mode)) {
+        MoxTr::tr("您确定要将负载均衡模式修改为“%1”吗？").arg(QString::fromUtf8(kModes[mode].name));
+    if (IUserInteraction::Current().Confirm(this, MoxTr::tr("提示"), question) && DnsManager_SetBalanceType(mode)) {
         mode_ = mode;
         return;
     }
@@ -167,9 +168,9 @@ void CDnsBalanceDlg::ShowHosts()
         auto* item = new QTreeWidgetItem({QString::fromStdString(host.IP), HostState(host), QString::number(host.THC),
                                           QString::fromStdString(host.DownTime), QString::fromStdString(host.Note)});
         item->setTextAlignment(eCount, Qt::AlignRight | Qt::AlignVCenter);
-        item->setToolTip(eDownTime, QStringLiteral("宕机时将显示 Morvix 宕机时间"));
+        item->setToolTip(eDownTime, MoxTr::tr("宕机时将显示 Morvix 宕机时间"));
         if (host.Enable == 0)
-            item->setToolTip(eState, QStringLiteral("集群主机已暂停"));
+            item->setToolTip(eState, MoxTr::tr("集群主机已暂停"));
         hosts_->addTopLevelItem(item);
     }
     if (QTreeWidgetItem* kept = hosts_->topLevelItem(selected))
@@ -195,7 +196,7 @@ void CDnsBalanceDlg::DeleteSelected()
 {
     const int selected = SelectedHost();
     if (selected < 0 ||
-        !IUserInteraction::Current().Confirm(this, QStringLiteral("删除"), QStringLiteral("您确定要删除此负载主机吗？")))
+        !IUserInteraction::Current().Confirm(this, MoxTr::tr("删除"), MoxTr::tr("您确定要删除此负载主机吗？")))
         return;
     const std::string address = hostRecords_[static_cast<std::size_t>(selected)].IP;
     Send([&] { return DnsManager_BalanceDel(address); });

@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 CDnsVideoDlg::CDnsVideoDlg(QWidget* parent) : QWidget(parent)
 {
@@ -45,9 +46,9 @@ void CDnsVideoDlg::ChangeRequested(int index, bool wanted)
 {
     const auto slot = static_cast<std::size_t>(index);
     const QString name = QString::fromStdString(classes_[slot].Name);
-    const QString question = wanted ? QStringLiteral("您确定要开启“%1”的缓存加速吗？").arg(name)
-                                    : QStringLiteral("您确定要暂停“%1”的缓存加速吗？").arg(name);
-    if (!IUserInteraction::Current().Confirm(this, QStringLiteral("提示"), question))
+    const QString question = wanted ? MoxTr::tr("您确定要开启“%1”的缓存加速吗？").arg(name)
+                                    : MoxTr::tr("您确定要暂停“%1”的缓存加速吗？").arg(name);
+    if (!IUserInteraction::Current().Confirm(this, MoxTr::tr("提示"), question))
         return;
     DnsRedirectClass changed = classes_[slot];
     changed.Enable = wanted ? 1 : 0;

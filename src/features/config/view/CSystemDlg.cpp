@@ -24,6 +24,7 @@
 #include <QScrollArea>
 #include <QUrl>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -86,9 +87,9 @@ QCheckBox* Mirror(const QString& text, QWidget* parent)
 CSystemDlg::CSystemDlg(QWidget* parent) : CMoxContentView(parent)
 {
     auto* tabs = new CMoxTabCtrl(this);
-    tabs->addTab(QStringLiteral("系统配置"));
+    tabs->addTab(MoxTr::tr("系统配置"));
 
-    saveAll_ = new QPushButton(QStringLiteral("保存所有配置"), this);
+    saveAll_ = new QPushButton(MoxTr::tr("保存所有配置"), this);
     editor_ = new CSystemOptionsEditor(this, saveAll_, SystemViewChanges);
 
     // The settings scroll on a small window; the commands stay in sight below them.
@@ -148,20 +149,20 @@ QWidget* CSystemDlg::BuildFields()
 
 QWidget* CSystemDlg::BuildReport()
 {
-    auto* group = new QGroupBox(QStringLiteral("流量统计报告选项："));
-    daily_ = new QRadioButton(QStringLiteral("每天固定时间生成流量统计报告，固定生成时间："), group);
-    periodic_ = new QRadioButton(QStringLiteral("周期性生成流量统计报告，周期性生成间隔时间："), group);
+    auto* group = new QGroupBox(MoxTr::tr("流量统计报告选项："));
+    daily_ = new QRadioButton(MoxTr::tr("每天固定时间生成流量统计报告，固定生成时间："), group);
+    periodic_ = new QRadioButton(MoxTr::tr("周期性生成流量统计报告，周期性生成间隔时间："), group);
     auto* choice = new QButtonGroup(group);
     choice->addButton(daily_);
     choice->addButton(periodic_);
     reportHour_ = DigitsEdit(kReportHourCharacters, group);
     reportPeriod_ = DigitsEdit(kReportPeriodCharacters, group);
     // Each choice's text ends in what the edit beside it holds.
-    reportHour_->setAccessibleName(QStringLiteral("固定生成时间"));
-    reportHour_->setAccessibleDescription(QStringLiteral("点，[0 - 23]"));
-    reportPeriod_->setAccessibleName(QStringLiteral("周期性生成间隔时间"));
-    reportPeriod_->setAccessibleDescription(QStringLiteral("小时，[1 - 240]"));
-    saveReport_ = new QPushButton(QStringLiteral("保存设置"), group);
+    reportHour_->setAccessibleName(MoxTr::tr("固定生成时间"));
+    reportHour_->setAccessibleDescription(MoxTr::tr("点，[0 - 23]"));
+    reportPeriod_->setAccessibleName(MoxTr::tr("周期性生成间隔时间"));
+    reportPeriod_->setAccessibleDescription(MoxTr::tr("小时，[1 - 240]"));
+    saveReport_ = new QPushButton(MoxTr::tr("保存设置"), group);
     saveReport_->setEnabled(false);
 
     auto* grid = new QGridLayout(group);
@@ -192,14 +193,14 @@ QWidget* CSystemDlg::BuildReport()
 QWidget* CSystemDlg::BuildCommands()
 {
     auto* box = new QWidget;
-    switches_[eSystemModify_MemCacheSwitch] = {&SystemOptions::IsUsedMemCache, QStringLiteral("停止缓存加速功能"),
-                                               QStringLiteral("开启缓存加速功能")};
-    switches_[eSystemModify_RunningSwitch] = {&SystemOptions::IsRunning, QStringLiteral("暂停缓存服务"),
-                                              QStringLiteral("启用缓存服务")};
+    switches_[eSystemModify_MemCacheSwitch] = {&SystemOptions::IsUsedMemCache, MoxTr::tr("停止缓存加速功能"),
+                                               MoxTr::tr("开启缓存加速功能")};
+    switches_[eSystemModify_RunningSwitch] = {&SystemOptions::IsRunning, MoxTr::tr("暂停缓存服务"),
+                                              MoxTr::tr("启用缓存服务")};
     switches_[eSystemModify_PageViewStatSwitch] = {&SystemOptions::IsUsedPageViewStat,
-                                                   QStringLiteral("停止流量统计功能"), QStringLiteral("启用流量统计功能")};
-    switches_[eSystemModify_MemCacheSwitch].mirror = Mirror(QStringLiteral(" 是否开启缓存加速功能"), box);
-    switches_[eSystemModify_PageViewStatSwitch].mirror = Mirror(QStringLiteral("是否启用流量统计功能"), box);
+                                                   MoxTr::tr("停止流量统计功能"), MoxTr::tr("启用流量统计功能")};
+    switches_[eSystemModify_MemCacheSwitch].mirror = Mirror(MoxTr::tr(" 是否开启缓存加速功能"), box);
+    switches_[eSystemModify_PageViewStatSwitch].mirror = Mirror(MoxTr::tr("是否启用流量统计功能"), box);
 
     auto* mirrors = new QHBoxLayout;
     mirrors->addWidget(switches_[eSystemModify_MemCacheSwitch].mirror);
@@ -216,8 +217,8 @@ QWidget* CSystemDlg::BuildCommands()
         buttons->addWidget(button);
     }
     buttons->addStretch();
-    auto* help = new QLabel(QStringLiteral("<a href=\"help\">&lt;系统帮助&gt;</a>"), box);
-    help->setAccessibleName(QStringLiteral("系统帮助"));
+    auto* help = new QLabel(MoxTr::tr("<a href=\"help\">&lt;系统帮助&gt;</a>"), box);
+    help->setAccessibleName(MoxTr::tr("系统帮助"));
     connect(help, &QLabel::linkActivated, this, [] {
         IUserInteraction::Current().OpenUrl(QUrl(QString::fromStdString(
             SystemSettingHelpUrl(CMoxInstanceManager::GetInstanceManager()->Options()))));

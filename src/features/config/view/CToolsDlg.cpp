@@ -6,10 +6,11 @@
 
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 CToolsDlg::CToolsDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("小工具"));
+    setWindowTitle(MoxTr::tr("小工具"));
     setModal(false);
     tabs_ = new CMoxTabCtrl(this);
     auto* pages = new QStackedWidget(this);
@@ -24,7 +25,7 @@ CToolsDlg::CToolsDlg(QWidget* parent) : QDialog(parent)
         forms_[static_cast<std::size_t>(mode)] = form;
         pages->addWidget(form);
     }
-    tabs_->addTab(QStringLiteral("查看帮助"));
+    tabs_->addTab(MoxTr::tr("查看帮助"));
     connect(tabs_, &CMoxTabCtrl::currentChanged, this, [pages](int index) {
         if (index < pages->count())
             pages->setCurrentIndex(index);

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ CToolsTestCacheDlg::CToolsTestCacheDlg(Mode mode, QWidget* parent) : QWidget(par
     command_->setEnabled(false);
     result_ = new QPlainTextEdit(this);
     result_->setReadOnly(true);
-    result_->setAccessibleName(QStringLiteral("结果"));
+    result_->setAccessibleName(MoxTr::tr("结果"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(label, 0, 0);
@@ -93,9 +94,9 @@ void CToolsTestCacheDlg::ResultShown(int status, std::uintptr_t value)
         break;
     case Mode::TestRegex:
         if (status == eMoxEventStatus_Ok)
-            result_->setPlainText(QStringLiteral("正则表达式语法正确"));
+            result_->setPlainText(MoxTr::tr("正则表达式语法正确"));
         else if (status == eMoxEventStatus_ServerError)
-            result_->setPlainText(QStringLiteral("正则表达式语法错误"));
+            result_->setPlainText(MoxTr::tr("正则表达式语法错误"));
         break;
     case Mode::IpLookup:
         if (status == eMoxEventStatus_Ok && record)

@@ -14,11 +14,12 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 namespace {
 
-const QString kStart = QStringLiteral("开始监控");
-const QString kStop = QStringLiteral("停止监控");
+const QString kStart = MoxTr::tr("开始监控");
+const QString kStop = MoxTr::tr("停止监控");
 
 bool SessionOpen()
 {
@@ -38,7 +39,7 @@ CHostMonitorDlg::CHostMonitorDlg(QWidget* parent) : CMoxContentView(parent)
     connect(button_, &QPushButton::clicked, this, [this] { IsMonitoring() ? StopMonitoring() : StartMonitoring(); });
     model_ = new CMoxHostMonitorListModel(hosts_, HostMonitorColumns(), this);
     list_ = MakeMonitorTable(model_, HostMonitorColumns(), this);
-    list_->setAccessibleName(QStringLiteral("域名监控列表"));
+    list_->setAccessibleName(MoxTr::tr("域名监控列表"));
     connect(list_, &CRuleListView::RowActivated, this, &CHostMonitorDlg::OpenDetail);
 
     auto* commands = new QHBoxLayout;

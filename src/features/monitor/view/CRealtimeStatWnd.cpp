@@ -18,6 +18,7 @@
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -34,8 +35,8 @@ struct ColumnShape {
 const ColumnShape kColumns[] = {{"序号", 40},          {"省份", 160},         {"总请求量TR", 120},
                                 {"独立访问IP量", 120}, {"人均请求数量", 100}, {"流量百分比", 100}};
 
-const QString kStartAutoRefresh = QStringLiteral("启动自动刷新");
-const QString kStopAutoRefresh = QStringLiteral("停止自动刷新");
+const QString kStartAutoRefresh = MoxTr::tr("启动自动刷新");
+const QString kStopAutoRefresh = MoxTr::tr("停止自动刷新");
 
 QStandardItem* Cell(const QString& text, bool number)
 {
@@ -55,7 +56,7 @@ CRealtimeStatWnd::CRealtimeStatWnd(QWidget* parent) : QWidget(parent)
 
     model_ = new QStandardItemModel(0, static_cast<int>(std::size(kColumns)), this);
     table_ = new CRuleListView(this);
-    table_->setAccessibleName(QStringLiteral("统计报告列表"));
+    table_->setAccessibleName(MoxTr::tr("统计报告列表"));
     table_->setModel(model_);
     for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
         model_->setHeaderData(column, Qt::Horizontal, QString::fromUtf8(kColumns[column].title));
@@ -83,10 +84,10 @@ QWidget* CRealtimeStatWnd::BuildCommands()
     interval_ = new QComboBox(bar);
     for (const RefreshInterval& choice : kIntervals)
         interval_->addItem(QString::fromUtf8(choice.text), choice.milliseconds);
-    interval_->setAccessibleName(QStringLiteral("自动刷新间隔"));
+    interval_->setAccessibleName(MoxTr::tr("自动刷新间隔"));
     autoRefresh_ = new QPushButton(kStartAutoRefresh, bar);
-    refresh_ = new QPushButton(QStringLiteral("刷新统计报告"), bar);
-    save_ = new QPushButton(QStringLiteral("保存统计报告"), bar);
+    refresh_ = new QPushButton(MoxTr::tr("刷新统计报告"), bar);
+    save_ = new QPushButton(MoxTr::tr("保存统计报告"), bar);
     save_->setEnabled(false);
     connect(autoRefresh_, &QPushButton::clicked, this, &CRealtimeStatWnd::ToggleAutoRefresh);
     PressOnKey(this, QKeySequence(Qt::Key_F5), refresh_);
@@ -118,9 +119,9 @@ QWidget* CRealtimeStatWnd::BuildTimes()
         layout->addSpacing(16);
         return value;
     };
-    startTime_ = add(QStringLiteral("统计开始时间："), QString());
-    endTime_ = add(QStringLiteral("统计结束时间："), QString());
-    hitRate_ = add(QStringLiteral("缓存命令中率："), QStringLiteral("0.00%"));
+    startTime_ = add(MoxTr::tr("统计开始时间："), QString());
+    endTime_ = add(MoxTr::tr("统计结束时间："), QString());
+    hitRate_ = add(MoxTr::tr("缓存命令中率："), QStringLiteral("0.00%"));
     layout->addStretch();
     return box;
 }
@@ -182,12 +183,12 @@ void CRealtimeStatWnd::SaveReport()
     const QString name = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss")) +
                          QStringLiteral(".txt");
     const QString path = IUserInteraction::Current().ChooseSaveFile(
-        this, QStringLiteral("保存到"), QDir::home().filePath(name), QStringLiteral("文本文件 (*.txt);;所有文件 (*)"));
+        this, MoxTr::tr("保存到"), QDir::home().filePath(name), MoxTr::tr("文本文件 (*.txt);;所有文件 (*)"));
     if (path.isEmpty())
         return;
     if (!WriteFileAtomically(path.toStdString(), reportText_))
-        IUserInteraction::Current().Inform(this, QStringLiteral("提示"),
-                                           QStringLiteral("保存统计报告失败，无法写入文件：%1").arg(path));
+        IUserInteraction::Current().Inform(this, MoxTr::tr("提示"),
+                                           MoxTr::tr("保存统计报告失败，无法写入文件：%1").arg(path));
 }
 
 QString CRealtimeStatWnd::StartTimeText() const
