@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -255,7 +256,7 @@ void CAddressListPage::Export()
         IUserInteraction::Current().Inform(this, MoxTr::tr("导出黑名单列表"), QString::fromStdString(error));
         return;
     }
-    GlobalFunc_UpdateStatusBar(ExchangeFileText::ExportStatusText("导出黑名单列表完成", file, "地址或期限含有“/”或“-”的条目"));
+    GlobalFunc_UpdateStatusBar(ExchangeFileText::ExportStatusText(MoxText::Noop("导出黑名单列表完成"), file, MoxText::Noop("地址或期限含有“/”或“-”的条目")));
 }
 
 void CAddressListPage::Import()

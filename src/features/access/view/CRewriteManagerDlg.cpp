@@ -10,6 +10,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -39,8 +40,8 @@ CRewritePage::Family RewriteFamily()
             RewriteManager_Del,
             RewriteManager_Up,
             RewriteManager_Down,
-            {"正在从服务器上获取转向列表，请稍候....", "正在从服务器上删除转向配置，请稍候....", "转向列表向上移动",
-             "转向列表向下移动"},
+            {MoxText::Noop("正在从服务器上获取转向列表，请稍候...."), MoxText::Noop("正在从服务器上删除转向配置，请稍候...."), MoxText::Noop("转向列表向上移动"),
+             MoxText::Noop("转向列表向下移动")},
             RewriteHelpUrl(),
             {},
             CRuleListPage::FailedList::KeepsRows};

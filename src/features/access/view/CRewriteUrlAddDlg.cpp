@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTextCursor>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -21,11 +22,11 @@ CRuleFormDlg::Texts FormTexts(CRuleFormDlg::Mode mode)
     return {MoxTr::tr("增加转向配置"),
             MoxTr::tr("修改转向配置"),
             MoxTr::tr("转向配置"),
-            {eMoxCacheEvent_RewriteAdd, "增加转向配置信息成功。", "增加转向配置信息失败，%s,错误号：%d。",
-             "增加转向配置信息失败，无法与服务器建立连接。"},
-            {eMoxCacheEvent_RewriteModify, "修改转向配置信息成功。", "修改转向配置信息失败，%s,错误号：%d。",
-             "修改转向配置信息失败，无法与服务器建立连接"},
-            mode == CRuleFormDlg::Mode::Add ? "正在添加转向配置数据，请稍候...." : "正在修改转向配置数据，请稍候....",
+            {eMoxCacheEvent_RewriteAdd, MoxText::Noop("增加转向配置信息成功。"), MoxText::Noop("增加转向配置信息失败，%s,错误号：%d。"),
+             MoxText::Noop("增加转向配置信息失败，无法与服务器建立连接。")},
+            {eMoxCacheEvent_RewriteModify, MoxText::Noop("修改转向配置信息成功。"), MoxText::Noop("修改转向配置信息失败，%s,错误号：%d。"),
+             MoxText::Noop("修改转向配置信息失败，无法与服务器建立连接")},
+            mode == CRuleFormDlg::Mode::Add ? MoxText::Noop("正在添加转向配置数据，请稍候....") : MoxText::Noop("正在修改转向配置数据，请稍候...."),
             RewriteHelpUrl()};
 }
 

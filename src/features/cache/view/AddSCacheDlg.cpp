@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -22,12 +23,12 @@ CRuleFormDlg::Texts SCacheFormTexts(CRuleFormDlg::Mode mode)
     return {MoxTr::tr("增加会话缓存"),
             MoxTr::tr("修改会话缓存"),
             MoxTr::tr("会话缓存"),
-            {eMoxCacheEvent_SCacheAdd, "增加会话缓存信息成功。", "增加会话缓存信息失败，%s,错误号：%d。",
-             "增加会话缓存信息失败，无法与服务器建立连接。"},
-            {eMoxCacheEvent_SCacheModify, "修改会话缓存信息成功。", "修改会话缓存信息失败，%s,错误号：%d。",
-             "修改会话缓存信息失败，无法与服务器建立连接"},
-            mode == CRuleFormDlg::Mode::Add ? "正在发送添加会话缓存信息的请求，请稍候...."
-                                            : "正在发送会话缓存信息的请求，请稍候....",
+            {eMoxCacheEvent_SCacheAdd, MoxText::Noop("增加会话缓存信息成功。"), MoxText::Noop("增加会话缓存信息失败，%s,错误号：%d。"),
+             MoxText::Noop("增加会话缓存信息失败，无法与服务器建立连接。")},
+            {eMoxCacheEvent_SCacheModify, MoxText::Noop("修改会话缓存信息成功。"), MoxText::Noop("修改会话缓存信息失败，%s,错误号：%d。"),
+             MoxText::Noop("修改会话缓存信息失败，无法与服务器建立连接")},
+            mode == CRuleFormDlg::Mode::Add ? MoxText::Noop("正在发送添加会话缓存信息的请求，请稍候....")
+                                            : MoxText::Noop("正在发送会话缓存信息的请求，请稍候...."),
             SessionCacheHelpUrl()};
 }
 

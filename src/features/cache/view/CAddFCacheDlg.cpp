@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -24,11 +25,11 @@ CRuleFormDlg::Texts FormTexts()
     return {MoxTr::tr("增加页面缓存"),
             MoxTr::tr("修改页面缓存"),
             MoxTr::tr("页面缓存"),
-            {eMoxCacheEvent_FCacheAdd, "增加页面缓存信息成功。", "增加页面缓存信息失败，%s,错误号：%d。",
-             "增加页面缓存信息失败，无法与服务器建立连接。"},
-            {eMoxCacheEvent_FCacheModify, "修改页面缓存信息成功。", "修改页面缓存信息失败，%s,错误号：%d。",
-             "修改页面缓存信息失败，无法与服务器建立连接"},
-            "正在发送增加页面缓存信息的请求，请稍候....",
+            {eMoxCacheEvent_FCacheAdd, MoxText::Noop("增加页面缓存信息成功。"), MoxText::Noop("增加页面缓存信息失败，%s,错误号：%d。"),
+             MoxText::Noop("增加页面缓存信息失败，无法与服务器建立连接。")},
+            {eMoxCacheEvent_FCacheModify, MoxText::Noop("修改页面缓存信息成功。"), MoxText::Noop("修改页面缓存信息失败，%s,错误号：%d。"),
+             MoxText::Noop("修改页面缓存信息失败，无法与服务器建立连接")},
+            MoxText::Noop("正在发送增加页面缓存信息的请求，请稍候...."),
             PageCacheHelpUrl()};
 }
 

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -23,11 +24,11 @@ CRuleFormDlg::Texts RCacheFormTexts()
     return {MoxTr::tr("增加拒绝缓存"),
             MoxTr::tr("修改拒绝缓存"),
             MoxTr::tr("拒绝缓存"),
-            {eMoxCacheEvent_RCacheAdd, "增加拒绝缓存信息成功。", "增加拒绝缓存信息失败，%s,错误号：%d。",
-             "增加拒绝缓存信息失败，无法与服务器建立连接。"},
-            {eMoxCacheEvent_RCacheModify, "修改拒绝缓存信息成功。", "修改拒绝缓存信息失败，%s,错误号：%d。",
-             "修改拒绝缓存信息失败，无法与服务器建立连接"},
-            "正在发送增加拒绝缓存信息的请求，请稍候....",
+            {eMoxCacheEvent_RCacheAdd, MoxText::Noop("增加拒绝缓存信息成功。"), MoxText::Noop("增加拒绝缓存信息失败，%s,错误号：%d。"),
+             MoxText::Noop("增加拒绝缓存信息失败，无法与服务器建立连接。")},
+            {eMoxCacheEvent_RCacheModify, MoxText::Noop("修改拒绝缓存信息成功。"), MoxText::Noop("修改拒绝缓存信息失败，%s,错误号：%d。"),
+             MoxText::Noop("修改拒绝缓存信息失败，无法与服务器建立连接")},
+            MoxText::Noop("正在发送增加拒绝缓存信息的请求，请稍候...."),
             RefuseCacheHelpUrl()};
 }
 

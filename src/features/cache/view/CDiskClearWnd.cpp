@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 constexpr int kExactMatch = 2;
@@ -26,7 +27,7 @@ CDiskClearWnd::CDiskClearWnd(QWidget* parent) : QWidget(parent)
         ConfirmAndClean(
             this, MoxTr::tr("您确定要清理所列条件匹配到的已缓存的页面吗？"),
             [url](bool withCluster) { return CacheManager_CleanThisCache(url, true, kExactMatch, withCluster); },
-            "正在发送请理缓存页面的请求，请稍候....");
+            MoxText::Noop("正在发送请理缓存页面的请求，请稍候...."));
     });
     auto* row = new QHBoxLayout;
     row->addWidget(url_, 1);

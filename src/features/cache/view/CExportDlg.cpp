@@ -23,12 +23,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
 constexpr RulesFileBlock kBlocks[] = {eRulesBlock_FCache, eRulesBlock_RCache, eRulesBlock_SCache,
                                       eRulesBlock_Rewrite};
-constexpr const char* kBlockTexts[] = {"导出页面缓存列表", "导出拒绝缓存列表", "导出会话缓存列表", "导出转向规则列表"};
+constexpr const char* kBlockTexts[] = {MoxText::Noop("导出页面缓存列表"), MoxText::Noop("导出拒绝缓存列表"), MoxText::Noop("导出会话缓存列表"), MoxText::Noop("导出转向规则列表")};
 constexpr int kExportSteps = 5;
 
 // The rules as the views last showed them: the server instance keeps each view's list in step.
@@ -57,7 +58,7 @@ CExportDlg::CExportDlg(Mode mode, QWidget* parent) : QDialog(parent), mode_(mode
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     for (int i = 0; i < 4; ++i) {
-        boxes_[i] = new QCheckBox(QString::fromUtf8(kBlockTexts[i]), this);
+        boxes_[i] = new QCheckBox(MoxTr::tr(kBlockTexts[i]), this);
         boxes_[i]->setChecked(true);
         layout->addWidget(boxes_[i]);
     }
@@ -181,7 +182,7 @@ void CExportDlg::Export()
         return;
     }
     progress_->setValue(kExportSteps);
-    GlobalFunc_UpdateStatusBar(ExchangeFileText::ExportStatusText("导出规则完成", file));
+    GlobalFunc_UpdateStatusBar(ExchangeFileText::ExportStatusText(MoxText::Noop("导出规则完成"), file));
     start_->setText(MoxTr::tr("导出完成"));
     start_->setEnabled(false);
 }

@@ -6,6 +6,7 @@
 #include "messaging/EventKinds.h"
 #include "shell/HelpPages.h"
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -38,8 +39,8 @@ CFCachePage::Family PageCacheFamily()
             CacheManager_FCacheDel,
             CacheManager_FCacheUp,
             CacheManager_FCacheDown,
-            {"正在刷新强制缓存列表，请稍候....", "正在发送删除强制缓存的请求，请稍候....",
-             "正在向上移动强制缓存，请稍候....", "正在向下移动强制缓存，请稍候...."},
+            {MoxText::Noop("正在刷新强制缓存列表，请稍候...."), MoxText::Noop("正在发送删除强制缓存的请求，请稍候...."),
+             MoxText::Noop("正在向上移动强制缓存，请稍候...."), MoxText::Noop("正在向下移动强制缓存，请稍候....")},
             PageCacheHelpUrl(),
             [](const FCacheRule& rule) { return CacheRuleMonitorAddress(rule.Url, rule.Rules, rule.Icase); }};
 }

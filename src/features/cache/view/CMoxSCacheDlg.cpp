@@ -6,6 +6,7 @@
 #include "messaging/EventKinds.h"
 #include "shell/HelpPages.h"
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -36,8 +37,8 @@ CMoxSCacheDlg::Family SessionCacheFamily()
             CacheManager_SCacheDel,
             CacheManager_SCacheUp,
             CacheManager_SCacheDown,
-            {"正在从服务器上获取会话缓存列表，请稍候....", "正在发送删除会话缓存的请求，请稍候....",
-             "正在向上移动会话缓存，请稍候....", "正在向下移动会话缓存，请稍候...."},
+            {MoxText::Noop("正在从服务器上获取会话缓存列表，请稍候...."), MoxText::Noop("正在发送删除会话缓存的请求，请稍候...."),
+             MoxText::Noop("正在向上移动会话缓存，请稍候...."), MoxText::Noop("正在向下移动会话缓存，请稍候....")},
             SessionCacheHelpUrl(),
             [](const SCacheRule& rule) { return CacheRuleMonitorAddress(rule.ActionUrl, rule.Rules, rule.Icase); }};
 }

@@ -6,6 +6,7 @@
 #include "messaging/EventKinds.h"
 #include "shell/HelpPages.h"
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -36,8 +37,8 @@ CRCacheManagerDlg::Family RefuseCacheFamily()
             CacheManager_RCacheDel,
             CacheManager_RCacheUp,
             CacheManager_RCacheDown,
-            {"正在获取拒绝缓存列表，请稍候....", "正在发送删除拒绝缓存的请求，请稍候....",
-             "正在向上移动拒绝缓存，请稍候....", "正在向下移动拒绝缓存，请稍候...."},
+            {MoxText::Noop("正在获取拒绝缓存列表，请稍候...."), MoxText::Noop("正在发送删除拒绝缓存的请求，请稍候...."),
+             MoxText::Noop("正在向上移动拒绝缓存，请稍候...."), MoxText::Noop("正在向下移动拒绝缓存，请稍候....")},
             RefuseCacheHelpUrl(),
             [](const RCacheRule& rule) { return CacheRuleMonitorAddress(rule.Url, rule.Rules, rule.Icase); }};
 }

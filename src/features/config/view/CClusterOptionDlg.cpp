@@ -18,6 +18,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -26,8 +27,8 @@ constexpr int kLowestPort = 1;
 constexpr int kHighestPort = 65534;
 
 const char* const kConnectionStates[] = {
-    "本服务器当前角色不是集群从服务器", "连接集群主服务器失败 (网络失败)", "正在连接集群主服务器 ...",
-    "连接集群主服务器失败 (认证失败)", "连接集群主服务器成功",
+    MoxText::Noop("本服务器当前角色不是集群从服务器"), MoxText::Noop("连接集群主服务器失败 (网络失败)"), MoxText::Noop("正在连接集群主服务器 ..."),
+    MoxText::Noop("连接集群主服务器失败 (认证失败)"), MoxText::Noop("连接集群主服务器成功"),
 };
 
 QLineEdit* Field(int maxCharacters, QWidget* parent)
@@ -39,7 +40,7 @@ QLineEdit* Field(int maxCharacters, QWidget* parent)
 
 QLabel* Caption(const char* text, QLineEdit* buddy, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(MoxTr::tr(text), parent);
     FieldLabels::Tie(label, buddy);
     return label;
 }
@@ -105,10 +106,10 @@ QWidget* CClusterOptionDlg::BuildMaster()
     auto* grid = new QGridLayout(master_);
     grid->addWidget(new QLabel(MoxTr::tr("设定本服务器为 Morvix 集群主服务器（Master Server）："), master_), 0, 0, 1,
                     3);
-    grid->addWidget(Caption("设定集群主服务器的服务端口：", port_, master_), 1, 0, Qt::AlignRight);
+    grid->addWidget(Caption(MoxText::Noop("设定集群主服务器的服务端口："), port_, master_), 1, 0, Qt::AlignRight);
     grid->addWidget(port_, 1, 1);
     grid->addWidget(new QLabel(MoxTr::tr("默认：7780，范围：[1 - 65534] "), master_), 1, 2);
-    grid->addWidget(Caption("设定集群主服务器验证序列号：", masterSerial_, master_), 2, 0, Qt::AlignRight);
+    grid->addWidget(Caption(MoxText::Noop("设定集群主服务器验证序列号："), masterSerial_, master_), 2, 0, Qt::AlignRight);
     grid->addWidget(masterSerial_, 2, 1);
     grid->addWidget(randomSerial_, 2, 2, Qt::AlignLeft);
     grid->addWidget(slaves_, 3, 0, 1, 3);
@@ -135,12 +136,12 @@ QWidget* CClusterOptionDlg::BuildSlave()
 
     auto* grid = new QGridLayout(slave_);
     grid->addWidget(new QLabel(MoxTr::tr("设定本服务器为 Morvix 集群从服务器（Slave Server）："), slave_), 0, 0, 1, 3);
-    grid->addWidget(Caption("设定集群主服务器的IP和端口：", masterAddress_, slave_), 1, 0, Qt::AlignRight);
+    grid->addWidget(Caption(MoxText::Noop("设定集群主服务器的IP和端口："), masterAddress_, slave_), 1, 0, Qt::AlignRight);
     grid->addWidget(masterAddress_, 1, 1);
-    grid->addWidget(Caption("设定集群主服务器验证序列号：", slaveSerial_, slave_), 2, 0, Qt::AlignRight);
+    grid->addWidget(Caption(MoxText::Noop("设定集群主服务器验证序列号："), slaveSerial_, slave_), 2, 0, Qt::AlignRight);
     grid->addWidget(slaveSerial_, 2, 1);
     grid->addWidget(new QLabel(MoxTr::tr("说明：与集群主服务器此配置保持一致。"), slave_), 2, 2);
-    grid->addWidget(Caption("为本服务器设定一个名称：", slaveName_, slave_), 3, 0, Qt::AlignRight);
+    grid->addWidget(Caption(MoxText::Noop("为本服务器设定一个名称："), slaveName_, slave_), 3, 0, Qt::AlignRight);
     grid->addWidget(slaveName_, 3, 1);
     grid->addWidget(new QLabel(MoxTr::tr("说明：此名称一定要区别于其它从服务器。"), slave_), 3, 2);
     grid->addWidget(stateCaption, 4, 0, Qt::AlignRight);
@@ -260,7 +261,7 @@ void CClusterOptionDlg::EventShown(int kind, int status, std::uintptr_t value)
                      QString::fromStdString(slave.LoginTime), QString::number(slave.SlaveStatus)}));
         } else if (record->config.SlaveStatus >= 0 &&
                    record->config.SlaveStatus < static_cast<int>(std::size(kConnectionStates))) {
-            state_->setText(QString::fromUtf8(kConnectionStates[record->config.SlaveStatus]));
+            state_->setText(MoxTr::tr(kConnectionStates[record->config.SlaveStatus]));
         }
     }
 }

@@ -14,6 +14,7 @@
 #include <QMovie>
 #include <QPushButton>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -23,10 +24,10 @@ struct StatusShape {
 };
 
 const StatusShape kStatuses[] = {
-    {"无效或暂停", SkinImages::kDiskStopped},
-    {"使用中", SkinImages::kDiskReading},
-    {"缓存目录已满,正在清理中", SkinImages::kDiskFull},
-    {"缓存目录已满,正在清理中", SkinImages::kDiskClearing},
+    {MoxText::Noop("无效或暂停"), SkinImages::kDiskStopped},
+    {MoxText::Noop("使用中"), SkinImages::kDiskReading},
+    {MoxText::Noop("缓存目录已满,正在清理中"), SkinImages::kDiskFull},
+    {MoxText::Noop("缓存目录已满,正在清理中"), SkinImages::kDiskClearing},
 };
 constexpr int kReadingStatus = 1;
 constexpr int kIconSize = 16;
@@ -111,7 +112,7 @@ void CDiskDirUnitWnd::ShowStatus(int status)
 {
     if (status < 0 || status >= static_cast<int>(std::size(kStatuses)))
         return;
-    statusText_->setText(QString::fromUtf8(kStatuses[status].text));
+    statusText_->setText(MoxTr::tr(kStatuses[status].text));
     // The icon says the same as the text beside it, for those who cannot see it.
     statusIcon_->setAccessibleName(statusText_->text());
     if (status == kReadingStatus && reading_->isValid()) {

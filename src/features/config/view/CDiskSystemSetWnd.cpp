@@ -19,6 +19,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ CDiskSystemSetWnd::CDiskSystemSetWnd(QWidget* parent) : QWidget(parent)
         auto* edit = new QLineEdit(QString::fromUtf8(initial), this);
         edit->setFixedWidth(80);
         fields.AddNumber(edit, maxCharacters, std::move(members));
-        auto* caption = FieldLabels::Tie(new QLabel(QString::fromUtf8(label), this), edit);
+        auto* caption = FieldLabels::Tie(new QLabel(MoxTr::tr(label), this), edit);
         edit->setAccessibleDescription(unit->text());
         grid->addWidget(caption, row, 0, Qt::AlignRight);
         grid->addWidget(edit, row, 1);
@@ -54,7 +55,7 @@ CDiskSystemSetWnd::CDiskSystemSetWnd(QWidget* parent) : QWidget(parent)
         ++row;
         return std::tuple{edit, caption, unit};
     };
-    auto unitText = [this](const char* text) { return new QLabel(QString::fromUtf8(text), this); };
+    auto unitText = [this](const char* text) { return new QLabel(MoxTr::tr(text), this); };
     auto hideRow = [](const std::tuple<QLineEdit*, QLabel*, QLabel*>& parts) {
         std::get<0>(parts)->hide();
         std::get<1>(parts)->hide();
@@ -62,24 +63,24 @@ CDiskSystemSetWnd::CDiskSystemSetWnd(QWidget* parent) : QWidget(parent)
     };
 
     memoryUnit_ = new QLabel(kMemoryUnit, this);
-    memory_ = std::get<0>(addField("限定 Morvix 可用内存：", "200", 6, {&SystemOptions::MaxUsableMemSize}, memoryUnit_));
-    connections_ = std::get<0>(addField("限定最大并发连接数：", "5000", 5,
+    memory_ = std::get<0>(addField(MoxText::Noop("限定 Morvix 可用内存："), "200", 6, {&SystemOptions::MaxUsableMemSize}, memoryUnit_));
+    connections_ = std::get<0>(addField(MoxText::Noop("限定最大并发连接数："), "5000", 5,
                                         {&SystemOptions::MaxConnections, &SystemOptions::MaxUpstreamConnections},
-                                        unitText("个，默认：5000，可设置范围：[0 - 60000]")));
+                                        unitText(MoxText::Noop("个，默认：5000，可设置范围：[0 - 60000]"))));
     minFileSize_ = std::get<0>(
-        addField("限定硬盘缓存文件的最小尺寸：", "32768", 7,
+        addField(MoxText::Noop("限定硬盘缓存文件的最小尺寸："), "32768", 7,
                  {&SystemOptions::MinDiskCacheContentSize, &SystemOptions::MinSizeForActivePageByDiskCache},
-                 unitText("字节，默认：32768，可设置范围：[8096 - 1048576]")));
-    const auto depth = addField("硬盘缓存目录的最大深度：", "4", 1, {&SystemOptions::DiskCacheDirectoryDepth},
-                                unitText("级，默认：4，可设置范围：[1 - 6]"));
+                 unitText(MoxText::Noop("字节，默认：32768，可设置范围：[8096 - 1048576]"))));
+    const auto depth = addField(MoxText::Noop("硬盘缓存目录的最大深度："), "4", 1, {&SystemOptions::DiskCacheDirectoryDepth},
+                                unitText(MoxText::Noop("级，默认：4，可设置范围：[1 - 6]")));
     const auto deduplication =
-        addField("硬盘缓存时内容去重的页面的最小尺寸：", "2048", 5, {&SystemOptions::MinSizeForRSCPByDiskCache},
-                 unitText("KB，默认：2048，可设置范围：[64 - 10240]"));
-    const auto openFiles = addField("同时读写硬盘缓存文件的最大数量限制：", "5000", 5,
+        addField(MoxText::Noop("硬盘缓存时内容去重的页面的最小尺寸："), "2048", 5, {&SystemOptions::MinSizeForRSCPByDiskCache},
+                 unitText(MoxText::Noop("KB，默认：2048，可设置范围：[64 - 10240]")));
+    const auto openFiles = addField(MoxText::Noop("同时读写硬盘缓存文件的最大数量限制："), "5000", 5,
                                     {&SystemOptions::MaxOpenedFilesByDiskCache},
-                                    unitText("个，默认：5000，可设置范围：[1 - 10240]"));
-    indexShare_ = std::get<0>(addField("限定缓存索引占可用内存百分比：", "30", 2, {&SystemOptions::RatioOfDCIMSAndMUMS},
-                                       unitText("%，可设置范围：[0-50]，重启后生效！")));
+                                    unitText(MoxText::Noop("个，默认：5000，可设置范围：[1 - 10240]")));
+    indexShare_ = std::get<0>(addField(MoxText::Noop("限定缓存索引占可用内存百分比："), "30", 2, {&SystemOptions::RatioOfDCIMSAndMUMS},
+                                       unitText(MoxText::Noop("%，可设置范围：[0-50]，重启后生效！"))));
     directoryDepth_ = std::get<0>(depth);
     deduplicationSize_ = std::get<0>(deduplication);
     openFiles_ = std::get<0>(openFiles);

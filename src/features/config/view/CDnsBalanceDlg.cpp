@@ -18,6 +18,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -27,10 +28,10 @@ struct ModeShape {
 };
 
 const ModeShape kModes[] = {
-    {"域名哈希", "域名哈希：根据域名 HASH 值定向到集群内其中一台缓存上，相同的域名将始终定向到同一台缓存上。"},
-    {"IP哈希", "IP哈希：根据用户 IP 地址 HASH 值定向到集群内其中一台缓存上，相同的用户将始终定向到同一台缓存上，默认选项。"},
-    {"轮询访问", "轮询访问：逐一轮询访问集群内所有缓存服务器，建立对等访问机会。"},
-    {"随机访问", "随机访问：随机访问集群内其中一台缓存服务器，建立对等访问机会。"},
+    {MoxText::Noop("域名哈希"), MoxText::Noop("域名哈希：根据域名 HASH 值定向到集群内其中一台缓存上，相同的域名将始终定向到同一台缓存上。")},
+    {MoxText::Noop("IP哈希"), MoxText::Noop("IP哈希：根据用户 IP 地址 HASH 值定向到集群内其中一台缓存上，相同的用户将始终定向到同一台缓存上，默认选项。")},
+    {MoxText::Noop("轮询访问"), MoxText::Noop("轮询访问：逐一轮询访问集群内所有缓存服务器，建立对等访问机会。")},
+    {MoxText::Noop("随机访问"), MoxText::Noop("随机访问：随机访问集群内其中一台缓存服务器，建立对等访问机会。")},
 };
 
 enum HostColumn { eIp, eState, eCount, eDownTime, eNote };
@@ -50,12 +51,12 @@ CDnsBalanceDlg::CDnsBalanceDlg(QWidget* parent) : QWidget(parent)
     modeBox->addWidget(new QLabel(MoxTr::tr("负载均衡："), this), 0, 0, Qt::AlignTop);
     auto* group = new QButtonGroup(this);
     for (int mode = 0; mode < kModeCount; ++mode) {
-        auto* choice = new QRadioButton(QString::fromUtf8(kModes[mode].name), this);
-        choice->setToolTip(QString::fromUtf8(kModes[mode].explanation));
+        auto* choice = new QRadioButton(MoxTr::tr(kModes[mode].name), this);
+        choice->setToolTip(MoxTr::tr(kModes[mode].explanation));
         group->addButton(choice, mode);
         modes_[static_cast<std::size_t>(mode)] = choice;
         modeBox->addWidget(choice, mode, 1);
-        auto* explanation = new QLabel(QString::fromUtf8(kModes[mode].explanation), this);
+        auto* explanation = new QLabel(MoxTr::tr(kModes[mode].explanation), this);
         explanation->setBuddy(choice);
         modeBox->addWidget(explanation, mode, 2);
     }
@@ -82,9 +83,9 @@ CDnsBalanceDlg::CDnsBalanceDlg(QWidget* parent) : QWidget(parent)
 
     auto* commands = new QHBoxLayout;
     commands->addStretch();
-    const char* const texts[] = {"添加", "修改", "删除", "刷新"};
+    const char* const texts[] = {MoxText::Noop("添加"), MoxText::Noop("修改"), MoxText::Noop("删除"), MoxText::Noop("刷新")};
     for (int command = eAdd; command <= eRefresh; ++command) {
-        commands_[command] = new QPushButton(QString::fromUtf8(texts[command]), this);
+        commands_[command] = new QPushButton(MoxTr::tr(texts[command]), this);
         commands->addWidget(commands_[command]);
     }
     connect(commands_[eAdd], &QPushButton::clicked, this, [this] { OpenEditor(false); });
@@ -135,7 +136,7 @@ void CDnsBalanceDlg::ChooseMode(int mode)
     if (mode == mode_)
         return;
     const QString question =
-        MoxTr::tr("您确定要将负载均衡模式修改为“%1”吗？").arg(QString::fromUtf8(kModes[mode].name));
+        MoxTr::tr("您确定要将负载均衡模式修改为“%1”吗？").arg(MoxTr::tr(kModes[mode].name));
     if (IUserInteraction::Current().Confirm(this, MoxTr::tr("提示"), question) && DnsManager_SetBalanceType(mode)) {
         mode_ = mode;
         return;

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -60,8 +61,8 @@ CDnsParamDlg::CDnsParamDlg(bool oem, QWidget* parent) : QWidget(parent)
                      i == 0 ? MoxTr::tr("必填") : MoxTr::tr("可选"));
         connect(upstream_[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this, [this] { Edited(true); });
     }
-    redirectIp_ = addField(Product("Morvix 服务器 IP 地址：", oem), kAddressCharacters,
-                           Product("必填，注意：要求用户机能连接到 Morvix", oem));
+    redirectIp_ = addField(Product(MoxText::Noop("Morvix 服务器 IP 地址："), oem), kAddressCharacters,
+                           Product(MoxText::Noop("必填，注意：要求用户机能连接到 Morvix"), oem));
     maxCache_ = addField(MoxTr::tr("限定最大 DNS 缓存数量："), 10, MoxTr::tr("个，默认：50000，范围：[1 - 200000]"));
     minTtl_ = addField(MoxTr::tr("限定 DNS 最小缓存时间："), 6, MoxTr::tr("秒，默认：300，范围：[60 - 1800]"));
     for (QLineEdit* edit : {redirectIp_, maxCache_, minTtl_})
@@ -89,7 +90,7 @@ CDnsParamDlg::CDnsParamDlg(bool oem, QWidget* parent) : QWidget(parent)
     commands->addWidget(save_);
     commands->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(Product("说明：Morvix 轮询使用上游 DNS 列表执行域名解析操作，并实现内网 DNS 缓存加速", oem), this));
+    layout->addWidget(new QLabel(Product(MoxText::Noop("说明：Morvix 轮询使用上游 DNS 列表执行域名解析操作，并实现内网 DNS 缓存加速"), oem), this));
     layout->addLayout(grid);
     layout->addWidget(syncClean_);
     layout->addWidget(service_);

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -34,12 +35,12 @@ struct CommandShape {
 };
 
 const CommandShape kCommands[] = {
-    {"添加", "添加自定义劫持域名"},
-    {"修改", "修改选中的劫持域名"},
-    {"删除", "按 Ctrl 或 Shift 键多选可批量删除自定义劫持域名"},
-    {"刷新", "刷新域名劫持列表"},
-    {"导入", "导入自定义劫持列表"},
-    {"导出", "导出自定义劫持列表"},
+    {MoxText::Noop("添加"), MoxText::Noop("添加自定义劫持域名")},
+    {MoxText::Noop("修改"), MoxText::Noop("修改选中的劫持域名")},
+    {MoxText::Noop("删除"), MoxText::Noop("按 Ctrl 或 Shift 键多选可批量删除自定义劫持域名")},
+    {MoxText::Noop("刷新"), MoxText::Noop("刷新域名劫持列表")},
+    {MoxText::Noop("导入"), MoxText::Noop("导入自定义劫持列表")},
+    {MoxText::Noop("导出"), MoxText::Noop("导出自定义劫持列表")},
 };
 
 const QString kFileFilter = MoxTr::tr("文本文件(*.txt)");
@@ -114,8 +115,8 @@ QWidget* CDnsRedirectDlg::BuildCommands()
     row->addWidget(find_);
     row->addStretch();
     for (int command = eAdd; command <= eExport; ++command) {
-        auto* button = new QPushButton(QString::fromUtf8(kCommands[command].text), box);
-        button->setToolTip(QString::fromUtf8(kCommands[command].tooltip));
+        auto* button = new QPushButton(MoxTr::tr(kCommands[command].text), box);
+        button->setToolTip(MoxTr::tr(kCommands[command].tooltip));
         commands_[command] = button;
         row->addWidget(button);
     }
@@ -300,7 +301,7 @@ void CDnsRedirectDlg::Export()
         return;
     }
     GlobalFunc_UpdateStatusBar(
-        ExchangeFileText::ExportStatusText("导出自定义劫持列表完成", *written, "含有“/”、“#”或空白的域名"));
+        ExchangeFileText::ExportStatusText(MoxText::Noop("导出自定义劫持列表完成"), *written, MoxText::Noop("含有“/”、“#”或空白的域名")));
 }
 
 void CDnsRedirectDlg::Import()

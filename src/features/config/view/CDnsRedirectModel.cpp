@@ -1,5 +1,6 @@
 #include "features/config/view/CDnsRedirectModel.h"
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -10,9 +11,9 @@ std::string RedirectCellText(const DnsRedirectRow& row, int column)
     case CDnsRedirectModel::eNumber:
         return std::to_string(row.number);
     case CDnsRedirectModel::eKind:
-        return entry.IsSystem ? "默认" : "自定义";
+        return entry.IsSystem ? MoxText::Noop("默认") : MoxText::Noop("自定义");
     case CDnsRedirectModel::eState:
-        return entry.Enable == 1 ? "允许劫持" : "拒绝劫持";
+        return entry.Enable == 1 ? MoxText::Noop("允许劫持") : MoxText::Noop("拒绝劫持");
     case CDnsRedirectModel::eName:
         return entry.Name;
     case CDnsRedirectModel::eIp:

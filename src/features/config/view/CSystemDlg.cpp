@@ -25,6 +25,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -38,14 +39,14 @@ struct FieldShape {
 };
 
 const FieldShape kFields[] = {
-    {&SystemOptions::MaxUsableMemSize, "*限定 Morvix 可用内存：", 4, "MB，范围：[32 -  最大剩余内存]（重启生效！）"},
-    {&SystemOptions::MaxConnections, "最大并发连接数：", 5, "个，默认：5000，可设置范围：[0 - 60000]"},
-    {&SystemOptions::MaxClientSendBuffer, "浏览器客户端连接发送缓冲：", 2, "KB，默认：32，可设置范围：[8 - 32]"},
-    {&SystemOptions::MaxClientRecvBuffer, "浏览器客户端连接接收缓冲：", 2, "KB，默认：8，可设置范围：[8 - 32]"},
-    {&SystemOptions::MaxCacheBlockSize, "缓存块最大尺寸：", 4, "KB，默认：512，可设置范围：[0 - 1024]"},
-    {&SystemOptions::ClientRequestTimeOut, "客户端请求超时时间：", 4, "秒，默认：16，可设置范围：[5 - 3600]"},
-    {&SystemOptions::MaxUpstreamConnections, "限制源站最大并发连接请求数：", 6, "个，默认：5000，可设置范围：[0 - 60000]"},
-    {&SystemOptions::MaxSessionCacheSize, "会话缓存最大允许占用内存的尺寸：", 3, "MB，默认：100，可设置范围：[0 - 200]"},
+    {&SystemOptions::MaxUsableMemSize, MoxText::Noop("*限定 Morvix 可用内存："), 4, MoxText::Noop("MB，范围：[32 -  最大剩余内存]（重启生效！）")},
+    {&SystemOptions::MaxConnections, MoxText::Noop("最大并发连接数："), 5, MoxText::Noop("个，默认：5000，可设置范围：[0 - 60000]")},
+    {&SystemOptions::MaxClientSendBuffer, MoxText::Noop("浏览器客户端连接发送缓冲："), 2, MoxText::Noop("KB，默认：32，可设置范围：[8 - 32]")},
+    {&SystemOptions::MaxClientRecvBuffer, MoxText::Noop("浏览器客户端连接接收缓冲："), 2, MoxText::Noop("KB，默认：8，可设置范围：[8 - 32]")},
+    {&SystemOptions::MaxCacheBlockSize, MoxText::Noop("缓存块最大尺寸："), 4, MoxText::Noop("KB，默认：512，可设置范围：[0 - 1024]")},
+    {&SystemOptions::ClientRequestTimeOut, MoxText::Noop("客户端请求超时时间："), 4, MoxText::Noop("秒，默认：16，可设置范围：[5 - 3600]")},
+    {&SystemOptions::MaxUpstreamConnections, MoxText::Noop("限制源站最大并发连接请求数："), 6, MoxText::Noop("个，默认：5000，可设置范围：[0 - 60000]")},
+    {&SystemOptions::MaxSessionCacheSize, MoxText::Noop("会话缓存最大允许占用内存的尺寸："), 3, MoxText::Noop("MB，默认：100，可设置范围：[0 - 200]")},
 };
 
 struct FlagShape {
@@ -54,11 +55,11 @@ struct FlagShape {
 };
 
 const FlagShape kFlags[] = {
-    {&SystemOptions::IsUsedXForwardedFor, "允许在 HTTP 头增加客户端浏览器 IP 地址(例: X-Forwarded-For: 192.168.1.100)"},
-    {&SystemOptions::IsHitCacheForRefresh, "浏览器手动刷新时(F5或Ctrl+F5), 是否启用缓存（默认：√）"},
-    {&SystemOptions::UnenableAccessLog, "关闭访问日志记录（默认: √）"},
-    {&SystemOptions::UnenableWebcacheBySpider, "搜索引擎抓取的页面不加入到缓存系统（默认: √）"},
-    {&SystemOptions::UnenableStatBySpider, "搜索引擎抓取的页面不计入到统计流量（默认: √）"},
+    {&SystemOptions::IsUsedXForwardedFor, MoxText::Noop("允许在 HTTP 头增加客户端浏览器 IP 地址(例: X-Forwarded-For: 192.168.1.100)")},
+    {&SystemOptions::IsHitCacheForRefresh, MoxText::Noop("浏览器手动刷新时(F5或Ctrl+F5), 是否启用缓存（默认：√）")},
+    {&SystemOptions::UnenableAccessLog, MoxText::Noop("关闭访问日志记录（默认: √）")},
+    {&SystemOptions::UnenableWebcacheBySpider, MoxText::Noop("搜索引擎抓取的页面不加入到缓存系统（默认: √）")},
+    {&SystemOptions::UnenableStatBySpider, MoxText::Noop("搜索引擎抓取的页面不计入到统计流量（默认: √）")},
 };
 
 constexpr int kReportHourCharacters = 2;
@@ -127,17 +128,17 @@ QWidget* CSystemDlg::BuildFields()
         auto* edit = new QLineEdit(box);
         edit->setFixedWidth(70);
         editor_->Fields().AddNumber(edit, shape.maxCharacters, {shape.member});
-        grid->addWidget(FieldLabels::Tie(new QLabel(QString::fromUtf8(shape.label), box), edit), row, 0, Qt::AlignRight);
+        grid->addWidget(FieldLabels::Tie(new QLabel(MoxTr::tr(shape.label), box), edit), row, 0, Qt::AlignRight);
         grid->addWidget(edit, row, 1);
-        edit->setAccessibleDescription(QString::fromUtf8(shape.unit));
-        grid->addWidget(new QLabel(QString::fromUtf8(shape.unit), box), row, 2);
+        edit->setAccessibleDescription(MoxTr::tr(shape.unit));
+        grid->addWidget(new QLabel(MoxTr::tr(shape.unit), box), row, 2);
         fields_.emplace_back(shape.member, edit);
         ++row;
     }
     auto* flags = new QVBoxLayout;
     flags->setSpacing(0);
     for (const FlagShape& shape : kFlags) {
-        auto* flag = new QCheckBox(QString::fromUtf8(shape.text), box);
+        auto* flag = new QCheckBox(MoxTr::tr(shape.text), box);
         editor_->Fields().AddFlag(flag, shape.member);
         flags->addWidget(flag);
         flags_.emplace_back(shape.member, flag);

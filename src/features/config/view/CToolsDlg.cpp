@@ -7,6 +7,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 CToolsDlg::CToolsDlg(QWidget* parent) : QDialog(parent)
 {
@@ -15,12 +16,12 @@ CToolsDlg::CToolsDlg(QWidget* parent) : QDialog(parent)
     tabs_ = new CMoxTabCtrl(this);
     auto* pages = new QStackedWidget(this);
     const std::pair<const char*, CToolsTestCacheDlg::Mode> kTabs[] = {
-        {"缓存测试工具", CToolsTestCacheDlg::Mode::TestCache},
-        {"验证正则表达式语法", CToolsTestCacheDlg::Mode::TestRegex},
-        {"IP地址查询", CToolsTestCacheDlg::Mode::IpLookup},
+        {MoxText::Noop("缓存测试工具"), CToolsTestCacheDlg::Mode::TestCache},
+        {MoxText::Noop("验证正则表达式语法"), CToolsTestCacheDlg::Mode::TestRegex},
+        {MoxText::Noop("IP地址查询"), CToolsTestCacheDlg::Mode::IpLookup},
     };
     for (const auto& [title, mode] : kTabs) {
-        tabs_->addTab(QString::fromUtf8(title));
+        tabs_->addTab(MoxTr::tr(title));
         auto* form = new CToolsTestCacheDlg(mode, pages);
         forms_[static_cast<std::size_t>(mode)] = form;
         pages->addWidget(form);

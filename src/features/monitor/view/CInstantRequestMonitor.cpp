@@ -19,6 +19,7 @@
 
 #include <atomic>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -167,7 +168,7 @@ void CInstantRequestMonitor::StreamEnded()
     model_->DropUnfinished();
     lastWait_ = reconnectDelay_.NextWait();
     if (lastWait_.count() == 0) {
-        GlobalFunc_UpdateStatusBar("实时访问监控连接已断开，正在重新连接....");
+        GlobalFunc_UpdateStatusBar(MoxText::Noop("实时访问监控连接已断开，正在重新连接...."));
         Reconnect();
         return;
     }

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ std::string CellText(const RthRecord& record, int column)
 
 unsigned long SendDeletion(const std::string& requestUrl)
 {
-    return SayThenSend("正在删除实时访问监控记录，请稍候....", [&] { return MonitorManager_RthDel(requestUrl); });
+    return SayThenSend(MoxText::Noop("正在删除实时访问监控记录，请稍候...."), [&] { return MonitorManager_RthDel(requestUrl); });
 }
 
 }  // namespace
@@ -118,7 +119,7 @@ void CRTHListDlg::Refresh()
 
 bool CRTHListDlg::RequestList()
 {
-    const unsigned long requestNumber = SayThenSend("正在获取实时访问监控记录列表，请稍候....", MonitorManager_RthList);
+    const unsigned long requestNumber = SayThenSend(MoxText::Noop("正在获取实时访问监控记录列表，请稍候...."), MonitorManager_RthList);
     RequestSent(requestNumber);
     return requestNumber != 0;
 }

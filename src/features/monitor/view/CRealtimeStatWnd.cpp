@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -26,14 +27,14 @@ struct RefreshInterval {
     const char* text;
     int milliseconds;
 };
-const RefreshInterval kIntervals[] = {{"3秒", 3000}, {"10秒", 10000}, {"30秒", 30000}, {"60秒", 60000}};
+const RefreshInterval kIntervals[] = {{MoxText::Noop("3秒"), 3000}, {MoxText::Noop("10秒"), 10000}, {MoxText::Noop("30秒"), 30000}, {MoxText::Noop("60秒"), 60000}};
 
 struct ColumnShape {
     const char* title;
     int width;
 };
-const ColumnShape kColumns[] = {{"序号", 40},          {"省份", 160},         {"总请求量TR", 120},
-                                {"独立访问IP量", 120}, {"人均请求数量", 100}, {"流量百分比", 100}};
+const ColumnShape kColumns[] = {{MoxText::Noop("序号"), 40},          {MoxText::Noop("省份"), 160},         {MoxText::Noop("总请求量TR"), 120},
+                                {MoxText::Noop("独立访问IP量"), 120}, {MoxText::Noop("人均请求数量"), 100}, {MoxText::Noop("流量百分比"), 100}};
 
 const QString kStartAutoRefresh = MoxTr::tr("启动自动刷新");
 const QString kStopAutoRefresh = MoxTr::tr("停止自动刷新");
@@ -59,7 +60,7 @@ CRealtimeStatWnd::CRealtimeStatWnd(QWidget* parent) : QWidget(parent)
     table_->setAccessibleName(MoxTr::tr("统计报告列表"));
     table_->setModel(model_);
     for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
-        model_->setHeaderData(column, Qt::Horizontal, QString::fromUtf8(kColumns[column].title));
+        model_->setHeaderData(column, Qt::Horizontal, MoxTr::tr(kColumns[column].title));
         table_->setColumnWidth(column, kColumns[column].width);
     }
 
@@ -83,7 +84,7 @@ QWidget* CRealtimeStatWnd::BuildCommands()
     auto* bar = new QWidget(this);
     interval_ = new QComboBox(bar);
     for (const RefreshInterval& choice : kIntervals)
-        interval_->addItem(QString::fromUtf8(choice.text), choice.milliseconds);
+        interval_->addItem(MoxTr::tr(choice.text), choice.milliseconds);
     interval_->setAccessibleName(MoxTr::tr("自动刷新间隔"));
     autoRefresh_ = new QPushButton(kStartAutoRefresh, bar);
     refresh_ = new QPushButton(MoxTr::tr("刷新统计报告"), bar);

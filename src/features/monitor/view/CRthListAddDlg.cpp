@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 CRthListAddDlg::CRthListAddDlg(QWidget* parent) : QDialog(parent)
 {
@@ -98,7 +99,7 @@ void CRthListAddDlg::Submit()
     if (awaited_ == 0)
         return;
     UpdateOk();
-    GlobalFunc_UpdateStatusBar("正在添加实时访问监控记录，请稍候....");
+    GlobalFunc_UpdateStatusBar(MoxText::Noop("正在添加实时访问监控记录，请稍候...."));
     emit Submitted(awaited_);
 }
 
