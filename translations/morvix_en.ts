@@ -1671,5 +1671,1969 @@
         <source>您确定要删除此主机的登录记录吗？</source>
         <translation>Are you sure you want to delete this host&apos;s login record?</translation>
     </message>
+    <message>
+        <source>获取黑名单列表成功</source>
+        <translation>Black list loaded</translation>
+    </message>
+    <message>
+        <source>获取黑名单列表数据失败，%s(错误号:%d)</source>
+        <translation>Could not load the black list, %s (error %d)</translation>
+    </message>
+    <message>
+        <source>获取黑名单列表数据失败，网络连接错误。</source>
+        <translation>Could not load the black list: network error.</translation>
+    </message>
+    <message>
+        <source>添加黑名单列表信息成功。</source>
+        <translation>Black-list entry added.</translation>
+    </message>
+    <message>
+        <source>添加黑名单列表信息失败，%s(错误号:%d)。</source>
+        <translation>Could not add the black-list entry, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>添加黑名单列表信息失败，网络连接错误。</source>
+        <translation>Could not add the black-list entry: network error.</translation>
+    </message>
+    <message>
+        <source>修改黑名单列表信息成功。</source>
+        <translation>Black-list entry modified.</translation>
+    </message>
+    <message>
+        <source>修改黑名单列表信息失败，%s(错误号:%d)。</source>
+        <translation>Could not modify the black-list entry, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>修改黑名单列表信息失败，网络连接错误。</source>
+        <translation>Could not modify the black-list entry: network error.</translation>
+    </message>
+    <message>
+        <source>删除黑名单列表信息成功。</source>
+        <translation>Black-list entry deleted.</translation>
+    </message>
+    <message>
+        <source>删除黑名单列表信息失败，%s(错误号:%d)。</source>
+        <translation>Could not delete the black-list entry, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>删除黑名单列表信息失败，网络连接错误。</source>
+        <translation>Could not delete the black-list entry: network error.</translation>
+    </message>
+    <message>
+        <source>获取白名单列表成功</source>
+        <translation>White list loaded</translation>
+    </message>
+    <message>
+        <source>获取白名单列表数据失败，%s(错误号:%d)</source>
+        <translation>Could not load the white list, %s (error %d)</translation>
+    </message>
+    <message>
+        <source>获取白名单列表数据失败，网络连接错误。</source>
+        <translation>Could not load the white list: network error.</translation>
+    </message>
+    <message>
+        <source>添加白名单列表信息成功。</source>
+        <translation>White-list entry added.</translation>
+    </message>
+    <message>
+        <source>添加白名单列表信息失败，%s(错误号:%d)。</source>
+        <translation>Could not add the white-list entry, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>添加白名单列表信息失败，网络连接错误。</source>
+        <translation>Could not add the white-list entry: network error.</translation>
+    </message>
+    <message>
+        <source>修改白名单列表信息成功。</source>
+        <translation>White-list entry modified.</translation>
+    </message>
+    <message>
+        <source>修改白名单列表信息失败，%s(错误号:%d)。</source>
+        <translation>Could not modify the white-list entry, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>修改白名单列表信息失败，网络连接错误。</source>
+        <translation>Could not modify the white-list entry: network error.</translation>
+    </message>
+    <message>
+        <source>删除白名单列表信息成功。</source>
+        <translation>White-list entry deleted.</translation>
+    </message>
+    <message>
+        <source>删除白名单列表信息失败，%s(错误号:%d)。</source>
+        <translation>Could not delete the white-list entry, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>删除白名单列表信息失败，网络连接错误。</source>
+        <translation>Could not delete the white-list entry: network error.</translation>
+    </message>
+    <message>
+        <source>获取转向列表成功</source>
+        <translation>Rewrite rules loaded</translation>
+    </message>
+    <message>
+        <source>获取转向列表数据失败，%s(错误号:%d)</source>
+        <translation>Could not load the rewrite rules, %s (error %d)</translation>
+    </message>
+    <message>
+        <source>获取转向列表数据失败，网络连接错误。</source>
+        <translation>Could not load the rewrite rules: network error.</translation>
+    </message>
+    <message>
+        <source>添加转向列表数据成功。</source>
+        <translation>Rewrite rule added.</translation>
+    </message>
+    <message>
+        <source>添加转向列表数据失败，%s(错误号:%d)</source>
+        <translation>Could not add the rewrite rule, %s (error %d)</translation>
+    </message>
+    <message>
+        <source>添加转向列表数据失败，网络连接错误。</source>
+        <translation>Could not add the rewrite rule: network error.</translation>
+    </message>
+    <message>
+        <source>修改转向列表信息成功。</source>
+        <translation>Rewrite rule modified.</translation>
+    </message>
+    <message>
+        <source>修改转向列表信息失败，%s(错误号:%d)。</source>
+        <translation>Could not modify the rewrite rule, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>修改转向列表信息失败，网络连接错误。</source>
+        <translation>Could not modify the rewrite rule: network error.</translation>
+    </message>
+    <message>
+        <source>删除转向列表信息成功。</source>
+        <translation>Rewrite rule deleted.</translation>
+    </message>
+    <message>
+        <source>删除转向列表信息失败，%s(错误号:%d)。</source>
+        <translation>Could not delete the rewrite rule, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>删除转向列表信息失败，网络连接错误。</source>
+        <translation>Could not delete the rewrite rule: network error.</translation>
+    </message>
+    <message>
+        <source>向上移动转向列表匹配排序成功。</source>
+        <translation>Rewrite rule moved up.</translation>
+    </message>
+    <message>
+        <source>向上移动转向列表匹配排序失败，%s(错误号:%d)。</source>
+        <translation>Could not move the rewrite rule up, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>向上移动转向列表匹配排序失败，网络链接错误。</source>
+        <translation>Could not move the rewrite rule up: network error.</translation>
+    </message>
+    <message>
+        <source>向下移动转向列表匹配排序成功。</source>
+        <translation>Rewrite rule moved down.</translation>
+    </message>
+    <message>
+        <source>向下移动转向列表匹配排序失败，%s(错误号:%d)。</source>
+        <translation>Could not move the rewrite rule down, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>向下移动转向列表匹配排序失败，网络链接错误。</source>
+        <translation>Could not move the rewrite rule down: network error.</translation>
+    </message>
+    <message>
+        <source>导出黑名单列表完成</source>
+        <translation>Black list exported</translation>
+    </message>
+    <message>
+        <source>地址或期限含有“/”或“-”的条目</source>
+        <translation>entries whose address or expiry holds &quot;/&quot; or &quot;-&quot;</translation>
+    </message>
+    <message>
+        <source>正在从服务器上获取转向列表，请稍候....</source>
+        <translation>Loading the rewrite rules from the server, please wait....</translation>
+    </message>
+    <message>
+        <source>正在从服务器上删除转向配置，请稍候....</source>
+        <translation>Deleting the rewrite rule on the server, please wait....</translation>
+    </message>
+    <message>
+        <source>转向列表向上移动</source>
+        <translation>Moving the rewrite rule up</translation>
+    </message>
+    <message>
+        <source>转向列表向下移动</source>
+        <translation>Moving the rewrite rule down</translation>
+    </message>
+    <message>
+        <source>增加转向配置信息成功。</source>
+        <translation>Rewrite rule added.</translation>
+    </message>
+    <message>
+        <source>增加转向配置信息失败，%s,错误号：%d。</source>
+        <translation>Could not add the rewrite rule, %s, error %d.</translation>
+    </message>
+    <message>
+        <source>增加转向配置信息失败，无法与服务器建立连接。</source>
+        <translation>Could not add the rewrite rule: cannot reach the server.</translation>
+    </message>
+    <message>
+        <source>修改转向配置信息成功。</source>
+        <translation>Rewrite rule modified.</translation>
+    </message>
+    <message>
+        <source>修改转向配置信息失败，%s,错误号：%d。</source>
+        <translation>Could not modify the rewrite rule, %s, error %d.</translation>
+    </message>
+    <message>
+        <source>修改转向配置信息失败，无法与服务器建立连接</source>
+        <translation>Could not modify the rewrite rule: cannot reach the server</translation>
+    </message>
+    <message>
+        <source>正在添加转向配置数据，请稍候....</source>
+        <translation>Adding the rewrite rule, please wait....</translation>
+    </message>
+    <message>
+        <source>正在修改转向配置数据，请稍候....</source>
+        <translation>Modifying the rewrite rule, please wait....</translation>
+    </message>
+    <message>
+        <source> 秒</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>通配符</source>
+        <translation>Wildcard</translation>
+    </message>
+    <message>
+        <source>正则表达式</source>
+        <translation>Regular expression</translation>
+    </message>
+    <message>
+        <source>精确匹配</source>
+        <translation>Exact match</translation>
+    </message>
+    <message>
+        <source>天</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>小时</source>
+        <translation>hours</translation>
+    </message>
+    <message>
+        <source>分钟</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>所有用户</source>
+        <translation>All users</translation>
+    </message>
+    <message>
+        <source>登录用户</source>
+        <translation>Logged-in users</translation>
+    </message>
+    <message>
+        <source>游客用户</source>
+        <translation>Guests</translation>
+    </message>
+    <message>
+        <source>大小写)</source>
+        <translation> case)</translation>
+    </message>
+    <message>
+        <source>清理已智能缓存的页面成功。</source>
+        <translation>Intelligently cached pages cleaned.</translation>
+    </message>
+    <message>
+        <source>清理已智能缓存的页面失败，%s(错误号:%d)。</source>
+        <translation>Could not clean the intelligently cached pages, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>清理已智能缓存的页面失败，网络连接错误。</source>
+        <translation>Could not clean the intelligently cached pages: network error.</translation>
+    </message>
+    <message>
+        <source>清理已缓存的页面成功。</source>
+        <translation>Cached pages cleaned.</translation>
+    </message>
+    <message>
+        <source>清理已缓存的页面失败，%s(错误号:%d)。</source>
+        <translation>Could not clean the cached pages, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>清理已缓存的页面失败，网络连接错误。</source>
+        <translation>Could not clean the cached pages: network error.</translation>
+    </message>
+    <message>
+        <source>清理所有已缓存的页面成功。</source>
+        <translation>All cached pages cleaned.</translation>
+    </message>
+    <message>
+        <source>清理所有已缓存的页面失败，%s(错误号:%d)。</source>
+        <translation>Could not clean all cached pages, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>清理所有已缓存的页面失败，网络连接错误。</source>
+        <translation>Could not clean all cached pages: network error.</translation>
+    </message>
+    <message>
+        <source>清除所有已缓存的登陆验证会话(SessionID)信息成功。</source>
+        <translation>All cached login sessions (SessionID) cleaned.</translation>
+    </message>
+    <message>
+        <source>清除已缓存的登陆验证会话(SessionID)信息失败，%s(错误号:%d)。</source>
+        <translation>Could not clean the cached login sessions (SessionID), %s (error %d).</translation>
+    </message>
+    <message>
+        <source>清除已缓存的登陆验证会话(SessionID)信息失败，网络连接错误。</source>
+        <translation>Could not clean the cached login sessions (SessionID): network error.</translation>
+    </message>
+    <message>
+        <source>获取页面缓存列表成功</source>
+        <translation>Page cache rules loaded</translation>
+    </message>
+    <message>
+        <source>从%s获取页面缓存数据失败，(错误号:%d)</source>
+        <translation>Could not load the page cache rules from %s, (error %d)</translation>
+    </message>
+    <message>
+        <source>获取页面缓存列表失败，网络连接错误。</source>
+        <translation>Could not load the page cache rules: network error.</translation>
+    </message>
+    <message>
+        <source>添加到页面缓存列表成功。</source>
+        <translation>Page cache rule added.</translation>
+    </message>
+    <message>
+        <source>添加到页面缓存列表失败，(错误号:%d)</source>
+        <translation>Could not add the page cache rule, (error %d)</translation>
+    </message>
+    <message>
+        <source>修改页面缓存数据成功。</source>
+        <translation>Page cache rule modified.</translation>
+    </message>
+    <message>
+        <source>修改页面缓存数据失败，(错误号:%d)</source>
+        <translation>Could not modify the page cache rule, (error %d)</translation>
+    </message>
+    <message>
+        <source>修改页面缓存数据失败，网络连接错误。</source>
+        <translation>Could not modify the page cache rule: network error.</translation>
+    </message>
+    <message>
+        <source>刪除页面缓存信息成功。</source>
+        <translation>Page cache rule deleted.</translation>
+    </message>
+    <message>
+        <source>刪除页面缓存信息失败，%s,错误号：%d。</source>
+        <translation>Could not delete the page cache rule, %s, error %d.</translation>
+    </message>
+    <message>
+        <source>刪除页面缓存信息失败，无法与服务器建立连接</source>
+        <translation>Could not delete the page cache rule: cannot reach the server</translation>
+    </message>
+    <message>
+        <source>向上移动页面缓存数据成功。</source>
+        <translation>Page cache rule moved up.</translation>
+    </message>
+    <message>
+        <source>向上移动页面缓存数据失败，(错误号:%d)</source>
+        <translation>Could not move the page cache rule up, (error %d)</translation>
+    </message>
+    <message>
+        <source>向上移动页面缓存数据失败，网络连接错误。</source>
+        <translation>Could not move the page cache rule up: network error.</translation>
+    </message>
+    <message>
+        <source>向下移动页面缓存数据成功。</source>
+        <translation>Page cache rule moved down.</translation>
+    </message>
+    <message>
+        <source>向下移动页面缓存数据失败，(错误号:%d)</source>
+        <translation>Could not move the page cache rule down, (error %d)</translation>
+    </message>
+    <message>
+        <source>向下移动页面缓存数据失败，网络连接错误。</source>
+        <translation>Could not move the page cache rule down: network error.</translation>
+    </message>
+    <message>
+        <source>获取拒绝缓存数据失败，%s(错误号:%d)。</source>
+        <translation>Could not load the refuse-cache rules, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>获取拒绝缓存数据失败，网络连接错误。</source>
+        <translation>Could not load the refuse-cache rules: network error.</translation>
+    </message>
+    <message>
+        <source>增加页面缓存信息成功。</source>
+        <translation>Refuse-cache rule added.</translation>
+    </message>
+    <message>
+        <source>增加页面缓存信息失败，%s(错误号:%d)。</source>
+        <translation>Could not add the refuse-cache rule, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>增加页面缓存信息失败，网络连接错误。</source>
+        <translation>Could not add the refuse-cache rule: network error.</translation>
+    </message>
+    <message>
+        <source>修改页面缓存信息成功。</source>
+        <translation>Refuse-cache rule modified.</translation>
+    </message>
+    <message>
+        <source>修改页面缓存信息失败，%s(错误号:%d)。</source>
+        <translation>Could not modify the refuse-cache rule, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>修改页面缓存信息失败，网络连接错误。</source>
+        <translation>Could not modify the refuse-cache rule: network error.</translation>
+    </message>
+    <message>
+        <source>删除页面缓存信息成功。</source>
+        <translation>Refuse-cache rule deleted.</translation>
+    </message>
+    <message>
+        <source>删除页面缓存信息失败，%s(错误号:%d)。</source>
+        <translation>Could not delete the refuse-cache rule, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>删除页面缓存信息失败，网络连接错误。</source>
+        <translation>Could not delete the refuse-cache rule: network error.</translation>
+    </message>
+    <message>
+        <source>向上移动拒绝缓存匹配排序成功。</source>
+        <translation>Refuse-cache rule moved up.</translation>
+    </message>
+    <message>
+        <source>向上移动拒绝缓存匹配排序失败，%s(错误号:%d)。</source>
+        <translation>Could not move the refuse-cache rule up, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>向上移动拒绝缓存匹配排序失败，网络连接错误。</source>
+        <translation>Could not move the refuse-cache rule up: network error.</translation>
+    </message>
+    <message>
+        <source>向下移动拒绝缓存匹配排序成功。</source>
+        <translation>Refuse-cache rule moved down.</translation>
+    </message>
+    <message>
+        <source>向下移动拒绝缓存匹配排序失败，%s(错误号:%d)。</source>
+        <translation>Could not move the refuse-cache rule down, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>向下移动拒绝缓存匹配排序失败，网络连接错误。</source>
+        <translation>Could not move the refuse-cache rule down: network error.</translation>
+    </message>
+    <message>
+        <source>获取会话缓存列表失败，%s(错误号:%d)。</source>
+        <translation>Could not load the session cache rules, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>获取会话缓存列表失败，网络连接错误。</source>
+        <translation>Could not load the session cache rules: network error.</translation>
+    </message>
+    <message>
+        <source>添加会话缓存信息成功。</source>
+        <translation>Session cache rule added.</translation>
+    </message>
+    <message>
+        <source>添加会话缓存信息失败，%s(错误号:%d)。</source>
+        <translation>Could not add the session cache rule, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>添加会话缓存信息失败，网络连接错误。</source>
+        <translation>Could not add the session cache rule: network error.</translation>
+    </message>
+    <message>
+        <source>修改会话缓存信息成功。</source>
+        <translation>Session cache rule modified.</translation>
+    </message>
+    <message>
+        <source>修改会话缓存信息失败，%s(错误号:%d)。</source>
+        <translation>Could not modify the session cache rule, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>修改会话缓存信息失败，网络连接错误。</source>
+        <translation>Could not modify the session cache rule: network error.</translation>
+    </message>
+    <message>
+        <source>删除会话缓存信息成功。</source>
+        <translation>Session cache rule deleted.</translation>
+    </message>
+    <message>
+        <source>删除会话缓存信息失败，%s(错误号:%d)。</source>
+        <translation>Could not delete the session cache rule, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>删除会话缓存信息失败，网络连接错误。</source>
+        <translation>Could not delete the session cache rule: network error.</translation>
+    </message>
+    <message>
+        <source>向上移动会话缓存匹配排序成功。</source>
+        <translation>Session cache rule moved up.</translation>
+    </message>
+    <message>
+        <source>向上移动会话缓存匹配排序失败，%s(错误号:%d)。</source>
+        <translation>Could not move the session cache rule up, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>向上移动会话缓存匹配排序失败，网络连接错误。</source>
+        <translation>Could not move the session cache rule up: network error.</translation>
+    </message>
+    <message>
+        <source>向下移动会话缓存匹配排序成功。</source>
+        <translation>Session cache rule moved down.</translation>
+    </message>
+    <message>
+        <source>向下移动会话缓存匹配排序失败，%s(错误号:%d)。</source>
+        <translation>Could not move the session cache rule down, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>向下移动会话缓存匹配排序失败，网络连接错误。</source>
+        <translation>Could not move the session cache rule down: network error.</translation>
+    </message>
+    <message>
+        <source>增加会话缓存信息成功。</source>
+        <translation>Session cache rule added.</translation>
+    </message>
+    <message>
+        <source>增加会话缓存信息失败，%s,错误号：%d。</source>
+        <translation>Could not add the session cache rule, %s, error %d.</translation>
+    </message>
+    <message>
+        <source>增加会话缓存信息失败，无法与服务器建立连接。</source>
+        <translation>Could not add the session cache rule: cannot reach the server.</translation>
+    </message>
+    <message>
+        <source>修改会话缓存信息失败，%s,错误号：%d。</source>
+        <translation>Could not modify the session cache rule, %s, error %d.</translation>
+    </message>
+    <message>
+        <source>修改会话缓存信息失败，无法与服务器建立连接</source>
+        <translation>Could not modify the session cache rule: cannot reach the server</translation>
+    </message>
+    <message>
+        <source>正在发送添加会话缓存信息的请求，请稍候....</source>
+        <translation>Sending the new session cache rule, please wait....</translation>
+    </message>
+    <message>
+        <source>正在发送会话缓存信息的请求，请稍候....</source>
+        <translation>Sending the session cache rule, please wait....</translation>
+    </message>
+    <message>
+        <source>增加页面缓存信息失败，%s,错误号：%d。</source>
+        <translation>Could not add the page cache rule, %s, error %d.</translation>
+    </message>
+    <message>
+        <source>增加页面缓存信息失败，无法与服务器建立连接。</source>
+        <translation>Could not add the page cache rule: cannot reach the server.</translation>
+    </message>
+    <message>
+        <source>修改页面缓存信息失败，%s,错误号：%d。</source>
+        <translation>Could not modify the page cache rule, %s, error %d.</translation>
+    </message>
+    <message>
+        <source>修改页面缓存信息失败，无法与服务器建立连接</source>
+        <translation>Could not modify the page cache rule: cannot reach the server</translation>
+    </message>
+    <message>
+        <source>正在发送增加页面缓存信息的请求，请稍候....</source>
+        <translation>Sending the new page cache rule, please wait....</translation>
+    </message>
+    <message>
+        <source>增加拒绝缓存信息成功。</source>
+        <translation>Refuse-cache rule added.</translation>
+    </message>
+    <message>
+        <source>增加拒绝缓存信息失败，%s,错误号：%d。</source>
+        <translation>Could not add the refuse-cache rule, %s, error %d.</translation>
+    </message>
+    <message>
+        <source>增加拒绝缓存信息失败，无法与服务器建立连接。</source>
+        <translation>Could not add the refuse-cache rule: cannot reach the server.</translation>
+    </message>
+    <message>
+        <source>修改拒绝缓存信息成功。</source>
+        <translation>Refuse-cache rule modified.</translation>
+    </message>
+    <message>
+        <source>修改拒绝缓存信息失败，%s,错误号：%d。</source>
+        <translation>Could not modify the refuse-cache rule, %s, error %d.</translation>
+    </message>
+    <message>
+        <source>修改拒绝缓存信息失败，无法与服务器建立连接</source>
+        <translation>Could not modify the refuse-cache rule: cannot reach the server</translation>
+    </message>
+    <message>
+        <source>正在发送增加拒绝缓存信息的请求，请稍候....</source>
+        <translation>Sending the new refuse-cache rule, please wait....</translation>
+    </message>
+    <message>
+        <source>清除所有已智能缓存页面(Intelligent Webcache)</source>
+        <translation>Clean all intelligently cached pages (Intelligent Webcache)</translation>
+    </message>
+    <message>
+        <source>您确定要清理所有已智能缓存的页面(Intelligent Webcache)吗？</source>
+        <translation>Are you sure you want to clean all intelligently cached pages (Intelligent Webcache)?</translation>
+    </message>
+    <message>
+        <source>正在发送请理智能缓存页面的请求，请稍候....</source>
+        <translation>Asking to clean the intelligently cached pages, please wait....</translation>
+    </message>
+    <message>
+        <source>清除所有已强制缓存的页面(Force Webcache)</source>
+        <translation>Clean all force-cached pages (Force Webcache)</translation>
+    </message>
+    <message>
+        <source>您确定要清除所有强制缓存页面(Force Webcache)吗？</source>
+        <translation>Are you sure you want to clean all force-cached pages (Force Webcache)?</translation>
+    </message>
+    <message>
+        <source>正在发送请理页面缓存页面的请求，请稍候....</source>
+        <translation>Asking to clean the force-cached pages, please wait....</translation>
+    </message>
+    <message>
+        <source>清除所有已缓存的会话标识(SessionID Cache)</source>
+        <translation>Clean all cached session IDs (SessionID Cache)</translation>
+    </message>
+    <message>
+        <source>您确定要清理所有已缓存的登陆验证会话(SessionID Cache)信息吗？</source>
+        <translation>Are you sure you want to clean all cached login sessions (SessionID Cache)?</translation>
+    </message>
+    <message>
+        <source>正在发送请理会话缓存页面的请求，请稍候....</source>
+        <translation>Asking to clean the cached sessions, please wait....</translation>
+    </message>
+    <message>
+        <source>清除所有已缓存的页面(All Webcache)</source>
+        <translation>Clean all cached pages (All Webcache)</translation>
+    </message>
+    <message>
+        <source>您确定要清理所有已缓存的页面(All Webcache)吗？</source>
+        <translation>Are you sure you want to clean all cached pages (All Webcache)?</translation>
+    </message>
+    <message>
+        <source>正在发送清理所有已缓存页面的请求，请稍候....</source>
+        <translation>Asking to clean all cached pages, please wait....</translation>
+    </message>
+    <message>
+        <source>操作提示：强制页面缓存是 Morvix 根据 &quot;页面缓存&quot; 配置规则来缓存源站页面，根据设定可缓存网站的任何页面(静态页面，动态页面，图片，视频等任何内容)。强制缓存优先级大于智能缓存，如果强制缓存与智能缓存发生冲突，以强制缓存(即 &quot;页面缓存&quot; 配置规则)优先。</source>
+        <translation>Tip: force caching is how Morvix caches origin pages by its &quot;Page cache&quot; rules; as set, it can cache any page of a site (static pages, dynamic pages, images, video and any other content). Force caching takes precedence over intelligent caching: where they conflict, force caching (the &quot;Page cache&quot; rules) wins.</translation>
+    </message>
+    <message>
+        <source>操作提示：Morvix 将已缓存的所有页面全部清除。包括已 &quot;智能缓存&quot; 和 &quot;强制缓存&quot; 的所有页面。注意：不包括已缓存的会话标识(SessionID)。</source>
+        <translation>Tip: Morvix cleans every cached page, both &quot;intelligently cached&quot; and &quot;force-cached&quot;. Note: cached session IDs (SessionID) are not cleaned.</translation>
+    </message>
+    <message>
+        <source>操作提示：会话标识是 Morvix 根据 &quot;会话缓存&quot; 配置规则缓存的已登陆用户的会话标识(SessionID)，Morvix 可根据这个会话标识(SessionID)来判断请求用户是否为已登陆会员。如果登录会员访问命中页面缓存(缓存权限：登录用户)时，即可实现访问加速。</source>
+        <translation>Tip: session IDs are the SessionIDs of logged-in users that Morvix caches by its &quot;Session cache&quot; rules; with them Morvix tells whether a request comes from a logged-in member. When a logged-in member&apos;s request hits the page cache (cache access: logged-in users), it is served faster.</translation>
+    </message>
+    <message>
+        <source>操作提示：Morvix 将按所设定的清除条件(地址匹配规则)，对已 &quot;智能缓存&quot; 和 &quot;强制缓存&quot; 的页面缓存按条件进行地址匹配，匹配成功的缓存页面将被清除。</source>
+        <translation>Tip: Morvix matches the addresses of &quot;intelligently cached&quot; and &quot;force-cached&quot; pages against the conditions set (URL match rules), and cleans the cached pages that match.</translation>
+    </message>
+    <message>
+        <source>正在发送请理缓存页面的请求，请稍候....</source>
+        <translation>Asking to clean cached pages, please wait....</translation>
+    </message>
+    <message>
+        <source>导出页面缓存列表</source>
+        <translation>Export page cache rules</translation>
+    </message>
+    <message>
+        <source>导出拒绝缓存列表</source>
+        <translation>Export refuse-cache rules</translation>
+    </message>
+    <message>
+        <source>导出会话缓存列表</source>
+        <translation>Export session cache rules</translation>
+    </message>
+    <message>
+        <source>导出转向规则列表</source>
+        <translation>Export rewrite rules</translation>
+    </message>
+    <message>
+        <source>导出规则完成</source>
+        <translation>Rules exported</translation>
+    </message>
+    <message>
+        <source>正在刷新强制缓存列表，请稍候....</source>
+        <translation>Refreshing the page cache rules, please wait....</translation>
+    </message>
+    <message>
+        <source>正在发送删除强制缓存的请求，请稍候....</source>
+        <translation>Deleting the page cache rule, please wait....</translation>
+    </message>
+    <message>
+        <source>正在向上移动强制缓存，请稍候....</source>
+        <translation>Moving the page cache rule up, please wait....</translation>
+    </message>
+    <message>
+        <source>正在向下移动强制缓存，请稍候....</source>
+        <translation>Moving the page cache rule down, please wait....</translation>
+    </message>
+    <message>
+        <source>正在从服务器上获取会话缓存列表，请稍候....</source>
+        <translation>Loading the session cache rules from the server, please wait....</translation>
+    </message>
+    <message>
+        <source>正在发送删除会话缓存的请求，请稍候....</source>
+        <translation>Deleting the session cache rule, please wait....</translation>
+    </message>
+    <message>
+        <source>正在向上移动会话缓存，请稍候....</source>
+        <translation>Moving the session cache rule up, please wait....</translation>
+    </message>
+    <message>
+        <source>正在向下移动会话缓存，请稍候....</source>
+        <translation>Moving the session cache rule down, please wait....</translation>
+    </message>
+    <message>
+        <source>正在获取拒绝缓存列表，请稍候....</source>
+        <translation>Loading the refuse-cache rules, please wait....</translation>
+    </message>
+    <message>
+        <source>正在发送删除拒绝缓存的请求，请稍候....</source>
+        <translation>Deleting the refuse-cache rule, please wait....</translation>
+    </message>
+    <message>
+        <source>正在向上移动拒绝缓存，请稍候....</source>
+        <translation>Moving the refuse-cache rule up, please wait....</translation>
+    </message>
+    <message>
+        <source>正在向下移动拒绝缓存，请稍候....</source>
+        <translation>Moving the refuse-cache rule down, please wait....</translation>
+    </message>
+    <message>
+        <source>获得本服务器的集群配置成功</source>
+        <translation>Cluster settings of this server loaded</translation>
+    </message>
+    <message>
+        <source>获得本服务器的集群配置失败，%s(错误号:%d)。</source>
+        <translation>Could not load this server&apos;s cluster settings, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>获得本服务器的集群配置失败，网络连接失败或会话已过期</source>
+        <translation>Could not load this server&apos;s cluster settings: network error or session expired</translation>
+    </message>
+    <message>
+        <source>数据格式错误，返回的Json数据格式解析失败!</source>
+        <translation>Malformed data: the JSON reply could not be parsed!</translation>
+    </message>
+    <message>
+        <source>获得本服务器的集群状态成功</source>
+        <translation>Cluster status of this server loaded</translation>
+    </message>
+    <message>
+        <source>获得本服务器的集群状态失败，%s(错误号:%d)。</source>
+        <translation>Could not load this server&apos;s cluster status, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>获得本服务器的集群状态失败，网络连接失败或会话已过期</source>
+        <translation>Could not load this server&apos;s cluster status: network error or session expired</translation>
+    </message>
+    <message>
+        <source>修改集群配置项成功。</source>
+        <translation>Cluster settings changed.</translation>
+    </message>
+    <message>
+        <source>修改集群配置项失败，%s(错误号:%d)。</source>
+        <translation>Could not change the cluster settings, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>获取硬盘缓存目录配置成功。</source>
+        <translation>Disk cache folders loaded.</translation>
+    </message>
+    <message>
+        <source>获取硬盘缓存目录配置失败，%s(错误号:%d)。</source>
+        <translation>Could not load the disk cache folders, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>设置硬盘缓存目录配置信息成功。</source>
+        <translation>Disk cache folders saved.</translation>
+    </message>
+    <message>
+        <source>设置硬盘缓存目录配置信息失败，%s(错误号:%d)。</source>
+        <translation>Could not save the disk cache folders, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>获取DNS系统配置参数成功。</source>
+        <translation>DNS settings loaded.</translation>
+    </message>
+    <message>
+        <source>获取DNS系统配置参数失败，%s(错误号:%d)。</source>
+        <translation>Could not load the DNS settings, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>获取DNS系统配置参数失败，网络连接错误。</source>
+        <translation>Could not load the DNS settings: network error.</translation>
+    </message>
+    <message>
+        <source>设置DNS系统配置参数成功。</source>
+        <translation>DNS settings saved.</translation>
+    </message>
+    <message>
+        <source>设置DNS系统配置参数失败，%s(错误号:%d)。</source>
+        <translation>Could not save the DNS settings, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>设置DNS系统配置参数失败，网络连接错误。</source>
+        <translation>Could not save the DNS settings: network error.</translation>
+    </message>
+    <message>
+        <source>清理所有已缓存的 DNS 成功。</source>
+        <translation>All cached DNS entries cleaned.</translation>
+    </message>
+    <message>
+        <source>清理所有已缓存的 DNS 失败，%s(错误号:%d)。</source>
+        <translation>Could not clean the cached DNS entries, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>清理所有已缓存的 DNS 失败，网络连接错误。</source>
+        <translation>Could not clean the cached DNS entries: network error.</translation>
+    </message>
+    <message>
+        <source>获取 DNS 缓存列表失败，%s(错误号:%d)。</source>
+        <translation>Could not load the DNS cache list, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>获取域名转向列表成功。</source>
+        <translation>Redirected domains loaded.</translation>
+    </message>
+    <message>
+        <source>获取域名转向列表失败，%s(错误号:%d)。</source>
+        <translation>Could not load the redirected domains, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>获取域名转向列表失败，网络连接错误。</source>
+        <translation>Could not load the redirected domains: network error.</translation>
+    </message>
+    <message>
+        <source>增加域名转向列表成功。</source>
+        <translation>Redirected domain added.</translation>
+    </message>
+    <message>
+        <source>增加域名转向列表失败，%s(错误号:%d)。</source>
+        <translation>Could not add the redirected domain, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>增加域名转向列表失败，网络连接错误。</source>
+        <translation>Could not add the redirected domain: network error.</translation>
+    </message>
+    <message>
+        <source>修改域名转向列表成功。</source>
+        <translation>Redirected domain modified.</translation>
+    </message>
+    <message>
+        <source>修改域名转向列表失败，%s(错误号:%d)。</source>
+        <translation>Could not modify the redirected domain, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>修改域名转向列表失败，网络连接错误。</source>
+        <translation>Could not modify the redirected domain: network error.</translation>
+    </message>
+    <message>
+        <source>删除域名转向列表成功。</source>
+        <translation>Redirected domain deleted.</translation>
+    </message>
+    <message>
+        <source>删除域名转向列表失败，%s(错误号:%d)。</source>
+        <translation>Could not delete the redirected domain, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>删除域名转向列表失败，网络连接错误。</source>
+        <translation>Could not delete the redirected domain: network error.</translation>
+    </message>
+    <message>
+        <source>修改视频劫持设置成功。</source>
+        <translation>Video redirection settings changed.</translation>
+    </message>
+    <message>
+        <source>修改视频劫持设置失败，%s(错误号:%d)。</source>
+        <translation>Could not change the video redirection settings, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>修改视频劫持设置失败，网络连接错误。</source>
+        <translation>Could not change the video redirection settings: network error.</translation>
+    </message>
+    <message>
+        <source>获取集群主机列表成功。</source>
+        <translation>Cluster hosts loaded.</translation>
+    </message>
+    <message>
+        <source>获取集群主机列表失败，%s(错误号:%d)。</source>
+        <translation>Could not load the cluster hosts, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>获取集群主机列表失败，网络连接错误。</source>
+        <translation>Could not load the cluster hosts: network error.</translation>
+    </message>
+    <message>
+        <source>增加集群主机成功。</source>
+        <translation>Cluster host added.</translation>
+    </message>
+    <message>
+        <source>增加集群主机失败，%s(错误号:%d)。</source>
+        <translation>Could not add the cluster host, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>增加集群主机失败，网络连接错误。</source>
+        <translation>Could not add the cluster host: network error.</translation>
+    </message>
+    <message>
+        <source>修改集群主机成功。</source>
+        <translation>Cluster host modified.</translation>
+    </message>
+    <message>
+        <source>修改集群主机失败，%s(错误号:%d)。</source>
+        <translation>Could not modify the cluster host, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>修改集群主机失败，网络连接错误。</source>
+        <translation>Could not modify the cluster host: network error.</translation>
+    </message>
+    <message>
+        <source>删除集群主机成功。</source>
+        <translation>Cluster host deleted.</translation>
+    </message>
+    <message>
+        <source>删除集群主机失败，%s(错误号:%d)。</source>
+        <translation>Could not delete the cluster host, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>删除集群主机失败，网络连接错误。</source>
+        <translation>Could not delete the cluster host: network error.</translation>
+    </message>
+    <message>
+        <source>获取系统配置信息成功。</source>
+        <translation>System settings loaded.</translation>
+    </message>
+    <message>
+        <source>获取获取系统配置信息失败，%s(错误号:%d)。</source>
+        <translation>Could not load the system settings, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>设置系统配置信息成功。</source>
+        <translation>System settings saved.</translation>
+    </message>
+    <message>
+        <source>设置系统配置信息失败，%s(错误号:%d)。</source>
+        <translation>Could not save the system settings, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>缓存测试失败，%s(错误号:%d)。</source>
+        <translation>Cache test failed, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>验证正则表达式语法失败，%s(错误号:%d)。</source>
+        <translation>Could not check the regular expression, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>IP地址查询失败，%s(错误号:%d)。</source>
+        <translation>IP address lookup failed, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>获取所有缓存 Url 列表失败，%s(错误号:%d)。</source>
+        <translation>Could not get the list of cached URLs, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>测试结果: 此 Url 允许但还无被页面缓存.</source>
+        <translation>Test result: this URL may be cached but is not in the page cache yet.</translation>
+    </message>
+    <message>
+        <source>测试结果: 此 Url 允许并已经被页面缓存.</source>
+        <translation>Test result: this URL may be cached and is in the page cache.</translation>
+    </message>
+    <message>
+        <source>测试结果: 此 Url 被拒绝缓存.</source>
+        <translation>Test result: this URL is refused by the cache.</translation>
+    </message>
+    <message>
+        <source>测试结果: 此 Url 属于会员登录验证地址(属于会话缓存设定), 此页面拒绝被缓存.</source>
+        <translation>Test result: this URL is a member login check address (a session cache rule); the page is not cached.</translation>
+    </message>
+    <message>
+        <source>测试结果: Morvix 将根据网站的 HTTP 返回头(Pragma, Date, Expire 和 Cache-Control)决定是否缓存和缓存时长(智能缓存).</source>
+        <translation>Test result: Morvix decides whether and how long to cache from the site&apos;s HTTP reply headers (Pragma, Date, Expire and Cache-Control) (intelligent caching).</translation>
+    </message>
+    <message>
+        <source>无此记录或IP地址格式错误</source>
+        <translation>No such record, or the IP address is not valid</translation>
+    </message>
+    <message>
+        <source>本服务器当前角色不是集群从服务器</source>
+        <translation>This server is not a cluster slave now</translation>
+    </message>
+    <message>
+        <source>连接集群主服务器失败 (网络失败)</source>
+        <translation>Could not connect to the cluster master (network failure)</translation>
+    </message>
+    <message>
+        <source>正在连接集群主服务器 ...</source>
+        <translation>Connecting to the cluster master ...</translation>
+    </message>
+    <message>
+        <source>连接集群主服务器失败 (认证失败)</source>
+        <translation>Could not connect to the cluster master (check failed)</translation>
+    </message>
+    <message>
+        <source>连接集群主服务器成功</source>
+        <translation>Connected to the cluster master</translation>
+    </message>
+    <message>
+        <source>设定集群主服务器的服务端口：</source>
+        <translation>Master&apos;s service port:</translation>
+    </message>
+    <message>
+        <source>设定集群主服务器验证序列号：</source>
+        <translation>Master&apos;s check serial:</translation>
+    </message>
+    <message>
+        <source>设定集群主服务器的IP和端口：</source>
+        <translation>Master&apos;s IP and port:</translation>
+    </message>
+    <message>
+        <source>为本服务器设定一个名称：</source>
+        <translation>A name for this server:</translation>
+    </message>
+    <message>
+        <source>无效或暂停</source>
+        <translation>Not valid or paused</translation>
+    </message>
+    <message>
+        <source>使用中</source>
+        <translation>In use</translation>
+    </message>
+    <message>
+        <source>缓存目录已满,正在清理中</source>
+        <translation>Cache folder full, cleaning</translation>
+    </message>
+    <message>
+        <source>限定 Morvix 可用内存：</source>
+        <translation>Memory Morvix may use:</translation>
+    </message>
+    <message>
+        <source>限定最大并发连接数：</source>
+        <translation>Most concurrent connections:</translation>
+    </message>
+    <message>
+        <source>个，默认：5000，可设置范围：[0 - 60000]</source>
+        <translation>connections, default: 5000, range: [0 - 60000]</translation>
+    </message>
+    <message>
+        <source>限定硬盘缓存文件的最小尺寸：</source>
+        <translation>Smallest disk cache file:</translation>
+    </message>
+    <message>
+        <source>字节，默认：32768，可设置范围：[8096 - 1048576]</source>
+        <translation>bytes, default: 32768, range: [8096 - 1048576]</translation>
+    </message>
+    <message>
+        <source>硬盘缓存目录的最大深度：</source>
+        <translation>Deepest disk cache folder level:</translation>
+    </message>
+    <message>
+        <source>级，默认：4，可设置范围：[1 - 6]</source>
+        <translation>levels, default: 4, range: [1 - 6]</translation>
+    </message>
+    <message>
+        <source>硬盘缓存时内容去重的页面的最小尺寸：</source>
+        <translation>Smallest page deduplicated in the disk cache:</translation>
+    </message>
+    <message>
+        <source>KB，默认：2048，可设置范围：[64 - 10240]</source>
+        <translation>KB, default: 2048, range: [64 - 10240]</translation>
+    </message>
+    <message>
+        <source>同时读写硬盘缓存文件的最大数量限制：</source>
+        <translation>Most disk cache files open at once:</translation>
+    </message>
+    <message>
+        <source>个，默认：5000，可设置范围：[1 - 10240]</source>
+        <translation>files, default: 5000, range: [1 - 10240]</translation>
+    </message>
+    <message>
+        <source>限定缓存索引占可用内存百分比：</source>
+        <translation>Cache index share of usable memory:</translation>
+    </message>
+    <message>
+        <source>%，可设置范围：[0-50]，重启后生效！</source>
+        <translation>%, range: [0-50], takes effect after a restart!</translation>
+    </message>
+    <message>
+        <source>域名哈希</source>
+        <translation>Domain hash</translation>
+    </message>
+    <message>
+        <source>域名哈希：根据域名 HASH 值定向到集群内其中一台缓存上，相同的域名将始终定向到同一台缓存上。</source>
+        <translation>Domain hash: each domain goes to one cache of the cluster by its HASH; the same domain always goes to the same cache.</translation>
+    </message>
+    <message>
+        <source>IP哈希</source>
+        <translation>IP hash</translation>
+    </message>
+    <message>
+        <source>IP哈希：根据用户 IP 地址 HASH 值定向到集群内其中一台缓存上，相同的用户将始终定向到同一台缓存上，默认选项。</source>
+        <translation>IP hash: each user goes to one cache of the cluster by the HASH of their IP address; the same user always goes to the same cache. The default.</translation>
+    </message>
+    <message>
+        <source>轮询访问</source>
+        <translation>Round robin</translation>
+    </message>
+    <message>
+        <source>轮询访问：逐一轮询访问集群内所有缓存服务器，建立对等访问机会。</source>
+        <translation>Round robin: every cache server of the cluster is used in turn, each getting an equal share.</translation>
+    </message>
+    <message>
+        <source>随机访问</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>随机访问：随机访问集群内其中一台缓存服务器，建立对等访问机会。</source>
+        <translation>Random: a cache server of the cluster is picked at random, each getting an equal share.</translation>
+    </message>
+    <message>
+        <source>Morvix 服务器 IP 地址：</source>
+        <translation>Morvix server IP address:</translation>
+    </message>
+    <message>
+        <source>必填，注意：要求用户机能连接到 Morvix</source>
+        <translation>Required; users&apos; machines must be able to reach Morvix</translation>
+    </message>
+    <message>
+        <source>说明：Morvix 轮询使用上游 DNS 列表执行域名解析操作，并实现内网 DNS 缓存加速</source>
+        <translation>Morvix uses the upstream DNS servers in turn to resolve domains, and caches DNS answers for the local network</translation>
+    </message>
+    <message>
+        <source>添加自定义劫持域名</source>
+        <translation>Add a custom redirected domain</translation>
+    </message>
+    <message>
+        <source>修改选中的劫持域名</source>
+        <translation>Modify the selected redirected domain</translation>
+    </message>
+    <message>
+        <source>按 Ctrl 或 Shift 键多选可批量删除自定义劫持域名</source>
+        <translation>Hold Ctrl or Shift to select several custom redirected domains to delete</translation>
+    </message>
+    <message>
+        <source>刷新域名劫持列表</source>
+        <translation>Refresh the redirected domains</translation>
+    </message>
+    <message>
+        <source>导出自定义劫持列表完成</source>
+        <translation>Custom redirects exported</translation>
+    </message>
+    <message>
+        <source>含有“/”、“#”或空白的域名</source>
+        <translation>domains holding &quot;/&quot;, &quot;#&quot; or blanks</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>参数设置</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>域名劫持</source>
+        <translation>Domain redirection</translation>
+    </message>
+    <message>
+        <source>视频劫持</source>
+        <translation>Video redirection</translation>
+    </message>
+    <message>
+        <source>集群设置</source>
+        <translation>Cluster settings</translation>
+    </message>
+    <message>
+        <source>*限定 Morvix 可用内存：</source>
+        <translation>*Memory Morvix may use:</translation>
+    </message>
+    <message>
+        <source>MB，范围：[32 -  最大剩余内存]（重启生效！）</source>
+        <translation>MB, range: [32 -  largest free memory] (takes effect after a restart!)</translation>
+    </message>
+    <message>
+        <source>最大并发连接数：</source>
+        <translation>Most concurrent connections:</translation>
+    </message>
+    <message>
+        <source>浏览器客户端连接发送缓冲：</source>
+        <translation>Browser connection send buffer:</translation>
+    </message>
+    <message>
+        <source>KB，默认：32，可设置范围：[8 - 32]</source>
+        <translation>KB, default: 32, range: [8 - 32]</translation>
+    </message>
+    <message>
+        <source>浏览器客户端连接接收缓冲：</source>
+        <translation>Browser connection receive buffer:</translation>
+    </message>
+    <message>
+        <source>KB，默认：8，可设置范围：[8 - 32]</source>
+        <translation>KB, default: 8, range: [8 - 32]</translation>
+    </message>
+    <message>
+        <source>缓存块最大尺寸：</source>
+        <translation>Largest cache block:</translation>
+    </message>
+    <message>
+        <source>KB，默认：512，可设置范围：[0 - 1024]</source>
+        <translation>KB, default: 512, range: [0 - 1024]</translation>
+    </message>
+    <message>
+        <source>客户端请求超时时间：</source>
+        <translation>Client request timeout:</translation>
+    </message>
+    <message>
+        <source>秒，默认：16，可设置范围：[5 - 3600]</source>
+        <translation>s, default: 16, range: [5 - 3600]</translation>
+    </message>
+    <message>
+        <source>限制源站最大并发连接请求数：</source>
+        <translation>Most concurrent origin connections:</translation>
+    </message>
+    <message>
+        <source>会话缓存最大允许占用内存的尺寸：</source>
+        <translation>Most memory for the session cache:</translation>
+    </message>
+    <message>
+        <source>MB，默认：100，可设置范围：[0 - 200]</source>
+        <translation>MB, default: 100, range: [0 - 200]</translation>
+    </message>
+    <message>
+        <source>允许在 HTTP 头增加客户端浏览器 IP 地址(例: X-Forwarded-For: 192.168.1.100)</source>
+        <translation>Add the browser&apos;s IP address to the HTTP headers (e.g. X-Forwarded-For: 192.168.1.100)</translation>
+    </message>
+    <message>
+        <source>浏览器手动刷新时(F5或Ctrl+F5), 是否启用缓存（默认：√）</source>
+        <translation>Use the cache when the browser refreshes by hand (F5 or Ctrl+F5) (default: √)</translation>
+    </message>
+    <message>
+        <source>关闭访问日志记录（默认: √）</source>
+        <translation>Turn off the access log (default: √)</translation>
+    </message>
+    <message>
+        <source>搜索引擎抓取的页面不加入到缓存系统（默认: √）</source>
+        <translation>Do not cache pages fetched by search engines (default: √)</translation>
+    </message>
+    <message>
+        <source>搜索引擎抓取的页面不计入到统计流量（默认: √）</source>
+        <translation>Do not count pages fetched by search engines in the traffic (default: √)</translation>
+    </message>
+    <message>
+        <source>缓存测试工具</source>
+        <translation>Cache test</translation>
+    </message>
+    <message>
+        <source>验证正则表达式语法</source>
+        <translation>Check a regular expression</translation>
+    </message>
+    <message>
+        <source>IP地址查询</source>
+        <translation>IP address lookup</translation>
+    </message>
+    <message>
+        <source>缓存测试地址：</source>
+        <translation>URL to test:</translation>
+    </message>
+    <message>
+        <source>测试</source>
+        <translation>Regular expression:</translation>
+    </message>
+    <message>
+        <source>正则表达式语法：</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>验证</source>
+        <translation>Regular expression:</translation>
+    </message>
+    <message>
+        <source>IP地址：</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>查询</source>
+        <translation>IP address:</translation>
+    </message>
+    <message>
+        <source>监控所有用户</source>
+        <translation>Look up</translation>
+    </message>
+    <message>
+        <source>默认监控所有用户</source>
+        <translation>Watching all users</translation>
+    </message>
+    <message>
+        <source>获取主机列表信息失败，%s(错误号:%d)。</source>
+        <translation>Watching all users by default</translation>
+    </message>
+    <message>
+        <source>获取主机列表信息失败，网络连接错误。</source>
+        <translation>Could not load the host list, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>获取源站地址列表失败，%s(错误号:%d)</source>
+        <translation>Could not load the host list: network error.</translation>
+    </message>
+    <message>
+        <source>获取源站地址列表失败，网络连接错误。</source>
+        <translation>Could not load the origin list, %s (error %d)</translation>
+    </message>
+    <message>
+        <source>获取实时监控信息失败，%s(错误号:%d)。</source>
+        <translation>Could not load the origin list: network error.</translation>
+    </message>
+    <message>
+        <source>获取统计报告失败，%s(错误号:%d)。</source>
+        <translation>Could not load the live figures, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>获取统计报告失败，网络连接错误。</source>
+        <translation>Could not load the traffic report, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>获取实时访问监控记录列表失败，%s(错误号:%d)。</source>
+        <translation>Could not load the traffic report: network error.</translation>
+    </message>
+    <message>
+        <source>获取实时访问监控记录列表失败，网络连接错误。</source>
+        <translation>Could not load the live request watches, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>添加实时访问监控记录成功。</source>
+        <translation>Could not load the live request watches: network error.</translation>
+    </message>
+    <message>
+        <source>添加实时访问监控记录失败，%s(错误号:%d)。</source>
+        <translation>Live request watch added.</translation>
+    </message>
+    <message>
+        <source>添加实时访问监控记录失败，网络连接错误。</source>
+        <translation>Could not add the live request watch, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>删除实时访问监控记录成功。</source>
+        <translation>Could not add the live request watch: network error.</translation>
+    </message>
+    <message>
+        <source>删除实时访问监控记录失败，%s(错误号:%d)。</source>
+        <translation>Live request watch deleted.</translation>
+    </message>
+    <message>
+        <source>删除实时访问监控记录失败，网络连接错误。</source>
+        <translation>Could not delete the live request watch, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>修改用户密码成功。</source>
+        <translation>Could not delete the live request watch: network error.</translation>
+    </message>
+    <message>
+        <source>修改用户密码失败，%s(错误号:%d)。</source>
+        <translation>Password changed.</translation>
+    </message>
+    <message>
+        <source>修改用户密码失败，网络连接错误。</source>
+        <translation>Could not change the password, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>Morvix 到源站之间的连接数</source>
+        <translation>Could not change the password: network error.</translation>
+    </message>
+    <message>
+        <source>用户到 Morvix 的下载带宽</source>
+        <translation>Connections from Morvix to the origins</translation>
+    </message>
+    <message>
+        <source>用户到 Morvix 的上传带宽</source>
+        <translation>Download bandwidth from users to Morvix</translation>
+    </message>
+    <message>
+        <source>两次请求之间 Morvix 发送给用户的数据</source>
+        <translation>Upload bandwidth from users to Morvix</translation>
+    </message>
+    <message>
+        <source>两次请求之间 Morvix 从用户接收的数据</source>
+        <translation>Data Morvix sent to users between two requests</translation>
+    </message>
+    <message>
+        <source>源站连接数</source>
+        <translation>Data Morvix received from users between two requests</translation>
+    </message>
+    <message>
+        <source>用户下载带宽</source>
+        <translation>Origin connections</translation>
+    </message>
+    <message>
+        <source>用户上传带宽</source>
+        <translation>User download bandwidth</translation>
+    </message>
+    <message>
+        <source>每间隔发送</source>
+        <translation>User upload bandwidth</translation>
+    </message>
+    <message>
+        <source>每间隔接收</source>
+        <translation>Sent per interval</translation>
+    </message>
+    <message>
+        <source>每间隔请求数</source>
+        <translation>Received per interval</translation>
+    </message>
+    <message>
+        <source>用户连接数</source>
+        <translation>Requests per interval</translation>
+    </message>
+    <message>
+        <source>日请求数</source>
+        <translation>User connections</translation>
+    </message>
+    <message>
+        <source>源站名或IP</source>
+        <translation>Requests per day</translation>
+    </message>
+    <message>
+        <source>日请求量</source>
+        <translation>Origin name or IP</translation>
+    </message>
+    <message>
+        <source>源站宕机时将显示宕机时间</source>
+        <translation>Requests per day</translation>
+    </message>
+    <message>
+        <source>轮询请求</source>
+        <translation>Shows when the origin went down</translation>
+    </message>
+    <message>
+        <source>IP地址哈希</source>
+        <translation>Round robin</translation>
+    </message>
+    <message>
+        <source>URL地址哈希</source>
+        <translation>IP address hash</translation>
+    </message>
+    <message>
+        <source>实时访问监控连接已断开，正在重新连接....</source>
+        <translation>URL hash</translation>
+    </message>
+    <message>
+        <source>3秒</source>
+        <translation>The live request link was lost; reconnecting....</translation>
+    </message>
+    <message>
+        <source>10秒</source>
+        <translation>3 s</translation>
+    </message>
+    <message>
+        <source>30秒</source>
+        <translation>10 s</translation>
+    </message>
+    <message>
+        <source>60秒</source>
+        <translation>30 s</translation>
+    </message>
+    <message>
+        <source>省份</source>
+        <translation>60 s</translation>
+    </message>
+    <message>
+        <source>总请求量TR</source>
+        <translation>Province</translation>
+    </message>
+    <message>
+        <source>独立访问IP量</source>
+        <translation>Total requests (TR)</translation>
+    </message>
+    <message>
+        <source>人均请求数量</source>
+        <translation>Unique IPs</translation>
+    </message>
+    <message>
+        <source>流量百分比</source>
+        <translation>Requests per user</translation>
+    </message>
+    <message>
+        <source>正在添加实时访问监控记录，请稍候....</source>
+        <translation>Traffic share</translation>
+    </message>
+    <message>
+        <source>正在删除实时访问监控记录，请稍候....</source>
+        <translation>Adding the live request watch, please wait....</translation>
+    </message>
+    <message>
+        <source>正在获取实时访问监控记录列表，请稍候....</source>
+        <translation>Deleting the live request watch, please wait....</translation>
+    </message>
+    <message>
+        <source>显示地理位置信息</source>
+        <translation>Loading the live request watches, please wait....</translation>
+    </message>
+    <message>
+        <source>显示用户访问时间戳</source>
+        <translation>Show location</translation>
+    </message>
+    <message>
+        <source>显示浏览器信息(User-Agent)</source>
+        <translation>Show request time</translation>
+    </message>
+    <message>
+        <source>显示缓存命中值(0或1)</source>
+        <translation>Show browser (User-Agent)</translation>
+    </message>
+    <message>
+        <source>显示会员缓存命中值(0或1)</source>
+        <translation>Show cache hit (0 or 1)</translation>
+    </message>
+    <message>
+        <source>显示访问合法性信息(0或1)</source>
+        <translation>Show member cache hit (0 or 1)</translation>
+    </message>
+    <message>
+        <source>用户并发连接请求数：</source>
+        <translation>Show request validity (0 or 1)</translation>
+    </message>
+    <message>
+        <source>源站并发连接请求数：</source>
+        <translation>Concurrent user connections:</translation>
+    </message>
+    <message>
+        <source>已发送数据量：</source>
+        <translation>Concurrent origin connections:</translation>
+    </message>
+    <message>
+        <source>已接收数据量：</source>
+        <translation>Data sent:</translation>
+    </message>
+    <message>
+        <source>当前内存总占用：</source>
+        <translation>Data received:</translation>
+    </message>
+    <message>
+        <source>当前页面缓存数量：</source>
+        <translation>Total memory in use:</translation>
+    </message>
+    <message>
+        <source>当前缓存页面占用内存：</source>
+        <translation>Pages cached now:</translation>
+    </message>
+    <message>
+        <source>公共缓存占用的内存尺寸：</source>
+        <translation>Memory used by cached pages:</translation>
+    </message>
+    <message>
+        <source>会员缓存占用的内存尺寸：</source>
+        <translation>Memory used by the public cache:</translation>
+    </message>
+    <message>
+        <source>游客缓存占用的内存尺寸：</source>
+        <translation>Memory used by the member cache:</translation>
+    </message>
+    <message>
+        <source>已缓存会话的数量：</source>
+        <translation>Memory used by the guest cache:</translation>
+    </message>
+    <message>
+        <source>公共缓存的页面数量：</source>
+        <translation>Sessions cached:</translation>
+    </message>
+    <message>
+        <source>会员缓存的页面数量：</source>
+        <translation>Pages in the public cache:</translation>
+    </message>
+    <message>
+        <source>游客缓存的页面数量：</source>
+        <translation>Pages in the member cache:</translation>
+    </message>
+    <message>
+        <source>Morvix 服务器启动时间：</source>
+        <translation>Pages in the guest cache:</translation>
+    </message>
+    <message>
+        <source>Morvix 服务器当前时间：</source>
+        <translation>Morvix server started:</translation>
+    </message>
+    <message>
+        <source>服务器忙</source>
+        <translation>Morvix server time:</translation>
+    </message>
+    <message>
+        <source>服务器不支持此请求</source>
+        <translation>Server busy</translation>
+    </message>
+    <message>
+        <source>用户名或密码错误</source>
+        <translation>The server does not support this request</translation>
+    </message>
+    <message>
+        <source>会话已过期，需重新登录</source>
+        <translation>Wrong user name or password</translation>
+    </message>
+    <message>
+        <source>监控员没有对系统修改的权限</source>
+        <translation>Session expired; log in again</translation>
+    </message>
+    <message>
+        <source>提交的字段格式错误</source>
+        <translation>A monitor may not change the system</translation>
+    </message>
+    <message>
+        <source>要添加的 URL 已经存在或 URL 正则表达式语法错</source>
+        <translation>A field sent is not well formed</translation>
+    </message>
+    <message>
+        <source>要修改的 URL 已经被删除或 URL 正则表达式语法错</source>
+        <translation>The URL to add exists already, or its regular expression is not valid</translation>
+    </message>
+    <message>
+        <source>要清理的 URL 正则表达式语法错</source>
+        <translation>The URL to modify was deleted, or its regular expression is not valid</translation>
+    </message>
+    <message>
+        <source>要添加的名单已经存在或与已有名单有冲突</source>
+        <translation>The regular expression of the URL to clean is not valid</translation>
+    </message>
+    <message>
+        <source>要修改的名单已经存在或与已有名单有冲突</source>
+        <translation>The entry to add exists already or conflicts with an entry</translation>
+    </message>
+    <message>
+        <source>要添加的代理主机已经存在</source>
+        <translation>The entry to modify exists already or conflicts with an entry</translation>
+    </message>
+    <message>
+        <source>要修改的代理主机已经不存在或与已有主机名有冲突</source>
+        <translation>The proxy host to add exists already</translation>
+    </message>
+    <message>
+        <source>要添加的源站已经存在</source>
+        <translation>The proxy host to modify no longer exists or conflicts with a host name</translation>
+    </message>
+    <message>
+        <source>要修改的源站已经不存在或与已有源站名有冲突</source>
+        <translation>The origin to add exists already</translation>
+    </message>
+    <message>
+        <source>要添加的转向 URL 已经存在或 URL 正则表达式语法错</source>
+        <translation>The origin to modify no longer exists or conflicts with an origin name</translation>
+    </message>
+    <message>
+        <source>要修改的转向 URL 已经不存在或 URL 正则表达式语法错</source>
+        <translation>The rewrite URL to add exists already, or its regular expression is not valid</translation>
+    </message>
+    <message>
+        <source>要添加的保护链 URL 已经存在或 URL 正则表达式语法错</source>
+        <translation>The rewrite URL to modify no longer exists, or its regular expression is not valid</translation>
+    </message>
+    <message>
+        <source>要修改的保护链 URL 已经不存在或 URL 正则表达式语法错</source>
+        <translation>The protected-link URL to add exists already, or its regular expression is not valid</translation>
+    </message>
+    <message>
+        <source>要添加的引用链 URL 已经存在或 URL 正则表达式语法错</source>
+        <translation>The protected-link URL to modify no longer exists, or its regular expression is not valid</translation>
+    </message>
+    <message>
+        <source>要修改的引用链 URL 已经不存在或 URL 正则表达式语法错</source>
+        <translation>The referrer URL to add exists already, or its regular expression is not valid</translation>
+    </message>
+    <message>
+        <source>要添加的引用链 URL 已经存在或 URL 正则表达式语法错误</source>
+        <translation>The referrer URL to modify no longer exists, or its regular expression is not valid</translation>
+    </message>
+    <message>
+        <source>要监控的分量统计配置已不存在</source>
+        <translation>The referrer URL to add exists already, or its regular expression is wrong</translation>
+    </message>
+    <message>
+        <source>自定义劫持域名已经存在</source>
+        <translation>The watched statistics setting no longer exists</translation>
+    </message>
+    <message>
+        <source>%s成功。</source>
+        <translation>The custom redirected domain exists already</translation>
+    </message>
+    <message>
+        <source>%s成功</source>
+        <translation>%s succeeded.</translation>
+    </message>
+    <message>
+        <source>%s失败，%s(错误号:%d)。</source>
+        <translation>%s succeeded</translation>
+    </message>
+    <message>
+        <source>%s失败，(错误号:%d)</source>
+        <translation>%s failed, %s (error %d).</translation>
+    </message>
+    <message>
+        <source>%s失败，网络连接错误。</source>
+        <translation>%s failed, (error %d)</translation>
+    </message>
+    <message>
+        <source>数据格式错误，返回的Json数据格式解析错误!</source>
+        <translation>%s failed: network error.</translation>
+    </message>
+    <message>
+        <source>连接%s失败，请检查网络连接是否正常或者会话已过期</source>
+        <translation>Malformed data: the JSON reply could not be parsed!</translation>
+    </message>
+    <message>
+        <source>设置未能保存：无法写入</source>
+        <translation>Could not connect to %s; check the network, or the session has expired</translation>
+    </message>
+    <message>
+        <source>正在从%s获取页面缓存列表数据，请稍候....</source>
+        <translation>Settings not saved: cannot write </translation>
+    </message>
+    <message>
+        <source>Morvix 远程监控端</source>
+        <translation>Loading the page cache rules from %s, please wait....</translation>
+    </message>
+    <message>
+        <source>平均命中率</source>
+        <translation>Morvix remote console</translation>
+    </message>
+    <message>
+        <source>当前命中率</source>
+        <translation>Average hit rate</translation>
+    </message>
+    <message>
+        <source>外部带宽值</source>
+        <translation>Current hit rate</translation>
+    </message>
+    <message>
+        <source>内部带宽值</source>
+        <translation>External bandwidth</translation>
+    </message>
+    <message>
+        <source>外部连接数</source>
+        <translation>Internal bandwidth</translation>
+    </message>
+    <message>
+        <source>内部连接数</source>
+        <translation>External connections</translation>
+    </message>
+    <message>
+        <source>内存缓存尺寸</source>
+        <translation>Internal connections</translation>
+    </message>
+    <message>
+        <source>内存缓存数量</source>
+        <translation>Memory cache size</translation>
+    </message>
+    <message>
+        <source>请输入缓存目录，如：E:\morvix-cache-1</source>
+        <translation>Memory cache items</translation>
+    </message>
+    <message>
+        <source>请输入缓存目录，如：/morvix-cache-1</source>
+        <translation>Enter a cache folder, e.g. E:\morvix-cache-1</translation>
+    </message>
+    <message>
+        <source>您未连接到远程Morvix缓存服务器或会话已经过期，请连接服务器。</source>
+        <translation>Enter a cache folder, e.g. /morvix-cache-1</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>You are not connected to a remote Morvix cache server, or the session has expired; please connect.</translation>
+    </message>
+    <message>
+        <source> 个值中的换行写作了空格</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source> 个</source>
+        <translation> line breaks in values written as blanks</translation>
+    </message>
+    <message>
+        <source>未导出</source>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>。</source>
+        <translation> not exported</translation>
+    </message>
+    <message>
+        <source>无法写入文件 </source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>无法打开文件 </source>
+        <translation>Cannot write the file </translation>
+    </message>
+    <message>
+        <source>：</source>
+        <translation>Cannot open the file </translation>
+    </message>
+    <message>
+        <source>文件 </source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source> 有 </source>
+        <translation>The file </translation>
+    </message>
+    <message>
+        <source>（</source>
+        <translation> has </translation>
+    </message>
+    <message>
+        <source> 字节），超过 </source>
+        <translation> (</translation>
+    </message>
+    <message>
+        <source> 的上限，没有读取</source>
+        <translation> bytes), over the limit of </translation>
+    </message>
+    <message>
+        <source> 超过 </source>
+        <translation>; not read</translation>
+    </message>
+    <message>
+        <source>无法读取文件 </source>
+        <translation> over </translation>
+    </message>
+    <message>
+        <source> 既不是 UTF-8 也不是 GB18030 文本</source>
+        <translation>Cannot read the file </translation>
+    </message>
+    <message>
+        <source>流量监控</source>
+        <translation> is neither UTF-8 nor GB18030 text</translation>
+    </message>
+    <message>
+        <source>实时流量统计：实时监控、系统资源监控与统计报告</source>
+        <translation>Traffic</translation>
+    </message>
+    <message>
+        <source>实时访问监控与请求监控记录</source>
+        <translation>Live traffic: live figures, system resources and traffic reports</translation>
+    </message>
+    <message>
+        <source>域名监控</source>
+        <translation>Live requests and request watches</translation>
+    </message>
+    <message>
+        <source>域名与源站监控</source>
+        <translation>Domains</translation>
+    </message>
+    <message>
+        <source>缓存规则</source>
+        <translation>Domains and origins</translation>
+    </message>
+    <message>
+        <source>页面缓存、拒绝缓存与会话缓存规则，缓存清理</source>
+        <translation>Cache rules</translation>
+    </message>
+    <message>
+        <source>转向规则</source>
+        <translation>Page cache, refuse-cache and session cache rules; cache cleaning</translation>
+    </message>
+    <message>
+        <source>安全设置</source>
+        <translation>Rewrite rules</translation>
+    </message>
+    <message>
+        <source>黑名单与白名单</source>
+        <translation>Security</translation>
+    </message>
+    <message>
+        <source>DNS 服务、域名劫持与负载均衡</source>
+        <translation>Black and white lists</translation>
+    </message>
+    <message>
+        <source>集群配置</source>
+        <translation>DNS service, domain redirection and load balancing</translation>
+    </message>
+    <message>
+        <source>集群角色与集群状态</source>
+        <translation>Cluster</translation>
+    </message>
+    <message>
+        <source>缓存列表</source>
+        <translation>Cluster role and status</translation>
+    </message>
+    <message>
+        <source>所有已缓存的 Url</source>
+        <translation>Cached URLs</translation>
+    </message>
+    <message>
+        <source>系统选项</source>
+        <translation>System options</translation>
+    </message>
+    <message>
+        <source>超级后台</source>
+        <translation>Web admin</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>正在连接到 %s</source>
+        <translation>Connecting to %s</translation>
+    </message>
+    <message>
+        <source>Morvix 服务器</source>
+        <translation>Morvix server</translation>
+    </message>
+    <message>
+        <source>缓存服务器</source>
+        <translation>cache server</translation>
+    </message>
+    <message>
+        <source>登录%s失败，服务器忙（错误号:%d)</source>
+        <translation>Could not log in to %s: server busy (error %d)</translation>
+    </message>
+    <message>
+        <source>登录%s失败，用户名不存在或密码错误（错误号:%d)</source>
+        <translation>Could not log in to %s: no such user or wrong password (error %d)</translation>
+    </message>
+    <message>
+        <source>连接%s失败，请检查网络连接是否正常或输入的服务器地址是否正确</source>
+        <translation>Could not connect to %s; check the network and the server address</translation>
+    </message>
+    <message>
+        <source>登录服务器失败，返回的Json数据格式解析错误!</source>
+        <translation>Could not log in: the JSON reply could not be parsed!</translation>
+    </message>
+    <message>
+        <source>登录%s成功。</source>
+        <translation>Logged in to %s.</translation>
+    </message>
+    <message>
+        <source>集群说明：
+1、集群机制：通过域名劫持，将用户访问分流到不同的集群主机上来实现。支持 4 种负载均衡模式。
+2、集群生效：一旦集群中加入了集群主机，集群模式将立即生效。另外本机也允许加入到集群中。
+3、宕机检测：某集群主机宕机后，流量将切换到其它主机。如集群主机全部宕机，将不再劫持，流量将直接回源。</source>
+        <translation>About the cluster:
+1. How it works: domain redirection spreads users&apos; requests over the cluster hosts. Four load-balancing modes are offered.
+2. When it applies: as soon as a host joins the cluster, cluster mode applies. This server may join the cluster too.
+3. Down check: when a cluster host goes down, its traffic moves to the other hosts. When every host is down, nothing is redirected and traffic goes straight to the origins.</translation>
+    </message>
+    <message>
+        <source>劫持说明：
+1、劫持原理：当用户访问下面列表中的域名时，默认会被解析/劫持到 Morvix 上并完成缓存操作。
+2、问题处理：当某域名访问出现问题后，可临时性将其修改为拒绝劫持，拒绝劫持后页面访问将直接回源。
+3、添加删除：支持自定义添加/删除/导入/导出，特别注意：被解析/劫持到 Morvix 上的域名必须是走 HTTP（TCP 80）协议的。</source>
+        <translation>About redirection:
+1. How it works: a user&apos;s request for a domain in the list below is resolved (redirected) to Morvix, which caches it.
+2. When a domain has trouble: set it to &quot;Do not redirect&quot; for a while; its pages are then fetched straight from the origin.
+3. Adding and deleting: custom domains may be added, deleted, imported and exported. Note: a domain resolved (redirected) to Morvix must be served over HTTP (TCP 80).</translation>
+    </message>
+    <message>
+        <source>视频缓存通过分析协议精确实现，说明如下：
+1、勾选的视频网站将被劫持并缓存加速，取消勾选则直接回源。
+2、视频缓存占用硬盘缓存空间，开启前请先配置好硬盘缓存目录。</source>
+        <translation>Video caching works by reading the video protocols exactly:
+1. A ticked video site is redirected and cached; an unticked one goes straight to its origin.
+2. Video caching uses disk cache space: set up the disk cache folders first.</translation>
+    </message>
 </context>
 </TS>

@@ -16,6 +16,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ void CRuleFormDlg::ReplyShown(int status, std::uintptr_t record)
     case 1: {
         const int errorNo = ErrorNumberOf(record);
         GlobalFunc_UpdateStatusBar(
-            FormatText(texts.refused, std::string(nsMoxHttp::ErrorText(errorNo)), errorNo));
+            FormatText(MoxText::tr(texts.refused).c_str(), MoxText::tr(nsMoxHttp::ErrorText(errorNo)), errorNo));
         okButton_->setEnabled(true);
         break;
     }

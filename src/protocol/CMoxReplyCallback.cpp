@@ -11,6 +11,7 @@
 #include "shell/TextFormat.h"
 #include "transport/CMoxHttpManager.h"
 #include "transport/CMoxReplyBuffer.h"
+#include "shell/MoxText.h"
 
 namespace nsMoxHttp {
 
@@ -37,7 +38,7 @@ void CMoxReplyCallback::OnComplete(bool failed)
 std::optional<CMoxReplyCallback::Judged> CMoxReplyCallback::Judge(bool failed, const ReplyTexts& texts)
 {
     if (failed) {
-        ShowStatus(FormatText(std::string(texts.network).c_str(), serverText_));
+        ShowStatus(FormatText(MoxText::tr(texts.network).c_str(), serverText_));
         PostWithoutRecord(ReplyExchangeFailed, 0);
         return std::nullopt;
     }
@@ -60,14 +61,14 @@ std::optional<CMoxReplyCallback::Judged> CMoxReplyCallback::Judge(bool failed, c
 
 void CMoxReplyCallback::ReportRefusal(const ReplyTexts& texts, int errorNumber)
 {
-    const std::string format(texts.refused);
+    const std::string format = MoxText::tr(texts.refused);
     if (format.find("%s") == std::string::npos) {
         ShowStatus(FormatText(format.c_str(), errorNumber));
         return;
     }
     const std::string argument = texts.refusalArgument == ReplyTexts::RefusalArgument::Server
                                      ? serverText_
-                                     : std::string(ErrorText(errorNumber));
+                                     : MoxText::tr(ErrorText(errorNumber));
     ShowStatus(FormatText(format.c_str(), argument, errorNumber));
 }
 

@@ -10,6 +10,7 @@
 #include <iconv.h>
 #include <memory>
 #include <system_error>
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -86,10 +87,10 @@ std::string ExportStatusText(std::string_view done, const Written& written, std:
 {
     std::string text(done);
     if (written.flattenedValues > 0)
-        text += "，" + std::to_string(written.flattenedValues) + " 个值中的换行写作了空格";
+        text += MoxText::tr("，") + std::to_string(written.flattenedValues) + MoxText::tr(" 个值中的换行写作了空格");
     if (written.leftOutEntries > 0)
-        text += "，" + std::to_string(written.leftOutEntries) + " 个" + std::string(leftOutWhat) + "未导出";
-    return text + "。";
+        text += MoxText::tr("，") + std::to_string(written.leftOutEntries) + MoxText::tr(" 个") + std::string(leftOutWhat) + MoxText::tr("未导出");
+    return text + MoxText::tr("。");
 }
 
 std::optional<std::string> Decode(std::string_view bytes)
@@ -107,7 +108,7 @@ bool Write(const std::filesystem::path& file, std::string_view text, std::string
     if (WriteFileAtomically(file, text))
         return true;
     if (error)
-        *error = "无法写入文件 " + file.string();
+        *error = MoxText::tr("无法写入文件 ") + file.string();
     return false;
 }
 
@@ -116,15 +117,15 @@ std::optional<std::string> Read(const std::filesystem::path& file, std::string* 
     std::ifstream in(file, std::ios::binary);
     if (!in) {
         if (error)
-            *error = "无法打开文件 " + file.string() + "：" + std::strerror(errno);
+            *error = MoxText::tr("无法打开文件 ") + file.string() + MoxText::tr("：") + std::strerror(errno);
         return std::nullopt;
     }
     std::error_code sizeError;
     const std::uintmax_t size = std::filesystem::file_size(file, sizeError);
     if (!sizeError && size > kMostBytes) {
         if (error)
-            *error = "文件 " + file.string() + " 有 " + Mebibytes(size) + "（" + std::to_string(size) +
-                     " 字节），超过 " + Mebibytes(kMostBytes) + " 的上限，没有读取";
+            *error = MoxText::tr("文件 ") + file.string() + MoxText::tr(" 有 ") + Mebibytes(size) + MoxText::tr("（") + std::to_string(size) +
+                     MoxText::tr(" 字节），超过 ") + Mebibytes(kMostBytes) + MoxText::tr(" 的上限，没有读取");
         return std::nullopt;
     }
     // Read whole in one call where the size is known; a pipe or a special file is read to its end,
@@ -141,7 +142,7 @@ std::optional<std::string> Read(const std::filesystem::path& file, std::string* 
             bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
             if (bytes.size() > kMostBytes) {
                 if (error)
-                    *error = "文件 " + file.string() + " 超过 " + Mebibytes(kMostBytes) + " 的上限，没有读取";
+                    *error = MoxText::tr("文件 ") + file.string() + MoxText::tr(" 超过 ") + Mebibytes(kMostBytes) + MoxText::tr(" 的上限，没有读取");
                 return std::nullopt;
             }
         }
@@ -149,12 +150,12 @@ std::optional<std::string> Read(const std::filesystem::path& file, std::string* 
     }
     if (in.bad()) {
         if (error)
-            *error = "无法读取文件 " + file.string();
+            *error = MoxText::tr("无法读取文件 ") + file.string();
         return std::nullopt;
     }
     std::optional<std::string> text = Decode(bytes);
     if (!text && error)
-        *error = "文件 " + file.string() + " 既不是 UTF-8 也不是 GB18030 文本";
+        *error = MoxText::tr("文件 ") + file.string() + MoxText::tr(" 既不是 UTF-8 也不是 GB18030 文本");
     return text;
 }
 

@@ -12,6 +12,7 @@
 #include "shell/TextFormat.h"
 
 #include <memory>
+#include "shell/MoxText.h"
 
 bool MoxLogin(const std::string& host, int role, const std::string& password, int passThrough)
 {
@@ -28,7 +29,7 @@ bool MoxLogin(const std::string& host, int role, const std::string& password, in
     started->password = password;
     started->passThrough = passThrough;
     PostCacheEvent(eMoxCacheEvent_LoginStart, std::move(started), 0);
-    GlobalFunc_UpdateStatusBar(FormatText("正在连接到 %s", host));
+    GlobalFunc_UpdateStatusBar(FormatText(MoxText::tr("正在连接到 %s"), host));
 
     auto callback = std::make_unique<nsMoxHttp::CMoxHttpCallback>();
     callback->SetPassThrough(passThrough);

@@ -15,7 +15,11 @@ CMoxCacheAdminDlg* MainWindow();
 
 class Shooter {
 public:
-    explicit Shooter(QDir folder) : folder_(std::move(folder)) {}
+    // With findUntranslated, a window that still shows a Chinese text fails the run.
+    explicit Shooter(QDir folder, bool findUntranslated = false)
+        : folder_(std::move(folder)), findUntranslated_(findUntranslated)
+    {
+    }
 
     void Save(QWidget* widget, const char* name);
     void Require(bool condition, const QString& what);
@@ -25,6 +29,7 @@ private:
     void Fail(const QString& what);
 
     QDir folder_;
+    bool findUntranslated_ = false;
     bool failed_ = false;
 };
 

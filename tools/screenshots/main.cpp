@@ -54,8 +54,16 @@ void TakeScreenshots(Shooter& shooter)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        QTextStream(stderr) << "usage: console_screenshots <output folder> <simulator host:port>\n";
+    // The console itself reads --lang; --find-untranslated makes a window still showing Chinese fail the run.
+    const QStringList flags = [&] {
+        QStringList list;
+        for (int i = 3; i < argc; ++i)
+            list << QString::fromLocal8Bit(argv[i]);
+        return list;
+    }();
+    if (argc < 3) {
+        QTextStream(stderr) << "usage: console_screenshots <output folder> <simulator host:port> [--lang zh|en] "
+                               "[--find-untranslated]\n";
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -78,7 +86,7 @@ int main(int argc, char** argv)
     IniProfile(options.UserFile(), options.ShippedFile())
         .WriteStrings("Login", {{"host", server.substr(0, colon)}, {"port", server.substr(colon + 1)}});
 
-    Shooter shooter(folder);
+    Shooter shooter(folder, flags.contains(QStringLiteral("--find-untranslated")));
     QTimer::singleShot(0, [&] {
         TakeScreenshots(shooter);
         QCoreApplication::exit(shooter.ExitCode());

@@ -115,7 +115,7 @@ CMoxCacheAdminDlg::~CMoxCacheAdminDlg()
 void CMoxCacheAdminDlg::BuildToolbar()
 {
     for (const ToolbarEntry& entry : VisibleToolbar(Options())) {
-        const QString text = QString::fromUtf8(entry.text);
+        const QString text = MoxTr::tr(entry.text);
         const int index = toolbar_->AddItem(text, text, entry.iconIndex, entry.width);
         toolbar_->SetItemCommandId(index, entry.commandId);
     }
@@ -124,7 +124,7 @@ void CMoxCacheAdminDlg::BuildToolbar()
 void CMoxCacheAdminDlg::BuildNavigation()
 {
     for (const NavigationEntry& entry : VisibleNavigation(Options())) {
-        const int index = navigation_->AddItem(QString::fromUtf8(entry.text), entry.iconIndex);
+        const int index = navigation_->AddItem(MoxTr::tr(entry.text), entry.iconIndex);
         navigation_->SetItemCommandId(index, entry.commandId);
         unbuiltPages_.push_back(entry);
     }
@@ -141,7 +141,7 @@ CMoxContentView* CMoxCacheAdminDlg::BuildPage(const NavigationEntry& entry)
 {
     CMoxContentView* view = MakeContentView(entry, views_);
     // Assistive technology finds the page by the title of the item that shows it.
-    view->setAccessibleName(QString::fromUtf8(entry.text));
+    view->setAccessibleName(MoxTr::tr(entry.text));
     views_->addWidget(view);
     viewsById_[entry.commandId] = view;
     return view;

@@ -43,8 +43,8 @@ CMoxContentView* MakeContentView(const NavigationEntry& entry, QWidget* parent)
     case eView_AccessMonitor:
         return new CRTHRequestBigCacheDlg(parent);
     default:
-        return new CPendingViewPage(QString::fromUtf8(entry.text),
-                                    MoxTr::tr("此页将显示：%1").arg(QString::fromUtf8(entry.viewName)), parent);
+        return new CPendingViewPage(MoxTr::tr(entry.text),
+                                    MoxTr::tr("此页将显示：%1").arg(MoxTr::tr(entry.viewName)), parent);
     }
 }
 

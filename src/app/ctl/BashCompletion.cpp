@@ -11,9 +11,9 @@ namespace {
 // The programs' own words beside the catalogue's types.
 constexpr const char* kCommands = "watch hosts exporter";
 constexpr const char* kOptions =
-    "--server --servers-file --parallel --time-limit --dry-run --role --password --json --watch --fields --listen --help";
+    "--server --servers-file --parallel --time-limit --dry-run --role --password --json --watch --fields --listen --lang --help";
 // Options whose next word is their value.
-constexpr const char* kValuedOptions = "--server|--servers-file|--parallel|--time-limit|--password|--listen";
+constexpr const char* kValuedOptions = "--server|--servers-file|--parallel|--time-limit|--password|--listen|--lang";
 
 std::string Words(const std::vector<std::string>& words)
 {

@@ -4,6 +4,7 @@
 #include "CtlCommand.h"
 #include "CtlCommandLine.h"
 #include "CtlExitCode.h"
+#include "CtlLanguage.h"
 #include "CtlPassword.h"
 #include "ExporterCommand.h"
 #include "ExporterFeed.h"
@@ -96,6 +97,8 @@ int RunMorvixctl(int argc, char** argv)
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     const CtlOptions& options = std::get<CtlOptions>(parsed);
+    if (!InstallCtlLanguage(options.language))
+        std::cerr << "morvixctl: the English catalogue cannot be read; the texts stay Chinese\n";
     if (options.bashCompletion) {
         WriteBashCompletion(std::cout);
         return eCtlExit_Accepted;

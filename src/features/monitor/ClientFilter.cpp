@@ -3,11 +3,12 @@
 #include "shell/IniProfile.h"
 
 #include <algorithm>
+#include "shell/MoxText.h"
 
 namespace {
 
-constexpr std::string_view kAllUsers = "监控所有用户";
-constexpr std::string_view kAllUsersByDefault = "默认监控所有用户";
+constexpr std::string_view kAllUsers = MoxText::Noop("监控所有用户");
+constexpr std::string_view kAllUsersByDefault = MoxText::Noop("默认监控所有用户");
 constexpr std::string_view kSection = "HostMonitor";
 constexpr std::size_t kFilterBuffer = 65;
 const char* const kOwnKeys[] = {"ip1", "ip2", "ip3"};

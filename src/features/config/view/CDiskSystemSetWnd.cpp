@@ -23,8 +23,14 @@
 
 namespace {
 
-const QString kMemoryUnit = MoxTr::tr("MB，可设置范围：[32 - 最大剩余内存]，重启后生效！");
-const QString kMemoryUnit32Bits = MoxTr::tr("MB，可设置范围：[32 - 1500]，重启后生效！");
+QString MemoryUnitText()
+{
+    return MoxTr::tr("MB，可设置范围：[32 - 最大剩余内存]，重启后生效！");
+}
+QString MemoryUnit32BitsText()
+{
+    return MoxTr::tr("MB，可设置范围：[32 - 1500]，重启后生效！");
+}
 
 bool ServerIs32Bits()
 {
@@ -62,7 +68,7 @@ CDiskSystemSetWnd::CDiskSystemSetWnd(QWidget* parent) : QWidget(parent)
         std::get<2>(parts)->hide();
     };
 
-    memoryUnit_ = new QLabel(kMemoryUnit, this);
+    memoryUnit_ = new QLabel(MemoryUnitText(), this);
     memory_ = std::get<0>(addField(MoxText::Noop("限定 Morvix 可用内存："), "200", 6, {&SystemOptions::MaxUsableMemSize}, memoryUnit_));
     connections_ = std::get<0>(addField(MoxText::Noop("限定最大并发连接数："), "5000", 5,
                                         {&SystemOptions::MaxConnections, &SystemOptions::MaxUpstreamConnections},
@@ -134,7 +140,7 @@ QLabel* CDiskSystemSetWnd::HelpLink()
 void CDiskSystemSetWnd::ShowRecommendation()
 {
     const bool bits32 = ServerIs32Bits();
-    memoryUnit_->setText(bits32 ? kMemoryUnit32Bits : kMemoryUnit);
+    memoryUnit_->setText(bits32 ? MemoryUnit32BitsText() : MemoryUnitText());
     memory_->setAccessibleDescription(memoryUnit_->text());
     const std::int64_t physical = PhysicalMemoryMB(editor_->Working().ReadOnly_TotalPhyMemSizeKB);
     const std::optional<std::int64_t> recommended = RecommendedMemoryMB(physical, bits32);

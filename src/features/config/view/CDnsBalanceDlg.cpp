@@ -63,7 +63,7 @@ CDnsBalanceDlg::CDnsBalanceDlg(QWidget* parent) : QWidget(parent)
     modeBox->setColumnStretch(2, 1);
     connect(group, &QButtonGroup::idClicked, this, &CDnsBalanceDlg::ChooseMode);
 
-    auto* notes = new QLabel(QStringLiteral(
+    auto* notes = new QLabel(MoxTr::tr(
         "集群说明：\n"
         "1、集群机制：通过域名劫持，将用户访问分流到不同的集群主机上来实现。支持 4 种负载均衡模式。\n"
         "2、集群生效：一旦集群中加入了集群主机，集群模式将立即生效。另外本机也允许加入到集群中。\n"

@@ -43,7 +43,10 @@ const CommandShape kCommands[] = {
     {MoxText::Noop("导出"), MoxText::Noop("导出自定义劫持列表")},
 };
 
-const QString kFileFilter = MoxTr::tr("文本文件(*.txt)");
+QString FileFilterText()
+{
+    return MoxTr::tr("文本文件(*.txt)");
+}
 
 }  // namespace
 
@@ -54,11 +57,11 @@ CDnsRedirectDlg::CDnsRedirectDlg(bool oem, QWidget* parent)
         MoxTr::tr("开启域名劫持功能（关闭劫持后页面访问将在1分钟内逐渐回源，不再流经 Morvix，一般用于临时性关闭缓存服务）"), this);
     connect(switch_, &CConfirmedCheckBox::ChangeRequested, this, &CDnsRedirectDlg::SwitchRequested);
     auto* explanation = new QLabel(
-        QString::fromStdString(ProductText(
+        QString::fromStdString(ProductText(MoxText::Noop(
             "劫持说明：\n"
             "1、劫持原理：当用户访问下面列表中的域名时，默认会被解析/劫持到 Morvix 上并完成缓存操作。\n"
             "2、问题处理：当某域名访问出现问题后，可临时性将其修改为拒绝劫持，拒绝劫持后页面访问将直接回源。\n"
-            "3、添加删除：支持自定义添加/删除/导入/导出，特别注意：被解析/劫持到 Morvix 上的域名必须是走 HTTP（TCP 80）协议的。",
+            "3、添加删除：支持自定义添加/删除/导入/导出，特别注意：被解析/劫持到 Morvix 上的域名必须是走 HTTP（TCP 80）协议的。"),
             oem)),
         this);
     explanation->setWordWrap(true);
@@ -291,7 +294,7 @@ void CDnsRedirectDlg::Export()
     const QString suggested =
         QString::fromStdString(DnsRedirectFileName(QDate::currentDate().toString(Qt::ISODate).toStdString()));
     const QString path =
-        IUserInteraction::Current().ChooseSaveFile(this, MoxTr::tr("导出自定义劫持列表"), suggested, kFileFilter);
+        IUserInteraction::Current().ChooseSaveFile(this, MoxTr::tr("导出自定义劫持列表"), suggested, FileFilterText());
     if (path.isEmpty())
         return;
     std::string error;
@@ -309,7 +312,7 @@ void CDnsRedirectDlg::Import()
     if (readingFile_)
         return;
     const QString path =
-        IUserInteraction::Current().ChooseOpenFile(this, MoxTr::tr("导入自定义劫持列表"), QString(), kFileFilter);
+        IUserInteraction::Current().ChooseOpenFile(this, MoxTr::tr("导入自定义劫持列表"), QString(), FileFilterText());
     if (path.isEmpty())
         return;
     readingFile_ = true;

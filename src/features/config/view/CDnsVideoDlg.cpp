@@ -14,7 +14,7 @@
 
 CDnsVideoDlg::CDnsVideoDlg(QWidget* parent) : QWidget(parent)
 {
-    auto* explanation = new QLabel(QStringLiteral("视频缓存通过分析协议精确实现，说明如下：\n"
+    auto* explanation = new QLabel(MoxTr::tr("视频缓存通过分析协议精确实现，说明如下：\n"
                                                   "1、勾选的视频网站将被劫持并缓存加速，取消勾选则直接回源。\n"
                                                   "2、视频缓存占用硬盘缓存空间，开启前请先配置好硬盘缓存目录。"),
                                    this);

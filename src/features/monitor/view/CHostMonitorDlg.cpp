@@ -18,8 +18,14 @@
 
 namespace {
 
-const QString kStart = MoxTr::tr("开始监控");
-const QString kStop = MoxTr::tr("停止监控");
+QString StartText()
+{
+    return MoxTr::tr("开始监控");
+}
+QString StopText()
+{
+    return MoxTr::tr("停止监控");
+}
 
 bool SessionOpen()
 {
@@ -35,7 +41,7 @@ CHostMonitorDlg::CHostMonitorDlg(QWidget* parent) : CMoxContentView(parent)
     timer_->setInterval(CMoxInstanceManager::GetInstanceManager()->Options().HostMonitorSeconds() * 1000);
     connect(timer_, &QTimer::timeout, this, &CHostMonitorDlg::OnTick);
 
-    button_ = new QPushButton(kStart, this);
+    button_ = new QPushButton(StartText(), this);
     connect(button_, &QPushButton::clicked, this, [this] { IsMonitoring() ? StopMonitoring() : StartMonitoring(); });
     model_ = new CMoxHostMonitorListModel(hosts_, HostMonitorColumns(), this);
     list_ = MakeMonitorTable(model_, HostMonitorColumns(), this);
@@ -66,7 +72,7 @@ bool CHostMonitorDlg::IsMonitoring() const
 void CHostMonitorDlg::StartMonitoring()
 {
     timer_->start();
-    button_->setText(kStop);
+    button_->setText(StopText());
     // Rows younger than one period are still current: the next tick brings the next sample.
     const bool fresh = model_->rowCount() > 0 && MonitorTickNow() - lastSent_ < static_cast<std::uint64_t>(timer_->interval());
     polling_.MarkDue();
@@ -77,7 +83,7 @@ void CHostMonitorDlg::StartMonitoring()
 void CHostMonitorDlg::StopMonitoring()
 {
     timer_->stop();
-    button_->setText(kStart);
+    button_->setText(StartText());
 }
 
 void CHostMonitorDlg::OnTick()

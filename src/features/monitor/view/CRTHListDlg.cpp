@@ -34,9 +34,9 @@ std::string CellText(const RthRecord& record, int column)
     case 2:
         return record.RequestUrl;
     case 3:
-        return std::string(IgnoreText(record.Icase));
+        return MoxText::tr(IgnoreText(record.Icase));
     case 4:
-        return std::string(MatchKindText(record.Rules));
+        return MoxText::tr(MatchKindText(record.Rules));
     default:
         return {};
     }

@@ -36,8 +36,14 @@ struct ColumnShape {
 const ColumnShape kColumns[] = {{MoxText::Noop("序号"), 40},          {MoxText::Noop("省份"), 160},         {MoxText::Noop("总请求量TR"), 120},
                                 {MoxText::Noop("独立访问IP量"), 120}, {MoxText::Noop("人均请求数量"), 100}, {MoxText::Noop("流量百分比"), 100}};
 
-const QString kStartAutoRefresh = MoxTr::tr("启动自动刷新");
-const QString kStopAutoRefresh = MoxTr::tr("停止自动刷新");
+QString StartAutoRefreshText()
+{
+    return MoxTr::tr("启动自动刷新");
+}
+QString StopAutoRefreshText()
+{
+    return MoxTr::tr("停止自动刷新");
+}
 
 QStandardItem* Cell(const QString& text, bool number)
 {
@@ -86,7 +92,7 @@ QWidget* CRealtimeStatWnd::BuildCommands()
     for (const RefreshInterval& choice : kIntervals)
         interval_->addItem(MoxTr::tr(choice.text), choice.milliseconds);
     interval_->setAccessibleName(MoxTr::tr("自动刷新间隔"));
-    autoRefresh_ = new QPushButton(kStartAutoRefresh, bar);
+    autoRefresh_ = new QPushButton(StartAutoRefreshText(), bar);
     refresh_ = new QPushButton(MoxTr::tr("刷新统计报告"), bar);
     save_ = new QPushButton(MoxTr::tr("保存统计报告"), bar);
     save_->setEnabled(false);
@@ -136,12 +142,12 @@ void CRealtimeStatWnd::ToggleAutoRefresh()
 {
     if (timer_->isActive()) {
         timer_->stop();
-        autoRefresh_->setText(kStartAutoRefresh);
+        autoRefresh_->setText(StartAutoRefreshText());
         interval_->setEnabled(true);
         return;
     }
     timer_->start(interval_->currentData().toInt());
-    autoRefresh_->setText(kStopAutoRefresh);
+    autoRefresh_->setText(StopAutoRefreshText());
     interval_->setEnabled(false);
 }
 

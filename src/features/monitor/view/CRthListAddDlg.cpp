@@ -30,7 +30,7 @@ CRthListAddDlg::CRthListAddDlg(QWidget* parent) : QDialog(parent)
     title_->setMaxLength(kTitleCharacters);
     matchKind_ = new QComboBox(this);
     for (int code = 0; code < kMatchKindCount; ++code)
-        matchKind_->addItem(QString::fromUtf8(MatchKindText(code).data(), static_cast<qsizetype>(MatchKindText(code).size())));
+        matchKind_->addItem(QString::fromStdString(MoxText::tr(MatchKindText(code))));
     ignoreCase_ = new QCheckBox(MoxTr::tr("忽略大小写"), this);
     ignoreCase_->setChecked(true);
     switches_ = new CRthSwitchBoxes(this);

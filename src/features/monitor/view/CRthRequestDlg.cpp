@@ -21,6 +21,7 @@
 
 #include <iterator>
 #include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ CRthRequestDlg::CRthRequestDlg(const RthRecord& record, QWidget* parent) : QDial
     url_->setReadOnly(true);
     matchKind_ = new QComboBox(this);
     for (int code = 0; code < kMatchKindCount; ++code)
-        matchKind_->addItem(QString::fromUtf8(MatchKindText(code).data(), static_cast<qsizetype>(MatchKindText(code).size())));
+        matchKind_->addItem(QString::fromStdString(MoxText::tr(MatchKindText(code))));
     matchKind_->setCurrentIndex(record.Rules >= 0 && record.Rules < kMatchKindCount ? record.Rules : 0);
     clearInterval_ = new QComboBox(this);
     for (int minutes : kClearMinutes)
