@@ -1,8 +1,9 @@
 // The console against a server 10 ms away each way (a loopback relay in front of morvix-sim), each
 // figure beside a bare libcurl loop on one kept-alive connection through the same relay, in the
 // same run: a page-cache list, a realtime poll and a 500-rule import, one request at a time, by
-// the console's own code path (request builder, transport, reply callback, event). Target: at
-// least 0.9 of the bare loop for each.
+// the console's own code path (request builder, transport, reply callback, event); and the poll
+// again over https to a server whose key is pinned, against libcurl pinning the same key. Target:
+// at least 0.9 of the bare loop for each.
 #include "DelayRelay.h"
 #include "features/cache/FCacheRequests.h"
 #include "features/cache/RulesImportQueue.h"
@@ -10,8 +11,12 @@
 #include "messaging/CMoxEventParam.h"
 #include "messaging/CZebEventManager.h"
 #include "messaging/EventKinds.h"
+#include "shell/CMoxCacheInstance.h"
+#include "shell/CMoxInstanceManager.h"
 #include "support/ConsoleSession.h"
 #include "support/SimProcess.h"
+#include "transport/ServerCertificate.h"
+#include "transport/TlsTrust.h"
 
 #include <curl/curl.h>
 
@@ -40,18 +45,24 @@ std::size_t Discard(char*, std::size_t size, std::size_t count, void*)
 }
 
 // The baseline: libcurl alone, one handle and so one kept-alive connection, one request at a time.
+// Over https it trusts the server by the pinned key, as the console does.
 class BareLoop {
 public:
-    explicit BareLoop(const std::string& host) : host_(host), curl_(curl_easy_init())
+    explicit BareLoop(const std::string& base, const std::string& pin = {}) : base_(base), curl_(curl_easy_init())
     {
         curl_easy_setopt(curl_, CURLOPT_WRITEFUNCTION, Discard);
+        if (!pin.empty()) {
+            curl_easy_setopt(curl_, CURLOPT_SSL_VERIFYPEER, 0L);
+            curl_easy_setopt(curl_, CURLOPT_SSL_VERIFYHOST, 0L);
+            curl_easy_setopt(curl_, CURLOPT_PINNEDPUBLICKEY, pin.c_str());
+        }
     }
     ~BareLoop() { curl_easy_cleanup(curl_); }
 
     // Requests per second for `count` requests of this type and cmd, with the body made for each.
     double Rate(const std::string& query, int count, const std::function<std::string(int)>& body)
     {
-        const std::string url = "http://" + host_ + "/morvix/webcache.mox?" + query;
+        const std::string url = base_ + "/morvix/webcache.mox?" + query;
         curl_easy_setopt(curl_, CURLOPT_URL, url.c_str());
         const auto start = Clock::now();
         for (int i = 0; i < count; ++i) {
@@ -70,7 +81,7 @@ public:
     }
 
 private:
-    std::string host_;
+    std::string base_;
     CURL* curl_;
 };
 
@@ -184,7 +195,7 @@ int main()
     Completions completions;
     ClearRules(sim, 20);
 
-    BareLoop bare(relay.Host());
+    BareLoop bare("http://" + relay.Host());
     const double bareList = bare.Rate("type=fcache&cmd=list", kReads, [&](int i) { return session + std::to_string(i + 1); });
     const double consoleList = ConsoleRate(completions, kReads, eMoxCacheEvent_FCacheList, CacheManager_FCacheList);
     const double barePoll = bare.Rate("type=realtime&cmd=list", kReads, [&](int i) { return session + std::to_string(i + 1); });
@@ -202,11 +213,33 @@ int main()
     const double consoleImport = ConsoleImportRate(completions);
     const int importConnections = relay.Connections() - connectionsBefore;
 
+    // The same poll over https, the server's key pinned on both sides and connections kept alive.
+    morvix::test::SimProcess tlsSim({"--tls"});
+    morvix::bench::DelayRelay tlsRelay(tlsSim.port(), kOneWay);
+    const auto shown = nsMoxHttp::FetchServerCertificate(tlsRelay.Host());
+    if (!shown) {
+        std::fprintf(stderr, "bench: no certificate from the https simulator\n");
+        return 1;
+    }
+    nsMoxHttp::TlsTrust::Pin(tlsRelay.Host(), shown->pin);
+    if (!morvix::test::SignIn("https://" + tlsRelay.Host())) {
+        std::fprintf(stderr, "bench: no https session\n");
+        return 1;
+    }
+    const std::string tlsSession =
+        "SessionID=" + CMoxInstanceManager::GetInstanceManager()->GetInstance()->SessionId() + "&RequestID=";
+    BareLoop bareTls("https://" + tlsRelay.Host(), shown->pin);
+    const double bareTlsPoll =
+        bareTls.Rate("type=realtime&cmd=list", kReads, [&](int i) { return tlsSession + std::to_string(i + 1); });
+    const double consoleTlsPoll =
+        ConsoleRate(completions, kReads, eMoxCacheEvent_RealtimeInfoRead, MonitorManager_RealtimeList);
+
     std::printf("through a relay adding %lld ms each way (one round trip per new connection), one request at a time:\n",
                 static_cast<long long>(kOneWay.count()));
     Print("page-cache list (20 rules)", "req/s", bareList, consoleList);
     Print("realtime poll", "req/s", barePoll, consolePoll);
     Print("import of 500 rules", "rules/s", bareImport, consoleImport);
     std::printf("  connections the console opened for the import: %d\n", importConnections);
-    return consoleList > 0 && consolePoll > 0 && consoleImport > 0 ? 0 : 1;
+    Print("realtime poll over https", "req/s", bareTlsPoll, consoleTlsPoll);
+    return consoleList > 0 && consolePoll > 0 && consoleImport > 0 && consoleTlsPoll > 0 ? 0 : 1;
 }

@@ -39,8 +39,13 @@ SimOptions SimOptions::parse(const std::vector<std::string>& arguments)
             options.help = true;
             continue;
         }
+        if (name == "--tls") {
+            options.tls = true;
+            continue;
+        }
         static const char* const valued[] = {"--listen", "--admin-password", "--keeper-password", "--state",
-                                             "--session-timeout", "--seed", "--stream-rate"};
+                                             "--session-timeout", "--seed", "--stream-rate",
+                                             "--tls-cert", "--tls-key"};
         if (std::find(std::begin(valued), std::end(valued), name) == std::end(valued))
             throw std::invalid_argument("unknown option \"" + name + "\" (see --help)");
         if (i + 1 >= arguments.size())
@@ -54,6 +59,10 @@ SimOptions SimOptions::parse(const std::vector<std::string>& arguments)
         } else if (name == "--keeper-password") {
             options.keeperPassword = value;
             options.keeperPasswordGiven = true;
+        } else if (name == "--tls-cert") {
+            options.tlsCertFile = value;
+        } else if (name == "--tls-key") {
+            options.tlsKeyFile = value;
         } else if (name == "--state") {
             options.statePath = value;
         } else if (name == "--session-timeout") {
@@ -64,6 +73,10 @@ SimOptions SimOptions::parse(const std::vector<std::string>& arguments)
             options.streamRate = static_cast<double>(integerOption(name, value, 0, 100000000));
         }
     }
+    if (options.tlsCertFile.empty() != options.tlsKeyFile.empty())
+        throw std::invalid_argument("--tls-cert and --tls-key go together");
+    if (!options.tlsCertFile.empty())
+        options.tls = true;
     return options;
 }
 
@@ -80,6 +93,10 @@ std::string SimOptions::usage()
            "  --session-timeout SECONDS sessions idle longer than this end (default 1800)\n"
            "  --seed N                  make generated data and traffic repeatable\n"
            "  --stream-rate LINES       lines per second of a live request stream (default 5; 0 = unlimited)\n"
+           "  --tls                     speak https with a self-signed certificate made at start; its\n"
+           "                            fingerprints are printed after the first line\n"
+           "  --tls-cert FILE           speak https with this PEM certificate (chain) ...\n"
+           "  --tls-key FILE            ... and this PEM private key\n"
            "  --help                    show this text\n"
            "\n"
            "The first line on standard output is \"morvix-sim listening on HOST:PORT\".\n"

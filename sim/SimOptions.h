@@ -20,6 +20,10 @@ struct SimOptions {
     int sessionTimeoutSeconds = 1800;
     std::optional<uint64_t> seed;
     double streamRate = 5.0;
+    // https instead of http: a self-signed certificate made at start, or the one in these files.
+    bool tls = false;
+    std::string tlsCertFile;
+    std::string tlsKeyFile;
     bool help = false;
 
     // Throws std::invalid_argument with a message for the user.

@@ -11,6 +11,7 @@
 #include "SessionStore.h"
 #include "SimState.h"
 #include "StopSignal.h"
+#include "TlsCertificate.h"
 #include "WebAdminPage.h"
 
 #include <arpa/inet.h>
@@ -19,6 +20,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -57,6 +59,40 @@ std::string bindFailureReason(const std::string& host, int port)
     return reason;
 }
 
+// The self-signed certificate of --tls names the listening address too, so that a client that
+// checks names finds it there once it trusts the certificate.
+TlsIdentity startIdentity(const SimOptions& options)
+{
+    if (!options.tlsCertFile.empty())
+        return readIdentity(options.tlsCertFile, options.tlsKeyFile);
+    CertificateRequest request;
+    in6_addr address{};
+    const bool numeric = inet_pton(AF_INET, options.host.c_str(), &address) == 1 ||
+                         inet_pton(AF_INET6, options.host.c_str(), &address) == 1;
+    auto& names = numeric ? request.ipAddresses : request.dnsNames;
+    if (std::find(names.begin(), names.end(), options.host) == names.end())
+        names.push_back(options.host);
+    return makeCertificate(request);
+}
+
+std::unique_ptr<httplib::Server> makeServer(const SimOptions& options, std::string& certificatePem)
+{
+    if (!options.tls)
+        return std::make_unique<httplib::Server>();
+    TlsIdentity identity;
+    try {
+        identity = startIdentity(options);
+    } catch (const std::runtime_error& error) {
+        throw BindError(error.what());
+    }
+    auto server = std::make_unique<httplib::SSLServer>(
+        [&identity](SSL_CTX& context) { return useIdentity(context, identity); });
+    if (!server->is_valid())
+        throw BindError("the TLS certificate and key do not belong together");
+    certificatePem = identity.certificatePem;
+    return server;
+}
+
 }  // namespace
 
 struct SimServer::Parts {
@@ -70,7 +106,8 @@ struct SimServer::Parts {
           liveStream(settings, stop, state.seed()),
           admin(dispatcher, log, faults, sessions, liveStream, stop),
           control(state, log, faults, sessions, settings),
-          webPage(sessions)
+          webPage(sessions),
+          http(makeServer(options, certificatePem))
     {
     }
 
@@ -86,7 +123,8 @@ struct SimServer::Parts {
     AdminEndpoint admin;
     ControlEndpoint control;
     WebAdminPage webPage;
-    httplib::Server http;
+    std::string certificatePem;
+    std::unique_ptr<httplib::Server> http;
     std::atomic<bool> running{false};
     int port = -1;
 };
@@ -95,7 +133,7 @@ SimServer::SimServer(const SimOptions& options) : parts_(std::make_unique<Parts>
 {
     // A client that goes away mid-answer must end that answer, not the process.
     std::signal(SIGPIPE, SIG_IGN);
-    httplib::Server& http = parts_->http;
+    httplib::Server& http = *parts_->http;
     http.new_task_queue = [] { return new httplib::ThreadPool(workerThreads); };
     http.set_payload_max_length(maxBodyBytes);
     http.set_keep_alive_max_count(1000);
@@ -126,8 +164,8 @@ int SimServer::bind()
     const SimOptions& options = parts_->options;
     int port = options.port;
     if (port == 0) {
-        port = parts_->http.bind_to_any_port(options.host);
-    } else if (!parts_->http.bind_to_port(options.host, port)) {
+        port = parts_->http->bind_to_any_port(options.host);
+    } else if (!parts_->http->bind_to_port(options.host, port)) {
         port = -1;
     }
     if (port < 0) {
@@ -142,7 +180,7 @@ void SimServer::run()
 {
     parts_->running = true;
     if (!parts_->stop.raised())
-        parts_->http.listen_after_bind();
+        parts_->http->listen_after_bind();
     parts_->running = false;
 }
 
@@ -150,7 +188,7 @@ int SimServer::start()
 {
     const int port = bind();
     runner_ = std::thread([this] { run(); });
-    while (!parts_->http.is_running() && !parts_->stop.raised())
+    while (!parts_->http->is_running() && !parts_->stop.raised())
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return port;
 }
@@ -160,9 +198,9 @@ void SimServer::stop()
     // The library ignores a stop that comes before it has started listening, so a stop that
     // races with run() waits until the listening has begun (or run() has not yet begun it, and will
     // see the signal).
-    while (parts_->running && !parts_->http.is_running())
+    while (parts_->running && !parts_->http->is_running())
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    parts_->http.stop();
+    parts_->http->stop();
     // The library lets a worker wait out the keep-alive time of its connection before it ends.
     // Done before the signal wakes the delayed answers: once one returns, its connection no longer
     // counts as busy, and ending its reading before the answer is written would drop the answer.
@@ -174,6 +212,11 @@ void SimServer::stop()
 int SimServer::port() const
 {
     return parts_->port;
+}
+
+const std::string& SimServer::certificatePem() const
+{
+    return parts_->certificatePem;
 }
 
 const SimOptions& SimServer::options() const

@@ -31,6 +31,8 @@ public:
     void stop();
     int port() const;
     const SimOptions& options() const;
+    // The PEM certificate served over https; empty when the server speaks plain http.
+    const std::string& certificatePem() const;
 
 private:
     struct Parts;

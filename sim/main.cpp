@@ -1,5 +1,6 @@
 #include "SimServer.h"
 #include "StateJson.h"
+#include "TlsCertificate.h"
 
 #include <csignal>
 #include <iostream>
@@ -36,6 +37,10 @@ int main(int argc, char** argv)
         SimServer server(options);
         const int port = server.bind();
         std::cout << "morvix-sim listening on " << options.host << ":" << port << std::endl;
+        if (!server.certificatePem().empty())
+            std::cout << "https, certificate SHA-256 " << morvix::sim::certificateFingerprint(server.certificatePem())
+                      << "\n       public key SHA-256 " << morvix::sim::publicKeyFingerprint(server.certificatePem())
+                      << "\n       pin " << morvix::sim::publicKeyPin(server.certificatePem()) << std::endl;
         std::cout << "account admin (administrator), password: " << options.adminPassword << "\n"
                   << "account keeper (read only), password: " << options.keeperPassword << std::endl;
 

@@ -2824,10 +2824,6 @@
         <translation>Custom redirects exported</translation>
     </message>
     <message>
-        <source>含有“/”、“#”或空白的域名</source>
-        <translation>domains holding &quot;/&quot;, &quot;#&quot; or blanks</translation>
-    </message>
-    <message>
         <source>默认</source>
         <translation>Default</translation>
     </message>
@@ -2945,623 +2941,607 @@
     </message>
     <message>
         <source>测试</source>
-        <translation>Regular expression:</translation>
-    </message>
-    <message>
-        <source>正则表达式语法：</source>
         <translation>Test</translation>
     </message>
     <message>
-        <source>验证</source>
+        <source>正则表达式语法：</source>
         <translation>Regular expression:</translation>
     </message>
     <message>
-        <source>IP地址：</source>
+        <source>验证</source>
         <translation>Check</translation>
     </message>
     <message>
-        <source>查询</source>
+        <source>IP地址：</source>
         <translation>IP address:</translation>
     </message>
     <message>
-        <source>监控所有用户</source>
+        <source>查询</source>
         <translation>Look up</translation>
     </message>
     <message>
-        <source>默认监控所有用户</source>
+        <source>监控所有用户</source>
         <translation>Watching all users</translation>
     </message>
     <message>
-        <source>获取主机列表信息失败，%s(错误号:%d)。</source>
+        <source>默认监控所有用户</source>
         <translation>Watching all users by default</translation>
     </message>
     <message>
-        <source>获取主机列表信息失败，网络连接错误。</source>
+        <source>获取主机列表信息失败，%s(错误号:%d)。</source>
         <translation>Could not load the host list, %s (error %d).</translation>
     </message>
     <message>
-        <source>获取源站地址列表失败，%s(错误号:%d)</source>
+        <source>获取主机列表信息失败，网络连接错误。</source>
         <translation>Could not load the host list: network error.</translation>
     </message>
     <message>
-        <source>获取源站地址列表失败，网络连接错误。</source>
+        <source>获取源站地址列表失败，%s(错误号:%d)</source>
         <translation>Could not load the origin list, %s (error %d)</translation>
     </message>
     <message>
-        <source>获取实时监控信息失败，%s(错误号:%d)。</source>
+        <source>获取源站地址列表失败，网络连接错误。</source>
         <translation>Could not load the origin list: network error.</translation>
     </message>
     <message>
-        <source>获取统计报告失败，%s(错误号:%d)。</source>
+        <source>获取实时监控信息失败，%s(错误号:%d)。</source>
         <translation>Could not load the live figures, %s (error %d).</translation>
     </message>
     <message>
-        <source>获取统计报告失败，网络连接错误。</source>
+        <source>获取统计报告失败，%s(错误号:%d)。</source>
         <translation>Could not load the traffic report, %s (error %d).</translation>
     </message>
     <message>
-        <source>获取实时访问监控记录列表失败，%s(错误号:%d)。</source>
+        <source>获取统计报告失败，网络连接错误。</source>
         <translation>Could not load the traffic report: network error.</translation>
     </message>
     <message>
-        <source>获取实时访问监控记录列表失败，网络连接错误。</source>
+        <source>获取实时访问监控记录列表失败，%s(错误号:%d)。</source>
         <translation>Could not load the live request watches, %s (error %d).</translation>
     </message>
     <message>
-        <source>添加实时访问监控记录成功。</source>
+        <source>获取实时访问监控记录列表失败，网络连接错误。</source>
         <translation>Could not load the live request watches: network error.</translation>
     </message>
     <message>
-        <source>添加实时访问监控记录失败，%s(错误号:%d)。</source>
+        <source>添加实时访问监控记录成功。</source>
         <translation>Live request watch added.</translation>
     </message>
     <message>
-        <source>添加实时访问监控记录失败，网络连接错误。</source>
+        <source>添加实时访问监控记录失败，%s(错误号:%d)。</source>
         <translation>Could not add the live request watch, %s (error %d).</translation>
     </message>
     <message>
-        <source>删除实时访问监控记录成功。</source>
+        <source>添加实时访问监控记录失败，网络连接错误。</source>
         <translation>Could not add the live request watch: network error.</translation>
     </message>
     <message>
-        <source>删除实时访问监控记录失败，%s(错误号:%d)。</source>
+        <source>删除实时访问监控记录成功。</source>
         <translation>Live request watch deleted.</translation>
     </message>
     <message>
-        <source>删除实时访问监控记录失败，网络连接错误。</source>
+        <source>删除实时访问监控记录失败，%s(错误号:%d)。</source>
         <translation>Could not delete the live request watch, %s (error %d).</translation>
     </message>
     <message>
-        <source>修改用户密码成功。</source>
+        <source>删除实时访问监控记录失败，网络连接错误。</source>
         <translation>Could not delete the live request watch: network error.</translation>
     </message>
     <message>
-        <source>修改用户密码失败，%s(错误号:%d)。</source>
+        <source>修改用户密码成功。</source>
         <translation>Password changed.</translation>
     </message>
     <message>
-        <source>修改用户密码失败，网络连接错误。</source>
+        <source>修改用户密码失败，%s(错误号:%d)。</source>
         <translation>Could not change the password, %s (error %d).</translation>
     </message>
     <message>
-        <source>Morvix 到源站之间的连接数</source>
+        <source>修改用户密码失败，网络连接错误。</source>
         <translation>Could not change the password: network error.</translation>
     </message>
     <message>
-        <source>用户到 Morvix 的下载带宽</source>
+        <source>Morvix 到源站之间的连接数</source>
         <translation>Connections from Morvix to the origins</translation>
     </message>
     <message>
-        <source>用户到 Morvix 的上传带宽</source>
+        <source>用户到 Morvix 的下载带宽</source>
         <translation>Download bandwidth from users to Morvix</translation>
     </message>
     <message>
-        <source>两次请求之间 Morvix 发送给用户的数据</source>
+        <source>用户到 Morvix 的上传带宽</source>
         <translation>Upload bandwidth from users to Morvix</translation>
     </message>
     <message>
-        <source>两次请求之间 Morvix 从用户接收的数据</source>
+        <source>两次请求之间 Morvix 发送给用户的数据</source>
         <translation>Data Morvix sent to users between two requests</translation>
     </message>
     <message>
-        <source>源站连接数</source>
+        <source>两次请求之间 Morvix 从用户接收的数据</source>
         <translation>Data Morvix received from users between two requests</translation>
     </message>
     <message>
-        <source>用户下载带宽</source>
+        <source>源站连接数</source>
         <translation>Origin connections</translation>
     </message>
     <message>
-        <source>用户上传带宽</source>
+        <source>用户下载带宽</source>
         <translation>User download bandwidth</translation>
     </message>
     <message>
-        <source>每间隔发送</source>
+        <source>用户上传带宽</source>
         <translation>User upload bandwidth</translation>
     </message>
     <message>
-        <source>每间隔接收</source>
+        <source>每间隔发送</source>
         <translation>Sent per interval</translation>
     </message>
     <message>
-        <source>每间隔请求数</source>
+        <source>每间隔接收</source>
         <translation>Received per interval</translation>
     </message>
     <message>
-        <source>用户连接数</source>
+        <source>每间隔请求数</source>
         <translation>Requests per interval</translation>
     </message>
     <message>
-        <source>日请求数</source>
+        <source>用户连接数</source>
         <translation>User connections</translation>
     </message>
     <message>
-        <source>源站名或IP</source>
+        <source>日请求数</source>
         <translation>Requests per day</translation>
     </message>
     <message>
-        <source>日请求量</source>
+        <source>源站名或IP</source>
         <translation>Origin name or IP</translation>
     </message>
     <message>
-        <source>源站宕机时将显示宕机时间</source>
+        <source>日请求量</source>
         <translation>Requests per day</translation>
     </message>
     <message>
-        <source>轮询请求</source>
+        <source>源站宕机时将显示宕机时间</source>
         <translation>Shows when the origin went down</translation>
     </message>
     <message>
-        <source>IP地址哈希</source>
+        <source>轮询请求</source>
         <translation>Round robin</translation>
     </message>
     <message>
-        <source>URL地址哈希</source>
+        <source>IP地址哈希</source>
         <translation>IP address hash</translation>
     </message>
     <message>
-        <source>实时访问监控连接已断开，正在重新连接....</source>
+        <source>URL地址哈希</source>
         <translation>URL hash</translation>
     </message>
     <message>
-        <source>3秒</source>
+        <source>实时访问监控连接已断开，正在重新连接....</source>
         <translation>The live request link was lost; reconnecting....</translation>
     </message>
     <message>
-        <source>10秒</source>
+        <source>3秒</source>
         <translation>3 s</translation>
     </message>
     <message>
-        <source>30秒</source>
+        <source>10秒</source>
         <translation>10 s</translation>
     </message>
     <message>
-        <source>60秒</source>
+        <source>30秒</source>
         <translation>30 s</translation>
     </message>
     <message>
-        <source>省份</source>
+        <source>60秒</source>
         <translation>60 s</translation>
     </message>
     <message>
-        <source>总请求量TR</source>
+        <source>省份</source>
         <translation>Province</translation>
     </message>
     <message>
-        <source>独立访问IP量</source>
+        <source>总请求量TR</source>
         <translation>Total requests (TR)</translation>
     </message>
     <message>
-        <source>人均请求数量</source>
+        <source>独立访问IP量</source>
         <translation>Unique IPs</translation>
     </message>
     <message>
-        <source>流量百分比</source>
+        <source>人均请求数量</source>
         <translation>Requests per user</translation>
     </message>
     <message>
-        <source>正在添加实时访问监控记录，请稍候....</source>
+        <source>流量百分比</source>
         <translation>Traffic share</translation>
     </message>
     <message>
-        <source>正在删除实时访问监控记录，请稍候....</source>
+        <source>正在添加实时访问监控记录，请稍候....</source>
         <translation>Adding the live request watch, please wait....</translation>
     </message>
     <message>
-        <source>正在获取实时访问监控记录列表，请稍候....</source>
+        <source>正在删除实时访问监控记录，请稍候....</source>
         <translation>Deleting the live request watch, please wait....</translation>
     </message>
     <message>
-        <source>显示地理位置信息</source>
+        <source>正在获取实时访问监控记录列表，请稍候....</source>
         <translation>Loading the live request watches, please wait....</translation>
     </message>
     <message>
-        <source>显示用户访问时间戳</source>
+        <source>显示地理位置信息</source>
         <translation>Show location</translation>
     </message>
     <message>
-        <source>显示浏览器信息(User-Agent)</source>
+        <source>显示用户访问时间戳</source>
         <translation>Show request time</translation>
     </message>
     <message>
-        <source>显示缓存命中值(0或1)</source>
+        <source>显示浏览器信息(User-Agent)</source>
         <translation>Show browser (User-Agent)</translation>
     </message>
     <message>
-        <source>显示会员缓存命中值(0或1)</source>
+        <source>显示缓存命中值(0或1)</source>
         <translation>Show cache hit (0 or 1)</translation>
     </message>
     <message>
-        <source>显示访问合法性信息(0或1)</source>
+        <source>显示会员缓存命中值(0或1)</source>
         <translation>Show member cache hit (0 or 1)</translation>
     </message>
     <message>
-        <source>用户并发连接请求数：</source>
+        <source>显示访问合法性信息(0或1)</source>
         <translation>Show request validity (0 or 1)</translation>
     </message>
     <message>
-        <source>源站并发连接请求数：</source>
+        <source>用户并发连接请求数：</source>
         <translation>Concurrent user connections:</translation>
     </message>
     <message>
-        <source>已发送数据量：</source>
+        <source>源站并发连接请求数：</source>
         <translation>Concurrent origin connections:</translation>
     </message>
     <message>
-        <source>已接收数据量：</source>
+        <source>已发送数据量：</source>
         <translation>Data sent:</translation>
     </message>
     <message>
-        <source>当前内存总占用：</source>
+        <source>已接收数据量：</source>
         <translation>Data received:</translation>
     </message>
     <message>
-        <source>当前页面缓存数量：</source>
+        <source>当前内存总占用：</source>
         <translation>Total memory in use:</translation>
     </message>
     <message>
-        <source>当前缓存页面占用内存：</source>
+        <source>当前页面缓存数量：</source>
         <translation>Pages cached now:</translation>
     </message>
     <message>
-        <source>公共缓存占用的内存尺寸：</source>
+        <source>当前缓存页面占用内存：</source>
         <translation>Memory used by cached pages:</translation>
     </message>
     <message>
-        <source>会员缓存占用的内存尺寸：</source>
+        <source>公共缓存占用的内存尺寸：</source>
         <translation>Memory used by the public cache:</translation>
     </message>
     <message>
-        <source>游客缓存占用的内存尺寸：</source>
+        <source>会员缓存占用的内存尺寸：</source>
         <translation>Memory used by the member cache:</translation>
     </message>
     <message>
-        <source>已缓存会话的数量：</source>
+        <source>游客缓存占用的内存尺寸：</source>
         <translation>Memory used by the guest cache:</translation>
     </message>
     <message>
-        <source>公共缓存的页面数量：</source>
+        <source>已缓存会话的数量：</source>
         <translation>Sessions cached:</translation>
     </message>
     <message>
-        <source>会员缓存的页面数量：</source>
+        <source>公共缓存的页面数量：</source>
         <translation>Pages in the public cache:</translation>
     </message>
     <message>
-        <source>游客缓存的页面数量：</source>
+        <source>会员缓存的页面数量：</source>
         <translation>Pages in the member cache:</translation>
     </message>
     <message>
-        <source>Morvix 服务器启动时间：</source>
+        <source>游客缓存的页面数量：</source>
         <translation>Pages in the guest cache:</translation>
     </message>
     <message>
-        <source>Morvix 服务器当前时间：</source>
+        <source>Morvix 服务器启动时间：</source>
         <translation>Morvix server started:</translation>
     </message>
     <message>
-        <source>服务器忙</source>
+        <source>Morvix 服务器当前时间：</source>
         <translation>Morvix server time:</translation>
     </message>
     <message>
-        <source>服务器不支持此请求</source>
+        <source>服务器忙</source>
         <translation>Server busy</translation>
     </message>
     <message>
-        <source>用户名或密码错误</source>
+        <source>服务器不支持此请求</source>
         <translation>The server does not support this request</translation>
     </message>
     <message>
-        <source>会话已过期，需重新登录</source>
+        <source>用户名或密码错误</source>
         <translation>Wrong user name or password</translation>
     </message>
     <message>
-        <source>监控员没有对系统修改的权限</source>
+        <source>会话已过期，需重新登录</source>
         <translation>Session expired; log in again</translation>
     </message>
     <message>
-        <source>提交的字段格式错误</source>
+        <source>监控员没有对系统修改的权限</source>
         <translation>A monitor may not change the system</translation>
     </message>
     <message>
-        <source>要添加的 URL 已经存在或 URL 正则表达式语法错</source>
+        <source>提交的字段格式错误</source>
         <translation>A field sent is not well formed</translation>
     </message>
     <message>
-        <source>要修改的 URL 已经被删除或 URL 正则表达式语法错</source>
+        <source>要添加的 URL 已经存在或 URL 正则表达式语法错</source>
         <translation>The URL to add exists already, or its regular expression is not valid</translation>
     </message>
     <message>
-        <source>要清理的 URL 正则表达式语法错</source>
+        <source>要修改的 URL 已经被删除或 URL 正则表达式语法错</source>
         <translation>The URL to modify was deleted, or its regular expression is not valid</translation>
     </message>
     <message>
-        <source>要添加的名单已经存在或与已有名单有冲突</source>
+        <source>要清理的 URL 正则表达式语法错</source>
         <translation>The regular expression of the URL to clean is not valid</translation>
     </message>
     <message>
-        <source>要修改的名单已经存在或与已有名单有冲突</source>
+        <source>要添加的名单已经存在或与已有名单有冲突</source>
         <translation>The entry to add exists already or conflicts with an entry</translation>
     </message>
     <message>
-        <source>要添加的代理主机已经存在</source>
+        <source>要修改的名单已经存在或与已有名单有冲突</source>
         <translation>The entry to modify exists already or conflicts with an entry</translation>
     </message>
     <message>
-        <source>要修改的代理主机已经不存在或与已有主机名有冲突</source>
+        <source>要添加的代理主机已经存在</source>
         <translation>The proxy host to add exists already</translation>
     </message>
     <message>
-        <source>要添加的源站已经存在</source>
+        <source>要修改的代理主机已经不存在或与已有主机名有冲突</source>
         <translation>The proxy host to modify no longer exists or conflicts with a host name</translation>
     </message>
     <message>
-        <source>要修改的源站已经不存在或与已有源站名有冲突</source>
+        <source>要添加的源站已经存在</source>
         <translation>The origin to add exists already</translation>
     </message>
     <message>
-        <source>要添加的转向 URL 已经存在或 URL 正则表达式语法错</source>
+        <source>要修改的源站已经不存在或与已有源站名有冲突</source>
         <translation>The origin to modify no longer exists or conflicts with an origin name</translation>
     </message>
     <message>
-        <source>要修改的转向 URL 已经不存在或 URL 正则表达式语法错</source>
+        <source>要添加的转向 URL 已经存在或 URL 正则表达式语法错</source>
         <translation>The rewrite URL to add exists already, or its regular expression is not valid</translation>
     </message>
     <message>
-        <source>要添加的保护链 URL 已经存在或 URL 正则表达式语法错</source>
+        <source>要修改的转向 URL 已经不存在或 URL 正则表达式语法错</source>
         <translation>The rewrite URL to modify no longer exists, or its regular expression is not valid</translation>
     </message>
     <message>
-        <source>要修改的保护链 URL 已经不存在或 URL 正则表达式语法错</source>
+        <source>要添加的保护链 URL 已经存在或 URL 正则表达式语法错</source>
         <translation>The protected-link URL to add exists already, or its regular expression is not valid</translation>
     </message>
     <message>
-        <source>要添加的引用链 URL 已经存在或 URL 正则表达式语法错</source>
+        <source>要修改的保护链 URL 已经不存在或 URL 正则表达式语法错</source>
         <translation>The protected-link URL to modify no longer exists, or its regular expression is not valid</translation>
     </message>
     <message>
-        <source>要修改的引用链 URL 已经不存在或 URL 正则表达式语法错</source>
+        <source>要添加的引用链 URL 已经存在或 URL 正则表达式语法错</source>
         <translation>The referrer URL to add exists already, or its regular expression is not valid</translation>
     </message>
     <message>
-        <source>要添加的引用链 URL 已经存在或 URL 正则表达式语法错误</source>
+        <source>要修改的引用链 URL 已经不存在或 URL 正则表达式语法错</source>
         <translation>The referrer URL to modify no longer exists, or its regular expression is not valid</translation>
     </message>
     <message>
-        <source>要监控的分量统计配置已不存在</source>
+        <source>要添加的引用链 URL 已经存在或 URL 正则表达式语法错误</source>
         <translation>The referrer URL to add exists already, or its regular expression is wrong</translation>
     </message>
     <message>
-        <source>自定义劫持域名已经存在</source>
+        <source>要监控的分量统计配置已不存在</source>
         <translation>The watched statistics setting no longer exists</translation>
     </message>
     <message>
-        <source>%s成功。</source>
+        <source>自定义劫持域名已经存在</source>
         <translation>The custom redirected domain exists already</translation>
     </message>
     <message>
-        <source>%s成功</source>
+        <source>%s成功。</source>
         <translation>%s succeeded.</translation>
     </message>
     <message>
-        <source>%s失败，%s(错误号:%d)。</source>
+        <source>%s成功</source>
         <translation>%s succeeded</translation>
     </message>
     <message>
-        <source>%s失败，(错误号:%d)</source>
+        <source>%s失败，%s(错误号:%d)。</source>
         <translation>%s failed, %s (error %d).</translation>
     </message>
     <message>
-        <source>%s失败，网络连接错误。</source>
+        <source>%s失败，(错误号:%d)</source>
         <translation>%s failed, (error %d)</translation>
     </message>
     <message>
-        <source>数据格式错误，返回的Json数据格式解析错误!</source>
+        <source>%s失败，网络连接错误。</source>
         <translation>%s failed: network error.</translation>
     </message>
     <message>
-        <source>连接%s失败，请检查网络连接是否正常或者会话已过期</source>
+        <source>数据格式错误，返回的Json数据格式解析错误!</source>
         <translation>Malformed data: the JSON reply could not be parsed!</translation>
     </message>
     <message>
-        <source>设置未能保存：无法写入</source>
+        <source>连接%s失败，请检查网络连接是否正常或者会话已过期</source>
         <translation>Could not connect to %s; check the network, or the session has expired</translation>
     </message>
     <message>
-        <source>正在从%s获取页面缓存列表数据，请稍候....</source>
+        <source>设置未能保存：无法写入</source>
         <translation>Settings not saved: cannot write </translation>
     </message>
     <message>
-        <source>Morvix 远程监控端</source>
+        <source>正在从%s获取页面缓存列表数据，请稍候....</source>
         <translation>Loading the page cache rules from %s, please wait....</translation>
     </message>
     <message>
-        <source>平均命中率</source>
+        <source>Morvix 远程监控端</source>
         <translation>Morvix remote console</translation>
     </message>
     <message>
-        <source>当前命中率</source>
+        <source>平均命中率</source>
         <translation>Average hit rate</translation>
     </message>
     <message>
-        <source>外部带宽值</source>
+        <source>当前命中率</source>
         <translation>Current hit rate</translation>
     </message>
     <message>
-        <source>内部带宽值</source>
+        <source>外部带宽值</source>
         <translation>External bandwidth</translation>
     </message>
     <message>
-        <source>外部连接数</source>
+        <source>内部带宽值</source>
         <translation>Internal bandwidth</translation>
     </message>
     <message>
-        <source>内部连接数</source>
+        <source>外部连接数</source>
         <translation>External connections</translation>
     </message>
     <message>
-        <source>内存缓存尺寸</source>
+        <source>内部连接数</source>
         <translation>Internal connections</translation>
     </message>
     <message>
-        <source>内存缓存数量</source>
+        <source>内存缓存尺寸</source>
         <translation>Memory cache size</translation>
     </message>
     <message>
-        <source>请输入缓存目录，如：E:\morvix-cache-1</source>
+        <source>内存缓存数量</source>
         <translation>Memory cache items</translation>
     </message>
     <message>
-        <source>请输入缓存目录，如：/morvix-cache-1</source>
+        <source>请输入缓存目录，如：E:\morvix-cache-1</source>
         <translation>Enter a cache folder, e.g. E:\morvix-cache-1</translation>
     </message>
     <message>
-        <source>您未连接到远程Morvix缓存服务器或会话已经过期，请连接服务器。</source>
+        <source>请输入缓存目录，如：/morvix-cache-1</source>
         <translation>Enter a cache folder, e.g. /morvix-cache-1</translation>
     </message>
     <message>
-        <source>，</source>
+        <source>您未连接到远程Morvix缓存服务器或会话已经过期，请连接服务器。</source>
         <translation>You are not connected to a remote Morvix cache server, or the session has expired; please connect.</translation>
     </message>
     <message>
-        <source> 个值中的换行写作了空格</source>
+        <source>，</source>
         <translation>, </translation>
     </message>
     <message>
-        <source> 个</source>
+        <source> 个值中的换行写作了空格</source>
         <translation> line breaks in values written as blanks</translation>
     </message>
     <message>
-        <source>未导出</source>
+        <source> 个</source>
         <translation> </translation>
     </message>
     <message>
         <source>。</source>
-        <translation> not exported</translation>
-    </message>
-    <message>
-        <source>无法写入文件 </source>
         <translation>.</translation>
     </message>
     <message>
-        <source>无法打开文件 </source>
+        <source>无法写入文件 </source>
         <translation>Cannot write the file </translation>
     </message>
     <message>
         <source>：</source>
-        <translation>Cannot open the file </translation>
-    </message>
-    <message>
-        <source>文件 </source>
         <translation>: </translation>
     </message>
     <message>
-        <source> 有 </source>
+        <source>文件 </source>
         <translation>The file </translation>
     </message>
     <message>
-        <source>（</source>
+        <source> 有 </source>
         <translation> has </translation>
     </message>
     <message>
-        <source> 字节），超过 </source>
+        <source>（</source>
         <translation> (</translation>
     </message>
     <message>
-        <source> 的上限，没有读取</source>
+        <source> 字节），超过 </source>
         <translation> bytes), over the limit of </translation>
     </message>
     <message>
-        <source> 超过 </source>
+        <source> 的上限，没有读取</source>
         <translation>; not read</translation>
     </message>
     <message>
-        <source>无法读取文件 </source>
+        <source> 超过 </source>
         <translation> over </translation>
     </message>
     <message>
-        <source> 既不是 UTF-8 也不是 GB18030 文本</source>
-        <translation>Cannot read the file </translation>
-    </message>
-    <message>
         <source>流量监控</source>
-        <translation> is neither UTF-8 nor GB18030 text</translation>
-    </message>
-    <message>
-        <source>实时流量统计：实时监控、系统资源监控与统计报告</source>
         <translation>Traffic</translation>
     </message>
     <message>
-        <source>实时访问监控与请求监控记录</source>
+        <source>实时流量统计：实时监控、系统资源监控与统计报告</source>
         <translation>Live traffic: live figures, system resources and traffic reports</translation>
     </message>
     <message>
-        <source>域名监控</source>
+        <source>实时访问监控与请求监控记录</source>
         <translation>Live requests and request watches</translation>
     </message>
     <message>
-        <source>域名与源站监控</source>
+        <source>域名监控</source>
         <translation>Domains</translation>
     </message>
     <message>
-        <source>缓存规则</source>
+        <source>域名与源站监控</source>
         <translation>Domains and origins</translation>
     </message>
     <message>
-        <source>页面缓存、拒绝缓存与会话缓存规则，缓存清理</source>
+        <source>缓存规则</source>
         <translation>Cache rules</translation>
     </message>
     <message>
-        <source>转向规则</source>
+        <source>页面缓存、拒绝缓存与会话缓存规则，缓存清理</source>
         <translation>Page cache, refuse-cache and session cache rules; cache cleaning</translation>
     </message>
     <message>
-        <source>安全设置</source>
+        <source>转向规则</source>
         <translation>Rewrite rules</translation>
     </message>
     <message>
-        <source>黑名单与白名单</source>
+        <source>安全设置</source>
         <translation>Security</translation>
     </message>
     <message>
-        <source>DNS 服务、域名劫持与负载均衡</source>
+        <source>黑名单与白名单</source>
         <translation>Black and white lists</translation>
     </message>
     <message>
-        <source>集群配置</source>
+        <source>DNS 服务、域名劫持与负载均衡</source>
         <translation>DNS service, domain redirection and load balancing</translation>
     </message>
     <message>
-        <source>集群角色与集群状态</source>
+        <source>集群配置</source>
         <translation>Cluster</translation>
     </message>
     <message>
-        <source>缓存列表</source>
+        <source>集群角色与集群状态</source>
         <translation>Cluster role and status</translation>
     </message>
     <message>
-        <source>所有已缓存的 Url</source>
+        <source>缓存列表</source>
         <translation>Cached URLs</translation>
+    </message>
+    <message>
+        <source>所有已缓存的 Url</source>
+        <translation>All cached URLs</translation>
     </message>
     <message>
         <source>系统选项</source>
@@ -3634,6 +3614,142 @@
         <translation>Video caching works by reading the video protocols exactly:
 1. A ticked video site is redirected and cached; an unticked one goes straight to its origin.
 2. Video caching uses disk cache space: set up the disk cache folders first.</translation>
+    </message>
+    <message>
+        <source>未加密连接</source>
+        <translation>Unencrypted connection</translation>
+    </message>
+    <message>
+        <source>服务器证书</source>
+        <translation>Server certificate</translation>
+    </message>
+    <message>
+        <source>主题：</source>
+        <translation>Subject:</translation>
+    </message>
+    <message>
+        <source>颁发者：</source>
+        <translation>Issuer:</translation>
+    </message>
+    <message>
+        <source>生效时间：</source>
+        <translation>Valid from:</translation>
+    </message>
+    <message>
+        <source>过期时间：</source>
+        <translation>Expires:</translation>
+    </message>
+    <message>
+        <source>证书指纹 SHA-256：</source>
+        <translation>Certificate fingerprint SHA-256:</translation>
+    </message>
+    <message>
+        <source>公钥指纹 SHA-256：</source>
+        <translation>Public key fingerprint SHA-256:</translation>
+    </message>
+    <message>
+        <source>仅本次信任</source>
+        <translation>Trust this time only</translation>
+    </message>
+    <message>
+        <source>始终信任</source>
+        <translation>Always trust</translation>
+    </message>
+    <message>
+        <source>导入文件</source>
+        <translation>The imported file</translation>
+    </message>
+    <message>
+        <source>域名含有“/”、“#”或空白、或地址含有“#”或空白或以“/”结尾的条目</source>
+        <translation>entries whose domain holds &quot;/&quot;, &quot;#&quot; or blanks, or whose address holds &quot;#&quot; or blanks or ends in &quot;/&quot;</translation>
+    </message>
+    <message>
+        <source>不是普通文件，没有替换</source>
+        <translation>not a regular file; not replaced</translation>
+    </message>
+    <message>
+        <source>中 </source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source> 行无法读取，没有导入（第 </source>
+        <translation> lines could not be read and were not imported (line </translation>
+    </message>
+    <message>
+        <source> 行）</source>
+        <translation>)</translation>
+    </message>
+    <message>
+        <source> 行中的 NUL 读作了空格（第 </source>
+        <translation> lines had NUL read as blanks (line </translation>
+    </message>
+    <message>
+        <source> 条规则超过每个列表 1000 条的上限，没有读取</source>
+        <translation> rules over the limit of 1000 per list; not read</translation>
+    </message>
+    <message>
+        <source>无法打开文件</source>
+        <translation>Cannot open the file</translation>
+    </message>
+    <message>
+        <source>无法读取文件</source>
+        <translation>Cannot read the file</translation>
+    </message>
+    <message>
+        <source> 在 </source>
+        <translation> sent no data within </translation>
+    </message>
+    <message>
+        <source> 秒内没有送来数据，没有读取</source>
+        <translation> s; not read</translation>
+    </message>
+    <message>
+        <source> 的第 </source>
+        <translation>: line </translation>
+    </message>
+    <message>
+        <source> 行既不是 UTF-8 也不是 GB18030 文本，没有读取</source>
+        <translation> is neither UTF-8 nor GB18030 text; not read</translation>
+    </message>
+    <message>
+        <source>无法保存对该服务器的信任，本次运行仍然信任它。</source>
+        <translation>Cannot save the trust in this server; it stays trusted for this run.</translation>
+    </message>
+    <message>
+        <source>注意：未加密连接，密码和会话将以明文经过网络。服务器支持时请在地址前加 https://</source>
+        <translation>Note: the connection is not encrypted; passwords and sessions cross the network in clear. Put https:// before the address if the server supports it</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>连接%s失败，服务器的证书已过期或尚未生效，请检查服务器和本机的时间或更新证书</source>
+        <translation>Could not connect to %s: the server&apos;s certificate has expired or is not valid yet; check the time on the server and here, or renew the certificate</translation>
+    </message>
+    <message>
+        <source>连接%s失败，服务器的证书不是为这个地址签发的，请使用证书上的名称连接</source>
+        <translation>Could not connect to %s: the server&apos;s certificate was not issued for this address; connect with the name on the certificate</translation>
+    </message>
+    <message>
+        <source>连接%s失败，服务器的证书不是受信任的机构签发的，请核对证书后选择信任</source>
+        <translation>Could not connect to %s: the server&apos;s certificate was not issued by a trusted authority; check the certificate, then choose to trust it</translation>
+    </message>
+    <message>
+        <source>拒绝连接%s：服务器的公钥与记住的不同（记住的 %s，现在的 %s）。可能有人冒充服务器；若确认服务器换了证书，请先删除记住的公钥（morvixctl --server %s trust forget）再重新连接</source>
+        <translation>Refused to connect to %s: the server&apos;s public key differs from the one remembered (remembered %s, now %s). Someone may be posing as the server; if the server&apos;s certificate really changed, first forget the remembered key (morvixctl --server %s trust forget), then connect again</translation>
+    </message>
+    <message>
+        <source>连接%s失败，无法建立加密连接，请检查服务器是否支持https</source>
+        <translation>Could not connect to %s: cannot set up an encrypted connection; check that the server supports https</translation>
+    </message>
+    <message>
+        <source>未导出</source>
+        <translation> not exported</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "controls/CUserInteraction.h"
 
+#include "controls/CCertificateDlg.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -49,6 +51,17 @@ void CUserInteraction::Inform(QWidget* parent, const QString& title, const QStri
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
     LabelButtons(box);
     box.exec();
+}
+
+IUserInteraction::CertificateTrust CUserInteraction::AskCertificateTrust(
+    QWidget* parent, const QString& server, const nsMoxHttp::ServerCertificate& certificate)
+{
+    CCertificateDlg dialog(server, certificate, parent);
+    switch (dialog.exec()) {
+    case CCertificateDlg::TrustedOnce: return CertificateTrust::Once;
+    case CCertificateDlg::TrustedAlways: return CertificateTrust::Always;
+    default: return CertificateTrust::Refused;
+    }
 }
 
 QString CUserInteraction::ChooseOpenFile(QWidget* parent, const QString& title, const QString& folder,

@@ -14,5 +14,7 @@ public:
     QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& suggestedPath,
                            const QString& filter) override;
     QString ChooseDirectory(QWidget* parent, const QString& title, const QString& folder) override;
+    CertificateTrust AskCertificateTrust(QWidget* parent, const QString& server,
+                                         const nsMoxHttp::ServerCertificate& certificate) override;
     bool OpenUrl(const QUrl& url) override;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "transport/ServerCertificate.h"
+
 #include <QString>
 
 class QUrl;
@@ -25,6 +27,11 @@ public:
     virtual QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& suggestedPath,
                                    const QString& filter) = 0;
     virtual QString ChooseDirectory(QWidget* parent, const QString& title, const QString& folder) = 0;
+
+    enum class CertificateTrust { Refused, Once, Always };
+    // Shows the certificate of an https server no authority vouches for and asks whether to trust it.
+    virtual CertificateTrust AskCertificateTrust(QWidget* parent, const QString& server,
+                                                 const nsMoxHttp::ServerCertificate& certificate) = 0;
 
     // Opens the address in the system's web browser; false when nothing could open it.
     virtual bool OpenUrl(const QUrl& url) = 0;

@@ -12,6 +12,7 @@
 #include "transport/CMoxHttpManager.h"
 #include "transport/CMoxReplyBuffer.h"
 #include "shell/MoxText.h"
+#include "transport/IMoxHttpTask.h"
 
 namespace nsMoxHttp {
 
@@ -38,7 +39,10 @@ void CMoxReplyCallback::OnComplete(bool failed)
 std::optional<CMoxReplyCallback::Judged> CMoxReplyCallback::Judge(bool failed, const ReplyTexts& texts)
 {
     if (failed) {
-        ShowStatus(FormatText(MoxText::tr(texts.network).c_str(), serverText_));
+        const CertificateFailureReport trust = task_ ? task_->GetTrustFailure() : CertificateFailureReport{};
+        ShowStatus(trust.failure != CertificateFailure::None
+                       ? CertificateFailureText(trust, serverText_)
+                       : FormatText(MoxText::tr(texts.network), serverText_));
         PostWithoutRecord(ReplyExchangeFailed, 0);
         return std::nullopt;
     }

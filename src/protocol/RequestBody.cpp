@@ -1,6 +1,7 @@
 #include "protocol/RequestBody.h"
 
 #include "protocol/PercentEncoding.h"
+#include "protocol/ServerAddress.h"
 
 #include <charconv>
 
@@ -199,8 +200,8 @@ FormattedBody FormatRequestBody(const CatalogueRow& row, const RequestValues& va
 
 std::string RequestUrl(std::string_view host, const CatalogueRow& row)
 {
-    std::string url = "http://";
-    url.append(host).append("/morvix/webcache.mox?type=").append(row.type).append("&cmd=").append(row.cmd);
+    std::string url = ServerUrlBase(host);
+    url.append("/morvix/webcache.mox?type=").append(row.type).append("&cmd=").append(row.cmd);
     return url;
 }
 

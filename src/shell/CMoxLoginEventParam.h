@@ -1,6 +1,10 @@
 #pragma once
 
 #include "messaging/CMoxEventParam.h"
+#include "transport/CertificateFailure.h"
+#include "transport/ServerCertificate.h"
+
+#include <optional>
 
 #include <string>
 
@@ -17,4 +21,8 @@ public:
     std::string roleName;  // "admin" or "keeper"
     std::string password;
     int passThrough = 0;   // carried unchanged from the request: 1 marks a silent re-login
+    // Event 6 of an https server that was not trusted: why, and for a server no authority vouches
+    // for, the certificate it showed, so that the operator can decide to trust it.
+    nsMoxHttp::CertificateFailureReport trustFailure;
+    std::optional<nsMoxHttp::ServerCertificate> certificate;
 };

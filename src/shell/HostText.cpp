@@ -1,5 +1,8 @@
 #include "shell/HostText.h"
 
+#include "protocol/ServerAddress.h"
+
+
 namespace {
 
 bool IsHostCharacter(char c)
@@ -13,16 +16,16 @@ bool IsHostPunctuation(char c)
     return c == '-' || c == '.' || c == ':' || c == '_';
 }
 
-bool IsBlank(char c)
+bool IsHostTextBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
 std::string_view TrimBlanks(std::string_view text)
 {
-    while (!text.empty() && IsBlank(text.front()))
+    while (!text.empty() && IsHostTextBlank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
+    while (!text.empty() && IsHostTextBlank(text.back()))
         text.remove_suffix(1);
     return text;
 }
@@ -32,6 +35,15 @@ std::string_view TrimBlanks(std::string_view text)
 HostText SplitHostText(std::string_view text, std::string_view port)
 {
     text = TrimBlanks(text);
+    // http is what an address without a scheme means, so only https is kept with the host.
+    const bool https = nsMoxHttp::IsHttpsAddress(text);
+    const std::string_view withoutScheme = nsMoxHttp::AddressWithoutScheme(text);
+    if (withoutScheme.size() != text.size()) {
+        HostText split = SplitHostText(withoutScheme, port);
+        if (https && !split.host.empty())
+            split.host.insert(0, nsMoxHttp::kHttpsPrefix);
+        return split;
+    }
     std::size_t run = 0;
     while (run < text.size() && IsHostCharacter(text[run]))
         ++run;
@@ -47,7 +59,10 @@ HostText SplitHostText(std::string_view text, std::string_view port)
 
 std::string HostFileStem(std::string_view host)
 {
-    std::string stem(host);
+    // "@" is no host character, so an https server's file never meets a plain one's.
+    const bool https = nsMoxHttp::IsHttpsAddress(host);
+    std::string stem(https ? "https@" : "");
+    stem.append(nsMoxHttp::AddressWithoutScheme(host));
     for (char& c : stem)
         if (c == ':')
             c = '&';
@@ -56,6 +71,8 @@ std::string HostFileStem(std::string_view host)
 
 bool IsPlainHost(std::string_view host)
 {
+    if (nsMoxHttp::IsHttpsAddress(host))
+        host.remove_prefix(nsMoxHttp::kHttpsPrefix.size());
     if (host.empty() || IsHostPunctuation(host.back()))
         return false;
     for (char c : host)

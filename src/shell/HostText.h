@@ -11,9 +11,10 @@ struct HostText {
 
 // The leading run of letters, digits and - . : _ is the address (without trailing - . : _), the
 // rest is the label. An address without a ":" after its first character gets ":" and the port.
+// A leading "https://" stays with the address; "http://" is dropped, being what none means.
 HostText SplitHostText(std::string_view text, std::string_view port);
 
-// The history file name of a host: every ":" replaced by "&".
+// The history file name of a host: every ":" replaced by "&"; an https host's begins "https@".
 std::string HostFileStem(std::string_view host);
 
 // True when the text is an address as SplitHostText yields one, so it can name a file safely.

@@ -9,8 +9,10 @@
 #include "shell/CMoxLoginEventParam.h"
 #include "shell/LeadingDecimal.h"
 #include "shell/TextFormat.h"
-#include "shell/Utf8Text.h"
 #include "shell/MoxText.h"
+#include "shell/Utf8Text.h"
+#include "transport/IMoxHttpTask.h"
+#include "transport/TlsTrust.h"
 
 namespace nsMoxHttp {
 namespace {
@@ -81,8 +83,17 @@ void CMoxHttpCallback::OnSignIn(bool failed)
     const std::string host = record->host;
 
     if (failed) {
-        PostOutcome(eMoxCacheEvent_ConnectFailed, std::move(record),
-                    FormatText(MoxText::tr("连接%s失败，请检查网络连接是否正常或输入的服务器地址是否正确"), host));
+        record->trustFailure = Task() ? Task()->GetTrustFailure() : CertificateFailureReport{};
+        if (record->trustFailure.failure == CertificateFailure::None) {
+            PostOutcome(eMoxCacheEvent_ConnectFailed, std::move(record),
+                        FormatText(MoxText::tr("连接%s失败，请检查网络连接是否正常或输入的服务器地址是否正确"), host));
+            return;
+        }
+        // Only looked at here, on the exchange's own thread, so that nobody waits for it.
+        if (record->trustFailure.failure == CertificateFailure::UnknownIssuer)
+            record->certificate = FetchServerCertificate(HttpsHostPort(host + "/"));
+        const std::string text = CertificateFailureText(record->trustFailure, host);
+        PostOutcome(eMoxCacheEvent_ConnectFailed, std::move(record), text);
         return;
     }
     std::optional<Judged> judged = Judge(false, {});

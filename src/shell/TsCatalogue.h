@@ -15,6 +15,7 @@ public:
     // The translation of source, or source itself when the catalogue has none.
     std::string Translate(std::string_view source) const;
     std::size_t Size() const { return texts_.size(); }
+    const std::unordered_map<std::string, std::string>& Entries() const { return texts_; }
 
 private:
     std::unordered_map<std::string, std::string> texts_;

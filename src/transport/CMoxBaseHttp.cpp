@@ -3,9 +3,12 @@
 
 #include "transport/CMoxBaseHttp.h"
 
+#include "transport/ServerCertificate.h"
+#include "transport/TlsTrust.h"
+
 #include <curl/curl.h>
 
-#include <strings.h>
+#include <openssl/x509_vfy.h>
 
 #include <variant>
 
@@ -17,6 +20,11 @@ namespace {
 struct Setup {
     const char* url = nullptr;
     bool https = false;
+    // A pinned key is the server's identity, as a known host's is for SSH: the chain and the name
+    // are not asked for, so that a server with its own certificate can be trusted at all.
+    bool verifyChain = true;
+    std::string caFile;
+    std::string pinnedKey;
     bool proxy = false;
     std::string proxyAddress;
     long proxyType = CURLPROXY_HTTP;
@@ -37,7 +45,9 @@ struct Setup {
 using OptionValue = std::variant<long, const char*, void*, curl_write_callback, curl_progress_callback,
     curl_slist*>;
 
-enum class When { Always, Https, Proxy, ProxyAuthentication, Body, ExtraHeaders, Shared, ChangesServer };
+enum class When {
+    Always, Https, CaFile, Pinned, Proxy, ProxyAuthentication, Body, ExtraHeaders, Shared, ChangesServer
+};
 
 using ReadValue = OptionValue (*)(const Setup&);
 
@@ -53,6 +63,10 @@ template <const char* text>
 OptionValue Text(const Setup&) { return text; }
 
 OptionValue Url(const Setup& s) { return s.url; }
+OptionValue VerifyPeer(const Setup& s) { return s.verifyChain ? 1L : 0L; }
+OptionValue VerifyHost(const Setup& s) { return s.verifyChain ? 2L : 0L; }
+OptionValue CaFile(const Setup& s) { return s.caFile.c_str(); }
+OptionValue PinnedKey(const Setup& s) { return s.pinnedKey.c_str(); }
 OptionValue ProxyAddress(const Setup& s) { return s.proxyAddress.c_str(); }
 OptionValue ProxyType(const Setup& s) { return s.proxyType; }
 OptionValue ProxyUserName(const Setup& s) { return s.proxyUserName; }
@@ -78,6 +92,8 @@ constexpr long kStallSeconds = 60;
 constexpr long kChangeReuseMaxAgeSeconds = 1;
 constexpr char kUserAgent[] = "MoxMoniter/3.5.0";
 constexpr char kAcceptedEncodings[] = "gzip, deflate";
+// A redirect from an https server is followed over https only: the body must not go on in clear.
+constexpr char kHttpsOnly[] = "https";
 
 // The limits in force; tests shorten them.
 std::atomic<std::size_t> replyCapBytes{kReplyCapBytes};
@@ -86,8 +102,12 @@ std::atomic<long> stallSeconds{kStallSeconds};
 // Every option of an exchange, in the order it is set. Rows whose condition does not hold are skipped.
 const OptionRow kOptionTable[] = {
     {CURLOPT_URL,              When::Always,              Url},
-    {CURLOPT_SSL_VERIFYPEER,   When::Https,               Long<0>},
-    {CURLOPT_SSL_VERIFYHOST,   When::Https,               Long<1>},
+    {CURLOPT_SSL_VERIFYPEER,   When::Https,               VerifyPeer},
+    {CURLOPT_SSL_VERIFYHOST,   When::Https,               VerifyHost},
+    {CURLOPT_CAINFO,           When::CaFile,              CaFile},
+    {CURLOPT_PINNEDPUBLICKEY,  When::Pinned,              PinnedKey},
+    // So that a refusal can name the key the server showed beside the one remembered.
+    {CURLOPT_CERTINFO,         When::Pinned,              Long<1>},
     {CURLOPT_PROXY,            When::Proxy,               ProxyAddress},
     {CURLOPT_PROXYTYPE,        When::Proxy,               ProxyType},
     {CURLOPT_PROXYUSERNAME,    When::ProxyAuthentication, ProxyUserName},
@@ -102,6 +122,7 @@ const OptionRow kOptionTable[] = {
     {CURLOPT_PROGRESSFUNCTION, When::Always,              ProgressFunction},
     {CURLOPT_PROGRESSDATA,     When::Always,              Wrapper},
     {CURLOPT_FOLLOWLOCATION,   When::Always,              Long<1>},
+    {CURLOPT_REDIR_PROTOCOLS_STR, When::Https,            Text<kHttpsOnly>},
     {CURLOPT_AUTOREFERER,      When::Always,              Long<1>},
     {CURLOPT_POSTFIELDS,       When::Body,                PostData},
     {CURLOPT_POSTFIELDSIZE,    When::Body,                PostLength},
@@ -120,6 +141,8 @@ bool Holds(When when, const Setup& setup)
     switch (when) {
     case When::Always: return true;
     case When::Https: return setup.https;
+    case When::CaFile: return setup.https && !setup.caFile.empty();
+    case When::Pinned: return setup.https && !setup.pinnedKey.empty();
     case When::Proxy: return setup.proxy;
     case When::ProxyAuthentication: return setup.proxy && setup.proxyAuthentication;
     case When::Body: return !setup.postData->empty();
@@ -159,6 +182,60 @@ struct EasyCleanup {
 struct ListCleanup {
     void operator()(curl_slist* list) const { curl_slist_free_all(list); }
 };
+
+CertificateFailure VerificationFailure(long verifyResult)
+{
+    switch (verifyResult) {
+    case X509_V_ERR_CERT_HAS_EXPIRED:
+    case X509_V_ERR_CERT_NOT_YET_VALID:
+        return CertificateFailure::Expired;
+    case X509_V_ERR_DEPTH_ZERO_SELF_SIGNED_CERT:
+    case X509_V_ERR_SELF_SIGNED_CERT_IN_CHAIN:
+    case X509_V_ERR_UNABLE_TO_GET_ISSUER_CERT:
+    case X509_V_ERR_UNABLE_TO_GET_ISSUER_CERT_LOCALLY:
+    case X509_V_ERR_UNABLE_TO_VERIFY_LEAF_SIGNATURE:
+    case X509_V_ERR_CERT_UNTRUSTED:
+        return CertificateFailure::UnknownIssuer;
+    case X509_V_ERR_HOSTNAME_MISMATCH:
+    case X509_V_ERR_IP_ADDRESS_MISMATCH:
+    // libcurl checks the name itself, after a chain that verified, and records its refusal as 1.
+    case X509_V_ERR_UNSPECIFIED:
+        return CertificateFailure::WrongName;
+    default:
+        return CertificateFailure::Handshake;
+    }
+}
+
+CertificateFailureReport Classify(CURL* easy, CURLcode code, const Setup& setup)
+{
+    CertificateFailureReport report;
+    if (!setup.https)
+        return report;
+    switch (code) {
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+        report.failure = CertificateFailure::PinChanged;
+        report.pinnedKey = setup.pinnedKey;
+        if (const auto shown = ShownCertificate(easy))
+            report.presentedKey = shown->pin;
+        break;
+    case CURLE_PEER_FAILED_VERIFICATION: {
+        long verifyResult = X509_V_OK;
+        curl_easy_getinfo(easy, CURLINFO_SSL_VERIFYRESULT, &verifyResult);
+        report.failure = VerificationFailure(verifyResult);
+        break;
+    }
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CIPHER:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_ISSUER_ERROR:
+        report.failure = CertificateFailure::Handshake;
+        break;
+    default:
+        break;
+    }
+    return report;
+}
 
 }  // namespace
 
@@ -233,7 +310,14 @@ bool CMoxBaseHttp::Exchange(const std::string& url)
 
     Setup setup;
     setup.url = url.c_str();
-    setup.https = strncasecmp(url.c_str(), "https://", 8) == 0;
+    const std::string hostPort = HttpsHostPort(url);
+    setup.https = !hostPort.empty();
+    if (setup.https) {
+        const TlsTrust::ForServer trust = TlsTrust::For(hostPort);
+        setup.caFile = trust.caFile;
+        setup.pinnedKey = trust.insecure ? std::string() : trust.pinnedKey;
+        setup.verifyChain = !trust.insecure && setup.pinnedKey.empty();
+    }
     setup.proxy = proxy_.type != CMoxProxySettings::Type::None && !proxy_.host.empty();
     setup.proxyAddress = proxy_.host + ":" + std::to_string(proxy_.port);
     setup.proxyType = CurlProxyType(proxy_.type);
@@ -253,7 +337,19 @@ bool CMoxBaseHttp::Exchange(const std::string& url)
     if (!ApplyOptions(easy.get(), setup))
         return false;
     lastMove_ = std::chrono::steady_clock::now();
-    return curl_easy_perform(easy.get()) == CURLE_OK;
+    const CURLcode code = curl_easy_perform(easy.get());
+    if (code == CURLE_OK)
+        return true;
+    CertificateFailureReport report = Classify(easy.get(), code, setup);
+    std::lock_guard guard(replyLock_);
+    certificateFailure_ = std::move(report);
+    return false;
+}
+
+CertificateFailureReport CMoxBaseHttp::TrustFailure() const
+{
+    std::lock_guard guard(replyLock_);
+    return certificateFailure_;
 }
 
 std::unique_ptr<CMoxReplyBuffer> CMoxBaseHttp::CopyReply() const

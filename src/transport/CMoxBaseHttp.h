@@ -2,6 +2,7 @@
 
 #include "transport/CMoxProxySettings.h"
 #include "transport/CMoxReplyBuffer.h"
+#include "transport/CertificateFailure.h"
 #include "transport/IMoxHttpCallback.h"
 
 #include <atomic>
@@ -50,6 +51,8 @@ public:
 
     // Copy of the body received so far; null when the body is not kept.
     std::unique_ptr<CMoxReplyBuffer> CopyReply() const;
+    // Why a failed https exchange did not trust its server; None for any other outcome.
+    CertificateFailureReport TrustFailure() const;
 
 private:
     bool Exchange(const std::string& url);
@@ -75,6 +78,7 @@ private:
     double lastReceived_ = 0;
     mutable std::mutex replyLock_;
     std::unique_ptr<CMoxReplyBuffer> reply_;
+    CertificateFailureReport certificateFailure_;
 };
 
 }  // namespace nsMoxHttp

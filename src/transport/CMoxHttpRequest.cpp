@@ -51,6 +51,12 @@ std::unique_ptr<CMoxReplyBuffer> CMoxHttpRequest::CopyReply() const
     return client_ ? client_->CopyReply() : nullptr;
 }
 
+CertificateFailureReport CMoxHttpRequest::TrustFailure() const
+{
+    std::lock_guard guard(stateLock_);
+    return client_ ? client_->TrustFailure() : CertificateFailureReport{};
+}
+
 CMoxHttpRequest::Delivery CMoxHttpRequest::BeginCallback()
 {
     std::lock_guard guard(stateLock_);

@@ -35,6 +35,7 @@ public:
     void AwaitCallbackReturn();
 
     std::unique_ptr<CMoxReplyBuffer> CopyReply() const;
+    CertificateFailureReport TrustFailure() const;
 
     void OnData(const char* bytes, std::size_t size, std::size_t count) override;
     void OnHeader(const char* bytes, std::size_t size, std::size_t count) override;

@@ -103,6 +103,12 @@ std::unique_ptr<CMoxReplyBuffer> CMoxHttpTask::GetReply()
     return request ? request->CopyReply() : nullptr;
 }
 
+CertificateFailureReport CMoxHttpTask::GetTrustFailure()
+{
+    std::shared_ptr<CMoxHttpRequest> request = Request();
+    return request ? request->TrustFailure() : CertificateFailureReport{};
+}
+
 std::shared_ptr<CMoxHttpRequest> CMoxHttpTask::Request() const
 {
     std::lock_guard guard(lock_);

@@ -29,6 +29,7 @@ public:
     void SetKeepBody(bool keep) override;
     void SetChangesServer(bool changes) override;
     std::unique_ptr<CMoxReplyBuffer> GetReply() override;
+    CertificateFailureReport GetTrustFailure() override;
 
 private:
     // Only Release destroys a task.

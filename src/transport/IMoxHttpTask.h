@@ -2,6 +2,7 @@
 
 #include "messaging/IZebUnknow.h"
 #include "transport/CMoxReplyBuffer.h"
+#include "transport/CertificateFailure.h"
 #include "transport/IMoxHttpCallback.h"
 
 #include <memory>
@@ -31,6 +32,8 @@ public:
     virtual void SetChangesServer(bool changes) = 0;
     // A copy of the body received so far, or null when the body is not kept or nothing started.
     virtual std::unique_ptr<CMoxReplyBuffer> GetReply() = 0;
+    // Why a failed https exchange did not trust its server; None for every other outcome.
+    virtual CertificateFailureReport GetTrustFailure() { return {}; }
 };
 
 }  // namespace nsMoxHttp

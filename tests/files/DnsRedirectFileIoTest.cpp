@@ -21,9 +21,9 @@ TEST(DnsRedirectFileIo, EntriesGoThroughAFileAndGb18030NotesComeBack)
 
     WriteBytes(scratch / "gb.txt", "address=/b.com/ #\xD6\xD0\xCE\xC4\r\n");  // the note "中文" in GB18030
     const auto read = ReadDnsRedirectFile(scratch / "gb.txt", &error);
-    ASSERT_TRUE(read && read->size() == 1);
-    EXPECT_EQ((*read)[0].Name, "b.com");
-    EXPECT_EQ((*read)[0].Note, "中文");
-    EXPECT_EQ(ReadDnsRedirectFile(scratch / "missing.txt", &error), std::nullopt);
+    ASSERT_TRUE(read && read->entries.size() == 1);
+    EXPECT_EQ(read->entries[0].Name, "b.com");
+    EXPECT_EQ(read->entries[0].Note, "中文");
+    EXPECT_FALSE(ReadDnsRedirectFile(scratch / "missing.txt", &error));
     EXPECT_FALSE(error.empty());
 }

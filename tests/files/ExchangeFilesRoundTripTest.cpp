@@ -1,7 +1,8 @@
 // Random entry sets written to each exchanged file and read back come back the same, apart from
-// what the formats say they change: line breaks written as blanks, and each format's own limits
-// (blanks around a rules-file value, its outer quotes, its buffer sizes; the characters that
-// separate a black-list or DNS line's parts). A value can never add a line, a key or an entry.
+// what the formats say they change: line breaks and NULs written as blanks (counted), and entries
+// whose black-list or DNS values hold the characters that separate a line's parts (left out and
+// counted). Quotes and blanks at a value's ends and values of any length travel whole. A value can
+// never add a line, a key or an entry.
 // The seed is printed; MORVIX_TEST_SEED repeats a run.
 #include "features/access/BlackListFile.h"
 #include "features/cache/RulesFile.h"
@@ -47,29 +48,12 @@ private:
 };
 
 // Everything a note may hold: Chinese and other UTF-8, the characters the formats use, quotes,
-// blanks and line breaks of every kind. CR LF counts as one character, as the flattening does.
-const std::vector<std::string_view> kNotePieces = {"a", "Z", "7", "注", "释", "é", "😀", " ", "\t", "=", "[",
-                                                   "]", "#", "/", "-", "\"", "'", ";", "\r", "\n", "\r\n"};
+// blanks, NULs and line breaks of every kind. CR LF counts as one character, as the flattening does.
+const std::vector<std::string_view> kNotePieces = {"a", "Z", "7", "注", "释", "é", "😀", " ", "\t", "=", "[", "]", "#",
+                                                   "/", "-", "\"", "'", ";", "\r", "\n", "\r\n", std::string_view("\0", 1)};
 // What a URL or a name may hold, line breaks included.
 const std::vector<std::string_view> kUrlPieces = {"a", "/", "*", "?", "=", "&", "中", "%", "[", "]", "#",
                                                   "\"", " ", "\r\n", "\n"};
-
-// The rules file reads a value with the private-profile rules: blanks around it dropped, one pair
-// of outer double quotes taken off, then cut to its buffer.
-std::string AsRulesFileReads(const std::string& value, std::size_t bufferCharacters)
-{
-    std::string read = ExchangeFileText::OneLine(value);
-    const std::size_t first = read.find_first_not_of(" \t");
-    read = first == std::string::npos ? std::string() : read.substr(first, read.find_last_not_of(" \t") - first + 1);
-    if (read.size() >= 2 && read.front() == '"' && read.back() == '"')
-        read = read.substr(1, read.size() - 2);
-    return std::string(Utf8Text::CutToCharacters(read, bufferCharacters - 1));
-}
-
-std::string Cut(const std::string& text, std::size_t characters)
-{
-    return std::string(Utf8Text::CutToCharacters(text, characters));
-}
 
 std::size_t LineBreakValues(std::initializer_list<const std::string*> values)
 {
@@ -88,29 +72,30 @@ TEST(ExchangeFilesRoundTrip, RulesFileGivesBackItsRules)
     for (int round = 0; round < kRounds; ++round) {
         RuleSet rules;
         std::size_t lineBreaks = 0;
-        const auto url = [&random] { return "/" + random.Text(kUrlPieces, FCacheRule::kUrlLimit - 1) + "x"; };
+        // Now and then past the server's limits: the file carries them whole, the server judges.
+        const auto url = [&random] { return random.Text(kUrlPieces, FCacheRule::kUrlLimit + 8) + "x"; };
         const auto number = [&random] { return random.Between(0, 999999999); };
         for (int n = random.Between(0, 6); n > 0; --n) {
             FCacheRule rule{0, "", url(), number(), number(), number(), number(), number(),
-                            random.Text(kNotePieces, FCacheRule::kNoteLimit), number(), number()};
+                            random.Text(kNotePieces, 700), number(), number()};
             lineBreaks += LineBreakValues({&rule.Url, &rule.Note});
             rules.fcache.push_back(rule);
         }
         for (int n = random.Between(0, 6); n > 0; --n) {
-            RCacheRule rule{0, "", url(), number(), number(), random.Text(kNotePieces, RCacheRule::kNoteLimit),
+            RCacheRule rule{0, "", url(), number(), number(), random.Text(kNotePieces, 700),
                             number(), number()};
             lineBreaks += LineBreakValues({&rule.Url, &rule.Note});
             rules.rcache.push_back(rule);
         }
         for (int n = random.Between(0, 6); n > 0; --n) {
-            SCacheRule rule{0, "", url(), number(), number(), "S" + random.Text(kUrlPieces, 60) + "D", number(),
-                            random.Text(kNotePieces, SCacheRule::kNoteLimit)};
+            SCacheRule rule{0, "", url(), number(), number(), random.Text(kUrlPieces, 60) + "D", number(),
+                            random.Text(kNotePieces, 700)};
             lineBreaks += LineBreakValues({&rule.ActionUrl, &rule.SetCookieSessionID, &rule.Note});
             rules.scache.push_back(rule);
         }
         for (int n = random.Between(0, 6); n > 0; --n) {
             RewriteRule rule{0, "", url(), random.Text(kUrlPieces, RewriteRule::kUrlLimit), number(), number(),
-                             random.Text(kNotePieces, RewriteRule::kNoteRecordLimit)};
+                             random.Text(kNotePieces, 700)};
             lineBreaks += LineBreakValues({&rule.SourceUrl, &rule.DestinationUrl, &rule.Note});
             rules.rewrite.push_back(rule);
         }
@@ -125,8 +110,8 @@ TEST(ExchangeFilesRoundTrip, RulesFileGivesBackItsRules)
         for (std::size_t i = 0; i < rules.fcache.size(); ++i) {
             const FCacheRule& sent = rules.fcache[i];
             const FCacheRule& got = read.fcache[i];
-            EXPECT_EQ(got.Url, AsRulesFileReads(sent.Url, 1024));
-            EXPECT_EQ(got.Note, Cut(AsRulesFileReads(sent.Note, 1024), FCacheRule::kNoteLimit));
+            EXPECT_EQ(got.Url, ExchangeFileText::OneLine(sent.Url));
+            EXPECT_EQ(got.Note, ExchangeFileText::OneLine(sent.Note));
             EXPECT_EQ(std::tie(got.Icase, got.Rules, got.Expire, got.Unit, got.Icookie, got.Olimit, got.IsDiskCache),
                       std::tie(sent.Icase, sent.Rules, sent.Expire, sent.Unit, sent.Icookie, sent.Olimit,
                                sent.IsDiskCache));
@@ -134,26 +119,26 @@ TEST(ExchangeFilesRoundTrip, RulesFileGivesBackItsRules)
         for (std::size_t i = 0; i < rules.rcache.size(); ++i) {
             const RCacheRule& sent = rules.rcache[i];
             const RCacheRule& got = read.rcache[i];
-            EXPECT_EQ(got.Url, AsRulesFileReads(sent.Url, 1024));
-            EXPECT_EQ(got.Note, Cut(AsRulesFileReads(sent.Note, 1024), RCacheRule::kNoteLimit));
+            EXPECT_EQ(got.Url, ExchangeFileText::OneLine(sent.Url));
+            EXPECT_EQ(got.Note, ExchangeFileText::OneLine(sent.Note));
             EXPECT_EQ(std::tie(got.Icase, got.Rules, got.Olimit, got.CacheLocation),
                       std::tie(sent.Icase, sent.Rules, sent.Olimit, sent.CacheLocation));
         }
         for (std::size_t i = 0; i < rules.scache.size(); ++i) {
             const SCacheRule& sent = rules.scache[i];
             const SCacheRule& got = read.scache[i];
-            EXPECT_EQ(got.ActionUrl, AsRulesFileReads(sent.ActionUrl, 1024));
-            EXPECT_EQ(got.SetCookieSessionID, AsRulesFileReads(sent.SetCookieSessionID, 128));
-            EXPECT_EQ(got.Note, Cut(AsRulesFileReads(sent.Note, 1024), SCacheRule::kNoteLimit));
+            EXPECT_EQ(got.ActionUrl, ExchangeFileText::OneLine(sent.ActionUrl));
+            EXPECT_EQ(got.SetCookieSessionID, ExchangeFileText::OneLine(sent.SetCookieSessionID));
+            EXPECT_EQ(got.Note, ExchangeFileText::OneLine(sent.Note));
             EXPECT_EQ(std::tie(got.Icase, got.Rules, got.SessionExpire),
                       std::tie(sent.Icase, sent.Rules, sent.SessionExpire));
         }
         for (std::size_t i = 0; i < rules.rewrite.size(); ++i) {
             const RewriteRule& sent = rules.rewrite[i];
             const RewriteRule& got = read.rewrite[i];
-            EXPECT_EQ(got.SourceUrl, AsRulesFileReads(sent.SourceUrl, 1024));
-            EXPECT_EQ(got.DestinationUrl, AsRulesFileReads(sent.DestinationUrl, 1024));
-            EXPECT_EQ(got.Note, Cut(AsRulesFileReads(sent.Note, 1024), RewriteRule::kNoteRecordLimit));
+            EXPECT_EQ(got.SourceUrl, ExchangeFileText::OneLine(sent.SourceUrl));
+            EXPECT_EQ(got.DestinationUrl, ExchangeFileText::OneLine(sent.DestinationUrl));
+            EXPECT_EQ(got.Note, ExchangeFileText::OneLine(sent.Note));
             EXPECT_EQ(std::tie(got.Icase, got.Flag), std::tie(sent.Icase, sent.Flag));
         }
     }
@@ -216,7 +201,9 @@ TEST(ExchangeFilesRoundTrip, DnsRedirectFileGivesBackItsCustomEntries)
     const std::vector<std::string_view> namePieces = {"a", "z", "9", "-", ".", "_", "中", "=", "[", "]", "\"", "'"};
     // A name holding these is left out of the file, and the export says how many were.
     const std::vector<std::string_view> unfit = {"/", "#", " ", "\t", "\r\n", "\n"};
-    const std::vector<std::string_view> ipPieces = {"1", "0", ".", ":", "f"};
+    const std::vector<std::string_view> ipPieces = {"1", "0", ".", ":", "f", "/"};
+    // An address holding these, or ending in "/", is left out as well.
+    const std::vector<std::string_view> unfitInAddress = {"#", " ", "\t"};
     for (int round = 0; round < kRounds; ++round) {
         std::vector<DnsRedirectEntry> entries;
         std::vector<DnsRedirectEntry> expected;
@@ -233,10 +220,13 @@ TEST(ExchangeFilesRoundTrip, DnsRedirectFileGivesBackItsCustomEntries)
             if (random.OneIn(6))
                 entry.Name.insert(static_cast<std::size_t>(random.Between(0, static_cast<int>(entry.Name.size()))),
                                   unfit[static_cast<std::size_t>(random.Between(0, static_cast<int>(unfit.size()) - 1))]);
+            if (random.OneIn(6))
+                entry.IP.insert(static_cast<std::size_t>(random.Between(0, static_cast<int>(entry.IP.size()))),
+                                unfitInAddress[static_cast<std::size_t>(random.Between(0, 2))]);
             entries.push_back(entry);
             if (entry.IsSystem)
                 continue;
-            if (!DnsNameFitsLine(entry.Name)) {
+            if (!DnsNameFitsLine(entry.Name) || !DnsAddressFitsLine(entry.IP)) {
                 ++leftOut;
                 continue;
             }

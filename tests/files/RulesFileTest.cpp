@@ -51,8 +51,11 @@ TEST(RulesFile, ReadingAppliesDefaultsLimitsAndSkips)
                                     "Icase_3=0x",
                                     "[SCache]", "SCacheCount=2", "ActionUrl_1=/login", "ActionUrl_2=/in",
                                     "SetCookieSessionID_2=SID", "[RCache]", "RCacheCount=1", "Url_1=/r"});
-    const RuleSet rules = ReadRulesFile(text, eRulesBlock_All);
+    ExchangeFileText::ReadNotes notes;
+    const RuleSet rules = ReadRulesFile(text, eRulesBlock_All, &notes);
     ASSERT_EQ(rules.fcache.size(), 2u) << "Url_2 is missing";
+    EXPECT_EQ(notes.unreadable.count, 2u) << "the missing page-cache rule and the session rule without its cookie";
+    EXPECT_EQ(notes.unreadable.first, std::vector<std::size_t>{9}) << "the line of the session rule's first key";
     EXPECT_EQ(rules.fcache[0].Url, "/a");
     EXPECT_EQ(rules.fcache[0].IsDiskCache, 0) << "a missing IsDiskCache reads as 0";
     EXPECT_EQ(rules.fcache[0].Expire, 30);
@@ -69,7 +72,7 @@ TEST(RulesFile, ReadingAppliesDefaultsLimitsAndSkips)
     EXPECT_TRUE(ReadRulesFile(text, eRulesBlock_SCache).fcache.empty()) << "unchosen blocks are not read";
 }
 
-TEST(RulesFile, AtMostAThousandRulesAndNotesCutToTheRecord)
+TEST(RulesFile, AtMostAThousandRulesAreReadAndTheRestCountedAndNotesTravelWhole)
 {
     RuleSet rules;
     for (int i = 0; i < 2000; ++i) {
@@ -78,8 +81,10 @@ TEST(RulesFile, AtMostAThousandRulesAndNotesCutToTheRecord)
         rule.Note = std::string(700, 'n');
         rules.fcache.push_back(rule);
     }
-    const RuleSet read = ReadRulesFile(RulesFileText(rules, eRulesBlock_FCache).text, eRulesBlock_All);
+    ExchangeFileText::ReadNotes notes;
+    const RuleSet read = ReadRulesFile(RulesFileText(rules, eRulesBlock_FCache).text, eRulesBlock_All, &notes);
     ASSERT_EQ(read.fcache.size(), 1000u);
+    EXPECT_EQ(notes.beyondLimit, 1000u);
     EXPECT_EQ(read.fcache.back().Url, "/p999");
-    EXPECT_EQ(read.fcache.front().Note.size(), static_cast<std::size_t>(FCacheRule::kNoteLimit));
+    EXPECT_EQ(read.fcache.front().Note, rules.fcache.front().Note);
 }

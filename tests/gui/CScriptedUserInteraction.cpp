@@ -47,6 +47,20 @@ bool CScriptedUserInteraction::OpenUrl(const QUrl& url)
     return true;
 }
 
+IUserInteraction::CertificateTrust CScriptedUserInteraction::AskCertificateTrust(
+    QWidget*, const QString& server, const nsMoxHttp::ServerCertificate& certificate)
+{
+    // The prompt's text is what the operator compares: the key's fingerprint.
+    prompts_.append({PromptKind::Certificate, server, QString::fromStdString(certificate.publicKeySha256)});
+    if (trusts_.empty()) {
+        ADD_FAILURE() << "unexpected certificate of " << server.toStdString();
+        return CertificateTrust::Refused;
+    }
+    const CertificateTrust trust = trusts_.front();
+    trusts_.pop_front();
+    return trust;
+}
+
 bool CScriptedUserInteraction::NextDecision(PromptKind kind, const QString& title, const QString& text)
 {
     prompts_.append({kind, title, text});

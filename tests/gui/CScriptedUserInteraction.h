@@ -13,7 +13,7 @@
 // fails the test and is answered with Cancel or an empty path.
 class CScriptedUserInteraction : public IUserInteraction {
 public:
-    enum class PromptKind { Confirm, YesNo, Inform, OpenFile, SaveFile, Directory };
+    enum class PromptKind { Confirm, YesNo, Inform, OpenFile, SaveFile, Directory, Certificate };
     struct Prompt {
         PromptKind kind;
         QString title;
@@ -27,6 +27,7 @@ public:
 
     void QueueDecision(bool accept) { decisions_.push_back(accept); }
     void QueuePath(const QString& path) { paths_.push_back(path); }
+    void QueueCertificateTrust(CertificateTrust trust) { trusts_.push_back(trust); }
 
     const QList<Prompt>& Prompts() const { return prompts_; }
     const QList<QUrl>& OpenedUrls() const { return urls_; }
@@ -39,6 +40,8 @@ public:
     QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& suggestedPath,
                            const QString& filter) override;
     QString ChooseDirectory(QWidget* parent, const QString& title, const QString& folder) override;
+    CertificateTrust AskCertificateTrust(QWidget* parent, const QString& server,
+                                         const nsMoxHttp::ServerCertificate& certificate) override;
     bool OpenUrl(const QUrl& url) override;
 
 private:
@@ -48,6 +51,7 @@ private:
     IUserInteraction* previous_;
     std::deque<bool> decisions_;
     std::deque<QString> paths_;
+    std::deque<CertificateTrust> trusts_;
     QList<Prompt> prompts_;
     QList<QUrl> urls_;
 };

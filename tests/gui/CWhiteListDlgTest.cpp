@@ -85,9 +85,10 @@ TEST_F(SecurityView, ExportWritesOneLinePerEntryAndImportAddsThemOneByOne)
     // The file is read off the window's thread; its first unreadable line is said once it has been.
     ASSERT_TRUE(ProcessUntil([&] { return answers.Prompts().back().title == "tips"; }));
     EXPECT_EQ(answers.Prompts().back().text, "10.1.0.1");
-    ASSERT_TRUE(ProcessUntil([&] { return black->ImportWindow() == nullptr && Rows(black->ListView()) == 3; }));
+    // A last line without its end is read too: nothing a file holds is passed over unsaid.
+    ASSERT_TRUE(ProcessUntil([&] { return black->ImportWindow() == nullptr && Rows(black->ListView()) == 4; }));
     const std::vector<std::string> adds = LoggedBodies(sim, "type=black&cmd=add");
-    ASSERT_EQ(adds.size(), 3u);
+    ASSERT_EQ(adds.size(), 4u);
     EXPECT_NE(adds[1].find("&Low=10.1.0.1&High=10.1.0.1&"), std::string::npos);
     EXPECT_TRUE(adds[2].ends_with("&Note=%E5%A4%87%E6%B3%A8")) << "a GB18030 note arrives as UTF-8";
 }

@@ -66,7 +66,7 @@ public:
         if (!text)
             return {"unreadable: " + error};
         std::vector<std::string> lines;
-        for (const AddressListEntry& entry : ReadBlackListFile(*text).entries)
+        for (const AddressListEntry& entry : ReadBlackListFile(*text).entries.All())
             lines.push_back(Line(entry.Low, entry.High, entry.Note));
         return lines;
     }

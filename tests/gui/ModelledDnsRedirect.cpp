@@ -90,11 +90,11 @@ public:
     std::vector<std::string> FileLines(const std::filesystem::path& file) const override
     {
         std::string error;
-        const std::optional<std::vector<DnsRedirectEntry>> entries = ReadDnsRedirectFile(file, &error);
-        if (!entries)
+        const std::optional<DnsRedirectFileRead> read = ReadDnsRedirectFile(file, &error);
+        if (!read)
             return {"unreadable: " + error};
         std::vector<std::string> lines;
-        for (const DnsRedirectEntry& entry : *entries)
+        for (const DnsRedirectEntry& entry : read->entries.All())
             lines.push_back(Line(entry));
         return lines;
     }

@@ -401,10 +401,12 @@ TEST_F(Morvixctl, DnsRedirectEntriesGoOutToAFileAndComeBackIn)
     morvix::test::WriteBytes(file, "address=/b.com/\r\n# not a rule\r\nrefuse=/news.example.com/\r\n");
     const Outcome imported = Run({"dns", "import", file.string()});
     EXPECT_EQ(imported.status, 1) << "the server refuses the entry it already has";
-    EXPECT_NE(imported.err.find("added 1 of 2 entries"), std::string::npos) << imported.err;
+    EXPECT_EQ(imported.out, "accepted 1, refused 1, timed out 0\n");
     EXPECT_TRUE(std::regex_match(LastLoggedBody(sim, "dns", "redirect-add"),
                                  std::regex("SessionID=[^&]+&RequestID=N&Name=news.example.com&IP=&Enable=0&Note=")));
 
-    EXPECT_EQ(Run({"dns", "import", (data / "missing.txt").string()}).status, 64);
+    EXPECT_EQ(Run({"dns", "import", (data / "missing.txt").string()}).status, 74);
+    EXPECT_EQ(Run({"dns", "import", data.Path().string()}).status, 74) << "a folder";
+    EXPECT_EQ(Run({"dns", "export", (data / "missing" / "dns.txt").string()}).status, 74);
     EXPECT_EQ(Run({"dns", "export"}).status, 64);
 }

@@ -1,3 +1,4 @@
+#include "protocol/ServerAddress.h"
 #include "shell/HostText.h"
 
 #include <gtest/gtest.h>
@@ -60,4 +61,33 @@ TEST(HostText, FileStemsAndSafeNames)
     EXPECT_FALSE(IsPlainHost(".."));
     EXPECT_FALSE(IsPlainHost("../../etc/x:1"));
     EXPECT_FALSE(IsPlainHost("a b:1"));
+}
+
+TEST(HostText, HttpsStaysWithTheAddressAndPlainHttpIsWhatNoneMeans)
+{
+    struct Row {
+        const char* typed;
+        const char* host;
+        const char* stem;
+        bool plainToDistant;
+    };
+    const Row rows[] = {
+        {"https://10.0.0.5 北京", "https://10.0.0.5:6780", "https@10.0.0.5&6780", false},
+        {"HTTPS://cache1:443", "https://cache1:443", "https@cache1&443", false},
+        {"http://10.0.0.5:81", "10.0.0.5:81", "10.0.0.5&81", true},
+        {"10.0.0.5", "10.0.0.5:6780", "10.0.0.5&6780", true},
+        {"127.0.0.1", "127.0.0.1:6780", "127.0.0.1&6780", false},
+        {"localhost:81", "localhost:81", "localhost&81", false},
+        {"localhost.example.net", "localhost.example.net:6780", "localhost.example.net&6780", true},
+        {"https://", "", "", false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        const std::string host = Split(row.typed).host;
+        EXPECT_EQ(host, row.host);
+        EXPECT_EQ(HostFileStem(host), row.stem);
+        EXPECT_EQ(IsPlainHost(host), !host.empty());
+        EXPECT_EQ(nsMoxHttp::IsPlainHttpToDistant(host), row.plainToDistant);
+    }
+    EXPECT_FALSE(IsPlainHost("https://../x:1"));
 }

@@ -44,12 +44,19 @@ std::string encodeValue(const std::string& text)
 
 std::string SimClient::host() const
 {
-    return "127.0.0.1:" + std::to_string(port_);
+    return (https_ ? "https://127.0.0.1:" : "127.0.0.1:") + std::to_string(port_);
+}
+
+httplib::Client SimClient::connect() const
+{
+    httplib::Client client((https_ ? "https://127.0.0.1:" : "http://127.0.0.1:") + std::to_string(port_));
+    client.enable_server_certificate_verification(false);
+    return client;
 }
 
 Json::Value SimClient::getJson(const std::string& path)
 {
-    httplib::Client client("127.0.0.1", port_);
+    httplib::Client client = connect();
     const auto result = client.Get(path.c_str());
     if (!result || result->status != 200)
         throw std::runtime_error("GET " + path + " failed");
@@ -59,7 +66,7 @@ Json::Value SimClient::getJson(const std::string& path)
 void SimClient::postJson(const std::string& path, const Json::Value& body)
 {
     Json::StreamWriterBuilder builder;
-    httplib::Client client("127.0.0.1", port_);
+    httplib::Client client = connect();
     const auto result = client.Post(path.c_str(), Json::writeString(builder, body), "application/json");
     if (!result || result->status != 200)
         throw std::runtime_error("POST " + path + " failed" + (result ? ": " + result->body : std::string()));
@@ -112,7 +119,7 @@ void SimClient::setSettings(const Json::Value& settings)
 
 Json::Value SimClient::call(const std::string& type, const std::string& cmd, const std::string& body)
 {
-    httplib::Client client("127.0.0.1", port_);
+    httplib::Client client = connect();
     const std::string path = "/morvix/webcache.mox?type=" + type + "&cmd=" + cmd;
     const auto result = client.Post(path.c_str(), body, "application/x-www-form-urlencoded");
     if (!result)

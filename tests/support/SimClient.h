@@ -1,5 +1,6 @@
 #pragma once
 
+#include <httplib.h>
 #include <json/value.h>
 
 #include <string>
@@ -11,7 +12,7 @@ class SimClient {
 public:
     explicit SimClient(int port = 0) : port_(port) {}
 
-    std::string host() const;  // "127.0.0.1:PORT"
+    std::string host() const;  // "127.0.0.1:PORT", or "https://127.0.0.1:PORT" for a simulator speaking https
     int port() const { return port_; }
 
     Json::Value requests();
@@ -33,12 +34,17 @@ public:
 
 protected:
     void setPort(int port) { port_ = port; }
+    void setHttps(bool https) { https_ = https; }
 
 private:
+    // The test's own channel to the simulator: what it checks is the console's trust, not this.
+    httplib::Client connect() const;
+
     Json::Value getJson(const std::string& path);
     void postJson(const std::string& path, const Json::Value& body);
 
     int port_;
+    bool https_ = false;
 };
 
 }  // namespace morvix::test

@@ -58,6 +58,9 @@ SimProcess::SimProcess(std::vector<std::string> extraArgs)
                                  std::to_string(exitStatus_) + ")");
     }
     setPort(std::stoi(first.substr(prefix.size())));
+    for (const std::string& argument : extraArgs)
+        if (argument == "--tls" || argument == "--tls-cert")
+            setHttps(true);
 }
 
 SimProcess::~SimProcess()

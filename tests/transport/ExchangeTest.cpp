@@ -3,11 +3,15 @@
 #include "LoopbackServer.h"
 #include "RecordingListener.h"
 #include "TransportTest.h"
+#include "transport/ServerCertificate.h"
+#include "transport/TlsTrust.h"
 
 #include <gmock/gmock.h>
 
 #include <algorithm>
 #include <array>
+#include <fstream>
+#include <iterator>
 
 using morvix::test::ClosedPort;
 using morvix::test::LoopbackCertificate;
@@ -166,20 +170,42 @@ TEST_F(ExchangeTest, CompressedReplyIsDecoded)
     EXPECT_TRUE(listener.TakeReply()->Bytes() == text_);
 }
 
-TEST_F(ExchangeTest, HttpsIsFetchedWithoutVerifyingTheCertificate)
+// Refused until its key is pinned; then fetched, but never sent on to a plain-http address.
+TEST_F(ExchangeTest, HttpsIsTrustedOnlyByItsPinnedKeyAndNeverFollowedIntoClear)
 {
     LoopbackCertificate untrusted;
-    LoopbackServer tlsServer(untrusted.CertificatePath(), untrusted.KeyPath(), [](httplib::Server& routes) {
+    LoopbackServer tlsServer(untrusted.CertificatePath(), untrusted.KeyPath(), [this](httplib::Server& routes) {
         routes.Get("/secure", [](const httplib::Request&, httplib::Response& reply) {
             reply.set_content("secure", "text/plain");
         });
+        routes.Post("/moved", [this](const httplib::Request&, httplib::Response& reply) {
+            reply.set_redirect(server_.Url("/echo"), 307);
+        });
     });
-    RecordingListener listener;
-    listener.Start(tlsServer.Url("/secure"));
-    ASSERT_TRUE(listener.WaitCompleted());
+    RecordingListener refused;
+    refused.Start(tlsServer.Url("/secure"));
+    ASSERT_TRUE(refused.WaitCompleted());
+    EXPECT_TRUE(refused.Failed());
+    EXPECT_EQ(tlsServer.RequestCount(), 0u);
 
-    EXPECT_FALSE(listener.Failed());
-    EXPECT_EQ(listener.TakeReply()->Bytes(), "secure");
+    std::ifstream pem(untrusted.CertificatePath());
+    const auto certificate =
+        nsMoxHttp::DescribeCertificate(std::string(std::istreambuf_iterator<char>(pem), std::istreambuf_iterator<char>()));
+    ASSERT_TRUE(certificate);
+    const std::string hostPort = "127.0.0.1:" + std::to_string(tlsServer.Port());
+    nsMoxHttp::TlsTrust::Pin(hostPort, certificate->pin);
+    RecordingListener pinned;
+    pinned.Start(tlsServer.Url("/secure"));
+    ASSERT_TRUE(pinned.WaitCompleted());
+    EXPECT_FALSE(pinned.Failed());
+    EXPECT_EQ(pinned.TakeReply()->Bytes(), "secure");
+
+    RecordingListener redirected;
+    redirected.Start(tlsServer.Url("/moved"), "Password=secret");
+    ASSERT_TRUE(redirected.WaitCompleted());
+    EXPECT_TRUE(redirected.Failed());
+    EXPECT_EQ(server_.RequestCount(), 0u) << "the body went on in clear";
+    nsMoxHttp::TlsTrust::Forget(hostPort);
 }
 
 TEST_F(ExchangeTest, UrlOf2048BytesFailsWithoutSendingAndOneByteLessIsSent)

@@ -68,6 +68,9 @@ void Shooter::Save(QWidget* widget, const char* name)
     if (findUntranslated_)
         for (const QString& text : UntranslatedTexts(widget))
             Fail(QString::fromLatin1(name) + QStringLiteral(" shows untranslated ") + text);
+    for (const QString& text : expected_.values(QString::fromLatin1(name)))
+        if (!ShowsText(widget, text))
+            Fail(QString::fromLatin1(name) + QStringLiteral(" does not show ") + text);
 }
 
 void Shooter::Require(bool condition, const QString& what)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDir>
+#include <QMultiMap>
 #include <QString>
 
 #include <functional>
@@ -15,9 +16,10 @@ CMoxCacheAdminDlg* MainWindow();
 
 class Shooter {
 public:
-    // With findUntranslated, a window that still shows a Chinese text fails the run.
-    explicit Shooter(QDir folder, bool findUntranslated = false)
-        : folder_(std::move(folder)), findUntranslated_(findUntranslated)
+    // With findUntranslated, a window that still shows a Chinese text fails the run; a window
+    // named in expected that does not show each of its texts fails it too.
+    explicit Shooter(QDir folder, bool findUntranslated = false, QMultiMap<QString, QString> expected = {})
+        : folder_(std::move(folder)), findUntranslated_(findUntranslated), expected_(std::move(expected))
     {
     }
 
@@ -30,6 +32,7 @@ private:
 
     QDir folder_;
     bool findUntranslated_ = false;
+    QMultiMap<QString, QString> expected_;
     bool failed_ = false;
 };
 

@@ -39,7 +39,7 @@ QStringList ShownTexts(QWidget* widget)
         texts << group->title();
     if (auto* field = qobject_cast<QLineEdit*>(widget))
         texts << field->placeholderText();
-    if (auto* choice = qobject_cast<QComboBox*>(widget); choice && !choice->isEditable())
+    if (auto* choice = qobject_cast<QComboBox*>(widget))
         for (int i = 0; i < choice->count(); ++i)
             texts << choice->itemText(i);
     if (auto* tabs = qobject_cast<QTabBar*>(widget))
@@ -54,21 +54,34 @@ QStringList ShownTexts(QWidget* widget)
     return texts;
 }
 
+QList<QWidget*> VisibleWidgets(QWidget* window)
+{
+    QList<QWidget*> widgets;
+    if (!window)
+        return widgets;
+    widgets << window;
+    for (QWidget* widget : window->findChildren<QWidget*>())
+        if (widget->isVisibleTo(window))
+            widgets << widget;
+    return widgets;
+}
+
 }  // namespace
 
 QStringList UntranslatedTexts(QWidget* window)
 {
     QStringList found;
-    if (!window)
-        return found;
-    QList<QWidget*> widgets = window->findChildren<QWidget*>();
-    widgets.prepend(window);
-    for (QWidget* widget : widgets) {
-        if (!widget->isVisibleTo(window) && widget != window)
-            continue;
+    for (QWidget* widget : VisibleWidgets(window))
         for (const QString& text : ShownTexts(widget))
             if (HoldsCjk(text))
                 found << PathOf(widget) + QStringLiteral(": ") + text;
-    }
     return found;
+}
+
+bool ShowsText(QWidget* window, const QString& text)
+{
+    for (QWidget* widget : VisibleWidgets(window))
+        if (ShownTexts(widget).contains(text))
+            return true;
+    return false;
 }

@@ -9,3 +9,6 @@ class QWidget;
 
 // "<widget path>: <text>" for every visible text of window and its visible children holding a CJK character.
 QStringList UntranslatedTexts(QWidget* window);
+
+// Whether window or one of its visible children shows text, whole, in one of the same places.
+bool ShowsText(QWidget* window, const QString& text);

@@ -6,6 +6,7 @@
 #include "messaging/CMoxEndEvent.h"
 #include "messaging/CMoxStartEvent.h"
 #include "messaging/CThreadRegistry.h"
+#include "shell/PinnedKeys.h"
 
 CMoxCacheAdminApp::CMoxCacheAdminApp(int& argc, char** argv) : application_(argc, argv)
 {
@@ -35,6 +36,7 @@ bool CMoxCacheAdminApp::InitInstance()
         return false;
     startHandler_ = std::make_unique<CMoxStartEvent>();
     endHandler_ = std::make_unique<CMoxEndEvent>();
+    PinnedKeys::Install();
     if (KeyringPasswordStore::SecretServiceRuns()) {
         keyring_ = std::make_unique<KeyringPasswordStore>();
         ISavedPasswordStore::Install(keyring_.get());

@@ -24,6 +24,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTimer>
@@ -75,6 +76,11 @@ CMoxCacheAdminDlg::CMoxCacheAdminDlg(QWidget* parent) : QWidget(parent)
     navigation_ = new CNavigatTree(kNavigatId, this, this);
     views_ = new QStackedWidget(this);
     statusBar_ = new CStatusStatic(this);
+    plainHttpMark_ = new QLabel(MoxTr::tr("未加密连接"), this);
+    plainHttpMark_->setToolTip(QStringLiteral("与服务器之间是明文http连接，密码和会话可能被网络上的他人看到。"
+                                              "服务器支持时请以 https:// 地址登录"));
+    plainHttpMark_->setStyleSheet(QStringLiteral("color: #b00000; padding: 0 8px;"));
+    plainHttpMark_->hide();
     BuildToolbar();
     BuildNavigation();
 
@@ -91,7 +97,11 @@ CMoxCacheAdminDlg::CMoxCacheAdminDlg(QWidget* parent) : QWidget(parent)
     layout->setSpacing(0);
     layout->addLayout(band);
     layout->addLayout(body, 1);
-    layout->addWidget(statusBar_);
+    auto* statusRow = new QHBoxLayout;
+    statusRow->setSpacing(0);
+    statusRow->addWidget(statusBar_, 1);
+    statusRow->addWidget(plainHttpMark_);
+    layout->addLayout(statusRow);
     infoStrip_->setFixedHeight(CMoxToolbar::kHeight);
     resize(1000, 660);
 

@@ -25,6 +25,7 @@ class CRealTimeInfoDlg;
 class CRealtimeInfoEventParam;
 class CToolsDlg;
 class CStatusStatic;
+class QLabel;
 class QStackedWidget;
 class QTimer;
 
@@ -57,6 +58,7 @@ public:
     CMoxToolbar* Toolbar() const { return toolbar_; }
     CNavigatTree* Navigation() const { return navigation_; }
     CStatusStatic* StatusBar() const { return statusBar_; }
+    QLabel* PlainHttpMark() const { return plainHttpMark_; }
     CRealTimeInfoDlg* InfoStrip() const { return infoStrip_; }
     // Builds the page when it is not built yet.
     CMoxContentView* View(int commandId);
@@ -110,6 +112,8 @@ private:
     CMoxToolbar* toolbar_ = nullptr;
     CNavigatTree* navigation_ = nullptr;
     CStatusStatic* statusBar_ = nullptr;
+    // Beside the status text while the session runs over plain http to another machine.
+    QLabel* plainHttpMark_ = nullptr;
     CRealTimeInfoDlg* infoStrip_ = nullptr;
     QStackedWidget* views_ = nullptr;
     std::map<int, CMoxContentView*> viewsById_;

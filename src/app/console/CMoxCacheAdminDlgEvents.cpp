@@ -12,6 +12,7 @@
 #include "messaging/CMoxUpdateStatusBarEventParam.h"
 #include "messaging/CZebEventManager.h"
 #include "messaging/EventKinds.h"
+#include "protocol/ServerAddress.h"
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxDisplayStrings.h"
 #include "shell/CMoxInstanceManager.h"
@@ -21,6 +22,7 @@
 #include "shell/view/CModifyPwdDlg.h"
 #include "shell/view/CMoxContentView.h"
 
+#include <QLabel>
 #include <QTimer>
 
 namespace {
@@ -158,6 +160,7 @@ void CMoxCacheAdminDlg::LoginOkShown(int, std::uintptr_t param1, std::uintptr_t)
         return;
     realtimeTimer_->start();
     infoStrip_->Reset();
+    plainHttpMark_->setVisible(nsMoxHttp::IsPlainHttpToDistant(record->host));
     const ServerPlatform platform = ServerPlatformOf(record->versionExt);
     for (const auto& [id, view] : viewsById_)
         view->OnServerChanged(platform);

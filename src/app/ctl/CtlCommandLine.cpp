@@ -22,10 +22,11 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
                  "  morvixctl [options] rules export|import FILE [--fcache] [--rcache] [--scache] [--rewrite]\n"
                  "  morvixctl [options] black export|import FILE\n"
                  "  morvixctl [options] [--listen HOST:PORT] exporter   (--server may be repeated)\n"
+                 "  morvixctl --server https://HOST[:PORT] trust [forget]\n"
                  "A request or file command goes to every server named by --server and --servers-file, each\n"
                  "with its own session; --dry-run prints what each would be sent."};
     auto* serverOption = app.add_option("--server", options.servers,
-                                        "HOST[:PORT] of the server (port 6780 when left out); may be repeated")
+                                        "[https://]HOST[:PORT] of the server (port 6780 when left out); repeatable")
                              ->allow_extra_args(false)
                              ->capture_default_str();
     app.add_option("--servers-file", options.serversFile,
@@ -42,6 +43,12 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     app.add_option("--listen", options.listen, "HOST:PORT the exporter serves /metrics on")->capture_default_str();
     app.add_flag("--feed", options.feed, "watch as the exporter's poller: figures, counters and hosts as JSON lines")
         ->group("");
+    app.add_option("--cacert", options.caFile, "https: trust the authorities in this PEM file instead of the system's")
+        ->check(CLI::ExistingFile);
+    app.add_option("--pin", options.pin,
+                   "https: the server must show this public key (sha256//BASE64, as trust shows)");
+    app.add_flag("--insecure", options.insecure,
+                 "https: do NOT check the server's certificate (anyone on the way can read the password)");
     app.add_option("--role", options.role, "account to sign in with")
         ->check(CLI::IsMember({"admin", "keeper"}))
         ->capture_default_str();
@@ -61,7 +68,7 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     app.add_option("--lang", options.language, "language of the status texts: zh or en (default: the locale)")
         ->check(CLI::IsMember({"zh", "en"}));
     app.add_flag("--bash-completion", options.bashCompletion, "print the bash completion script and stop");
-    app.add_option("request", words, "TYPE CMD [Field=value ...], watch, hosts, rules, black or exporter");
+    app.add_option("request", words, "TYPE CMD [Field=value ...], watch, hosts, rules, black, exporter or trust");
 
     try {
         app.parse(argc, argv);
@@ -89,6 +96,14 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
                                                                   : "a watch goes to one server")
                   << "\n";
         return eCtlExit_Usage;
+    }
+    if (options.type == "trust") {
+        if (words.size() > 2 || (words.size() == 2 && words[1] != "forget")) {
+            std::cerr << "morvixctl: trust takes nothing, or forget\n";
+            return eCtlExit_Usage;
+        }
+        options.cmd = words.size() == 2 ? words[1] : "";
+        return options;
     }
     if (options.type == "watch" || options.type == "hosts" || options.type == "exporter") {
         if (words.size() > 1) {

@@ -13,13 +13,16 @@ struct CtlOptions {
     bool dryRun = false;                                     // print the requests per server, send nothing
     std::string listen = "127.0.0.1:9469";                   // the exporter's metrics endpoint
     bool feed = false;                                       // watch as the exporter's poller
+    std::string caFile;              // https: authorities to trust instead of the system's
+    std::string pin;                 // https: sha256//BASE64 of the key the server must show
+    bool insecure = false;           // https: check nothing; said loudly
     std::string role = "admin";
     std::optional<std::string> password;
     bool json = false;
     bool watch = false;              // hosts: keep polling
     bool bashCompletion = false;     // print the completion script instead
     bool fields = false;             // list the request's fields instead of sending it
-    std::string type;                // a catalogue type, "watch", "hosts", "rules", "black" or "exporter"
+    std::string type;                // a catalogue type, "watch", "hosts", "rules", "black", "exporter" or "trust"
     std::string cmd;                 // empty for watch, hosts and exporter
     std::vector<std::string> pairs;  // Field=value; the file of rules and black export/import
     unsigned ruleBlocks = 0;         // rules export/import: the lists named, none meaning all

@@ -16,6 +16,8 @@ namespace {
 
 // Generous: the transport has its own time-outs; these only bound what never comes.
 constexpr auto kQuietDeadline = std::chrono::seconds(30);
+// A stopped run finishes its count with one read; it does not wait for ever on it.
+constexpr auto kAfterStopDeadline = std::chrono::seconds(10);
 
 std::chrono::steady_clock::time_point Never()
 {
@@ -65,13 +67,30 @@ int CtlSession::SignIn(const std::string& host, int role, const std::string& pas
         return eCtlExit_Accepted;
     }
     PrintStatusTexts(answer->sequence);
-    if (answer->kind == eMoxCacheEvent_ConnectFailed)
-        return eCtlExit_ExchangeFailed;
     const auto* login = dynamic_cast<const CMoxLoginEventParam*>(answer->record.get());
+    if (answer->kind == eMoxCacheEvent_ConnectFailed) {
+        if (login && login->trustFailure.failure == nsMoxHttp::CertificateFailure::UnknownIssuer)
+            std::cerr << "morvixctl: to look at its certificate and trust it: morvixctl --server " << host
+                      << " trust\n";
+        return eCtlExit_ExchangeFailed;
+    }
     return login && !login->errorNo.empty() ? eCtlExit_Refused : eCtlExit_MalformedReply;
 }
 
 std::optional<CtlEventQueue::Event> CtlSession::Exchange(const CtlRequest& request, Texts texts)
+{
+    return Exchange(request, texts, Never(), Interrupted);
+}
+
+std::optional<CtlEventQueue::Event> CtlSession::ExchangeAfterStop(const CtlRequest& request)
+{
+    return Exchange(request, Texts::Keep, std::chrono::steady_clock::now() + kAfterStopDeadline,
+                    [] { return false; });
+}
+
+std::optional<CtlEventQueue::Event> CtlSession::Exchange(const CtlRequest& request, Texts texts,
+                                                         std::chrono::steady_clock::time_point deadline,
+                                                         const std::function<bool()>& stop)
 {
     const std::uint64_t start = events_->Mark();
     events_->Forget(start);
@@ -83,8 +102,7 @@ std::optional<CtlEventQueue::Event> CtlSession::Exchange(const CtlRequest& reque
     }
     const int completion = request.row->completionEvent;
     auto done = events_->WaitFor(
-        start, [completion](const CtlEventQueue::Event& event) { return event.kind == completion; }, Never(),
-        Interrupted);
+        start, [completion](const CtlEventQueue::Event& event) { return event.kind == completion; }, deadline, stop);
     if (done) {
         WaitForQuiet(kQuietDeadline);
         if (texts == Texts::Print)

@@ -3,6 +3,8 @@
 #include "CtlEventQueue.h"
 #include "CtlRequest.h"
 
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,11 +27,18 @@ public:
     // printed) or the wait was interrupted.
     enum class Texts { Print, Keep };
     std::optional<CtlEventQueue::Event> Exchange(const CtlRequest& request, Texts texts = Texts::Print);
+    // The same for a read the run needs after SIGINT or SIGTERM stopped it: awaited for a bounded
+    // time whatever the signal says; its texts are kept.
+    std::optional<CtlEventQueue::Event> ExchangeAfterStop(const CtlRequest& request);
 
     CtlEventQueue& Events() { return *events_; }
     // Prints the status texts posted from `from` on.
     void PrintStatusTexts(std::uint64_t from) const;
 
 private:
+    std::optional<CtlEventQueue::Event> Exchange(const CtlRequest& request, Texts texts,
+                                                 std::chrono::steady_clock::time_point deadline,
+                                                 const std::function<bool()>& stop);
+
     std::unique_ptr<CtlEventQueue> events_;
 };

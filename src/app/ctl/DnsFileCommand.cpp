@@ -1,61 +1,86 @@
 #include "DnsFileCommand.h"
 
+#include "AddBatch.h"
 #include "CtlExitCode.h"
 #include "CtlSession.h"
+#include "TransferCommands.h"
 #include "features/config/DnsEvents.h"
 #include "features/config/DnsRedirectFile.h"
 #include "messaging/EventKinds.h"
+#include "protocol/CMoxCacheProtocol.h"
+#include "protocol/SentRequestNumber.h"
 
 #include <algorithm>
 #include <iostream>
+#include <tuple>
 
 namespace {
 
+const CMoxDnsRedirectListEventParam* RedirectList(const std::optional<CtlEventQueue::Event>& done)
+{
+    const auto* record = done ? dynamic_cast<const CMoxDnsRedirectListEventParam*>(done->record.get()) : nullptr;
+    return record && done->Status() == eMoxEventStatus_Ok ? record : nullptr;
+}
+
+CtlRequest RedirectListRequest()
+{
+    return {nsMoxHttp::FindCatalogueRow("dns", "redirect-list"), {}, {}};
+}
+
 int Export(CtlSession& session, const std::string& file)
 {
-    const CtlRequest list{nsMoxHttp::FindCatalogueRow("dns", "redirect-list"), {}, {}};
-    const auto done = session.Exchange(list);
+    const auto done = session.Exchange(RedirectListRequest());
     if (!done)
         return eCtlExit_ExchangeFailed;
-    const auto* record = dynamic_cast<const CMoxDnsRedirectListEventParam*>(done->record.get());
-    if (done->Status() != eMoxEventStatus_Ok || !record)
-        return done->Status();
-    std::string error;
-    const auto written = WriteDnsRedirectFile(file, record->userEntries, &error);
-    if (!written) {
-        std::cerr << "morvixctl: " << error << "\n";
-        return eCtlExit_ExchangeFailed;
-    }
-    std::cerr << "morvixctl: wrote " << record->userEntries.size() - written->leftOutEntries << " custom entries to "
+    const auto* record = RedirectList(done);
+    if (!record)
+        return done->Status() != eMoxEventStatus_Ok ? done->Status() : eCtlExit_MalformedReply;
+    const ExchangeFileText::Written written = FormatDnsRedirectLines(record->userEntries);
+    const int status = WriteExchangeFile(file, written);
+    if (status == eCtlExit_FileError)
+        return status;
+    std::cerr << "morvixctl: wrote " << record->userEntries.size() - written.leftOutEntries << " custom entries to "
               << file << "\n";
-    if (written->flattenedValues > 0)
-        std::cerr << "morvixctl: " << written->flattenedValues << " values held line breaks, written as blanks\n";
-    if (written->leftOutEntries > 0)
-        std::cerr << "morvixctl: " << written->leftOutEntries
-                  << " entries left out: their names hold \"/\", \"#\" or blanks\n";
-    return eCtlExit_Accepted;
+    if (written.leftOutEntries > 0)
+        std::cerr << "morvixctl: the entries left out hold \"/\", \"#\" or blanks in their names, or \"#\", blanks "
+                     "or a trailing \"/\" in their addresses\n";
+    return status;
+}
+
+// Whether the server's custom list holds the entry as it was sent.
+std::optional<bool> RedirectListHolds(CtlSession& session, const DnsRedirectEntry& entry)
+{
+    const auto* list = RedirectList(session.ExchangeAfterStop(RedirectListRequest()));
+    if (!list)
+        return std::nullopt;
+    return std::any_of(list->userEntries.begin(), list->userEntries.end(), [&entry](const DnsRedirectEntry& held) {
+        return std::tie(held.Name, held.IP, held.Enable, held.Note) ==
+               std::tie(entry.Name, entry.IP, entry.Enable, entry.Note);
+    });
 }
 
 // Every entry is sent, also after a refusal, so that one bad line does not keep the rest out.
 int Import(CtlSession& session, const std::string& file)
 {
     std::string error;
-    const auto entries = ReadDnsRedirectFile(file, &error);
-    if (!entries) {
+    const std::optional<DnsRedirectFileRead> read = ReadDnsRedirectFile(file, &error);
+    if (!read) {
         std::cerr << "morvixctl: " << error << "\n";
-        return eCtlExit_Usage;
+        return eCtlExit_FileError;
     }
-    std::size_t added = 0;
-    int worst = eCtlExit_Accepted;
-    for (const DnsRedirectEntry& entry : *entries) {
-        const CtlRequest add{nsMoxHttp::FindCatalogueRow("dns", "redirect-add"), DnsRedirectAddValues(entry), {}};
-        const auto done = session.Exchange(add);
-        const int status = done ? done->Status() : eCtlExit_ExchangeFailed;
-        added += status == eCtlExit_Accepted ? 1 : 0;
-        worst = std::max(worst, status);
-    }
-    std::cerr << "morvixctl: added " << added << " of " << entries->size() << " entries from " << file << "\n";
-    return worst;
+    const nsMoxHttp::CatalogueRow* add = nsMoxHttp::FindCatalogueRow("dns", "redirect-add");
+    const DnsRedirectFileEntries& entries = read->entries;
+    const AddBatch batch{entries.size(),
+                         [&](std::size_t index) {
+                             return AddBatch::Step{add->completionEvent, nsMoxHttp::SentRequestNumber([&] {
+                                                       return nsMoxHttp::CMoxCacheProtocol::GetProtocol().Send(
+                                                           *add, DnsRedirectAddValues(entries[index]));
+                                                   })};
+                         },
+                         [&](CtlSession& session, std::size_t index) {
+                             return RedirectListHolds(session, entries[index]);
+                         }};
+    return ImportStatus(SendAdds(session, batch), read->notes);
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ std::optional<std::vector<PlannedRequest>> PlanBlackList(const CtlOptions& optio
     if (!text)
         return std::nullopt;
     std::vector<PlannedRequest> plan;
-    AddEach(plan, eReq_BlackAdd, ReadBlackListFile(*text).entries, BlackValues);
+    AddEach(plan, eReq_BlackAdd, ReadBlackListFile(*text).entries.All(), BlackValues);
     return plan;
 }
 
@@ -83,13 +83,13 @@ std::optional<std::vector<PlannedRequest>> PlanDnsFile(const CtlOptions& options
     if (options.cmd == "export")
         return std::vector<PlannedRequest>{{FindCatalogueRow("dns", "redirect-list"), {}, {}}};
     std::string error;
-    const auto entries = ReadDnsRedirectFile(options.pairs.front(), &error);
-    if (!entries) {
+    const auto read = ReadDnsRedirectFile(options.pairs.front(), &error);
+    if (!read) {
         std::cerr << "morvixctl: " << error << "\n";
         return std::nullopt;
     }
     std::vector<PlannedRequest> plan;
-    for (const DnsRedirectEntry& entry : *entries)
+    for (const DnsRedirectEntry& entry : read->entries.All())
         plan.push_back({FindCatalogueRow("dns", "redirect-add"), DnsRedirectAddValues(entry), {}});
     return plan;
 }

@@ -67,10 +67,13 @@ int RunExporter(const ExporterSettings& settings)
 
     {
         std::vector<std::unique_ptr<ServerPoller>> pollers;
-        for (const auto& server : servers)
+        for (const auto& server : servers) {
+            std::vector<std::string> arguments = settings.trustArguments;
+            arguments.insert(arguments.end(),
+                             {"--server", server->Server(), "--role", settings.role, "--feed", "watch"});
             pollers.push_back(std::make_unique<ServerPoller>(
-                *server, std::vector<std::string>{"--server", server->Server(), "--role", settings.role, "--feed", "watch"},
-                std::vector<std::string>{"MORVIX_PASSWORD=" + settings.password}));
+                *server, std::move(arguments), std::vector<std::string>{"MORVIX_PASSWORD=" + settings.password}));
+        }
         while (!Interrupted())
             std::this_thread::sleep_for(kInterruptCheck);
     }

@@ -8,6 +8,7 @@ struct ExporterSettings {
     std::vector<std::string> servers;  // HOST[:PORT] each
     std::string role;                  // account the pollers sign in with
     std::string password;
+    std::vector<std::string> trustArguments;  // --cacert, --pin, --insecure for the pollers
 };
 
 // morvixctl exporter: polls every server as the console does and serves /metrics in the

@@ -2,6 +2,7 @@
 
 #include "CtlExitCode.h"
 #include "CtlPassword.h"
+#include "CtlTrust.h"
 #include "DryRunPlan.h"
 #include "FleetReport.h"
 #include "FleetRunner.h"
@@ -9,6 +10,7 @@
 #include "Interrupt.h"
 #include "features/cache/RulesFile.h"
 #include "protocol/RequestKinds.h"
+#include "protocol/ServerAddress.h"
 
 #include <iostream>
 
@@ -24,7 +26,8 @@ bool IsExport(const CtlOptions& options, const CtlCommand& command)
 // The single-server command line for one server; an export writes a file of its own per server.
 std::vector<std::string> ServerArguments(const CtlOptions& options, bool exporting, const std::string& server)
 {
-    std::vector<std::string> arguments = {"--server", server, "--role", options.role};
+    std::vector<std::string> arguments = CtlTrustArguments(options);
+    arguments.insert(arguments.end(), {"--server", server, "--role", options.role});
     if (options.json)
         arguments.push_back("--json");
     const std::pair<RulesFileBlock, const char*> blocks[] = {{eRulesBlock_FCache, "--fcache"},
@@ -50,7 +53,8 @@ std::vector<std::string> ServerArguments(const CtlOptions& options, bool exporti
 
 std::string FleetFileStem(const std::string& server)
 {
-    std::string stem = server;
+    // One server speaks either http or https on its port, so the scheme tells no two apart.
+    std::string stem(nsMoxHttp::AddressWithoutScheme(server));
     for (char& c : stem)
         if (c == ':' || c == '[' || c == ']')
             c = '_';

@@ -20,12 +20,12 @@ using Clock = std::chrono::steady_clock;
 // How long an ended run may take to go before it is killed.
 constexpr auto kGraceAfterTerm = std::chrono::seconds(2);
 // How often a waiting run looks at the interrupt flag.
-constexpr auto kInterruptCheck = std::chrono::milliseconds(200);
+constexpr auto kFleetInterruptCheck = std::chrono::milliseconds(200);
 
 int MillisecondsUntil(Clock::time_point when)
 {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(when - Clock::now()).count();
-    return static_cast<int>(std::clamp<long long>(left, 0, kInterruptCheck.count()));
+    return static_cast<int>(std::clamp<long long>(left, 0, kFleetInterruptCheck.count()));
 }
 
 // One run under way: both pipes read to their ends. At the time limit (or an interrupt) the child
@@ -131,7 +131,7 @@ std::vector<FleetServerRun> RunOnFleet(const FleetPlan& plan)
         while (underWay.size() < parallel && next < runs.size() && !Interrupted())
             if (std::optional<RunUnderWay> started = StartOne(plan, runs[next++]))
                 underWay.push_back(std::move(*started));
-        int waitMs = static_cast<int>(kInterruptCheck.count());
+        int waitMs = static_cast<int>(kFleetInterruptCheck.count());
         std::vector<pollfd> polled;
         const auto now = Clock::now();
         for (RunUnderWay& run : underWay) {

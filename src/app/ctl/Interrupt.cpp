@@ -5,11 +5,11 @@
 
 namespace {
 
-std::atomic<bool> interrupted{false};
+std::atomic<int> interruptSignal{0};
 
-extern "C" void OnInterrupt(int)
+extern "C" void OnInterrupt(int signal)
 {
-    interrupted.store(true);
+    interruptSignal.store(signal);
 }
 
 }  // namespace
@@ -25,5 +25,10 @@ void InstallInterruptHandlers()
 
 bool Interrupted()
 {
-    return interrupted.load();
+    return interruptSignal.load() != 0;
+}
+
+int InterruptedExitStatus()
+{
+    return 128 + interruptSignal.load();
 }

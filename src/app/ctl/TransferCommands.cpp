@@ -1,5 +1,6 @@
 #include "TransferCommands.h"
 
+#include "AddBatch.h"
 #include "CtlExitCode.h"
 #include "CtlSession.h"
 #include "Interrupt.h"
@@ -15,13 +16,12 @@
 #include "protocol/SentRequestNumber.h"
 #include "shell/ExchangeFileText.h"
 
+#include <algorithm>
 #include <functional>
+#include <tuple>
 #include <iostream>
 
 namespace {
-
-// As long as the console's import waits for one rule.
-constexpr auto kStepTimeout = std::chrono::seconds(10);
 
 bool IsExportOrImport(const std::string& cmd)
 {
@@ -45,57 +45,74 @@ int ReadList(CtlSession& session, const char* type, std::vector<Item>& out)
     return eCtlExit_Accepted;
 }
 
-int WriteFile(const std::string& path, const ExchangeFileText::Written& written)
+}  // namespace
+
+int WriteExchangeFile(const std::string& path, const ExchangeFileText::Written& written)
 {
     std::string error;
-    if (ExchangeFileText::Write(path, written.text, &error)) {
-        if (written.flattenedValues > 0)
-            std::cerr << "morvixctl: " << written.flattenedValues
-                      << " values held line breaks, written as blanks\n";
-        if (written.leftOutEntries > 0)
-            std::cerr << "morvixctl: " << written.leftOutEntries << " entries cannot be written as one line, left out\n";
-        return eCtlExit_Accepted;
+    if (!ExchangeFileText::Write(path, written.text, &error)) {
+        std::cerr << "morvixctl: " << error << "\n";
+        return eCtlExit_FileError;
     }
-    std::cerr << "morvixctl: " << error << "\n";
-    return eCtlExit_FileError;
+    if (written.flattenedValues > 0)
+        std::cerr << "morvixctl: " << written.flattenedValues
+                  << " values held line breaks or NULs, written as blanks\n";
+    if (written.leftOutEntries > 0)
+        std::cerr << "morvixctl: " << written.leftOutEntries << " entries cannot be written as one line, left out\n";
+    return written.ChangedAnything() ? eCtlExit_DataChanged : eCtlExit_Accepted;
 }
 
-// Sends the adds one at a time, each awaited for at most the step time, and reports the count of
-// each outcome. 0 only when every add was accepted.
-// Only the completion carrying the add's own request number answers it; the late reply to an
-// earlier add given up after its time does not.
-struct AddOutcome {
-    int completionEvent;
-    unsigned long requestNumber;  // 0: nothing went out
-};
-int SendAdds(CtlSession& session, std::size_t count, const std::function<AddOutcome()>& sendNext)
+int ImportStatus(int sent, const ExchangeFileText::ReadNotes& notes)
 {
-    std::size_t accepted = 0, refused = 0, timedOut = 0;
-    for (std::size_t i = 0; i < count && !Interrupted(); ++i) {
-        const std::uint64_t start = session.Events().Mark();
-        const AddOutcome step = sendNext();
-        const auto done = step.requestNumber != 0
-                              ? session.Events().WaitFor(
-                                          start, [&](const CtlEventQueue::Event& event) {
-                                              return event.kind == step.completionEvent &&
-                                                     event.requestNumber == step.requestNumber;
-                                          },
-                                          std::chrono::steady_clock::now() + kStepTimeout, Interrupted)
-                                    : std::nullopt;
-        if (!done) {
-            ++timedOut;
-        } else if (done->Status() == eMoxEventStatus_Ok) {
-            ++accepted;
-        } else {
-            ++refused;
-            session.PrintStatusTexts(start);
-        }
-        session.Events().Forget(session.Events().Mark());
+    std::cerr << (notes.Any() ? "morvixctl: " : "") << ExchangeFileText::ReadNotesText(notes);
+    return sent == eCtlExit_Accepted && notes.Any() ? eCtlExit_DataChanged : sent;
+}
+
+namespace {
+
+// Whether the server's list of `type` holds an item that matches; none when it cannot be read.
+template <class ListEvent, class Match>
+std::optional<bool> ListHolds(CtlSession& session, const char* type, Match match)
+{
+    const CtlRequest list{nsMoxHttp::FindCatalogueRow(type, "list"), {}, {}};
+    const auto done = session.ExchangeAfterStop(list);
+    const auto* read = done ? dynamic_cast<const ListEvent*>(done->record.get()) : nullptr;
+    if (!read || done->Status() != eMoxEventStatus_Ok)
+        return std::nullopt;
+    return std::any_of(read->items.begin(), read->items.end(), match);
+}
+
+std::optional<bool> BlackListHolds(CtlSession& session, const AddressListEntry& entry)
+{
+    return ListHolds<CMoxAddressListEventParam>(session, "black", [&entry](const AddressListEntry& held) {
+        return std::tie(held.Low, held.High, held.Expire, held.Note) ==
+               std::tie(entry.Low, entry.High, entry.Expire, entry.Note);
+    });
+}
+
+// A rule is known by its pattern: the server takes no two rules of one pattern in a list.
+std::optional<bool> RuleHeld(CtlSession& session, const RulesImportQueue& queue, std::size_t index)
+{
+    const RulesImportQueue::Place place = queue.PlaceOf(index);
+    const RuleSet& rules = queue.Rules();
+    const auto same = [](const std::string& pattern, auto member) {
+        return [&pattern, member](const auto& held) { return held.*member == pattern; };
+    };
+    switch (place.family) {
+    case RulesImportQueue::eFCache:
+        return ListHolds<CMoxFCacheListEventParam>(session, "fcache",
+                                                   same(rules.fcache[place.index].Url, &FCacheRule::Url));
+    case RulesImportQueue::eRCache:
+        return ListHolds<CMoxRCacheListEventParam>(session, "rcache",
+                                                   same(rules.rcache[place.index].Url, &RCacheRule::Url));
+    case RulesImportQueue::eSCache:
+        return ListHolds<CMoxSCacheListEventParam>(session, "scache",
+                                                   same(rules.scache[place.index].ActionUrl, &SCacheRule::ActionUrl));
+    case RulesImportQueue::eRewrite:
+        break;
     }
-    std::cout << "accepted " << accepted << ", refused " << refused << ", timed out " << timedOut << "\n";
-    if (accepted == count)
-        return eCtlExit_Accepted;
-    return refused > 0 ? eCtlExit_Refused : eCtlExit_ExchangeFailed;
+    return ListHolds<CMoxRewriteListEventParam>(session, "rewrite",
+                                                same(rules.rewrite[place.index].SourceUrl, &RewriteRule::SourceUrl));
 }
 
 int ExportRules(CtlSession& session, const std::string& path, unsigned blocks)
@@ -110,7 +127,7 @@ int ExportRules(CtlSession& session, const std::string& path, unsigned blocks)
     for (const auto& read : reads)
         if (const int status = read(); status != eCtlExit_Accepted)
             return status;
-    return WriteFile(path, RulesFileText(rules, blocks));
+    return WriteExchangeFile(path, RulesFileText(rules, blocks));
 }
 
 int ImportRules(CtlSession& session, const std::string& path, unsigned blocks)
@@ -118,11 +135,15 @@ int ImportRules(CtlSession& session, const std::string& path, unsigned blocks)
     const std::optional<std::string> text = ReadExchangeFile(path);
     if (!text)
         return eCtlExit_FileError;
-    RulesImportQueue queue(ReadRulesFile(*text, blocks));
-    return SendAdds(session, queue.Total(), [&queue] {
-        const RulesImportQueue::Step step = queue.SendNext();
-        return AddOutcome{step.completionEvent, step.requestNumber};
-    });
+    ExchangeFileText::ReadNotes notes;
+    RulesImportQueue queue(ReadRulesFile(*text, blocks, &notes));
+    const AddBatch batch{queue.Total(),
+                         [&queue](std::size_t) {
+                             const RulesImportQueue::Step step = queue.SendNext();
+                             return AddBatch::Step{step.completionEvent, step.requestNumber};
+                         },
+                         [&queue](CtlSession& session, std::size_t index) { return RuleHeld(session, queue, index); }};
+    return ImportStatus(SendAdds(session, batch), notes);
 }
 
 int ExportBlackList(CtlSession& session, const std::string& path)
@@ -130,22 +151,32 @@ int ExportBlackList(CtlSession& session, const std::string& path)
     std::vector<AddressListEntry> entries;
     if (const int status = ReadList<CMoxAddressListEventParam>(session, "black", entries); status != eCtlExit_Accepted)
         return status;
-    return WriteFile(path, BlackListFileText(entries));
+    return WriteExchangeFile(path, BlackListFileText(entries));
 }
 
 int ImportBlackList(CtlSession& session, const std::string& path)
 {
-    const std::optional<std::string> text = ReadExchangeFile(path);
+    std::optional<std::string> text = ReadExchangeFile(path);
     if (!text)
         return eCtlExit_FileError;
-    const BlackListFileRead read = ReadBlackListFile(*text);
+    const BlackListFileRead read = ReadBlackListFile(std::move(*text));
+    text.reset();
     for (const std::string& range : read.singleAddressRanges)
         std::cerr << "morvixctl: the range " << range << " has no \"-\"; it stands for both addresses\n";
-    std::size_t next = 0;
-    return SendAdds(session, read.entries.size(), [&] {
-        return AddOutcome{eMoxCacheEvent_BlackAdd, nsMoxHttp::SentRequestNumber(
-                                                       [&] { return AccessList_BlackAdd(read.entries[next++]); })};
-    });
+    if (read.singleAddressCount > read.singleAddressRanges.size())
+        std::cerr << "morvixctl: " << read.singleAddressCount - read.singleAddressRanges.size()
+                  << " more ranges have no \"-\"\n";
+    const AddBatch batch{read.entries.size(),
+                         [&read](std::size_t index) {
+                             return AddBatch::Step{eMoxCacheEvent_BlackAdd,
+                                                   nsMoxHttp::SentRequestNumber([&] {
+                                                       return AccessList_BlackAdd(read.entries[index]);
+                                                   })};
+                         },
+                         [&read](CtlSession& session, std::size_t index) {
+                             return BlackListHolds(session, read.entries[index]);
+                         }};
+    return ImportStatus(SendAdds(session, batch), read.notes);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CtlOptions.h"
+#include "shell/ExchangeFileText.h"
 
 #include <optional>
 #include <string>
@@ -15,3 +16,10 @@ int RunTransferCommand(CtlSession& session, const CtlOptions& options);
 
 // The text of a rules or black-list file; none, the reason printed, when it cannot be read.
 std::optional<std::string> ReadExchangeFile(const std::string& path);
+
+// Writes an export's file and says what the format changed: 74 when it cannot be written, 65 when
+// values were flattened or entries left out.
+int WriteExchangeFile(const std::string& path, const ExchangeFileText::Written& written);
+// The status of an import whose adds ended with `sent`, after printing what the read could not
+// take: 65 in place of 0 when it noted anything.
+int ImportStatus(int sent, const ExchangeFileText::ReadNotes& notes);

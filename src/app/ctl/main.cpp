@@ -12,6 +12,7 @@
 #include "FleetServers.h"
 #include "CtlRequest.h"
 #include "CtlSession.h"
+#include "CtlTrust.h"
 #include "CurrentRecord.h"
 #include "HostsCommand.h"
 #include "DnsFileCommand.h"
@@ -106,14 +107,16 @@ int RunMorvixctl(int argc, char** argv)
     if (options.fields)
         return PrintRequestFields(options);
 
+    const std::optional<std::vector<std::string>> servers = FleetServers(options.servers, options.serversFile);
+    if (!servers || !ApplyCtlTrust(options, *servers))
+        return eCtlExit_Usage;
+    if (options.type == "trust")
+        return RunTrustCommand(options, servers->front());
     const std::optional<CtlCommand> command = CheckCtlCommand(options);
     if (!command)
         return eCtlExit_Usage;
     if (IsFleetRun(options))
         return RunFleetCommand(options, *command);
-    const std::optional<std::vector<std::string>> servers = FleetServers(options.servers, options.serversFile);
-    if (!servers)
-        return eCtlExit_Usage;
     const std::string& server = servers->front();
     const int role = options.role == "keeper" ? eMoxRole_Keeper : eMoxRole_Admin;
     const std::optional<std::string> password =
@@ -123,7 +126,7 @@ int RunMorvixctl(int argc, char** argv)
 
     InstallInterruptHandlers();
     if (options.type == "exporter")
-        return RunExporter({options.listen, *servers, options.role, *password});
+        return RunExporter({options.listen, *servers, options.role, *password, CtlTrustArguments(options)});
     CtlSession session;
     if (const int signedIn = session.SignIn(server, role, *password); signedIn != eCtlExit_Accepted)
         return signedIn;

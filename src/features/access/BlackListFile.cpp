@@ -1,7 +1,8 @@
 #include "features/access/BlackListFile.h"
 
 #include "shell/ExchangeFileText.h"
-#include "shell/Utf8Text.h"
+
+#include <algorithm>
 
 bool BlackListEntryFitsLine(const AddressListEntry& entry)
 {
@@ -28,30 +29,44 @@ ExchangeFileText::Written BlackListFileText(const std::vector<AddressListEntry>&
     return file;
 }
 
-BlackListFileRead ReadBlackListFile(std::string_view text)
+AddressListEntry BlackListEntryAt(std::string_view text, const std::array<std::uint32_t, 5>& at)
+{
+    const auto [start, dash, first, second, end] = at;
+    const auto part = [text](std::uint32_t from, std::uint32_t to) {
+        return std::string(text.substr(from, to - from));
+    };
+    AddressListEntry entry;
+    entry.Low = part(start, dash);
+    entry.High = dash == first ? entry.Low : part(dash + 1, first);
+    entry.Expire = part(first + 1, second);
+    entry.Note = part(second + 1, end);
+    return entry;
+}
+
+BlackListFileRead ReadBlackListFile(std::string text)
 {
     BlackListFileRead read;
-    for (std::size_t end; (end = text.find(ExchangeFileText::kLineEnd)) != std::string_view::npos;
-         text.remove_prefix(end + ExchangeFileText::kLineEnd.size())) {
-        const std::string_view line = Utf8Text::CutToCharacters(text.substr(0, end), kBlackListLineLimit);
-        const std::size_t first = line.find('/');
-        if (first == 0 || first == std::string_view::npos)
-            continue;
-        const std::size_t second = line.find('/', first + 1);
-        if (second == std::string_view::npos)
-            continue;
-        const std::string_view range = line.substr(0, first);
-        AddressListEntry entry;
-        if (const std::size_t dash = range.find('-'); dash != std::string_view::npos) {
-            entry.Low = range.substr(0, dash);
-            entry.High = range.substr(dash + 1);
-        } else {
-            entry.Low = entry.High = range;
-            read.singleAddressRanges.emplace_back(range);
-        }
-        entry.Expire = line.substr(first + 1, second - first - 1);
-        entry.Note = line.substr(second + 1);
-        read.entries.push_back(std::move(entry));
-    }
+    read.entries.Read(std::move(text), read.notes.changed,
+                      [&read](std::string_view line, std::size_t number,
+                              const auto& offset) -> std::optional<BlackListFileEntries::Positions> {
+                          const std::size_t first = line.find('/');
+                          const std::size_t second =
+                              first == std::string_view::npos ? first : line.find('/', first + 1);
+                          if (first == 0 || second == std::string_view::npos) {
+                              if (!line.empty())
+                                  read.notes.unreadable.Add(number);
+                              return std::nullopt;
+                          }
+                          const std::string_view range = line.substr(0, first);
+                          const std::size_t dash = std::min(range.find('-'), first);
+                          if (dash == first) {
+                              if (read.singleAddressRanges.size() < ExchangeFileText::LineNumbers::kKept)
+                                  read.singleAddressRanges.emplace_back(range);
+                              ++read.singleAddressCount;
+                          }
+                          const auto at = [&](std::size_t index) { return offset(line.substr(index)); };
+                          return BlackListFileEntries::Positions{at(0), at(dash), at(first), at(second),
+                                                                 at(line.size())};
+                      });
     return read;
 }

@@ -2,7 +2,6 @@
 
 #include "protocol/ReplyList.h"
 #include "protocol/ReplyObjectReader.h"
-#include "shell/Utf8Text.h"
 
 using nsMoxHttp::ReplyObjectReader;
 
@@ -20,7 +19,7 @@ bool ReadFCacheRuleList(const Json::Value& root, std::vector<FCacheRule>& rules)
         rule.Icookie = static_cast<std::int32_t>(reader.RequiredNumber("Icookie"));
         rule.Olimit = static_cast<std::int32_t>(reader.RequiredNumber("Olimit"));
         rule.IsDiskCache = static_cast<std::int32_t>(reader.OptionalNumber("IsDiskCache", 1));
-        rule.Note = std::string(Utf8Text::CutToCharacters(reader.RequiredDecodedText("Note"), FCacheRule::kNoteLimit));
+        rule.Note = reader.RequiredDecodedText("Note");
         if (!reader.Malformed())
             rules.push_back(std::move(rule));
     });

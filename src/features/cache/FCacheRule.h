@@ -13,7 +13,7 @@ struct FCacheRule {
     std::int32_t Expire = 0;
     std::int32_t Unit = 1;  // 0 days, 1 hours, 2 minutes, 3 seconds
     std::int32_t Icookie = 1;
-    std::string Note;  // at most 601 characters
+    std::string Note;  // as the server holds it; the form lets 300 characters be typed
     std::int32_t Olimit = 0;  // 0 all users, 1 logged-in users, 2 guests
     std::int32_t IsDiskCache = 1;
 

@@ -2,7 +2,6 @@
 
 #include "protocol/ReplyList.h"
 #include "protocol/ReplyObjectReader.h"
-#include "shell/Utf8Text.h"
 
 using nsMoxHttp::ReplyObjectReader;
 
@@ -17,7 +16,7 @@ bool ReadRCacheRuleList(const Json::Value& root, std::vector<RCacheRule>& rules)
         rule.Rules = static_cast<std::int32_t>(reader.RequiredNumber("Rules"));
         rule.Olimit = static_cast<std::int32_t>(reader.RequiredNumber("Olimit"));
         rule.CacheLocation = static_cast<std::int32_t>(reader.OptionalNumber("CacheLocation", 1));
-        rule.Note = std::string(Utf8Text::CutToCharacters(reader.RequiredDecodedText("Note"), RCacheRule::kNoteLimit));
+        rule.Note = reader.RequiredDecodedText("Note");
         if (!reader.Malformed())
             rules.push_back(std::move(rule));
     });

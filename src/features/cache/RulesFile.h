@@ -13,7 +13,8 @@
 // The rules file that operators exchange between servers: INI-shaped text with a block for each
 // rule list (page cache, refuse cache, session cache, rewrite), numbered keys per rule and the
 // '=' signs aligned within a block. Lines end in CR LF. A value is always written on its own line:
-// its line breaks become blanks.
+// its line breaks and NULs become blanks, and one whose first or last character is a blank or a
+// double quote is written inside one more pair of quotes, which the reader takes off again.
 
 enum RulesFileBlock : unsigned {
     eRulesBlock_FCache = 1,
@@ -39,6 +40,6 @@ inline constexpr int kMostRulesPerBlock = 1000;
 ExchangeFileText::Written RulesFileText(const RuleSet& rules, unsigned blocks);
 
 // The rules of the chosen blocks. A missing block or count reads as no rules; a rule without its
-// URL (or a session rule without its cookie name) is left out; numbers are read from their
-// leading digits; notes are cut to what a rule holds.
-RuleSet ReadRulesFile(std::string_view text, unsigned blocks);
+// URL (or a session rule without its cookie name) is left out and noted with its line; numbers are
+// read from their leading digits; texts are read whole, however long (the server judges them).
+RuleSet ReadRulesFile(std::string_view text, unsigned blocks, ExchangeFileText::ReadNotes* notes = nullptr);

@@ -24,14 +24,16 @@ public:
     // Sends the next rule; call only while not Finished.
     Step SendNext();
 
-private:
+    // Where the rule sent as the index'th lies: what is looked for when its answer never came.
     enum Family { eFCache, eRCache, eSCache, eRewrite };
     struct Place {
         Family family;
         std::size_t index;  // within the family's rules
     };
     Place PlaceOf(std::size_t index) const;
+    const RuleSet& Rules() const { return rules_; }
 
+private:
     RuleSet rules_;
     std::size_t next_ = 0;
 };

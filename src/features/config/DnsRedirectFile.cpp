@@ -10,12 +10,6 @@ namespace {
 constexpr std::string_view kRedirect = "address=/";
 constexpr std::string_view kRefuse = "refuse=/";
 constexpr std::size_t kRuleColumns = 60;
-constexpr std::size_t kLineCharacters = 2049;
-
-std::string Cut(std::string_view text, std::size_t characters)
-{
-    return std::string(Utf8Text::CutToCharacters(text, characters));
-}
 
 std::string_view TrimEnd(std::string_view text)
 {
@@ -31,9 +25,15 @@ std::string_view DropOneSlash(std::string_view text)
     return text;
 }
 
-std::optional<DnsRedirectEntry> ParseLine(std::string_view line)
+// The parts of a rule's line, as views into it.
+struct LineParts {
+    std::string_view name, ip, note;
+    int enable = 1;
+};
+
+std::optional<LineParts> ParseLine(std::string_view line)
 {
-    DnsRedirectEntry entry;
+    LineParts parts;
     // The rule's own prefix is the one that comes first: a refuse rule whose note mentions
     // "address=/" stays a refuse rule.
     std::size_t prefix = line.find(kRedirect);
@@ -42,33 +42,39 @@ std::optional<DnsRedirectEntry> ParseLine(std::string_view line)
     if (refuse < prefix) {
         prefix = refuse;
         prefixLength = kRefuse.size();
-        entry.Enable = 0;
+        parts.enable = 0;
     }
     if (prefix == std::string_view::npos)
         return std::nullopt;
     std::string_view rest = line.substr(prefix + prefixLength);
     const std::size_t slash = rest.find('/');
-    entry.Name = Cut(rest.substr(0, slash), DnsRedirectEntry::kNameLimit);
-    if (entry.Name.empty())
+    parts.name = rest.substr(0, slash);
+    if (parts.name.empty())
         return std::nullopt;
-    rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
+    rest = slash == std::string_view::npos ? rest.substr(rest.size()) : rest.substr(slash + 1);
     const std::size_t hash = rest.find('#');
     if (hash == std::string_view::npos) {
-        entry.IP = Cut(DropOneSlash(TrimEnd(rest)), DnsRedirectEntry::kIpLimit);
-        return entry;
+        parts.ip = DropOneSlash(TrimEnd(rest));
+        parts.note = rest.substr(rest.size());
+        return parts;
     }
-    entry.Note = Cut(rest.substr(hash + 1), DnsRedirectEntry::kNoteLimit);
+    parts.note = rest.substr(hash + 1);
     // The address ends at the padding or, for a rule as wide as the padding, at the "#" itself.
     const std::size_t end = rest.find_first_of(" \t#");
-    entry.IP = Cut(DropOneSlash(rest.substr(0, end)), DnsRedirectEntry::kIpLimit);
-    return entry;
+    parts.ip = DropOneSlash(rest.substr(0, end));
+    return parts;
 }
 
 }  // namespace
 
 bool DnsNameFitsLine(std::string_view name)
 {
-    return name.find_first_of("/# \t\r\n\v\f") == std::string_view::npos;
+    return name.find_first_of(std::string_view("/# \t\r\n\v\f\0", 11)) == std::string_view::npos;
+}
+
+bool DnsAddressFitsLine(std::string_view ip)
+{
+    return ip.find_first_of(std::string_view("# \t\r\n\v\f\0", 10)) == std::string_view::npos && !ip.ends_with('/');
 }
 
 ExchangeFileText::Written FormatDnsRedirectLines(const std::vector<DnsRedirectEntry>& entries)
@@ -77,15 +83,13 @@ ExchangeFileText::Written FormatDnsRedirectLines(const std::vector<DnsRedirectEn
     for (const DnsRedirectEntry& entry : entries) {
         if (entry.IsSystem)
             continue;
-        if (!DnsNameFitsLine(entry.Name)) {
+        if (!DnsNameFitsLine(entry.Name) || !DnsAddressFitsLine(entry.IP)) {
             ++file.leftOutEntries;
             continue;
         }
-        std::string ip = entry.IP;
         std::string note = entry.Note;
-        for (std::string* value : {&ip, &note})
-            file.flattenedValues += ExchangeFileText::Flatten(*value) ? 1 : 0;
-        std::string rule = std::string(entry.Enable == 1 ? "address=/" : "refuse=/") + entry.Name + "/" + ip;
+        file.flattenedValues += ExchangeFileText::Flatten(note) ? 1 : 0;
+        std::string rule = std::string(entry.Enable == 1 ? "address=/" : "refuse=/") + entry.Name + "/" + entry.IP;
         if (!note.empty()) {
             const std::size_t width = Utf8Text::CountCharacters(rule);
             if (width < kRuleColumns)
@@ -97,19 +101,46 @@ ExchangeFileText::Written FormatDnsRedirectLines(const std::vector<DnsRedirectEn
     return file;
 }
 
+DnsRedirectEntry DnsRedirectEntryAt(std::string_view text, const std::array<std::uint32_t, 7>& at)
+{
+    const auto part = [text](std::uint32_t from, std::uint32_t to) {
+        return std::string(text.substr(from, to - from));
+    };
+    DnsRedirectEntry entry;
+    entry.Name = part(at[0], at[1]);
+    entry.IP = part(at[2], at[3]);
+    entry.Note = part(at[4], at[5]);
+    entry.Enable = static_cast<std::int32_t>(at[6]);
+    return entry;
+}
+
+DnsRedirectFileRead ReadDnsRedirectText(std::string text)
+{
+    DnsRedirectFileRead read;
+    read.entries.Read(std::move(text), read.notes.changed,
+                      [&read](std::string_view line, std::size_t number,
+                              const auto& offset) -> std::optional<DnsRedirectFileEntries::Positions> {
+                          const std::optional<LineParts> parts = ParseLine(line);
+                          // Blank lines and comments are no rules; any other line without one is
+                          // the operator's to see.
+                          if (!parts) {
+                              if (!TrimEnd(line).empty() && !line.starts_with('#'))
+                                  read.notes.unreadable.Add(number);
+                              return std::nullopt;
+                          }
+                          const auto end = [&offset](std::string_view piece) {
+                              return static_cast<std::uint32_t>(offset(piece) + piece.size());
+                          };
+                          return DnsRedirectFileEntries::Positions{
+                              offset(parts->name), end(parts->name), offset(parts->ip), end(parts->ip),
+                              offset(parts->note), end(parts->note), static_cast<std::uint32_t>(parts->enable)};
+                      });
+    return read;
+}
+
 std::vector<DnsRedirectEntry> ParseDnsRedirectLines(std::string_view text)
 {
-    std::vector<DnsRedirectEntry> entries;
-    while (!text.empty()) {
-        const std::size_t newline = text.find('\n');
-        std::string_view line = text.substr(0, newline);
-        text = newline == std::string_view::npos ? std::string_view() : text.substr(newline + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (auto entry = ParseLine(Utf8Text::CutToCharacters(line, kLineCharacters)))
-            entries.push_back(std::move(*entry));
-    }
-    return entries;
+    return ReadDnsRedirectText(std::string(text)).entries.All();
 }
 
 std::string DnsRedirectFileName(std::string_view date)
@@ -127,11 +158,10 @@ std::optional<ExchangeFileText::Written> WriteDnsRedirectFile(const std::filesys
     return written;
 }
 
-std::optional<std::vector<DnsRedirectEntry>> ReadDnsRedirectFile(const std::filesystem::path& file,
-                                                                 std::string* error)
+std::optional<DnsRedirectFileRead> ReadDnsRedirectFile(const std::filesystem::path& file, std::string* error)
 {
-    const std::optional<std::string> text = ExchangeFileText::Read(file, error);
+    std::optional<std::string> text = ExchangeFileText::Read(file, error);
     if (!text)
         return std::nullopt;
-    return ParseDnsRedirectLines(*text);
+    return ReadDnsRedirectText(std::move(*text));
 }

@@ -21,13 +21,13 @@ bool ReadRedirectEntries(const Json::Value& root, std::string_view key, bool isS
     return WalkReplyObjectArray(root, key, [&](ReplyObjectReader& reader) {
         DnsRedirectEntry entry;
         entry.IsSystem = isSystem;
-        entry.Name = Cut(reader.RequiredString("Name"), DnsRedirectEntry::kNameLimit);
-        entry.IP = Cut(reader.RequiredString("IP"), DnsRedirectEntry::kIpLimit);
+        entry.Name = Utf8Text::Sanitize(reader.RequiredString("Name"));
+        entry.IP = Utf8Text::Sanitize(reader.RequiredString("IP"));
         if (!isSystem)
             entry.TTL = static_cast<std::int32_t>(reader.OptionalNumber("TTL", entry.TTL));
         entry.Enable = static_cast<std::int32_t>(reader.OptionalNumber("Enable", entry.Enable));
         entry.THC = static_cast<std::int32_t>(reader.OptionalNumber("THC", entry.THC));
-        entry.Note = Cut(reader.OptionalDecodedText("Note", ""), DnsRedirectEntry::kNoteLimit);
+        entry.Note = Utf8Text::Sanitize(reader.OptionalDecodedText("Note", ""));
         if (!reader.Malformed())
             entries.push_back(std::move(entry));
     });

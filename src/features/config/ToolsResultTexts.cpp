@@ -19,7 +19,7 @@ std::string CacheFlagText(int cacheFlag)
     const int index = cacheFlag - kFirstFlag;
     if (index < 0 || index >= static_cast<int>(std::size(kCacheFlagTexts)))
         return {};
-    return kCacheFlagTexts[index];
+    return MoxText::tr(kCacheFlagTexts[index]);
 }
 
 std::string IpLookupText(std::string_view ip, std::string_view location)
@@ -27,6 +27,6 @@ std::string IpLookupText(std::string_view ip, std::string_view location)
     const bool unknown = location.empty() || location == "NULL";
     std::string text(ip);
     text += '\n';
-    text += unknown ? std::string_view(MoxText::Noop("无此记录或IP地址格式错误")) : location;
+    text += unknown ? MoxText::tr("无此记录或IP地址格式错误") : std::string(location);
     return text;
 }

@@ -4,11 +4,15 @@
 #include "controls/IUserInteraction.h"
 #include "messaging/CZebEventManager.h"
 #include "messaging/EventKinds.h"
+#include "protocol/ServerAddress.h"
 #include "shell/CMoxDisplayStrings.h"
 #include "shell/CMoxInstanceManager.h"
+#include "shell/CMoxLoginEventParam.h"
 #include "shell/MoxLogin.h"
+#include "shell/PinnedKeys.h"
 #include "shell/SaveSuccessfulLogin.h"
 #include "shell/view/CMoxLoginNormalDlg.h"
+#include "transport/TlsTrust.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -68,6 +72,9 @@ int CMoxLoginDlg::OnEventCall(int kind, std::uintptr_t param1, std::uintptr_t pa
     if (kind == eMoxCacheEvent_LoginOk)
         CEventHandOver::Post(this, kind, param1, param2, CEventHandOver::RecordIn::None,
                              [this](int, std::uintptr_t, std::uintptr_t) { OnLoginSucceeded(); });
+    if (kind == eMoxCacheEvent_ConnectFailed)
+        CEventHandOver::Post(this, kind, param1, param2, CEventHandOver::RecordIn::Param1,
+                             [this](int, std::uintptr_t record, std::uintptr_t) { OnConnectFailed(record); });
     return 0;
 }
 
@@ -82,6 +89,30 @@ void CMoxLoginDlg::OnLogin()
     attempt_ = Attempt{target, page_->Role(), page_->Password().toStdString(), page_->RememberPassword()};
     emit LoginAboutToStart();
     MoxLogin(target.host, attempt_->role, attempt_->password);
+}
+
+void CMoxLoginDlg::OnConnectFailed(std::uintptr_t param1)
+{
+    const auto* record = CMoxEventParam::As<CMoxLoginEventParam>(param1);
+    if (closing_ || !attempt_ || !record || record->host != attempt_->target.host || !record->certificate ||
+        record->trustFailure.failure != nsMoxHttp::CertificateFailure::UnknownIssuer)
+        return;
+    const std::string hostPort(nsMoxHttp::AddressWithoutScheme(record->host));
+    const std::string pin = record->certificate->pin;
+    switch (IUserInteraction::Current().AskCertificateTrust(this, QString::fromStdString(record->host),
+                                                            *record->certificate)) {
+    case IUserInteraction::CertificateTrust::Refused:
+        return;
+    case IUserInteraction::CertificateTrust::Once:
+        nsMoxHttp::TlsTrust::Pin(hostPort, pin);
+        break;
+    case IUserInteraction::CertificateTrust::Always:
+        if (!PinnedKeys::Remember(hostPort, pin))
+            IUserInteraction::Current().Inform(this, MoxTr::tr("服务器证书"),
+                                               MoxTr::tr("无法保存对该服务器的信任，本次运行仍然信任它。"));
+        break;
+    }
+    OnLogin();
 }
 
 void CMoxLoginDlg::OnLoginSucceeded()

@@ -40,6 +40,8 @@ private:
     };
 
     void OnLoginSucceeded();
+    // A server no authority vouches for: its certificate is shown, and once trusted the login is sent again.
+    void OnConnectFailed(std::uintptr_t record);
 
     CMoxLoginNormalDlg* page_;
     QPushButton* login_;

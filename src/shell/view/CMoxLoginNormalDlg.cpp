@@ -3,7 +3,9 @@
 #include "controls/CTextLimit.h"
 #include "controls/FieldLabels.h"
 #include "controls/IUserInteraction.h"
+#include "protocol/ServerAddress.h"
 #include "shell/CMoxCacheInstance.h"
+#include "shell/HostText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -64,6 +66,12 @@ CMoxLoginNormalDlg::CMoxLoginNormalDlg(LoginHistory history, QWidget* parent)
     deleteLink_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(deleteLink_, &QLabel::linkActivated, this, &CMoxLoginNormalDlg::OnDeleteRecord);
 
+    plainHttpWarning_ = new QLabel(
+        MoxTr::tr("注意：未加密连接，密码和会话将以明文经过网络。服务器支持时请在地址前加 https://"), this);
+    plainHttpWarning_->setWordWrap(true);
+    plainHttpWarning_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    plainHttpWarning_->hide();
+
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(16, 16, 16, 12);
     grid->setHorizontalSpacing(10);
@@ -76,9 +84,14 @@ CMoxLoginNormalDlg::CMoxLoginNormalDlg(LoginHistory history, QWidget* parent)
     grid->addWidget(password_, 2, 1, 1, 2);
     grid->addWidget(remember_, 3, 1);
     grid->addWidget(deleteLink_, 3, 2, Qt::AlignRight);
+    grid->addWidget(plainHttpWarning_, 4, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 
     connect(host_, &QComboBox::editTextChanged, this, &CMoxLoginNormalDlg::HostTextChanged);
+    connect(host_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        const std::string host = SplitHostText(text.toStdString(), port_->text().toStdString()).host;
+        plainHttpWarning_->setVisible(nsMoxHttp::IsPlainHttpToDistant(host));
+    });
     connect(host_, &QComboBox::activated, this, [this] { ShowSavedPassword(); });
     connect(role_, &QComboBox::activated, this, [this] { ShowSavedPassword(); });
 }

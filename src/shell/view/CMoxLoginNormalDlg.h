@@ -35,6 +35,8 @@ public:
     QComboBox* RoleField() const { return role_; }
     QLineEdit* PasswordField() const { return password_; }
     QCheckBox* RememberField() const { return remember_; }
+    // Shown while the host field names a distant server over plain http.
+    QLabel* PlainHttpWarning() const { return plainHttpWarning_; }
 
 public slots:
     // Asks, then marks the chosen server's record deleted and drops it from the list.
@@ -56,4 +58,5 @@ private:
     QLineEdit* port_;
     QCheckBox* remember_;
     QLabel* deleteLink_;
+    QLabel* plainHttpWarning_;
 };

@@ -280,9 +280,11 @@ void CAddressListPage::Import()
 
 void CAddressListPage::ImportEntries(BlackListFileRead read)
 {
+    if (read.notes.Any())
+        GlobalFunc_UpdateStatusBar(ExchangeFileText::ReadNotesStatusText(MoxText::Noop("导入文件"), read.notes));
     for (const std::string& range : read.singleAddressRanges)
         IUserInteraction::Current().Inform(this, QStringLiteral("tips"), QString::fromStdString(range));
-    pending_ = std::move(read.entries);
+    pending_ = read.entries.All();
     import_ = new CBatchProgressDlg(this,
                                     {MoxTr::tr("导入黑名单列表"), MoxTr::tr("正在导入黑名单列表，请稍候 ......."),
                                      MoxTr::tr("您确定要停止导入黑名单列表吗？"),

@@ -194,16 +194,22 @@ void CExportDlg::Import()
     progress_->setRange(0, 0);
     ReadExchangeFileInBackground(
         this, path_->text().toStdString(),
-        [blocks = ChosenBlocks()](const std::string& text) { return ReadRulesFile(text, blocks); },
-        [this](std::optional<RuleSet> rules, const std::string& error) {
-            if (!rules) {
+        [blocks = ChosenBlocks()](const std::string& text) {
+            ExchangeFileText::ReadNotes notes;
+            RuleSet rules = ReadRulesFile(text, blocks, &notes);
+            return std::make_pair(std::move(rules), std::move(notes));
+        },
+        [this](std::optional<std::pair<RuleSet, ExchangeFileText::ReadNotes>> read, const std::string& error) {
+            if (!read) {
                 progress_->setRange(0, 1);
                 progress_->setValue(0);
                 start_->setEnabled(true);
                 IUserInteraction::Current().Inform(this, MoxTr::tr("导入"), QString::fromStdString(error));
                 return;
             }
-            SendFrom(std::move(*rules));
+            if (read->second.Any())
+                GlobalFunc_UpdateStatusBar(ExchangeFileText::ReadNotesStatusText(MoxText::Noop("导入文件"), read->second));
+            SendFrom(std::move(read->first));
         });
 }
 

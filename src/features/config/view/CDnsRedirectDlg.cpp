@@ -303,8 +303,8 @@ void CDnsRedirectDlg::Export()
         IUserInteraction::Current().Inform(this, MoxTr::tr("导出自定义劫持列表"), QString::fromStdString(error));
         return;
     }
-    GlobalFunc_UpdateStatusBar(
-        ExchangeFileText::ExportStatusText(MoxText::Noop("导出自定义劫持列表完成"), *written, MoxText::Noop("含有“/”、“#”或空白的域名")));
+    GlobalFunc_UpdateStatusBar(ExchangeFileText::ExportStatusText(
+        MoxText::Noop("导出自定义劫持列表完成"), *written, MoxText::Noop("域名含有“/”、“#”或空白、或地址含有“#”或空白或以“/”结尾的条目")));
 }
 
 void CDnsRedirectDlg::Import()
@@ -317,18 +317,20 @@ void CDnsRedirectDlg::Import()
         return;
     readingFile_ = true;
     ReadExchangeFileInBackground(
-        this, path.toStdString(), ParseDnsRedirectLines,
-        [this](std::optional<std::vector<DnsRedirectEntry>> entries, const std::string& error) {
+        this, path.toStdString(), [](const std::string& text) { return ReadDnsRedirectText(text); },
+        [this](std::optional<DnsRedirectFileRead> read, const std::string& error) {
             readingFile_ = false;
-            if (!entries) {
+            if (!read) {
                 IUserInteraction::Current().Inform(this, MoxTr::tr("导入自定义劫持列表"),
                                                    QString::fromStdString(error));
                 return;
             }
-            if (entries->empty())
+            if (read->notes.Any())
+                GlobalFunc_UpdateStatusBar(ExchangeFileText::ReadNotesStatusText(MoxText::Noop("导入文件"), read->notes));
+            if (read->entries.empty())
                 return;
             RunBatch(MoxTr::tr("导入"), MoxTr::tr("正在导入自定义劫持域名，请稍候……"), MoxTr::tr("停止导入"),
-                     MoxTr::tr("您确定要停止导入自定义劫持域名吗？"), std::move(*entries),
+                     MoxTr::tr("您确定要停止导入自定义劫持域名吗？"), read->entries.All(),
                      [](const DnsRedirectEntry& entry) { return DnsManager_RedirectAdd(entry); });
         });
 }
