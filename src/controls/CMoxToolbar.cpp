@@ -1,5 +1,7 @@
 #include "controls/CMoxToolbar.h"
 
+#include <algorithm>
+
 #include "controls/CSkinImageCache.h"
 #include "controls/CSkinPainter.h"
 #include "controls/IExecuteCmdCallback.h"
@@ -44,7 +46,9 @@ int CMoxToolbar::AddItem(const QString& text, const QString& tooltip, int iconIn
     item.iconIndex = iconIndex;
     item.text = text;
     item.tooltip = tooltip;
-    item.width = width;
+    // The skin's widths fit the Chinese captions; a longer translation widens its button.
+    constexpr int kCaptionMargin = 12;
+    item.width = std::max(width, fontMetrics().horizontalAdvance(text) + kCaptionMargin);
     items_.push_back(item);
     updateGeometry();
     update();

@@ -1,9 +1,24 @@
 #include "shell/InterfaceLanguage.h"
 
+#include <atomic>
 #include <cstdlib>
 
 #include "shell/AppPaths.h"
 #include "shell/IniProfile.h"
+
+namespace {
+std::atomic<InterfaceLanguage> installedLanguage{InterfaceLanguage::Chinese};
+}
+
+void SetInstalledInterfaceLanguage(InterfaceLanguage language)
+{
+    installedLanguage.store(language);
+}
+
+InterfaceLanguage InstalledInterfaceLanguage()
+{
+    return installedLanguage.load();
+}
 
 std::optional<InterfaceLanguage> InterfaceLanguageNamed(std::string_view name)
 {

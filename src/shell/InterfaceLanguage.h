@@ -26,5 +26,9 @@ std::string EnvironmentMessagesLocale();
 // translations/ beside the executable, else the installed <prefix>/share/morvix/translations.
 std::filesystem::path TranslationsDirectory();
 
+// The language the texts are shown in, as the program installed it at start-up (Chinese until then).
+void SetInstalledInterfaceLanguage(InterfaceLanguage language);
+InterfaceLanguage InstalledInterfaceLanguage();
+
 // Base name of the catalogue files (".ts", ".qm") of a language; empty for Chinese, which needs none.
 std::string CatalogueName(InterfaceLanguage language);

@@ -7,8 +7,6 @@
 
 namespace {
 
-InterfaceLanguage installedLanguage = InterfaceLanguage::Chinese;
-
 QString CommandLineLanguage(const QStringList& arguments)
 {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -36,7 +34,7 @@ bool InstallInterfaceTranslation(const QStringList& arguments)
         CommandLineLanguage(arguments).toStdString(), InterfaceLanguageSetting(), QLocale::system().name().toStdString());
     QCoreApplication::removeTranslator(&translator);
     MoxText::Install(nullptr);
-    installedLanguage = InterfaceLanguage::Chinese;
+    SetInstalledInterfaceLanguage(InterfaceLanguage::Chinese);
     if (language == InterfaceLanguage::Chinese)
         return true;
     const QString directory = QString::fromStdString(TranslationsDirectory().string());
@@ -44,11 +42,6 @@ bool InstallInterfaceTranslation(const QStringList& arguments)
         !QCoreApplication::installTranslator(&translator))
         return false;
     MoxText::Install(&TranslateCoreText);
-    installedLanguage = language;
+    SetInstalledInterfaceLanguage(language);
     return true;
-}
-
-InterfaceLanguage InstalledInterfaceLanguage()
-{
-    return installedLanguage;
 }

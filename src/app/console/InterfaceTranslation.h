@@ -8,6 +8,3 @@
 // catalogue for the widgets and the core alike. Chinese loads nothing: the texts are their own source.
 // False when English was chosen and its catalogue cannot be loaded; the texts stay Chinese then.
 bool InstallInterfaceTranslation(const QStringList& arguments);
-
-// The language the texts are shown in since the last installation.
-InterfaceLanguage InstalledInterfaceLanguage();

@@ -27,5 +27,6 @@ bool InstallCtlLanguage(const std::string& commandLineLanguage)
     if (catalogue.Size() == 0)
         return false;
     MoxText::Install(&TranslateFromCatalogue);
+    SetInstalledInterfaceLanguage(language);
     return true;
 }

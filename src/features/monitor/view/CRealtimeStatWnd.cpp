@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include "controls/MoxTr.h"
 #include "shell/MoxText.h"
+#include "controls/HeaderFit.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ CRealtimeStatWnd::CRealtimeStatWnd(QWidget* parent) : QWidget(parent)
     table_->setModel(model_);
     for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
         model_->setHeaderData(column, Qt::Horizontal, MoxTr::tr(kColumns[column].title));
-        table_->setColumnWidth(column, kColumns[column].width);
+        table_->setColumnWidth(column, HeaderFitWidth(table_, column, kColumns[column].width));
     }
 
     auto* layout = new QVBoxLayout(this);
