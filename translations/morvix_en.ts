@@ -3751,5 +3751,9 @@
         <source>未导出</source>
         <translation> not exported</translation>
     </message>
+    <message>
+        <source>%s  %s %.2f%%  %s %.2f m/s  %s %.2f%%  %s %.2f m/s  %s %d个  %s %d个  %s %s %s  %s %d个  累计节流 %s %s</source>
+        <translation>%s  %s %.2f%%  %s %.2f m/s  %s %.2f%%  %s %.2f m/s  %s %d  %s %d  %s %s %s  %s %d  Traffic saved %s %s</translation>
+    </message>
 </context>
 </TS>
