@@ -3755,5 +3755,9 @@
         <source>%s  %s %.2f%%  %s %.2f m/s  %s %.2f%%  %s %.2f m/s  %s %d个  %s %d个  %s %s %s  %s %d个  累计节流 %s %s</source>
         <translation>%s  %s %.2f%%  %s %.2f m/s  %s %.2f%%  %s %.2f m/s  %s %d  %s %d  %s %s %s  %s %d  Traffic saved %s %s</translation>
     </message>
+    <message>
+        <source>添加到页面缓存列表失败，网络连接错误。</source>
+        <translation>Could not add the page cache rule: network error.</translation>
+    </message>
 </context>
 </TS>

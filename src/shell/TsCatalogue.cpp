@@ -1,5 +1,7 @@
 #include "shell/TsCatalogue.h"
 
+#include "shell/MoxText.h"
+
 #include <tinyxml2.h>
 
 TsCatalogue TsCatalogue::Load(const std::filesystem::path& file)
@@ -30,4 +32,29 @@ std::string TsCatalogue::Translate(std::string_view source) const
 {
     const auto found = texts_.find(std::string(source));
     return found == texts_.end() ? std::string(source) : found->second;
+}
+
+namespace {
+
+// Read once, before any thread builds a text, and kept for the program's lifetime.
+TsCatalogue installedCatalogue;
+
+std::string TranslateFromInstalledCatalogue(std::string_view source)
+{
+    return installedCatalogue.Translate(source);
+}
+
+}  // namespace
+
+bool InstallTsCatalogue(InterfaceLanguage language)
+{
+    if (language == InterfaceLanguage::Chinese)
+        return true;
+    // The catalogue in the translation tools' form: the compiled one needs Qt to read.
+    installedCatalogue = TsCatalogue::Load(TranslationsDirectory() / (CatalogueName(language) + ".ts"));
+    if (installedCatalogue.Size() == 0)
+        return false;
+    MoxText::Install(&TranslateFromInstalledCatalogue);
+    SetInstalledInterfaceLanguage(language);
+    return true;
 }

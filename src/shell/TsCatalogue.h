@@ -5,6 +5,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "shell/InterfaceLanguage.h"
+
 // The finished translations of one catalogue in the translation tools' XML form (.ts), by Chinese
 // source text. morvixctl has no Qt to load the compiled catalogue with, and reads this one instead.
 class TsCatalogue {
@@ -20,3 +22,8 @@ public:
 private:
     std::unordered_map<std::string, std::string> texts_;
 };
+
+// For a program without Qt: the core's texts are translated through the catalogue of language
+// beside the program from now on. Chinese needs none. False when the catalogue is missing or
+// empty; the texts stay Chinese then.
+bool InstallTsCatalogue(InterfaceLanguage language);

@@ -3,6 +3,7 @@
 
 #include "transport/CMoxBaseHttp.h"
 
+#include "transport/HttpStatusObserver.h"
 #include "transport/ServerCertificate.h"
 #include "transport/TlsTrust.h"
 
@@ -338,8 +339,12 @@ bool CMoxBaseHttp::Exchange(const std::string& url)
         return false;
     lastMove_ = std::chrono::steady_clock::now();
     const CURLcode code = curl_easy_perform(easy.get());
-    if (code == CURLE_OK)
+    if (code == CURLE_OK) {
+        long status = 0;
+        if (curl_easy_getinfo(easy.get(), CURLINFO_RESPONSE_CODE, &status) == CURLE_OK)
+            ReportHttpStatus(status);
         return true;
+    }
     CertificateFailureReport report = Classify(easy.get(), code, setup);
     std::lock_guard guard(replyLock_);
     certificateFailure_ = std::move(report);

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using morvix::test::ConsoleSession;
 using morvix::test::SimProcess;
 
@@ -147,6 +149,42 @@ TEST_F(FCacheRequests, ListRepliesAreJudgedWholly)
     EXPECT_EQ(failed->Status(), 2);
     EXPECT_EQ(failed->param2, 0u);
     EXPECT_TRUE(console.Events().WaitForStatusText("获取页面缓存列表失败，网络连接错误。"));
+}
+
+// A change lost on the network says which change failed, never the list's text.
+TEST(FCacheRequestsLost, EachChangeLostOnTheNetworkNamesItself)
+{
+    SimProcess sim;
+    ConsoleSession console{sim.host()};
+    const struct {
+        const char* cmd;
+        std::function<bool()> send;
+        const char* text;
+    } changes[] = {
+        {"add", [] { return CacheManager_FCacheAdd(NewsRule()); }, "添加到页面缓存列表失败，网络连接错误。"},
+        {"modify",
+         [] {
+             FCacheRule rule = NewsRule();
+             rule.Wid = "10031";
+             return CacheManager_FCacheModify(rule);
+         },
+         "修改页面缓存数据失败，网络连接错误。"},
+        {"del", [] { return CacheManager_FCacheDel("10031"); }, "刪除页面缓存信息失败，无法与服务器建立连接"},
+        {"up", [] { return CacheManager_FCacheUp("10031"); }, "向上移动页面缓存数据失败，网络连接错误。"},
+        {"down", [] { return CacheManager_FCacheDown("10031"); }, "向下移动页面缓存数据失败，网络连接错误。"},
+    };
+    for (const auto& change : changes) {
+        SCOPED_TRACE(change.cmd);
+        Json::Value fault;
+        fault["kind"] = "close";
+        fault["type"] = "fcache";
+        fault["cmd"] = change.cmd;
+        fault["count"] = 1;
+        sim.addFault(fault);
+        ASSERT_TRUE(change.send());
+        EXPECT_TRUE(console.Events().WaitForStatusText(change.text));
+        EXPECT_EQ(console.Events().CountStatusText("获取页面缓存列表失败，网络连接错误。"), 0u);
+    }
 }
 
 TEST(FCacheRequestsAsKeeper, KeeperMayReadButNotChange)

@@ -114,6 +114,9 @@ TEST_F(Morvixctl, APageCacheRuleIsAddedListedMovedAndDeleted)
     const Outcome deleted = Run({"fcache", "del", "Wid=" + wid});
     ASSERT_EQ(deleted.status, 0) << deleted.err;
     EXPECT_EQ(PositionOf(Rules(), wid), -1);
+    // The deletion prints the rule it deleted, as the list held it.
+    EXPECT_NE(deleted.out.find("/news/a b&c/*"), std::string::npos) << deleted.out;
+    EXPECT_NE(deleted.out.find("新闻"), std::string::npos) << deleted.out;
 
     // The table form: a header, then one aligned row per rule.
     const Outcome table = Run({"fcache", "list"});
@@ -201,17 +204,29 @@ TEST_F(Morvixctl, ADeadPortExitsWithTwo)
     EXPECT_EQ(process->Out(), "");
 }
 
-TEST_F(Morvixctl, AnUnreadableReplyExitsWithThree)
+// A body that is no JSON is an unreadable reply; an HTTP error status is a failed exchange, named
+// whatever its body, at the sign-in as at a request.
+TEST_F(Morvixctl, AnUnreadableReplyExitsWithThreeAndAnHttpErrorNamesItsStatus)
 {
-    sim.addFault(OneShotFault("not-json", "fcache", "list"));
-    const Outcome malformed = Run({"fcache", "list"});
-    EXPECT_EQ(malformed.status, 3);
-    EXPECT_EQ(malformed.err, "数据格式错误，返回的Json数据格式解析错误!\n");
-
-    sim.addFault(OneShotFault("not-json", "sign", "in"));
-    const Outcome signIn = Run({"fcache", "list"});
-    EXPECT_EQ(signIn.status, 3);
-    EXPECT_EQ(signIn.err, "登录服务器失败，返回的Json数据格式解析错误!\n");
+    const struct {
+        const char* fault;
+        const char* type;
+        const char* cmd;
+        int status;
+        std::string err;
+    } cases[] = {
+        {"not-json", "fcache", "list", 3, "数据格式错误，返回的Json数据格式解析错误!\n"},
+        {"not-json", "sign", "in", 3, "登录服务器失败，返回的Json数据格式解析错误!\n"},
+        {"http-500", "fcache", "list", 2, "数据格式错误，返回的Json数据格式解析错误!\nmorvixctl: the server answered HTTP 500\n"},
+        {"http-500", "sign", "in", 2, "登录服务器失败，返回的Json数据格式解析错误!\nmorvixctl: the server answered HTTP 500\n"},
+    };
+    for (const auto& fault : cases) {
+        SCOPED_TRACE(std::string(fault.fault) + " " + fault.type);
+        sim.addFault(OneShotFault(fault.fault, fault.type, fault.cmd));
+        const Outcome run = Run({"fcache", "list"});
+        EXPECT_EQ(run.status, fault.status);
+        EXPECT_EQ(run.err, fault.err);
+    }
 }
 
 TEST_F(Morvixctl, TheFirstRequestOfTheProgramCarriesRequestIdOne)
@@ -401,7 +416,8 @@ TEST_F(Morvixctl, DnsRedirectEntriesGoOutToAFileAndComeBackIn)
     morvix::test::WriteBytes(file, "address=/b.com/\r\n# not a rule\r\nrefuse=/news.example.com/\r\n");
     const Outcome imported = Run({"dns", "import", file.string()});
     EXPECT_EQ(imported.status, 1) << "the server refuses the entry it already has";
-    EXPECT_EQ(imported.out, "accepted 1, refused 1, timed out 0\n");
+    EXPECT_EQ(imported.out.substr(0, imported.out.find('\n') + 1), "accepted 1, refused 1, timed out 0\n");
+    EXPECT_NE(imported.out.find("refused: dns Name=news.example.com"), std::string::npos) << imported.out;
     EXPECT_TRUE(std::regex_match(LastLoggedBody(sim, "dns", "redirect-add"),
                                  std::regex("SessionID=[^&]+&RequestID=N&Name=news.example.com&IP=&Enable=0&Note=")));
 

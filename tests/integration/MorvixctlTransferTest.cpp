@@ -1,5 +1,6 @@
 #include "files/ScratchDirectory.h"
 #include "integration/MorvixctlProcess.h"
+#include "integration/ParseJson.h"
 #include "support/SimProcess.h"
 
 #include <gtest/gtest.h>
@@ -81,7 +82,15 @@ TEST_F(MorvixctlTransfer, OnlyTheNamedListsAndARefusedRuleMakesTheStatusOne)
 
     const Outcome again = Run(source, {"rules", "import", File("session.txt")});
     EXPECT_EQ(again.status, 1) << "the rules exist already";
-    EXPECT_EQ(again.out, "accepted 0, refused 2, timed out 0\n");
+    EXPECT_TRUE(again.out.starts_with("accepted 0, refused 2, timed out 0\nrefused: scache ActionUrl=")) << again.out;
+    // For programs: the counts as numbers, and each rule that failed with its status text.
+    const Outcome json = Run(source, {"--json", "rules", "import", File("session.txt")});
+    const Json::Value counts = morvix::test::ParseJson(json.out);
+    EXPECT_EQ(counts["accepted"].asInt(), 0) << json.out;
+    EXPECT_EQ(counts["refused"].asInt(), 2);
+    ASSERT_EQ(counts["failed"].size(), 2u);
+    EXPECT_TRUE(counts["failed"][0]["rule"].asString().starts_with("scache ActionUrl=")) << json.out;
+    EXPECT_NE(counts["failed"][0]["status"].asString().find("(错误号:30)"), std::string::npos) << json.out;
     EXPECT_EQ(Run(source, {"rules", "import", File("missing.txt")}).status, 74);
     EXPECT_EQ(Run(source, {"rules", "export"}).status, 64);
 }

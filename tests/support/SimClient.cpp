@@ -77,6 +77,11 @@ Json::Value SimClient::requests()
     return getJson("/sim/requests");
 }
 
+Json::Value SimClient::faults()
+{
+    return getJson("/sim/faults");
+}
+
 void SimClient::clearRequests()
 {
     postJson("/sim/requests/clear", Json::objectValue);

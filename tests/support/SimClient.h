@@ -18,6 +18,8 @@ public:
     Json::Value requests();
     void clearRequests();
     void addFault(const Json::Value& fault);
+    // The faults still armed: a fault given a count leaves once it has fired that often.
+    Json::Value faults();
     void clearFaults();
     void expireSessions();
     // The simulator's sessions: [{"id", "role", "expired"}], read without touching them.

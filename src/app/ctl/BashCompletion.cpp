@@ -11,11 +11,11 @@ namespace {
 // The programs' own words beside the catalogue's types.
 constexpr const char* kCommands = "watch hosts exporter trust";
 constexpr const char* kOptions =
-    "--server --servers-file --parallel --time-limit --dry-run --cacert --pin --insecure --role --password --json "
-    "--watch --fields --listen --lang --help";
+    "--server --servers-file --parallel --time-limit --dry-run --match --cacert --pin --insecure --role --password "
+    "--json --json-lines --watch --fields --listen --lang --help";
 // Options whose next word is their value.
 constexpr const char* kValuedOptions =
-    "--server|--servers-file|--parallel|--time-limit|--cacert|--pin|--password|--listen|--lang";
+    "--server|--servers-file|--parallel|--time-limit|--match|--cacert|--pin|--password|--listen|--lang";
 
 std::string Words(const std::vector<std::string>& words)
 {

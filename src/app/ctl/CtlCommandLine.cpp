@@ -1,6 +1,7 @@
 #include "CtlCommandLine.h"
 
 #include "CtlExitCode.h"
+#include "CtlHelp.h"
 #include "FleetCommand.h"
 #include "features/cache/RulesFile.h"
 
@@ -15,22 +16,18 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     std::string password;
 
     CLI::App app{"Sends one request of the Morvix administration interface and prints its result.\n"
-                 "  morvixctl [options] TYPE CMD [Field=value ...]\n"
-                 "  morvixctl --fields TYPE CMD\n"
-                 "  morvixctl [options] watch\n"
-                 "  morvixctl [options] hosts [--watch]\n"
-                 "  morvixctl [options] rules export|import FILE [--fcache] [--rcache] [--scache] [--rewrite]\n"
-                 "  morvixctl [options] black export|import FILE\n"
-                 "  morvixctl [options] [--listen HOST:PORT] exporter   (--server may be repeated)\n"
-                 "  morvixctl --server https://HOST[:PORT] trust [forget]\n"
                  "A request or file command goes to every server named by --server and --servers-file, each\n"
                  "with its own session; --dry-run prints what each would be sent."};
+    app.formatter(std::make_shared<CtlHelpFormatter>());
+    app.footer(CtlHelpFooter());
     auto* serverOption = app.add_option("--server", options.servers,
-                                        "[https://]HOST[:PORT] of the server (port 6780 when left out); repeatable")
+                                        "[http://|https://]HOST[:PORT] of the server (port 6780 when left out, IPv6 as [ADDR]:PORT); may "
+                                        "be repeated")
                              ->allow_extra_args(false)
                              ->capture_default_str();
     app.add_option("--servers-file", options.serversFile,
-                   "more servers: one HOST[:PORT] a line, blank lines and # comments skipped")
+                   "more servers: one a line as --server takes them, blank lines and # comments skipped; every "
+                   "bad line is reported before anything is sent")
         ->check(CLI::ExistingFile);
     app.add_option("--parallel", options.parallel, "several servers: how many are worked on at once")
         ->check(CLI::Range(1u, 256u))
@@ -55,6 +52,14 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     auto* passwordOption = app.add_option(
         "--password", password, "password (else $MORVIX_PASSWORD, else asked for on a terminal)");
     app.add_flag("--json", options.json, "print the result as JSON");
+    app.add_flag("--json-lines", options.jsonLines,
+                 "several servers: one JSON object per server on its own line, as each ends");
+    app.add_option("--match", options.match,
+                   "Field=value: the record to change, delete or move, by its key on every server (Url, "
+                   "ActionUrl, SourceUrl, Low and High, Name); may be repeated")
+        ->allow_extra_args(false);
+    app.add_flag("--fleet-run", options.fleetRun, "this run is one server's of a fleet run")->group("");
+    app.add_flag("--read-back", options.readBack, "only read whether the change was made")->group("");
     app.add_flag("--watch", options.watch, "hosts: a table every polling period until interrupted");
     const std::pair<const char*, RulesFileBlock> blocks[] = {{"--fcache", eRulesBlock_FCache},
                                                              {"--rcache", eRulesBlock_RCache},

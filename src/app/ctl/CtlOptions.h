@@ -19,6 +19,10 @@ struct CtlOptions {
     std::string role = "admin";
     std::optional<std::string> password;
     bool json = false;
+    bool jsonLines = false;          // a fleet run: one JSON object per server as it ends
+    std::vector<std::string> match;  // Field=value of the natural key naming the record to change
+    bool fleetRun = false;           // this run is one server's of a fleet run
+    bool readBack = false;           // only read whether the change was made (after a lost reply)
     bool watch = false;              // hosts: keep polling
     bool bashCompletion = false;     // print the completion script instead
     bool fields = false;             // list the request's fields instead of sending it

@@ -1,13 +1,14 @@
 // morvixctl: one request of the administration interface from the command line, on the console's
 // own core (sign-in, catalogue, reply callbacks).
 #include "BashCompletion.h"
+#include "ChangeReadBack.h"
 #include "CtlCommand.h"
 #include "CtlCommandLine.h"
 #include "CtlExitCode.h"
-#include "CtlLanguage.h"
 #include "CtlPassword.h"
 #include "ExporterCommand.h"
 #include "ExporterFeed.h"
+#include "FleetChildLines.h"
 #include "FleetCommand.h"
 #include "FleetServers.h"
 #include "CtlRequest.h"
@@ -28,6 +29,8 @@
 #include "protocol/RequestCatalogue.h"
 #include "protocol/RequestKinds.h"
 #include "shell/CMoxCacheInstance.h"
+#include "shell/InterfaceLanguage.h"
+#include "shell/TsCatalogue.h"
 
 #include <iostream>
 
@@ -63,18 +66,57 @@ int TakeCurrentRecord(CtlSession& session, CtlRequest& request)
     return eCtlExit_Accepted;
 }
 
-int RunRequest(CtlSession& session, CtlRequest request, bool json)
+// A change whose reply never came: a read of its list settles it where the family allows.
+int SettleLostReply(CtlSession& session, const CtlRequest& request, const FieldPairs& match)
 {
+    switch (ReadBackChange(session, request, match)) {
+    case ReadBack::Applied: std::cerr << kConfirmedLine << "\n"; return eCtlExit_Accepted;
+    case ReadBack::NotApplied: std::cerr << kNotAppliedLine << "\n"; return eCtlExit_ExchangeFailed;
+    case ReadBack::Unknown: break;
+    }
+    std::cerr << kUnknownLine << "\n";
+    return eCtlExit_ResultUnknown;
+}
+
+int RunRequest(CtlSession& session, CtlRequest request, const CtlOptions& options)
+{
+    FieldPairs match;
+    if (const RecordKeys* keys = RecordKeysFor(request.row->type, request.row->cmd); keys && !options.match.empty()) {
+        match = std::get<FieldPairs>(ParseMatch(*keys, options.match));
+        if (options.readBack)
+            return SettleLostReply(session, request, match);
+        if (const int resolved = ResolveNaturalKey(session, request, *keys, match); resolved != eCtlExit_Accepted)
+            return resolved;
+    } else if (options.readBack) {
+        return SettleLostReply(session, request, match);
+    }
     if (const int taken = TakeCurrentRecord(session, request); taken != eCtlExit_Accepted)
         return taken;
     if (request.row->kind == eReq_InstantRequest)
         return StreamInstantRequests(session, request);
+    const unsigned changesBefore = session.ChangesSent();
     const auto done = session.Exchange(request);
+    const bool sent = session.ChangesSent() > changesBefore;
+    const std::string named = std::string(request.row->type) + " " + std::string(request.row->cmd);
+    if (!done && Interrupted()) {
+        // A fleet ends its runs at their time limit as well as on the operator's interrupt.
+        if (options.fleetRun)
+            std::cerr << "morvixctl: ended before " << named << (sent ? " was answered" : " was sent") << "\n";
+        else
+            std::cerr << "morvixctl: interrupted" << (sent ? "; " + named + " was sent: sent, result unknown" : "")
+                      << "\n";
+        return eCtlExit_Interrupted;
+    }
     if (!done)
         return eCtlExit_ExchangeFailed;
+    // A change whose reply was lost, or came unreadable, may still have been made.
+    if (sent && (done->Status() == eMoxEventStatus_NetworkError || done->Status() == eMoxEventStatus_BadReply)) {
+        std::cerr << "morvixctl: " << named << kLostReplyTail << "\n";
+        return SettleLostReply(session, request, match);
+    }
     if (done->Status() == eMoxEventStatus_Ok)
         if (const auto document = DescribeResult(done->kind, done->record.get()))
-            WriteResult(std::cout, *document, json);
+            WriteResult(std::cout, *document, options.json);
     return done->Status();
 }
 
@@ -98,7 +140,10 @@ int RunMorvixctl(int argc, char** argv)
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     const CtlOptions& options = std::get<CtlOptions>(parsed);
-    if (!InstallCtlLanguage(options.language))
+    // Chinese unless --lang, the user's setting or the locale names English; JSON never changes with it.
+    const InterfaceLanguage language =
+        ChooseInterfaceLanguage(options.language, InterfaceLanguageSetting(), EnvironmentMessagesLocale());
+    if (!InstallTsCatalogue(language))
         std::cerr << "morvixctl: the English catalogue cannot be read; the texts stay Chinese\n";
     if (options.bashCompletion) {
         WriteBashCompletion(std::cout);
@@ -107,17 +152,22 @@ int RunMorvixctl(int argc, char** argv)
     if (options.fields)
         return PrintRequestFields(options);
 
-    const std::optional<std::vector<std::string>> servers = FleetServers(options.servers, options.serversFile);
-    if (!servers || !ApplyCtlTrust(options, *servers))
+    const std::optional<std::vector<ServerAddress>> addresses = FleetServers(options.servers, options.serversFile);
+    if (!addresses)
+        return eCtlExit_Usage;
+    std::vector<std::string> servers;
+    for (const ServerAddress& address : *addresses)
+        servers.push_back(address.Text());
+    if (!ApplyCtlTrust(options, servers))
         return eCtlExit_Usage;
     if (options.type == "trust")
-        return RunTrustCommand(options, servers->front());
+        return RunTrustCommand(options, servers.front());
     const std::optional<CtlCommand> command = CheckCtlCommand(options);
     if (!command)
         return eCtlExit_Usage;
     if (IsFleetRun(options))
-        return RunFleetCommand(options, *command);
-    const std::string& server = servers->front();
+        return RunFleetCommand(options, *command, *addresses);
+    const std::string& server = servers.front();
     const int role = options.role == "keeper" ? eMoxRole_Keeper : eMoxRole_Admin;
     const std::optional<std::string> password =
         ResolveCtlPassword(options.password, "Password for " + options.role + "@" + server + ": ");
@@ -125,17 +175,22 @@ int RunMorvixctl(int argc, char** argv)
         return eCtlExit_Usage;
 
     InstallInterruptHandlers();
+    if (options.fleetRun)
+        IgnoreTerminalInterrupt();
     if (options.type == "exporter")
-        return RunExporter({options.listen, *servers, options.role, *password, CtlTrustArguments(options)});
+        return RunExporter({options.listen, servers, options.role, *password, CtlTrustArguments(options)});
     CtlSession session;
+    // The fleet tells a run ended before its reply from one that changed nothing.
+    if (options.fleetRun)
+        session.OnFirstChangeSent([] { std::cerr << kChangeSentLine << std::endl; });
     if (const int signedIn = session.SignIn(server, role, *password); signedIn != eCtlExit_Accepted)
-        return signedIn;
+        return Interrupted() ? eCtlExit_Interrupted : signedIn;
     if (command->transfer)
         return RunTransferCommand(session, options);
     if (command->dnsFile)
-        return RunDnsFileCommand(session, options.cmd, options.pairs.front());
+        return RunDnsFileCommand(session, options.cmd, options.pairs.front(), options.json);
     if (command->request)
-        return RunRequest(session, *command->request, options.json);
+        return RunRequest(session, *command->request, options);
     if (options.type == "hosts")
         return WatchHosts(session, options.watch, options.json);
     return options.feed ? RunExporterFeed(session) : WatchRealtime(session, options.json);

@@ -14,7 +14,7 @@ using Arg = ReplyTexts::RefusalArgument;
 const ReplyTexts kListTexts{MoxText::Noop("获取页面缓存列表成功"), MoxText::Noop("从%s获取页面缓存数据失败，(错误号:%d)"),
                             MoxText::Noop("获取页面缓存列表失败，网络连接错误。"), Arg::Server};
 const ReplyTexts kAddTexts{MoxText::Noop("添加到页面缓存列表成功。"), MoxText::Noop("添加到页面缓存列表失败，(错误号:%d)"),
-                           MoxText::Noop("获取页面缓存列表失败，网络连接错误。")};
+                           MoxText::Noop("添加到页面缓存列表失败，网络连接错误。")};
 const ReplyTexts kModifyTexts{MoxText::Noop("修改页面缓存数据成功。"), MoxText::Noop("修改页面缓存数据失败，(错误号:%d)"),
                               MoxText::Noop("修改页面缓存数据失败，网络连接错误。")};
 const ReplyTexts kDelTexts{MoxText::Noop("刪除页面缓存信息成功。"), MoxText::Noop("刪除页面缓存信息失败，%s,错误号：%d。"),

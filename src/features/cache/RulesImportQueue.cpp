@@ -23,18 +23,27 @@ RulesImportQueue::Place RulesImportQueue::PlaceOf(std::size_t index) const
 RulesImportQueue::Step RulesImportQueue::SendNext()
 {
     const Place place = PlaceOf(next_++);
-    const auto numbered = [](int completionEvent, const auto& send) {
-        return Step{completionEvent, nsMoxHttp::SentRequestNumber(send)};
+    const auto numbered = [](int completionEvent, std::string rule, const auto& send) {
+        return Step{completionEvent, nsMoxHttp::SentRequestNumber(send), std::move(rule)};
     };
     switch (place.family) {
-    case eFCache:
-        return numbered(eMoxCacheEvent_FCacheAdd, [&] { return CacheManager_FCacheAdd(rules_.fcache[place.index]); });
-    case eRCache:
-        return numbered(eMoxCacheEvent_RCacheAdd, [&] { return CacheManager_RCacheAdd(rules_.rcache[place.index]); });
-    case eSCache:
-        return numbered(eMoxCacheEvent_SCacheAdd, [&] { return CacheManager_SCacheAdd(rules_.scache[place.index]); });
+    case eFCache: {
+        const FCacheRule& rule = rules_.fcache[place.index];
+        return numbered(eMoxCacheEvent_FCacheAdd, "fcache Url=" + rule.Url, [&] { return CacheManager_FCacheAdd(rule); });
+    }
+    case eRCache: {
+        const RCacheRule& rule = rules_.rcache[place.index];
+        return numbered(eMoxCacheEvent_RCacheAdd, "rcache Url=" + rule.Url, [&] { return CacheManager_RCacheAdd(rule); });
+    }
+    case eSCache: {
+        const SCacheRule& rule = rules_.scache[place.index];
+        return numbered(eMoxCacheEvent_SCacheAdd, "scache ActionUrl=" + rule.ActionUrl,
+                        [&] { return CacheManager_SCacheAdd(rule); });
+    }
     case eRewrite:
         break;
     }
-    return numbered(eMoxCacheEvent_RewriteAdd, [&] { return RewriteManager_Add(rules_.rewrite.at(place.index)); });
+    const RewriteRule& rule = rules_.rewrite.at(place.index);
+    return numbered(eMoxCacheEvent_RewriteAdd, "rewrite SourceUrl=" + rule.SourceUrl,
+                    [&] { return RewriteManager_Add(rule); });
 }

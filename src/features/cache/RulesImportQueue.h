@@ -3,6 +3,7 @@
 #include "features/cache/RulesFile.h"
 
 #include <cstddef>
+#include <string>
 
 // The rules of a file, sent to the server one add request at a time: page-cache rules first,
 // then refuse-cache, session-cache and rewrite rules. The caller waits for each add's completion,
@@ -13,6 +14,7 @@ public:
     struct Step {
         int completionEvent = 0;       // the event kind that completes this add
         unsigned long requestNumber = 0;  // the completion's; 0: nothing went out, none will come
+        std::string rule;                 // the list and key of the rule, as "fcache Url=/news/*"
     };
 
     explicit RulesImportQueue(RuleSet rules) : rules_(std::move(rules)) {}

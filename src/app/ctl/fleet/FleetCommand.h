@@ -2,8 +2,10 @@
 
 #include "CtlCommand.h"
 #include "CtlOptions.h"
+#include "ServerAddress.h"
 
 #include <string>
+#include <vector>
 
 // True when a request or file command goes to more than one server, to a servers file, or is only
 // to be shown (--dry-run); the exporter takes its servers itself.
@@ -11,7 +13,7 @@ bool IsFleetRun(const CtlOptions& options);
 
 // Runs the command on every server with one password and reports per server; the exit status is
 // 0 only when every server accepted, else the worst of theirs.
-int RunFleetCommand(const CtlOptions& options, const CtlCommand& command);
+int RunFleetCommand(const CtlOptions& options, const CtlCommand& command, const std::vector<ServerAddress>& addresses);
 
 // A server as a part of a file name: what the "{server}" of an export's FILE becomes.
 std::string FleetFileStem(const std::string& server);

@@ -31,6 +31,12 @@ public:
     // time whatever the signal says; its texts are kept.
     std::optional<CtlEventQueue::Event> ExchangeAfterStop(const CtlRequest& request);
 
+    // How many requests that change the server went out; `first` is called when the first does.
+    unsigned ChangesSent() const { return changesSent_; }
+    void OnFirstChangeSent(std::function<void()> first) { firstChangeSent_ = std::move(first); }
+    // For changes sent past Exchange, as an import sends its adds.
+    void NoteChangeSent();
+
     CtlEventQueue& Events() { return *events_; }
     // Prints the status texts posted from `from` on.
     void PrintStatusTexts(std::uint64_t from) const;
@@ -41,4 +47,6 @@ private:
                                                  const std::function<bool()>& stop);
 
     std::unique_ptr<CtlEventQueue> events_;
+    unsigned changesSent_ = 0;
+    std::function<void()> firstChangeSent_;
 };

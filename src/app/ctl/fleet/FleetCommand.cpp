@@ -4,11 +4,14 @@
 #include "CtlPassword.h"
 #include "CtlTrust.h"
 #include "DryRunPlan.h"
+#include "FleetOutcome.h"
 #include "FleetReport.h"
 #include "FleetRunner.h"
 #include "FleetServers.h"
+#include "RecordKeys.h"
 #include "Interrupt.h"
 #include "features/cache/RulesFile.h"
+#include "protocol/RequestCatalogue.h"
 #include "protocol/RequestKinds.h"
 #include "protocol/ServerAddress.h"
 
@@ -27,9 +30,11 @@ bool IsExport(const CtlOptions& options, const CtlCommand& command)
 std::vector<std::string> ServerArguments(const CtlOptions& options, bool exporting, const std::string& server)
 {
     std::vector<std::string> arguments = CtlTrustArguments(options);
-    arguments.insert(arguments.end(), {"--server", server, "--role", options.role});
-    if (options.json)
+    arguments.insert(arguments.end(), {"--server", server, "--role", options.role, "--fleet-run"});
+    if (options.json || options.jsonLines)
         arguments.push_back("--json");
+    for (const std::string& pair : options.match)
+        arguments.insert(arguments.end(), {"--match", pair});
     const std::pair<RulesFileBlock, const char*> blocks[] = {{eRulesBlock_FCache, "--fcache"},
                                                              {eRulesBlock_RCache, "--rcache"},
                                                              {eRulesBlock_SCache, "--scache"},
@@ -49,6 +54,22 @@ std::vector<std::string> ServerArguments(const CtlOptions& options, bool exporti
     return arguments;
 }
 
+// An identifier is each server's own: across servers a record is named by its natural key.
+bool CheckRecordNaming(const CtlOptions& options, const CtlCommand& command, std::size_t servers)
+{
+    if (!command.request || servers < 2 || !options.match.empty())
+        return true;
+    const RecordKeys* keys = RecordKeysFor(options.type, options.cmd);
+    if (!keys || !NamesRecordById(*keys, options.cmd))
+        return true;
+    std::string key;
+    for (const std::string_view name : keys->naturalKey)
+        key += (key.empty() ? "--match " : " --match ") + std::string(name) + "=...";
+    std::cerr << "morvixctl: " << keys->idField << " is each server's own and may name different records on "
+              << servers << " servers; name the record by " << key << " instead\n";
+    return false;
+}
+
 }  // namespace
 
 std::string FleetFileStem(const std::string& server)
@@ -56,27 +77,30 @@ std::string FleetFileStem(const std::string& server)
     // One server speaks either http or https on its port, so the scheme tells no two apart.
     std::string stem(nsMoxHttp::AddressWithoutScheme(server));
     for (char& c : stem)
-        if (c == ':' || c == '[' || c == ']')
+        if (c == ':' || c == '[' || c == ']' || c == '/')
             c = '_';
     return stem;
 }
 
 bool IsFleetRun(const CtlOptions& options)
 {
-    return options.type != "exporter" && (options.servers.size() != 1 || !options.serversFile.empty() || options.dryRun);
+    return options.type != "exporter" &&
+           (options.servers.size() != 1 || !options.serversFile.empty() || options.dryRun || options.jsonLines);
 }
 
-int RunFleetCommand(const CtlOptions& options, const CtlCommand& command)
+int RunFleetCommand(const CtlOptions& options, const CtlCommand& command, const std::vector<ServerAddress>& addresses)
 {
-    const std::optional<std::vector<std::string>> servers = FleetServers(options.servers, options.serversFile);
-    if (!servers)
-        return eCtlExit_Usage;
+    std::vector<std::string> servers;
+    for (const ServerAddress& address : addresses)
+        servers.push_back(address.Text());
     if (command.request && command.request->row->kind == eReq_InstantRequest) {
         std::cerr << "morvixctl: the live request stream goes to one server\n";
         return eCtlExit_Usage;
     }
+    if (!CheckRecordNaming(options, command, servers.size()))
+        return eCtlExit_Usage;
     const bool exporting = IsExport(options, command);
-    if (exporting && servers->size() > 1 && options.pairs.front().find(kServerMark) == std::string::npos) {
+    if (exporting && servers.size() > 1 && options.pairs.front().find(kServerMark) == std::string::npos) {
         std::cerr << "morvixctl: an export to several servers needs " << kServerMark
                   << " in its FILE, to write one file per server\n";
         return eCtlExit_Usage;
@@ -85,23 +109,34 @@ int RunFleetCommand(const CtlOptions& options, const CtlCommand& command)
         const auto plan = PlanRequests(options, command);
         if (!plan)
             return eCtlExit_FileError;
-        WriteDryRun(std::cout, *servers, options.role, *plan, options.json);
+        WriteDryRun(std::cout, addresses, options.role, *plan, options.json || options.jsonLines);
         return eCtlExit_Accepted;
     }
     const std::optional<std::string> password = ResolveCtlPassword(
-        options.password, "Password for " + options.role + " on " + std::to_string(servers->size()) + " servers: ");
+        options.password, "Password for " + options.role + " on " + std::to_string(servers.size()) + " servers: ");
     if (!password)
         return eCtlExit_Usage;
     InstallInterruptHandlers();
+    const FleetReport::Form form = options.jsonLines ? FleetReport::Form::JsonLines
+                                   : options.json    ? FleetReport::Form::Json
+                                                     : FleetReport::Form::Text;
+    FleetReport report(std::cout, std::cerr, form, servers);
     FleetPlan plan;
-    plan.servers = *servers;
+    plan.servers = servers;
     plan.arguments = [&options, exporting](const std::string& server) {
         return ServerArguments(options, exporting, server);
     };
+    if (command.request && nsMoxHttp::ChangesServer(*command.request->row))
+        plan.settleArguments = [&options](const std::string& server) {
+            std::vector<std::string> arguments = ServerArguments(options, false, server);
+            arguments.insert(arguments.begin(), "--read-back");
+            return arguments;
+        };
     plan.environment = {"MORVIX_PASSWORD=" + *password};
     plan.parallel = options.parallel;
     plan.timeLimit = std::chrono::seconds(options.timeLimitSeconds);
+    plan.finished = [&report](const FleetServerRun& run) { report.Finished(run); };
     const std::vector<FleetServerRun> runs = RunOnFleet(plan);
-    WriteFleetReport(std::cout, runs, options.json);
-    return FleetExitStatus(runs);
+    report.Close(runs, Interrupted());
+    return Interrupted() ? int(eCtlExit_Interrupted) : FleetExitStatus(runs);
 }

@@ -2,7 +2,8 @@
 
 #include "CurrentRecord.h"
 #include "DnsFileCommand.h"
-#include "FleetReport.h"
+#include "JsonText.h"
+#include "RecordKeys.h"
 #include "TransferCommands.h"
 #include "features/access/AddressListRequests.h"
 #include "features/access/BlackListFile.h"
@@ -94,14 +95,24 @@ std::optional<std::vector<PlannedRequest>> PlanDnsFile(const CtlOptions& options
     return plan;
 }
 
-std::vector<PlannedRequest> PlanCatalogueRequest(const CtlRequest& request)
+std::vector<PlannedRequest> PlanCatalogueRequest(const CtlRequest& request, const std::vector<std::string>& match)
 {
     std::vector<PlannedRequest> plan;
     const CurrentRecordSource* source = CurrentRecordSourceFor(request.row->type, request.row->cmd);
+    const RecordKeys* keys = match.empty() ? nullptr : RecordKeysFor(request.row->type, request.row->cmd);
     if (source)
         plan.push_back({FindCatalogueRow(source->listType, source->listCmd), {}, {}});
-    plan.push_back({request.row, request.values,
-                    source ? "the fields not named are the record's as the list above gives them" : ""});
+    else if (keys)
+        plan.push_back({FindCatalogueRow(keys->type, keys->listCmd), {}, {}});
+    std::string note = source ? "the fields not named are the record's as the list above gives them" : "";
+    if (keys) {
+        std::string key;
+        for (const std::string& pair : match)
+            key += (key.empty() ? "" : " ") + pair;
+        note = std::string(keys->idField) + " is that of the one record with " + key + " in the list above" +
+               (note.empty() ? "" : "; " + note);
+    }
+    plan.push_back({request.row, request.values, note});
     return plan;
 }
 
@@ -111,7 +122,13 @@ struct ShownRequest {
     std::string note;
 };
 
-std::vector<ShownRequest> Shown(const std::string& server, const std::string& role,
+// The request's address on the server, under the server's own scheme.
+std::string ShownUrl(const ServerAddress& server, const nsMoxHttp::CatalogueRow& row)
+{
+    return server.scheme + nsMoxHttp::RequestUrl(server.HostPort(), row).substr(std::string_view("http").size());
+}
+
+std::vector<ShownRequest> Shown(const ServerAddress& server, const std::string& role,
                                 const std::vector<PlannedRequest>& requests)
 {
     const nsMoxHttp::CatalogueRow* signIn = FindCatalogueRow(eReq_SignIn);
@@ -119,11 +136,11 @@ std::vector<ShownRequest> Shown(const std::string& server, const std::string& ro
     std::vector<ShownRequest> shown;
     const RequestValues signInValues =
         RequestValues().Set("Username", std::string(CMoxCacheInstance::UserName(roleNumber))).Set("Password", "********");
-    shown.push_back({nsMoxHttp::RequestUrl(server, *signIn),
+    shown.push_back({ShownUrl(server, *signIn),
                      nsMoxHttp::FormatRequestBody(*signIn, signInValues, {}, 1).body, "the password is not shown"});
     unsigned long number = 1;
     for (const PlannedRequest& request : requests)
-        shown.push_back({nsMoxHttp::RequestUrl(server, *request.row),
+        shown.push_back({ShownUrl(server, *request.row),
                          nsMoxHttp::FormatRequestBody(*request.row, request.values, kSessionPlaceholder, ++number).body,
                          request.note});
     return shown;
@@ -138,16 +155,17 @@ std::optional<std::vector<PlannedRequest>> PlanRequests(const CtlOptions& option
     if (command.dnsFile)
         return PlanDnsFile(options);
     if (command.request)
-        return PlanCatalogueRequest(*command.request);
+        return PlanCatalogueRequest(*command.request, options.match);
     return std::vector<PlannedRequest>{{FindCatalogueRow(eReq_ProxyList), {}, {}}};
 }
 
-void WriteDryRun(std::ostream& out, const std::vector<std::string>& servers, const std::string& role,
+void WriteDryRun(std::ostream& out, const std::vector<ServerAddress>& servers, const std::string& role,
                  const std::vector<PlannedRequest>& requests, bool json)
 {
     Json::Value array(Json::arrayValue);
-    for (const std::string& server : servers) {
-        const std::vector<ShownRequest> shown = Shown(server, role, requests);
+    for (const ServerAddress& address : servers) {
+        const std::string server = address.Text();
+        const std::vector<ShownRequest> shown = Shown(address, role, requests);
         if (!json) {
             out << "== " << server << "\n";
             for (const ShownRequest& request : shown)

@@ -5,11 +5,13 @@
 
 namespace {
 
-std::atomic<int> interruptSignal{0};
+std::atomic<int> interrupts{0};
+std::atomic<int> lastSignal{0};
 
 extern "C" void OnInterrupt(int signal)
 {
-    interruptSignal.store(signal);
+    lastSignal.store(signal);
+    interrupts.fetch_add(1);
 }
 
 }  // namespace
@@ -25,10 +27,20 @@ void InstallInterruptHandlers()
 
 bool Interrupted()
 {
-    return interruptSignal.load() != 0;
+    return interrupts.load() > 0;
+}
+
+int InterruptCount()
+{
+    return interrupts.load();
 }
 
 int InterruptedExitStatus()
 {
-    return 128 + interruptSignal.load();
+    return 128 + lastSignal.load();
+}
+
+void IgnoreTerminalInterrupt()
+{
+    std::signal(SIGINT, SIG_IGN);
 }

@@ -1,6 +1,6 @@
 #include "CurrentRecord.h"
 
-#include <algorithm>
+#include "RecordKeys.h"
 
 namespace {
 
@@ -13,16 +13,17 @@ constexpr CurrentRecordSource kSources[] = {
     {"white", "modify", "white", "list", "WhiteID", "ID"},
     {"diskcache", "set", "diskcache", "list", "DiskNo", "DiskNo"},
     {"dns", "redirect-modify", "dns", "redirect-list", "Name", "Name"},
+    // A deletion prints the record it deleted, as the list held it.
+    {"fcache", "del", "fcache", "list", "Wid", "Wid"},
+    {"rcache", "del", "rcache", "list", "Wid", "Wid"},
+    {"scache", "del", "scache", "list", "Wid", "Wid"},
+    {"rewrite", "del", "rewrite", "list", "RewriteID", "RewriteID"},
+    {"black", "del", "black", "list", "BlackID", "ID"},
+    {"white", "del", "white", "list", "WhiteID", "ID"},
+    {"dns", "redirect-del", "dns", "redirect-list", "Name", "Name"},
     {"dns", "redirectbalance-modify", "dns", "redirectbalance-list", "IP", "IP"},
     {"dns", "redirectclass-mod", "dns", "redirectclass-list", "Name", "Name"},
 };
-
-std::string Text(const FieldValue& value)
-{
-    if (const auto* number = std::get_if<std::int64_t>(&value))
-        return std::to_string(*number);
-    return std::get<std::string>(value);
-}
 
 }  // namespace
 
@@ -37,19 +38,8 @@ const CurrentRecordSource* CurrentRecordSourceFor(std::string_view type, std::st
 std::optional<nsMoxHttp::RequestValues> CurrentRecordValues(const ResultDocument& list,
                                                             const CurrentRecordSource& source, const std::string& key)
 {
-    for (const ResultTable& table : list.tables) {
-        const auto keyAt = std::find(table.columns.begin(), table.columns.end(), source.keyColumn);
-        if (keyAt == table.columns.end())
-            continue;
-        const std::size_t keyIndex = static_cast<std::size_t>(keyAt - table.columns.begin());
-        for (const std::vector<FieldValue>& row : table.rows) {
-            if (Text(row[keyIndex]) != key)
-                continue;
-            nsMoxHttp::RequestValues values;
-            for (std::size_t c = 0; c < table.columns.size(); ++c)
-                values.Set(table.columns[c], Text(row[c]));
-            return values;
-        }
-    }
-    return std::nullopt;
+    std::vector<nsMoxHttp::RequestValues> found = MatchingRecords(list, {{std::string(source.keyColumn), key}});
+    if (found.empty())
+        return std::nullopt;
+    return std::move(found.front());
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <string>
 
 // The adds of an import, sent one at a time, each awaited for at most the step time. Only the
 // completion carrying the add's own request number answers it; the late reply to an earlier add
@@ -17,6 +18,7 @@ struct AddBatch {
     struct Step {
         int completionEvent = 0;
         unsigned long requestNumber = 0;  // 0: nothing went out
+        std::string rule;                 // the list and key of the entry, for the report of failures
     };
     std::size_t count = 0;
     std::function<Step(std::size_t index)> send;
@@ -25,6 +27,7 @@ struct AddBatch {
 };
 
 // Prints "accepted A, refused R, timed out T" (and ", failed F" for exchanges that failed and whose
-// adds the server's list does not hold). 0 only when every add was accepted; the stop's status
-// (130, 143) when a signal stopped the batch.
-int SendAdds(CtlSession& session, const AddBatch& batch);
+// adds the server's list does not hold), then every entry that was not accepted with its status
+// text; with `json` one object of the counts as numbers and the list. 0 only when every add was
+// accepted; the stop's status (130, 143) when a signal stopped the batch.
+int SendAdds(CtlSession& session, const AddBatch& batch, bool json);

@@ -130,7 +130,7 @@ int ExportRules(CtlSession& session, const std::string& path, unsigned blocks)
     return WriteExchangeFile(path, RulesFileText(rules, blocks));
 }
 
-int ImportRules(CtlSession& session, const std::string& path, unsigned blocks)
+int ImportRules(CtlSession& session, const std::string& path, unsigned blocks, bool json)
 {
     const std::optional<std::string> text = ReadExchangeFile(path);
     if (!text)
@@ -140,10 +140,10 @@ int ImportRules(CtlSession& session, const std::string& path, unsigned blocks)
     const AddBatch batch{queue.Total(),
                          [&queue](std::size_t) {
                              const RulesImportQueue::Step step = queue.SendNext();
-                             return AddBatch::Step{step.completionEvent, step.requestNumber};
+                             return AddBatch::Step{step.completionEvent, step.requestNumber, step.rule};
                          },
                          [&queue](CtlSession& session, std::size_t index) { return RuleHeld(session, queue, index); }};
-    return ImportStatus(SendAdds(session, batch), notes);
+    return ImportStatus(SendAdds(session, batch, json), notes);
 }
 
 int ExportBlackList(CtlSession& session, const std::string& path)
@@ -154,7 +154,7 @@ int ExportBlackList(CtlSession& session, const std::string& path)
     return WriteExchangeFile(path, BlackListFileText(entries));
 }
 
-int ImportBlackList(CtlSession& session, const std::string& path)
+int ImportBlackList(CtlSession& session, const std::string& path, bool json)
 {
     std::optional<std::string> text = ReadExchangeFile(path);
     if (!text)
@@ -171,12 +171,14 @@ int ImportBlackList(CtlSession& session, const std::string& path)
                              return AddBatch::Step{eMoxCacheEvent_BlackAdd,
                                                    nsMoxHttp::SentRequestNumber([&] {
                                                        return AccessList_BlackAdd(read.entries[index]);
-                                                   })};
+                                                   }),
+                                                   "black Low=" + read.entries[index].Low +
+                                                       " High=" + read.entries[index].High};
                          },
                          [&read](CtlSession& session, std::size_t index) {
                              return BlackListHolds(session, read.entries[index]);
                          }};
-    return ImportStatus(SendAdds(session, batch), read.notes);
+    return ImportStatus(SendAdds(session, batch, json), read.notes);
 }
 
 }  // namespace
@@ -213,7 +215,7 @@ int RunTransferCommand(CtlSession& session, const CtlOptions& options)
     const std::string& path = options.pairs.front();
     const bool exporting = options.cmd == "export";
     if (options.type == "black")
-        return exporting ? ExportBlackList(session, path) : ImportBlackList(session, path);
+        return exporting ? ExportBlackList(session, path) : ImportBlackList(session, path, options.json);
     const unsigned blocks = options.ruleBlocks == 0 ? eRulesBlock_All : options.ruleBlocks;
-    return exporting ? ExportRules(session, path, blocks) : ImportRules(session, path, blocks);
+    return exporting ? ExportRules(session, path, blocks) : ImportRules(session, path, blocks, options.json);
 }

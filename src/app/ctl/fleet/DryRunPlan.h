@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ServerAddress.h"
+
 #include "CtlCommand.h"
 #include "CtlOptions.h"
 
@@ -21,5 +23,5 @@ std::optional<std::vector<PlannedRequest>> PlanRequests(const CtlOptions& option
 
 // Per server: the sign-in (the password not shown), then the planned requests, as address and
 // body; a table for people or JSON.
-void WriteDryRun(std::ostream& out, const std::vector<std::string>& servers, const std::string& role,
+void WriteDryRun(std::ostream& out, const std::vector<ServerAddress>& servers, const std::string& role,
                  const std::vector<PlannedRequest>& requests, bool json);

@@ -60,7 +60,7 @@ std::optional<bool> RedirectListHolds(CtlSession& session, const DnsRedirectEntr
 }
 
 // Every entry is sent, also after a refusal, so that one bad line does not keep the rest out.
-int Import(CtlSession& session, const std::string& file)
+int Import(CtlSession& session, const std::string& file, bool json)
 {
     std::string error;
     const std::optional<DnsRedirectFileRead> read = ReadDnsRedirectFile(file, &error);
@@ -75,12 +75,13 @@ int Import(CtlSession& session, const std::string& file)
                              return AddBatch::Step{add->completionEvent, nsMoxHttp::SentRequestNumber([&] {
                                                        return nsMoxHttp::CMoxCacheProtocol::GetProtocol().Send(
                                                            *add, DnsRedirectAddValues(entries[index]));
-                                                   })};
+                                                   }),
+                                                   "dns Name=" + entries[index].Name};
                          },
                          [&](CtlSession& session, std::size_t index) {
                              return RedirectListHolds(session, entries[index]);
                          }};
-    return ImportStatus(SendAdds(session, batch), read->notes);
+    return ImportStatus(SendAdds(session, batch, json), read->notes);
 }
 
 }  // namespace
@@ -97,7 +98,7 @@ bool IsDnsFileCommand(const std::string& type, const std::string& cmd)
     return type == "dns" && (cmd == "export" || cmd == "import");
 }
 
-int RunDnsFileCommand(CtlSession& session, const std::string& cmd, const std::string& file)
+int RunDnsFileCommand(CtlSession& session, const std::string& cmd, const std::string& file, bool json)
 {
-    return cmd == "export" ? Export(session, file) : Import(session, file);
+    return cmd == "export" ? Export(session, file) : Import(session, file, json);
 }

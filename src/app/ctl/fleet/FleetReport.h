@@ -1,0 +1,30 @@
+#pragma once
+
+#include "FleetRunner.h"
+
+#include <ostream>
+#include <vector>
+
+// How a fleet run is reported: for people, a line per server as it ends, then a table and a recap;
+// with --json one document at the end, with --json-lines one object per server as it ends. When
+// standard output carries JSON, the progress lines go to standard error.
+class FleetReport {
+public:
+    enum class Form { Text, Json, JsonLines };
+    FleetReport(std::ostream& out, std::ostream& progress, Form form, const std::vector<std::string>& servers);
+
+    // One server's run has ended.
+    void Finished(const FleetServerRun& run);
+    // Every run has ended (or will not run): the table or the document, and the recap.
+    void Close(const std::vector<FleetServerRun>& runs, bool interrupted);
+
+private:
+    std::ostream& out_;
+    std::ostream& progress_;
+    Form form_;
+    std::size_t serverWidth_ = 0;
+};
+
+// "servers 3: accepted 1, refused 1, unreachable 1, unknown 0, not run 0": the five counts always,
+// the others when any run has them.
+std::string FleetRecap(const std::vector<FleetServerRun>& runs);
