@@ -645,7 +645,7 @@
     </message>
     <message>
         <source>访问监控</source>
-        <translation>Watch requests</translation>
+        <translation>Request monitor</translation>
     </message>
     <message>
         <source>实时监控此规则的访问请求</source>

@@ -10,6 +10,8 @@
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 #include "controls/MoxTr.h"
 
 namespace {
@@ -107,7 +109,17 @@ int CNavigatTree::ItemFrame(int index) const
 
 QSize CNavigatTree::sizeHint() const
 {
-    return QSize(kWidth, GetItemCount() * kRowHeight);
+    // As wide as the skin draws it, wider where a caption (a translated one) needs it, with room
+    // for the mark behind the caption; never squeezed by a wide page beside it.
+    int widest = kWidth;
+    for (const _NavigatTreeItem_& item : items_)
+        widest = std::max(widest, kTextLeft + fontMetrics().horizontalAdvance(item.text + QLatin1Char(' ') + kMarkText) + 8);
+    return QSize(widest, GetItemCount() * kRowHeight);
+}
+
+QSize CNavigatTree::minimumSizeHint() const
+{
+    return QSize(sizeHint().width(), 0);
 }
 
 int CNavigatTree::ItemAt(const QPoint& position) const
