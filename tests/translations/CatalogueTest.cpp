@@ -2,6 +2,8 @@
 // placeholders (a text formatted with a missing or reordered %d reads past its arguments), holds
 // no Chinese, and the status texts the core builds come out whole in either language.
 #include "protocol/StatusText.h"
+#include "shell/AppPaths.h"
+#include "shell/IniProfile.h"
 #include "shell/InterfaceLanguage.h"
 #include "shell/MoxText.h"
 #include "shell/TsCatalogue.h"
@@ -98,6 +100,22 @@ TEST(Catalogue, TheCommandLineWinsOverTheSettingWhichWinsOverTheLocale)
     for (const Case& c : cases)
         EXPECT_EQ(ChooseInterfaceLanguage(c.commandLine, c.setting, c.locale), c.chosen)
             << "--lang '" << c.commandLine << "', setting '" << c.setting << "', locale '" << c.locale << "'";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Catalogue, TheLanguageSettingIsReadFromTheUsersOwnSettingsFile)
+{
+    // Each test process has its own configuration folder.
+    const std::filesystem::path file = AppPaths::UserConfigDirectory() / "MorvixAdmin.ini";
+    EXPECT_EQ(InterfaceLanguageSetting(), "");
+    ASSERT_TRUE(AppPaths::CreateOwnerOnlyDirectories(file.parent_path()));
+    ASSERT_TRUE(IniProfile(file).WriteString("Gui", "Language", "en"));
+    EXPECT_EQ(InterfaceLanguageSetting(), "en");
+    EXPECT_EQ(ChooseInterfaceLanguage("", InterfaceLanguageSetting(), "C"), InterfaceLanguage::English);
+    std::filesystem::remove(file);
 }
 
 }  // namespace
