@@ -3,7 +3,7 @@
 // eight at a time take about seven rounds, so the fleet's wall time is expected within 10 times
 // the single one.
 #include "files/ScratchDirectory.h"
-#include "integration/MorvixctlProcess.h"
+#include "TimedRun.h"
 #include "support/SimProcess.h"
 
 #include <algorithm>
@@ -18,27 +18,8 @@ namespace {
 constexpr int kServers = 50;
 constexpr int kRepeats = 3;
 
-using morvix::test::MorvixctlProcess;
-
-// The wall time of one morvixctl run in seconds, or a negative number when it did not succeed.
-double TimedRun(const std::vector<std::string>& arguments, const std::string& dataHome)
-{
-    const auto start = std::chrono::steady_clock::now();
-    MorvixctlProcess run(arguments, {"MORVIX_PASSWORD=admin", "XDG_DATA_HOME=" + dataHome});
-    const int status = run.Wait(std::chrono::minutes(10));
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    if (status != 0) {
-        std::fprintf(stderr, "morvixctl exited %d:\n%s%s", status, run.Out().c_str(), run.Err().c_str());
-        return -1;
-    }
-    return took.count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
+using morvix::bench::Median;
+using morvix::bench::TimedRun;
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 // arrival on the pipe. Beside it, the baseline of the same run: when the run ended, which is when a
 // report that waits for every server would have printed its first line. Target: within 0.1 s.
 #include "files/ScratchDirectory.h"
+#include "TimedRun.h"
 #include "integration/MorvixctlProcess.h"
 #include "support/SimProcess.h"
 #include "support/WaitUntil.h"
@@ -79,13 +80,9 @@ Figures MeasureOnce(std::vector<std::unique_ptr<morvix::test::SimProcess>>& sims
     return {seconds(firstLine), seconds(ended)};
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 }  // namespace
+
+using morvix::bench::Median;
 
 int main()
 {

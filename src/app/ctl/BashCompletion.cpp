@@ -1,6 +1,7 @@
 #include "BashCompletion.h"
 
 #include "CtlRequest.h"
+#include "DriftFamilies.h"
 #include "protocol/RequestCatalogue.h"
 
 #include <string>
@@ -9,13 +10,14 @@
 namespace {
 
 // The programs' own words beside the catalogue's types.
-constexpr const char* kCommands = "watch hosts exporter trust";
+constexpr const char* kCommands = "watch hosts diff exporter trust";
 constexpr const char* kOptions =
     "--server --servers-file --parallel --time-limit --dry-run --match --cacert --pin --insecure --role --password "
-    "--json --json-lines --watch --fields --listen --lang --help";
+    "--json --json-lines --watch --fields --listen --group --group-of --limit --exclude --against --lang --help";
 // Options whose next word is their value.
 constexpr const char* kValuedOptions =
-    "--server|--servers-file|--parallel|--time-limit|--match|--cacert|--pin|--password|--listen|--lang";
+    "--server|--servers-file|--parallel|--time-limit|--match|--cacert|--pin|--password|--listen|--group-of|--limit|"
+    "--exclude|--against|--lang";
 
 std::string Words(const std::vector<std::string>& words)
 {
@@ -55,6 +57,10 @@ void WriteBashCompletion(std::ostream& out)
         << "        case $type in\n";
     for (const std::string& type : CatalogueTypes())
         out << "            " << type << ") words='" << Words(CatalogueCommands(type)) << "' ;;\n";
+    std::vector<std::string> families;
+    for (const DriftFamily& family : DriftFamilies())
+        families.emplace_back(family.name);
+    out << "            diff) words='" << Words(families) << "' ;;\n";
     out << "        esac\n"
         << "    else\n"
         << "        case \"$type $cmd\" in\n";

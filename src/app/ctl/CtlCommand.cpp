@@ -18,7 +18,7 @@ std::optional<CtlCommand> CheckCtlCommand(const CtlOptions& options)
         std::cerr << "morvixctl: dns " << options.cmd << " takes one FILE\n";
         return std::nullopt;
     }
-    const bool whole = options.type == "watch" || options.type == "hosts" || options.type == "exporter" ||
+    const bool whole = options.type == "watch" || options.type == "diff" || options.type == "hosts" || options.type == "exporter" ||
                        command.transfer || command.dnsFile;
     if (whole)
         return command;

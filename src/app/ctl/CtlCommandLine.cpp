@@ -29,6 +29,15 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
                    "more servers: one a line as --server takes them, blank lines and # comments skipped; every "
                    "bad line is reported before anything is sent")
         ->check(CLI::ExistingFile);
+    app.add_option("--group-of", options.groupOf,
+                   "NAME: only the servers of this [NAME] group of the servers file (as is --server @NAME); may be "
+                   "repeated")
+        ->allow_extra_args(false);
+    app.add_option("--limit", options.limit,
+                   "PATTERN[,PATTERN...]: only the servers whose HOST:PORT or host matches a shell wildcard")
+        ->allow_extra_args(false);
+    app.add_option("--exclude", options.exclude, "PATTERN[,PATTERN...]: leave out the servers that match")
+        ->allow_extra_args(false);
     app.add_option("--parallel", options.parallel, "several servers: how many are worked on at once")
         ->check(CLI::Range(1u, 256u))
         ->capture_default_str();
@@ -54,6 +63,9 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     app.add_flag("--json", options.json, "print the result as JSON");
     app.add_flag("--json-lines", options.jsonLines,
                  "several servers: one JSON object per server on its own line, as each ends");
+    app.add_flag("--group", options.group, "several servers: print an output shared by several servers once, under their names");
+    app.add_option("--against", options.against, "diff: compare every server with this rules, black-list or DNS file")
+        ->check(CLI::ExistingFile);
     app.add_option("--match", options.match,
                    "Field=value: the record to change, delete or move, by its key on every server (Url, "
                    "ActionUrl, SourceUrl, Low and High, Name); may be repeated")
@@ -73,7 +85,7 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     app.add_option("--lang", options.language, "language of the status texts: zh or en (default: the locale)")
         ->check(CLI::IsMember({"zh", "en"}));
     app.add_flag("--bash-completion", options.bashCompletion, "print the bash completion script and stop");
-    app.add_option("request", words, "TYPE CMD [Field=value ...], watch, hosts, rules, black, exporter or trust");
+    app.add_option("request", words, "TYPE CMD [Field=value ...], watch, hosts, rules, black, diff [FAMILY ...], exporter or trust");
 
     try {
         app.parse(argc, argv);
@@ -85,7 +97,7 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
     }
     if (passwordOption->count() > 0)
         options.password = password;
-    if (serverOption->count() == 0 && !options.serversFile.empty())
+    if (serverOption->count() == 0 && (!options.serversFile.empty() || !options.groupOf.empty()))
         options.servers.clear();
     if (options.bashCompletion)
         return options;
@@ -115,6 +127,19 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
             std::cerr << "morvixctl: " << options.type << " takes no further arguments\n";
             return eCtlExit_Usage;
         }
+        return options;
+    }
+    if (options.group && options.jsonLines) {
+        std::cerr << "morvixctl: --group tells the servers alike at the end; --json-lines tells each as it ends\n";
+        return eCtlExit_Usage;
+    }
+    if (options.type == "diff") {
+        if (options.dryRun || options.jsonLines) {
+            std::cerr << "morvixctl: diff only reads, and reports when every server is compared: no --dry-run "
+                         "or --json-lines\n";
+            return eCtlExit_Usage;
+        }
+        options.pairs.assign(words.begin() + 1, words.end());
         return options;
     }
     if (options.watch) {

@@ -12,6 +12,7 @@ constexpr const char* kForms[] = {
     "[options] rules export|import FILE [--fcache] [--rcache] [--scache] [--rewrite]",
     "[options] black export|import FILE",
     "[options] --server HOST[:PORT]... [--servers-file FILE] [--match Field=value] TYPE CMD [Field=value ...]",
+    "[options] --server HOST[:PORT]... [--servers-file FILE] [--against FILE] diff [FAMILY ...]",
     "[options] [--listen HOST:PORT] --server HOST[:PORT]... exporter",
     "--server https://HOST[:PORT] trust [forget]",
 };
@@ -53,6 +54,28 @@ std::string CtlHelpFooter()
         "The run exits with the status of its most severe outcome, or 130 when it was interrupted. A change\n"
         "whose reply was lost, or that outlasted --time-limit, is read back where its list can tell.\n"
         "Across servers a record is named by its key (--match Url=, ActionUrl=, SourceUrl=, Low= High=,\n"
-        "Name=), as Wid, RewriteID, BlackID and WhiteID are each server's own.";
+        "Name=), as Wid, RewriteID, BlackID and WhiteID are each server's own.\n"
+        "\n"
+        "diff reads fcache, rcache, scache, rewrite, black, white, dns (the redirect entries) and system\n"
+        "(the options), or the families named, on every server, and prints per server the records missing,\n"
+        "extra and differing field by field from the first server read, or from the rules, black-list or\n"
+        "DNS file --against names, each record named by its key; then \"3 of 27 servers differ\". It exits 0\n"
+        "when all match, 1 when any differs, and 2 or more, as above, when a server could not be read.\n"
+        "\n"
+        "Servers file: one server a line, with # comments. A line [NAME] starts a group; --group-of NAME\n"
+        "or --server @NAME takes only its servers, --limit and --exclude narrow the choice by shell\n"
+        "wildcards on HOST:PORT or the host. In a group, lines NAME = VALUE set for its servers, and words\n"
+        "NAME=VALUE after a server's address for that server alone:\n"
+        "  role = admin|keeper\n"
+        "  password = keyring        the console's saved password, from the desktop's keyring\n"
+        "  password = file:PATH      the first line of the file, beside the servers file unless PATH is\n"
+        "                            absolute (never the password itself)\n"
+        "  time-limit = SECONDS      in place of --time-limit\n"
+        "For example:\n"
+        "  [edge]\n"
+        "  role = keeper\n"
+        "  password = file:edge.password\n"
+        "  cache1.example.net\n"
+        "  cache2.example.net:6780  role=admin time-limit=30";
     return footer;
 }

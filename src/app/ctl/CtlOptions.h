@@ -8,6 +8,7 @@
 struct CtlOptions {
     std::vector<std::string> servers = {"127.0.0.1:6780"};  // more than one: the exporter, or a fleet run
     std::string serversFile;                                 // more servers, one HOST[:PORT] a line
+    std::vector<std::string> groupOf, limit, exclude;        // which of the servers file's servers
     unsigned parallel = 8;                                   // a fleet run: servers at once
     unsigned timeLimitSeconds = 300;                         // a fleet run: the most one server may take
     bool dryRun = false;                                     // print the requests per server, send nothing
@@ -20,6 +21,8 @@ struct CtlOptions {
     std::optional<std::string> password;
     bool json = false;
     bool jsonLines = false;          // a fleet run: one JSON object per server as it ends
+    bool group = false;              // a fleet run: servers with the same output told once
+    std::string against;             // diff: the exchanged file every server is compared with
     std::vector<std::string> match;  // Field=value of the natural key naming the record to change
     bool fleetRun = false;           // this run is one server's of a fleet run
     bool readBack = false;           // only read whether the change was made (after a lost reply)

@@ -15,6 +15,8 @@
 #include "CtlSession.h"
 #include "CtlTrust.h"
 #include "CurrentRecord.h"
+#include "DiffCommand.h"
+#include "DriftRead.h"
 #include "HostsCommand.h"
 #include "DnsFileCommand.h"
 #include "InstantRequestStream.h"
@@ -152,12 +154,13 @@ int RunMorvixctl(int argc, char** argv)
     if (options.fields)
         return PrintRequestFields(options);
 
-    const std::optional<std::vector<ServerAddress>> addresses = FleetServers(options.servers, options.serversFile);
-    if (!addresses)
+    const auto fleet =
+        FleetServers(options.servers, options.serversFile, {options.groupOf, options.limit, options.exclude});
+    if (!fleet)
         return eCtlExit_Usage;
     std::vector<std::string> servers;
-    for (const ServerAddress& address : *addresses)
-        servers.push_back(address.Text());
+    for (const FleetServer& server : *fleet)
+        servers.push_back(server.address.Text());
     if (!ApplyCtlTrust(options, servers))
         return eCtlExit_Usage;
     if (options.type == "trust")
@@ -165,8 +168,10 @@ int RunMorvixctl(int argc, char** argv)
     const std::optional<CtlCommand> command = CheckCtlCommand(options);
     if (!command)
         return eCtlExit_Usage;
+    if (options.type == "diff" && !options.fleetRun)
+        return RunDiffCommand(options, *fleet);
     if (IsFleetRun(options))
-        return RunFleetCommand(options, *command, *addresses);
+        return RunFleetCommand(options, *command, *fleet);
     const std::string& server = servers.front();
     const int role = options.role == "keeper" ? eMoxRole_Keeper : eMoxRole_Admin;
     const std::optional<std::string> password =
@@ -189,6 +194,8 @@ int RunMorvixctl(int argc, char** argv)
         return RunTransferCommand(session, options);
     if (command->dnsFile)
         return RunDnsFileCommand(session, options.cmd, options.pairs.front(), options.json);
+    if (options.type == "diff")
+        return PrintDriftSnapshot(session, options.pairs);
     if (command->request)
         return RunRequest(session, *command->request, options);
     if (options.type == "hosts")

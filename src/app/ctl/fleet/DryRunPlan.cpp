@@ -159,13 +159,13 @@ std::optional<std::vector<PlannedRequest>> PlanRequests(const CtlOptions& option
     return std::vector<PlannedRequest>{{FindCatalogueRow(eReq_ProxyList), {}, {}}};
 }
 
-void WriteDryRun(std::ostream& out, const std::vector<ServerAddress>& servers, const std::string& role,
+void WriteDryRun(std::ostream& out, const std::vector<FleetServer>& servers, const std::string& role,
                  const std::vector<PlannedRequest>& requests, bool json)
 {
     Json::Value array(Json::arrayValue);
-    for (const ServerAddress& address : servers) {
+    for (const auto& [address, settings] : servers) {
         const std::string server = address.Text();
-        const std::vector<ShownRequest> shown = Shown(address, role, requests);
+        const std::vector<ShownRequest> shown = Shown(address, settings.role.value_or(role), requests);
         if (!json) {
             out << "== " << server << "\n";
             for (const ShownRequest& request : shown)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ServerAddress.h"
+#include "FleetServers.h"
 
 #include "CtlCommand.h"
 #include "CtlOptions.h"
@@ -22,6 +22,6 @@ struct PlannedRequest {
 std::optional<std::vector<PlannedRequest>> PlanRequests(const CtlOptions& options, const CtlCommand& command);
 
 // Per server: the sign-in (the password not shown), then the planned requests, as address and
-// body; a table for people or JSON.
-void WriteDryRun(std::ostream& out, const std::vector<ServerAddress>& servers, const std::string& role,
+// body; a table for people or JSON. `role` is that of the servers whose servers file sets none.
+void WriteDryRun(std::ostream& out, const std::vector<FleetServer>& servers, const std::string& role,
                  const std::vector<PlannedRequest>& requests, bool json);

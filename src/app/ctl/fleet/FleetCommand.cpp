@@ -1,13 +1,13 @@
 #include "FleetCommand.h"
 
 #include "CtlExitCode.h"
-#include "CtlPassword.h"
 #include "CtlTrust.h"
 #include "DryRunPlan.h"
 #include "FleetOutcome.h"
 #include "FleetReport.h"
 #include "FleetRunner.h"
 #include "FleetServers.h"
+#include "FleetSettings.h"
 #include "RecordKeys.h"
 #include "Interrupt.h"
 #include "features/cache/RulesFile.h"
@@ -27,10 +27,11 @@ bool IsExport(const CtlOptions& options, const CtlCommand& command)
 }
 
 // The single-server command line for one server; an export writes a file of its own per server.
-std::vector<std::string> ServerArguments(const CtlOptions& options, bool exporting, const std::string& server)
+std::vector<std::string> ServerArguments(const CtlOptions& options, const std::string& role, bool exporting,
+                                         const std::string& server)
 {
     std::vector<std::string> arguments = CtlTrustArguments(options);
-    arguments.insert(arguments.end(), {"--server", server, "--role", options.role, "--fleet-run"});
+    arguments.insert(arguments.end(), {"--server", server, "--role", role, "--fleet-run"});
     if (options.json || options.jsonLines)
         arguments.push_back("--json");
     for (const std::string& pair : options.match)
@@ -88,11 +89,11 @@ bool IsFleetRun(const CtlOptions& options)
            (options.servers.size() != 1 || !options.serversFile.empty() || options.dryRun || options.jsonLines);
 }
 
-int RunFleetCommand(const CtlOptions& options, const CtlCommand& command, const std::vector<ServerAddress>& addresses)
+int RunFleetCommand(const CtlOptions& options, const CtlCommand& command, const std::vector<FleetServer>& fleet)
 {
     std::vector<std::string> servers;
-    for (const ServerAddress& address : addresses)
-        servers.push_back(address.Text());
+    for (const FleetServer& server : fleet)
+        servers.push_back(server.address.Text());
     if (command.request && command.request->row->kind == eReq_InstantRequest) {
         std::cerr << "morvixctl: the live request stream goes to one server\n";
         return eCtlExit_Usage;
@@ -109,32 +110,26 @@ int RunFleetCommand(const CtlOptions& options, const CtlCommand& command, const 
         const auto plan = PlanRequests(options, command);
         if (!plan)
             return eCtlExit_FileError;
-        WriteDryRun(std::cout, addresses, options.role, *plan, options.json || options.jsonLines);
+        WriteDryRun(std::cout, fleet, options.role, *plan, options.json || options.jsonLines);
         return eCtlExit_Accepted;
     }
-    const std::optional<std::string> password = ResolveCtlPassword(
-        options.password, "Password for " + options.role + " on " + std::to_string(servers.size()) + " servers: ");
-    if (!password)
+    FleetPlan plan;
+    if (!PlanFleetServers(options, fleet, plan))
         return eCtlExit_Usage;
     InstallInterruptHandlers();
     const FleetReport::Form form = options.jsonLines ? FleetReport::Form::JsonLines
                                    : options.json    ? FleetReport::Form::Json
                                                      : FleetReport::Form::Text;
-    FleetReport report(std::cout, std::cerr, form, servers);
-    FleetPlan plan;
-    plan.servers = servers;
-    plan.arguments = [&options, exporting](const std::string& server) {
-        return ServerArguments(options, exporting, server);
+    FleetReport report(std::cout, std::cerr, form, servers, options.group);
+    plan.arguments = [&options, &plan, exporting](const std::string& server) {
+        return ServerArguments(options, RoleOf(plan, server, options), exporting, server);
     };
     if (command.request && nsMoxHttp::ChangesServer(*command.request->row))
-        plan.settleArguments = [&options](const std::string& server) {
-            std::vector<std::string> arguments = ServerArguments(options, false, server);
+        plan.settleArguments = [&options, &plan](const std::string& server) {
+            std::vector<std::string> arguments = ServerArguments(options, RoleOf(plan, server, options), false, server);
             arguments.insert(arguments.begin(), "--read-back");
             return arguments;
         };
-    plan.environment = {"MORVIX_PASSWORD=" + *password};
-    plan.parallel = options.parallel;
-    plan.timeLimit = std::chrono::seconds(options.timeLimitSeconds);
     plan.finished = [&report](const FleetServerRun& run) { report.Finished(run); };
     const std::vector<FleetServerRun> runs = RunOnFleet(plan);
     report.Close(runs, Interrupted());

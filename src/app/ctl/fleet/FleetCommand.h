@@ -2,7 +2,7 @@
 
 #include "CtlCommand.h"
 #include "CtlOptions.h"
-#include "ServerAddress.h"
+#include "FleetServers.h"
 
 #include <string>
 #include <vector>
@@ -13,7 +13,7 @@ bool IsFleetRun(const CtlOptions& options);
 
 // Runs the command on every server with one password and reports per server; the exit status is
 // 0 only when every server accepted, else the worst of theirs.
-int RunFleetCommand(const CtlOptions& options, const CtlCommand& command, const std::vector<ServerAddress>& addresses);
+int RunFleetCommand(const CtlOptions& options, const CtlCommand& command, const std::vector<FleetServer>& fleet);
 
 // A server as a part of a file name: what the "{server}" of an export's FILE becomes.
 std::string FleetFileStem(const std::string& server);

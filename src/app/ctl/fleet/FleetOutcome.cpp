@@ -44,10 +44,11 @@ FleetOutcome OutcomeOf(const FleetServerRun& run)
     const bool sent = Says(run, kChangeSentLine);
     if (run.exitStatus < 0)
         return FleetOutcome::NotRun;
-    if (run.stopped == FleetServerRun::Stopped::Interrupt || run.exitStatus == eCtlExit_Interrupted)
-        return sent ? FleetOutcome::ResultUnknown : FleetOutcome::NotRun;
+    // A run ended at its time limit exits as an interrupted one does, but it did run.
     if (run.stopped == FleetServerRun::Stopped::TimeLimit)
         return sent ? FleetOutcome::ResultUnknown : FleetOutcome::TimedOut;
+    if (run.stopped == FleetServerRun::Stopped::Interrupt || run.exitStatus == eCtlExit_Interrupted)
+        return sent ? FleetOutcome::ResultUnknown : FleetOutcome::NotRun;
     switch (run.exitStatus) {
     case eCtlExit_Accepted: return Says(run, kConfirmedLine) ? FleetOutcome::Confirmed : FleetOutcome::Accepted;
     case eCtlExit_Refused: return FleetOutcome::Refused;

@@ -3,6 +3,7 @@
 #include "FleetChildLines.h"
 #include "FleetOutcome.h"
 #include "JsonText.h"
+#include "OutputGroups.h"
 #include "TextTable.h"
 
 #include <json/json.h>
@@ -19,23 +20,6 @@ namespace {
 constexpr std::string_view kRecapCounts[] = {"accepted", "refused",    "unreachable", "unknown",
                                              "not run",  "unreadable", "failed"};
 constexpr std::size_t kAlwaysShown = 5;
-
-// The last line the run wrote to standard error that is not its outcome: the status text its
-// reply ended with, or the cause of its failure.
-std::string StatusText(const FleetServerRun& run)
-{
-    std::string_view errors = run.errors;
-    while (!errors.empty()) {
-        while (!errors.empty() && (errors.back() == '\n' || errors.back() == '\r'))
-            errors.remove_suffix(1);
-        const std::size_t lineStart = errors.rfind('\n');
-        const std::string_view line = lineStart == std::string_view::npos ? errors : errors.substr(lineStart + 1);
-        if (!IsOutcomeLine(line))
-            return std::string(line);
-        errors.remove_suffix(line.size());
-    }
-    return {};
-}
 
 std::string Seconds(std::chrono::milliseconds took)
 {
@@ -60,7 +44,7 @@ Json::Value EntryOf(const FleetServerRun& run)
     entry["server"] = run.server;
     entry["outcome"] = std::string(InfoOf(OutcomeOf(run)).name);
     entry["exit"] = run.exitStatus < 0 ? Json::Value() : Json::Value(run.exitStatus);  // null: not run
-    entry["status"] = StatusText(run);
+    entry["status"] = FleetStatusText(run);
     entry["seconds"] = static_cast<double>(run.took.count()) / 1000.0;
     if (std::optional<Json::Value> result = ParsedJson(run.output))
         entry["result"] = std::move(*result);
@@ -89,8 +73,8 @@ std::string Padded(std::string text, std::size_t width)
 }  // namespace
 
 FleetReport::FleetReport(std::ostream& out, std::ostream& progress, Form form,
-                         const std::vector<std::string>& servers)
-    : out_(out), progress_(progress), form_(form)
+                         const std::vector<std::string>& servers, bool grouped)
+    : out_(out), progress_(progress), form_(form), grouped_(grouped)
 {
     for (const std::string& server : servers)
         serverWidth_ = std::max(serverWidth_, server.size());
@@ -99,7 +83,11 @@ FleetReport::FleetReport(std::ostream& out, std::ostream& progress, Form form,
 void FleetReport::Finished(const FleetServerRun& run)
 {
     const std::string line = Padded(run.server, serverWidth_) + "  " + std::string(InfoOf(OutcomeOf(run)).name) +
-                             "  " + Seconds(run.took) + " s  " + StatusText(run);
+                             "  " + Seconds(run.took) + " s  " + FleetStatusText(run);
+    if (form_ == Form::Text && grouped_) {
+        out_ << line << std::endl;
+        return;
+    }
     if (form_ == Form::Text) {
         out_ << "== " << line << "\n" << run.output;
         if (!run.output.empty() && run.output.back() != '\n')
@@ -117,23 +105,52 @@ void FleetReport::Finished(const FleetServerRun& run)
 
 void FleetReport::Close(const std::vector<FleetServerRun>& runs, bool interrupted)
 {
+    std::vector<OutputGroup> groups;
+    if (grouped_) {
+        std::vector<std::string> servers, outputs;
+        for (const FleetServerRun& run : runs) {
+            servers.push_back(run.server);
+            outputs.push_back(std::string(InfoOf(OutcomeOf(run)).name) + "\n" + FleetStatusText(run) + "\n" + run.output);
+        }
+        groups = GroupIdentical(servers, outputs);
+    }
     if (form_ == Form::Json) {
         Json::Value document(Json::objectValue);
-        Json::Value& servers = document["servers"] = Json::Value(Json::arrayValue);
-        for (const FleetServerRun& run : runs)
-            servers.append(EntryOf(run));
+        Json::Value& servers = document[grouped_ ? "groups" : "servers"] = Json::Value(Json::arrayValue);
+        if (!grouped_)
+            for (const FleetServerRun& run : runs)
+                servers.append(EntryOf(run));
+        for (const OutputGroup& group : groups) {
+            Json::Value entry = EntryOf(runs[group.first]);
+            entry.removeMember("server");
+            entry.removeMember("seconds");
+            entry["servers"] = Json::Value(Json::arrayValue);
+            for (const std::string& server : group.servers)
+                entry["servers"].append(server);
+            servers.append(std::move(entry));
+        }
         Json::Value& counts = document["counts"] = Json::Value(Json::objectValue);
         for (const auto& [name, count] : Counts(runs))
             counts[std::string(name)] = count;
         document["interrupted"] = interrupted;
         out_ << IndentedJson(document) << "\n";
+    } else if (form_ == Form::Text && grouped_) {
+        for (const OutputGroup& group : groups) {
+            const FleetServerRun& run = runs[group.first];
+            const std::string status = FleetStatusText(run);
+            out_ << "\n== " << GroupHeading(group) << "  " << InfoOf(OutcomeOf(run)).name
+                 << (status.empty() ? "" : "  " + status) << "\n"
+                 << run.output;
+            if (!run.output.empty() && run.output.back() != '\n')
+                out_ << "\n";
+        }
     } else if (form_ == Form::Text) {
         std::vector<std::vector<TextCell>> rows = {{{"server"}, {"outcome"}, {"seconds", true}, {"status"}}};
         for (const FleetServerRun& run : runs)
             rows.push_back({{run.server},
                             {std::string(InfoOf(OutcomeOf(run)).name)},
                             {Seconds(run.took), true},
-                            {StatusText(run)}});
+                            {FleetStatusText(run)}});
         out_ << RenderTextTable(rows);
     }
     std::ostream& recap = form_ == Form::Text ? out_ : progress_;
@@ -154,4 +171,19 @@ std::string FleetRecap(const std::vector<FleetServerRun>& runs)
             recap += std::string(i == 0 ? " " : ", ") + std::string(kRecapCounts[i]) + " " + std::to_string(count);
     }
     return recap;
+}
+
+std::string FleetStatusText(const FleetServerRun& run)
+{
+    std::string_view errors = run.errors;
+    while (!errors.empty()) {
+        while (!errors.empty() && (errors.back() == '\n' || errors.back() == '\r'))
+            errors.remove_suffix(1);
+        const std::size_t lineStart = errors.rfind('\n');
+        const std::string_view line = lineStart == std::string_view::npos ? errors : errors.substr(lineStart + 1);
+        if (!IsOutcomeLine(line))
+            return std::string(line);
+        errors.remove_suffix(line.size());
+    }
+    return {};
 }

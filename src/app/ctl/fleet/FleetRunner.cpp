@@ -140,15 +140,24 @@ std::optional<RunUnderWay> StartOne(const FleetPlan& plan, FleetServerRun& run, 
 {
     const Clock::time_point start = Clock::now();
     // This process keeps one thread, so each run can be a copy of it rather than a program loaded anew.
+    const auto own = plan.perServer.find(run.server);
+    std::vector<std::string> environment = own == plan.perServer.end() ? std::vector<std::string>{} : own->second.environment;
+    // The server's own value of a variable stands in for the plan's.
+    for (const std::string& variable : plan.environment)
+        if (std::none_of(environment.begin(), environment.end(), [&](const std::string& set) {
+                return set.substr(0, set.find('=')) == variable.substr(0, variable.find('='));
+            }))
+            environment.push_back(variable);
     const std::optional<SelfProcess> child =
-        StartSelf(arguments, plan.environment, ChildErrors::Captured, ChildImage::Copied);
+        StartSelf(arguments, environment, ChildErrors::Captured, ChildImage::Copied);
     if (!child) {
         if (!settling)
             run.exitStatus = eCtlExit_ExchangeFailed;
         run.errors += "morvixctl: could not start the run for " + run.server + "\n";
         return std::nullopt;
     }
-    return RunUnderWay(*child, run, start, start + plan.timeLimit, settling);
+    const auto limit = own == plan.perServer.end() ? plan.timeLimit : own->second.timeLimit;
+    return RunUnderWay(*child, run, start, start + limit, settling);
 }
 
 // A change that went out before its run was ended at the time limit is worth a read.

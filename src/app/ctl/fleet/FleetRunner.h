@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,13 @@ struct FleetServerRun {
     std::chrono::milliseconds took{0};
 };
 
+// What one server's run takes in place of the plan's, as its servers file sets it.
+struct FleetServerPlan {
+    std::string role;
+    std::vector<std::string> environment;  // over the plan's: its own password
+    std::chrono::seconds timeLimit{300};
+};
+
 struct FleetPlan {
     std::vector<std::string> servers;
     // The single-server command line after the program name, for one server.
@@ -26,6 +34,7 @@ struct FleetPlan {
     std::vector<std::string> environment;  // extra variables of every run
     unsigned parallel = 8;
     std::chrono::seconds timeLimit{300};
+    std::map<std::string, FleetServerPlan> perServer;  // by server, where the plan's values do not hold
     // Called as each server's run ends, in the order they end.
     std::function<void(const FleetServerRun& run)> finished;
 };

@@ -17,13 +17,6 @@ const RecordKeys kFamilies[] = {
 // The moves name their record as a deletion does.
 constexpr std::string_view kMoves[] = {"up", "down"};
 
-std::string Text(const FieldValue& value)
-{
-    if (const auto* number = std::get_if<std::int64_t>(&value))
-        return std::to_string(*number);
-    return std::get<std::string>(value);
-}
-
 }  // namespace
 
 const RecordKeys* RecordKeysFor(std::string_view type, std::string_view cmd)
@@ -78,12 +71,12 @@ std::vector<nsMoxHttp::RequestValues> MatchingRecords(const ResultDocument& list
         for (const std::vector<FieldValue>& row : table.rows) {
             bool matches = true;
             for (std::size_t i = 0; i < at.size() && matches; ++i)
-                matches = Text(row[at[i]]) == wanted[i].second;
+                matches = FieldText(row[at[i]]) == wanted[i].second;
             if (!matches)
                 continue;
             nsMoxHttp::RequestValues values;
             for (std::size_t c = 0; c < table.columns.size(); ++c)
-                values.Set(table.columns[c], Text(row[c]));
+                values.Set(table.columns[c], FieldText(row[c]));
             found.push_back(std::move(values));
         }
     }

@@ -11,6 +11,14 @@
 // One field of a result record as morvixctl prints it: a number or a text.
 using FieldValue = std::variant<std::int64_t, std::string>;
 
+// The field as text: a number in decimal.
+inline std::string FieldText(const FieldValue& value)
+{
+    if (const auto* number = std::get_if<std::int64_t>(&value))
+        return std::to_string(*number);
+    return std::get<std::string>(value);
+}
+
 template <class Item>
 struct Column {
     std::string_view name;

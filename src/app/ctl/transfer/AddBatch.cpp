@@ -16,7 +16,7 @@ constexpr auto kStepTimeout = std::chrono::seconds(10);
 // How long an add in flight when the run is stopped may still take to be answered.
 constexpr auto kStopGrace = std::chrono::seconds(2);
 
-bool Never()
+bool NeverStop()
 {
     return false;
 }
@@ -49,7 +49,7 @@ int SendAdds(CtlSession& session, const AddBatch& batch, bool json)
             done = session.Events().WaitFor(start, answers, std::chrono::steady_clock::now() + kStepTimeout,
                                             Interrupted);
             if (!done && Interrupted())
-                done = session.Events().WaitFor(start, answers, std::chrono::steady_clock::now() + kStopGrace, Never);
+                done = session.Events().WaitFor(start, answers, std::chrono::steady_clock::now() + kStopGrace, NeverStop);
         }
         const int status = done ? done->Status() : eMoxEventStatus_NetworkError;
         if (status == eMoxEventStatus_Ok) {
