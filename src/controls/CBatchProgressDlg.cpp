@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 CBatchProgressDlg::CBatchProgressDlg(QWidget* owner, Texts texts, int stepCount, SendStep sendStep)
     : QDialog(owner), texts_(std::move(texts)), stepCount_(stepCount), sendStep_(std::move(sendStep))
@@ -104,7 +105,7 @@ void CBatchProgressDlg::AskToStop()
 {
     if (!running_)
         return;
-    if (IUserInteraction::Current().Confirm(this, QStringLiteral("提示"), texts_.stopQuestion) && running_)
+    if (IUserInteraction::Current().Confirm(this, MoxTr::tr("提示"), texts_.stopQuestion) && running_)
         Finish(true);
 }
 

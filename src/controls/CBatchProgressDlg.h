@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include "controls/MoxTr.h"
 
 class QLabel;
 class QProgressBar;
@@ -27,7 +28,7 @@ public:
         QString progress;      // "%1" the step under way (1-based), "%2" the number of steps
         QString stopQuestion;  // asked before stopping; title "提示"
         QString finishing;     // shown while the owner refreshes
-        QString stopButton = QStringLiteral("停止");
+        QString stopButton = MoxTr::tr("停止");
     };
     // Sends the request of a step (0-based); the request number sent, 0 when nothing could be sent.
     using SendStep = std::function<unsigned long(int step)>;

@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -33,7 +35,7 @@ CCertificateDlg::CCertificateDlg(const QString& server, const nsMoxHttp::ServerC
                                  QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("服务器证书"));
+    setWindowTitle(MoxTr::tr("服务器证书"));
     auto* intro = new QLabel(
         QStringLiteral("%1 的证书不是受信任的机构签发的，无法确认对方就是您要管理的服务器。\n"
                        "请向服务器的管理者核对下面的指纹，一致时再选择信任；不一致时请取消，可能有人冒充服务器。")
@@ -46,12 +48,12 @@ CCertificateDlg::CCertificateDlg(const QString& server, const nsMoxHttp::ServerC
         const std::string& value;
         bool fixedPitch;
     } rows[] = {
-        {"主题：", certificate.subject, false},
-        {"颁发者：", certificate.issuer, false},
-        {"生效时间：", certificate.notBefore, false},
-        {"过期时间：", certificate.notAfter, false},
-        {"证书指纹 SHA-256：", certificate.certificateSha256, true},
-        {"公钥指纹 SHA-256：", certificate.publicKeySha256, true},
+        {MoxText::Noop("主题："), certificate.subject, false},
+        {MoxText::Noop("颁发者："), certificate.issuer, false},
+        {MoxText::Noop("生效时间："), certificate.notBefore, false},
+        {MoxText::Noop("过期时间："), certificate.notAfter, false},
+        {MoxText::Noop("证书指纹 SHA-256："), certificate.certificateSha256, true},
+        {MoxText::Noop("公钥指纹 SHA-256："), certificate.publicKeySha256, true},
     };
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
@@ -63,9 +65,9 @@ CCertificateDlg::CCertificateDlg(const QString& server, const nsMoxHttp::ServerC
     }
 
     auto* buttons = new QDialogButtonBox(this);
-    once_ = buttons->addButton(QStringLiteral("仅本次信任"), QDialogButtonBox::AcceptRole);
-    always_ = buttons->addButton(QStringLiteral("始终信任"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    once_ = buttons->addButton(MoxTr::tr("仅本次信任"), QDialogButtonBox::AcceptRole);
+    always_ = buttons->addButton(MoxTr::tr("始终信任"), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(MoxTr::tr("取消"), QDialogButtonBox::RejectRole);
     cancel->setDefault(true);
     connect(once_, &QPushButton::clicked, this, [this] { done(TrustedOnce); });
     connect(always_, &QPushButton::clicked, this, [this] { done(TrustedAlways); });

@@ -1,5 +1,7 @@
 #include "controls/CMoxToolbar.h"
 
+#include <algorithm>
+
 #include "controls/CSkinImageCache.h"
 #include "controls/CSkinPainter.h"
 #include "controls/IExecuteCmdCallback.h"
@@ -12,6 +14,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QToolTip>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -33,7 +36,7 @@ CMoxToolbar::CMoxToolbar(int controlId, IExecuteCmdCallback* owner, QWidget* par
     // Tab reaches the buttons; a click does not take the keyboard away from a field.
     setFocusPolicy(Qt::TabFocus);
     InstallSkinnedAccessibility();
-    setAccessibleName(QStringLiteral("工具栏"));
+    setAccessibleName(MoxTr::tr("工具栏"));
 }
 
 int CMoxToolbar::AddItem(const QString& text, const QString& tooltip, int iconIndex, int width)
@@ -43,7 +46,9 @@ int CMoxToolbar::AddItem(const QString& text, const QString& tooltip, int iconIn
     item.iconIndex = iconIndex;
     item.text = text;
     item.tooltip = tooltip;
-    item.width = width;
+    // The skin's widths fit the Chinese captions; a longer translation widens its button.
+    constexpr int kCaptionMargin = 12;
+    item.width = std::max(width, fontMetrics().horizontalAdvance(text) + kCaptionMargin);
     items_.push_back(item);
     updateGeometry();
     update();

@@ -11,6 +11,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include "controls/MoxTr.h"
+
 namespace {
 
 const QColor kPlainTreeBackground(0xee, 0xf1, 0xf5);
@@ -30,7 +33,7 @@ CNavigatTree::CNavigatTree(int controlId, IExecuteCmdCallback* owner, QWidget* p
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     InstallSkinnedAccessibility();
-    setAccessibleName(QStringLiteral("导航"));
+    setAccessibleName(MoxTr::tr("导航"));
 }
 
 int CNavigatTree::AddItem(const QString& text, int iconIndex)
@@ -106,7 +109,17 @@ int CNavigatTree::ItemFrame(int index) const
 
 QSize CNavigatTree::sizeHint() const
 {
-    return QSize(kWidth, GetItemCount() * kRowHeight);
+    // As wide as the skin draws it, wider where a caption (a translated one) needs it, with room
+    // for the mark behind the caption; never squeezed by a wide page beside it.
+    int widest = kWidth;
+    for (const _NavigatTreeItem_& item : items_)
+        widest = std::max(widest, kTextLeft + fontMetrics().horizontalAdvance(item.text + QLatin1Char(' ') + kMarkText) + 8);
+    return QSize(widest, GetItemCount() * kRowHeight);
+}
+
+QSize CNavigatTree::minimumSizeHint() const
+{
+    return QSize(sizeHint().width(), 0);
 }
 
 int CNavigatTree::ItemAt(const QPoint& position) const

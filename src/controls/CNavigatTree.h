@@ -40,6 +40,7 @@ public:
     int ItemFrame(int index) const;
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     // Chooses a row as a click on it does.
     void ChooseItem(int index) override;

@@ -2,6 +2,7 @@
 
 #include "controls/CBatchProgressDlg.h"
 #include "controls/IUserInteraction.h"
+#include "controls/MoxTr.h"
 
 CRuleDeletion::CRuleDeletion(QWidget* owner, Texts texts, SendDelete sendDelete)
     : QObject(owner),
@@ -19,9 +20,9 @@ CRuleDeletion::~CRuleDeletion()
 
 CBatchProgressDlg::Texts CRuleDeletion::ProgressTexts(const Texts& texts)
 {
-    CBatchProgressDlg::Texts shown{texts.progressTitle, QStringLiteral("正在删除第 %1 条，共 %2 条，请稍候...."),
-                                   QStringLiteral("您确定要停止删除吗？已删除的规则不会恢复。"),
-                                   QStringLiteral("正在刷新列表，请稍候...."), QStringLiteral("停止删除")};
+    CBatchProgressDlg::Texts shown{texts.progressTitle, MoxTr::tr("正在删除第 %1 条，共 %2 条，请稍候...."),
+                                   MoxTr::tr("您确定要停止删除吗？已删除的规则不会恢复。"),
+                                   MoxTr::tr("正在刷新列表，请稍候...."), MoxTr::tr("停止删除")};
     if (!texts.progress.isEmpty())
         shown.progress = texts.progress;
     if (!texts.stopQuestion.isEmpty())
@@ -39,7 +40,7 @@ std::vector<unsigned long> CRuleDeletion::Delete(const std::vector<std::string>&
     if (keys.empty() || IsBatchActive())
         return {};
     const bool many = keys.size() > kMostAtOnce;
-    const QString title = many ? QStringLiteral("删除") : texts_.fewTitle;
+    const QString title = many ? MoxTr::tr("删除") : texts_.fewTitle;
     if (!IUserInteraction::Current().Confirm(owner_, title, texts_.question))
         return {};
     if (many) {

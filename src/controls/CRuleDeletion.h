@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "controls/MoxTr.h"
 
 class QWidget;
 
@@ -28,7 +29,7 @@ public:
         QString progress = {};
         QString stopQuestion = {};
         // The question's title when the deletions go out at once.
-        QString fewTitle = QStringLiteral("提示");
+        QString fewTitle = MoxTr::tr("提示");
     };
     // Sends the deletion of one rule, by its identifier; the request number sent, 0 when nothing was.
     using SendDelete = std::function<unsigned long(const std::string& key)>;

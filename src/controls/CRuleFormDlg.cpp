@@ -15,14 +15,16 @@
 #include <QStackedWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
 QWidget* MakeHelpPage(const std::string& helpUrl, QWidget* parent)
 {
     auto* page = new QWidget(parent);
-    auto* text = new QLabel(QStringLiteral("帮助页面在浏览器中打开。"), page);
-    auto* open = new QPushButton(QStringLiteral("打开帮助"), page);
+    auto* text = new QLabel(MoxTr::tr("帮助页面在浏览器中打开。"), page);
+    auto* open = new QPushButton(MoxTr::tr("打开帮助"), page);
     QObject::connect(open, &QPushButton::clicked, page, [helpUrl] {
         IUserInteraction::Current().OpenUrl(QUrl(QString::fromStdString(helpUrl)));
     });
@@ -43,7 +45,7 @@ CRuleFormDlg::CRuleFormDlg(Mode mode, Texts texts, QWidget* parent)
 
     tabs_ = new CMoxTabCtrl(this);
     tabs_->addTab(texts_.pageTab);
-    tabs_->addTab(QStringLiteral("查看帮助"));
+    tabs_->addTab(MoxTr::tr("查看帮助"));
     auto* pages = new QStackedWidget(this);
     auto* formPage = new QWidget(pages);
     form_ = new QFormLayout(formPage);
@@ -52,9 +54,9 @@ CRuleFormDlg::CRuleFormDlg(Mode mode, Texts texts, QWidget* parent)
     pages->addWidget(MakeHelpPage(texts_.helpUrl, pages));
     connect(tabs_, &CMoxTabCtrl::currentChanged, pages, &QStackedWidget::setCurrentIndex);
 
-    okButton_ = new QPushButton(mode_ == Mode::Add ? QStringLiteral("确定") : QStringLiteral("修改"), this);
+    okButton_ = new QPushButton(mode_ == Mode::Add ? MoxTr::tr("确定") : MoxTr::tr("修改"), this);
     okButton_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* cancel = new QPushButton(MoxTr::tr("取消"), this);
     connect(okButton_, &QPushButton::clicked, this, &CRuleFormDlg::Submit);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -117,7 +119,7 @@ void CRuleFormDlg::ReplyShown(int status, std::uintptr_t record)
     case 1: {
         const int errorNo = ErrorNumberOf(record);
         GlobalFunc_UpdateStatusBar(
-            FormatText(texts.refused, std::string(nsMoxHttp::ErrorText(errorNo)), errorNo));
+            FormatText(MoxText::tr(texts.refused).c_str(), MoxText::tr(nsMoxHttp::ErrorText(errorNo)), errorNo));
         okButton_->setEnabled(true);
         break;
     }

@@ -1,5 +1,7 @@
 #include "controls/CRuleListModelBase.h"
 
+#include "controls/HeaderFit.h"
+
 #include <QHeaderView>
 #include <QTableView>
 
@@ -24,7 +26,7 @@ QVariant CRuleListModelBase::headerData(int section, Qt::Orientation orientation
 void CRuleListModelBase::ApplyColumnWidths(QTableView* view) const
 {
     for (std::size_t i = 0; i < columns_.size(); ++i)
-        view->setColumnWidth(static_cast<int>(i), columns_[i].width);
+        view->setColumnWidth(static_cast<int>(i), HeaderFitWidth(view, static_cast<int>(i), columns_[i].width));
     view->horizontalHeader()->setStretchLastSection(true);
 }
 

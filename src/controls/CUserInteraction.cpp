@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -14,10 +15,10 @@ namespace {
 void LabelButtons(QMessageBox& box)
 {
     const std::pair<QMessageBox::StandardButton, QString> labels[] = {
-        {QMessageBox::Ok, QStringLiteral("确定")},
-        {QMessageBox::Cancel, QStringLiteral("取消")},
-        {QMessageBox::Yes, QStringLiteral("是")},
-        {QMessageBox::No, QStringLiteral("否")}};
+        {QMessageBox::Ok, MoxTr::tr("确定")},
+        {QMessageBox::Cancel, MoxTr::tr("取消")},
+        {QMessageBox::Yes, MoxTr::tr("是")},
+        {QMessageBox::No, MoxTr::tr("否")}};
     for (const auto& [button, label] : labels)
         if (QAbstractButton* shown = box.button(button))
             shown->setText(label);

@@ -7,10 +7,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include "controls/MoxTr.h"
 
 namespace {
 
-const QString kFilter = QStringLiteral("文本文件(*.txt)");
+QString Filter()
+{
+    return MoxTr::tr("文本文件(*.txt)");
+}
 
 QString DocumentsFolder()
 {
@@ -22,7 +26,7 @@ QString DocumentsFolder()
 QString ChooseExchangeFileToSave(QWidget* parent, const QString& title, const QString& proposedName)
 {
     QString path = IUserInteraction::Current().ChooseSaveFile(parent, title,
-                                                              QDir(DocumentsFolder()).filePath(proposedName), kFilter);
+                                                              QDir(DocumentsFolder()).filePath(proposedName), Filter());
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".txt");
     return path;
@@ -30,7 +34,7 @@ QString ChooseExchangeFileToSave(QWidget* parent, const QString& title, const QS
 
 QString ChooseExchangeFileToOpen(QWidget* parent, const QString& title)
 {
-    return IUserInteraction::Current().ChooseOpenFile(parent, title, DocumentsFolder(), kFilter);
+    return IUserInteraction::Current().ChooseOpenFile(parent, title, DocumentsFolder(), Filter());
 }
 
 QString ServerHostName()

@@ -11,6 +11,7 @@
 #include "shell/TextFormat.h"
 #include "transport/CMoxHttpManager.h"
 #include "transport/CMoxReplyBuffer.h"
+#include "shell/MoxText.h"
 #include "transport/IMoxHttpTask.h"
 
 namespace nsMoxHttp {
@@ -41,7 +42,7 @@ std::optional<CMoxReplyCallback::Judged> CMoxReplyCallback::Judge(bool failed, c
         const CertificateFailureReport trust = task_ ? task_->GetTrustFailure() : CertificateFailureReport{};
         ShowStatus(trust.failure != CertificateFailure::None
                        ? CertificateFailureText(trust, serverText_)
-                       : FormatText(std::string(texts.network).c_str(), serverText_));
+                       : FormatText(MoxText::tr(texts.network), serverText_));
         PostWithoutRecord(ReplyExchangeFailed, 0);
         return std::nullopt;
     }
@@ -64,14 +65,14 @@ std::optional<CMoxReplyCallback::Judged> CMoxReplyCallback::Judge(bool failed, c
 
 void CMoxReplyCallback::ReportRefusal(const ReplyTexts& texts, int errorNumber)
 {
-    const std::string format(texts.refused);
+    const std::string format = MoxText::tr(texts.refused);
     if (format.find("%s") == std::string::npos) {
         ShowStatus(FormatText(format.c_str(), errorNumber));
         return;
     }
     const std::string argument = texts.refusalArgument == ReplyTexts::RefusalArgument::Server
                                      ? serverText_
-                                     : std::string(ErrorText(errorNumber));
+                                     : MoxText::tr(ErrorText(errorNumber));
     ShowStatus(FormatText(format.c_str(), argument, errorNumber));
 }
 

@@ -3,13 +3,15 @@
 #include <string>
 #include <string_view>
 
+#include "shell/MoxText.h"
+
 // The status-bar wording of a request's outcome: the operation's own phrase (for example
 // "添加到页面缓存列表") followed by a fixed tail.
 namespace nsMoxHttp {
 
-inline constexpr std::string_view kMalformedReplyText = "数据格式错误，返回的Json数据格式解析错误!";
+inline constexpr std::string_view kMalformedReplyText = MoxText::Noop("数据格式错误，返回的Json数据格式解析错误!");
 // The network failure of the settings and monitor requests; "%s" is the server address.
-inline constexpr std::string_view kServerUnreachableText = "连接%s失败，请检查网络连接是否正常或者会话已过期";
+inline constexpr std::string_view kServerUnreachableText = MoxText::Noop("连接%s失败，请检查网络连接是否正常或者会话已过期");
 
 std::string SuccessText(std::string_view phrase);                  // phrase成功。
 std::string SuccessTextWithoutFullStop(std::string_view phrase);   // phrase成功

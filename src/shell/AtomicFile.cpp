@@ -8,6 +8,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -110,7 +111,7 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view con
     if (!exists && errno != ENOENT)
         return FailWithErrno(reason, errno);
     if (exists && !S_ISREG(existing.st_mode))
-        return Fail(reason, S_ISDIR(existing.st_mode) ? std::strerror(EISDIR) : "不是普通文件，没有替换");
+        return Fail(reason, S_ISDIR(existing.st_mode) ? std::strerror(EISDIR) : MoxText::tr("不是普通文件，没有替换"));
     // Opening for writing is what creating or truncating would need; without it the file stays.
     if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
         return FailWithErrno(reason, errno);

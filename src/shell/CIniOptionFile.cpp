@@ -6,6 +6,7 @@
 #include "shell/LeadingDecimal.h"
 
 #include <string>
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ bool CIniOptionFile::Write(std::string_view section, std::string_view key, std::
         return true;
     if (!writeFailureSaid_) {
         writeFailureSaid_ = true;
-        GlobalFunc_UpdateStatusBar("设置未能保存：无法写入" + userFile_.string());
+        GlobalFunc_UpdateStatusBar(MoxText::tr("设置未能保存：无法写入") + userFile_.string());
     }
     return false;
 }

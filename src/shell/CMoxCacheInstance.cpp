@@ -11,6 +11,7 @@
 #include "protocol/RequestValues.h"
 #include "shell/CMoxInstanceManager.h"
 #include "shell/TextFormat.h"
+#include "shell/MoxText.h"
 
 CMoxCacheInstance::CMoxCacheInstance()
     : startHandler_(std::make_unique<CMoxStartEvent>()), endHandler_(std::make_unique<CMoxEndEvent>())
@@ -37,7 +38,7 @@ void CMoxCacheInstance::OnLoginSucceeded()
 {
     if (!CMoxInstanceManager::GetInstanceManager()->ReadsAfterLogin())
         return;
-    GlobalFunc_UpdateStatusBar(FormatText("正在从%s获取页面缓存列表数据，请稍候....", Host()));
+    GlobalFunc_UpdateStatusBar(FormatText(MoxText::tr("正在从%s获取页面缓存列表数据，请稍候...."), Host()));
     nsMoxHttp::CMoxCacheProtocol& protocol = nsMoxHttp::CMoxCacheProtocol::GetProtocol();
     protocol.Send(eReq_SystemList, {});
     protocol.Send(eReq_RealtimeList, {});

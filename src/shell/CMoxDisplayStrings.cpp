@@ -4,6 +4,7 @@
 #include "shell/IniProfile.h"
 
 #include <string_view>
+#include "shell/MoxText.h"
 
 struct CMoxDisplayStrings::Key {
     std::string_view section;
@@ -14,20 +15,20 @@ struct CMoxDisplayStrings::Key {
 
 // The memory keys really are spelt "memery" in installed files.
 const CMoxDisplayStrings::Key CMoxDisplayStrings::kKeys[] = {
-    {"Morvix", "name", "Morvix 远程监控端", &CMoxDisplayStrings::name_},
+    {"Morvix", "name", MoxText::Noop("Morvix 远程监控端"), &CMoxDisplayStrings::name_},
     {"Morvix", "product_name", "Morvix", &CMoxDisplayStrings::productName_},
     {"Morvix", "about_url", "https://morvix.example/", &CMoxDisplayStrings::aboutUrl_},
     {"Morvix", "about_copyright", "Copyright © Morvix", &CMoxDisplayStrings::aboutCopyright_},
-    {"FlowMonitor", "hit_arg", "平均命中率", &CMoxDisplayStrings::hitAverage_},
-    {"FlowMonitor", "hit_current", "当前命中率", &CMoxDisplayStrings::hitCurrent_},
-    {"FlowMonitor", "bandwidth_ext", "外部带宽值", &CMoxDisplayStrings::bandwidthExternal_},
-    {"FlowMonitor", "bandwidth_in", "内部带宽值", &CMoxDisplayStrings::bandwidthInternal_},
-    {"FlowMonitor", "connections_ext", "外部连接数", &CMoxDisplayStrings::connectionsExternal_},
-    {"FlowMonitor", "connections_in", "内部连接数", &CMoxDisplayStrings::connectionsInternal_},
-    {"FlowMonitor", "memery_cache_size", "内存缓存尺寸", &CMoxDisplayStrings::memoryCacheSize_},
-    {"FlowMonitor", "memery_cache_sum", "内存缓存数量", &CMoxDisplayStrings::memoryCacheCount_},
-    {"Other", "dir_example", "请输入缓存目录，如：E:\\morvix-cache-1", &CMoxDisplayStrings::directoryExample_},
-    {"Other", "dir_example_linux", "请输入缓存目录，如：/morvix-cache-1", &CMoxDisplayStrings::directoryExampleLinux_},
+    {"FlowMonitor", "hit_arg", MoxText::Noop("平均命中率"), &CMoxDisplayStrings::hitAverage_},
+    {"FlowMonitor", "hit_current", MoxText::Noop("当前命中率"), &CMoxDisplayStrings::hitCurrent_},
+    {"FlowMonitor", "bandwidth_ext", MoxText::Noop("外部带宽值"), &CMoxDisplayStrings::bandwidthExternal_},
+    {"FlowMonitor", "bandwidth_in", MoxText::Noop("内部带宽值"), &CMoxDisplayStrings::bandwidthInternal_},
+    {"FlowMonitor", "connections_ext", MoxText::Noop("外部连接数"), &CMoxDisplayStrings::connectionsExternal_},
+    {"FlowMonitor", "connections_in", MoxText::Noop("内部连接数"), &CMoxDisplayStrings::connectionsInternal_},
+    {"FlowMonitor", "memery_cache_size", MoxText::Noop("内存缓存尺寸"), &CMoxDisplayStrings::memoryCacheSize_},
+    {"FlowMonitor", "memery_cache_sum", MoxText::Noop("内存缓存数量"), &CMoxDisplayStrings::memoryCacheCount_},
+    {"Other", "dir_example", MoxText::Noop("请输入缓存目录，如：E:\\morvix-cache-1"), &CMoxDisplayStrings::directoryExample_},
+    {"Other", "dir_example_linux", MoxText::Noop("请输入缓存目录，如：/morvix-cache-1"), &CMoxDisplayStrings::directoryExampleLinux_},
 };
 
 namespace {

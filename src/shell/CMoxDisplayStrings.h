@@ -3,8 +3,12 @@
 #include <filesystem>
 #include <string>
 
+#include "shell/MoxText.h"
+
 // The product name and labels an installation may change in Application/data/String.ini without
-// a rebuild. Loaded once; read-only afterwards, so any thread may read them.
+// a rebuild. Loaded once; read-only afterwards, so any thread may read them. The labels are
+// translated by their text when read: a label the installation kept is the shipped Chinese and has
+// its entry in the catalogue; one it changed has none and is shown as written.
 class CMoxDisplayStrings {
 public:
     // The process-wide strings, loaded from the file beside the program on first use.
@@ -13,20 +17,20 @@ public:
     // Every key that the file lacks keeps its default; a missing file gives all defaults.
     explicit CMoxDisplayStrings(const std::filesystem::path& file);
 
-    const std::string& Name() const { return name_; }
+    std::string Name() const { return MoxText::tr(name_); }
     const std::string& ProductName() const { return productName_; }
     const std::string& AboutUrl() const { return aboutUrl_; }
     const std::string& AboutCopyright() const { return aboutCopyright_; }
-    const std::string& HitAverage() const { return hitAverage_; }
-    const std::string& HitCurrent() const { return hitCurrent_; }
-    const std::string& BandwidthExternal() const { return bandwidthExternal_; }
-    const std::string& BandwidthInternal() const { return bandwidthInternal_; }
-    const std::string& ConnectionsExternal() const { return connectionsExternal_; }
-    const std::string& ConnectionsInternal() const { return connectionsInternal_; }
-    const std::string& MemoryCacheSize() const { return memoryCacheSize_; }
-    const std::string& MemoryCacheCount() const { return memoryCacheCount_; }
-    const std::string& DirectoryExample() const { return directoryExample_; }
-    const std::string& DirectoryExampleLinux() const { return directoryExampleLinux_; }
+    std::string HitAverage() const { return MoxText::tr(hitAverage_); }
+    std::string HitCurrent() const { return MoxText::tr(hitCurrent_); }
+    std::string BandwidthExternal() const { return MoxText::tr(bandwidthExternal_); }
+    std::string BandwidthInternal() const { return MoxText::tr(bandwidthInternal_); }
+    std::string ConnectionsExternal() const { return MoxText::tr(connectionsExternal_); }
+    std::string ConnectionsInternal() const { return MoxText::tr(connectionsInternal_); }
+    std::string MemoryCacheSize() const { return MoxText::tr(memoryCacheSize_); }
+    std::string MemoryCacheCount() const { return MoxText::tr(memoryCacheCount_); }
+    std::string DirectoryExample() const { return MoxText::tr(directoryExample_); }
+    std::string DirectoryExampleLinux() const { return MoxText::tr(directoryExampleLinux_); }
 
 private:
     struct Key;

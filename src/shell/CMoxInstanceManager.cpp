@@ -5,6 +5,7 @@
 #include "shell/CMoxCacheInstance.h"
 
 #include <ctime>
+#include "shell/MoxText.h"
 
 CMoxInstanceManager* CMoxInstanceManager::GetInstanceManager()
 {
@@ -42,6 +43,6 @@ int CMoxInstanceManager::CheckSession() const
     const CMoxCacheInstance* instance = GetInstance();
     if (instance && instance->Connected())
         return 0;
-    GlobalFunc_UpdateStatusBar("您未连接到远程Morvix缓存服务器或会话已经过期，请连接服务器。");
+    GlobalFunc_UpdateStatusBar(MoxText::tr("您未连接到远程Morvix缓存服务器或会话已经过期，请连接服务器。"));
     return 1;
 }

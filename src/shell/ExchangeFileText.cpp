@@ -13,6 +13,7 @@
 #include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ bool DecodeInPlace(std::string& text, std::size_t* badLine)
 
 std::string Reason(const std::filesystem::path& file, std::string_view what, int error)
 {
-    return std::string(what) + " " + file.string() + "：" + std::strerror(error);
+    return std::string(what) + " " + file.string() + MoxText::tr("：") + std::strerror(error);
 }
 
 // Waits for the first byte (or the end) of a pipe or device; false when none came in time.
@@ -181,31 +182,33 @@ void ForEachLine(std::string_view text, const std::function<void(std::string_vie
 
 std::string ExportStatusText(std::string_view done, const Written& written, std::string_view leftOutWhat)
 {
-    std::string text(done);
+    std::string text = MoxText::tr(done);
     if (written.flattenedValues > 0)
-        text += "，" + std::to_string(written.flattenedValues) + " 个值中的换行写作了空格";
-    if (written.leftOutEntries > 0)
-        text += "，" + std::to_string(written.leftOutEntries) + " 个" + std::string(leftOutWhat) + "未导出";
-    return text + "。";
+        text += MoxText::tr("，") + std::to_string(written.flattenedValues) + MoxText::tr(" 个值中的换行写作了空格");
+    if (written.leftOutEntries > 0) {
+        const std::string what = MoxText::tr(leftOutWhat);
+        text += MoxText::tr("，") + std::to_string(written.leftOutEntries) + MoxText::tr(" 个") + what + MoxText::tr("未导出");
+    }
+    return text + MoxText::tr("。");
 }
 
 std::string ReadNotesStatusText(std::string_view file, const ReadNotes& notes)
 {
     if (!notes.Any())
         return {};
-    std::string text(file);
+    std::string text = MoxText::tr(file);
     bool first = true;
     const auto add = [&text, &first](const std::string& part) {
-        text += (first ? "中 " : "；") + part;
+        text += (first ? MoxText::tr("中 ") : MoxText::tr("；")) + part;
         first = false;
     };
     if (notes.unreadable.count > 0)
-        add(std::to_string(notes.unreadable.count) + " 行无法读取，没有导入（第 " + notes.unreadable.Listed() + " 行）");
+        add(std::to_string(notes.unreadable.count) + MoxText::tr(" 行无法读取，没有导入（第 ") + notes.unreadable.Listed() + MoxText::tr(" 行）"));
     if (notes.changed.count > 0)
-        add(std::to_string(notes.changed.count) + " 行中的 NUL 读作了空格（第 " + notes.changed.Listed() + " 行）");
+        add(std::to_string(notes.changed.count) + MoxText::tr(" 行中的 NUL 读作了空格（第 ") + notes.changed.Listed() + MoxText::tr(" 行）"));
     if (notes.beyondLimit > 0)
-        add(std::to_string(notes.beyondLimit) + " 条规则超过每个列表 1000 条的上限，没有读取");
-    return text + "。";
+        add(std::to_string(notes.beyondLimit) + MoxText::tr(" 条规则超过每个列表 1000 条的上限，没有读取"));
+    return text + MoxText::tr("。");
 }
 
 std::string ReadNotesText(const ReadNotes& notes)
@@ -236,7 +239,7 @@ bool Write(const std::filesystem::path& file, std::string_view text, std::string
     if (WriteFileAtomically(file, text, &reason))
         return true;
     if (error)
-        *error = "无法写入文件 " + file.string() + "：" + reason;
+        *error = MoxText::tr("无法写入文件 ") + file.string() + MoxText::tr("：") + reason;
     return false;
 }
 
@@ -250,24 +253,24 @@ std::optional<std::string> Read(const std::filesystem::path& file, std::string* 
     // Opened without waiting, so that a pipe nobody writes to cannot hold the import for ever.
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return fail(Reason(file, "无法打开文件", errno));
+        return fail(Reason(file, MoxText::tr("无法打开文件"), errno));
     const std::unique_ptr<int, void (*)(int*)> closer(new int(fd), [](int* owned) {
         ::close(*owned);
         delete owned;
     });
     struct stat status {};
     if (::fstat(fd, &status) != 0)
-        return fail(Reason(file, "无法读取文件", errno));
+        return fail(Reason(file, MoxText::tr("无法读取文件"), errno));
     if (S_ISDIR(status.st_mode))
-        return fail(Reason(file, "无法读取文件", EISDIR));
+        return fail(Reason(file, MoxText::tr("无法读取文件"), EISDIR));
     const bool regular = S_ISREG(status.st_mode);
     const std::uintmax_t size = static_cast<std::uintmax_t>(status.st_size);
     if (regular && size > kMostBytes)
-        return fail("文件 " + file.string() + " 有 " + Mebibytes(size) + "（" + std::to_string(size) +
-                    " 字节），超过 " + Mebibytes(kMostBytes) + " 的上限，没有读取");
+        return fail(MoxText::tr("文件 ") + file.string() + MoxText::tr(" 有 ") + Mebibytes(size) + MoxText::tr("（") + std::to_string(size) +
+                    MoxText::tr(" 字节），超过 ") + Mebibytes(kMostBytes) + MoxText::tr(" 的上限，没有读取"));
     if (!regular && !AwaitWriter(fd))
-        return fail("文件 " + file.string() + " 在 " + std::to_string(kWriterWaitMilliseconds / 1000) +
-                    " 秒内没有送来数据，没有读取");
+        return fail(MoxText::tr("文件 ") + file.string() + MoxText::tr(" 在 ") + std::to_string(kWriterWaitMilliseconds / 1000) +
+                    MoxText::tr(" 秒内没有送来数据，没有读取"));
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
 
     // Read whole where the size is known; a pipe or a special file is read to its end, and never
@@ -280,17 +283,17 @@ std::optional<std::string> Read(const std::filesystem::path& file, std::string* 
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return fail(Reason(file, "无法读取文件", errno));
+            return fail(Reason(file, MoxText::tr("无法读取文件"), errno));
         if (got == 0)
             break;
         bytes.append(chunk, static_cast<std::size_t>(got));
         if (bytes.size() > kMostBytes)
-            return fail("文件 " + file.string() + " 超过 " + Mebibytes(kMostBytes) + " 的上限，没有读取");
+            return fail(MoxText::tr("文件 ") + file.string() + MoxText::tr(" 超过 ") + Mebibytes(kMostBytes) + MoxText::tr(" 的上限，没有读取"));
     }
     std::size_t badLine = 0;
     if (!DecodeInPlace(bytes, &badLine))
-        return fail("文件 " + file.string() + " 的第 " + std::to_string(badLine) +
-                    " 行既不是 UTF-8 也不是 GB18030 文本，没有读取");
+        return fail(MoxText::tr("文件 ") + file.string() + MoxText::tr(" 的第 ") + std::to_string(badLine) +
+                    MoxText::tr(" 行既不是 UTF-8 也不是 GB18030 文本，没有读取"));
     return bytes;
 }
 

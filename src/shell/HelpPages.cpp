@@ -3,6 +3,7 @@
 #include "protocol/PercentEncoding.h"
 #include "shell/AppPaths.h"
 #include "shell/CIniOptionFile.h"
+#include "shell/InterfaceLanguage.h"
 #include "shell/MainNavigation.h"
 
 namespace {
@@ -46,7 +47,14 @@ const std::vector<std::string_view>& HelpPageFiles()
 
 std::string HelpPageUrl(std::string_view file)
 {
-    return "file://" + EncodePath((AppPaths::HelpDirectory() / file).lexically_normal());
+    // A page written in the interface's language where there is one, else the Chinese page.
+    std::filesystem::path page = AppPaths::HelpDirectory() / file;
+    if (InstalledInterfaceLanguage() == InterfaceLanguage::English) {
+        std::error_code error;
+        if (const auto english = AppPaths::HelpDirectory() / "en" / file; std::filesystem::is_regular_file(english, error))
+            page = english;
+    }
+    return "file://" + EncodePath(page.lexically_normal());
 }
 
 std::string ViewHelpUrl(int commandId)

@@ -12,6 +12,7 @@
 #include "shell/TextFormat.h"
 
 #include <memory>
+#include "shell/MoxText.h"
 
 unsigned long MoxLogin(const std::string& host, int role, const std::string& password, int passThrough)
 {
@@ -31,7 +32,7 @@ unsigned long MoxLogin(const std::string& host, int role, const std::string& pas
     started->passThrough = passThrough;
     started->attempt = attempt;
     PostCacheEvent(eMoxCacheEvent_LoginStart, std::move(started), 0);
-    GlobalFunc_UpdateStatusBar(FormatText("正在连接到 %s", host));
+    GlobalFunc_UpdateStatusBar(FormatText(MoxText::tr("正在连接到 %s"), host));
 
     auto callback = std::make_unique<nsMoxHttp::CMoxHttpCallback>();
     callback->SetPassThrough(passThrough);

@@ -10,6 +10,7 @@
 #include "shell/CMoxLoginEventParam.h"
 #include "shell/LeadingDecimal.h"
 #include "shell/TextFormat.h"
+#include "shell/MoxText.h"
 #include "shell/Utf8Text.h"
 #include "transport/IMoxHttpTask.h"
 #include "transport/TlsTrust.h"
@@ -57,9 +58,9 @@ bool ReadSession(const Json::Value& root, CMoxLoginEventParam& record, std::stri
 std::string RefusalText(const std::string& host, int number)
 {
     if (number == kServerBusy)
-        return FormatText("登录%s失败，服务器忙（错误号:%d)", host, number);
+        return FormatText(MoxText::tr("登录%s失败，服务器忙（错误号:%d)"), host, number);
     if (number == kWrongLogin)
-        return FormatText("登录%s失败，用户名不存在或密码错误（错误号:%d)", host, number);
+        return FormatText(MoxText::tr("登录%s失败，用户名不存在或密码错误（错误号:%d)"), host, number);
     return {};
 }
 
@@ -91,7 +92,7 @@ void CMoxHttpCallback::OnSignIn(bool failed)
         record->trustFailure = Task() ? Task()->GetTrustFailure() : CertificateFailureReport{};
         if (record->trustFailure.failure == CertificateFailure::None) {
             PostOutcome(eMoxCacheEvent_ConnectFailed, std::move(record),
-                        FormatText("连接%s失败，请检查网络连接是否正常或输入的服务器地址是否正确", host));
+                        FormatText(MoxText::tr("连接%s失败，请检查网络连接是否正常或输入的服务器地址是否正确"), host));
             return;
         }
         // Only looked at here, on the exchange's own thread, so that nobody waits for it.
@@ -117,7 +118,7 @@ void CMoxHttpCallback::OnSignIn(bool failed)
         return;
     }
     if (judged->status != ReplyAccepted || !ReadSession(judged->root, *record, lastLoginTime)) {
-        PostOutcome(eMoxCacheEvent_LoginFailed, std::move(record), "登录服务器失败，返回的Json数据格式解析错误!");
+        PostOutcome(eMoxCacheEvent_LoginFailed, std::move(record), MoxText::Noop("登录服务器失败，返回的Json数据格式解析错误!"));
         return;
     }
     // The session begins a generation of its own before any view hears of it; an attempt made
@@ -126,7 +127,7 @@ void CMoxHttpCallback::OnSignIn(bool failed)
         return;
     instance->SetSession(record->sessionId, record->userType, lastLoginTime, record->version, record->versionExt);
     instance->SetConnected(true);
-    PostOutcome(eMoxCacheEvent_LoginOk, std::move(record), FormatText("登录%s成功。", host));
+    PostOutcome(eMoxCacheEvent_LoginOk, std::move(record), FormatText(MoxText::tr("登录%s成功。"), host));
 }
 
 }  // namespace nsMoxHttp

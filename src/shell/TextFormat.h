@@ -24,3 +24,10 @@ std::string FormatText(const char* format, const Args&... args)
     std::snprintf(text.data(), text.size() + 1, format, detail::FormatArg(args)...);
     return text;
 }
+
+// The same over a translated format.
+template <class... Args>
+std::string FormatText(const std::string& format, const Args&... args)
+{
+    return FormatText(format.c_str(), args...);
+}

@@ -140,6 +140,8 @@ def console_environment(display):
         "DISPLAY": display,
         "QT_QPA_PLATFORM": "xcb",
         "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+        # The controls are found by their Chinese names, which a desktop in another language translates.
+        "LC_ALL": "C.UTF-8",
     })
     return environment
 

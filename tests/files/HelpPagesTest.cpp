@@ -1,6 +1,7 @@
 #include "ScratchDirectory.h"
 #include "shell/AppPaths.h"
 #include "shell/HelpPages.h"
+#include "shell/InterfaceLanguage.h"
 #include "shell/MainNavigation.h"
 
 #include <gtest/gtest.h>
@@ -40,31 +41,48 @@ bool HasAnchor(const std::string& page, const std::string& anchor)
 TEST(HelpPages, EveryPageIsShippedBesideTheProgramAndEveryLinkStaysInsideAndResolves)
 {
     ASSERT_EQ(ShippedHelp(), AppPaths::ExecutableDirectory() / "help");
-    std::set<std::string> linkedFromOverview;
-    for (const std::string_view file : HelpPageFiles()) {
-        const std::filesystem::path path = ShippedHelp() / file;
-        ASSERT_TRUE(std::filesystem::is_regular_file(path)) << path;
-        const std::string page = ReadBytes(path);
-        EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos) << file;
-        EXPECT_NE(page.find("<h2"), std::string::npos) << file << " says nothing beyond its title";
-        for (const std::string& link : Links(page)) {
-            EXPECT_EQ(link.find(':'), std::string::npos) << file << " leaves the shipped pages: " << link;
-            const std::size_t hash = link.find('#');
-            const std::string target = link.substr(0, hash);
-            const std::string targetPage = target.empty() ? page : ReadBytes(ShippedHelp() / target);
-            EXPECT_TRUE(target.empty() || std::filesystem::is_regular_file(ShippedHelp() / target))
-                << file << " links to a missing " << link;
-            if (hash != std::string::npos) {
-                EXPECT_TRUE(HasAnchor(targetPage, link.substr(hash + 1))) << file << ": " << link;
+    // The Chinese pages, and their English versions in en/.
+    for (const std::filesystem::path& directory : {ShippedHelp(), ShippedHelp() / "en"}) {
+        std::set<std::string> linkedFromOverview;
+        for (const std::string_view file : HelpPageFiles()) {
+            const std::filesystem::path path = directory / file;
+            ASSERT_TRUE(std::filesystem::is_regular_file(path)) << path;
+            const std::string page = ReadBytes(path);
+            EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos) << file;
+            EXPECT_NE(page.find("<h2"), std::string::npos) << file << " says nothing beyond its title";
+            for (const std::string& link : Links(page)) {
+                EXPECT_EQ(link.find(':'), std::string::npos) << file << " leaves the shipped pages: " << link;
+                const std::size_t hash = link.find('#');
+                const std::string target = link.substr(0, hash);
+                const std::string targetPage = target.empty() ? page : ReadBytes(directory / target);
+                EXPECT_TRUE(target.empty() || std::filesystem::is_regular_file(directory / target))
+                    << file << " links to a missing " << link;
+                if (hash != std::string::npos) {
+                    EXPECT_TRUE(HasAnchor(targetPage, link.substr(hash + 1))) << file << ": " << link;
+                }
+                if (file == "index.html")
+                    linkedFromOverview.insert(target);
             }
-            if (file == "index.html")
-                linkedFromOverview.insert(target);
+        }
+        for (const std::string_view file : HelpPageFiles()) {
+            if (file != "index.html") {
+                EXPECT_TRUE(linkedFromOverview.count(std::string(file))) << "the overview does not lead to " << file;
+            }
         }
     }
+}
+
+TEST(HelpPages, EnglishChosenOpensTheEnglishPageAndChineseTheChinesePage)
+{
+    SetInstalledInterfaceLanguage(InterfaceLanguage::English);
+    const std::string english = HelpPageUrl("login.html");
+    SetInstalledInterfaceLanguage(InterfaceLanguage::Chinese);
+    EXPECT_NE(english.find("/help/en/login.html"), std::string::npos) << english;
+    EXPECT_EQ(HelpPageUrl("login.html").find("/en/"), std::string::npos);
     for (const std::string_view file : HelpPageFiles()) {
-        if (file != "index.html") {
-            EXPECT_TRUE(linkedFromOverview.count(std::string(file))) << "the overview does not lead to " << file;
-        }
+        const std::string page = ReadBytes(ShippedHelp() / "en" / file);
+        EXPECT_EQ(page.find("\xe3\x80\x82"), std::string::npos) << file << " holds a Chinese full stop";
+        EXPECT_NE(page.find("<html lang=\"en\">"), std::string::npos) << file;
     }
 }
 

@@ -47,7 +47,8 @@ TEST_F(InstalledTree, EverythingLiesInTheUsualPlaces)
                              "share/doc/morvix-console/copyright", "share/doc/morvix-sim/changelog.gz",
                              "share/metainfo/morvix-console.metainfo.xml", "share/bash-completion/completions/morvixctl",
                              "share/morvix/grafana/morvix-fleet.json", "share/morvix/grafana/morvix-alerts.yml",
-                             "share/morvix/prometheus/morvix-alerts.yml"})
+                             "share/morvix/prometheus/morvix-alerts.yml", "share/morvix/translations/morvix_en.qm",
+                             "share/morvix/translations/morvix_en.ts", "share/doc/morvix/help/en/index.html"})
         EXPECT_TRUE(std::filesystem::is_regular_file(Installed(file))) << file;
     EXPECT_EQ(RunShell("desktop-file-validate '" + Installed("share/applications/morvix-console.desktop").string() + "'"),
               0);
@@ -87,6 +88,14 @@ TEST_F(InstalledTree, TheProgramsRunFromTheTreeWithItsData)
     watch->Signal(SIGINT);
     EXPECT_EQ(watch->Wait(), 0);
     EXPECT_NE(watch->Out().find("装好的带宽"), std::string::npos) << watch->Out();
+
+    // In English from the installed catalogue; a label the installation changed stays as written.
+    auto english = programs.Start("morvixctl", {"--lang", "en", "--server", server, "watch"}, {"MORVIX_PASSWORD=admin"});
+    ASSERT_TRUE(WaitUntil([&] { return !english->OutLines().empty(); }, std::chrono::seconds(30))) << english->Err();
+    english->Signal(SIGINT);
+    EXPECT_EQ(english->Wait(), 0);
+    EXPECT_NE(english->Out().find("Average hit rate"), std::string::npos) << english->Out();
+    EXPECT_NE(english->Out().find("装好的带宽"), std::string::npos) << english->Out();
 
     programs.ExpectConsoleStarts();
 }

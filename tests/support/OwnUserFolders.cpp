@@ -14,6 +14,9 @@ class OwnUserFolders {
 public:
     OwnUserFolders()
     {
+        // The tests compare the operator texts in their Chinese source, which a desktop in
+        // another language would translate: every test and program it starts runs in the C locale.
+        ::setenv("LC_ALL", "C.UTF-8", 1);
         std::string pattern = (std::filesystem::temp_directory_path() / "morvix-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
             return;

@@ -9,6 +9,7 @@
 #include "features/cache/view/CFCacheManagerDlg.h"
 #include "features/cache/view/CFCachePage.h"
 #include "shell/MainNavigation.h"
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ void TakeCacheRuleScreens(Shooter& shooter, CMoxCacheAdminDlg* window)
     shooter.Save(page->Form(), "cache-rule-form.png");
     page->Form()->reject();
 
-    CBatchProgressDlg progress(page, CRuleDeletion::ProgressTexts({QString(), QStringLiteral("删除页面缓存规则")}), 12,
+    CBatchProgressDlg progress(page, CRuleDeletion::ProgressTexts({QString(), MoxTr::tr("删除页面缓存规则")}), 12,
                                [](int) { return true; });
     progress.Start();
     shooter.Save(&progress, "batch-progress.png");

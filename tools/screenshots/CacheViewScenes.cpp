@@ -14,6 +14,7 @@
 #include "features/cache/view/CMoxSCacheDlg.h"
 #include "features/cache/view/CRCacheManagerDlg.h"
 #include "shell/MainNavigation.h"
+#include "controls/MoxTr.h"
 
 #include <QLineEdit>
 
@@ -50,7 +51,7 @@ void TakeCacheViewScreens(Shooter& shooter, CMoxCacheAdminDlg* window)
     manager->ShowPage(CFCacheManagerDlg::eCleaning);
     manager->Cleaning()->UrlEdit()->setText(QStringLiteral("http://www.example.com/news/*"));
     shooter.Save(window, "cache-cleaning.png");
-    CClearTipsDlg tips(QStringLiteral("您确定要清理所有已缓存的页面(All Webcache)吗？"), manager);
+    CClearTipsDlg tips(MoxTr::tr("您确定要清理所有已缓存的页面(All Webcache)吗？"), manager);
     tips.show();
     shooter.Save(&tips, "cache-cleaning-confirm.png");
     tips.reject();
@@ -65,8 +66,8 @@ void TakeCacheViewScreens(Shooter& shooter, CMoxCacheAdminDlg* window)
     shooter.Save(&importing, "rules-import.png");
 
     CBatchProgressDlg progress(manager,
-                               {QStringLiteral("导入黑名单列表"), QStringLiteral("正在导入黑名单列表，请稍候 ......."),
-                                QString(), QString(), QStringLiteral("停止导入")},
+                               {MoxTr::tr("导入黑名单列表"), MoxTr::tr("正在导入黑名单列表，请稍候 ......."),
+                                QString(), QString(), MoxTr::tr("停止导入")},
                                40, [](int step) { return static_cast<unsigned long>(step) + 1; });
     progress.Start();
     progress.TakeCompletion(1);

@@ -10,6 +10,7 @@
 #include "features/monitor/view/CRthListAddDlg.h"
 #include "features/monitor/view/CRthRequestDlg.h"
 #include "shell/MainNavigation.h"
+#include "controls/MoxTr.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -24,7 +25,7 @@ void TakeMonitorScreens(Shooter& shooter, CMoxCacheAdminDlg* window)
     shooter.Require(monitor != nullptr, QStringLiteral("no access monitor view"));
     if (!monitor)
         return;
-    monitor->FilterBox()->setEditText(QStringLiteral("监控所有用户"));
+    monitor->FilterBox()->setEditText(MoxTr::tr("监控所有用户"));
     monitor->StartMonitoring();
     const QAbstractItemModel* rows = monitor->Monitor()->List()->model();
     shooter.Require(WaitFor([&] { return rows->rowCount() >= 40; }), QStringLiteral("no monitored lines shown"));
@@ -33,7 +34,7 @@ void TakeMonitorScreens(Shooter& shooter, CMoxCacheAdminDlg* window)
 
     // The records tab stands on its own until the traffic view hosts it.
     CRTHListDlg records;
-    records.setWindowTitle(QStringLiteral("实时访问监控"));
+    records.setWindowTitle(MoxTr::tr("实时访问监控"));
     records.resize(1000, 360);
     records.show();
     shooter.Require(WaitFor([&] { return records.List()->model()->rowCount() > 0 && !records.IsBusy(); }),

@@ -1,5 +1,7 @@
 #include "Shooter.h"
 
+#include "UntranslatedTexts.h"
+
 #include "app/console/CMoxCacheAdminDlg.h"
 
 #include <QApplication>
@@ -63,6 +65,12 @@ void Shooter::Save(QWidget* widget, const char* name)
         Fail(QStringLiteral("cannot render ") + path);
     else
         QTextStream(stdout) << path << "\n";
+    if (findUntranslated_)
+        for (const QString& text : UntranslatedTexts(widget))
+            Fail(QString::fromLatin1(name) + QStringLiteral(" shows untranslated ") + text);
+    for (const QString& text : expected_.values(QString::fromLatin1(name)))
+        if (!ShowsText(widget, text))
+            Fail(QString::fromLatin1(name) + QStringLiteral(" does not show ") + text);
 }
 
 void Shooter::Require(bool condition, const QString& what)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDir>
+#include <QMultiMap>
 #include <QString>
 
 #include <functional>
@@ -15,7 +16,12 @@ CMoxCacheAdminDlg* MainWindow();
 
 class Shooter {
 public:
-    explicit Shooter(QDir folder) : folder_(std::move(folder)) {}
+    // With findUntranslated, a window that still shows a Chinese text fails the run; a window
+    // named in expected that does not show each of its texts fails it too.
+    explicit Shooter(QDir folder, bool findUntranslated = false, QMultiMap<QString, QString> expected = {})
+        : folder_(std::move(folder)), findUntranslated_(findUntranslated), expected_(std::move(expected))
+    {
+    }
 
     void Save(QWidget* widget, const char* name);
     void Require(bool condition, const QString& what);
@@ -25,6 +31,8 @@ private:
     void Fail(const QString& what);
 
     QDir folder_;
+    bool findUntranslated_ = false;
+    QMultiMap<QString, QString> expected_;
     bool failed_ = false;
 };
 

@@ -14,13 +14,34 @@
 #include "shell/view/CMoxLoginDlg.h"
 #include "shell/view/CMoxLoginNormalDlg.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
+#include <optional>
+
 namespace {
+
+// --expect FILE: lines of "<picture name><TAB><text>", each text one the picture's window must show.
+std::optional<QMultiMap<QString, QString>> ExpectedTexts(const QStringList& flags)
+{
+    QMultiMap<QString, QString> expected;
+    const qsizetype at = flags.indexOf(QStringLiteral("--expect"));
+    if (at < 0)
+        return expected;
+    QFile file(at + 1 < flags.size() ? flags[at + 1] : QString());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return std::nullopt;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        if (tab > 0)
+            expected.insert(line.left(tab), line.mid(tab + 1));
+    }
+    return expected;
+}
 
 void TakeScreenshots(Shooter& shooter)
 {
@@ -54,8 +75,16 @@ void TakeScreenshots(Shooter& shooter)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        QTextStream(stderr) << "usage: console_screenshots <output folder> <simulator host:port>\n";
+    // The console itself reads --lang; --find-untranslated makes a window still showing Chinese fail the run.
+    const QStringList flags = [&] {
+        QStringList list;
+        for (int i = 3; i < argc; ++i)
+            list << QString::fromLocal8Bit(argv[i]);
+        return list;
+    }();
+    if (argc < 3) {
+        QTextStream(stderr) << "usage: console_screenshots <output folder> <simulator host:port> [--lang zh|en] "
+                               "[--find-untranslated] [--expect FILE]\n";
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -78,7 +107,12 @@ int main(int argc, char** argv)
     IniProfile(options.UserFile(), options.ShippedFile())
         .WriteStrings("Login", {{"host", server.substr(0, colon)}, {"port", server.substr(colon + 1)}});
 
-    Shooter shooter(folder);
+    const auto expected = ExpectedTexts(flags);
+    if (!expected) {
+        QTextStream(stderr) << "console_screenshots: cannot read the file of --expect\n";
+        return 2;
+    }
+    Shooter shooter(folder, flags.contains(QStringLiteral("--find-untranslated")), *expected);
     QTimer::singleShot(0, [&] {
         TakeScreenshots(shooter);
         QCoreApplication::exit(shooter.ExitCode());

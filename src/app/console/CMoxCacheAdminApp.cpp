@@ -1,6 +1,7 @@
 #include "app/console/CMoxCacheAdminApp.h"
 
 #include "app/console/CMoxCacheAdminDlg.h"
+#include "app/console/InterfaceTranslation.h"
 #include "app/console/KeyringPasswordStore.h"
 #include "messaging/CMoxEndEvent.h"
 #include "messaging/CMoxStartEvent.h"
@@ -29,6 +30,8 @@ bool CMoxCacheAdminApp::InitInstance()
 {
     // No crash reporter is loaded: this platform has its own core dumps.
     // Sockets need no start-up on Linux.
+    // Before any text is built: a missing catalogue leaves the Chinese texts, which are complete.
+    InstallInterfaceTranslation(QCoreApplication::arguments());
     if (!CThreadRegistry::Create())
         return false;
     startHandler_ = std::make_unique<CMoxStartEvent>();

@@ -32,6 +32,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ CMoxCacheAdminDlg::CMoxCacheAdminDlg(QWidget* parent) : QWidget(parent)
     navigation_ = new CNavigatTree(kNavigatId, this, this);
     views_ = new QStackedWidget(this);
     statusBar_ = new CStatusStatic(this);
-    plainHttpMark_ = new QLabel(QStringLiteral("未加密连接"), this);
+    plainHttpMark_ = new QLabel(MoxTr::tr("未加密连接"), this);
     plainHttpMark_->setToolTip(QStringLiteral("与服务器之间是明文http连接，密码和会话可能被网络上的他人看到。"
                                               "服务器支持时请以 https:// 地址登录"));
     plainHttpMark_->setStyleSheet(QStringLiteral("color: #b00000; padding: 0 8px;"));
@@ -124,7 +125,7 @@ CMoxCacheAdminDlg::~CMoxCacheAdminDlg()
 void CMoxCacheAdminDlg::BuildToolbar()
 {
     for (const ToolbarEntry& entry : VisibleToolbar(Options())) {
-        const QString text = QString::fromUtf8(entry.text);
+        const QString text = MoxTr::tr(entry.text);
         const int index = toolbar_->AddItem(text, text, entry.iconIndex, entry.width);
         toolbar_->SetItemCommandId(index, entry.commandId);
     }
@@ -133,7 +134,7 @@ void CMoxCacheAdminDlg::BuildToolbar()
 void CMoxCacheAdminDlg::BuildNavigation()
 {
     for (const NavigationEntry& entry : VisibleNavigation(Options())) {
-        const int index = navigation_->AddItem(QString::fromUtf8(entry.text), entry.iconIndex);
+        const int index = navigation_->AddItem(MoxTr::tr(entry.text), entry.iconIndex);
         navigation_->SetItemCommandId(index, entry.commandId);
         unbuiltPages_.push_back(entry);
     }
@@ -150,7 +151,7 @@ CMoxContentView* CMoxCacheAdminDlg::BuildPage(const NavigationEntry& entry)
 {
     CMoxContentView* view = MakeContentView(entry, views_);
     // Assistive technology finds the page by the title of the item that shows it.
-    view->setAccessibleName(QString::fromUtf8(entry.text));
+    view->setAccessibleName(MoxTr::tr(entry.text));
     views_->addWidget(view);
     viewsById_[entry.commandId] = view;
     return view;
@@ -302,7 +303,7 @@ void CMoxCacheAdminDlg::OnReLogin()
 
 void CMoxCacheAdminDlg::OnSessionTimeout()
 {
-    IUserInteraction::Current().Inform(this, QStringLiteral("提示"), QStringLiteral("会话已超时，请重新登录服务器。"));
+    IUserInteraction::Current().Inform(this, MoxTr::tr("提示"), MoxTr::tr("会话已超时，请重新登录服务器。"));
 }
 
 void CMoxCacheAdminDlg::OpenWebAdmin()
@@ -352,8 +353,8 @@ void CMoxCacheAdminDlg::OpenTools()
 
 void CMoxCacheAdminDlg::closeEvent(QCloseEvent* event)
 {
-    if (IUserInteraction::Current().Confirm(this, QStringLiteral("退出"),
-                                            QStringLiteral("您确定要退出 %1吗？").arg(DisplayName())))
+    if (IUserInteraction::Current().Confirm(this, MoxTr::tr("退出"),
+                                            MoxTr::tr("您确定要退出 %1吗？").arg(DisplayName())))
         event->accept();
     else
         event->ignore();

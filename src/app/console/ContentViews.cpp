@@ -13,6 +13,7 @@
 #include "features/monitor/view/CRealtimeDlg.h"
 #include "features/monitor/view/CRTHRequestBigCacheDlg.h"
 #include "shell/CMoxInstanceManager.h"
+#include "controls/MoxTr.h"
 
 CMoxContentView* MakeContentView(const NavigationEntry& entry, QWidget* parent)
 {
@@ -42,8 +43,8 @@ CMoxContentView* MakeContentView(const NavigationEntry& entry, QWidget* parent)
     case eView_AccessMonitor:
         return new CRTHRequestBigCacheDlg(parent);
     default:
-        return new CPendingViewPage(QString::fromUtf8(entry.text),
-                                    QStringLiteral("此页将显示：%1").arg(QString::fromUtf8(entry.viewName)), parent);
+        return new CPendingViewPage(MoxTr::tr(entry.text),
+                                    MoxTr::tr("此页将显示：%1").arg(MoxTr::tr(entry.viewName)), parent);
     }
 }
 

@@ -13,11 +13,11 @@ namespace {
 constexpr const char* kCommands = "watch hosts diff exporter trust";
 constexpr const char* kOptions =
     "--server --servers-file --parallel --time-limit --dry-run --match --cacert --pin --insecure --role --password "
-    "--json --json-lines --watch --fields --listen --group --group-of --limit --exclude --against --help";
+    "--json --json-lines --watch --fields --listen --group --group-of --limit --exclude --against --lang --help";
 // Options whose next word is their value.
 constexpr const char* kValuedOptions =
     "--server|--servers-file|--parallel|--time-limit|--match|--cacert|--pin|--password|--listen|--group-of|--limit|"
-    "--exclude|--against";
+    "--exclude|--against|--lang";
 
 std::string Words(const std::vector<std::string>& words)
 {

@@ -82,6 +82,8 @@ std::variant<CtlOptions, int> ParseCtlCommandLine(int argc, char** argv)
                               "rules export/import: this list (all four when none is named)");
     app.add_flag("--fields", options.fields,
                  "list the fields of TYPE CMD with the values they take when left out; sends nothing");
+    app.add_option("--lang", options.language, "language of the status texts: zh or en (default: the locale)")
+        ->check(CLI::IsMember({"zh", "en"}));
     app.add_flag("--bash-completion", options.bashCompletion, "print the bash completion script and stop");
     app.add_option("request", words, "TYPE CMD [Field=value ...], watch, hosts, rules, black, diff [FAMILY ...], exporter or trust");
 

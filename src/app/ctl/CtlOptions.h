@@ -33,4 +33,5 @@ struct CtlOptions {
     std::string cmd;                 // empty for watch, hosts and exporter
     std::vector<std::string> pairs;  // Field=value; the file of rules and black export/import
     unsigned ruleBlocks = 0;         // rules export/import: the lists named, none meaning all
+    std::string language;            // "zh" or "en"; empty: the user's setting or the locale
 };

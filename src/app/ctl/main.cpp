@@ -31,6 +31,8 @@
 #include "protocol/RequestCatalogue.h"
 #include "protocol/RequestKinds.h"
 #include "shell/CMoxCacheInstance.h"
+#include "shell/InterfaceLanguage.h"
+#include "shell/TsCatalogue.h"
 
 #include <iostream>
 
@@ -140,6 +142,11 @@ int RunMorvixctl(int argc, char** argv)
     if (const int* status = std::get_if<int>(&parsed))
         return *status;
     const CtlOptions& options = std::get<CtlOptions>(parsed);
+    // Chinese unless --lang, the user's setting or the locale names English; JSON never changes with it.
+    const InterfaceLanguage language =
+        ChooseInterfaceLanguage(options.language, InterfaceLanguageSetting(), EnvironmentMessagesLocale());
+    if (!InstallTsCatalogue(language))
+        std::cerr << "morvixctl: the English catalogue cannot be read; the texts stay Chinese\n";
     if (options.bashCompletion) {
         WriteBashCompletion(std::cout);
         return eCtlExit_Accepted;

@@ -4,26 +4,27 @@
 #include "features/access/AddressListReplyReader.h"
 #include "features/access/AddressListRequests.h"
 #include "protocol/RequestKinds.h"
+#include "shell/MoxText.h"
 
 namespace nsMoxHttp {
 namespace {
 
-const ReplyTexts kBlackListTexts{"获取黑名单列表成功", "获取黑名单列表数据失败，%s(错误号:%d)",
-                                 "获取黑名单列表数据失败，网络连接错误。"};
-const ReplyTexts kBlackAddTexts{"添加黑名单列表信息成功。", "添加黑名单列表信息失败，%s(错误号:%d)。",
-                                "添加黑名单列表信息失败，网络连接错误。"};
-const ReplyTexts kBlackModifyTexts{"修改黑名单列表信息成功。", "修改黑名单列表信息失败，%s(错误号:%d)。",
-                                   "修改黑名单列表信息失败，网络连接错误。"};
-const ReplyTexts kBlackDelTexts{"删除黑名单列表信息成功。", "删除黑名单列表信息失败，%s(错误号:%d)。",
-                                "删除黑名单列表信息失败，网络连接错误。"};
-const ReplyTexts kWhiteListTexts{"获取白名单列表成功", "获取白名单列表数据失败，%s(错误号:%d)",
-                                 "获取白名单列表数据失败，网络连接错误。"};
-const ReplyTexts kWhiteAddTexts{"添加白名单列表信息成功。", "添加白名单列表信息失败，%s(错误号:%d)。",
-                                "添加白名单列表信息失败，网络连接错误。"};
-const ReplyTexts kWhiteModifyTexts{"修改白名单列表信息成功。", "修改白名单列表信息失败，%s(错误号:%d)。",
-                                   "修改白名单列表信息失败，网络连接错误。"};
-const ReplyTexts kWhiteDelTexts{"删除白名单列表信息成功。", "删除白名单列表信息失败，%s(错误号:%d)。",
-                                "删除白名单列表信息失败，网络连接错误。"};
+const ReplyTexts kBlackListTexts{MoxText::Noop("获取黑名单列表成功"), MoxText::Noop("获取黑名单列表数据失败，%s(错误号:%d)"),
+                                 MoxText::Noop("获取黑名单列表数据失败，网络连接错误。")};
+const ReplyTexts kBlackAddTexts{MoxText::Noop("添加黑名单列表信息成功。"), MoxText::Noop("添加黑名单列表信息失败，%s(错误号:%d)。"),
+                                MoxText::Noop("添加黑名单列表信息失败，网络连接错误。")};
+const ReplyTexts kBlackModifyTexts{MoxText::Noop("修改黑名单列表信息成功。"), MoxText::Noop("修改黑名单列表信息失败，%s(错误号:%d)。"),
+                                   MoxText::Noop("修改黑名单列表信息失败，网络连接错误。")};
+const ReplyTexts kBlackDelTexts{MoxText::Noop("删除黑名单列表信息成功。"), MoxText::Noop("删除黑名单列表信息失败，%s(错误号:%d)。"),
+                                MoxText::Noop("删除黑名单列表信息失败，网络连接错误。")};
+const ReplyTexts kWhiteListTexts{MoxText::Noop("获取白名单列表成功"), MoxText::Noop("获取白名单列表数据失败，%s(错误号:%d)"),
+                                 MoxText::Noop("获取白名单列表数据失败，网络连接错误。")};
+const ReplyTexts kWhiteAddTexts{MoxText::Noop("添加白名单列表信息成功。"), MoxText::Noop("添加白名单列表信息失败，%s(错误号:%d)。"),
+                                MoxText::Noop("添加白名单列表信息失败，网络连接错误。")};
+const ReplyTexts kWhiteModifyTexts{MoxText::Noop("修改白名单列表信息成功。"), MoxText::Noop("修改白名单列表信息失败，%s(错误号:%d)。"),
+                                   MoxText::Noop("修改白名单列表信息失败，网络连接错误。")};
+const ReplyTexts kWhiteDelTexts{MoxText::Noop("删除白名单列表信息成功。"), MoxText::Noop("删除白名单列表信息失败，%s(错误号:%d)。"),
+                                MoxText::Noop("删除白名单列表信息失败，网络连接错误。")};
 
 }  // namespace
 

@@ -4,21 +4,22 @@
 #include "features/access/RewriteReplyReader.h"
 #include "features/access/RewriteRequests.h"
 #include "protocol/RequestKinds.h"
+#include "shell/MoxText.h"
 
 namespace nsMoxHttp {
 namespace {
 
-const ReplyTexts kListTexts{"获取转向列表成功", "获取转向列表数据失败，%s(错误号:%d)", "获取转向列表数据失败，网络连接错误。"};
-const ReplyTexts kAddTexts{"添加转向列表数据成功。", "添加转向列表数据失败，%s(错误号:%d)",
-                           "添加转向列表数据失败，网络连接错误。"};
-const ReplyTexts kModifyTexts{"修改转向列表信息成功。", "修改转向列表信息失败，%s(错误号:%d)。",
-                              "修改转向列表信息失败，网络连接错误。"};
-const ReplyTexts kDelTexts{"删除转向列表信息成功。", "删除转向列表信息失败，%s(错误号:%d)。",
-                           "删除转向列表信息失败，网络连接错误。"};
-const ReplyTexts kUpTexts{"向上移动转向列表匹配排序成功。", "向上移动转向列表匹配排序失败，%s(错误号:%d)。",
-                          "向上移动转向列表匹配排序失败，网络链接错误。"};
-const ReplyTexts kDownTexts{"向下移动转向列表匹配排序成功。", "向下移动转向列表匹配排序失败，%s(错误号:%d)。",
-                            "向下移动转向列表匹配排序失败，网络链接错误。"};
+const ReplyTexts kListTexts{MoxText::Noop("获取转向列表成功"), MoxText::Noop("获取转向列表数据失败，%s(错误号:%d)"), MoxText::Noop("获取转向列表数据失败，网络连接错误。")};
+const ReplyTexts kAddTexts{MoxText::Noop("添加转向列表数据成功。"), MoxText::Noop("添加转向列表数据失败，%s(错误号:%d)"),
+                           MoxText::Noop("添加转向列表数据失败，网络连接错误。")};
+const ReplyTexts kModifyTexts{MoxText::Noop("修改转向列表信息成功。"), MoxText::Noop("修改转向列表信息失败，%s(错误号:%d)。"),
+                              MoxText::Noop("修改转向列表信息失败，网络连接错误。")};
+const ReplyTexts kDelTexts{MoxText::Noop("删除转向列表信息成功。"), MoxText::Noop("删除转向列表信息失败，%s(错误号:%d)。"),
+                           MoxText::Noop("删除转向列表信息失败，网络连接错误。")};
+const ReplyTexts kUpTexts{MoxText::Noop("向上移动转向列表匹配排序成功。"), MoxText::Noop("向上移动转向列表匹配排序失败，%s(错误号:%d)。"),
+                          MoxText::Noop("向上移动转向列表匹配排序失败，网络链接错误。")};
+const ReplyTexts kDownTexts{MoxText::Noop("向下移动转向列表匹配排序成功。"), MoxText::Noop("向下移动转向列表匹配排序失败，%s(错误号:%d)。"),
+                            MoxText::Noop("向下移动转向列表匹配排序失败，网络链接错误。")};
 
 }  // namespace
 

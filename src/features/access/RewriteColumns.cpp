@@ -3,6 +3,7 @@
 #include "features/cache/CacheRuleTexts.h"
 
 #include <array>
+#include "shell/MoxText.h"
 
 std::string_view RewriteFlagText(int flag)
 {
@@ -20,9 +21,9 @@ std::string RewriteColumnText(const RewriteRule& rule, int column)
     case 2:
         return rule.DestinationUrl;
     case 3:
-        return std::string(IgnoreText(rule.Icase));
+        return MoxText::tr(IgnoreText(rule.Icase));
     case 4:
-        return std::string(RewriteFlagText(rule.Flag));
+        return MoxText::tr(RewriteFlagText(rule.Flag));
     case 5:
         return rule.Note;
     default:

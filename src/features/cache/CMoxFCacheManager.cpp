@@ -4,24 +4,25 @@
 #include "features/cache/FCacheReplyReader.h"
 #include "features/cache/FCacheRequests.h"
 #include "protocol/RequestKinds.h"
+#include "shell/MoxText.h"
 
 namespace nsMoxHttp {
 namespace {
 
 using Arg = ReplyTexts::RefusalArgument;
 
-const ReplyTexts kListTexts{"获取页面缓存列表成功", "从%s获取页面缓存数据失败，(错误号:%d)",
-                            "获取页面缓存列表失败，网络连接错误。", Arg::Server};
-const ReplyTexts kAddTexts{"添加到页面缓存列表成功。", "添加到页面缓存列表失败，(错误号:%d)",
-                           "添加到页面缓存列表失败，网络连接错误。"};
-const ReplyTexts kModifyTexts{"修改页面缓存数据成功。", "修改页面缓存数据失败，(错误号:%d)",
-                              "修改页面缓存数据失败，网络连接错误。"};
-const ReplyTexts kDelTexts{"刪除页面缓存信息成功。", "刪除页面缓存信息失败，%s,错误号：%d。",
-                           "刪除页面缓存信息失败，无法与服务器建立连接"};
-const ReplyTexts kUpTexts{"向上移动页面缓存数据成功。", "向上移动页面缓存数据失败，(错误号:%d)",
-                          "向上移动页面缓存数据失败，网络连接错误。"};
-const ReplyTexts kDownTexts{"向下移动页面缓存数据成功。", "向下移动页面缓存数据失败，(错误号:%d)",
-                            "向下移动页面缓存数据失败，网络连接错误。"};
+const ReplyTexts kListTexts{MoxText::Noop("获取页面缓存列表成功"), MoxText::Noop("从%s获取页面缓存数据失败，(错误号:%d)"),
+                            MoxText::Noop("获取页面缓存列表失败，网络连接错误。"), Arg::Server};
+const ReplyTexts kAddTexts{MoxText::Noop("添加到页面缓存列表成功。"), MoxText::Noop("添加到页面缓存列表失败，(错误号:%d)"),
+                           MoxText::Noop("添加到页面缓存列表失败，网络连接错误。")};
+const ReplyTexts kModifyTexts{MoxText::Noop("修改页面缓存数据成功。"), MoxText::Noop("修改页面缓存数据失败，(错误号:%d)"),
+                              MoxText::Noop("修改页面缓存数据失败，网络连接错误。")};
+const ReplyTexts kDelTexts{MoxText::Noop("刪除页面缓存信息成功。"), MoxText::Noop("刪除页面缓存信息失败，%s,错误号：%d。"),
+                           MoxText::Noop("刪除页面缓存信息失败，无法与服务器建立连接")};
+const ReplyTexts kUpTexts{MoxText::Noop("向上移动页面缓存数据成功。"), MoxText::Noop("向上移动页面缓存数据失败，(错误号:%d)"),
+                          MoxText::Noop("向上移动页面缓存数据失败，网络连接错误。")};
+const ReplyTexts kDownTexts{MoxText::Noop("向下移动页面缓存数据成功。"), MoxText::Noop("向下移动页面缓存数据失败，(错误号:%d)"),
+                            MoxText::Noop("向下移动页面缓存数据失败，网络连接错误。")};
 
 }  // namespace
 

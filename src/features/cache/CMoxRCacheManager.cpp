@@ -4,22 +4,23 @@
 #include "features/cache/RCacheReplyReader.h"
 #include "features/cache/RCacheRequests.h"
 #include "protocol/RequestKinds.h"
+#include "shell/MoxText.h"
 
 namespace nsMoxHttp {
 namespace {
 
 // Add, modify and delete name the page cache: the server's own wording for this list.
-const ReplyTexts kRCacheListTexts{"", "获取拒绝缓存数据失败，%s(错误号:%d)。", "获取拒绝缓存数据失败，网络连接错误。"};
-const ReplyTexts kRCacheAddTexts{"增加页面缓存信息成功。", "增加页面缓存信息失败，%s(错误号:%d)。",
-                           "增加页面缓存信息失败，网络连接错误。"};
-const ReplyTexts kRCacheModifyTexts{"修改页面缓存信息成功。", "修改页面缓存信息失败，%s(错误号:%d)。",
-                              "修改页面缓存信息失败，网络连接错误。"};
-const ReplyTexts kRCacheDelTexts{"删除页面缓存信息成功。", "删除页面缓存信息失败，%s(错误号:%d)。",
-                           "删除页面缓存信息失败，网络连接错误。"};
-const ReplyTexts kRCacheUpTexts{"向上移动拒绝缓存匹配排序成功。", "向上移动拒绝缓存匹配排序失败，%s(错误号:%d)。",
-                          "向上移动拒绝缓存匹配排序失败，网络连接错误。"};
-const ReplyTexts kRCacheDownTexts{"向下移动拒绝缓存匹配排序成功。", "向下移动拒绝缓存匹配排序失败，%s(错误号:%d)。",
-                            "向下移动拒绝缓存匹配排序失败，网络连接错误。"};
+const ReplyTexts kRCacheListTexts{"", MoxText::Noop("获取拒绝缓存数据失败，%s(错误号:%d)。"), MoxText::Noop("获取拒绝缓存数据失败，网络连接错误。")};
+const ReplyTexts kRCacheAddTexts{MoxText::Noop("增加页面缓存信息成功。"), MoxText::Noop("增加页面缓存信息失败，%s(错误号:%d)。"),
+                           MoxText::Noop("增加页面缓存信息失败，网络连接错误。")};
+const ReplyTexts kRCacheModifyTexts{MoxText::Noop("修改页面缓存信息成功。"), MoxText::Noop("修改页面缓存信息失败，%s(错误号:%d)。"),
+                              MoxText::Noop("修改页面缓存信息失败，网络连接错误。")};
+const ReplyTexts kRCacheDelTexts{MoxText::Noop("删除页面缓存信息成功。"), MoxText::Noop("删除页面缓存信息失败，%s(错误号:%d)。"),
+                           MoxText::Noop("删除页面缓存信息失败，网络连接错误。")};
+const ReplyTexts kRCacheUpTexts{MoxText::Noop("向上移动拒绝缓存匹配排序成功。"), MoxText::Noop("向上移动拒绝缓存匹配排序失败，%s(错误号:%d)。"),
+                          MoxText::Noop("向上移动拒绝缓存匹配排序失败，网络连接错误。")};
+const ReplyTexts kRCacheDownTexts{MoxText::Noop("向下移动拒绝缓存匹配排序成功。"), MoxText::Noop("向下移动拒绝缓存匹配排序失败，%s(错误号:%d)。"),
+                            MoxText::Noop("向下移动拒绝缓存匹配排序失败，网络连接错误。")};
 
 }  // namespace
 

@@ -4,21 +4,22 @@
 #include "features/cache/SCacheReplyReader.h"
 #include "features/cache/SCacheRequests.h"
 #include "protocol/RequestKinds.h"
+#include "shell/MoxText.h"
 
 namespace nsMoxHttp {
 namespace {
 
-const ReplyTexts kSCacheListTexts{"", "获取会话缓存列表失败，%s(错误号:%d)。", "获取会话缓存列表失败，网络连接错误。"};
-const ReplyTexts kSCacheAddTexts{"添加会话缓存信息成功。", "添加会话缓存信息失败，%s(错误号:%d)。",
-                           "添加会话缓存信息失败，网络连接错误。"};
-const ReplyTexts kSCacheModifyTexts{"修改会话缓存信息成功。", "修改会话缓存信息失败，%s(错误号:%d)。",
-                              "修改会话缓存信息失败，网络连接错误。"};
-const ReplyTexts kSCacheDelTexts{"删除会话缓存信息成功。", "删除会话缓存信息失败，%s(错误号:%d)。",
-                           "删除会话缓存信息失败，网络连接错误。"};
-const ReplyTexts kSCacheUpTexts{"向上移动会话缓存匹配排序成功。", "向上移动会话缓存匹配排序失败，%s(错误号:%d)。",
-                          "向上移动会话缓存匹配排序失败，网络连接错误。"};
-const ReplyTexts kSCacheDownTexts{"向下移动会话缓存匹配排序成功。", "向下移动会话缓存匹配排序失败，%s(错误号:%d)。",
-                            "向下移动会话缓存匹配排序失败，网络连接错误。"};
+const ReplyTexts kSCacheListTexts{"", MoxText::Noop("获取会话缓存列表失败，%s(错误号:%d)。"), MoxText::Noop("获取会话缓存列表失败，网络连接错误。")};
+const ReplyTexts kSCacheAddTexts{MoxText::Noop("添加会话缓存信息成功。"), MoxText::Noop("添加会话缓存信息失败，%s(错误号:%d)。"),
+                           MoxText::Noop("添加会话缓存信息失败，网络连接错误。")};
+const ReplyTexts kSCacheModifyTexts{MoxText::Noop("修改会话缓存信息成功。"), MoxText::Noop("修改会话缓存信息失败，%s(错误号:%d)。"),
+                              MoxText::Noop("修改会话缓存信息失败，网络连接错误。")};
+const ReplyTexts kSCacheDelTexts{MoxText::Noop("删除会话缓存信息成功。"), MoxText::Noop("删除会话缓存信息失败，%s(错误号:%d)。"),
+                           MoxText::Noop("删除会话缓存信息失败，网络连接错误。")};
+const ReplyTexts kSCacheUpTexts{MoxText::Noop("向上移动会话缓存匹配排序成功。"), MoxText::Noop("向上移动会话缓存匹配排序失败，%s(错误号:%d)。"),
+                          MoxText::Noop("向上移动会话缓存匹配排序失败，网络连接错误。")};
+const ReplyTexts kSCacheDownTexts{MoxText::Noop("向下移动会话缓存匹配排序成功。"), MoxText::Noop("向下移动会话缓存匹配排序失败，%s(错误号:%d)。"),
+                            MoxText::Noop("向下移动会话缓存匹配排序失败，网络连接错误。")};
 
 }  // namespace
 

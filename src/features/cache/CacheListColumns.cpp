@@ -1,6 +1,7 @@
 #include "features/cache/CacheListColumns.h"
 
 #include "features/cache/CacheRuleTexts.h"
+#include "shell/MoxText.h"
 
 std::string RCacheColumnText(const RCacheRule& rule, int column)
 {
@@ -12,9 +13,9 @@ std::string RCacheColumnText(const RCacheRule& rule, int column)
     case 2:
         return MatchColumnText(rule.Rules, rule.Icase);
     case 3:
-        return std::string(OpenLimitText(rule.Olimit));
+        return MoxText::tr(OpenLimitText(rule.Olimit));
     case 4:
-        return std::string(CacheLocationText(rule.CacheLocation));
+        return MoxText::tr(CacheLocationText(rule.CacheLocation));
     case 5:
         return rule.Note;
     default:
@@ -34,7 +35,7 @@ std::string SCacheColumnText(const SCacheRule& rule, int column)
     case 3:
         return rule.SetCookieSessionID;
     case 4:
-        return std::to_string(rule.SessionExpire) + " 秒";
+        return std::to_string(rule.SessionExpire) + MoxText::tr(" 秒");
     case 5:
         return rule.Note;
     default:

@@ -1,6 +1,7 @@
 #include "features/cache/CacheRuleTexts.h"
 
 #include <array>
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -11,12 +12,12 @@ std::string_view Pick(const std::array<std::string_view, N>& texts, int code)
                                                             : std::string_view();
 }
 
-constexpr std::array<std::string_view, kMatchKindCount> kMatchKinds = {"通配符", "正则表达式", "精确匹配"};
-constexpr std::array<std::string_view, 2> kIgnore = {"不忽略", "忽略"};
-constexpr std::array<std::string_view, 2> kAllow = {"不允许", "允许"};
-constexpr std::array<std::string_view, kExpireUnitCount> kUnits = {"天", "小时", "分钟", "秒"};
-constexpr std::array<std::string_view, kOpenLimitCount> kOpenLimits = {"所有用户", "登录用户", "游客用户"};
-constexpr std::array<std::string_view, kCacheLocationCount> kCacheLocations = {"拒绝双缓存", "只拒绝硬盘缓存"};
+constexpr std::array<std::string_view, kMatchKindCount> kMatchKinds = {MoxText::Noop("通配符"), MoxText::Noop("正则表达式"), MoxText::Noop("精确匹配")};
+constexpr std::array<std::string_view, 2> kIgnore = {MoxText::Noop("不忽略"), MoxText::Noop("忽略")};
+constexpr std::array<std::string_view, 2> kAllow = {MoxText::Noop("不允许"), MoxText::Noop("允许")};
+constexpr std::array<std::string_view, kExpireUnitCount> kUnits = {MoxText::Noop("天"), MoxText::Noop("小时"), MoxText::Noop("分钟"), MoxText::Noop("秒")};
+constexpr std::array<std::string_view, kOpenLimitCount> kOpenLimits = {MoxText::Noop("所有用户"), MoxText::Noop("登录用户"), MoxText::Noop("游客用户")};
+constexpr std::array<std::string_view, kCacheLocationCount> kCacheLocations = {MoxText::Noop("拒绝双缓存"), MoxText::Noop("只拒绝硬盘缓存")};
 
 }  // namespace
 
@@ -52,5 +53,5 @@ std::string_view CacheLocationText(int location)
 
 std::string MatchColumnText(int rules, int icase)
 {
-    return std::string(MatchKindText(rules)) + "(" + std::string(IgnoreText(icase)) + "大小写)";
+    return MoxText::tr(MatchKindText(rules)) + "(" + MoxText::tr(IgnoreText(icase)) + MoxText::tr("大小写)");
 }

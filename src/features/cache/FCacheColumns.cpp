@@ -1,6 +1,7 @@
 #include "features/cache/FCacheColumns.h"
 
 #include "features/cache/CacheRuleTexts.h"
+#include "shell/MoxText.h"
 
 std::string FCacheColumnText(const FCacheRule& rule, int column)
 {
@@ -12,13 +13,13 @@ std::string FCacheColumnText(const FCacheRule& rule, int column)
     case 2:
         return MatchColumnText(rule.Rules, rule.Icase);
     case 3:
-        return std::to_string(rule.Expire) + " " + std::string(ExpireUnitText(rule.Unit));
+        return std::to_string(rule.Expire) + " " + MoxText::tr(ExpireUnitText(rule.Unit));
     case 4:
-        return std::string(IgnoreText(rule.Icookie));
+        return MoxText::tr(IgnoreText(rule.Icookie));
     case 5:
-        return std::string(OpenLimitText(rule.Olimit));
+        return MoxText::tr(OpenLimitText(rule.Olimit));
     case 6:
-        return std::string(AllowText(rule.IsDiskCache));
+        return MoxText::tr(AllowText(rule.IsDiskCache));
     case 7:
         return rule.Note;
     default:

@@ -4,16 +4,17 @@
 #include "features/config/ClusterRequests.h"
 #include "features/config/CMoxClusterEventParam.h"
 #include "protocol/RequestKinds.h"
+#include "shell/MoxText.h"
 
 namespace nsMoxHttp {
 namespace {
 
-const ReplyTexts kGetTexts{"获得本服务器的集群配置成功", "获得本服务器的集群配置失败，%s(错误号:%d)。",
-                           "获得本服务器的集群配置失败，网络连接失败或会话已过期",
-                           ReplyTexts::RefusalArgument::ErrorText, "数据格式错误，返回的Json数据格式解析失败!"};
-const ReplyTexts kStatusTexts{"获得本服务器的集群状态成功", "获得本服务器的集群状态失败，%s(错误号:%d)。",
-                              "获得本服务器的集群状态失败，网络连接失败或会话已过期"};
-const ReplyTexts kModifyTexts{"修改集群配置项成功。", "修改集群配置项失败，%s(错误号:%d)。",
+const ReplyTexts kGetTexts{MoxText::Noop("获得本服务器的集群配置成功"), MoxText::Noop("获得本服务器的集群配置失败，%s(错误号:%d)。"),
+                           MoxText::Noop("获得本服务器的集群配置失败，网络连接失败或会话已过期"),
+                           ReplyTexts::RefusalArgument::ErrorText, MoxText::Noop("数据格式错误，返回的Json数据格式解析失败!")};
+const ReplyTexts kStatusTexts{MoxText::Noop("获得本服务器的集群状态成功"), MoxText::Noop("获得本服务器的集群状态失败，%s(错误号:%d)。"),
+                              MoxText::Noop("获得本服务器的集群状态失败，网络连接失败或会话已过期")};
+const ReplyTexts kModifyTexts{MoxText::Noop("修改集群配置项成功。"), MoxText::Noop("修改集群配置项失败，%s(错误号:%d)。"),
                               kServerUnreachableText};
 
 }  // namespace

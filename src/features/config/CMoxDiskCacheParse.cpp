@@ -4,12 +4,13 @@
 #include "features/config/DiskCacheReplyReader.h"
 #include "features/config/DiskCacheRequests.h"
 #include "protocol/RequestKinds.h"
+#include "shell/MoxText.h"
 
 namespace nsMoxHttp {
 namespace {
 
-const ReplyTexts kListTexts{"获取硬盘缓存目录配置成功。", "获取硬盘缓存目录配置失败，%s(错误号:%d)。", kServerUnreachableText};
-const ReplyTexts kSetTexts{"设置硬盘缓存目录配置信息成功。", "设置硬盘缓存目录配置信息失败，%s(错误号:%d)。",
+const ReplyTexts kListTexts{MoxText::Noop("获取硬盘缓存目录配置成功。"), MoxText::Noop("获取硬盘缓存目录配置失败，%s(错误号:%d)。"), kServerUnreachableText};
+const ReplyTexts kSetTexts{MoxText::Noop("设置硬盘缓存目录配置信息成功。"), MoxText::Noop("设置硬盘缓存目录配置信息失败，%s(错误号:%d)。"),
                            kServerUnreachableText};
 
 }  // namespace

@@ -10,36 +10,37 @@
 #include "shell/CMoxInstanceManager.h"
 #include "shell/Utf8Text.h"
 #include "transport/IMoxHttpTask.h"
+#include "shell/MoxText.h"
 
 namespace nsMoxHttp {
 namespace {
 
-const ReplyTexts kSystemListTexts{"获取DNS系统配置参数成功。", "获取DNS系统配置参数失败，%s(错误号:%d)。",
-                                  "获取DNS系统配置参数失败，网络连接错误。"};
-const ReplyTexts kSystemSetTexts{"设置DNS系统配置参数成功。", "设置DNS系统配置参数失败，%s(错误号:%d)。",
-                                 "设置DNS系统配置参数失败，网络连接错误。"};
-const ReplyTexts kCacheCleanTexts{"清理所有已缓存的 DNS 成功。", "清理所有已缓存的 DNS 失败，%s(错误号:%d)。",
-                                  "清理所有已缓存的 DNS 失败，网络连接错误。"};
+const ReplyTexts kSystemListTexts{MoxText::Noop("获取DNS系统配置参数成功。"), MoxText::Noop("获取DNS系统配置参数失败，%s(错误号:%d)。"),
+                                  MoxText::Noop("获取DNS系统配置参数失败，网络连接错误。")};
+const ReplyTexts kSystemSetTexts{MoxText::Noop("设置DNS系统配置参数成功。"), MoxText::Noop("设置DNS系统配置参数失败，%s(错误号:%d)。"),
+                                 MoxText::Noop("设置DNS系统配置参数失败，网络连接错误。")};
+const ReplyTexts kCacheCleanTexts{MoxText::Noop("清理所有已缓存的 DNS 成功。"), MoxText::Noop("清理所有已缓存的 DNS 失败，%s(错误号:%d)。"),
+                                  MoxText::Noop("清理所有已缓存的 DNS 失败，网络连接错误。")};
 // The cache list reports nothing in the status bar but a refusal.
-const ReplyTexts kCacheListTexts{{}, "获取 DNS 缓存列表失败，%s(错误号:%d)。", {}};
-const ReplyTexts kRedirectListTexts{"获取域名转向列表成功。", "获取域名转向列表失败，%s(错误号:%d)。",
-                                    "获取域名转向列表失败，网络连接错误。"};
-const ReplyTexts kRedirectAddTexts{"增加域名转向列表成功。", "增加域名转向列表失败，%s(错误号:%d)。",
-                                   "增加域名转向列表失败，网络连接错误。"};
-const ReplyTexts kRedirectModifyTexts{"修改域名转向列表成功。", "修改域名转向列表失败，%s(错误号:%d)。",
-                                      "修改域名转向列表失败，网络连接错误。"};
-const ReplyTexts kRedirectDelTexts{"删除域名转向列表成功。", "删除域名转向列表失败，%s(错误号:%d)。",
-                                   "删除域名转向列表失败，网络连接错误。"};
-const ReplyTexts kClassModifyTexts{"修改视频劫持设置成功。", "修改视频劫持设置失败，%s(错误号:%d)。",
-                                   "修改视频劫持设置失败，网络连接错误。"};
-const ReplyTexts kBalanceListTexts{"获取集群主机列表成功。", "获取集群主机列表失败，%s(错误号:%d)。",
-                                   "获取集群主机列表失败，网络连接错误。"};
-const ReplyTexts kBalanceAddTexts{"增加集群主机成功。", "增加集群主机失败，%s(错误号:%d)。",
-                                  "增加集群主机失败，网络连接错误。"};
-const ReplyTexts kBalanceModifyTexts{"修改集群主机成功。", "修改集群主机失败，%s(错误号:%d)。",
-                                     "修改集群主机失败，网络连接错误。"};
-const ReplyTexts kBalanceDelTexts{"删除集群主机成功。", "删除集群主机失败，%s(错误号:%d)。",
-                                  "删除集群主机失败，网络连接错误。"};
+const ReplyTexts kCacheListTexts{{}, MoxText::Noop("获取 DNS 缓存列表失败，%s(错误号:%d)。"), {}};
+const ReplyTexts kRedirectListTexts{MoxText::Noop("获取域名转向列表成功。"), MoxText::Noop("获取域名转向列表失败，%s(错误号:%d)。"),
+                                    MoxText::Noop("获取域名转向列表失败，网络连接错误。")};
+const ReplyTexts kRedirectAddTexts{MoxText::Noop("增加域名转向列表成功。"), MoxText::Noop("增加域名转向列表失败，%s(错误号:%d)。"),
+                                   MoxText::Noop("增加域名转向列表失败，网络连接错误。")};
+const ReplyTexts kRedirectModifyTexts{MoxText::Noop("修改域名转向列表成功。"), MoxText::Noop("修改域名转向列表失败，%s(错误号:%d)。"),
+                                      MoxText::Noop("修改域名转向列表失败，网络连接错误。")};
+const ReplyTexts kRedirectDelTexts{MoxText::Noop("删除域名转向列表成功。"), MoxText::Noop("删除域名转向列表失败，%s(错误号:%d)。"),
+                                   MoxText::Noop("删除域名转向列表失败，网络连接错误。")};
+const ReplyTexts kClassModifyTexts{MoxText::Noop("修改视频劫持设置成功。"), MoxText::Noop("修改视频劫持设置失败，%s(错误号:%d)。"),
+                                   MoxText::Noop("修改视频劫持设置失败，网络连接错误。")};
+const ReplyTexts kBalanceListTexts{MoxText::Noop("获取集群主机列表成功。"), MoxText::Noop("获取集群主机列表失败，%s(错误号:%d)。"),
+                                   MoxText::Noop("获取集群主机列表失败，网络连接错误。")};
+const ReplyTexts kBalanceAddTexts{MoxText::Noop("增加集群主机成功。"), MoxText::Noop("增加集群主机失败，%s(错误号:%d)。"),
+                                  MoxText::Noop("增加集群主机失败，网络连接错误。")};
+const ReplyTexts kBalanceModifyTexts{MoxText::Noop("修改集群主机成功。"), MoxText::Noop("修改集群主机失败，%s(错误号:%d)。"),
+                                     MoxText::Noop("修改集群主机失败，网络连接错误。")};
+const ReplyTexts kBalanceDelTexts{MoxText::Noop("删除集群主机成功。"), MoxText::Noop("删除集群主机失败，%s(错误号:%d)。"),
+                                  MoxText::Noop("删除集群主机失败，网络连接错误。")};
 
 }  // namespace
 

@@ -4,12 +4,13 @@
 #include "features/config/SystemRequests.h"
 #include "protocol/CMoxHttpCallback.h"
 #include "shell/CMoxInstanceManager.h"
+#include "shell/MoxText.h"
 
 namespace nsMoxHttp {
 namespace {
 
-const ReplyTexts kListTexts{"获取系统配置信息成功。", "获取获取系统配置信息失败，%s(错误号:%d)。", kServerUnreachableText};
-const ReplyTexts kModifyTexts{"设置系统配置信息成功。", "设置系统配置信息失败，%s(错误号:%d)。", kServerUnreachableText};
+const ReplyTexts kListTexts{MoxText::Noop("获取系统配置信息成功。"), MoxText::Noop("获取获取系统配置信息失败，%s(错误号:%d)。"), kServerUnreachableText};
+const ReplyTexts kModifyTexts{MoxText::Noop("设置系统配置信息成功。"), MoxText::Noop("设置系统配置信息失败，%s(错误号:%d)。"), kServerUnreachableText};
 
 CMoxCacheInstance* Instance()
 {

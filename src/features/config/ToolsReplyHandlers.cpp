@@ -9,14 +9,15 @@
 #include "shell/CMoxInstanceManager.h"
 #include "shell/TextFormat.h"
 #include "shell/Utf8Text.h"
+#include "shell/MoxText.h"
 
 namespace nsMoxHttp {
 namespace {
 
-const ReplyTexts kTestCacheTexts{{}, "缓存测试失败，%s(错误号:%d)。", kServerUnreachableText};
-const ReplyTexts kTestRegexTexts{{}, "验证正则表达式语法失败，%s(错误号:%d)。", kServerUnreachableText};
-const ReplyTexts kIpLookTexts{{}, "IP地址查询失败，%s(错误号:%d)。", kServerUnreachableText};
-const ReplyTexts kCachedUrlListTexts{{}, "获取所有缓存 Url 列表失败，%s(错误号:%d)。", kServerUnreachableText};
+const ReplyTexts kTestCacheTexts{{}, MoxText::Noop("缓存测试失败，%s(错误号:%d)。"), kServerUnreachableText};
+const ReplyTexts kTestRegexTexts{{}, MoxText::Noop("验证正则表达式语法失败，%s(错误号:%d)。"), kServerUnreachableText};
+const ReplyTexts kIpLookTexts{{}, MoxText::Noop("IP地址查询失败，%s(错误号:%d)。"), kServerUnreachableText};
+const ReplyTexts kCachedUrlListTexts{{}, MoxText::Noop("获取所有缓存 Url 列表失败，%s(错误号:%d)。"), kServerUnreachableText};
 
 }  // namespace
 

@@ -3,12 +3,13 @@
 #include "features/monitor/HostMonitorEvents.h"
 #include "features/monitor/HostMonitorReplyReader.h"
 #include "protocol/RequestKinds.h"
+#include "shell/MoxText.h"
 
 namespace nsMoxHttp {
 namespace {
 
-const ReplyTexts kHostListTexts{"", "获取主机列表信息失败，%s(错误号:%d)。", "获取主机列表信息失败，网络连接错误。"};
-const ReplyTexts kUpstreamListTexts{"", "获取源站地址列表失败，%s(错误号:%d)", "获取源站地址列表失败，网络连接错误。"};
+const ReplyTexts kHostListTexts{"", MoxText::Noop("获取主机列表信息失败，%s(错误号:%d)。"), MoxText::Noop("获取主机列表信息失败，网络连接错误。")};
+const ReplyTexts kUpstreamListTexts{"", MoxText::Noop("获取源站地址列表失败，%s(错误号:%d)"), MoxText::Noop("获取源站地址列表失败，网络连接错误。")};
 
 }  // namespace
 

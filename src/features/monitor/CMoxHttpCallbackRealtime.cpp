@@ -8,13 +8,14 @@
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxInstanceManager.h"
 #include "shell/Utf8Text.h"
+#include "shell/MoxText.h"
 
 namespace nsMoxHttp {
 namespace {
 
-const ReplyTexts kCountersTexts{"", "获取实时监控信息失败，%s(错误号:%d)。",
+const ReplyTexts kCountersTexts{"", MoxText::Noop("获取实时监控信息失败，%s(错误号:%d)。"),
                                 kServerUnreachableText};
-const ReplyTexts kReportTexts{"", "获取统计报告失败，%s(错误号:%d)。", "获取统计报告失败，网络连接错误。"};
+const ReplyTexts kReportTexts{"", MoxText::Noop("获取统计报告失败，%s(错误号:%d)。"), MoxText::Noop("获取统计报告失败，网络连接错误。")};
 
 }  // namespace
 

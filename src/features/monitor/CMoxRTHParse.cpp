@@ -6,18 +6,19 @@
 #include "protocol/RequestKinds.h"
 #include "shell/CMoxCacheInstance.h"
 #include "shell/CMoxInstanceManager.h"
+#include "shell/MoxText.h"
 
 namespace nsMoxHttp {
 namespace {
 
-const ReplyTexts kListTexts{"", "获取实时访问监控记录列表失败，%s(错误号:%d)。",
-                            "获取实时访问监控记录列表失败，网络连接错误。"};
-const ReplyTexts kAddTexts{"添加实时访问监控记录成功。", "添加实时访问监控记录失败，%s(错误号:%d)。",
-                           "添加实时访问监控记录失败，网络连接错误。"};
-const ReplyTexts kDelTexts{"删除实时访问监控记录成功。", "删除实时访问监控记录失败，%s(错误号:%d)。",
-                           "删除实时访问监控记录失败，网络连接错误。"};
-const ReplyTexts kPasswordTexts{"修改用户密码成功。", "修改用户密码失败，%s(错误号:%d)。",
-                                "修改用户密码失败，网络连接错误。"};
+const ReplyTexts kListTexts{"", MoxText::Noop("获取实时访问监控记录列表失败，%s(错误号:%d)。"),
+                            MoxText::Noop("获取实时访问监控记录列表失败，网络连接错误。")};
+const ReplyTexts kAddTexts{MoxText::Noop("添加实时访问监控记录成功。"), MoxText::Noop("添加实时访问监控记录失败，%s(错误号:%d)。"),
+                           MoxText::Noop("添加实时访问监控记录失败，网络连接错误。")};
+const ReplyTexts kDelTexts{MoxText::Noop("删除实时访问监控记录成功。"), MoxText::Noop("删除实时访问监控记录失败，%s(错误号:%d)。"),
+                           MoxText::Noop("删除实时访问监控记录失败，网络连接错误。")};
+const ReplyTexts kPasswordTexts{MoxText::Noop("修改用户密码成功。"), MoxText::Noop("修改用户密码失败，%s(错误号:%d)。"),
+                                MoxText::Noop("修改用户密码失败，网络连接错误。")};
 
 }  // namespace
 

@@ -3,11 +3,12 @@
 #include "shell/IniProfile.h"
 
 #include <algorithm>
+#include "shell/MoxText.h"
 
 namespace {
 
-constexpr std::string_view kAllUsers = "监控所有用户";
-constexpr std::string_view kAllUsersByDefault = "默认监控所有用户";
+constexpr std::string_view kAllUsers = MoxText::Noop("监控所有用户");
+constexpr std::string_view kAllUsersByDefault = MoxText::Noop("默认监控所有用户");
 constexpr std::string_view kSection = "HostMonitor";
 constexpr std::size_t kFilterBuffer = 65;
 const char* const kOwnKeys[] = {"ip1", "ip2", "ip3"};
@@ -26,7 +27,7 @@ std::string_view Trimmed(std::string_view text)
 const std::vector<std::string>& FixedClientFilters()
 {
     static const std::vector<std::string> filters = {
-        std::string(kAllUsers),      "10.0.0.0-10.255.255.255",     "172.16.0.0-172.255.255.255",
+        MoxText::tr(kAllUsers),      "10.0.0.0-10.255.255.255",     "172.16.0.0-172.255.255.255",
         "192.168.0.0-192.168.255.255", "127.0.0.0-127.255.255.255", "169.254.0.0-169.254.255.255",
         "224.0.0.0-224.255.255.255",   "240.0.0.0-240.255.255.255"};
     return filters;
@@ -35,7 +36,9 @@ const std::vector<std::string>& FixedClientFilters()
 ClientRange ParseClientFilter(std::string_view text)
 {
     text = Trimmed(text);
-    if (text.empty() || text == kAllUsers || text == kAllUsersByDefault)
+    // Either language's wording: a filter saved under one is read under the other.
+    if (text.empty() || text == kAllUsers || text == kAllUsersByDefault || text == MoxText::tr(kAllUsers) ||
+        text == MoxText::tr(kAllUsersByDefault))
         return {};
     const auto dash = text.find('-');
     if (dash == std::string_view::npos)

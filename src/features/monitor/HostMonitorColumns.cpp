@@ -2,16 +2,17 @@
 
 #include "features/monitor/HostMonitorForms.h"
 #include "shell/TextFormat.h"
+#include "shell/MoxText.h"
 
 namespace {
 
 using Align = MonitorColumnAlign;
 
-constexpr const char* kUpstreamConnectionsTip = "Morvix 到源站之间的连接数";
-constexpr const char* kDownloadTip = "用户到 Morvix 的下载带宽";
-constexpr const char* kUploadTip = "用户到 Morvix 的上传带宽";
-constexpr const char* kSentTip = "两次请求之间 Morvix 发送给用户的数据";
-constexpr const char* kReceivedTip = "两次请求之间 Morvix 从用户接收的数据";
+constexpr const char* kUpstreamConnectionsTip = MoxText::Noop("Morvix 到源站之间的连接数");
+constexpr const char* kDownloadTip = MoxText::Noop("用户到 Morvix 的下载带宽");
+constexpr const char* kUploadTip = MoxText::Noop("用户到 Morvix 的上传带宽");
+constexpr const char* kSentTip = MoxText::Noop("两次请求之间 Morvix 发送给用户的数据");
+constexpr const char* kReceivedTip = MoxText::Noop("两次请求之间 Morvix 从用户接收的数据");
 
 std::string Count(std::int64_t value)
 {
@@ -24,24 +25,24 @@ std::vector<MonitorColumn<Entry>> FigureColumns(int connectionsWidth, int bandwi
                                                 const char* requestsTitle, int requestsWidth)
 {
     return {
-        {"源站连接数", kUpstreamConnectionsTip, connectionsWidth, Align::Right,
+        {MoxText::Noop("源站连接数"), kUpstreamConnectionsTip, connectionsWidth, Align::Right,
          [](const Entry& e) { return Count(e.last.UpstreamConnections); },
          [](const Entry& e) { return static_cast<double>(e.last.UpstreamConnections); }},
-        {"用户下载带宽", kDownloadTip, bandwidthWidth, Align::Right,
+        {MoxText::Noop("用户下载带宽"), kDownloadTip, bandwidthWidth, Align::Right,
          [](const Entry& e) { return FormatMbps(e.interval.downloadMbps); },
          [](const Entry& e) { return e.interval.downloadMbps; }},
-        {"用户上传带宽", kUploadTip, bandwidthWidth, Align::Right,
+        {MoxText::Noop("用户上传带宽"), kUploadTip, bandwidthWidth, Align::Right,
          [](const Entry& e) { return FormatMbps(e.interval.uploadMbps); },
          [](const Entry& e) { return e.interval.uploadMbps; }},
-        {"每间隔发送", kSentTip, bytesWidth, Align::Right,
+        {MoxText::Noop("每间隔发送"), kSentTip, bytesWidth, Align::Right,
          [](const Entry& e) { return FormatIntervalBytes(e.interval.sentBytes); },
          [](const Entry& e) { return e.interval.sentBytes; }},
-        {"每间隔接收", kReceivedTip, bytesWidth, Align::Right,
+        {MoxText::Noop("每间隔接收"), kReceivedTip, bytesWidth, Align::Right,
          [](const Entry& e) { return FormatIntervalBytes(e.interval.receivedBytes); },
          [](const Entry& e) { return e.interval.receivedBytes; }},
         {requestsTitle, "", requestsWidth, Align::Right, [](const Entry& e) { return Count(e.last.RequestCount); },
          [](const Entry& e) { return static_cast<double>(e.last.RequestCount); }},
-        {"每间隔请求数", "", 90, Align::Right, [](const Entry& e) { return Count(e.interval.requests); },
+        {MoxText::Noop("每间隔请求数"), "", 90, Align::Right, [](const Entry& e) { return Count(e.interval.requests); },
          [](const Entry& e) { return static_cast<double>(e.interval.requests); }},
     };
 }
@@ -50,13 +51,13 @@ std::vector<MonitorColumn<CMoxHostMonitor>> MakeHostColumns()
 {
     using E = CMoxHostMonitor;
     std::vector<MonitorColumn<E>> columns{
-        {"序号", "", 45, Align::Centre, [](const E& e) { return Count(e.last.No); },
+        {MoxText::Noop("序号"), "", 45, Align::Centre, [](const E& e) { return Count(e.last.No); },
          [](const E& e) { return static_cast<double>(e.last.No); }},
-        {"域名", "", 165, Align::Left, [](const E& e) { return e.last.Host; }, nullptr},
-        {"用户连接数", "", 70, Align::Right, [](const E& e) { return Count(e.last.UserConnections); },
+        {MoxText::Noop("域名"), "", 165, Align::Left, [](const E& e) { return e.last.Host; }, nullptr},
+        {MoxText::Noop("用户连接数"), "", 70, Align::Right, [](const E& e) { return Count(e.last.UserConnections); },
          [](const E& e) { return static_cast<double>(e.last.UserConnections); }},
     };
-    for (auto& column : FigureColumns<E>(70, 85, 85, "日请求数", 70))
+    for (auto& column : FigureColumns<E>(70, 85, 85, MoxText::Noop("日请求数"), 70))
         columns.push_back(column);
     return columns;
 }
@@ -65,12 +66,12 @@ std::vector<MonitorColumn<CMoxUpstreamMonitor>> MakeUpstreamColumns()
 {
     using E = CMoxUpstreamMonitor;
     std::vector<MonitorColumn<E>> columns{
-        {"源站名或IP", "", 130, Align::Centre, [](const E& e) { return e.last.Host; }, nullptr},
+        {MoxText::Noop("源站名或IP"), "", 130, Align::Centre, [](const E& e) { return e.last.Host; }, nullptr},
     };
-    for (auto& column : FigureColumns<E>(80, 90, 80, "日请求量", 70))
+    for (auto& column : FigureColumns<E>(80, 90, 80, MoxText::Noop("日请求量"), 70))
         columns.push_back(column);
     // The down time only means something while the origin is down.
-    columns.push_back({"宕机时间", "源站宕机时将显示宕机时间", 124, Align::Centre,
+    columns.push_back({MoxText::Noop("宕机时间"), MoxText::Noop("源站宕机时将显示宕机时间"), 124, Align::Centre,
                        [](const E& e) { return e.last.IsDown ? e.last.DownTime : std::string(); }, nullptr});
     return columns;
 }

@@ -3,6 +3,7 @@
 #include "shell/TextFormat.h"
 
 #include <array>
+#include "shell/MoxText.h"
 
 std::string FormatIntervalBytes(double bytes)
 {
@@ -23,7 +24,7 @@ std::string FormatMbps(double mbps)
 
 std::string BalancePolicyText(int balance)
 {
-    static constexpr std::array<const char*, 3> kPolicies{"轮询请求", "IP地址哈希", "URL地址哈希"};
+    static constexpr std::array<const char*, 3> kPolicies{MoxText::Noop("轮询请求"), MoxText::Noop("IP地址哈希"), MoxText::Noop("URL地址哈希")};
     if (balance < 0 || balance >= static_cast<int>(kPolicies.size()))
         return {};
     return kPolicies[static_cast<std::size_t>(balance)];

@@ -14,14 +14,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 CModifyPwdDlg::CModifyPwdDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("修改密码"));
+    setWindowTitle(MoxTr::tr("修改密码"));
 
     account_ = new QComboBox(this);
-    account_->addItem(QStringLiteral("系统管理员"), eMoxRole_Admin);
-    account_->addItem(QStringLiteral("系统监控员"), eMoxRole_Keeper);
+    account_->addItem(MoxTr::tr("系统管理员"), eMoxRole_Admin);
+    account_->addItem(MoxTr::tr("系统监控员"), eMoxRole_Keeper);
     oldPassword_ = AddPasswordField();
     newPassword_ = AddPasswordField();
     confirmation_ = AddPasswordField();
@@ -32,14 +33,14 @@ CModifyPwdDlg::CModifyPwdDlg(QWidget* parent) : QDialog(parent)
     auto* form = new QFormLayout;
     form->setHorizontalSpacing(10);
     form->setVerticalSpacing(10);
-    FieldLabels::AddRow(form, QStringLiteral("要修改的密码帐号："), account_);
-    FieldLabels::AddRow(form, QStringLiteral("原管理员密码："), oldPassword_);
-    FieldLabels::AddRow(form, QStringLiteral("新密码："), newPassword_);
-    FieldLabels::AddRow(form, QStringLiteral("确认新密码："), confirmation_);
+    FieldLabels::AddRow(form, MoxTr::tr("要修改的密码帐号："), account_);
+    FieldLabels::AddRow(form, MoxTr::tr("原管理员密码："), oldPassword_);
+    FieldLabels::AddRow(form, MoxTr::tr("新密码："), newPassword_);
+    FieldLabels::AddRow(form, MoxTr::tr("确认新密码："), confirmation_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    buttons->button(QDialogButtonBox::Ok)->setText(MoxTr::tr("确定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(MoxTr::tr("取消"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CModifyPwdDlg::OnOk);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -70,10 +71,10 @@ void CModifyPwdDlg::OnOk()
                                 oldPassword_->text().toStdString(), newPassword,
                                 confirmation_->text().toStdString())) {
     case PasswordChangeProblem::WrongOldPassword:
-        Refuse(QStringLiteral("旧密码输入错误，请重新输入。"), oldPassword_);
+        Refuse(MoxTr::tr("旧密码输入错误，请重新输入。"), oldPassword_);
         return;
     case PasswordChangeProblem::Mismatch:
-        Refuse(QStringLiteral("两次输入的密码不一致。"), newPassword_);
+        Refuse(MoxTr::tr("两次输入的密码不一致。"), newPassword_);
         return;
     case PasswordChangeProblem::None:
         break;
@@ -84,6 +85,6 @@ void CModifyPwdDlg::OnOk()
 
 void CModifyPwdDlg::Refuse(const QString& text, QLineEdit* field)
 {
-    IUserInteraction::Current().Inform(this, QStringLiteral("提示"), text);
+    IUserInteraction::Current().Inform(this, MoxTr::tr("提示"), text);
     field->setFocus();
 }

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -29,19 +30,19 @@ CMoxAboutDlg::CMoxAboutDlg(const QString& serverVersion, bool oem, QWidget* pare
 {
     const CMoxDisplayStrings& strings = CMoxDisplayStrings::Instance();
     const QString name = QString::fromStdString(strings.Name());
-    setWindowTitle(QStringLiteral("关于 %1").arg(name));
+    setWindowTitle(MoxTr::tr("关于 %1").arg(name));
 
     auto* icon = new QLabel(this);
     const QPixmap& appIcon = CSkinImageCache::Image(SkinImages::kApplicationIcon);
     if (!appIcon.isNull())
         icon->setPixmap(appIcon.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     icon->setAlignment(Qt::AlignTop);
-    icon->setAccessibleName(QStringLiteral("%1 图标").arg(name));
+    icon->setAccessibleName(MoxTr::tr("%1 图标").arg(name));
 
     auto* lines = new QVBoxLayout;
     lines->setSpacing(8);
-    AddLine(lines, QStringLiteral("%1，版本：%2").arg(name, QLatin1String(kConsoleVersion)), "version", this);
-    AddLine(lines, QStringLiteral("已连接服务端版本：%1").arg(serverVersion), "serverVersion", this);
+    AddLine(lines, MoxTr::tr("%1，版本：%2").arg(name, QLatin1String(kConsoleVersion)), "version", this);
+    AddLine(lines, MoxTr::tr("已连接服务端版本：%1").arg(serverVersion), "serverVersion", this);
     if (!oem) {
         const QString url = QString::fromStdString(strings.AboutUrl());
         auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(url.toHtmlEscaped()), this);
@@ -61,7 +62,7 @@ CMoxAboutDlg::CMoxAboutDlg(const QString& serverVersion, bool oem, QWidget* pare
     body->addLayout(lines, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
+    buttons->button(QDialogButtonBox::Ok)->setText(MoxTr::tr("确定"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);

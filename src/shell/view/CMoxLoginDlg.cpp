@@ -20,10 +20,11 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 CMoxLoginDlg::CMoxLoginDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("登录到远程管理器"));
+    setWindowTitle(MoxTr::tr("登录到远程管理器"));
     CMoxInstanceManager* manager = CMoxInstanceManager::GetInstanceManager();
 
     auto* heading = new QLabel(QString::fromStdString(CMoxDisplayStrings::Instance().Name()), this);
@@ -34,11 +35,11 @@ CMoxLoginDlg::CMoxLoginDlg(QWidget* parent) : QDialog(parent)
 
     page_ = new CMoxLoginNormalDlg(LoginHistory(manager->DataDir()), this);
     auto* pages = new QTabWidget(this);
-    pages->addTab(page_, QStringLiteral("常规"));
+    pages->addTab(page_, MoxTr::tr("常规"));
 
     auto* buttons = new QDialogButtonBox(this);
-    login_ = buttons->addButton(QStringLiteral("登录"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    login_ = buttons->addButton(MoxTr::tr("登录"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(MoxTr::tr("取消"), QDialogButtonBox::RejectRole);
     login_->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &CMoxLoginDlg::OnLogin);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -85,7 +86,7 @@ void CMoxLoginDlg::OnLogin()
 {
     const HostText target = SplitHostText(page_->HostText().toStdString(), page_->Port().toStdString());
     if (target.host.empty()) {
-        IUserInteraction::Current().Inform(this, QStringLiteral("连接"), QStringLiteral("请输入服务器地址"));
+        IUserInteraction::Current().Inform(this, MoxTr::tr("连接"), MoxTr::tr("请输入服务器地址"));
         page_->HostField()->setFocus();
         return;
     }
@@ -111,8 +112,8 @@ void CMoxLoginDlg::OnConnectFailed(std::uintptr_t param1)
         break;
     case IUserInteraction::CertificateTrust::Always:
         if (!PinnedKeys::Remember(hostPort, pin))
-            IUserInteraction::Current().Inform(this, QStringLiteral("服务器证书"),
-                                               QStringLiteral("无法保存对该服务器的信任，本次运行仍然信任它。"));
+            IUserInteraction::Current().Inform(this, MoxTr::tr("服务器证书"),
+                                               MoxTr::tr("无法保存对该服务器的信任，本次运行仍然信任它。"));
         break;
     }
     OnLogin();

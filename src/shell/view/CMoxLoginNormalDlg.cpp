@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ constexpr int kRecordIndexRole = Qt::UserRole;
 QString RememberedPasswordPlace(const LoginHistory& history)
 {
     if (history.KeepsPasswordsInStore())
-        return QStringLiteral("密码保存在桌面的密钥环中（Secret Service），登录记录文件只记下是否保存");
-    return QStringLiteral("本机没有可用的密钥环，密码加密后保存在登录记录文件中：%1")
+        return MoxTr::tr("密码保存在桌面的密钥环中（Secret Service），登录记录文件只记下是否保存");
+    return MoxTr::tr("本机没有可用的密钥环，密码加密后保存在登录记录文件中：%1")
         .arg(QString::fromStdString(history.Directory().string()));
 }
 
@@ -43,8 +44,8 @@ CMoxLoginNormalDlg::CMoxLoginNormalDlg(LoginHistory history, QWidget* parent)
     host_->setMinimumWidth(240);
 
     role_ = new QComboBox(this);
-    role_->addItem(QStringLiteral("系统管理员"), eMoxRole_Admin);
-    role_->addItem(QStringLiteral("系统监控员"), eMoxRole_Keeper);
+    role_->addItem(MoxTr::tr("系统管理员"), eMoxRole_Admin);
+    role_->addItem(MoxTr::tr("系统监控员"), eMoxRole_Keeper);
 
     password_ = new QLineEdit(this);
     password_->setEchoMode(QLineEdit::Password);
@@ -55,18 +56,18 @@ CMoxLoginNormalDlg::CMoxLoginNormalDlg(LoginHistory history, QWidget* parent)
     port_ = new QLineEdit(this);
     port_->setMaxLength(kPortLimit);
     CTextLimit::RefuseControlCharacters(port_);
-    port_->setAccessibleName(QStringLiteral("端口"));
+    port_->setAccessibleName(MoxTr::tr("端口"));
     port_->hide();
 
-    remember_ = new QCheckBox(QStringLiteral("记住密码"), this);
+    remember_ = new QCheckBox(MoxTr::tr("记住密码"), this);
     remember_->setToolTip(RememberedPasswordPlace(history_));
-    deleteLink_ = new QLabel(QStringLiteral("<a href=\"#delete\">删除此记录</a>"), this);
-    deleteLink_->setAccessibleName(QStringLiteral("删除此记录"));
+    deleteLink_ = new QLabel(MoxTr::tr("<a href=\"#delete\">删除此记录</a>"), this);
+    deleteLink_->setAccessibleName(MoxTr::tr("删除此记录"));
     deleteLink_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(deleteLink_, &QLabel::linkActivated, this, &CMoxLoginNormalDlg::OnDeleteRecord);
 
     plainHttpWarning_ = new QLabel(
-        QStringLiteral("注意：未加密连接，密码和会话将以明文经过网络。服务器支持时请在地址前加 https://"), this);
+        MoxTr::tr("注意：未加密连接，密码和会话将以明文经过网络。服务器支持时请在地址前加 https://"), this);
     plainHttpWarning_->setWordWrap(true);
     plainHttpWarning_->setStyleSheet(QStringLiteral("color: #b00000;"));
     plainHttpWarning_->hide();
@@ -75,11 +76,11 @@ CMoxLoginNormalDlg::CMoxLoginNormalDlg(LoginHistory history, QWidget* parent)
     grid->setContentsMargins(16, 16, 16, 12);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(10);
-    grid->addWidget(FieldLabels::Tie(new QLabel(QStringLiteral("主   机："), this), host_), 0, 0);
+    grid->addWidget(FieldLabels::Tie(new QLabel(MoxTr::tr("主   机："), this), host_), 0, 0);
     grid->addWidget(host_, 0, 1, 1, 2);
-    grid->addWidget(FieldLabels::Tie(new QLabel(QStringLiteral("用   户："), this), role_), 1, 0);
+    grid->addWidget(FieldLabels::Tie(new QLabel(MoxTr::tr("用   户："), this), role_), 1, 0);
     grid->addWidget(role_, 1, 1, 1, 2);
-    grid->addWidget(FieldLabels::Tie(new QLabel(QStringLiteral("密   码："), this), password_), 2, 0);
+    grid->addWidget(FieldLabels::Tie(new QLabel(MoxTr::tr("密   码："), this), password_), 2, 0);
     grid->addWidget(password_, 2, 1, 1, 2);
     grid->addWidget(remember_, 3, 1);
     grid->addWidget(deleteLink_, 3, 2, Qt::AlignRight);
@@ -143,8 +144,8 @@ void CMoxLoginNormalDlg::OnDeleteRecord()
     const LoginHistoryRecord* record = ChosenRecord();
     if (!record)
         return;
-    if (!IUserInteraction::Current().AskYesNo(this, QStringLiteral("删除登录记录"),
-                                              QStringLiteral("您确定要删除此主机的登录记录吗？")))
+    if (!IUserInteraction::Current().AskYesNo(this, MoxTr::tr("删除登录记录"),
+                                              MoxTr::tr("您确定要删除此主机的登录记录吗？")))
         return;
     if (!history_.Delete(record->host))
         return;

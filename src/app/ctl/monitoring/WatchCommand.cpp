@@ -11,6 +11,7 @@
 #include "shell/CMoxDisplayStrings.h"
 #include "shell/CMoxInstanceManager.h"
 #include "shell/TextFormat.h"
+#include "shell/MoxText.h"
 
 #include <iostream>
 
@@ -38,8 +39,8 @@ std::string TextLine(const RealtimeInfo& info, const RealtimeFigureSample& figur
     const CMoxDisplayStrings& labels = CMoxDisplayStrings::Instance();
     const KbValueUnit memory = FormatKbValueUnit(info.CacheUsedMemSize);
     const KbValueUnit largest = FormatKbValueUnit(figures.largestSavingKB);
-    return FormatText("%s  %s %.2f%%  %s %.2f m/s  %s %.2f%%  %s %.2f m/s  %s %d个  %s %d个  %s %s %s  %s %d个  "
-                      "累计节流 %s %s",
+    return FormatText(MoxText::tr("%s  %s %.2f%%  %s %.2f m/s  %s %.2f%%  %s %.2f m/s  %s %d个  %s %d个  %s %s %s  %s %d个  "
+                                  "累计节流 %s %s"),
                       info.CurrentTime, labels.HitAverage(), figures.saving, labels.BandwidthExternal(),
                       figures.bandwidthExt, labels.HitCurrent(), figures.hitCurrent, labels.BandwidthInternal(),
                       figures.bandwidthIn, labels.ConnectionsExternal(), info.CurrentUpstreamConnections,

@@ -20,6 +20,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -59,10 +61,10 @@ std::string CellText(const AddressListEntry& entry, int column)
 CRuleDeletion::Texts DeletionTexts(AddressList list)
 {
     if (list == AddressList::White)
-        return {QStringLiteral("您确定要删除此白名单吗？"), QStringLiteral("删除"), {}, {}, QStringLiteral("删除")};
-    return {QStringLiteral("您确定要删除选择的黑名单吗？"), QStringLiteral("删除"),
-            QStringLiteral("正在删除选中的黑名单列表，请稍候 ......."), QStringLiteral("您确定要停止删除黑名单列表吗？"),
-            QStringLiteral("删除")};
+        return {MoxTr::tr("您确定要删除此白名单吗？"), MoxTr::tr("删除"), {}, {}, MoxTr::tr("删除")};
+    return {MoxTr::tr("您确定要删除选择的黑名单吗？"), MoxTr::tr("删除"),
+            MoxTr::tr("正在删除选中的黑名单列表，请稍候 ......."), MoxTr::tr("您确定要停止删除黑名单列表吗？"),
+            MoxTr::tr("删除")};
 }
 
 }  // namespace
@@ -70,14 +72,14 @@ CRuleDeletion::Texts DeletionTexts(AddressList list)
 CAddressListPage::CAddressListPage(AddressList list, bool withTransfer, QWidget* parent)
     : QWidget(parent), list_(list), stepTimeoutMs_(CBatchProgressDlg::kDefaultStepTimeoutMs)
 {
-    model_ = new CRuleListModel<AddressListEntry>({{QStringLiteral("序号"), 50},
-                                                   {QStringLiteral("IP低地址"), 120},
-                                                   {QStringLiteral("IP高地址"), 120},
-                                                   {QStringLiteral("有效期"), 140},
-                                                   {QStringLiteral("备注"), 200}},
+    model_ = new CRuleListModel<AddressListEntry>({{MoxTr::tr("序号"), 50},
+                                                   {MoxTr::tr("IP低地址"), 120},
+                                                   {MoxTr::tr("IP高地址"), 120},
+                                                   {MoxTr::tr("有效期"), 140},
+                                                   {MoxTr::tr("备注"), 200}},
                                                   CellText, this);
     view_ = new CRuleListView(this);
-    view_->setAccessibleName(list == AddressList::White ? QStringLiteral("白名单列表") : QStringLiteral("黑名单列表"));
+    view_->setAccessibleName(list == AddressList::White ? MoxTr::tr("白名单列表") : MoxTr::tr("黑名单列表"));
     view_->SetRuleModel(model_);
     if (list == AddressList::White)
         view_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -86,13 +88,13 @@ CAddressListPage::CAddressListPage(AddressList list, bool withTransfer, QWidget*
 
     const bool black = list == AddressList::Black;
     std::vector<std::tuple<Command, QString, QString>> commands = {
-        {eAdd, QStringLiteral("添加"), black ? QStringLiteral("添加黑名单配置") : QString()},
-        {eModify, QStringLiteral("修改"), black ? QStringLiteral("修改选中的黑名单信息") : QString()},
-        {eDelete, QStringLiteral("删除"), black ? QStringLiteral("按 Ctrl 或 Shift 键多选可批量删除黑名单列表") : QString()},
-        {eRefresh, QStringLiteral("刷新"), black ? QStringLiteral("刷新黑名单列表") : QString()}};
+        {eAdd, MoxTr::tr("添加"), black ? MoxTr::tr("添加黑名单配置") : QString()},
+        {eModify, MoxTr::tr("修改"), black ? MoxTr::tr("修改选中的黑名单信息") : QString()},
+        {eDelete, MoxTr::tr("删除"), black ? MoxTr::tr("按 Ctrl 或 Shift 键多选可批量删除黑名单列表") : QString()},
+        {eRefresh, MoxTr::tr("刷新"), black ? MoxTr::tr("刷新黑名单列表") : QString()}};
     if (withTransfer) {
-        commands.emplace_back(eImport, QStringLiteral("导入"), QStringLiteral("导入黑名单列表"));
-        commands.emplace_back(eExport, QStringLiteral("导出"), QStringLiteral("导出黑名单列表"));
+        commands.emplace_back(eImport, MoxTr::tr("导入"), MoxTr::tr("导入黑名单列表"));
+        commands.emplace_back(eExport, MoxTr::tr("导出"), MoxTr::tr("导出黑名单列表"));
     }
     auto* buttonRow = new QHBoxLayout;
     for (const auto& [command, text, tooltip] : commands) {
@@ -244,24 +246,24 @@ void CAddressListPage::OpenForm(bool modify)
 
 void CAddressListPage::Export()
 {
-    const QString path = ChooseExchangeFileToSave(this, QStringLiteral("导出黑名单列表"),
+    const QString path = ChooseExchangeFileToSave(this, MoxTr::tr("导出黑名单列表"),
                                                   QStringLiteral("Morvix-Black-%1.txt").arg(ServerHostName()));
     if (path.isEmpty())
         return;
     std::string error;
     const ExchangeFileText::Written file = BlackListFileText(Entries());
     if (!ExchangeFileText::Write(path.toStdString(), file.text, &error)) {
-        IUserInteraction::Current().Inform(this, QStringLiteral("导出黑名单列表"), QString::fromStdString(error));
+        IUserInteraction::Current().Inform(this, MoxTr::tr("导出黑名单列表"), QString::fromStdString(error));
         return;
     }
-    GlobalFunc_UpdateStatusBar(ExchangeFileText::ExportStatusText("导出黑名单列表完成", file, "地址或期限含有“/”或“-”的条目"));
+    GlobalFunc_UpdateStatusBar(ExchangeFileText::ExportStatusText(MoxText::Noop("导出黑名单列表完成"), file, MoxText::Noop("地址或期限含有“/”或“-”的条目")));
 }
 
 void CAddressListPage::Import()
 {
     if (readingFile_)
         return;
-    const QString path = ChooseExchangeFileToOpen(this, QStringLiteral("导入黑名单列表"));
+    const QString path = ChooseExchangeFileToOpen(this, MoxTr::tr("导入黑名单列表"));
     if (path.isEmpty())
         return;
     readingFile_ = true;
@@ -269,7 +271,7 @@ void CAddressListPage::Import()
                                  [this](std::optional<BlackListFileRead> read, const std::string& error) {
                                      readingFile_ = false;
                                      if (!read)
-                                         IUserInteraction::Current().Inform(this, QStringLiteral("导入黑名单列表"),
+                                         IUserInteraction::Current().Inform(this, MoxTr::tr("导入黑名单列表"),
                                                                             QString::fromStdString(error));
                                      else if (!import_)
                                          ImportEntries(std::move(*read));
@@ -279,14 +281,14 @@ void CAddressListPage::Import()
 void CAddressListPage::ImportEntries(BlackListFileRead read)
 {
     if (read.notes.Any())
-        GlobalFunc_UpdateStatusBar(ExchangeFileText::ReadNotesStatusText("导入文件", read.notes));
+        GlobalFunc_UpdateStatusBar(ExchangeFileText::ReadNotesStatusText(MoxText::Noop("导入文件"), read.notes));
     for (const std::string& range : read.singleAddressRanges)
         IUserInteraction::Current().Inform(this, QStringLiteral("tips"), QString::fromStdString(range));
     pending_ = read.entries.All();
     import_ = new CBatchProgressDlg(this,
-                                    {QStringLiteral("导入黑名单列表"), QStringLiteral("正在导入黑名单列表，请稍候 ......."),
-                                     QStringLiteral("您确定要停止导入黑名单列表吗？"),
-                                     QStringLiteral("正在刷新列表，请稍候...."), QStringLiteral("停止导入")},
+                                    {MoxTr::tr("导入黑名单列表"), MoxTr::tr("正在导入黑名单列表，请稍候 ......."),
+                                     MoxTr::tr("您确定要停止导入黑名单列表吗？"),
+                                     MoxTr::tr("正在刷新列表，请稍候...."), MoxTr::tr("停止导入")},
                                     static_cast<int>(pending_.size()), [this](int step) {
                                         return nsMoxHttp::SentRequestNumber(
                                             [&] { return AccessList_BlackAdd(pending_[static_cast<std::size_t>(step)]); });

@@ -12,19 +12,21 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextCursor>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
 CRuleFormDlg::Texts FormTexts(CRuleFormDlg::Mode mode)
 {
-    return {QStringLiteral("增加转向配置"),
-            QStringLiteral("修改转向配置"),
-            QStringLiteral("转向配置"),
-            {eMoxCacheEvent_RewriteAdd, "增加转向配置信息成功。", "增加转向配置信息失败，%s,错误号：%d。",
-             "增加转向配置信息失败，无法与服务器建立连接。"},
-            {eMoxCacheEvent_RewriteModify, "修改转向配置信息成功。", "修改转向配置信息失败，%s,错误号：%d。",
-             "修改转向配置信息失败，无法与服务器建立连接"},
-            mode == CRuleFormDlg::Mode::Add ? "正在添加转向配置数据，请稍候...." : "正在修改转向配置数据，请稍候....",
+    return {MoxTr::tr("增加转向配置"),
+            MoxTr::tr("修改转向配置"),
+            MoxTr::tr("转向配置"),
+            {eMoxCacheEvent_RewriteAdd, MoxText::Noop("增加转向配置信息成功。"), MoxText::Noop("增加转向配置信息失败，%s,错误号：%d。"),
+             MoxText::Noop("增加转向配置信息失败，无法与服务器建立连接。")},
+            {eMoxCacheEvent_RewriteModify, MoxText::Noop("修改转向配置信息成功。"), MoxText::Noop("修改转向配置信息失败，%s,错误号：%d。"),
+             MoxText::Noop("修改转向配置信息失败，无法与服务器建立连接")},
+            mode == CRuleFormDlg::Mode::Add ? MoxText::Noop("正在添加转向配置数据，请稍候....") : MoxText::Noop("正在修改转向配置数据，请稍候...."),
             RewriteHelpUrl()};
 }
 
@@ -39,16 +41,16 @@ CRewriteUrlAddDlg::CRewriteUrlAddDlg(Mode mode, const RewriteRule& rule, QWidget
     destination_ = new QLineEdit(this);
     CTextLimit::Apply(destination_, RewriteRule::kUrlLimit);
     flag_ = MakeCodeChoice(RewriteFlagText, kRewriteFlagCount, this);
-    QWidget* caseChoice = MakeRadioPair(QStringLiteral("忽略"), QStringLiteral("不忽略"), ignoreCase_, matchCase_, this);
+    QWidget* caseChoice = MakeRadioPair(MoxTr::tr("忽略"), MoxTr::tr("不忽略"), ignoreCase_, matchCase_, this);
     note_ = new QPlainTextEdit(this);
     note_->setFixedHeight(80);
     CTextLimit::Apply(note_, RewriteRule::kNoteLimit);
 
-    AddRow(QStringLiteral("访问地址URL："), source_);
-    AddRow(QStringLiteral("转向地址URL："), destination_);
-    AddRow(QStringLiteral("转向逻辑："), flag_);
-    AddRow(QStringLiteral("忽略大小写："), ignoreCase_, caseChoice);
-    AddRow(QStringLiteral("备注说明："), note_);
+    AddRow(MoxTr::tr("访问地址URL："), source_);
+    AddRow(MoxTr::tr("转向地址URL："), destination_);
+    AddRow(MoxTr::tr("转向逻辑："), flag_);
+    AddRow(MoxTr::tr("忽略大小写："), ignoreCase_, caseChoice);
+    AddRow(MoxTr::tr("备注说明："), note_);
 
     if (mode == Mode::Modify) {
         shown_ = rule;

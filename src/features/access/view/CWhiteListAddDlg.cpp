@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -29,17 +30,17 @@ const QString kExpireFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 CWhiteListAddDlg::CWhiteListAddDlg(AddressList list, Mode mode, const AddressListEntry& entry, QWidget* parent)
     : QDialog(parent), list_(list), mode_(mode), shown_(entry)
 {
-    setWindowTitle(mode == Mode::Add ? QStringLiteral("添加") : QStringLiteral("修改"));
+    setWindowTitle(mode == Mode::Add ? MoxTr::tr("添加") : MoxTr::tr("修改"));
     setModal(true);
     auto* tabs = new CMoxTabCtrl(this);
-    tabs->addTab(list == AddressList::White ? QStringLiteral("白名单") : QStringLiteral("黑名单"));
+    tabs->addTab(list == AddressList::White ? MoxTr::tr("白名单") : MoxTr::tr("黑名单"));
 
     low_ = new QLineEdit(this);
     high_ = new QLineEdit(this);
     for (QLineEdit* address : {low_, high_})
         CTextLimit::Apply(address, AddressListEntry::kAddressLimit);
     // The range's caption names its first address; the second has a name of its own.
-    high_->setAccessibleName(QStringLiteral("结束地址"));
+    high_->setAccessibleName(MoxTr::tr("结束地址"));
     auto* range = new QHBoxLayout;
     range->addWidget(low_);
     range->addWidget(new QLabel(QStringLiteral("→"), this));
@@ -78,13 +79,13 @@ CWhiteListAddDlg::CWhiteListAddDlg(AddressList list, Mode mode, const AddressLis
         FieldLabels::Tie(label, field);
         form->addRow(label, row);
     };
-    addRow(QStringLiteral("IP地址段："), low_, range);
-    addRow(QStringLiteral("有效期："), date_, expireRow);
-    FieldLabels::AddRow(form, QStringLiteral("备注："), note_);
+    addRow(MoxTr::tr("IP地址段："), low_, range);
+    addRow(MoxTr::tr("有效期："), date_, expireRow);
+    FieldLabels::AddRow(form, MoxTr::tr("备注："), note_);
 
-    ok_ = new QPushButton(QStringLiteral("确定"), this);
+    ok_ = new QPushButton(MoxTr::tr("确定"), this);
     ok_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* cancel = new QPushButton(MoxTr::tr("取消"), this);
     connect(ok_, &QPushButton::clicked, this, &CWhiteListAddDlg::Submit);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;

@@ -11,28 +11,29 @@
 #include <QShowEvent>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 CWhiteListDlg::CWhiteListDlg(bool withWhiteList, QWidget* parent) : CMoxContentView(parent)
 {
     tabs_ = new CMoxTabCtrl(this);
     pages_ = new QStackedWidget(this);
     if (withWhiteList) {
-        tabs_->addTab(QStringLiteral("白名单管理"));
-        switch_ = new QCheckBox(QStringLiteral("启用白名单功能（默认不开启）"), this);
+        tabs_->addTab(MoxTr::tr("白名单管理"));
+        switch_ = new QCheckBox(MoxTr::tr("启用白名单功能（默认不开启）"), this);
         // The box shows the server's state; a click asks first and changes it only through the server.
         connect(switch_, &QCheckBox::clicked, this, &CWhiteListDlg::SwitchClicked);
         white_ = new CAddressListPage(AddressList::White, false, this);
         pages_->addWidget(NotesAndList(
-            {QStringLiteral("1、启用白名单功能后，将只允许白名单用户访问缓存服务器，否则将返回 403 Forbidden - By WhiteList 提示。"),
-             QStringLiteral("2、当缓存部署在公网环境时，为避免被攻击，常用于限定访问范围。")},
+            {MoxTr::tr("1、启用白名单功能后，将只允许白名单用户访问缓存服务器，否则将返回 403 Forbidden - By WhiteList 提示。"),
+             MoxTr::tr("2、当缓存部署在公网环境时，为避免被攻击，常用于限定访问范围。")},
             white_, switch_));
     }
-    tabs_->addTab(QStringLiteral("黑名单管理"));
+    tabs_->addTab(MoxTr::tr("黑名单管理"));
     black_ = new CAddressListPage(AddressList::Black, !withWhiteList, this);
-    pages_->addWidget(NotesAndList({QStringLiteral("黑名单说明："),
-                                    QStringLiteral("1、禁止黑名单用户访问缓存服务器，并返回 403 Forbidden - By BlackList 提示。"),
-                                    withWhiteList ? QStringLiteral("2、黑名单比白名单优先级高。")
-                                                  : QStringLiteral("2、按 Ctrl 或者 Shift 键多选可以批量删除黑名单列表。")},
+    pages_->addWidget(NotesAndList({MoxTr::tr("黑名单说明："),
+                                    MoxTr::tr("1、禁止黑名单用户访问缓存服务器，并返回 403 Forbidden - By BlackList 提示。"),
+                                    withWhiteList ? MoxTr::tr("2、黑名单比白名单优先级高。")
+                                                  : MoxTr::tr("2、按 Ctrl 或者 Shift 键多选可以批量删除黑名单列表。")},
                                    black_, nullptr));
     connect(tabs_, &CMoxTabCtrl::currentChanged, this, [this](int index) {
         pages_->setCurrentIndex(index);
@@ -101,8 +102,8 @@ void CWhiteListDlg::SwitchClicked()
     const bool wanted = switch_->isChecked();
     switch_->setChecked(!wanted);
     const QString question =
-        wanted ? QStringLiteral("您确定要开启白名单功能吗？") : QStringLiteral("您确定要关闭白名单功能吗？");
-    if (!IUserInteraction::Current().Confirm(this, QStringLiteral("提示"), question))
+        wanted ? MoxTr::tr("您确定要开启白名单功能吗？") : MoxTr::tr("您确定要关闭白名单功能吗？");
+    if (!IUserInteraction::Current().Confirm(this, MoxTr::tr("提示"), question))
         return;
     const std::optional<SystemOptionChange> change = SwitchChange(eSystemModify_WhiteListSwitch, wanted ? 1 : 0);
     if (change && SystemManager_Modify(eSystemModify_WhiteListSwitch, {*change}))

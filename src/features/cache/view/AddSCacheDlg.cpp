@@ -13,20 +13,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
 CRuleFormDlg::Texts SCacheFormTexts(CRuleFormDlg::Mode mode)
 {
-    return {QStringLiteral("增加会话缓存"),
-            QStringLiteral("修改会话缓存"),
-            QStringLiteral("会话缓存"),
-            {eMoxCacheEvent_SCacheAdd, "增加会话缓存信息成功。", "增加会话缓存信息失败，%s,错误号：%d。",
-             "增加会话缓存信息失败，无法与服务器建立连接。"},
-            {eMoxCacheEvent_SCacheModify, "修改会话缓存信息成功。", "修改会话缓存信息失败，%s,错误号：%d。",
-             "修改会话缓存信息失败，无法与服务器建立连接"},
-            mode == CRuleFormDlg::Mode::Add ? "正在发送添加会话缓存信息的请求，请稍候...."
-                                            : "正在发送会话缓存信息的请求，请稍候....",
+    return {MoxTr::tr("增加会话缓存"),
+            MoxTr::tr("修改会话缓存"),
+            MoxTr::tr("会话缓存"),
+            {eMoxCacheEvent_SCacheAdd, MoxText::Noop("增加会话缓存信息成功。"), MoxText::Noop("增加会话缓存信息失败，%s,错误号：%d。"),
+             MoxText::Noop("增加会话缓存信息失败，无法与服务器建立连接。")},
+            {eMoxCacheEvent_SCacheModify, MoxText::Noop("修改会话缓存信息成功。"), MoxText::Noop("修改会话缓存信息失败，%s,错误号：%d。"),
+             MoxText::Noop("修改会话缓存信息失败，无法与服务器建立连接")},
+            mode == CRuleFormDlg::Mode::Add ? MoxText::Noop("正在发送添加会话缓存信息的请求，请稍候....")
+                                            : MoxText::Noop("正在发送会话缓存信息的请求，请稍候...."),
             SessionCacheHelpUrl()};
 }
 
@@ -38,7 +40,7 @@ AddSCacheDlg::AddSCacheDlg(Mode mode, const SCacheRule& rule, QWidget* parent)
     actionUrl_ = new QLineEdit(this);
     CTextLimit::Apply(actionUrl_, SCacheRule::kActionUrlLimit);
     actionUrl_->setMinimumWidth(360);
-    QLayout* matchRow = MakeMatchRow(matchKind_, ignoreCase_, QStringLiteral("忽略大小写 "), this);
+    QLayout* matchRow = MakeMatchRow(matchKind_, ignoreCase_, MoxTr::tr("忽略大小写 "), this);
     cookieName_ = new QLineEdit(this);
     CTextLimit::Apply(cookieName_, SCacheRule::kCookieNameLimit);
     expire_ = new QLineEdit(QStringLiteral("60"), this);
@@ -46,17 +48,17 @@ AddSCacheDlg::AddSCacheDlg(Mode mode, const SCacheRule& rule, QWidget* parent)
     expire_->setMaximumWidth(80);
     auto* expireRow = new QHBoxLayout;
     expireRow->addWidget(expire_);
-    expireRow->addWidget(new QLabel(QStringLiteral("秒"), this));
+    expireRow->addWidget(new QLabel(MoxTr::tr("秒"), this));
     expireRow->addStretch();
     note_ = new QPlainTextEdit(this);
     note_->setFixedHeight(80);
     CTextLimit::Apply(note_, SCacheRule::kNoteLimit);
 
-    AddRow(QStringLiteral("登录验证地址URL："), actionUrl_);
-    AddRow(QStringLiteral("匹配规则："), matchKind_, matchRow);
-    AddRow(QStringLiteral("会话ID变量名："), cookieName_);
-    AddRow(QStringLiteral("超时周期："), expire_, expireRow);
-    AddRow(QStringLiteral("备注说明："), note_);
+    AddRow(MoxTr::tr("登录验证地址URL："), actionUrl_);
+    AddRow(MoxTr::tr("匹配规则："), matchKind_, matchRow);
+    AddRow(MoxTr::tr("会话ID变量名："), cookieName_);
+    AddRow(MoxTr::tr("超时周期："), expire_, expireRow);
+    AddRow(MoxTr::tr("备注说明："), note_);
 
     if (mode == Mode::Modify) {
         shown_ = rule;

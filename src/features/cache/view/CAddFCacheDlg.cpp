@@ -15,19 +15,21 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
 CRuleFormDlg::Texts FormTexts()
 {
-    return {QStringLiteral("增加页面缓存"),
-            QStringLiteral("修改页面缓存"),
-            QStringLiteral("页面缓存"),
-            {eMoxCacheEvent_FCacheAdd, "增加页面缓存信息成功。", "增加页面缓存信息失败，%s,错误号：%d。",
-             "增加页面缓存信息失败，无法与服务器建立连接。"},
-            {eMoxCacheEvent_FCacheModify, "修改页面缓存信息成功。", "修改页面缓存信息失败，%s,错误号：%d。",
-             "修改页面缓存信息失败，无法与服务器建立连接"},
-            "正在发送增加页面缓存信息的请求，请稍候....",
+    return {MoxTr::tr("增加页面缓存"),
+            MoxTr::tr("修改页面缓存"),
+            MoxTr::tr("页面缓存"),
+            {eMoxCacheEvent_FCacheAdd, MoxText::Noop("增加页面缓存信息成功。"), MoxText::Noop("增加页面缓存信息失败，%s,错误号：%d。"),
+             MoxText::Noop("增加页面缓存信息失败，无法与服务器建立连接。")},
+            {eMoxCacheEvent_FCacheModify, MoxText::Noop("修改页面缓存信息成功。"), MoxText::Noop("修改页面缓存信息失败，%s,错误号：%d。"),
+             MoxText::Noop("修改页面缓存信息失败，无法与服务器建立连接")},
+            MoxText::Noop("正在发送增加页面缓存信息的请求，请稍候...."),
             PageCacheHelpUrl()};
 }
 
@@ -46,7 +48,7 @@ void CAddFCacheDlg::BuildFields()
     url_ = new QLineEdit(this);
     CTextLimit::Apply(url_, FCacheRule::kUrlLimit);
     url_->setMinimumWidth(360);
-    QLayout* matchRow = MakeMatchRow(matchKind_, ignoreCase_, QStringLiteral("忽略大小写"), this);
+    QLayout* matchRow = MakeMatchRow(matchKind_, ignoreCase_, MoxTr::tr("忽略大小写"), this);
 
     expire_ = new QLineEdit(QStringLiteral("30"), this);
     CTextLimit::Apply(expire_, kExpireDigits, CTextLimit::Characters::Digits);
@@ -63,20 +65,20 @@ void CAddFCacheDlg::BuildFields()
     openLimitRow->addWidget(openLimit_);
     openLimitRow->addStretch();
     QWidget* cookieChoice =
-        MakeRadioPair(QStringLiteral("忽略"), QStringLiteral("不忽略"), ignoreCookie_, keepCookie_, this);
-    QWidget* diskChoice = MakeRadioPair(QStringLiteral("允许"), QStringLiteral("不允许"), diskCache_, noDiskCache_, this);
+        MakeRadioPair(MoxTr::tr("忽略"), MoxTr::tr("不忽略"), ignoreCookie_, keepCookie_, this);
+    QWidget* diskChoice = MakeRadioPair(MoxTr::tr("允许"), MoxTr::tr("不允许"), diskCache_, noDiskCache_, this);
     note_ = new QPlainTextEdit(this);
     note_->setFixedHeight(80);
     CTextLimit::Apply(note_, kNoteLimit);
 
-    unit_->setAccessibleName(QStringLiteral("缓存周期单位"));
-    AddRow(QStringLiteral("缓存 URL："), url_);
-    AddRow(QStringLiteral("匹配规则："), matchKind_, matchRow);
-    AddRow(QStringLiteral("缓存周期："), expire_, expireRow);
-    AddRow(QStringLiteral("缓存开放权限："), openLimit_, openLimitRow);
-    AddRow(QStringLiteral("忽略Set-Cookie："), ignoreCookie_, cookieChoice);
-    AddRow(QStringLiteral("允许硬盘缓存："), diskCache_, diskChoice);
-    AddRow(QStringLiteral("备注说明："), note_);
+    unit_->setAccessibleName(MoxTr::tr("缓存周期单位"));
+    AddRow(MoxTr::tr("缓存 URL："), url_);
+    AddRow(MoxTr::tr("匹配规则："), matchKind_, matchRow);
+    AddRow(MoxTr::tr("缓存周期："), expire_, expireRow);
+    AddRow(MoxTr::tr("缓存开放权限："), openLimit_, openLimitRow);
+    AddRow(MoxTr::tr("忽略Set-Cookie："), ignoreCookie_, cookieChoice);
+    AddRow(MoxTr::tr("允许硬盘缓存："), diskCache_, diskChoice);
+    AddRow(MoxTr::tr("备注说明："), note_);
 }
 
 void CAddFCacheDlg::ShowRule(const FCacheRule& rule)

@@ -14,19 +14,21 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
 CRuleFormDlg::Texts RCacheFormTexts()
 {
-    return {QStringLiteral("增加拒绝缓存"),
-            QStringLiteral("修改拒绝缓存"),
-            QStringLiteral("拒绝缓存"),
-            {eMoxCacheEvent_RCacheAdd, "增加拒绝缓存信息成功。", "增加拒绝缓存信息失败，%s,错误号：%d。",
-             "增加拒绝缓存信息失败，无法与服务器建立连接。"},
-            {eMoxCacheEvent_RCacheModify, "修改拒绝缓存信息成功。", "修改拒绝缓存信息失败，%s,错误号：%d。",
-             "修改拒绝缓存信息失败，无法与服务器建立连接"},
-            "正在发送增加拒绝缓存信息的请求，请稍候....",
+    return {MoxTr::tr("增加拒绝缓存"),
+            MoxTr::tr("修改拒绝缓存"),
+            MoxTr::tr("拒绝缓存"),
+            {eMoxCacheEvent_RCacheAdd, MoxText::Noop("增加拒绝缓存信息成功。"), MoxText::Noop("增加拒绝缓存信息失败，%s,错误号：%d。"),
+             MoxText::Noop("增加拒绝缓存信息失败，无法与服务器建立连接。")},
+            {eMoxCacheEvent_RCacheModify, MoxText::Noop("修改拒绝缓存信息成功。"), MoxText::Noop("修改拒绝缓存信息失败，%s,错误号：%d。"),
+             MoxText::Noop("修改拒绝缓存信息失败，无法与服务器建立连接")},
+            MoxText::Noop("正在发送增加拒绝缓存信息的请求，请稍候...."),
             RefuseCacheHelpUrl()};
 }
 
@@ -38,19 +40,19 @@ CAddRCacheDlg::CAddRCacheDlg(Mode mode, const RCacheRule& rule, QWidget* parent)
     url_ = new QLineEdit(this);
     CTextLimit::Apply(url_, RCacheRule::kUrlLimit);
     url_->setMinimumWidth(360);
-    QLayout* matchRow = MakeMatchRow(matchKind_, ignoreCase_, QStringLiteral("忽略大小写"), this);
+    QLayout* matchRow = MakeMatchRow(matchKind_, ignoreCase_, MoxTr::tr("忽略大小写"), this);
     openLimit_ = MakeCodeChoice(OpenLimitText, kOpenLimitCount, this);
     QWidget* location =
-        MakeRadioPair(QStringLiteral("拒绝双缓存"), QStringLiteral("只拒绝硬盘缓存"), bothCaches_, diskOnly_, this);
+        MakeRadioPair(MoxTr::tr("拒绝双缓存"), MoxTr::tr("只拒绝硬盘缓存"), bothCaches_, diskOnly_, this);
     note_ = new QPlainTextEdit(this);
     note_->setFixedHeight(80);
     CTextLimit::Apply(note_, kNoteLimit);
 
-    AddRow(QStringLiteral("拒绝缓存 URL："), url_);
-    AddRow(QStringLiteral("匹配规则："), matchKind_, matchRow);
-    AddRow(QStringLiteral("缓存开放权限："), openLimit_);
-    AddRow(QStringLiteral("拒绝缓存位置："), bothCaches_, location);
-    AddRow(QStringLiteral("备       注："), note_);
+    AddRow(MoxTr::tr("拒绝缓存 URL："), url_);
+    AddRow(MoxTr::tr("匹配规则："), matchKind_, matchRow);
+    AddRow(MoxTr::tr("缓存开放权限："), openLimit_);
+    AddRow(MoxTr::tr("拒绝缓存位置："), bothCaches_, location);
+    AddRow(MoxTr::tr("备       注："), note_);
 
     if (mode == Mode::Modify) {
         shown_ = rule;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 CClearTipsDlg::CClearTipsDlg(const QString& question, QWidget* parent, const QString& title) : QDialog(parent)
 {
@@ -12,9 +13,9 @@ CClearTipsDlg::CClearTipsDlg(const QString& question, QWidget* parent, const QSt
     setWindowModality(Qt::WindowModal);
     auto* text = new QLabel(question, this);
     text->setWordWrap(true);
-    cluster_ = new QCheckBox(QStringLiteral("同步操作集群内全部服务器"), this);
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    cluster_ = new QCheckBox(MoxTr::tr("同步操作集群内全部服务器"), this);
+    auto* ok = new QPushButton(MoxTr::tr("确定"), this);
+    auto* cancel = new QPushButton(MoxTr::tr("取消"), this);
     cancel->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include "controls/MoxTr.h"
 
 class QCheckBox;
 class QLabel;
@@ -9,7 +10,7 @@ class QLabel;
 class CClearTipsDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CClearTipsDlg(const QString& question, QWidget* parent, const QString& title = QStringLiteral("清理缓存"));
+    explicit CClearTipsDlg(const QString& question, QWidget* parent, const QString& title = MoxTr::tr("清理缓存"));
 
     QCheckBox* ClusterBox() const { return cluster_; }
     bool WithCluster() const;

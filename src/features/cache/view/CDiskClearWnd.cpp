@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 constexpr int kExactMatch = 2;
@@ -16,16 +18,16 @@ constexpr int kExactMatch = 2;
 
 CDiskClearWnd::CDiskClearWnd(QWidget* parent) : QWidget(parent)
 {
-    auto* label = new QLabel(QStringLiteral("按下列URL地址清理缓存页面："), this);
+    auto* label = new QLabel(MoxTr::tr("按下列URL地址清理缓存页面："), this);
     url_ = new QLineEdit(this);
     FieldLabels::Tie(label, url_);
-    clean_ = new QPushButton(QStringLiteral("清理"), this);
+    clean_ = new QPushButton(MoxTr::tr("清理"), this);
     connect(clean_, &QPushButton::clicked, this, [this] {
         const std::string url = url_->text().toStdString();
         ConfirmAndClean(
-            this, QStringLiteral("您确定要清理所列条件匹配到的已缓存的页面吗？"),
+            this, MoxTr::tr("您确定要清理所列条件匹配到的已缓存的页面吗？"),
             [url](bool withCluster) { return CacheManager_CleanThisCache(url, true, kExactMatch, withCluster); },
-            "正在发送请理缓存页面的请求，请稍候....");
+            MoxText::Noop("正在发送请理缓存页面的请求，请稍候...."));
     });
     auto* row = new QHBoxLayout;
     row->addWidget(url_, 1);

@@ -22,12 +22,14 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
 constexpr RulesFileBlock kBlocks[] = {eRulesBlock_FCache, eRulesBlock_RCache, eRulesBlock_SCache,
                                       eRulesBlock_Rewrite};
-constexpr const char* kBlockTexts[] = {"导出页面缓存列表", "导出拒绝缓存列表", "导出会话缓存列表", "导出转向规则列表"};
+constexpr const char* kBlockTexts[] = {MoxText::Noop("导出页面缓存列表"), MoxText::Noop("导出拒绝缓存列表"), MoxText::Noop("导出会话缓存列表"), MoxText::Noop("导出转向规则列表")};
 constexpr int kExportSteps = 5;
 
 // The rules as the views last showed them: the server instance keeps each view's list in step.
@@ -48,23 +50,23 @@ RuleSet ShownRules()
 CExportDlg::CExportDlg(Mode mode, QWidget* parent) : QDialog(parent), mode_(mode)
 {
     const bool exporting = mode == Mode::Export;
-    setWindowTitle(exporting ? QStringLiteral("导出") : QStringLiteral("导入"));
+    setWindowTitle(exporting ? MoxTr::tr("导出") : MoxTr::tr("导入"));
     setModal(true);
     auto* tabs = new CMoxTabCtrl(this);
-    tabs->addTab(exporting ? QStringLiteral("导出规则") : QStringLiteral("导入规则"));
+    tabs->addTab(exporting ? MoxTr::tr("导出规则") : MoxTr::tr("导入规则"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     for (int i = 0; i < 4; ++i) {
-        boxes_[i] = new QCheckBox(QString::fromUtf8(kBlockTexts[i]), this);
+        boxes_[i] = new QCheckBox(MoxTr::tr(kBlockTexts[i]), this);
         boxes_[i]->setChecked(true);
         layout->addWidget(boxes_[i]);
     }
     path_ = new QLineEdit(this);
     path_->setMinimumWidth(320);
-    choose_ = new QPushButton(exporting ? QStringLiteral("选择目录") : QStringLiteral("选择文件"), this);
+    choose_ = new QPushButton(exporting ? MoxTr::tr("选择目录") : MoxTr::tr("选择文件"), this);
     connect(choose_, &QPushButton::clicked, this, &CExportDlg::Choose);
-    auto* pathLabel = new QLabel(QStringLiteral("文件："), this);
+    auto* pathLabel = new QLabel(MoxTr::tr("文件："), this);
     FieldLabels::Tie(pathLabel, path_);
     auto* pathRow = new QHBoxLayout;
     pathRow->addWidget(pathLabel);
@@ -77,10 +79,10 @@ CExportDlg::CExportDlg(Mode mode, QWidget* parent) : QDialog(parent), mode_(mode
     progress_->setValue(0);
     layout->addWidget(progress_);
 
-    start_ = new QPushButton(exporting ? QStringLiteral("开始导出") : QStringLiteral("开始导入"), this);
+    start_ = new QPushButton(exporting ? MoxTr::tr("开始导出") : MoxTr::tr("开始导入"), this);
     start_->setDefault(true);
     connect(start_, &QPushButton::clicked, this, &CExportDlg::Start);
-    auto* close = new QPushButton(QStringLiteral("关闭"), this);
+    auto* close = new QPushButton(MoxTr::tr("关闭"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -140,9 +142,9 @@ void CExportDlg::Choose()
 {
     const QString path =
         mode_ == Mode::Export
-            ? ChooseExchangeFileToSave(this, QStringLiteral("导出规则"),
+            ? ChooseExchangeFileToSave(this, MoxTr::tr("导出规则"),
                                        QStringLiteral("Morvix-Rules-%1.txt").arg(ServerHostName()))
-            : ChooseExchangeFileToOpen(this, QStringLiteral("导入规则"));
+            : ChooseExchangeFileToOpen(this, MoxTr::tr("导入规则"));
     if (!path.isEmpty())
         path_->setText(path);
 }
@@ -150,9 +152,9 @@ void CExportDlg::Choose()
 void CExportDlg::Start()
 {
     if (path_->text().isEmpty()) {
-        IUserInteraction::Current().Inform(this, QStringLiteral("提示"),
-                                           mode_ == Mode::Export ? QStringLiteral("请选择缓存规则导出目录")
-                                                                 : QStringLiteral("请选择缓存规则导入文件"));
+        IUserInteraction::Current().Inform(this, MoxTr::tr("提示"),
+                                           mode_ == Mode::Export ? MoxTr::tr("请选择缓存规则导出目录")
+                                                                 : MoxTr::tr("请选择缓存规则导入文件"));
         return;
     }
     mode_ == Mode::Export ? Export() : Import();
@@ -176,12 +178,12 @@ void CExportDlg::Export()
     // A file that could not be written is no finished export: the operator is told, and may retry.
     if (!ExchangeFileText::Write(path_->text().toStdString(), file.text, &error)) {
         progress_->setValue(0);
-        IUserInteraction::Current().Inform(this, QStringLiteral("导出"), QString::fromStdString(error));
+        IUserInteraction::Current().Inform(this, MoxTr::tr("导出"), QString::fromStdString(error));
         return;
     }
     progress_->setValue(kExportSteps);
-    GlobalFunc_UpdateStatusBar(ExchangeFileText::ExportStatusText("导出规则完成", file));
-    start_->setText(QStringLiteral("导出完成"));
+    GlobalFunc_UpdateStatusBar(ExchangeFileText::ExportStatusText(MoxText::Noop("导出规则完成"), file));
+    start_->setText(MoxTr::tr("导出完成"));
     start_->setEnabled(false);
 }
 
@@ -202,11 +204,11 @@ void CExportDlg::Import()
                 progress_->setRange(0, 1);
                 progress_->setValue(0);
                 start_->setEnabled(true);
-                IUserInteraction::Current().Inform(this, QStringLiteral("导入"), QString::fromStdString(error));
+                IUserInteraction::Current().Inform(this, MoxTr::tr("导入"), QString::fromStdString(error));
                 return;
             }
             if (read->second.Any())
-                GlobalFunc_UpdateStatusBar(ExchangeFileText::ReadNotesStatusText("导入文件", read->second));
+                GlobalFunc_UpdateStatusBar(ExchangeFileText::ReadNotesStatusText(MoxText::Noop("导入文件"), read->second));
             SendFrom(std::move(read->first));
         });
 }
@@ -257,7 +259,7 @@ void CExportDlg::StepDone()
 void CExportDlg::Finish()
 {
     stepTimer_->stop();
-    start_->setText(QStringLiteral("导入完成"));
+    start_->setText(MoxTr::tr("导入完成"));
     start_->setEnabled(false);
     // The list views show only the replies to their own requests: the list the form was opened
     // over asks for the imported rules (the others ask whenever they are shown).

@@ -15,6 +15,8 @@
 #include <QStackedWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -27,8 +29,8 @@ void OpenPageCacheHelp()
 QWidget* HelpPage(QWidget* parent)
 {
     auto* page = new QWidget(parent);
-    auto* text = new QLabel(QStringLiteral("页面缓存帮助已在浏览器中打开。"), page);
-    auto* open = new QPushButton(QStringLiteral("再次打开帮助"), page);
+    auto* text = new QLabel(MoxTr::tr("页面缓存帮助已在浏览器中打开。"), page);
+    auto* open = new QPushButton(MoxTr::tr("再次打开帮助"), page);
     QObject::connect(open, &QPushButton::clicked, page, OpenPageCacheHelp);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(text);
@@ -37,11 +39,11 @@ QWidget* HelpPage(QWidget* parent)
     return page;
 }
 
-const std::pair<QString, QString> kTabs[] = {{QStringLiteral("页面缓存"), QStringLiteral("页面缓存列表")},
-                                             {QStringLiteral("拒绝缓存"), QStringLiteral("拒绝缓存列表")},
-                                             {QStringLiteral("会话缓存"), QStringLiteral("会话缓存列表")},
-                                             {QStringLiteral("清理缓存"), QStringLiteral("清理已缓存的页面")},
-                                             {QStringLiteral("帮助"), QStringLiteral("页面缓存帮助")}};
+const std::pair<const char*, const char*> kTabs[] = {{MoxText::Noop("页面缓存"), MoxText::Noop("页面缓存列表")},
+                                             {MoxText::Noop("拒绝缓存"), MoxText::Noop("拒绝缓存列表")},
+                                             {MoxText::Noop("会话缓存"), MoxText::Noop("会话缓存列表")},
+                                             {MoxText::Noop("清理缓存"), MoxText::Noop("清理已缓存的页面")},
+                                             {MoxText::Noop("帮助"), MoxText::Noop("页面缓存帮助")}};
 
 }  // namespace
 
@@ -49,7 +51,7 @@ CFCacheManagerDlg::CFCacheManagerDlg(QWidget* parent) : CMoxContentView(parent)
 {
     tabs_ = new CMoxTabCtrl(this);
     for (const auto& [text, tooltip] : kTabs)
-        tabs_->setTabToolTip(tabs_->addTab(text), tooltip);
+        tabs_->setTabToolTip(tabs_->addTab(MoxTr::tr(text)), MoxTr::tr(tooltip));
 
     pages_ = new QStackedWidget(this);
     pageCache_ = new CFCachePage(pages_);
@@ -97,7 +99,7 @@ CClearCacheDlg* CFCacheManagerDlg::Cleaning()
 
 void CFCacheManagerDlg::AddListPage(CRuleListPage* page, Page index)
 {
-    page->List()->setAccessibleName(kTabs[index].second);
+    page->List()->setAccessibleName(MoxTr::tr(kTabs[index].second));
     page->SetTransfer([page](bool importing) { CExportDlg::OpenOver(page, importing); });
     pages_->addWidget(page);
 }

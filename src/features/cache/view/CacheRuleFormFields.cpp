@@ -7,12 +7,13 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QRadioButton>
+#include "shell/MoxText.h"
 
 QComboBox* MakeCodeChoice(std::string_view (*text)(int), int count, QWidget* parent)
 {
     auto* choice = new QComboBox(parent);
     for (int code = 0; code < count; ++code)
-        choice->addItem(QString::fromUtf8(text(code).data(), static_cast<qsizetype>(text(code).size())));
+        choice->addItem(QString::fromStdString(MoxText::tr(text(code))));
     return choice;
 }
 

@@ -6,12 +6,13 @@
 #include "shell/HelpPages.h"
 
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 CClusterDlg::CClusterDlg(QWidget* parent) : CMoxContentView(parent)
 {
     auto* tabs = new CMoxTabCtrl(this);
-    tabs->addTab(QStringLiteral("修改集群配置"));
-    tabs->addTab(QStringLiteral("查看帮助"));
+    tabs->addTab(MoxTr::tr("修改集群配置"));
+    tabs->addTab(MoxTr::tr("查看帮助"));
     form_ = new CClusterOptionDlg(this);
     OpenHelpFromTab(tabs, 1, ClusterHelpUrl());
 

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -25,8 +27,8 @@ constexpr int kLowestPort = 1;
 constexpr int kHighestPort = 65534;
 
 const char* const kConnectionStates[] = {
-    "本服务器当前角色不是集群从服务器", "连接集群主服务器失败 (网络失败)", "正在连接集群主服务器 ...",
-    "连接集群主服务器失败 (认证失败)", "连接集群主服务器成功",
+    MoxText::Noop("本服务器当前角色不是集群从服务器"), MoxText::Noop("连接集群主服务器失败 (网络失败)"), MoxText::Noop("正在连接集群主服务器 ..."),
+    MoxText::Noop("连接集群主服务器失败 (认证失败)"), MoxText::Noop("连接集群主服务器成功"),
 };
 
 QLineEdit* Field(int maxCharacters, QWidget* parent)
@@ -38,7 +40,7 @@ QLineEdit* Field(int maxCharacters, QWidget* parent)
 
 QLabel* Caption(const char* text, QLineEdit* buddy, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(MoxTr::tr(text), parent);
     FieldLabels::Tie(label, buddy);
     return label;
 }
@@ -48,11 +50,11 @@ QLabel* Caption(const char* text, QLineEdit* buddy, QWidget* parent)
 CClusterOptionDlg::CClusterOptionDlg(QWidget* parent) : QWidget(parent)
 {
     role_ = new QComboBox(this);
-    role_->addItems({QStringLiteral("不加入集群"), QStringLiteral("集群主服务器(Master Server)"),
-                     QStringLiteral("集群从服务器(Slave Server)")});
-    auto* roleLabel = new QLabel(QStringLiteral("显示或重设本服务器集群角色："), this);
+    role_->addItems({MoxTr::tr("不加入集群"), MoxTr::tr("集群主服务器(Master Server)"),
+                     MoxTr::tr("集群从服务器(Slave Server)")});
+    auto* roleLabel = new QLabel(MoxTr::tr("显示或重设本服务器集群角色："), this);
     roleLabel->setBuddy(role_);
-    modify_ = new QPushButton(QStringLiteral("修改当前集群配置"), this);
+    modify_ = new QPushButton(MoxTr::tr("修改当前集群配置"), this);
 
     auto* roleRow = new QHBoxLayout;
     roleRow->addWidget(roleLabel);
@@ -90,24 +92,24 @@ QWidget* CClusterOptionDlg::BuildMaster()
     port_->setFixedWidth(80);
     masterSerial_ = Field(128, master_);
     masterSerial_->setMinimumWidth(280);
-    randomSerial_ = new QPushButton(QStringLiteral("[系统随机生成序列号]"), master_);
+    randomSerial_ = new QPushButton(MoxTr::tr("[系统随机生成序列号]"), master_);
     randomSerial_->setFlat(true);
     slaves_ = new QTreeWidget(master_);
     slaves_->setRootIsDecorated(false);
-    slaves_->setHeaderLabels({QStringLiteral("集群内从服务器名称"), QStringLiteral("服务器IP"),
-                              QStringLiteral("登录时间"), QStringLiteral("当前状态")});
+    slaves_->setHeaderLabels({MoxTr::tr("集群内从服务器名称"), MoxTr::tr("服务器IP"),
+                              MoxTr::tr("登录时间"), MoxTr::tr("当前状态")});
     slaves_->header()->resizeSection(0, 200);
     slaves_->header()->resizeSection(1, 130);
     slaves_->header()->resizeSection(2, 160);
-    refresh_ = new QPushButton(QStringLiteral("刷新集群状态"), master_);
+    refresh_ = new QPushButton(MoxTr::tr("刷新集群状态"), master_);
 
     auto* grid = new QGridLayout(master_);
-    grid->addWidget(new QLabel(QStringLiteral("设定本服务器为 Morvix 集群主服务器（Master Server）："), master_), 0, 0, 1,
+    grid->addWidget(new QLabel(MoxTr::tr("设定本服务器为 Morvix 集群主服务器（Master Server）："), master_), 0, 0, 1,
                     3);
-    grid->addWidget(Caption("设定集群主服务器的服务端口：", port_, master_), 1, 0, Qt::AlignRight);
+    grid->addWidget(Caption(MoxText::Noop("设定集群主服务器的服务端口："), port_, master_), 1, 0, Qt::AlignRight);
     grid->addWidget(port_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("默认：7780，范围：[1 - 65534] "), master_), 1, 2);
-    grid->addWidget(Caption("设定集群主服务器验证序列号：", masterSerial_, master_), 2, 0, Qt::AlignRight);
+    grid->addWidget(new QLabel(MoxTr::tr("默认：7780，范围：[1 - 65534] "), master_), 1, 2);
+    grid->addWidget(Caption(MoxText::Noop("设定集群主服务器验证序列号："), masterSerial_, master_), 2, 0, Qt::AlignRight);
     grid->addWidget(masterSerial_, 2, 1);
     grid->addWidget(randomSerial_, 2, 2, Qt::AlignLeft);
     grid->addWidget(slaves_, 3, 0, 1, 3);
@@ -130,18 +132,18 @@ QWidget* CClusterOptionDlg::BuildSlave()
     slaveSerial_->setMinimumWidth(280);
     slaveName_ = Field(128, slave_);
     state_ = new QLabel(slave_);
-    auto* stateCaption = new QLabel(QStringLiteral("本服务器集群状态："), slave_);
+    auto* stateCaption = new QLabel(MoxTr::tr("本服务器集群状态："), slave_);
 
     auto* grid = new QGridLayout(slave_);
-    grid->addWidget(new QLabel(QStringLiteral("设定本服务器为 Morvix 集群从服务器（Slave Server）："), slave_), 0, 0, 1, 3);
-    grid->addWidget(Caption("设定集群主服务器的IP和端口：", masterAddress_, slave_), 1, 0, Qt::AlignRight);
+    grid->addWidget(new QLabel(MoxTr::tr("设定本服务器为 Morvix 集群从服务器（Slave Server）："), slave_), 0, 0, 1, 3);
+    grid->addWidget(Caption(MoxText::Noop("设定集群主服务器的IP和端口："), masterAddress_, slave_), 1, 0, Qt::AlignRight);
     grid->addWidget(masterAddress_, 1, 1);
-    grid->addWidget(Caption("设定集群主服务器验证序列号：", slaveSerial_, slave_), 2, 0, Qt::AlignRight);
+    grid->addWidget(Caption(MoxText::Noop("设定集群主服务器验证序列号："), slaveSerial_, slave_), 2, 0, Qt::AlignRight);
     grid->addWidget(slaveSerial_, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("说明：与集群主服务器此配置保持一致。"), slave_), 2, 2);
-    grid->addWidget(Caption("为本服务器设定一个名称：", slaveName_, slave_), 3, 0, Qt::AlignRight);
+    grid->addWidget(new QLabel(MoxTr::tr("说明：与集群主服务器此配置保持一致。"), slave_), 2, 2);
+    grid->addWidget(Caption(MoxText::Noop("为本服务器设定一个名称："), slaveName_, slave_), 3, 0, Qt::AlignRight);
     grid->addWidget(slaveName_, 3, 1);
-    grid->addWidget(new QLabel(QStringLiteral("说明：此名称一定要区别于其它从服务器。"), slave_), 3, 2);
+    grid->addWidget(new QLabel(MoxTr::tr("说明：此名称一定要区别于其它从服务器。"), slave_), 3, 2);
     grid->addWidget(stateCaption, 4, 0, Qt::AlignRight);
     grid->addWidget(state_, 4, 1, 1, 2);
     grid->setColumnStretch(2, 1);
@@ -175,7 +177,7 @@ void CClusterOptionDlg::Fill()
 
 bool CClusterOptionDlg::Refuse(QLineEdit* field, const QString& message)
 {
-    IUserInteraction::Current().Inform(this, QStringLiteral("集群"), message);
+    IUserInteraction::Current().Inform(this, MoxTr::tr("集群"), message);
     field->setFocus();
     return false;
 }
@@ -188,26 +190,26 @@ void CClusterOptionDlg::Modify()
         bool isNumber = false;
         const int port = port_->text().toInt(&isNumber);
         if (!isNumber || port < kLowestPort || port > kHighestPort) {
-            Refuse(port_, QStringLiteral("请输入集群主服务器的服务端口,默认：7780，范围：[1 - 65534]"));
+            Refuse(port_, MoxTr::tr("请输入集群主服务器的服务端口,默认：7780，范围：[1 - 65534]"));
             return;
         }
         if (masterSerial_->text().isEmpty()) {
-            Refuse(masterSerial_, QStringLiteral("请输入集群主服务器验证序列号。"));
+            Refuse(masterSerial_, MoxTr::tr("请输入集群主服务器验证序列号。"));
             return;
         }
         sent.Binding = static_cast<std::uint16_t>(port);
         sent.Auth = masterSerial_->text().left(kMasterSerialCharacters).toStdString();
     } else if (sent.Role == 2) {
         if (masterAddress_->text().isEmpty()) {
-            Refuse(masterAddress_, QStringLiteral("请输入集群主服务器的IP和端口,例如：192.168.1.10:7780"));
+            Refuse(masterAddress_, MoxTr::tr("请输入集群主服务器的IP和端口,例如：192.168.1.10:7780"));
             return;
         }
         if (slaveSerial_->text().isEmpty()) {
-            Refuse(slaveSerial_, QStringLiteral("请输入集群主服务器验证序列号。"));
+            Refuse(slaveSerial_, MoxTr::tr("请输入集群主服务器验证序列号。"));
             return;
         }
         if (slaveName_->text().isEmpty()) {
-            Refuse(slaveName_, QStringLiteral("请输入本服务器名称。"));
+            Refuse(slaveName_, MoxTr::tr("请输入本服务器名称。"));
             return;
         }
         sent.Host = masterAddress_->text().toStdString();
@@ -259,7 +261,7 @@ void CClusterOptionDlg::EventShown(int kind, int status, std::uintptr_t value)
                      QString::fromStdString(slave.LoginTime), QString::number(slave.SlaveStatus)}));
         } else if (record->config.SlaveStatus >= 0 &&
                    record->config.SlaveStatus < static_cast<int>(std::size(kConnectionStates))) {
-            state_->setText(QString::fromUtf8(kConnectionStates[record->config.SlaveStatus]));
+            state_->setText(MoxTr::tr(kConnectionStates[record->config.SlaveStatus]));
         }
     }
 }

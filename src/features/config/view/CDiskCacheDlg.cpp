@@ -17,13 +17,14 @@
 
 #include <QGroupBox>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 CDiskCacheDlg::CDiskCacheDlg(QWidget* parent) : CMoxContentView(parent)
 {
     auto* tabs = new CMoxTabCtrl(this);
-    tabs->addTab(QStringLiteral("硬盘缓存"));
+    tabs->addTab(MoxTr::tr("硬盘缓存"));
 
-    auto* tuning = new QGroupBox(QStringLiteral("硬盘缓存配置"), this);
+    auto* tuning = new QGroupBox(MoxTr::tr("硬盘缓存配置"), this);
     auto* tuningLayout = new QVBoxLayout(tuning);
     tuningLayout->addWidget(new CDiskSystemSetWnd(tuning));
 
@@ -49,10 +50,10 @@ CDiskCacheDlg::~CDiskCacheDlg()
 
 QWidget* CDiskCacheDlg::BuildDirectories()
 {
-    auto* directories = new QGroupBox(QStringLiteral("硬盘缓存目录"), this);
+    auto* directories = new QGroupBox(MoxTr::tr("硬盘缓存目录"), this);
     auto* layout = new QVBoxLayout(directories);
     layout->setSpacing(0);
-    master_ = new CConfirmedCheckBox(QStringLiteral("开启硬盘缓存（开启前请配置硬盘缓存目录）："), directories);
+    master_ = new CConfirmedCheckBox(MoxTr::tr("开启硬盘缓存（开启前请配置硬盘缓存目录）："), directories);
     master_->setLayoutDirection(Qt::RightToLeft);
     connect(master_, &CConfirmedCheckBox::ChangeRequested, this, &CDiskCacheDlg::MasterSwitchRequested);
     layout->addWidget(master_, 0, Qt::AlignLeft);
@@ -119,10 +120,10 @@ void CDiskCacheDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* rec
 
 void CDiskCacheDlg::MasterSwitchRequested(bool wanted)
 {
-    const bool asked = wanted ? IUserInteraction::Current().Confirm(this, QStringLiteral("开启硬盘缓存"),
-                                                                    QStringLiteral("你确定要开启硬盘缓存功能吗？"))
-                              : IUserInteraction::Current().Confirm(this, QStringLiteral("暂停"),
-                                                                    QStringLiteral("你确定要暂停硬盘缓存功能吗？"));
+    const bool asked = wanted ? IUserInteraction::Current().Confirm(this, MoxTr::tr("开启硬盘缓存"),
+                                                                    MoxTr::tr("你确定要开启硬盘缓存功能吗？"))
+                              : IUserInteraction::Current().Confirm(this, MoxTr::tr("暂停"),
+                                                                    MoxTr::tr("你确定要暂停硬盘缓存功能吗？"));
     if (!asked)
         return;
     const int value = wanted ? 1 : 0;

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QMovie>
 #include <QPushButton>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -22,10 +24,10 @@ struct StatusShape {
 };
 
 const StatusShape kStatuses[] = {
-    {"无效或暂停", SkinImages::kDiskStopped},
-    {"使用中", SkinImages::kDiskReading},
-    {"缓存目录已满,正在清理中", SkinImages::kDiskFull},
-    {"缓存目录已满,正在清理中", SkinImages::kDiskClearing},
+    {MoxText::Noop("无效或暂停"), SkinImages::kDiskStopped},
+    {MoxText::Noop("使用中"), SkinImages::kDiskReading},
+    {MoxText::Noop("缓存目录已满,正在清理中"), SkinImages::kDiskFull},
+    {MoxText::Noop("缓存目录已满,正在清理中"), SkinImages::kDiskClearing},
 };
 constexpr int kReadingStatus = 1;
 constexpr int kIconSize = 16;
@@ -39,15 +41,15 @@ CDiskDirUnitWnd::CDiskDirUnitWnd(int diskNo, QWidget* parent) : QWidget(parent)
     label_->setFixedWidth(28);
     path_ = new QLineEdit(this);
     path_->setMaxLength(DiskCacheEntry::kPathLimit);
-    path_->setAccessibleName(QStringLiteral("缓存目录 %1").arg(diskNo));
+    path_->setAccessibleName(MoxTr::tr("缓存目录 %1").arg(diskNo));
     FieldLabels::Tie(label_, path_);
     statusIcon_ = new QLabel(this);
     statusIcon_->setFixedSize(kIconSize, kIconSize);
     statusText_ = new QLabel(this);
     statusText_->setMinimumWidth(170);
-    note_ = new QLabel(QStringLiteral("<a href=\"note\">备注</a>"), this);
-    note_->setAccessibleName(QStringLiteral("备注 %1").arg(diskNo));
-    command_ = new QPushButton(QStringLiteral("启用"), this);
+    note_ = new QLabel(MoxTr::tr("<a href=\"note\">备注</a>"), this);
+    note_->setAccessibleName(MoxTr::tr("备注 %1").arg(diskNo));
+    command_ = new QPushButton(MoxTr::tr("启用"), this);
     command_->setFixedWidth(64);
     reading_ = new QMovie(CSkinImageCache::Folder() + QLatin1Char('/') + QLatin1String(SkinImages::kDiskReading), {},
                           this);
@@ -80,7 +82,7 @@ void CDiskDirUnitWnd::Reset()
     path_->clear();
     path_->setReadOnly(false);
     note_->setToolTip(QString());
-    command_->setText(QStringLiteral("启用"));
+    command_->setText(MoxTr::tr("启用"));
     command_->setEnabled(false);
     // The icon of an unused area, but no state until the server names one.
     ShowStatus(0);
@@ -95,7 +97,7 @@ void CDiskDirUnitWnd::ApplyEntry(const DiskCacheEntry& entry)
     ShowStatus(entry.Status);
     note_->setToolTip(QString::fromStdString(entry.Note));
     const bool inUse = entry.Enable == 1;
-    command_->setText(inUse ? QStringLiteral("暂停") : QStringLiteral("启用"));
+    command_->setText(inUse ? MoxTr::tr("暂停") : MoxTr::tr("启用"));
     command_->setEnabled(true);
     path_->setReadOnly(inUse);
 }
@@ -110,7 +112,7 @@ void CDiskDirUnitWnd::ShowStatus(int status)
 {
     if (status < 0 || status >= static_cast<int>(std::size(kStatuses)))
         return;
-    statusText_->setText(QString::fromUtf8(kStatuses[status].text));
+    statusText_->setText(MoxTr::tr(kStatuses[status].text));
     // The icon says the same as the text beside it, for those who cannot see it.
     statusIcon_->setAccessibleName(statusText_->text());
     if (status == kReadingStatus && reading_->isValid()) {
@@ -128,11 +130,11 @@ void CDiskDirUnitWnd::PathEdited()
     if (entry_.Enable == 1)
         return;
     if (!TypedPath().empty()) {
-        command_->setText(QStringLiteral("启用"));
+        command_->setText(MoxTr::tr("启用"));
         command_->setEnabled(true);
         return;
     }
-    command_->setText(QStringLiteral("取消"));
+    command_->setText(MoxTr::tr("取消"));
     command_->setEnabled(!entry_.Path.empty());
 }
 
@@ -140,16 +142,16 @@ void CDiskDirUnitWnd::RunCommand()
 {
     IUserInteraction& user = IUserInteraction::Current();
     if (entry_.Enable == 1) {
-        if (user.Confirm(this, QStringLiteral("暂停"), QStringLiteral("你确定要暂停此缓存区目录的使用吗？")))
+        if (user.Confirm(this, MoxTr::tr("暂停"), MoxTr::tr("你确定要暂停此缓存区目录的使用吗？")))
             SendSet(0, TypedPath());
         return;
     }
     if (TypedPath().empty() && !entry_.Path.empty()) {
-        if (user.Confirm(this, QStringLiteral("取消"), QStringLiteral("你确定要取消此缓存区目录吗？")))
+        if (user.Confirm(this, MoxTr::tr("取消"), MoxTr::tr("你确定要取消此缓存区目录吗？")))
             SendSet(0, std::string());
         return;
     }
-    if (user.Confirm(this, QStringLiteral("启用"), QStringLiteral("你确定要启用此缓存区目录吗？")))
+    if (user.Confirm(this, MoxTr::tr("启用"), MoxTr::tr("你确定要启用此缓存区目录吗？")))
         SendSet(1, TypedPath());
 }
 

@@ -7,13 +7,14 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 CDiskNoteDlg::CDiskNoteDlg(const QString& note, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("备注"));
+    setWindowTitle(MoxTr::tr("备注"));
     field_ = new QPlainTextEdit(note, this);
     CTextLimit::Apply(field_, DiskCacheEntry::kNoteLimit);
-    auto* label = new QLabel(QStringLiteral("备注："), this);
+    auto* label = new QLabel(MoxTr::tr("备注："), this);
     label->setBuddy(field_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -26,10 +28,10 @@ struct ModeShape {
 };
 
 const ModeShape kModes[] = {
-    {"域名哈希", "域名哈希：根据域名 HASH 值定向到集群内其中一台缓存上，相同的域名将始终定向到同一台缓存上。"},
-    {"IP哈希", "IP哈希：根据用户 IP 地址 HASH 值定向到集群内其中一台缓存上，相同的用户将始终定向到同一台缓存上，默认选项。"},
-    {"轮询访问", "轮询访问：逐一轮询访问集群内所有缓存服务器，建立对等访问机会。"},
-    {"随机访问", "随机访问：随机访问集群内其中一台缓存服务器，建立对等访问机会。"},
+    {MoxText::Noop("域名哈希"), MoxText::Noop("域名哈希：根据域名 HASH 值定向到集群内其中一台缓存上，相同的域名将始终定向到同一台缓存上。")},
+    {MoxText::Noop("IP哈希"), MoxText::Noop("IP哈希：根据用户 IP 地址 HASH 值定向到集群内其中一台缓存上，相同的用户将始终定向到同一台缓存上，默认选项。")},
+    {MoxText::Noop("轮询访问"), MoxText::Noop("轮询访问：逐一轮询访问集群内所有缓存服务器，建立对等访问机会。")},
+    {MoxText::Noop("随机访问"), MoxText::Noop("随机访问：随机访问集群内其中一台缓存服务器，建立对等访问机会。")},
 };
 
 enum HostColumn { eIp, eState, eCount, eDownTime, eNote };
@@ -37,8 +39,8 @@ enum HostColumn { eIp, eState, eCount, eDownTime, eNote };
 QString HostState(const DnsBalanceHost& host)
 {
     if (host.Enable == 0)
-        return QStringLiteral("已暂停");
-    return host.IsDown != 0 ? QStringLiteral("已宕机") : QStringLiteral("正常");
+        return MoxTr::tr("已暂停");
+    return host.IsDown != 0 ? MoxTr::tr("已宕机") : MoxTr::tr("正常");
 }
 
 }  // namespace
@@ -46,22 +48,22 @@ QString HostState(const DnsBalanceHost& host)
 CDnsBalanceDlg::CDnsBalanceDlg(QWidget* parent) : QWidget(parent)
 {
     auto* modeBox = new QGridLayout;
-    modeBox->addWidget(new QLabel(QStringLiteral("负载均衡："), this), 0, 0, Qt::AlignTop);
+    modeBox->addWidget(new QLabel(MoxTr::tr("负载均衡："), this), 0, 0, Qt::AlignTop);
     auto* group = new QButtonGroup(this);
     for (int mode = 0; mode < kModeCount; ++mode) {
-        auto* choice = new QRadioButton(QString::fromUtf8(kModes[mode].name), this);
-        choice->setToolTip(QString::fromUtf8(kModes[mode].explanation));
+        auto* choice = new QRadioButton(MoxTr::tr(kModes[mode].name), this);
+        choice->setToolTip(MoxTr::tr(kModes[mode].explanation));
         group->addButton(choice, mode);
         modes_[static_cast<std::size_t>(mode)] = choice;
         modeBox->addWidget(choice, mode, 1);
-        auto* explanation = new QLabel(QString::fromUtf8(kModes[mode].explanation), this);
+        auto* explanation = new QLabel(MoxTr::tr(kModes[mode].explanation), this);
         explanation->setBuddy(choice);
         modeBox->addWidget(explanation, mode, 2);
     }
     modeBox->setColumnStretch(2, 1);
     connect(group, &QButtonGroup::idClicked, this, &CDnsBalanceDlg::ChooseMode);
 
-    auto* notes = new QLabel(QStringLiteral(
+    auto* notes = new QLabel(MoxTr::tr(
         "集群说明：\n"
         "1、集群机制：通过域名劫持，将用户访问分流到不同的集群主机上来实现。支持 4 种负载均衡模式。\n"
         "2、集群生效：一旦集群中加入了集群主机，集群模式将立即生效。另外本机也允许加入到集群中。\n"
@@ -72,18 +74,18 @@ CDnsBalanceDlg::CDnsBalanceDlg(QWidget* parent) : QWidget(parent)
     hosts_ = new QTreeWidget(this);
     hosts_->setRootIsDecorated(false);
     hosts_->setSelectionMode(QAbstractItemView::SingleSelection);
-    hosts_->setHeaderLabels({QStringLiteral("集群主机 IP"), QStringLiteral("状态"), QStringLiteral("解析量"),
-                             QStringLiteral("宕机时间"), QStringLiteral("备注")});
+    hosts_->setHeaderLabels({MoxTr::tr("集群主机 IP"), MoxTr::tr("状态"), MoxTr::tr("解析量"),
+                             MoxTr::tr("宕机时间"), MoxTr::tr("备注")});
     hosts_->header()->resizeSection(eIp, 160);
-    hosts_->setAccessibleName(QStringLiteral("集群主机列表"));
+    hosts_->setAccessibleName(MoxTr::tr("集群主机列表"));
     connect(hosts_, &QTreeWidget::itemSelectionChanged, this, &CDnsBalanceDlg::UpdateCommands);
     connect(hosts_, &QTreeWidget::itemDoubleClicked, this, [this] { OpenEditor(true); });
 
     auto* commands = new QHBoxLayout;
     commands->addStretch();
-    const char* const texts[] = {"添加", "修改", "删除", "刷新"};
+    const char* const texts[] = {MoxText::Noop("添加"), MoxText::Noop("修改"), MoxText::Noop("删除"), MoxText::Noop("刷新")};
     for (int command = eAdd; command <= eRefresh; ++command) {
-        commands_[command] = new QPushButton(QString::fromUtf8(texts[command]), this);
+        commands_[command] = new QPushButton(MoxTr::tr(texts[command]), this);
         commands->addWidget(commands_[command]);
     }
     connect(commands_[eAdd], &QPushButton::clicked, this, [this] { OpenEditor(false); });
@@ -138,8 +140,8 @@ void CDnsBalanceDlg::ChooseMode(int mode)
     if (mode == mode_)
         return;
     const QString question =
-        QStringLiteral("您确定要将负载均衡模式修改为“%1”吗？").arg(QString::fromUtf8(kModes[mode].name));
-    if (IUserInteraction::Current().Confirm(this, QStringLiteral("提示"), question) &&
+        MoxTr::tr("您确定要将负载均衡模式修改为“%1”吗？").arg(MoxTr::tr(kModes[mode].name));
+    if (IUserInteraction::Current().Confirm(this, MoxTr::tr("提示"), question) &&
         busy_.Send([mode] { return DnsManager_SetBalanceType(mode); }) != 0) {
         mode_ = mode;
         return;
@@ -172,9 +174,9 @@ void CDnsBalanceDlg::ShowHosts()
         auto* item = new QTreeWidgetItem({QString::fromStdString(host.IP), HostState(host), QString::number(host.THC),
                                           QString::fromStdString(host.DownTime), QString::fromStdString(host.Note)});
         item->setTextAlignment(eCount, Qt::AlignRight | Qt::AlignVCenter);
-        item->setToolTip(eDownTime, QStringLiteral("宕机时将显示 Morvix 宕机时间"));
+        item->setToolTip(eDownTime, MoxTr::tr("宕机时将显示 Morvix 宕机时间"));
         if (host.Enable == 0)
-            item->setToolTip(eState, QStringLiteral("集群主机已暂停"));
+            item->setToolTip(eState, MoxTr::tr("集群主机已暂停"));
         hosts_->addTopLevelItem(item);
     }
     if (QTreeWidgetItem* kept = hosts_->topLevelItem(selected))
@@ -200,7 +202,7 @@ void CDnsBalanceDlg::DeleteSelected()
 {
     const int selected = SelectedHost();
     if (selected < 0 ||
-        !IUserInteraction::Current().Confirm(this, QStringLiteral("删除"), QStringLiteral("您确定要删除此负载主机吗？")))
+        !IUserInteraction::Current().Confirm(this, MoxTr::tr("删除"), MoxTr::tr("您确定要删除此负载主机吗？")))
         return;
     const std::string address = hostRecords_[static_cast<std::size_t>(selected)].IP;
     Send([&] { return DnsManager_BalanceDel(address); });

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ constexpr int kNoteCharacters = 400;
 // Two exclusive choices, "启用（默认）" first; returns the second.
 QRadioButton* AddChoice(QFormLayout* form, const QString& label, bool firstChosen, QWidget* parent)
 {
-    auto* on = new QRadioButton(QStringLiteral("启用（默认）"), parent);
-    auto* off = new QRadioButton(QStringLiteral("暂停"), parent);
+    auto* on = new QRadioButton(MoxTr::tr("启用（默认）"), parent);
+    auto* off = new QRadioButton(MoxTr::tr("暂停"), parent);
     auto* group = new QButtonGroup(parent);
     group->addButton(on);
     group->addButton(off);
@@ -44,7 +45,7 @@ CDnsBalanceHostDlg::CDnsBalanceHostDlg(const DnsBalanceHost* host, QWidget* pare
         original_.Enable = 1;
         original_.Checking = 1;
     }
-    setWindowTitle(host ? QStringLiteral("修改") : QStringLiteral("添加"));
+    setWindowTitle(host ? MoxTr::tr("修改") : MoxTr::tr("添加"));
     ip_ = new QLineEdit(this);
     CTextLimit::Apply(ip_, DnsBalanceHost::kIpLimit);
     CTextLimit::ShowWhole(ip_, original_.IP);
@@ -54,10 +55,10 @@ CDnsBalanceHostDlg::CDnsBalanceHostDlg(const DnsBalanceHost* host, QWidget* pare
     CTextLimit::ShowWhole(note_, original_.Note);
     note_->setFixedHeight(70);
     auto* form = new QFormLayout;
-    FieldLabels::AddRow(form, QStringLiteral("集群主机 IP："), ip_);
-    paused_ = AddChoice(form, QStringLiteral("启用状态："), original_.Enable != 0, this);
-    unchecked_ = AddChoice(form, QStringLiteral("宕机检测："), original_.Checking != 0, this);
-    FieldLabels::AddRow(form, QStringLiteral("备注："), note_);
+    FieldLabels::AddRow(form, MoxTr::tr("集群主机 IP："), ip_);
+    paused_ = AddChoice(form, MoxTr::tr("启用状态："), original_.Enable != 0, this);
+    unchecked_ = AddChoice(form, MoxTr::tr("宕机检测："), original_.Checking != 0, this);
+    FieldLabels::AddRow(form, MoxTr::tr("备注："), note_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
     ok->setEnabled(!ip_->text().isEmpty());

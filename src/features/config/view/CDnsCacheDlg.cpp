@@ -8,15 +8,16 @@
 #include <QFontDatabase>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 CDnsCacheDlg::CDnsCacheDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("DNS缓存列表"));
+    setWindowTitle(MoxTr::tr("DNS缓存列表"));
     content_ = new QTextEdit(this);
     content_->setReadOnly(true);
     content_->setAcceptRichText(false);
     content_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    content_->setAccessibleName(QStringLiteral("DNS缓存列表"));
+    content_->setAccessibleName(MoxTr::tr("DNS缓存列表"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(content_);
     resize(640, 420);

@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -55,27 +57,27 @@ CDnsParamDlg::CDnsParamDlg(bool oem, QWidget* parent) : QWidget(parent)
     };
     for (int i = 0; i < 8; ++i) {
         upstream_[static_cast<std::size_t>(i)] =
-            addField(QStringLiteral("上游 DNS 地址%1：").arg(i + 1), kAddressCharacters,
-                     i == 0 ? QStringLiteral("必填") : QStringLiteral("可选"));
+            addField(MoxTr::tr("上游 DNS 地址%1：").arg(i + 1), kAddressCharacters,
+                     i == 0 ? MoxTr::tr("必填") : MoxTr::tr("可选"));
         connect(upstream_[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this, [this] { Edited(true); });
     }
-    redirectIp_ = addField(Product("Morvix 服务器 IP 地址：", oem), kAddressCharacters,
-                           Product("必填，注意：要求用户机能连接到 Morvix", oem));
-    maxCache_ = addField(QStringLiteral("限定最大 DNS 缓存数量："), 10, QStringLiteral("个，默认：50000，范围：[1 - 200000]"));
-    minTtl_ = addField(QStringLiteral("限定 DNS 最小缓存时间："), 6, QStringLiteral("秒，默认：300，范围：[60 - 1800]"));
+    redirectIp_ = addField(Product(MoxText::Noop("Morvix 服务器 IP 地址："), oem), kAddressCharacters,
+                           Product(MoxText::Noop("必填，注意：要求用户机能连接到 Morvix"), oem));
+    maxCache_ = addField(MoxTr::tr("限定最大 DNS 缓存数量："), 10, MoxTr::tr("个，默认：50000，范围：[1 - 200000]"));
+    minTtl_ = addField(MoxTr::tr("限定 DNS 最小缓存时间："), 6, MoxTr::tr("秒，默认：300，范围：[60 - 1800]"));
     for (QLineEdit* edit : {redirectIp_, maxCache_, minTtl_})
         connect(edit, &QLineEdit::textEdited, this, [this] { Edited(false); });
     grid->setColumnStretch(2, 1);
 
-    syncClean_ = new QCheckBox(QStringLiteral("修改上游 DNS 列表时同步刷新一次 DNS 缓存列表"), this);
-    service_ = new CConfirmedCheckBox(QStringLiteral("开启 DNS 缓存服务"), this);
+    syncClean_ = new QCheckBox(MoxTr::tr("修改上游 DNS 列表时同步刷新一次 DNS 缓存列表"), this);
+    service_ = new CConfirmedCheckBox(MoxTr::tr("开启 DNS 缓存服务"), this);
     connect(service_, &CConfirmedCheckBox::ChangeRequested, this, &CDnsParamDlg::ServiceSwitchRequested);
-    cacheCount_ = new QLabel(QStringLiteral("当前 DNS 缓存数量：0 个。"), this);
-    auto* valid = Link(QStringLiteral("<有效缓存>"), this);
-    auto* clean = Link(QStringLiteral("<清理缓存>"), this);
+    cacheCount_ = new QLabel(MoxTr::tr("当前 DNS 缓存数量：0 个。"), this);
+    auto* valid = Link(MoxTr::tr("<有效缓存>"), this);
+    auto* clean = Link(MoxTr::tr("<清理缓存>"), this);
     connect(valid, &QLabel::linkActivated, this, &CDnsParamDlg::OpenCacheWindow);
     connect(clean, &QLabel::linkActivated, this, &CDnsParamDlg::CleanCache);
-    save_ = new QPushButton(QStringLiteral("保存"), this);
+    save_ = new QPushButton(MoxTr::tr("保存"), this);
     save_->setEnabled(false);
     connect(save_, &QPushButton::clicked, this, &CDnsParamDlg::Save);
 
@@ -88,7 +90,7 @@ CDnsParamDlg::CDnsParamDlg(bool oem, QWidget* parent) : QWidget(parent)
     commands->addWidget(save_);
     commands->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(Product("说明：Morvix 轮询使用上游 DNS 列表执行域名解析操作，并实现内网 DNS 缓存加速", oem), this));
+    layout->addWidget(new QLabel(Product(MoxText::Noop("说明：Morvix 轮询使用上游 DNS 列表执行域名解析操作，并实现内网 DNS 缓存加速"), oem), this));
     layout->addLayout(grid);
     layout->addWidget(syncClean_);
     layout->addWidget(service_);
@@ -139,8 +141,8 @@ void CDnsParamDlg::Save()
 void CDnsParamDlg::ServiceSwitchRequested(bool wanted)
 {
     const bool confirmed =
-        wanted ? IUserInteraction::Current().Confirm(this, QStringLiteral("开启"), QStringLiteral("你确定要开启 DNS 缓存功能吗？"))
-               : IUserInteraction::Current().Confirm(this, QStringLiteral("关闭"), QStringLiteral("你确定要关闭 DNS 缓存功能吗？"));
+        wanted ? IUserInteraction::Current().Confirm(this, MoxTr::tr("开启"), MoxTr::tr("你确定要开启 DNS 缓存功能吗？"))
+               : IUserInteraction::Current().Confirm(this, MoxTr::tr("关闭"), MoxTr::tr("你确定要关闭 DNS 缓存功能吗？"));
     if (!confirmed)
         return;
     if (busy_.Send([wanted] { return DnsManager_SetCacheService(wanted ? 1 : 0); }))
@@ -186,11 +188,11 @@ void CDnsParamDlg::OpenCacheWindow()
 
 void CDnsParamDlg::CleanCache()
 {
-    if (IUserInteraction::Current().Confirm(this, QStringLiteral("关闭"), QStringLiteral("你确定要清理所有已缓存的 DNS 吗？")))
+    if (IUserInteraction::Current().Confirm(this, MoxTr::tr("关闭"), MoxTr::tr("你确定要清理所有已缓存的 DNS 吗？")))
         DnsManager_CacheClean();
 }
 
 void CDnsParamDlg::ShowCacheCount(std::int64_t names)
 {
-    cacheCount_->setText(QStringLiteral("提示：当前 DNS 缓存数量：%1 个。").arg(names));
+    cacheCount_->setText(MoxTr::tr("提示：当前 DNS 缓存数量：%1 个。").arg(names));
 }

@@ -24,6 +24,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -33,15 +35,18 @@ struct CommandShape {
 };
 
 const CommandShape kCommands[] = {
-    {"添加", "添加自定义劫持域名"},
-    {"修改", "修改选中的劫持域名"},
-    {"删除", "按 Ctrl 或 Shift 键多选可批量删除自定义劫持域名"},
-    {"刷新", "刷新域名劫持列表"},
-    {"导入", "导入自定义劫持列表"},
-    {"导出", "导出自定义劫持列表"},
+    {MoxText::Noop("添加"), MoxText::Noop("添加自定义劫持域名")},
+    {MoxText::Noop("修改"), MoxText::Noop("修改选中的劫持域名")},
+    {MoxText::Noop("删除"), MoxText::Noop("按 Ctrl 或 Shift 键多选可批量删除自定义劫持域名")},
+    {MoxText::Noop("刷新"), MoxText::Noop("刷新域名劫持列表")},
+    {MoxText::Noop("导入"), MoxText::Noop("导入自定义劫持列表")},
+    {MoxText::Noop("导出"), MoxText::Noop("导出自定义劫持列表")},
 };
 
-const QString kFileFilter = QStringLiteral("文本文件(*.txt)");
+QString FileFilterText()
+{
+    return MoxTr::tr("文本文件(*.txt)");
+}
 
 }  // namespace
 
@@ -49,14 +54,14 @@ CDnsRedirectDlg::CDnsRedirectDlg(bool oem, QWidget* parent)
     : QWidget(parent), stepTimeoutMs_(CBatchProgressDlg::kDefaultStepTimeoutMs)
 {
     switch_ = new CConfirmedCheckBox(
-        QStringLiteral("开启域名劫持功能（关闭劫持后页面访问将在1分钟内逐渐回源，不再流经 Morvix，一般用于临时性关闭缓存服务）"), this);
+        MoxTr::tr("开启域名劫持功能（关闭劫持后页面访问将在1分钟内逐渐回源，不再流经 Morvix，一般用于临时性关闭缓存服务）"), this);
     connect(switch_, &CConfirmedCheckBox::ChangeRequested, this, &CDnsRedirectDlg::SwitchRequested);
     auto* explanation = new QLabel(
-        QString::fromStdString(ProductText(
+        QString::fromStdString(ProductText(MoxText::Noop(
             "劫持说明：\n"
             "1、劫持原理：当用户访问下面列表中的域名时，默认会被解析/劫持到 Morvix 上并完成缓存操作。\n"
             "2、问题处理：当某域名访问出现问题后，可临时性将其修改为拒绝劫持，拒绝劫持后页面访问将直接回源。\n"
-            "3、添加删除：支持自定义添加/删除/导入/导出，特别注意：被解析/劫持到 Morvix 上的域名必须是走 HTTP（TCP 80）协议的。",
+            "3、添加删除：支持自定义添加/删除/导入/导出，特别注意：被解析/劫持到 Morvix 上的域名必须是走 HTTP（TCP 80）协议的。"),
             oem)),
         this);
     explanation->setWordWrap(true);
@@ -64,7 +69,7 @@ CDnsRedirectDlg::CDnsRedirectDlg(bool oem, QWidget* parent)
     model_ = new CDnsRedirectModel(this);
     list_ = new CRuleListView(this);
     list_->SetRuleModel(model_);
-    list_->setAccessibleName(QStringLiteral("域名劫持列表"));
+    list_->setAccessibleName(MoxTr::tr("域名劫持列表"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(switch_);
@@ -98,23 +103,23 @@ QWidget* CDnsRedirectDlg::BuildCommands()
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    state_ = new QPushButton(QStringLiteral("拒绝劫持"), box);
+    state_ = new QPushButton(MoxTr::tr("拒绝劫持"), box);
     connect(state_, &QPushButton::clicked, this, &CDnsRedirectDlg::FlipState);
     row->addWidget(state_);
     search_ = new QLineEdit(box);
     search_->setMaxLength(128);
-    search_->setAccessibleName(QStringLiteral("查找域名"));
+    search_->setAccessibleName(MoxTr::tr("查找域名"));
     CTextLimit::RefuseControlCharacters(search_);
-    find_ = new QPushButton(QStringLiteral("查找"), box);
-    find_->setToolTip(QStringLiteral("支持模糊查找"));
+    find_ = new QPushButton(MoxTr::tr("查找"), box);
+    find_->setToolTip(MoxTr::tr("支持模糊查找"));
     connect(find_, &QPushButton::clicked, this, &CDnsRedirectDlg::Find);
     connect(search_, &QLineEdit::returnPressed, this, &CDnsRedirectDlg::Find);
     row->addWidget(search_);
     row->addWidget(find_);
     row->addStretch();
     for (int command = eAdd; command <= eExport; ++command) {
-        auto* button = new QPushButton(QString::fromUtf8(kCommands[command].text), box);
-        button->setToolTip(QString::fromUtf8(kCommands[command].tooltip));
+        auto* button = new QPushButton(MoxTr::tr(kCommands[command].text), box);
+        button->setToolTip(MoxTr::tr(kCommands[command].tooltip));
         commands_[command] = button;
         row->addWidget(button);
     }
@@ -146,7 +151,7 @@ void CDnsRedirectDlg::UpdateCommands()
     commands_[eModify]->setEnabled(selected >= 0);
     commands_[eDelete]->setEnabled(selected >= 0);
     if (selected >= 0)
-        state_->setText(model_->At(selected).entry.Enable == 1 ? QStringLiteral("拒绝劫持") : QStringLiteral("允许劫持"));
+        state_->setText(model_->At(selected).entry.Enable == 1 ? MoxTr::tr("拒绝劫持") : MoxTr::tr("允许劫持"));
     for (Command command : {eRefresh, eImport, eExport})
         commands_[command]->setEnabled(listAwaited_ == 0);
 }
@@ -167,8 +172,8 @@ void CDnsRedirectDlg::SendOwn(const std::function<bool()>& send)
 void CDnsRedirectDlg::SwitchRequested(bool wanted)
 {
     const bool confirmed =
-        wanted ? IUserInteraction::Current().Confirm(this, QStringLiteral("开启"), QStringLiteral("你确定要开启域名劫持功能吗？"))
-               : IUserInteraction::Current().Confirm(this, QStringLiteral("关闭"), QStringLiteral("你确定要关闭域名劫持功能吗？"));
+        wanted ? IUserInteraction::Current().Confirm(this, MoxTr::tr("开启"), MoxTr::tr("你确定要开启域名劫持功能吗？"))
+               : IUserInteraction::Current().Confirm(this, MoxTr::tr("关闭"), MoxTr::tr("你确定要关闭域名劫持功能吗？"));
     if (confirmed && busy_.Send([wanted] { return DnsManager_SetRedirect(wanted ? 1 : 0); }) != 0)
         switch_->setChecked(wanted);
 }
@@ -226,8 +231,8 @@ void CDnsRedirectDlg::EditorAccepted(bool modify)
         return each.entry.Name == editorEntry_.Name && each.entry.IsSystem == editorEntry_.IsSystem;
     });
     if (row < 0) {
-        IUserInteraction::Current().Inform(this, QStringLiteral("修改"),
-                                           QStringLiteral("要修改的劫持域名已经不在列表中，修改没有提交。"));
+        IUserInteraction::Current().Inform(this, MoxTr::tr("修改"),
+                                           MoxTr::tr("要修改的劫持域名已经不在列表中，修改没有提交。"));
         return;
     }
     const DnsRedirectEntry& before = model_->At(row).entry;
@@ -250,15 +255,15 @@ void CDnsRedirectDlg::DeleteSelection()
             custom.push_back(model_->At(row).entry);
     if (custom.empty())
         return;
-    if (!IUserInteraction::Current().Confirm(this, QStringLiteral("删除"),
-                                             QStringLiteral("您确定要删除所有选中的自定义劫持域名吗？")))
+    if (!IUserInteraction::Current().Confirm(this, MoxTr::tr("删除"),
+                                             MoxTr::tr("您确定要删除所有选中的自定义劫持域名吗？")))
         return;
     if (custom.size() == 1) {
         SendOwn([&] { return DnsManager_RedirectDel(custom.front().Name); });
         return;
     }
-    RunBatch(QStringLiteral("删除"), QStringLiteral("正在删除选中的自定义劫持域名，请稍候 ......."),
-             QStringLiteral("停止删除"), QStringLiteral("您确定要停止删除自定义劫持域名吗？"), std::move(custom),
+    RunBatch(MoxTr::tr("删除"), MoxTr::tr("正在删除选中的自定义劫持域名，请稍候 ......."),
+             MoxTr::tr("停止删除"), MoxTr::tr("您确定要停止删除自定义劫持域名吗？"), std::move(custom),
              [](const DnsRedirectEntry& entry) { return DnsManager_RedirectDel(entry.Name); });
 }
 
@@ -289,17 +294,17 @@ void CDnsRedirectDlg::Export()
     const QString suggested =
         QString::fromStdString(DnsRedirectFileName(QDate::currentDate().toString(Qt::ISODate).toStdString()));
     const QString path =
-        IUserInteraction::Current().ChooseSaveFile(this, QStringLiteral("导出自定义劫持列表"), suggested, kFileFilter);
+        IUserInteraction::Current().ChooseSaveFile(this, MoxTr::tr("导出自定义劫持列表"), suggested, FileFilterText());
     if (path.isEmpty())
         return;
     std::string error;
     const auto written = WriteDnsRedirectFile(path.toStdString(), model_->CustomEntries(), &error);
     if (!written) {
-        IUserInteraction::Current().Inform(this, QStringLiteral("导出自定义劫持列表"), QString::fromStdString(error));
+        IUserInteraction::Current().Inform(this, MoxTr::tr("导出自定义劫持列表"), QString::fromStdString(error));
         return;
     }
     GlobalFunc_UpdateStatusBar(ExchangeFileText::ExportStatusText(
-        "导出自定义劫持列表完成", *written, "域名含有“/”、“#”或空白、或地址含有“#”或空白或以“/”结尾的条目"));
+        MoxText::Noop("导出自定义劫持列表完成"), *written, MoxText::Noop("域名含有“/”、“#”或空白、或地址含有“#”或空白或以“/”结尾的条目")));
 }
 
 void CDnsRedirectDlg::Import()
@@ -307,7 +312,7 @@ void CDnsRedirectDlg::Import()
     if (readingFile_)
         return;
     const QString path =
-        IUserInteraction::Current().ChooseOpenFile(this, QStringLiteral("导入自定义劫持列表"), QString(), kFileFilter);
+        IUserInteraction::Current().ChooseOpenFile(this, MoxTr::tr("导入自定义劫持列表"), QString(), FileFilterText());
     if (path.isEmpty())
         return;
     readingFile_ = true;
@@ -316,16 +321,16 @@ void CDnsRedirectDlg::Import()
         [this](std::optional<DnsRedirectFileRead> read, const std::string& error) {
             readingFile_ = false;
             if (!read) {
-                IUserInteraction::Current().Inform(this, QStringLiteral("导入自定义劫持列表"),
+                IUserInteraction::Current().Inform(this, MoxTr::tr("导入自定义劫持列表"),
                                                    QString::fromStdString(error));
                 return;
             }
             if (read->notes.Any())
-                GlobalFunc_UpdateStatusBar(ExchangeFileText::ReadNotesStatusText("导入文件", read->notes));
+                GlobalFunc_UpdateStatusBar(ExchangeFileText::ReadNotesStatusText(MoxText::Noop("导入文件"), read->notes));
             if (read->entries.empty())
                 return;
-            RunBatch(QStringLiteral("导入"), QStringLiteral("正在导入自定义劫持域名，请稍候……"), QStringLiteral("停止导入"),
-                     QStringLiteral("您确定要停止导入自定义劫持域名吗？"), read->entries.All(),
+            RunBatch(MoxTr::tr("导入"), MoxTr::tr("正在导入自定义劫持域名，请稍候……"), MoxTr::tr("停止导入"),
+                     MoxTr::tr("您确定要停止导入自定义劫持域名吗？"), read->entries.All(),
                      [](const DnsRedirectEntry& entry) { return DnsManager_RedirectAdd(entry); });
         });
 }

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 namespace {
 const QString kDefaultIp = QStringLiteral("Default");
@@ -24,7 +25,7 @@ CDnsRedirectEntryDlg::CDnsRedirectEntryDlg(const DnsRedirectEntry* entry, std::s
 {
     if (entry)
         original_ = *entry;
-    setWindowTitle(entry ? QStringLiteral("修改") : QStringLiteral("添加"));
+    setWindowTitle(entry ? MoxTr::tr("修改") : MoxTr::tr("添加"));
     name_ = new QLineEdit(this);
     CTextLimit::Apply(name_, DnsRedirectEntry::kNameLimit);
     CTextLimit::ShowWhole(name_, original_.Name);
@@ -32,13 +33,13 @@ CDnsRedirectEntryDlg::CDnsRedirectEntryDlg(const DnsRedirectEntry* entry, std::s
     ip_ = new QLineEdit(this);
     CTextLimit::Apply(ip_, DnsRedirectEntry::kIpLimit);
     CTextLimit::ShowWhole(ip_, original_.IP);
-    ip_->setPlaceholderText(QStringLiteral("<默认为 Morvix 服务器 IP 地址>"));
+    ip_->setPlaceholderText(MoxTr::tr("<默认为 Morvix 服务器 IP 地址>"));
     note_ = new QPlainTextEdit(this);
     CTextLimit::Apply(note_, kNoteCharacters);
     CTextLimit::ShowWhole(note_, original_.Note);
     note_->setFixedHeight(80);
-    redirect_ = new QRadioButton(QStringLiteral("允许劫持 (默认)"), this);
-    refuse_ = new QRadioButton(QStringLiteral("拒绝劫持"), this);
+    redirect_ = new QRadioButton(MoxTr::tr("允许劫持 (默认)"), this);
+    refuse_ = new QRadioButton(MoxTr::tr("拒绝劫持"), this);
     auto* choice = new QButtonGroup(this);
     choice->addButton(redirect_);
     choice->addButton(refuse_);
@@ -49,10 +50,10 @@ CDnsRedirectEntryDlg::CDnsRedirectEntryDlg(const DnsRedirectEntry* entry, std::s
     choices->addStretch();
 
     auto* form = new QFormLayout;
-    FieldLabels::AddRow(form, QStringLiteral("域名："), name_);
-    FieldLabels::AddRow(form, QStringLiteral("IP："), ip_);
-    FieldLabels::AddRow(form, QStringLiteral("备注："), note_);
-    form->addRow(QStringLiteral("劫持："), choices);
+    FieldLabels::AddRow(form, MoxTr::tr("域名："), name_);
+    FieldLabels::AddRow(form, MoxTr::tr("IP："), ip_);
+    FieldLabels::AddRow(form, MoxTr::tr("备注："), note_);
+    form->addRow(MoxTr::tr("劫持："), choices);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
     ok_->setEnabled(!name_->text().isEmpty());
@@ -82,7 +83,7 @@ void CDnsRedirectEntryDlg::Submit()
     // A name the server already holds is not the operator's to change here; a new one must fit the
     // exchanged file's line, or its export would be read back as another entry.
     if (!name_->isReadOnly() && !DnsNameFitsLine(name_->text().toStdString())) {
-        IUserInteraction::Current().Inform(this, QStringLiteral("提示"), QStringLiteral("域名中不能含有“/”、“#”或空白。"));
+        IUserInteraction::Current().Inform(this, MoxTr::tr("提示"), MoxTr::tr("域名中不能含有“/”、“#”或空白。"));
         name_->setFocus();
         return;
     }

@@ -1,4 +1,6 @@
 #include "features/config/view/CDnsRedirectModel.h"
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -9,9 +11,9 @@ std::string RedirectCellText(const DnsRedirectRow& row, int column)
     case CDnsRedirectModel::eNumber:
         return std::to_string(row.number);
     case CDnsRedirectModel::eKind:
-        return entry.IsSystem ? "默认" : "自定义";
+        return entry.IsSystem ? MoxText::Noop("默认") : MoxText::Noop("自定义");
     case CDnsRedirectModel::eState:
-        return entry.Enable == 1 ? "允许劫持" : "拒绝劫持";
+        return entry.Enable == 1 ? MoxText::Noop("允许劫持") : MoxText::Noop("拒绝劫持");
     case CDnsRedirectModel::eName:
         return entry.Name;
     case CDnsRedirectModel::eIp:
@@ -26,13 +28,13 @@ std::string RedirectCellText(const DnsRedirectRow& row, int column)
 }  // namespace
 
 CDnsRedirectModel::CDnsRedirectModel(QObject* parent)
-    : CRuleListModel<DnsRedirectRow>({{QStringLiteral("序号"), 50},
-                                      {QStringLiteral("类型"), 60},
-                                      {QStringLiteral("状态"), 80},
-                                      {QStringLiteral("域名"), 200},
+    : CRuleListModel<DnsRedirectRow>({{MoxTr::tr("序号"), 50},
+                                      {MoxTr::tr("类型"), 60},
+                                      {MoxTr::tr("状态"), 80},
+                                      {MoxTr::tr("域名"), 200},
                                       {QStringLiteral("IP"), 120},
-                                      {QStringLiteral("解析量"), 70},
-                                      {QStringLiteral("备注"), 160}},
+                                      {MoxTr::tr("解析量"), 70},
+                                      {MoxTr::tr("备注"), 160}},
                                      RedirectCellText, parent)
 {
 }
@@ -43,7 +45,7 @@ QVariant CDnsRedirectModel::data(const QModelIndex& index, int role) const
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         if (role == Qt::ToolTipRole)
-            return QStringLiteral("域名解析量统计");
+            return MoxTr::tr("域名解析量统计");
     }
     return CRuleListModel<DnsRedirectRow>::data(index, role);
 }

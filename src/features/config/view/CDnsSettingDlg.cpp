@@ -12,6 +12,8 @@
 
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include "shell/MoxText.h"
+#include "controls/MoxTr.h"
 
 CDnsSettingDlg::CDnsSettingDlg(QWidget* parent) : CMoxContentView(parent)
 {
@@ -23,9 +25,9 @@ CDnsSettingDlg::CDnsSettingDlg(QWidget* parent) : CMoxContentView(parent)
     video_ = new CDnsVideoDlg(pages);
     balance_ = new CDnsBalanceDlg(pages);
     const std::pair<const char*, QWidget*> kTabs[] = {
-        {"参数设置", parameters_}, {"域名劫持", redirect_}, {"视频劫持", video_}, {"集群设置", balance_}};
+        {MoxText::Noop("参数设置"), parameters_}, {MoxText::Noop("域名劫持"), redirect_}, {MoxText::Noop("视频劫持"), video_}, {MoxText::Noop("集群设置"), balance_}};
     for (const auto& [title, page] : kTabs) {
-        tabs_->addTab(QString::fromUtf8(title));
+        tabs_->addTab(MoxTr::tr(title));
         pages->addWidget(page);
     }
     connect(tabs_, &CMoxTabCtrl::currentChanged, this, [this, pages](int tab) {

@@ -10,10 +10,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 CDnsVideoDlg::CDnsVideoDlg(QWidget* parent) : QWidget(parent)
 {
-    auto* explanation = new QLabel(QStringLiteral("视频缓存通过分析协议精确实现，说明如下：\n"
+    auto* explanation = new QLabel(MoxTr::tr("视频缓存通过分析协议精确实现，说明如下：\n"
                                                   "1、勾选的视频网站将被劫持并缓存加速，取消勾选则直接回源。\n"
                                                   "2、视频缓存占用硬盘缓存空间，开启前请先配置好硬盘缓存目录。"),
                                    this);
@@ -51,9 +52,9 @@ void CDnsVideoDlg::ChangeRequested(int index, bool wanted)
 {
     const auto slot = static_cast<std::size_t>(index);
     const QString name = QString::fromStdString(classes_[slot].Name);
-    const QString question = wanted ? QStringLiteral("您确定要开启“%1”的缓存加速吗？").arg(name)
-                                    : QStringLiteral("您确定要暂停“%1”的缓存加速吗？").arg(name);
-    if (!IUserInteraction::Current().Confirm(this, QStringLiteral("提示"), question))
+    const QString question = wanted ? MoxTr::tr("您确定要开启“%1”的缓存加速吗？").arg(name)
+                                    : MoxTr::tr("您确定要暂停“%1”的缓存加速吗？").arg(name);
+    if (!IUserInteraction::Current().Confirm(this, MoxTr::tr("提示"), question))
         return;
     DnsRedirectClass changed = classes_[slot];
     changed.Enable = wanted ? 1 : 0;

@@ -24,6 +24,8 @@
 #include <QScrollArea>
 #include <QUrl>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -37,14 +39,14 @@ struct FieldShape {
 };
 
 const FieldShape kFields[] = {
-    {&SystemOptions::MaxUsableMemSize, "*限定 Morvix 可用内存：", 4, "MB，范围：[32 -  最大剩余内存]（重启生效！）"},
-    {&SystemOptions::MaxConnections, "最大并发连接数：", 5, "个，默认：5000，可设置范围：[0 - 60000]"},
-    {&SystemOptions::MaxClientSendBuffer, "浏览器客户端连接发送缓冲：", 2, "KB，默认：32，可设置范围：[8 - 32]"},
-    {&SystemOptions::MaxClientRecvBuffer, "浏览器客户端连接接收缓冲：", 2, "KB，默认：8，可设置范围：[8 - 32]"},
-    {&SystemOptions::MaxCacheBlockSize, "缓存块最大尺寸：", 4, "KB，默认：512，可设置范围：[0 - 1024]"},
-    {&SystemOptions::ClientRequestTimeOut, "客户端请求超时时间：", 4, "秒，默认：16，可设置范围：[5 - 3600]"},
-    {&SystemOptions::MaxUpstreamConnections, "限制源站最大并发连接请求数：", 6, "个，默认：5000，可设置范围：[0 - 60000]"},
-    {&SystemOptions::MaxSessionCacheSize, "会话缓存最大允许占用内存的尺寸：", 3, "MB，默认：100，可设置范围：[0 - 200]"},
+    {&SystemOptions::MaxUsableMemSize, MoxText::Noop("*限定 Morvix 可用内存："), 4, MoxText::Noop("MB，范围：[32 -  最大剩余内存]（重启生效！）")},
+    {&SystemOptions::MaxConnections, MoxText::Noop("最大并发连接数："), 5, MoxText::Noop("个，默认：5000，可设置范围：[0 - 60000]")},
+    {&SystemOptions::MaxClientSendBuffer, MoxText::Noop("浏览器客户端连接发送缓冲："), 2, MoxText::Noop("KB，默认：32，可设置范围：[8 - 32]")},
+    {&SystemOptions::MaxClientRecvBuffer, MoxText::Noop("浏览器客户端连接接收缓冲："), 2, MoxText::Noop("KB，默认：8，可设置范围：[8 - 32]")},
+    {&SystemOptions::MaxCacheBlockSize, MoxText::Noop("缓存块最大尺寸："), 4, MoxText::Noop("KB，默认：512，可设置范围：[0 - 1024]")},
+    {&SystemOptions::ClientRequestTimeOut, MoxText::Noop("客户端请求超时时间："), 4, MoxText::Noop("秒，默认：16，可设置范围：[5 - 3600]")},
+    {&SystemOptions::MaxUpstreamConnections, MoxText::Noop("限制源站最大并发连接请求数："), 6, MoxText::Noop("个，默认：5000，可设置范围：[0 - 60000]")},
+    {&SystemOptions::MaxSessionCacheSize, MoxText::Noop("会话缓存最大允许占用内存的尺寸："), 3, MoxText::Noop("MB，默认：100，可设置范围：[0 - 200]")},
 };
 
 struct FlagShape {
@@ -53,11 +55,11 @@ struct FlagShape {
 };
 
 const FlagShape kFlags[] = {
-    {&SystemOptions::IsUsedXForwardedFor, "允许在 HTTP 头增加客户端浏览器 IP 地址(例: X-Forwarded-For: 192.168.1.100)"},
-    {&SystemOptions::IsHitCacheForRefresh, "浏览器手动刷新时(F5或Ctrl+F5), 是否启用缓存（默认：√）"},
-    {&SystemOptions::UnenableAccessLog, "关闭访问日志记录（默认: √）"},
-    {&SystemOptions::UnenableWebcacheBySpider, "搜索引擎抓取的页面不加入到缓存系统（默认: √）"},
-    {&SystemOptions::UnenableStatBySpider, "搜索引擎抓取的页面不计入到统计流量（默认: √）"},
+    {&SystemOptions::IsUsedXForwardedFor, MoxText::Noop("允许在 HTTP 头增加客户端浏览器 IP 地址(例: X-Forwarded-For: 192.168.1.100)")},
+    {&SystemOptions::IsHitCacheForRefresh, MoxText::Noop("浏览器手动刷新时(F5或Ctrl+F5), 是否启用缓存（默认：√）")},
+    {&SystemOptions::UnenableAccessLog, MoxText::Noop("关闭访问日志记录（默认: √）")},
+    {&SystemOptions::UnenableWebcacheBySpider, MoxText::Noop("搜索引擎抓取的页面不加入到缓存系统（默认: √）")},
+    {&SystemOptions::UnenableStatBySpider, MoxText::Noop("搜索引擎抓取的页面不计入到统计流量（默认: √）")},
 };
 
 constexpr int kReportHourCharacters = 2;
@@ -86,9 +88,9 @@ QCheckBox* Mirror(const QString& text, QWidget* parent)
 CSystemDlg::CSystemDlg(QWidget* parent) : CMoxContentView(parent)
 {
     auto* tabs = new CMoxTabCtrl(this);
-    tabs->addTab(QStringLiteral("系统配置"));
+    tabs->addTab(MoxTr::tr("系统配置"));
 
-    saveAll_ = new QPushButton(QStringLiteral("保存所有配置"), this);
+    saveAll_ = new QPushButton(MoxTr::tr("保存所有配置"), this);
     editor_ = new CSystemOptionsEditor(this, saveAll_, SystemViewChanges);
 
     // The settings scroll on a small window; the commands stay in sight below them.
@@ -126,17 +128,17 @@ QWidget* CSystemDlg::BuildFields()
         auto* edit = new QLineEdit(box);
         edit->setFixedWidth(70);
         editor_->Fields().AddNumber(edit, shape.maxCharacters, {shape.member});
-        grid->addWidget(FieldLabels::Tie(new QLabel(QString::fromUtf8(shape.label), box), edit), row, 0, Qt::AlignRight);
+        grid->addWidget(FieldLabels::Tie(new QLabel(MoxTr::tr(shape.label), box), edit), row, 0, Qt::AlignRight);
         grid->addWidget(edit, row, 1);
-        edit->setAccessibleDescription(QString::fromUtf8(shape.unit));
-        grid->addWidget(new QLabel(QString::fromUtf8(shape.unit), box), row, 2);
+        edit->setAccessibleDescription(MoxTr::tr(shape.unit));
+        grid->addWidget(new QLabel(MoxTr::tr(shape.unit), box), row, 2);
         fields_.emplace_back(shape.member, edit);
         ++row;
     }
     auto* flags = new QVBoxLayout;
     flags->setSpacing(0);
     for (const FlagShape& shape : kFlags) {
-        auto* flag = new QCheckBox(QString::fromUtf8(shape.text), box);
+        auto* flag = new QCheckBox(MoxTr::tr(shape.text), box);
         editor_->Fields().AddFlag(flag, shape.member);
         flags->addWidget(flag);
         flags_.emplace_back(shape.member, flag);
@@ -148,20 +150,20 @@ QWidget* CSystemDlg::BuildFields()
 
 QWidget* CSystemDlg::BuildReport()
 {
-    auto* group = new QGroupBox(QStringLiteral("流量统计报告选项："));
-    daily_ = new QRadioButton(QStringLiteral("每天固定时间生成流量统计报告，固定生成时间："), group);
-    periodic_ = new QRadioButton(QStringLiteral("周期性生成流量统计报告，周期性生成间隔时间："), group);
+    auto* group = new QGroupBox(MoxTr::tr("流量统计报告选项："));
+    daily_ = new QRadioButton(MoxTr::tr("每天固定时间生成流量统计报告，固定生成时间："), group);
+    periodic_ = new QRadioButton(MoxTr::tr("周期性生成流量统计报告，周期性生成间隔时间："), group);
     auto* choice = new QButtonGroup(group);
     choice->addButton(daily_);
     choice->addButton(periodic_);
     reportHour_ = DigitsEdit(kReportHourCharacters, group);
     reportPeriod_ = DigitsEdit(kReportPeriodCharacters, group);
     // Each choice's text ends in what the edit beside it holds.
-    reportHour_->setAccessibleName(QStringLiteral("固定生成时间"));
-    reportHour_->setAccessibleDescription(QStringLiteral("点，[0 - 23]"));
-    reportPeriod_->setAccessibleName(QStringLiteral("周期性生成间隔时间"));
-    reportPeriod_->setAccessibleDescription(QStringLiteral("小时，[1 - 240]"));
-    saveReport_ = new QPushButton(QStringLiteral("保存设置"), group);
+    reportHour_->setAccessibleName(MoxTr::tr("固定生成时间"));
+    reportHour_->setAccessibleDescription(MoxTr::tr("点，[0 - 23]"));
+    reportPeriod_->setAccessibleName(MoxTr::tr("周期性生成间隔时间"));
+    reportPeriod_->setAccessibleDescription(MoxTr::tr("小时，[1 - 240]"));
+    saveReport_ = new QPushButton(MoxTr::tr("保存设置"), group);
     saveReport_->setEnabled(false);
 
     auto* grid = new QGridLayout(group);
@@ -192,14 +194,14 @@ QWidget* CSystemDlg::BuildReport()
 QWidget* CSystemDlg::BuildCommands()
 {
     auto* box = new QWidget;
-    switches_[eSystemModify_MemCacheSwitch] = {&SystemOptions::IsUsedMemCache, QStringLiteral("停止缓存加速功能"),
-                                               QStringLiteral("开启缓存加速功能")};
-    switches_[eSystemModify_RunningSwitch] = {&SystemOptions::IsRunning, QStringLiteral("暂停缓存服务"),
-                                              QStringLiteral("启用缓存服务")};
+    switches_[eSystemModify_MemCacheSwitch] = {&SystemOptions::IsUsedMemCache, MoxTr::tr("停止缓存加速功能"),
+                                               MoxTr::tr("开启缓存加速功能")};
+    switches_[eSystemModify_RunningSwitch] = {&SystemOptions::IsRunning, MoxTr::tr("暂停缓存服务"),
+                                              MoxTr::tr("启用缓存服务")};
     switches_[eSystemModify_PageViewStatSwitch] = {&SystemOptions::IsUsedPageViewStat,
-                                                   QStringLiteral("停止流量统计功能"), QStringLiteral("启用流量统计功能")};
-    switches_[eSystemModify_MemCacheSwitch].mirror = Mirror(QStringLiteral(" 是否开启缓存加速功能"), box);
-    switches_[eSystemModify_PageViewStatSwitch].mirror = Mirror(QStringLiteral("是否启用流量统计功能"), box);
+                                                   MoxTr::tr("停止流量统计功能"), MoxTr::tr("启用流量统计功能")};
+    switches_[eSystemModify_MemCacheSwitch].mirror = Mirror(MoxTr::tr(" 是否开启缓存加速功能"), box);
+    switches_[eSystemModify_PageViewStatSwitch].mirror = Mirror(MoxTr::tr("是否启用流量统计功能"), box);
 
     auto* mirrors = new QHBoxLayout;
     mirrors->addWidget(switches_[eSystemModify_MemCacheSwitch].mirror);
@@ -216,8 +218,8 @@ QWidget* CSystemDlg::BuildCommands()
         buttons->addWidget(button);
     }
     buttons->addStretch();
-    auto* help = new QLabel(QStringLiteral("<a href=\"help\">&lt;系统帮助&gt;</a>"), box);
-    help->setAccessibleName(QStringLiteral("系统帮助"));
+    auto* help = new QLabel(MoxTr::tr("<a href=\"help\">&lt;系统帮助&gt;</a>"), box);
+    help->setAccessibleName(MoxTr::tr("系统帮助"));
     connect(help, &QLabel::linkActivated, this, [] {
         IUserInteraction::Current().OpenUrl(QUrl(QString::fromStdString(
             SystemSettingHelpUrl(CMoxInstanceManager::GetInstanceManager()->Options()))));

@@ -17,21 +17,22 @@
 #include <QStringEncoder>
 #include <QTimer>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 CToolsAllCacheListDlg::CToolsAllCacheListDlg(QWidget* parent) : CMoxContentView(parent)
 {
     model_ = new CRuleListModel<Row>(
-        {{QStringLiteral("序号"), 70}, {QStringLiteral("缓存Url"), 600}},
+        {{MoxTr::tr("序号"), 70}, {MoxTr::tr("缓存Url"), 600}},
         [this](const Row& row, int column) {
             return column == 0 ? std::to_string(row.number) : std::string(Url(row));
         },
         this);
     list_ = new CRuleListView(this);
     list_->SetRuleModel(model_);
-    auto* title = new QLabel(QStringLiteral("获取所有缓存 Url 列表："), this);
+    auto* title = new QLabel(MoxTr::tr("获取所有缓存 Url 列表："), this);
     title->setBuddy(list_);
-    fetch_ = new QPushButton(QStringLiteral("获得缓存列表"), this);
-    save_ = new QPushButton(QStringLiteral("保存缓存列表"), this);
+    fetch_ = new QPushButton(MoxTr::tr("获得缓存列表"), this);
+    save_ = new QPushButton(MoxTr::tr("保存缓存列表"), this);
 
     auto* commands = new QHBoxLayout;
     commands->addStretch();
@@ -121,8 +122,8 @@ void CToolsAllCacheListDlg::Save()
 {
     const QString suggested =
         QStringLiteral("morvix Cache(%1).txt").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HH-mm-ss")));
-    const QString path = IUserInteraction::Current().ChooseSaveFile(this, QStringLiteral("保存到"), suggested,
-                                                                    QStringLiteral("文本文件(*.txt)"));
+    const QString path = IUserInteraction::Current().ChooseSaveFile(this, MoxTr::tr("保存到"), suggested,
+                                                                    MoxTr::tr("文本文件(*.txt)"));
     if (path.isEmpty())
         return;
     const std::string empty;
@@ -133,8 +134,8 @@ void CToolsAllCacheListDlg::Save()
         bytes = QByteArray("\xFF\xFE", 2);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        IUserInteraction::Current().Inform(this, QStringLiteral("保存到"),
-                                           QStringLiteral("无法写入文件：%1").arg(path));
+        IUserInteraction::Current().Inform(this, MoxTr::tr("保存到"),
+                                           MoxTr::tr("无法写入文件：%1").arg(path));
 }
 
 void CToolsAllCacheListDlg::ShowSelectedUrls()
@@ -145,10 +146,10 @@ void CToolsAllCacheListDlg::ShowSelectedUrls()
     if (!urlWindow_) {
         urlWindow_ = new QDialog(this);
         urlWindow_->setAttribute(Qt::WA_DeleteOnClose);
-        urlWindow_->setWindowTitle(QStringLiteral("缓存Url"));
+        urlWindow_->setWindowTitle(MoxTr::tr("缓存Url"));
         auto* box = new QPlainTextEdit(urlWindow_);
         box->setReadOnly(true);
-        auto* label = new QLabel(QStringLiteral("缓存Url："), urlWindow_);
+        auto* label = new QLabel(MoxTr::tr("缓存Url："), urlWindow_);
         label->setBuddy(box);
         auto* layout = new QVBoxLayout(urlWindow_);
         layout->addWidget(label);

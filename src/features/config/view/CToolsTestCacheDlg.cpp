@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -24,9 +26,9 @@ struct ModeShape {
 };
 
 const ModeShape kModes[] = {
-    {"缓存测试地址：", "测试", eMoxCacheEvent_ToolsTestCache, ToolsManager_TestCache},
-    {"正则表达式语法：", "验证", eMoxCacheEvent_ToolsTestRegex, ToolsManager_TestRegex},
-    {"IP地址：", "查询", eMoxCacheEvent_ToolsIpLookup, ToolsManager_IpLook},
+    {MoxText::Noop("缓存测试地址："), MoxText::Noop("测试"), eMoxCacheEvent_ToolsTestCache, ToolsManager_TestCache},
+    {MoxText::Noop("正则表达式语法："), MoxText::Noop("验证"), eMoxCacheEvent_ToolsTestRegex, ToolsManager_TestRegex},
+    {MoxText::Noop("IP地址："), MoxText::Noop("查询"), eMoxCacheEvent_ToolsIpLookup, ToolsManager_IpLook},
 };
 
 const ModeShape& ShapeOf(CToolsTestCacheDlg::Mode mode)
@@ -41,13 +43,13 @@ CToolsTestCacheDlg::CToolsTestCacheDlg(Mode mode, QWidget* parent) : QWidget(par
     const ModeShape& shape = ShapeOf(mode);
     input_ = new QLineEdit(this);
     input_->setMaxLength(kInputCharacters);
-    auto* label = new QLabel(QString::fromUtf8(shape.label), this);
+    auto* label = new QLabel(MoxTr::tr(shape.label), this);
     FieldLabels::Tie(label, input_);
-    command_ = new QPushButton(QString::fromUtf8(shape.command), this);
+    command_ = new QPushButton(MoxTr::tr(shape.command), this);
     command_->setEnabled(false);
     result_ = new QPlainTextEdit(this);
     result_->setReadOnly(true);
-    result_->setAccessibleName(QStringLiteral("结果"));
+    result_->setAccessibleName(MoxTr::tr("结果"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(label, 0, 0);
@@ -93,9 +95,9 @@ void CToolsTestCacheDlg::ResultShown(int status, std::uintptr_t value)
         break;
     case Mode::TestRegex:
         if (status == eMoxEventStatus_Ok)
-            result_->setPlainText(QStringLiteral("正则表达式语法正确"));
+            result_->setPlainText(MoxTr::tr("正则表达式语法正确"));
         else if (status == eMoxEventStatus_ServerError)
-            result_->setPlainText(QStringLiteral("正则表达式语法错误"));
+            result_->setPlainText(MoxTr::tr("正则表达式语法错误"));
         break;
     case Mode::IpLookup:
         if (status == eMoxEventStatus_Ok && record)

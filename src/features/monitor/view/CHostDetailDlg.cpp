@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ QLineEdit* ReadOnlyLine(const std::string& text, QWidget* parent)
 
 CHostDetailDlg::CHostDetailDlg(const ProxyHost& host, QWidget* parent) : QDialog(parent), host_(host)
 {
-    setWindowTitle(QStringLiteral("查看域名详细信息"));
+    setWindowTitle(MoxTr::tr("查看域名详细信息"));
     hostName_ = ReadOnlyLine(host.Host, this);
     balance_ = ReadOnlyLine(BalancePolicyText(host.Balance), this);
     note_ = new QPlainTextEdit(QString::fromStdString(host.Note), this);
@@ -37,10 +38,10 @@ CHostDetailDlg::CHostDetailDlg(const ProxyHost& host, QWidget* parent) : QDialog
     list_ = MakeMonitorTable(model_, UpstreamMonitorColumns(), this);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("主机名(主机头)："), hostName_);
-    form->addRow(QStringLiteral("源站负载均衡策略："), balance_);
-    form->addRow(QStringLiteral("备注说明："), note_);
-    auto* listLabel = new QLabel(QStringLiteral("源站列表："), this);
+    form->addRow(MoxTr::tr("主机名(主机头)："), hostName_);
+    form->addRow(MoxTr::tr("源站负载均衡策略："), balance_);
+    form->addRow(MoxTr::tr("备注说明："), note_);
+    auto* listLabel = new QLabel(MoxTr::tr("源站列表："), this);
     listLabel->setBuddy(list_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -14,11 +14,18 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 namespace {
 
-const QString kStart = QStringLiteral("开始监控");
-const QString kStop = QStringLiteral("停止监控");
+QString StartText()
+{
+    return MoxTr::tr("开始监控");
+}
+QString StopText()
+{
+    return MoxTr::tr("停止监控");
+}
 
 bool SessionOpen()
 {
@@ -34,11 +41,11 @@ CHostMonitorDlg::CHostMonitorDlg(QWidget* parent) : CMoxContentView(parent)
     timer_->setInterval(CMoxInstanceManager::GetInstanceManager()->Options().HostMonitorSeconds() * 1000);
     connect(timer_, &QTimer::timeout, this, &CHostMonitorDlg::OnTick);
 
-    button_ = new QPushButton(kStart, this);
+    button_ = new QPushButton(StartText(), this);
     connect(button_, &QPushButton::clicked, this, [this] { IsMonitoring() ? StopMonitoring() : StartMonitoring(); });
     model_ = new CMoxHostMonitorListModel(hosts_, HostMonitorColumns(), this);
     list_ = MakeMonitorTable(model_, HostMonitorColumns(), this);
-    list_->setAccessibleName(QStringLiteral("域名监控列表"));
+    list_->setAccessibleName(MoxTr::tr("域名监控列表"));
     connect(list_, &CRuleListView::RowActivated, this, &CHostMonitorDlg::OpenDetail);
 
     auto* commands = new QHBoxLayout;
@@ -65,7 +72,7 @@ bool CHostMonitorDlg::IsMonitoring() const
 void CHostMonitorDlg::StartMonitoring()
 {
     timer_->start();
-    button_->setText(kStop);
+    button_->setText(StopText());
     // Rows younger than one period are still current: the next tick brings the next sample.
     const bool fresh = model_->rowCount() > 0 && MonitorTickNow() - lastSent_ < static_cast<std::uint64_t>(timer_->interval());
     polling_.MarkDue();
@@ -76,7 +83,7 @@ void CHostMonitorDlg::StartMonitoring()
 void CHostMonitorDlg::StopMonitoring()
 {
     timer_->stop();
-    button_->setText(kStart);
+    button_->setText(StartText());
 }
 
 void CHostMonitorDlg::OnTick()

@@ -5,15 +5,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 CInstantRequestContentDlg::CInstantRequestContentDlg(const QString& text, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("访问监控"));
-    auto* label = new QLabel(QStringLiteral("实时访问监控内容："), this);
+    setWindowTitle(MoxTr::tr("访问监控"));
+    auto* label = new QLabel(MoxTr::tr("实时访问监控内容："), this);
     text_ = new QPlainTextEdit(text, this);
     text_->setReadOnly(true);
     label->setBuddy(text_);
-    auto* close = new QPushButton(QStringLiteral("关闭"), this);
+    auto* close = new QPushButton(MoxTr::tr("关闭"), this);
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 

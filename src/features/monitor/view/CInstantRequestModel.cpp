@@ -1,4 +1,5 @@
 #include "features/monitor/view/CInstantRequestModel.h"
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ std::string_view CutWhole(std::string_view text, std::size_t bytes)
 }  // namespace
 
 CInstantRequestModel::CInstantRequestModel(int numberWidth, int contentWidth, QObject* parent)
-    : CRuleListModelBase({{QStringLiteral("序号"), numberWidth}, {QStringLiteral("内容"), contentWidth}}, parent)
+    : CRuleListModelBase({{MoxTr::tr("序号"), numberWidth}, {MoxTr::tr("内容"), contentWidth}}, parent)
 {
 }
 

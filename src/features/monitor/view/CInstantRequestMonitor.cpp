@@ -18,6 +18,8 @@
 #include <QVBoxLayout>
 
 #include <atomic>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -37,19 +39,19 @@ CInstantRequestMonitor::CInstantRequestMonitor(int numberWidth, int contentWidth
 {
     model_ = new CInstantRequestModel(numberWidth, contentWidth, this);
     list_ = new CRuleListView(this);
-    list_->setAccessibleName(QStringLiteral("访问监控数据"));
+    list_->setAccessibleName(MoxTr::tr("访问监控数据"));
     list_->SetRuleModel(model_);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { emit ContextMenuAsked(list_->viewport()->mapToGlobal(at)); });
     connect(list_, &CRuleListView::RowActivated, this, [this](int row) { ShowContent(model_->FullText(row)); });
 
-    auto* findLabel = new QLabel(QStringLiteral("查找："), this);
+    auto* findLabel = new QLabel(MoxTr::tr("查找："), this);
     findField_ = new QLineEdit(this);
-    findField_->setPlaceholderText(QStringLiteral("在已收到的记录中查找（Ctrl+F）"));
+    findField_->setPlaceholderText(MoxTr::tr("在已收到的记录中查找（Ctrl+F）"));
     findField_->setClearButtonEnabled(true);
     FieldLabels::Tie(findLabel, findField_);
-    auto* findButton = new QPushButton(QStringLiteral("查找下一个"), this);
+    auto* findButton = new QPushButton(MoxTr::tr("查找下一个"), this);
     findButton->setAutoDefault(false);
     findResult_ = new QLabel(this);
     connect(findField_, &QLineEdit::returnPressed, this, &CInstantRequestMonitor::FindNext);
@@ -166,11 +168,11 @@ void CInstantRequestMonitor::StreamEnded()
     model_->DropUnfinished();
     lastWait_ = reconnectDelay_.NextWait();
     if (lastWait_.count() == 0) {
-        GlobalFunc_UpdateStatusBar("实时访问监控连接已断开，正在重新连接....");
+        GlobalFunc_UpdateStatusBar(MoxText::Noop("实时访问监控连接已断开，正在重新连接...."));
         Reconnect();
         return;
     }
-    GlobalFunc_UpdateStatusBar(QStringLiteral("实时访问监控连接已断开，%1 秒后重新连接....")
+    GlobalFunc_UpdateStatusBar(MoxTr::tr("实时访问监控连接已断开，%1 秒后重新连接....")
                                    .arg(static_cast<double>(lastWait_.count()) / 1000.0)
                                    .toStdString());
     reconnectTimer_->start(lastWait_);
@@ -206,12 +208,12 @@ bool CInstantRequestMonitor::FindNext()
     const std::optional<std::size_t> found = model_->Rows().Find(
         needle, selected.empty() ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(selected.back())));
     if (!found) {
-        findResult_->setText(needle.empty() ? QString() : QStringLiteral("未找到“%1”").arg(findField_->text()));
+        findResult_->setText(needle.empty() ? QString() : MoxTr::tr("未找到“%1”").arg(findField_->text()));
         return false;
     }
     SetAutoScroll(false);
     list_->SelectOnly(static_cast<int>(*found));
-    findResult_->setText(QStringLiteral("第 %1 行").arg(*found + 1));
+    findResult_->setText(MoxTr::tr("第 %1 行").arg(*found + 1));
     return true;
 }
 

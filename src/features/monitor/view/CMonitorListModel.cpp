@@ -1,4 +1,5 @@
 #include "features/monitor/view/CMonitorListModel.h"
+#include "controls/MoxTr.h"
 
 #include <algorithm>
 #include <numeric>
@@ -89,9 +90,9 @@ QVariant CMonitorListModel<Record>::headerData(int section, Qt::Orientation orie
         return {};
     const Column& column = columns_[static_cast<std::size_t>(section)];
     if (role == Qt::DisplayRole)
-        return QString::fromUtf8(column.title);
+        return MoxTr::tr(column.title);
     if (role == Qt::ToolTipRole && *column.tooltip)
-        return QString::fromUtf8(column.tooltip);
+        return MoxTr::tr(column.tooltip);
     return {};
 }
 

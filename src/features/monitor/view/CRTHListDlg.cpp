@@ -10,16 +10,18 @@
 
 #include <QPushButton>
 #include <QShowEvent>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
 std::vector<CRuleListModelBase::Column> Columns()
 {
-    return {{QStringLiteral("序号"), 40},
-            {QStringLiteral("日志文件标题"), 240},
-            {QStringLiteral("实时监控地址"), 480},
-            {QStringLiteral("大小写"), 120, Qt::AlignCenter},
-            {QStringLiteral("匹配规则"), 100, Qt::AlignCenter}};
+    return {{MoxTr::tr("序号"), 40},
+            {MoxTr::tr("日志文件标题"), 240},
+            {MoxTr::tr("实时监控地址"), 480},
+            {MoxTr::tr("大小写"), 120, Qt::AlignCenter},
+            {MoxTr::tr("匹配规则"), 100, Qt::AlignCenter}};
 }
 
 std::string CellText(const RthRecord& record, int column)
@@ -32,9 +34,9 @@ std::string CellText(const RthRecord& record, int column)
     case 2:
         return record.RequestUrl;
     case 3:
-        return std::string(IgnoreText(record.Icase));
+        return MoxText::tr(IgnoreText(record.Icase));
     case 4:
-        return std::string(MatchKindText(record.Rules));
+        return MoxText::tr(MatchKindText(record.Rules));
     default:
         return {};
     }
@@ -42,7 +44,7 @@ std::string CellText(const RthRecord& record, int column)
 
 unsigned long SendDeletion(const std::string& requestUrl)
 {
-    return SayThenSend("正在删除实时访问监控记录，请稍候....", [&] { return MonitorManager_RthDel(requestUrl); });
+    return SayThenSend(MoxText::Noop("正在删除实时访问监控记录，请稍候...."), [&] { return MonitorManager_RthDel(requestUrl); });
 }
 
 }  // namespace
@@ -51,13 +53,13 @@ CRTHListDlg::CRTHListDlg(QWidget* parent) : CRuleListPageT(parent, Columns(), Ce
 {
     SetFailedList(FailedList::KeepsRows);
     Build(RuleModel(),
-          {{eAdd, QStringLiteral("添加"), QStringLiteral("添加实时访问监控记录")},
-           {eDelete, QStringLiteral("删除"), QStringLiteral("删除选中的实时访问监控记录")},
-           {eRefresh, QStringLiteral("刷新"), QStringLiteral("刷新实时访问监控记录列表")},
-           {eMonitor, QStringLiteral("开始监控"), QStringLiteral("打开选中记录的实时访问监控窗口")}},
-          {QStringLiteral("您确定要删除本条访问监控记录吗？"), QStringLiteral("删除")}, SendDeletion);
+          {{eAdd, MoxTr::tr("添加"), MoxTr::tr("添加实时访问监控记录")},
+           {eDelete, MoxTr::tr("删除"), MoxTr::tr("删除选中的实时访问监控记录")},
+           {eRefresh, MoxTr::tr("刷新"), MoxTr::tr("刷新实时访问监控记录列表")},
+           {eMonitor, MoxTr::tr("开始监控"), MoxTr::tr("打开选中记录的实时访问监控窗口")}},
+          {MoxTr::tr("您确定要删除本条访问监控记录吗？"), MoxTr::tr("删除")}, SendDeletion);
     List()->setSelectionMode(QAbstractItemView::SingleSelection);
-    List()->setAccessibleName(QStringLiteral("实时访问监控记录列表"));
+    List()->setAccessibleName(MoxTr::tr("实时访问监控记录列表"));
     connect(List(), &CRuleListView::RowActivated, this, [this] {
         if (QPushButton* monitor = CommandButton(eMonitor); monitor && monitor->isEnabled())
             OpenMonitor();
@@ -117,7 +119,7 @@ void CRTHListDlg::Refresh()
 
 bool CRTHListDlg::RequestList()
 {
-    const unsigned long requestNumber = SayThenSend("正在获取实时访问监控记录列表，请稍候....", MonitorManager_RthList);
+    const unsigned long requestNumber = SayThenSend(MoxText::Noop("正在获取实时访问监控记录列表，请稍候...."), MonitorManager_RthList);
     RequestSent(requestNumber);
     return requestNumber != 0;
 }

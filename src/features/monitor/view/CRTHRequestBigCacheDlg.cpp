@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -25,36 +26,36 @@ constexpr int kFilterCharacters = 64;
 CRTHRequestBigCacheDlg::CRTHRequestBigCacheDlg(QWidget* parent, const std::filesystem::path& rulesFile)
     : CMoxContentView(parent), rules_(LoadInstantRequestRules(rulesFile))
 {
-    auto* ruleLabel = new QLabel(QStringLiteral("实时监控地址："), this);
+    auto* ruleLabel = new QLabel(MoxTr::tr("实时监控地址："), this);
     ruleBox_ = new QComboBox(this);
     for (const CInstantRequestRule& rule : rules_)
         ruleBox_->addItem(QString::fromStdString(rule.name), QString::fromStdString(rule.url));
     ruleBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ruleLabel->setBuddy(ruleBox_);
 
-    auto* filterLabel = new QLabel(QStringLiteral("用户 IP："), this);
+    auto* filterLabel = new QLabel(MoxTr::tr("用户 IP："), this);
     filterBox_ = new QComboBox(this);
     filterBox_->setEditable(true);
     filterBox_->setInsertPolicy(QComboBox::NoInsert);
     filterBox_->lineEdit()->setMaxLength(kFilterCharacters);
-    filterBox_->setToolTip(QStringLiteral("可输入用户 IP 或者 IP 段"));
+    filterBox_->setToolTip(MoxTr::tr("可输入用户 IP 或者 IP 段"));
     filterBox_->setMinimumContentsLength(24);
     FieldLabels::Tie(filterLabel, filterBox_);
     FillFilters(QString());
 
-    startButton_ = new QPushButton(QStringLiteral("开始监控"), this);
+    startButton_ = new QPushButton(MoxTr::tr("开始监控"), this);
     startButton_->setAutoDefault(false);
     connect(startButton_, &QPushButton::clicked, this, &CRTHRequestBigCacheDlg::ToggleMonitoring);
 
     monitor_ = new CInstantRequestMonitor(50, 900, this);
-    autoScrollBox_ = new QCheckBox(QStringLiteral("自动滚屏"), this);
+    autoScrollBox_ = new QCheckBox(MoxTr::tr("自动滚屏"), this);
     autoScrollBox_->setChecked(monitor_->AutoScroll());
     connect(autoScrollBox_, &QCheckBox::toggled, monitor_, &CInstantRequestMonitor::SetAutoScroll);
     connect(monitor_, &CInstantRequestMonitor::AutoScrollChanged, autoScrollBox_, &QCheckBox::setChecked);
     connect(monitor_, &CInstantRequestMonitor::ContextMenuAsked, this,
             [this](const QPoint& at) { MakeContextMenu()->exec(at); });
 
-    clearButton_ = new QPushButton(QStringLiteral("清空监控数据"), this);
+    clearButton_ = new QPushButton(MoxTr::tr("清空监控数据"), this);
     clearButton_->setAutoDefault(false);
     connect(clearButton_, &QPushButton::clicked, this, &CRTHRequestBigCacheDlg::ClearData);
 
@@ -139,27 +140,27 @@ void CRTHRequestBigCacheDlg::StopMonitoring()
 
 void CRTHRequestBigCacheDlg::ShowMonitoring(bool on)
 {
-    startButton_->setText(on ? QStringLiteral("停止监控") : QStringLiteral("开始监控"));
+    startButton_->setText(on ? MoxTr::tr("停止监控") : MoxTr::tr("开始监控"));
     filterBox_->setEnabled(!on);
 }
 
 void CRTHRequestBigCacheDlg::ClearData()
 {
-    if (IUserInteraction::Current().Confirm(this, QStringLiteral("清空数据"),
-                                            QStringLiteral("您确定要清空所有监控数据吗？")))
+    if (IUserInteraction::Current().Confirm(this, MoxTr::tr("清空数据"),
+                                            MoxTr::tr("您确定要清空所有监控数据吗？")))
         monitor_->ClearRows();
 }
 
 std::unique_ptr<QMenu> CRTHRequestBigCacheDlg::MakeContextMenu()
 {
     auto menu = std::make_unique<QMenu>(this);
-    menu->addAction(monitor_->IsMonitoring() ? QStringLiteral("停止监控") : QStringLiteral("开始监控"), this,
+    menu->addAction(monitor_->IsMonitoring() ? MoxTr::tr("停止监控") : MoxTr::tr("开始监控"), this,
                     &CRTHRequestBigCacheDlg::ToggleMonitoring);
-    QAction* autoScroll = menu->addAction(QStringLiteral("自动滚屏"));
+    QAction* autoScroll = menu->addAction(MoxTr::tr("自动滚屏"));
     autoScroll->setCheckable(true);
     autoScroll->setChecked(monitor_->AutoScroll());
     connect(autoScroll, &QAction::toggled, monitor_, &CInstantRequestMonitor::SetAutoScroll);
-    menu->addAction(QStringLiteral("清空监控数据"), this, &CRTHRequestBigCacheDlg::ClearData);
+    menu->addAction(MoxTr::tr("清空监控数据"), this, &CRTHRequestBigCacheDlg::ClearData);
     return menu;
 }
 

@@ -12,6 +12,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -38,10 +39,10 @@ CRealTimeInfoDlg::CRealTimeInfoDlg(const QString& productName, bool oem, QWidget
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(0);
     const int timeWidth = fontMetrics().horizontalAdvance(kTimeSample) + 4;
-    const QString prefix = oem ? QStringLiteral("系统") : productName + QLatin1Char(' ');
-    startTime_ = AddRow(0, prefix + QStringLiteral("启动时间："), timeWidth);
-    currentTime_ = AddRow(1, prefix + QStringLiteral("当前时间："), timeWidth);
-    saving_ = AddRow(2, QStringLiteral("累计节流："), timeWidth);
+    const QString prefix = oem ? MoxTr::tr("系统") : productName + QLatin1Char(' ');
+    startTime_ = AddRow(0, prefix + MoxTr::tr("启动时间："), timeWidth);
+    currentTime_ = AddRow(1, prefix + MoxTr::tr("当前时间："), timeWidth);
+    saving_ = AddRow(2, MoxTr::tr("累计节流："), timeWidth);
     startTime_->setObjectName(QStringLiteral("startTime"));
     currentTime_->setObjectName(QStringLiteral("currentTime"));
     saving_->setObjectName(QStringLiteral("saving"));

@@ -11,12 +11,13 @@
 
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 CRealtimeDlg::CRealtimeDlg(QWidget* parent) : CMoxContentView(parent)
 {
     tabs_ = new CMoxTabCtrl(this);
-    for (const QString& title : {QStringLiteral("实时监控"), QStringLiteral("系统资源监控"), QStringLiteral("统计报告"),
-                                 QStringLiteral("实时访问监控")})
+    for (const QString& title : {MoxTr::tr("实时监控"), MoxTr::tr("系统资源监控"), MoxTr::tr("统计报告"),
+                                 MoxTr::tr("实时访问监控")})
         tabs_->addTab(title);
     pages_ = new QStackedWidget(this);
     figures_ = new CRealtimeRunParamDlg(pages_);

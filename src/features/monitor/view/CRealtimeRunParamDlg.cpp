@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ CRealtimeRunParamDlg::CRealtimeRunParamDlg(QWidget* parent) : QWidget(parent), s
     const CMoxDisplayStrings& labels = CMoxDisplayStrings::Instance();
     const QString percent = QStringLiteral("%");
     const QString megabits = QStringLiteral("m/s");
-    const QString pieces = QStringLiteral("个");
+    const QString pieces = MoxTr::tr("个");
     const std::array<std::pair<QString, QString>, kFigureCount> shapes{{
         {Text(labels.HitAverage()), percent},
         {Text(labels.BandwidthExternal()), megabits},

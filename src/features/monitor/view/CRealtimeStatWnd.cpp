@@ -18,6 +18,9 @@
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
+#include "controls/HeaderFit.h"
 
 namespace {
 
@@ -25,17 +28,23 @@ struct RefreshInterval {
     const char* text;
     int milliseconds;
 };
-const RefreshInterval kIntervals[] = {{"3秒", 3000}, {"10秒", 10000}, {"30秒", 30000}, {"60秒", 60000}};
+const RefreshInterval kIntervals[] = {{MoxText::Noop("3秒"), 3000}, {MoxText::Noop("10秒"), 10000}, {MoxText::Noop("30秒"), 30000}, {MoxText::Noop("60秒"), 60000}};
 
 struct ColumnShape {
     const char* title;
     int width;
 };
-const ColumnShape kColumns[] = {{"序号", 40},          {"省份", 160},         {"总请求量TR", 120},
-                                {"独立访问IP量", 120}, {"人均请求数量", 100}, {"流量百分比", 100}};
+const ColumnShape kColumns[] = {{MoxText::Noop("序号"), 40},          {MoxText::Noop("省份"), 160},         {MoxText::Noop("总请求量TR"), 120},
+                                {MoxText::Noop("独立访问IP量"), 120}, {MoxText::Noop("人均请求数量"), 100}, {MoxText::Noop("流量百分比"), 100}};
 
-const QString kStartAutoRefresh = QStringLiteral("启动自动刷新");
-const QString kStopAutoRefresh = QStringLiteral("停止自动刷新");
+QString StartAutoRefreshText()
+{
+    return MoxTr::tr("启动自动刷新");
+}
+QString StopAutoRefreshText()
+{
+    return MoxTr::tr("停止自动刷新");
+}
 
 QStandardItem* Cell(const QString& text, bool number)
 {
@@ -55,11 +64,11 @@ CRealtimeStatWnd::CRealtimeStatWnd(QWidget* parent) : QWidget(parent)
 
     model_ = new QStandardItemModel(0, static_cast<int>(std::size(kColumns)), this);
     table_ = new CRuleListView(this);
-    table_->setAccessibleName(QStringLiteral("统计报告列表"));
+    table_->setAccessibleName(MoxTr::tr("统计报告列表"));
     table_->setModel(model_);
     for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
-        model_->setHeaderData(column, Qt::Horizontal, QString::fromUtf8(kColumns[column].title));
-        table_->setColumnWidth(column, kColumns[column].width);
+        model_->setHeaderData(column, Qt::Horizontal, MoxTr::tr(kColumns[column].title));
+        table_->setColumnWidth(column, HeaderFitWidth(table_, column, kColumns[column].width));
     }
 
     auto* layout = new QVBoxLayout(this);
@@ -82,11 +91,11 @@ QWidget* CRealtimeStatWnd::BuildCommands()
     auto* bar = new QWidget(this);
     interval_ = new QComboBox(bar);
     for (const RefreshInterval& choice : kIntervals)
-        interval_->addItem(QString::fromUtf8(choice.text), choice.milliseconds);
-    interval_->setAccessibleName(QStringLiteral("自动刷新间隔"));
-    autoRefresh_ = new QPushButton(kStartAutoRefresh, bar);
-    refresh_ = new QPushButton(QStringLiteral("刷新统计报告"), bar);
-    save_ = new QPushButton(QStringLiteral("保存统计报告"), bar);
+        interval_->addItem(MoxTr::tr(choice.text), choice.milliseconds);
+    interval_->setAccessibleName(MoxTr::tr("自动刷新间隔"));
+    autoRefresh_ = new QPushButton(StartAutoRefreshText(), bar);
+    refresh_ = new QPushButton(MoxTr::tr("刷新统计报告"), bar);
+    save_ = new QPushButton(MoxTr::tr("保存统计报告"), bar);
     save_->setEnabled(false);
     connect(autoRefresh_, &QPushButton::clicked, this, &CRealtimeStatWnd::ToggleAutoRefresh);
     PressOnKey(this, QKeySequence(Qt::Key_F5), refresh_);
@@ -118,9 +127,9 @@ QWidget* CRealtimeStatWnd::BuildTimes()
         layout->addSpacing(16);
         return value;
     };
-    startTime_ = add(QStringLiteral("统计开始时间："), QString());
-    endTime_ = add(QStringLiteral("统计结束时间："), QString());
-    hitRate_ = add(QStringLiteral("缓存命令中率："), QStringLiteral("0.00%"));
+    startTime_ = add(MoxTr::tr("统计开始时间："), QString());
+    endTime_ = add(MoxTr::tr("统计结束时间："), QString());
+    hitRate_ = add(MoxTr::tr("缓存命令中率："), QStringLiteral("0.00%"));
     layout->addStretch();
     return box;
 }
@@ -134,12 +143,12 @@ void CRealtimeStatWnd::ToggleAutoRefresh()
 {
     if (timer_->isActive()) {
         timer_->stop();
-        autoRefresh_->setText(kStartAutoRefresh);
+        autoRefresh_->setText(StartAutoRefreshText());
         interval_->setEnabled(true);
         return;
     }
     timer_->start(interval_->currentData().toInt());
-    autoRefresh_->setText(kStopAutoRefresh);
+    autoRefresh_->setText(StopAutoRefreshText());
     interval_->setEnabled(false);
 }
 
@@ -182,12 +191,12 @@ void CRealtimeStatWnd::SaveReport()
     const QString name = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss")) +
                          QStringLiteral(".txt");
     const QString path = IUserInteraction::Current().ChooseSaveFile(
-        this, QStringLiteral("保存到"), QDir::home().filePath(name), QStringLiteral("文本文件 (*.txt);;所有文件 (*)"));
+        this, MoxTr::tr("保存到"), QDir::home().filePath(name), MoxTr::tr("文本文件 (*.txt);;所有文件 (*)"));
     if (path.isEmpty())
         return;
     if (!WriteFileAtomically(path.toStdString(), reportText_))
-        IUserInteraction::Current().Inform(this, QStringLiteral("提示"),
-                                           QStringLiteral("保存统计报告失败，无法写入文件：%1").arg(path));
+        IUserInteraction::Current().Inform(this, MoxTr::tr("提示"),
+                                           MoxTr::tr("保存统计报告失败，无法写入文件：%1").arg(path));
 }
 
 QString CRealtimeStatWnd::StartTimeText() const

@@ -15,10 +15,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 CRthListAddDlg::CRthListAddDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("添加实时监控记录"));
+    setWindowTitle(MoxTr::tr("添加实时监控记录"));
     setModal(true);
     url_ = new QLineEdit(this);
     url_->setMaxLength(kUrlCharacters);
@@ -27,26 +29,26 @@ CRthListAddDlg::CRthListAddDlg(QWidget* parent) : QDialog(parent)
     title_->setMaxLength(kTitleCharacters);
     matchKind_ = new QComboBox(this);
     for (int code = 0; code < kMatchKindCount; ++code)
-        matchKind_->addItem(QString::fromUtf8(MatchKindText(code).data(), static_cast<qsizetype>(MatchKindText(code).size())));
-    ignoreCase_ = new QCheckBox(QStringLiteral("忽略大小写"), this);
+        matchKind_->addItem(QString::fromStdString(MoxText::tr(MatchKindText(code))));
+    ignoreCase_ = new QCheckBox(MoxTr::tr("忽略大小写"), this);
     ignoreCase_->setChecked(true);
     switches_ = new CRthSwitchBoxes(this);
 
     auto* form = new QFormLayout;
-    FieldLabels::AddRow(form, QStringLiteral("实时监控地址："), url_);
-    FieldLabels::AddRow(form, QStringLiteral("编辑标签名："), title_);
+    FieldLabels::AddRow(form, MoxTr::tr("实时监控地址："), url_);
+    FieldLabels::AddRow(form, MoxTr::tr("编辑标签名："), title_);
     auto* ruleRow = new QHBoxLayout;
     ruleRow->addWidget(matchKind_);
     ruleRow->addWidget(ignoreCase_);
     ruleRow->addStretch();
-    form->addRow(QStringLiteral("地址匹配规则："), ruleRow);
+    form->addRow(MoxTr::tr("地址匹配规则："), ruleRow);
     if (auto* ruleLabel = qobject_cast<QLabel*>(form->labelForField(ruleRow)))
         ruleLabel->setBuddy(matchKind_);
     form->addRow(QString(), switches_);
 
-    okButton_ = new QPushButton(QStringLiteral("确定"), this);
+    okButton_ = new QPushButton(MoxTr::tr("确定"), this);
     okButton_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* cancel = new QPushButton(MoxTr::tr("取消"), this);
     connect(okButton_, &QPushButton::clicked, this, &CRthListAddDlg::Submit);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(url_, &QLineEdit::textChanged, this, &CRthListAddDlg::UpdateOk);
@@ -95,7 +97,7 @@ void CRthListAddDlg::Submit()
     if (sent == 0)
         return;
     UpdateOk();
-    GlobalFunc_UpdateStatusBar("正在添加实时访问监控记录，请稍候....");
+    GlobalFunc_UpdateStatusBar(MoxText::Noop("正在添加实时访问监控记录，请稍候...."));
     emit Submitted(sent);
 }
 

@@ -20,6 +20,8 @@
 #include <QVBoxLayout>
 
 #include <iterator>
+#include "controls/MoxTr.h"
+#include "shell/MoxText.h"
 
 namespace {
 
@@ -34,48 +36,48 @@ QPushButton* Button(const QString& text, QWidget* parent)
 
 CRthRequestDlg::CRthRequestDlg(const RthRecord& record, QWidget* parent) : QDialog(parent), record_(record)
 {
-    setWindowTitle(record.Title.empty() ? QStringLiteral("实时访问监控")
-                                        : QStringLiteral("实时访问监控 - %1").arg(QString::fromStdString(record.Title)));
+    setWindowTitle(record.Title.empty() ? MoxTr::tr("实时访问监控")
+                                        : MoxTr::tr("实时访问监控 - %1").arg(QString::fromStdString(record.Title)));
 
     url_ = new QLineEdit(QString::fromStdString(record.RequestUrl), this);
     url_->setReadOnly(true);
     matchKind_ = new QComboBox(this);
     for (int code = 0; code < kMatchKindCount; ++code)
-        matchKind_->addItem(QString::fromUtf8(MatchKindText(code).data(), static_cast<qsizetype>(MatchKindText(code).size())));
+        matchKind_->addItem(QString::fromStdString(MoxText::tr(MatchKindText(code))));
     matchKind_->setCurrentIndex(record.Rules >= 0 && record.Rules < kMatchKindCount ? record.Rules : 0);
     clearInterval_ = new QComboBox(this);
     for (int minutes : kClearMinutes)
-        clearInterval_->addItem(QStringLiteral("%1分钟").arg(minutes));
-    clearInterval_->addItem(QStringLiteral("不清屏"));
+        clearInterval_->addItem(MoxTr::tr("%1分钟").arg(minutes));
+    clearInterval_->addItem(MoxTr::tr("不清屏"));
     clearInterval_->setCurrentIndex(clearInterval_->count() - 1);
-    ignoreCase_ = new QCheckBox(QStringLiteral("忽略大小写"), this);
+    ignoreCase_ = new QCheckBox(MoxTr::tr("忽略大小写"), this);
     ignoreCase_->setChecked(record.Icase != 0);
     switches_ = new CRthSwitchBoxes(this);
     switches_->Show(record);
 
     auto* settings = new QFormLayout;
-    settings->addRow(QStringLiteral("实时监控地址："), url_);
+    settings->addRow(MoxTr::tr("实时监控地址："), url_);
     auto* ruleRow = new QHBoxLayout;
     ruleRow->addWidget(matchKind_);
     ruleRow->addWidget(ignoreCase_);
-    auto* clearLabel = new QLabel(QStringLiteral("清屏间隔："), this);
+    auto* clearLabel = new QLabel(MoxTr::tr("清屏间隔："), this);
     clearLabel->setBuddy(clearInterval_);
     ruleRow->addSpacing(12);
     ruleRow->addWidget(clearLabel);
     ruleRow->addWidget(clearInterval_);
     ruleRow->addStretch();
-    auto* ruleLabel = new QLabel(QStringLiteral("地址匹配规则："), this);
+    auto* ruleLabel = new QLabel(MoxTr::tr("地址匹配规则："), this);
     ruleLabel->setBuddy(matchKind_);
     settings->addRow(ruleLabel, ruleRow);
     settings->addRow(QString(), switches_);
 
     monitor_ = new CInstantRequestMonitor(40, 958, this);
-    startButton_ = Button(QStringLiteral("开始监控"), this);
-    autoScroll_ = new QCheckBox(QStringLiteral("自动滚屏"), this);
+    startButton_ = Button(MoxTr::tr("开始监控"), this);
+    autoScroll_ = new QCheckBox(MoxTr::tr("自动滚屏"), this);
     autoScroll_->setChecked(monitor_->AutoScroll());
-    auto* showSelected = Button(QStringLiteral("查看选中内容"), this);
-    auto* save = Button(QStringLiteral("保存监控记录"), this);
-    auto* clear = Button(QStringLiteral("清屏"), this);
+    auto* showSelected = Button(MoxTr::tr("查看选中内容"), this);
+    auto* save = Button(MoxTr::tr("保存监控记录"), this);
+    auto* clear = Button(MoxTr::tr("清屏"), this);
     connect(startButton_, &QPushButton::clicked, this, &CRthRequestDlg::ToggleMonitoring);
     connect(autoScroll_, &QCheckBox::toggled, monitor_, &CInstantRequestMonitor::SetAutoScroll);
     connect(monitor_, &CInstantRequestMonitor::AutoScrollChanged, autoScroll_, &QCheckBox::setChecked);
@@ -130,7 +132,7 @@ void CRthRequestDlg::ToggleMonitoring()
 
 void CRthRequestDlg::ShowMonitoring(bool on)
 {
-    startButton_->setText(on ? QStringLiteral("停止监控") : QStringLiteral("开始监控"));
+    startButton_->setText(on ? MoxTr::tr("停止监控") : MoxTr::tr("开始监控"));
     // The stream runs with the switches it was started with.
     matchKind_->setEnabled(!on);
     ignoreCase_->setEnabled(!on);
@@ -155,8 +157,8 @@ void CRthRequestDlg::SaveRows()
 {
     const QString proposed =
         QStringLiteral("morvix(%1).txt").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HH-mm-ss")));
-    const QString path = IUserInteraction::Current().ChooseSaveFile(this, QStringLiteral("保存到"), proposed,
-                                                                      QStringLiteral("文本文件(*.txt)"));
+    const QString path = IUserInteraction::Current().ChooseSaveFile(this, MoxTr::tr("保存到"), proposed,
+                                                                      MoxTr::tr("文本文件(*.txt)"));
     if (path.isEmpty())
         return;
     const InstantRequestRows& rows = monitor_->Model()->Rows();
@@ -170,6 +172,6 @@ void CRthRequestDlg::SaveRows()
     if (written && file.commit())
         return;
     file.cancelWriting();
-    IUserInteraction::Current().Inform(this, QStringLiteral("保存到"),
-                                       QStringLiteral("无法写入文件“%1”，监控记录未保存。").arg(path));
+    IUserInteraction::Current().Inform(this, MoxTr::tr("保存到"),
+                                       MoxTr::tr("无法写入文件“%1”，监控记录未保存。").arg(path));
 }

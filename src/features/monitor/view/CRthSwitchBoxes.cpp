@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include "shell/MoxText.h"
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -11,12 +13,12 @@ struct SwitchShape {
 };
 
 constexpr std::array<SwitchShape, CRthSwitchBoxes::kCount> kSwitches = {{
-    {"显示地理位置信息", &RthRecord::Location},
-    {"显示用户访问时间戳", &RthRecord::DateTime},
-    {"显示浏览器信息(User-Agent)", &RthRecord::UserAgent},
-    {"显示缓存命中值(0或1)", &RthRecord::HitCache},
-    {"显示会员缓存命中值(0或1)", &RthRecord::HitMemberCache},
-    {"显示访问合法性信息(0或1)", &RthRecord::InvalidRequest},
+    {MoxText::Noop("显示地理位置信息"), &RthRecord::Location},
+    {MoxText::Noop("显示用户访问时间戳"), &RthRecord::DateTime},
+    {MoxText::Noop("显示浏览器信息(User-Agent)"), &RthRecord::UserAgent},
+    {MoxText::Noop("显示缓存命中值(0或1)"), &RthRecord::HitCache},
+    {MoxText::Noop("显示会员缓存命中值(0或1)"), &RthRecord::HitMemberCache},
+    {MoxText::Noop("显示访问合法性信息(0或1)"), &RthRecord::InvalidRequest},
 }};
 
 }  // namespace
@@ -26,7 +28,7 @@ CRthSwitchBoxes::CRthSwitchBoxes(QWidget* parent) : QWidget(parent)
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < kCount; ++i) {
-        boxes_[static_cast<std::size_t>(i)] = new QCheckBox(QString::fromUtf8(kSwitches[static_cast<std::size_t>(i)].text), this);
+        boxes_[static_cast<std::size_t>(i)] = new QCheckBox(MoxTr::tr(kSwitches[static_cast<std::size_t>(i)].text), this);
         layout->addWidget(boxes_[static_cast<std::size_t>(i)], i / 2, i % 2);
     }
 }

@@ -5,6 +5,8 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include "shell/MoxText.h"
+#include "controls/MoxTr.h"
 
 namespace {
 
@@ -25,23 +27,23 @@ std::string ValueUnit(std::int64_t kb)
 }
 
 const CounterRow kRows[] = {
-    {"用户并发连接请求数：", [](const RealtimeInfo& i) { return Count(i.CurrentUserConnections); }},
-    {"源站并发连接请求数：", [](const RealtimeInfo& i) { return Count(i.CurrentUpstreamConnections); }},
-    {"已发送数据量：", [](const RealtimeInfo& i) { return FormatKbText(i.TotalSendKB); }},
-    {"已接收数据量：", [](const RealtimeInfo& i) { return FormatKbText(i.TotalRecvKB); }},
-    {"当前内存总占用：", [](const RealtimeInfo& i) { return ValueUnit(i.AllUsedMemSize); }},
+    {MoxText::Noop("用户并发连接请求数："), [](const RealtimeInfo& i) { return Count(i.CurrentUserConnections); }},
+    {MoxText::Noop("源站并发连接请求数："), [](const RealtimeInfo& i) { return Count(i.CurrentUpstreamConnections); }},
+    {MoxText::Noop("已发送数据量："), [](const RealtimeInfo& i) { return FormatKbText(i.TotalSendKB); }},
+    {MoxText::Noop("已接收数据量："), [](const RealtimeInfo& i) { return FormatKbText(i.TotalRecvKB); }},
+    {MoxText::Noop("当前内存总占用："), [](const RealtimeInfo& i) { return ValueUnit(i.AllUsedMemSize); }},
     // The server's count is unsigned.
-    {"当前页面缓存数量：", [](const RealtimeInfo& i) { return Count(static_cast<std::uint32_t>(i.NumOfCaches)); }},
-    {"当前缓存页面占用内存：", [](const RealtimeInfo& i) { return FormatKbText(i.CacheUsedMemSize); }},
-    {"公共缓存占用的内存尺寸：", [](const RealtimeInfo& i) { return FormatKbText(i.PublicCacheUsedMemSize); }},
-    {"会员缓存占用的内存尺寸：", [](const RealtimeInfo& i) { return FormatKbText(i.MemberCacheUsedMemSize); }},
-    {"游客缓存占用的内存尺寸：", [](const RealtimeInfo& i) { return FormatKbText(i.VisitorCacheUsedMemSize); }},
-    {"已缓存会话的数量：", [](const RealtimeInfo& i) { return Count(i.NumOfCachedSessions); }},
-    {"公共缓存的页面数量：", [](const RealtimeInfo& i) { return Count(i.NumOfPublicCaches); }},
-    {"会员缓存的页面数量：", [](const RealtimeInfo& i) { return Count(i.NumOfMemberCaches); }},
-    {"游客缓存的页面数量：", [](const RealtimeInfo& i) { return Count(i.NumOfVisitorCaches); }},
-    {"Morvix 服务器启动时间：", [](const RealtimeInfo& i) { return i.StartTime; }},
-    {"Morvix 服务器当前时间：", [](const RealtimeInfo& i) { return i.CurrentTime; }},
+    {MoxText::Noop("当前页面缓存数量："), [](const RealtimeInfo& i) { return Count(static_cast<std::uint32_t>(i.NumOfCaches)); }},
+    {MoxText::Noop("当前缓存页面占用内存："), [](const RealtimeInfo& i) { return FormatKbText(i.CacheUsedMemSize); }},
+    {MoxText::Noop("公共缓存占用的内存尺寸："), [](const RealtimeInfo& i) { return FormatKbText(i.PublicCacheUsedMemSize); }},
+    {MoxText::Noop("会员缓存占用的内存尺寸："), [](const RealtimeInfo& i) { return FormatKbText(i.MemberCacheUsedMemSize); }},
+    {MoxText::Noop("游客缓存占用的内存尺寸："), [](const RealtimeInfo& i) { return FormatKbText(i.VisitorCacheUsedMemSize); }},
+    {MoxText::Noop("已缓存会话的数量："), [](const RealtimeInfo& i) { return Count(i.NumOfCachedSessions); }},
+    {MoxText::Noop("公共缓存的页面数量："), [](const RealtimeInfo& i) { return Count(i.NumOfPublicCaches); }},
+    {MoxText::Noop("会员缓存的页面数量："), [](const RealtimeInfo& i) { return Count(i.NumOfMemberCaches); }},
+    {MoxText::Noop("游客缓存的页面数量："), [](const RealtimeInfo& i) { return Count(i.NumOfVisitorCaches); }},
+    {MoxText::Noop("Morvix 服务器启动时间："), [](const RealtimeInfo& i) { return i.StartTime; }},
+    {MoxText::Noop("Morvix 服务器当前时间："), [](const RealtimeInfo& i) { return i.CurrentTime; }},
 };
 
 }  // namespace
@@ -54,7 +56,7 @@ CRunParamWnd::CRunParamWnd(QWidget* parent) : QWidget(parent)
     grid->setVerticalSpacing(8);
     int row = 0;
     for (const CounterRow& shape : kRows) {
-        auto* label = new QLabel(QString::fromUtf8(shape.label), this);
+        auto* label = new QLabel(MoxTr::tr(shape.label), this);
         auto* value = new QLabel(this);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         label->setBuddy(value);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/CRuleListView.h"
+#include "controls/HeaderFit.h"
 #include "features/monitor/view/CMonitorListModel.h"
 
 #include <QHeaderView>
@@ -15,7 +16,7 @@ CRuleListView* MakeMonitorTable(CMonitorListModel<Record>* model,
     table->setModel(model);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     for (std::size_t column = 0; column < columns.size(); ++column)
-        table->setColumnWidth(static_cast<int>(column), columns[column].width);
+        table->setColumnWidth(static_cast<int>(column), HeaderFitWidth(table, static_cast<int>(column), columns[column].width));
     table->horizontalHeader()->setSortIndicatorShown(true);
     table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table->setSortingEnabled(true);
