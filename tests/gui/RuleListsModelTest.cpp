@@ -24,6 +24,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "support/TestSeed.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -53,12 +55,6 @@ constexpr int kLateMs = kStepMs * 5 / 4;
 constexpr int kSlowedMs = kStepMs / 2;
 constexpr int kRulesAtStart = 10;
 constexpr int kMostRows = 24;
-
-unsigned long EnvironmentNumber(const char* name, unsigned long otherwise)
-{
-    const char* text = std::getenv(name);
-    return text && *text ? std::strtoul(text, nullptr, 10) : otherwise;
-}
 
 enum class Action { Add, Modify, Up, Down, DeleteOne, DeleteAtOnce, DeleteInBatch, Refresh, Export, Transfer, SignInAgain };
 // Reset and Answered are carried out by the server before their reply is lost or held back.
@@ -472,8 +468,8 @@ protected:
 
 TEST_F(RuleListsModel, WhatTheViewsShowAndExportIsWhatTheServerHolds)
 {
-    const unsigned long seed = EnvironmentNumber("MORVIX_MODEL_SEED", 20);
-    const unsigned long steps = EnvironmentNumber("MORVIX_MODEL_STEPS", 300 / kSlowdown);
+    const unsigned long seed = morvix::test::EnvironmentNumber("MORVIX_MODEL_SEED", 20);
+    const unsigned long steps = morvix::test::EnvironmentNumber("MORVIX_MODEL_STEPS", 300 / kSlowdown);
     random.seed(static_cast<std::mt19937::result_type>(seed));
     // Each list shown once, so that each holds its rows.
     for (const auto& list : lists) {

@@ -17,6 +17,7 @@
 #include "shell/view/CMoxLoginDlg.h"
 #include "shell/view/CMoxLoginNormalDlg.h"
 #include "support/EventRecorder.h"
+#include "support/TestSeed.h"
 #include "transport/CMoxHttpManager.h"
 
 #include <QComboBox>
@@ -41,12 +42,6 @@ enum class WindowAction { Change, SignInAgain, Expiry, Switch, ImportExport };
 const char* const kActionKeys[] = {"change", "relogin", "expiry", "switch", "import-export"};
 enum class WindowFault { None, Reset, Late };
 const char* const kFaultKeys[] = {"", "reset", "late"};
-
-unsigned long ModelNumber(const char* name, unsigned long otherwise)
-{
-    const char* text = std::getenv(name);
-    return text && *text ? std::strtoul(text, nullptr, 10) : otherwise;
-}
 
 class WindowModel : public ConsoleFixture {
 protected:
@@ -274,8 +269,8 @@ protected:
 
 TEST_F(WindowModel, EveryViewShowsWhatTheCurrentServerHolds)
 {
-    const unsigned long seed = ModelNumber("MORVIX_MODEL_SEED", 5);
-    const unsigned long steps = ModelNumber("MORVIX_MODEL_STEPS", 40);
+    const unsigned long seed = morvix::test::EnvironmentNumber("MORVIX_MODEL_SEED", 5);
+    const unsigned long steps = morvix::test::EnvironmentNumber("MORVIX_MODEL_STEPS", 40);
     random.seed(static_cast<std::mt19937::result_type>(seed));
     Open();
     ASSERT_FALSE(HasFailure());

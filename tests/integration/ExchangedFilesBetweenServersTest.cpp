@@ -11,6 +11,8 @@
 #include "support/SimProcess.h"
 #include "support/WaitUntil.h"
 
+#include "support/TestSeed.h"
+
 #include <gtest/gtest.h>
 #include <iconv.h>
 #include <json/json.h>
@@ -37,10 +39,8 @@ class Random {
 public:
     Random()
     {
-        const char* fixed = std::getenv("MORVIX_TEST_SEED");
-        seed_ = fixed ? static_cast<unsigned>(std::strtoul(fixed, nullptr, 10)) : std::random_device()();
+        seed_ = morvix::test::TestSeed();
         engine_.seed(seed_);
-        std::cout << "seed " << seed_ << " (MORVIX_TEST_SEED repeats it)\n";
     }
     unsigned Seed() const { return seed_; }
     int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }

@@ -8,6 +8,8 @@
 #include "integration/ParseJson.h"
 #include "support/SimProcess.h"
 
+#include "support/TestSeed.h"
+
 #include <gtest/gtest.h>
 #include <json/json.h>
 
@@ -59,9 +61,7 @@ Json::Value Held(SimProcess& sim, const std::string& url)
 
 TEST(FleetModel, EveryRowIsTrueOfItsServerWhateverFaultMetTheChange)
 {
-    const char* fixed = std::getenv("MORVIX_TEST_SEED");
-    const unsigned seed = fixed ? static_cast<unsigned>(std::strtoul(fixed, nullptr, 10)) : std::random_device()();
-    std::cout << "seed " << seed << " (MORVIX_TEST_SEED repeats it)\n";
+    const unsigned seed = morvix::test::TestSeed();
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
     const morvix::test::ScratchDirectory data;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdlib>
+#include <iostream>
+#include <random>
+
+namespace morvix::test {
+
+// A whole number from the environment, or `otherwise` where it is unset or empty.
+inline unsigned long EnvironmentNumber(const char* name, unsigned long otherwise)
+{
+    const char* text = std::getenv(name);
+    return text && *text ? std::strtoul(text, nullptr, 10) : otherwise;
+}
+
+// The seed of a randomised test: MORVIX_TEST_SEED where set, else a fresh one. It is printed, so
+// that a failure can be replayed.
+inline unsigned TestSeed()
+{
+    const unsigned seed = std::getenv("MORVIX_TEST_SEED") ? static_cast<unsigned>(EnvironmentNumber("MORVIX_TEST_SEED", 0))
+                                                          : std::random_device()();
+    std::cout << "seed " << seed << " (MORVIX_TEST_SEED repeats it)\n";
+    return seed;
+}
+
+}  // namespace morvix::test
