@@ -126,6 +126,7 @@ struct SimServer::Parts {
     std::string certificatePem;
     std::unique_ptr<httplib::Server> http;
     std::atomic<bool> running{false};
+    std::atomic<bool> stopping{false};
     int port = -1;
 };
 
@@ -179,7 +180,7 @@ int SimServer::bind()
 void SimServer::run()
 {
     parts_->running = true;
-    if (!parts_->stop.raised())
+    if (!parts_->stopping)
         parts_->http->listen_after_bind();
     parts_->running = false;
 }
@@ -195,9 +196,10 @@ int SimServer::start()
 
 void SimServer::stop()
 {
-    // The library ignores a stop that comes before it has started listening, so a stop that
-    // races with run() waits until the listening has begun (or run() has not yet begun it, and will
-    // see the signal).
+    // The library ignores a stop that comes before it has started listening. Each side marks itself
+    // before it looks at the other, so either run() sees the stop and never listens, or the stop
+    // sees run() and waits until the listening has begun (or run() has ended).
+    parts_->stopping = true;
     while (parts_->running && !parts_->http->is_running())
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     parts_->http->stop();
