@@ -212,7 +212,9 @@ TEST_F(RepliesPaired, TheHostDetailWindowTakesOnlyItsOwnHostsOrigins)
 {
     CHostMonitorDlg* monitor = Show(std::make_unique<CHostMonitorDlg>());
     HandedOverRelay relay(monitor, {eMoxCacheEvent_ProxyHostList, eMoxCacheEvent_UpstreamList});
-    ASSERT_TRUE(ProcessUntil([&] { return monitor->Model()->rowCount() >= 2; }));
+    // The first sample waits for the first poll, which a loaded machine under a sanitizer can hold
+    // for several seconds.
+    ASSERT_TRUE(ProcessUntil([&] { return monitor->Model()->rowCount() >= 2; }, std::chrono::seconds(30)));
     const QStringList hosts = Column(*monitor->Model(), 1);
     const int portal = static_cast<int>(hosts.indexOf(QStringLiteral("www.example.com")));
     const int images = static_cast<int>(hosts.indexOf(QStringLiteral("img.example.net")));
