@@ -4,6 +4,7 @@
 #include "gui/ViewTestSupport.h"
 #include "integration/CannedAdminServer.h"
 #include "messaging/EventKinds.h"
+#include "shell/WaitForQuiet.h"
 #include "support/ConsoleSession.h"
 #include "support/SimProcess.h"
 
@@ -120,7 +121,9 @@ TEST(ClusterReplyShapes, AMasterWithoutSlavesEmptiesTheListAndAMalformedOneLeave
             server.Answer(reply);
             const std::size_t before = console.Events().Count(eMoxCacheEvent_ClusterStatusRead);
             form.RefreshButton()->click();
-            ProcessUntil([&] { return console.Events().Count(eMoxCacheEvent_ClusterStatusRead) > before; });
+            ASSERT_TRUE(ProcessUntil([&] { return console.Events().Count(eMoxCacheEvent_ClusterStatusRead) > before; }));
+            // The recorder may see the reply before the form's own handler has handed it over.
+            ASSERT_TRUE(WaitForQuiet(std::chrono::seconds(10)));
             DrainHandOvers();
         };
         status(R"({"Return":"True","Role":"1","MasterStatus":"0","SlaveStatus":"0","Lists":[)"
