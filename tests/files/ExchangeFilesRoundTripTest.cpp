@@ -21,15 +21,8 @@ namespace {
 
 constexpr int kRounds = 60;
 
-class Random {
+class Random : public morvix::test::SeededRandom {
 public:
-    Random()
-    {
-        seed_ = morvix::test::TestSeed();
-        engine_.seed(seed_);
-    }
-    unsigned Seed() const { return seed_; }
-    int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
     bool OneIn(int n) { return Between(1, n) == 1; }
 
     // Up to `most` characters drawn from `pieces`; now and then exactly `most`.
@@ -41,10 +34,6 @@ public:
             text += pieces[static_cast<std::size_t>(Between(0, static_cast<int>(pieces.size()) - 1))];
         return text;
     }
-
-private:
-    unsigned seed_;
-    std::mt19937 engine_;
 };
 
 // Everything a note may hold: Chinese and other UTF-8, the characters the formats use, quotes,

@@ -35,15 +35,8 @@ namespace {
 
 constexpr int kEntriesPerList = 10;
 
-class Random {
+class Random : public morvix::test::SeededRandom {
 public:
-    Random()
-    {
-        seed_ = morvix::test::TestSeed();
-        engine_.seed(seed_);
-    }
-    unsigned Seed() const { return seed_; }
-    int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
 
     // A value of the shapes the files must carry: quotes or blanks at either end, NULs, line breaks,
     // and a length, as it arrives, short, at the limit (shape 0) or just past it (shape 1). `tag`,
@@ -73,10 +66,6 @@ public:
             text.back() = back.front();
         return text;
     }
-
-private:
-    unsigned seed_;
-    std::mt19937 engine_;
 };
 
 using namespace std::string_view_literals;

@@ -23,4 +23,16 @@ inline unsigned TestSeed()
     return seed;
 }
 
+// Random numbers from one printed seed, for tests whose generated cases must be replayable.
+class SeededRandom {
+public:
+    SeededRandom() : seed_(TestSeed()), engine_(seed_) {}
+    unsigned Seed() const { return seed_; }
+    int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
+
+private:
+    unsigned seed_;
+    std::mt19937 engine_;
+};
+
 }  // namespace morvix::test
