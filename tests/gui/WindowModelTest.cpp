@@ -5,11 +5,8 @@
 // step, once idle, each rule view shows what the current server holds and nothing of the other.
 // MORVIX_MODEL_SEED and MORVIX_MODEL_STEPS replay a failure or make a long run.
 
-#include "controls/CRuleFormDlg.h"
-#include "features/access/view/CRewriteManagerDlg.h"
-#include "features/cache/view/CFCacheManagerDlg.h"
 #include "gui/ConsoleFixture.h"
-#include "gui/ModelledRulePages.h"
+#include "gui/ModelledWindowViews.h"
 #include "gui/ViewTestSupport.h"
 #include "messaging/EventKinds.h"
 #include "shell/MainNavigation.h"
@@ -21,9 +18,6 @@
 #include "transport/CMoxHttpManager.h"
 
 #include <QComboBox>
-#include <QDialog>
-#include <QPointer>
-#include <QPushButton>
 
 #include <cstdlib>
 #include <filesystem>
@@ -47,8 +41,7 @@ class WindowModel : public ConsoleFixture {
 protected:
     std::unique_ptr<SimProcess> second;
     SimClient* current = nullptr;
-    std::vector<std::unique_ptr<ModelledList>> lists;
-    std::vector<int> viewOf;  // the window's view of each list
+    ModelledWindow modelled;
     std::mt19937 random;
     std::map<std::string, int> actions;
     std::map<std::string, int> faults;
@@ -58,50 +51,34 @@ protected:
 
     int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
 
-    static void Fill(SimClient& server, int count)
-    {
-        for (const char* family : {"fcache", "rcache", "scache", "rewrite"}) {
-            Json::Value generate;
-            generate["count"] = count;
-            server.setState(family, generate);
-        }
-    }
-
+    // Each server gets contents of its own once the views exist; the window then reads them anew.
     void Open()
     {
         second = std::make_unique<SimProcess>();
-        Fill(*sim, 6);
-        Fill(*second, 3);
         current = sim.get();
         WriteOptions("Gui", {{"show_cache_rule", "1"}});
         OpenWindow();
         window->SetRealtimePolling(600000, 600000);
         LogIn();
-        auto* cacheRules = dynamic_cast<CFCacheManagerDlg*>(window->View(eView_CacheRules));
-        auto* rewrite = dynamic_cast<CRewriteManagerDlg*>(window->View(eView_Rewrite));
-        ASSERT_TRUE(cacheRules && rewrite);
-        lists = ModelCacheRulePages(*cacheRules);
-        viewOf.assign(lists.size(), eView_CacheRules);
-        lists.push_back(ModelRewritePage(*rewrite->Page()));
-        viewOf.push_back(eView_Rewrite);
-    }
-
-    void Bring(std::size_t index)
-    {
-        window->ShowView(viewOf[index]);
-        lists[index]->Bring();
+        modelled = ModelWindowViews(*window, user);
+        for (const auto& view : modelled.views) {
+            view->Prepare(*sim, 0);
+            view->Prepare(*second, 1);
+        }
+        LogInTo(*sim);
     }
 
     bool Settle()
     {
         const auto quiet = [&] {
-            CloseAnsweredForms();
+            for (const auto& view : modelled.views)
+                view->CloseForm(true);
             if (nsMoxHttp::CMoxHttpManager::Instance().RunningExchanges() != 0)
                 return false;
             if (window->LoginDialog() && window->LoginDialog()->isVisible())
                 return false;
-            for (const auto& list : lists)
-                if (!list->Idle())
+            for (const auto& view : modelled.views)
+                if (!view->Idle())
                     return false;
             return true;
         };
@@ -112,35 +89,35 @@ protected:
                 return true;
         }
         std::string waiting;
-        for (const auto& list : lists)
-            if (!list->Idle())
-                waiting += " " + list->Name() + (list->Form() ? " (form open)" : "");
+        for (const auto& view : modelled.views)
+            if (!view->Idle())
+                waiting += " " + view->Name();
         ADD_FAILURE() << "the window did not settle:" << waiting << " exchanges "
                       << nsMoxHttp::CMoxHttpManager::Instance().RunningExchanges()
                       << (window->LoginDialog() ? " login view open" : "");
         return false;
     }
 
-    // Each list shown in turn shows what the current server holds, which differs from the other's.
+    // Each view shown in turn shows what the current server holds, which differs from the other's.
     void ExpectShownAsHeld()
     {
         const Json::Value state = current->state();
-        for (std::size_t index = 0; index < lists.size(); ++index) {
-            Bring(index);
+        for (const auto& view : modelled.views) {
+            view->Bring();
             if (!Settle())
                 return;
-            EXPECT_EQ(lists[index]->Shown(), lists[index]->Held(state)) << lists[index]->Name();
+            EXPECT_EQ(view->Shown(), view->Held(state)) << view->Name();
         }
     }
 
-    void Arm(const ModelledList& list, WindowFault fault)
+    void Arm(const ModelledView::Request& request, WindowFault fault)
     {
-        if (fault == WindowFault::None)
+        if (fault == WindowFault::None || request.type.empty())
             return;
         Json::Value body;
         body["kind"] = fault == WindowFault::Reset ? "reset" : "late";
-        body["type"] = list.Type();
-        body["cmd"] = list.Cmd(ModelledList::eAdd);
+        body["type"] = request.type;
+        body["cmd"] = request.cmd;
         body["count"] = 1;
         if (fault == WindowFault::Late)
             body["ms"] = kLateMs;
@@ -159,26 +136,25 @@ protected:
         armedOn = nullptr;
     }
 
-    // An add through the form; the form is left to its reply, which may come after the next action.
+    // A change through a view that has one; its reply may come after the next action.
     void Change(WindowFault fault)
     {
-        const std::size_t index = static_cast<std::size_t>(Pick(0, static_cast<int>(lists.size()) - 1));
-        Bring(index);
+        std::vector<ModelledView*> changeable;
+        for (const auto& view : modelled.views)
+            if (!view->ChangeRequest().type.empty())
+                changeable.push_back(view.get());
+        ModelledView& view = *changeable[static_cast<std::size_t>(Pick(0, static_cast<int>(changeable.size()) - 1))];
+        view.Bring();
         if (!Settle())
             return;
-        ModelledList& list = *lists[index];
-        Arm(list, fault);
-        QPushButton* add = list.Button(ModelledList::eAdd);
-        ASSERT_TRUE(add && add->isEnabled()) << list.Name();
-        add->click();
-        QPointer<QPushButton> ok = list.FillForm(++serial, false);
-        ASSERT_TRUE(ok);
-        ok->click();
+        Arm(view.ChangeRequest(), fault);
+        view.Change(++serial);
     }
 
     void LogInTo(SimClient& server)
     {
-        CloseForms();
+        for (const auto& view : modelled.views)
+            view->CloseForm(false);
         // The previous login view is gone once its success was handled.
         ASSERT_TRUE(ProcessUntil([&] { return !window->LoginDialog(); }));
         window->OnPopLoginDlg();
@@ -234,34 +210,19 @@ protected:
         std::ofstream(in, std::ios::binary) << "[RCache]\r\nRCacheCount=1\r\nUrl_1=/imported-" << tag
                                             << "/*\r\n[Rewrite]\r\nRewriteCount=1\r\nSourceUrl_1=/old-" << tag
                                             << "\r\nDestinationUrl_1=/new-" << tag << "\r\n";
-        Bring(0);
+        const std::vector<ModelledList*>& lists = modelled.ruleLists;
+        window->ShowView(eView_CacheRules);
+        lists.front()->Bring();
         if (!Settle())
             return;
         EXPECT_TRUE(lists.front()->Import(in, 10000)) << "the import ended";
-        Bring(lists.size() - 1);
+        window->ShowView(eView_Rewrite);
         if (!Settle())
             return;
         ASSERT_TRUE(lists.back()->Export(out));
         const Json::Value state = current->state();
-        for (const auto& list : lists)
+        for (const ModelledList* list : lists)
             EXPECT_EQ(list->FileLines(out), list->HeldAsFiled(state)) << list->Name() << " exported";
-    }
-
-    void CloseForms()
-    {
-        for (const auto& list : lists)
-            if (QDialog* form = list->Form(); form && form->isVisible())
-                form->reject();
-    }
-
-    // A form still open once its reply came (refused, lost or unreadable): the operator gives up.
-    void CloseAnsweredForms()
-    {
-        for (const auto& list : lists) {
-            auto* form = qobject_cast<CRuleFormDlg*>(list->Form());
-            if (form && form->isVisible() && form->OkButton()->isEnabled())
-                form->reject();
-        }
     }
 };
 
