@@ -98,16 +98,17 @@ protected:
         return false;
     }
 
-    // Each view shown in turn shows what the current server holds, which differs from the other's.
+    // Each view, once shown, shows what the current server holds, which differs from the other's.
+    // They are all brought in turn first, so that what they read on showing travels at once.
     void ExpectShownAsHeld()
     {
-        const Json::Value state = current->state();
-        for (const auto& view : modelled.views) {
+        for (const auto& view : modelled.views)
             view->Bring();
-            if (!Settle())
-                return;
+        if (!Settle())
+            return;
+        const Json::Value state = current->state();
+        for (const auto& view : modelled.views)
             EXPECT_EQ(view->Shown(), view->Held(state)) << view->Name();
-        }
     }
 
     void Arm(const ModelledView::Request& request, WindowFault fault)
