@@ -67,6 +67,9 @@ int CMoxCacheAdminDlg::OnEventCall(int kind, std::uintptr_t param1, std::uintptr
     case eMoxCacheEvent_SystemOptionsSet:
         if (status == eMoxEventStatus_Ok)
             optionsReplies_.TakeNewer(CZebEventManager::DispatchedRequestNumber());
+        // The server may have carried out a change whose reply was lost: ask what it holds now.
+        else if (status == eMoxEventStatus_NetworkError || status == eMoxEventStatus_BadReply)
+            SystemManager_List();
         break;
     case eMoxCacheEvent_SystemOptionsRead:
         if (status == eMoxEventStatus_Ok && optionsReplies_.TakeNewer(CZebEventManager::DispatchedRequestNumber()))
