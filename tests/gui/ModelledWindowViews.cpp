@@ -79,7 +79,7 @@ std::unique_ptr<ModelledView> ListAsView(CMoxCacheAdminDlg& window, int viewId, 
     return std::make_unique<ModelledListView>(window, viewId, std::move(list), firstServerCount, secondServerCount);
 }
 
-ModelledWindow ModelWindowViews(CMoxCacheAdminDlg& window, CScriptedUserInteraction& /*user*/)
+ModelledWindow ModelWindowViews(CMoxCacheAdminDlg& window, CScriptedUserInteraction& user)
 {
     ModelledWindow modelled;
     const auto addList = [&](int viewId, std::unique_ptr<ModelledList> list) {
@@ -95,6 +95,12 @@ ModelledWindow ModelWindowViews(CMoxCacheAdminDlg& window, CScriptedUserInteract
     for (auto& page : ModelCacheRulePages(*cacheRules))
         addList(eView_CacheRules, std::move(page));
     addList(eView_Rewrite, ModelRewritePage(*rewrite->Page()));
+    modelled.views.push_back(ModelDiskCache(window, user));
+    modelled.views.push_back(ModelCluster(window));
+    modelled.views.push_back(ModelRthList(window));
+    modelled.views.push_back(ModelSystemSwitches(window));
+    modelled.views.push_back(ModelCounters(window));
+    modelled.views.push_back(ModelHostMonitor(window));
     return modelled;
 }
 

@@ -22,6 +22,14 @@ struct ModelledWindow {
 ModelledWindow ModelWindowViews(CMoxCacheAdminDlg& window, CScriptedUserInteraction& user);
 
 // A list of the window as a view of the table: it is changed by an add through its form.
+// The configuration and monitoring views, one driver each.
+std::unique_ptr<ModelledView> ModelDiskCache(CMoxCacheAdminDlg& window, CScriptedUserInteraction& user);
+std::unique_ptr<ModelledView> ModelCluster(CMoxCacheAdminDlg& window);
+std::unique_ptr<ModelledView> ModelRthList(CMoxCacheAdminDlg& window);
+std::unique_ptr<ModelledView> ModelSystemSwitches(CMoxCacheAdminDlg& window);
+std::unique_ptr<ModelledView> ModelCounters(CMoxCacheAdminDlg& window);
+std::unique_ptr<ModelledView> ModelHostMonitor(CMoxCacheAdminDlg& window);
+
 std::unique_ptr<ModelledView> ListAsView(CMoxCacheAdminDlg& window, int viewId, std::unique_ptr<ModelledList> list,
                                          int firstServerCount, int secondServerCount);
 

@@ -2,7 +2,7 @@
 // session expire so that the window signs in by itself, switches to a second server and back,
 // and changes rules while the server carries a change out and then loses or delays its reply.
 // About a fifth of the time the next action comes before the previous one's reply. After every
-// step, once idle, each rule view shows what the current server holds and nothing of the other.
+// step, once idle, each view shows what the current server holds and nothing of the other.
 // MORVIX_MODEL_SEED and MORVIX_MODEL_STEPS replay a failure or make a long run.
 
 #include "gui/ConsoleFixture.h"
@@ -56,7 +56,7 @@ protected:
     {
         second = std::make_unique<SimProcess>();
         current = sim.get();
-        WriteOptions("Gui", {{"show_cache_rule", "1"}});
+        WriteOptions("Gui", {{"show_cache_rule", "1"}, {"show_host_monitor", "1"}, {"show_cluster", "1"}});
         OpenWindow();
         window->SetRealtimePolling(600000, 600000);
         LogIn();

@@ -67,6 +67,9 @@ int CMoxCacheAdminDlg::OnEventCall(int kind, std::uintptr_t param1, std::uintptr
     case eMoxCacheEvent_SystemOptionsSet:
         if (status == eMoxEventStatus_Ok)
             optionsReplies_.TakeNewer(CZebEventManager::DispatchedRequestNumber());
+        // The server may have carried out a change whose reply was lost: ask what it holds now.
+        else if (status == eMoxEventStatus_NetworkError || status == eMoxEventStatus_BadReply)
+            SystemManager_List();
         break;
     case eMoxCacheEvent_SystemOptionsRead:
         if (status == eMoxEventStatus_Ok && optionsReplies_.TakeNewer(CZebEventManager::DispatchedRequestNumber()))
@@ -95,15 +98,13 @@ int CMoxCacheAdminDlg::OnEventCall(int kind, std::uintptr_t param1, std::uintptr
         if (status == eMoxEventStatus_Ok)
             HandOver(kind, param1, param2, false, &CMoxCacheAdminDlg::PasswordChangedShown);
         break;
+    // Failed replies too: the page that waits for them stops waiting.
     case eMoxCacheEvent_ProxyHostList:
     case eMoxCacheEvent_UpstreamList:
     case eMoxCacheEvent_ToolsCachedUrlList:
-        HandOverRecord(kind, param1, param2);
-        break;
     case eMoxCacheEvent_DiskCacheRead:
     case eMoxCacheEvent_DiskCacheSet:
-        if (status == eMoxEventStatus_Ok)
-            HandOverRecord(kind, param1, param2);
+        HandOverRecord(kind, param1, param2);
         break;
     default:
         break;
