@@ -56,7 +56,7 @@ void CBatchProgressDlg::Start()
 
 bool CBatchProgressDlg::TakeCompletion(unsigned long requestNumber)
 {
-    if (!running_ || requestNumber == 0 || requestNumber != awaited_)
+    if (!running_ || !step_.Take(requestNumber))
         return false;
     Advance();
     return true;
@@ -68,9 +68,9 @@ void CBatchProgressDlg::SendCurrentStep()
     label_->setText(texts_.progress.contains(QStringLiteral("%1")) ? texts_.progress.arg(stepsDone_ + 1).arg(stepCount_)
                                                                   : texts_.progress);
     stepTimer_->start();
-    awaited_ = sendStep_(stepsDone_);
+    step_.Sent(sendStep_(stepsDone_));
     // A step that could not be sent will get no reply; move on without waiting out its time.
-    if (awaited_ == 0)
+    if (!step_.IsBusy())
         QTimer::singleShot(0, this, [this, step = stepsDone_] {
             if (running_ && stepsDone_ == step)
                 Advance();
@@ -80,7 +80,7 @@ void CBatchProgressDlg::SendCurrentStep()
 void CBatchProgressDlg::Advance()
 {
     stepTimer_->stop();
-    awaited_ = 0;
+    step_.Reset();
     ++stepsDone_;
     // The bar redraws at once when it moves: the next step goes out first, so that the drawing
     // overlaps its exchange instead of delaying it.

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include "controls/CBusyState.h"
 #include "controls/MoxTr.h"
 
 class QLabel;
@@ -61,7 +62,7 @@ private:
     int stepCount_;
     SendStep sendStep_;
     int stepsDone_ = 0;
-    unsigned long awaited_ = 0;  // the request number of the step under way
+    CBusyState step_;  // the request of the step under way
     bool running_ = false;
     QLabel* label_ = nullptr;
     QProgressBar* bar_ = nullptr;

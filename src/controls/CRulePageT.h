@@ -70,10 +70,18 @@ public:
         relay_ = std::make_unique<CViewEventRelay>(
             this, std::set<int>{e.list, e.add, e.del, e.modify, e.up, e.down},
             [this](int kind, int status, std::uintptr_t record, unsigned long requestNumber) {
-                if (this->TakeCompletion(requestNumber))
-                    EventShown(kind, status, record);
-                else if (kind == family_.events.del)
-                    this->Deletion()->TakeDeleteReply(requestNumber);
+                switch (this->Busy().TakeReply(requestNumber)) {
+                case CBusyState::Taken::Yes:
+                    EventShown(kind, status, record, requestNumber);
+                    break;
+                case CBusyState::Taken::ListOutdated:
+                    RequestList();
+                    break;
+                case CBusyState::Taken::No:
+                    if (kind == family_.events.del)
+                        this->Deletion()->TakeDeleteReply(requestNumber);
+                    break;
+                }
             });
         relay_->EndBusyOnLogin(&this->Busy(), [this] { this->UpdateCommands(); });
         this->TakesAddsOf(e.add);
@@ -135,7 +143,8 @@ protected:
     bool RequestList() override
     {
         const unsigned long requestNumber = SayThenSend(family_.texts.refreshing, family_.list);
-        this->RequestSent(requestNumber);
+        this->Busy().ListReadSent(requestNumber);
+        this->UpdateCommands();
         return requestNumber != 0;
     }
 
@@ -176,7 +185,7 @@ private:
             IUserInteraction::Current().OpenUrl(QUrl::fromEncoded(QByteArray::fromStdString(address)));
     }
 
-    void EventShown(int kind, int status, std::uintptr_t record)
+    void EventShown(int kind, int status, std::uintptr_t record, unsigned long requestNumber)
     {
         const Events& e = family_.events;
         if (kind == e.list) {
@@ -184,6 +193,10 @@ private:
             this->ShowList(status, CMoxEventParam::FromParam(record), list ? &list->items : nullptr);
             return;
         }
+        const bool moved = kind == e.up || kind == e.down;
+        // A list read sent after the move and shown may show it already: exchanging the rows would
+        // undo it.
+        const bool shownSince = moved && this->Busy().ListShownSince(requestNumber);
         const auto* item = CMoxEventParam::As<ItemEvent>(record);
         const int known = item ? status : eMoxEventStatus_BadReply;
         const Record shown = item ? item->item : Record();
@@ -193,11 +206,11 @@ private:
             this->ShowDeleted(status, shown.*Key);
         else if (kind == e.modify)
             this->ShowModified(known, shown);
-        else if (kind == e.up || kind == e.down)
+        else if (moved && !shownSince)
             this->ShowMoved(status, shown.*Key, kind == e.up ? -1 : 1);
         // A change whose reply was lost or unreadable may have been carried out all the same: only
         // the server's list can say.
-        if (status == eMoxEventStatus_NetworkError || status == eMoxEventStatus_BadReply)
+        if (status == eMoxEventStatus_NetworkError || status == eMoxEventStatus_BadReply || shownSince)
             RunCommand(Page::eRefresh);
     }
 

@@ -15,6 +15,12 @@
 // - Sessions: completions of requests sent before the latest login attempt, successful login or
 //   server switch (an older session generation) reach no handler at all; EndOlderSessions then
 //   forgets their waits, keeping those sent since, whichever of the two was told first.
+// - List reads: a view that shows a list read from the server sends each read as one. Only the
+//   newest list read sent is awaited, so an older one's reply is never shown. A list read may be
+//   answered before a change of the view is carried out and arrive after the change's reply:
+//   TakeReply says so (ListOutdated) when another awaited reply was taken while the read was
+//   awaited, and the view reads again instead of showing it. A change whose effect is relative (a
+//   move) asks ListShownSince: a list read sent after it and shown may show it already.
 // A new view gets all of this by sending through one and taking only what it says is its own,
 // through CViewEventRelay (TakeOnlyAwaited / EndBusyOnLogin). Used on one thread.
 class AwaitedReplies {
@@ -33,8 +39,43 @@ public:
         return requestNumber;
     }
 
-    // True when the completion is one awaited; from then on it is not.
-    bool Take(unsigned long requestNumber) { return awaited_.erase(requestNumber) > 0; }
+    // A list read went out (0: nothing did): the list read awaited before it is not awaited any more.
+    void ListReadSent(unsigned long requestNumber)
+    {
+        if (requestNumber == 0)
+            return;
+        awaited_.erase(listRead_);
+        awaited_.insert(requestNumber);
+        listRead_ = requestNumber;
+        listOutdated_ = false;
+    }
+    unsigned long SendListRead(const std::function<bool()>& send)
+    {
+        const unsigned long requestNumber = nsMoxHttp::SentRequestNumber(send);
+        ListReadSent(requestNumber);
+        return requestNumber;
+    }
+
+    enum class Taken { No, Yes, ListOutdated };
+    // Whether the completion is one awaited, from then on not; a list read's reply is ListOutdated
+    // when another awaited reply was taken while it was awaited.
+    Taken TakeReply(unsigned long requestNumber)
+    {
+        if (awaited_.erase(requestNumber) == 0)
+            return Taken::No;
+        if (requestNumber != listRead_) {
+            if (listRead_ != 0)
+                listOutdated_ = true;
+            return Taken::Yes;
+        }
+        listRead_ = 0;
+        if (listOutdated_)
+            return Taken::ListOutdated;
+        listShown_ = requestNumber;
+        return Taken::Yes;
+    }
+    // True when the completion is one awaited (an outdated list read's is not); from then on it is not.
+    bool Take(unsigned long requestNumber) { return TakeReply(requestNumber) == Taken::Yes; }
     // A reply to a request sent here, newer than the last taken; the older requests are not
     // awaited any more.
     bool TakeOwn(unsigned long requestNumber)
@@ -55,10 +96,25 @@ public:
 
     bool IsAwaited(unsigned long requestNumber) const { return awaited_.contains(requestNumber); }
     bool IsBusy() const { return !awaited_.empty(); }
-    void Reset() { awaited_.clear(); }
-    void EndOlderSessions() { std::erase_if(awaited_, nsMoxHttp::IsOfOlderSession); }
+    bool IsListReadAwaited() const { return listRead_ != 0; }
+    // True when a list read sent after this request was shown.
+    bool ListShownSince(unsigned long requestNumber) const { return listShown_ > requestNumber; }
+    void Reset()
+    {
+        awaited_.clear();
+        listRead_ = 0;
+    }
+    void EndOlderSessions()
+    {
+        std::erase_if(awaited_, nsMoxHttp::IsOfOlderSession);
+        if (!awaited_.contains(listRead_))
+            listRead_ = 0;
+    }
 
 private:
     std::set<unsigned long> awaited_;
     unsigned long lastTaken_ = 0;
+    unsigned long listRead_ = 0;  // the list read awaited, 0 for none
+    bool listOutdated_ = false;
+    unsigned long listShown_ = 0;  // the last list read shown
 };

@@ -210,11 +210,11 @@ TEST_F(RepliesPaired, EachViewTakesOnlyItsOwnReplyAndANewLoginEndsItsWait)
 // shows another host, is not that host's and adds nothing to its rows.
 TEST_F(RepliesPaired, TheHostDetailWindowTakesOnlyItsOwnHostsOrigins)
 {
-    CHostMonitorDlg* monitor = Show(std::make_unique<CHostMonitorDlg>());
-    HandedOverRelay relay(monitor, {eMoxCacheEvent_ProxyHostList, eMoxCacheEvent_UpstreamList});
-    // The first sample waits for the first poll, which a loaded machine under a sanitizer can hold
-    // for several seconds.
-    ASSERT_TRUE(ProcessUntil([&] { return monitor->Model()->rowCount() >= 2; }, std::chrono::seconds(30)));
+    // Handed its replies before it is shown: showing it sends the first poll.
+    auto made = std::make_unique<CHostMonitorDlg>();
+    HandedOverRelay relay(made.get(), {eMoxCacheEvent_ProxyHostList, eMoxCacheEvent_UpstreamList});
+    CHostMonitorDlg* monitor = Show(std::move(made));
+    ASSERT_TRUE(ProcessUntil([&] { return monitor->Model()->rowCount() >= 2; }));
     const QStringList hosts = Column(*monitor->Model(), 1);
     const int portal = static_cast<int>(hosts.indexOf(QStringLiteral("www.example.com")));
     const int images = static_cast<int>(hosts.indexOf(QStringLiteral("img.example.net")));

@@ -38,6 +38,12 @@ ConsoleSession::ConsoleSession(const std::string& host, const std::string& role,
 ConsoleSession::~ConsoleSession()
 {
     instance_->SetConnected(false);
+    // The instance outlives the test: the next one starts, as a new console does, with no rules
+    // that a rule page of this one showed.
+    instance_->fcacheRules.Clear();
+    instance_->rcacheRules.Clear();
+    instance_->scacheRules.Clear();
+    instance_->rewriteRules.Clear();
     events_.reset();
     const bool released = WaitUntil([&] { return CMoxEventParam::LiveCount() == liveRecordsAtStart_; });
     EXPECT_TRUE(released) << CMoxEventParam::LiveCount() - liveRecordsAtStart_ << " records never released";

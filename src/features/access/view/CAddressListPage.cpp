@@ -118,7 +118,7 @@ CAddressListPage::CAddressListPage(AddressList list, bool withTransfer, QWidget*
     });
     connect(deletion_, &CRuleDeletion::BatchFinished, this, [this] {
         RequestList();
-        if (listAwaited_ == 0)
+        if (!busy_.IsListReadAwaited())
             CloseBatchWindows();
     });
     relay_ = std::make_unique<CViewEventRelay>(
@@ -126,10 +126,7 @@ CAddressListPage::CAddressListPage(AddressList list, bool withTransfer, QWidget*
         [this](int kind, int status, std::uintptr_t record, unsigned long requestNumber) {
             Completed(kind, status, record, requestNumber);
         });
-    relay_->EndBusyOnLogin(&busy_, [this] {
-        listAwaited_ = 0;
-        UpdateCommands();
-    });
+    relay_->EndBusyOnLogin(&busy_, [this] { UpdateCommands(); });
     UpdateCommands();
 }
 
@@ -204,7 +201,6 @@ void CAddressListPage::RunCommand(Command command)
 void CAddressListPage::Forget()
 {
     busy_.Reset();
-    listAwaited_ = 0;
     model_->Clear();
     transferReady_ = false;
     UpdateCommands();
@@ -216,7 +212,7 @@ void CAddressListPage::UpdateCommands()
     const bool one = selected == 1 || (list_ == AddressList::White && selected > 0);
     const std::pair<Command, bool> states[] = {{eModify, one},
                                                {eDelete, selected > 0},
-                                               {eRefresh, listAwaited_ == 0},
+                                               {eRefresh, !busy_.IsListReadAwaited()},
                                                {eImport, transferReady_},
                                                {eExport, transferReady_}};
     for (const auto& [command, on] : states)
@@ -226,8 +222,7 @@ void CAddressListPage::UpdateCommands()
 
 void CAddressListPage::RequestList()
 {
-    listAwaited_ = nsMoxHttp::SentRequestNumber(ShapeOf(list_).list);
-    busy_.Sent(listAwaited_);
+    busy_.SendListRead(ShapeOf(list_).list);
     UpdateCommands();
 }
 
@@ -297,7 +292,7 @@ void CAddressListPage::ImportEntries(BlackListFileRead read)
     connect(import_, &CBatchProgressDlg::Finished, this, [this] {
         pending_.clear();
         RequestList();
-        if (listAwaited_ == 0)
+        if (!busy_.IsListReadAwaited())
             CloseBatchWindows();
     });
     import_->Start();
@@ -308,11 +303,15 @@ void CAddressListPage::ImportEntries(BlackListFileRead read)
 void CAddressListPage::Completed(int kind, int status, std::uintptr_t record, unsigned long requestNumber)
 {
     const ListShape& shape = ShapeOf(list_);
-    if (busy_.Take(requestNumber)) {
-        if (requestNumber == listAwaited_)
-            listAwaited_ = 0;
+    switch (busy_.TakeReply(requestNumber)) {
+    case CBusyState::Taken::Yes:
         EventShown(kind, status, record);
         return;
+    case CBusyState::Taken::ListOutdated:
+        RequestList();
+        return;
+    case CBusyState::Taken::No:
+        break;
     }
     if (kind == shape.addEvent && import_)
         import_->TakeCompletion(requestNumber);

@@ -73,7 +73,6 @@ private:
     std::vector<AddressListEntry> pending_;
     int stepTimeoutMs_;
     CBusyState busy_;  // the page's own requests: list, the form's add or change, deletions sent at once
-    unsigned long listAwaited_ = 0;
     bool transferReady_ = false;
     QPointer<CWhiteListAddDlg> form_;
     std::unique_ptr<CViewEventRelay> relay_;

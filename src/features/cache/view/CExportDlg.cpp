@@ -99,7 +99,7 @@ CExportDlg::CExportDlg(Mode mode, QWidget* parent) : QDialog(parent), mode_(mode
         std::set<int>{eMoxCacheEvent_FCacheAdd, eMoxCacheEvent_RCacheAdd, eMoxCacheEvent_SCacheAdd,
                       eMoxCacheEvent_RewriteAdd},
         [this](int, int, std::uintptr_t, unsigned long requestNumber) {
-            if (requestNumber != 0 && requestNumber == awaited_)
+            if (awaited_.Take(requestNumber))
                 StepDone();
         });
 }
@@ -229,22 +229,23 @@ void CExportDlg::SendFrom(RuleSet rules)
 void CExportDlg::SendNext()
 {
     const RulesImportQueue::Step step = queue_->SendNext();
-    awaited_ = step.requestNumber;
-    if (awaited_ != 0)
-        CRuleListPage::AdoptAdd(step.completionEvent, awaited_);
+    awaited_.Sent(step.requestNumber);
     stepTimer_->start();
+    if (awaited_.IsBusy()) {
+        CRuleListPage::AdoptAdd(step.completionEvent, step.requestNumber);
+        return;
+    }
     // Nothing went out (no session): no reply will come, so the next rule goes without waiting.
-    if (awaited_ == 0)
-        QTimer::singleShot(0, this, [this, sent = queue_->Sent()] {
-            if (queue_->Sent() == sent)
-                StepDone();
-        });
+    QTimer::singleShot(0, this, [this, sent = queue_->Sent()] {
+        if (queue_->Sent() == sent)
+            StepDone();
+    });
 }
 
 void CExportDlg::StepDone()
 {
     stepTimer_->stop();
-    awaited_ = 0;
+    awaited_.Reset();
     const int done = static_cast<int>(queue_->Sent());
     // The bar redraws at once when it moves: the next rule goes out first, so that the drawing
     // overlaps its exchange instead of delaying it.

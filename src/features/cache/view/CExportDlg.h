@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/CBusyState.h"
 #include "features/cache/RulesImportQueue.h"
 
 #include <QDialog>
@@ -56,6 +57,6 @@ private:
     QProgressBar* progress_ = nullptr;
     QTimer* stepTimer_ = nullptr;
     std::optional<RulesImportQueue> queue_;
-    unsigned long awaited_ = 0;  // the request number of the add under way, 0 when none
+    CBusyState awaited_;  // the add under way
     std::unique_ptr<CViewEventRelay> relay_;
 };

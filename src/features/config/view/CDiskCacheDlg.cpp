@@ -85,12 +85,12 @@ void CDiskCacheDlg::OnServerChanged(const ServerPlatform& platform)
     }
     busy_.Reset();
     if (isVisible() && CMoxInstanceManager::GetInstanceManager()->GetInstance())
-        busy_.Send(DiskCacheManager_List);
+        busy_.SendListRead(DiskCacheManager_List);
 }
 
 void CDiskCacheDlg::OnChosen()
 {
-    busy_.Send(DiskCacheManager_List);
+    busy_.SendListRead(DiskCacheManager_List);
 }
 
 void CDiskCacheDlg::OnSystemOptionsRead(const SystemOptions& options)
@@ -100,8 +100,16 @@ void CDiskCacheDlg::OnSystemOptionsRead(const SystemOptions& options)
 
 void CDiskCacheDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* record, unsigned long requestNumber)
 {
-    if (!busy_.Take(requestNumber))
+    // A list read answered before a set of the page was carried out would show the area as it was.
+    switch (busy_.TakeReply(requestNumber)) {
+    case CBusyState::Taken::No:
         return;
+    case CBusyState::Taken::ListOutdated:
+        OnChosen();
+        return;
+    case CBusyState::Taken::Yes:
+        break;
+    }
     const auto* diskCache = dynamic_cast<const CMoxDiskCacheEventParam*>(record);
     if (status != eMoxEventStatus_Ok || !diskCache)
         return;

@@ -87,10 +87,7 @@ CDnsRedirectDlg::CDnsRedirectDlg(bool oem, QWidget* parent)
         [this](int kind, int status, std::uintptr_t record, unsigned long requestNumber) {
             Completed(kind, status, record, requestNumber);
         });
-    relay_->EndBusyOnLogin(&busy_, [this] {
-        listAwaited_ = 0;
-        UpdateCommands();
-    });
+    relay_->EndBusyOnLogin(&busy_, [this] { UpdateCommands(); });
 }
 
 CDnsRedirectDlg::~CDnsRedirectDlg()
@@ -153,14 +150,12 @@ void CDnsRedirectDlg::UpdateCommands()
     if (selected >= 0)
         state_->setText(model_->At(selected).entry.Enable == 1 ? MoxTr::tr("拒绝劫持") : MoxTr::tr("允许劫持"));
     for (Command command : {eRefresh, eImport, eExport})
-        commands_[command]->setEnabled(listAwaited_ == 0);
+        commands_[command]->setEnabled(!busy_.IsListReadAwaited());
 }
 
 void CDnsRedirectDlg::Refresh()
 {
-    if (listAwaited_ != 0)
-        return;
-    listAwaited_ = busy_.Send(DnsManager_RedirectList);
+    busy_.SendListRead(DnsManager_RedirectList);
     UpdateCommands();
 }
 
@@ -345,11 +340,16 @@ void CDnsRedirectDlg::Completed(int kind, int status, std::uintptr_t record, uns
             EventShown(kind, status, record);
         return;
     }
-    if (busy_.Take(requestNumber)) {
-        if (requestNumber == listAwaited_)
-            listAwaited_ = 0;
-    } else if (!(progress_ && progress_->TakeCompletion(requestNumber))) {
+    switch (busy_.TakeReply(requestNumber)) {
+    case CBusyState::Taken::ListOutdated:
+        Refresh();
         return;
+    case CBusyState::Taken::No:
+        if (!(progress_ && progress_->TakeCompletion(requestNumber)))
+            return;
+        break;
+    case CBusyState::Taken::Yes:
+        break;
     }
     // Whatever became of a switch, the server's settings say where it stands.
     if (kind == eMoxCacheEvent_DnsSystemSet) {

@@ -48,6 +48,7 @@ public:
     // True while a chosen file is read, before its import starts.
     bool IsReadingFile() const { return readingFile_; }
 
+    // Reads the list; a read awaited before is not shown.
     void Refresh();
     void FlipState();
     void Find();
@@ -86,7 +87,6 @@ private:
     CBusyState busy_;
     // The DNS settings are read for the whole page: only a reply newer than the last shown counts.
     PolledReplies settingsReads_;
-    unsigned long listAwaited_ = 0;
     int stepTimeoutMs_;
     std::unique_ptr<CViewEventRelay> relay_;
 };

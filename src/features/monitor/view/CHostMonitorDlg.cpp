@@ -75,7 +75,6 @@ void CHostMonitorDlg::StartMonitoring()
     button_->setText(StopText());
     // Rows younger than one period are still current: the next tick brings the next sample.
     const bool fresh = model_->rowCount() > 0 && MonitorTickNow() - lastSent_ < static_cast<std::uint64_t>(timer_->interval());
-    polling_.MarkDue();
     if (!fresh)
         OnTick();
 }
@@ -86,23 +85,25 @@ void CHostMonitorDlg::StopMonitoring()
     button_->setText(StartText());
 }
 
+// One poll at a time: the next goes out on the tick after the last one's reply, whatever it said;
+// a poll without a reply for the stale limit is given up, so that a lost reply stops nothing.
 void CHostMonitorDlg::OnTick()
 {
-    if (SessionOpen() && polling_.IsDue() && SendList())
-        polling_.MarkSent();
+    if (!SessionOpen() || (replies_.IsBusy() && MonitorTickNow() - lastSent_ <= staleMs_))
+        return;
+    poll_.Stop();
+    replies_.Reset();
+    if (replies_.Send([this] {
+            poll_ = MonitorManager_ProxyListStoppable();
+            return poll_.IsSent();
+        }) != 0)
+        lastSent_ = MonitorTickNow();
 }
 
-bool CHostMonitorDlg::SendList()
-{
-    if (!MonitorManager_ProxyList())
-        return false;
-    lastSent_ = MonitorTickNow();
-    return true;
-}
-
+// A poll of the session left gets no reply here.
 void CHostMonitorDlg::OnLoginStarted()
 {
-    polling_.MarkDue();
+    replies_.EndOlderSessions();
 }
 
 // Another server's hosts are not this one's: its rows go. A new session on the same server keeps
@@ -127,10 +128,13 @@ void CHostMonitorDlg::OnRecordHandedOver(int kind, int status, CMoxEventParam* r
             detail_->OnUpstreamList(status, dynamic_cast<CMoxProxyUrlEventParam*>(record), requestNumber);
         return;
     }
-    // An older sample after a newer one would make one interval of the whole period's totals.
-    if (kind != eMoxCacheEvent_ProxyHostList || !replies_.TakeNewer(requestNumber))
+    if (kind != eMoxCacheEvent_ProxyHostList)
         return;
-    polling_.MarkDue();
+    // The poll under way answered, the next may go.
+    replies_.Take(requestNumber);
+    // An older sample after a newer one would make one interval of the whole period's totals.
+    if (!replies_.TakeNewer(requestNumber))
+        return;
     const auto* reply = dynamic_cast<CMoxProxyUrlListEventParam*>(record);
     if (status != eMoxEventStatus_Ok || !reply)
         return;

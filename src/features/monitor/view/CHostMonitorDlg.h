@@ -2,8 +2,8 @@
 
 #include "features/monitor/HostSampleUpdate.h"
 #include "features/monitor/view/CMonitorListModel.h"
+#include "protocol/CMoxStoppableRequest.h"
 #include "shell/PolledReplies.h"
-#include "shell/RealtimePolling.h"
 #include "shell/view/CMoxContentView.h"
 
 #include <QPointer>
@@ -34,6 +34,8 @@ public:
     CRuleListView* List() const { return list_; }
     CMoxHostMonitorListModel* Model() const { return model_; }
     QTimer* PollTimer() const { return timer_; }
+    // Tests shorten the ten seconds after which a poll without a reply is given up.
+    void SetStaleMs(std::uint64_t staleMs) { staleMs_ = staleMs; }
     CHostDetailDlg* DetailDialog() const;
     // Opens the detail window of the host in this row.
     void OpenDetail(int row);
@@ -44,16 +46,17 @@ protected:
 
 private:
     void OnTick();
-    bool SendList();
 
     CMoxHostMonitorSet hosts_;
     CMoxHostMonitorListModel* model_ = nullptr;
     CRuleListView* list_ = nullptr;
     QPushButton* button_ = nullptr;
     QTimer* timer_ = nullptr;
-    RealtimePolling polling_;
+    // The poll under way, until its reply (whatever it says) or until it is given up.
+    nsMoxHttp::CMoxStoppableRequest poll_;
     PolledReplies replies_;
     std::uint64_t lastSent_ = 0;
+    std::uint64_t staleMs_ = 10000;
     std::string server_;  // whose hosts the rows show
     QPointer<CHostDetailDlg> detail_;
 };
