@@ -56,7 +56,7 @@ protected:
     {
         second = std::make_unique<SimProcess>();
         current = sim.get();
-        WriteOptions("Gui", {{"show_cache_rule", "1"}});
+        WriteOptions("Gui", {{"show_cache_rule", "1"}, {"show_dns_redirect", "1"}});
         OpenWindow();
         window->SetRealtimePolling(600000, 600000);
         LogIn();
@@ -147,8 +147,8 @@ protected:
         view.Bring();
         if (!Settle())
             return;
-        Arm(view.ChangeRequest(), fault);
-        view.Change(++serial);
+        Arm(view.ChangeRequestOf(++serial), fault);
+        view.Change(serial);
     }
 
     void LogInTo(SimClient& server)
