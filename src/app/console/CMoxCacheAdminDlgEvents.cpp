@@ -67,6 +67,10 @@ int CMoxCacheAdminDlg::OnEventCall(int kind, std::uintptr_t param1, std::uintptr
     case eMoxCacheEvent_SystemOptionsSet:
         if (status == eMoxEventStatus_Ok)
             optionsReplies_.TakeNewer(CZebEventManager::DispatchedRequestNumber());
+        // A change whose reply was lost or unreadable may have been carried out all the same: the
+        // options as the server holds them put the instance's copy and every view right.
+        if (status == eMoxEventStatus_NetworkError || status == eMoxEventStatus_BadReply)
+            SystemManager_List();
         break;
     case eMoxCacheEvent_SystemOptionsRead:
         if (status == eMoxEventStatus_Ok && optionsReplies_.TakeNewer(CZebEventManager::DispatchedRequestNumber()))
