@@ -376,3 +376,21 @@ TEST_F(DnsPage, ARefusedSwitchOrModeChangeShowsTheServersSetting)
             << "the refused change stays on screen, tab " << change.tab;
     }
 }
+
+// A video site change carried out although its reply was lost: the tab reads the sites again and
+// shows the change the server holds.
+TEST_F(DnsPage, AVideoSiteChangeWhoseReplyWasLostShowsTheServersSetting)
+{
+    page->Tabs()->setCurrentIndex(CDnsSettingDlg::eVideo);
+    CDnsVideoDlg* video = page->Video();
+    ASSERT_TRUE(ProcessUntil([&] { return video->ClassBox(4)->isVisible() && !video->IsBusy(); }));
+    const bool before = video->ClassBox(4)->isChecked();
+    const std::size_t reads = LoggedBodies(sim, "type=dns&cmd=redirectclass-list").size();
+    sim.addFault(OneShotFault("reset", "dns", "redirectclass-mod"));
+    answers.QueueDecision(true);
+    video->ClassBox(4)->click();
+    ASSERT_TRUE(Logged("type=dns&cmd=redirectclass-list", reads + 1)) << "no read after the lost reply";
+    ASSERT_TRUE(ProcessUntil([&] { return !video->IsBusy(); }));
+    EXPECT_NE(sim.state()["dnsredirect"]["classes"][4]["Enable"].asInt() != 0, before);
+    EXPECT_NE(video->ClassBox(4)->isChecked(), before);
+}

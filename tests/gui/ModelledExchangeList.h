@@ -72,8 +72,8 @@ private:
     Names names_;
 };
 
-// The black list of the security view, with its file.
-std::unique_ptr<ModelledList> ModelBlackList(CAddressListPage& page, CScriptedUserInteraction& answers);
+// The black or the white list of the security view; the black list has its file.
+std::unique_ptr<ModelledList> ModelAddressList(CAddressListPage& page, CScriptedUserInteraction& answers);
 
 // The DNS redirect list: built-in entries first, then the custom ones, which alone are changed,
 // deleted and exchanged in the file.

@@ -30,6 +30,8 @@ public:
     virtual void Bring() = 0;
 
     virtual Request ChangeRequest() const { return {}; }
+    // The request of the change made with this serial, for a view whose changes differ by serial.
+    virtual Request ChangeRequestOf(int /*serial*/) const { return ChangeRequest(); }
     // Makes one change through the view's controls, with texts no other change used (from `serial`),
     // and leaves its reply to come. The view is in front and idle.
     virtual void Change(int /*serial*/) {}

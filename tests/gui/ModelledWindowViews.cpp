@@ -1,13 +1,21 @@
 #include "gui/ModelledWindowViews.h"
 
 #include "app/console/CMoxCacheAdminDlg.h"
+#include "controls/CMoxTabCtrl.h"
 #include "controls/CRuleFormDlg.h"
 #include "features/access/view/CRewriteManagerDlg.h"
+#include "features/access/view/CWhiteListDlg.h"
 #include "features/cache/view/CFCacheManagerDlg.h"
+#include "features/config/view/CDnsRedirectDlg.h"
+#include "features/config/view/CDnsSettingDlg.h"
+#include "gui/ModelledExchangeList.h"
 #include "gui/ModelledRulePages.h"
+#include "shell/CMoxCacheInstance.h"
+#include "shell/CMoxInstanceManager.h"
 #include "shell/MainNavigation.h"
 #include "support/SimClient.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QPointer>
 #include <QPushButton>
@@ -89,8 +97,10 @@ ModelledWindow ModelWindowViews(CMoxCacheAdminDlg& window, CScriptedUserInteract
     };
     auto* cacheRules = dynamic_cast<CFCacheManagerDlg*>(window.View(eView_CacheRules));
     auto* rewrite = dynamic_cast<CRewriteManagerDlg*>(window.View(eView_Rewrite));
-    EXPECT_TRUE(cacheRules && rewrite);
-    if (!cacheRules || !rewrite)
+    auto* security = dynamic_cast<CWhiteListDlg*>(window.View(eView_Security));
+    auto* dns = dynamic_cast<CDnsSettingDlg*>(window.View(eView_DnsRedirect));
+    EXPECT_TRUE(cacheRules && rewrite && security && security->WhiteList() && dns);
+    if (!cacheRules || !rewrite || !security || !security->WhiteList() || !dns)
         return modelled;
     for (auto& page : ModelCacheRulePages(*cacheRules))
         addList(eView_CacheRules, std::move(page));
@@ -101,6 +111,20 @@ ModelledWindow ModelWindowViews(CMoxCacheAdminDlg& window, CScriptedUserInteract
     modelled.views.push_back(ModelSystemSwitches(window));
     modelled.views.push_back(ModelCounters(window));
     modelled.views.push_back(ModelHostMonitor(window));
+    const auto listOnTab = [&](int viewId, std::unique_ptr<ModelledList> list, QTabBar& tabs, int tab,
+                               std::optional<ServerSwitch> serverSwitch = {}) {
+        modelled.views.push_back(OnTab(ListAsView(window, viewId, std::move(list), 6, 3), tabs, tab, user,
+                                       std::move(serverSwitch)));
+    };
+    listOnTab(eView_Security, ModelAddressList(*security->WhiteList(), user), *security->Tabs(), 0,
+              ServerSwitch{security->WhiteListSwitch(), {"system", "modify"}, "system", "EnableWhiteList", [] {
+                               return CMoxInstanceManager::GetInstanceManager()->GetInstance()->Options().EnableWhiteList != 0;
+                           }});
+    listOnTab(eView_Security, ModelAddressList(*security->BlackList(), user), *security->Tabs(), 1);
+    listOnTab(eView_DnsRedirect, ModelDnsRedirect(*dns->Redirect(), user), *dns->Tabs(), CDnsSettingDlg::eRedirect,
+              ServerSwitch{dns->Redirect()->RedirectSwitch(), {"dns", "system-set"}, "dns", "EnableRedirect", {}});
+    modelled.views.push_back(ModelDnsBalance(window, *dns, user));
+    modelled.views.push_back(ModelDnsVideo(window, *dns, user));
     return modelled;
 }
 

@@ -3,11 +3,17 @@
 #include "gui/ModelledList.h"
 #include "gui/ModelledView.h"
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
+class CDnsSettingDlg;
 class CMoxCacheAdminDlg;
 class CScriptedUserInteraction;
+class QCheckBox;
+class QTabBar;
 
 namespace morvix::test {
 
@@ -32,5 +38,26 @@ std::unique_ptr<ModelledView> ModelHostMonitor(CMoxCacheAdminDlg& window);
 
 std::unique_ptr<ModelledView> ListAsView(CMoxCacheAdminDlg& window, int viewId, std::unique_ptr<ModelledList> list,
                                          int firstServerCount, int secondServerCount);
+
+// A setting of the server switched by a box above a view: the request its click sends, where the
+// server's state keeps it, and the console's own copy of it where it keeps one.
+struct ServerSwitch {
+    QCheckBox* box;
+    ModelledView::Request request;
+    std::string family;
+    std::string key;
+    std::function<bool()> kept;
+};
+
+// The view on its tab of a page: brought, the tab is chosen. With a switch, every third change
+// flips the switch instead, and the switch is shown and held too.
+std::unique_ptr<ModelledView> OnTab(std::unique_ptr<ModelledView> view, QTabBar& tabs, int tab,
+                                    CScriptedUserInteraction& user, std::optional<ServerSwitch> serverSwitch = {});
+
+// The balance mode with its hosts, and the video sites, of the DNS page.
+std::unique_ptr<ModelledView> ModelDnsBalance(CMoxCacheAdminDlg& window, CDnsSettingDlg& page,
+                                              CScriptedUserInteraction& user);
+std::unique_ptr<ModelledView> ModelDnsVideo(CMoxCacheAdminDlg& window, CDnsSettingDlg& page,
+                                            CScriptedUserInteraction& user);
 
 }  // namespace morvix::test

@@ -126,7 +126,7 @@ protected:
         dns->Tabs()->setCurrentIndex(CDnsSettingDlg::eRedirect);
         lists = ModelCacheRulePages(*cacheRules);
         lists.push_back(ModelRewritePage(*rewrite->Page()));
-        lists.push_back(ModelBlackList(*security->BlackList(), answers));
+        lists.push_back(ModelAddressList(*security->BlackList(), answers));
         lists.push_back(ModelDnsRedirect(*dns->Redirect(), answers));
         for (const auto& list : lists)
             list->SetStepTimeout(kStepMs);

@@ -56,7 +56,10 @@ protected:
     {
         second = std::make_unique<SimProcess>();
         current = sim.get();
-        WriteOptions("Gui", {{"show_cache_rule", "1"}, {"show_host_monitor", "1"}, {"show_cluster", "1"}});
+        WriteOptions("Gui", {{"show_cache_rule", "1"},
+                             {"show_host_monitor", "1"},
+                             {"show_cluster", "1"},
+                             {"show_dns_redirect", "1"}});
         OpenWindow();
         window->SetRealtimePolling(600000, 600000);
         LogIn();
@@ -148,8 +151,8 @@ protected:
         view.Bring();
         if (!Settle())
             return;
-        Arm(view.ChangeRequest(), fault);
-        view.Change(++serial);
+        Arm(view.ChangeRequestOf(++serial), fault);
+        view.Change(serial);
     }
 
     void LogInTo(SimClient& server)

@@ -67,7 +67,8 @@ int CMoxCacheAdminDlg::OnEventCall(int kind, std::uintptr_t param1, std::uintptr
     case eMoxCacheEvent_SystemOptionsSet:
         if (status == eMoxEventStatus_Ok)
             optionsReplies_.TakeNewer(CZebEventManager::DispatchedRequestNumber());
-        // The server may have carried out a change whose reply was lost: ask what it holds now.
+        // A change whose reply was lost or unreadable may have been carried out all the same: the
+        // options as the server holds them put the instance's copy and every view right.
         else if (status == eMoxEventStatus_NetworkError || status == eMoxEventStatus_BadReply)
             SystemManager_List();
         break;

@@ -66,6 +66,12 @@ void CDnsVideoDlg::EventShown(int kind, int status, std::uintptr_t value)
 {
     const auto* record = CMoxEventParam::As<CMoxDnsRedirectClassListEventParam>(value);
     if (kind == eMoxCacheEvent_DnsRedirectClassSet) {
+        // A change whose reply was lost or unreadable may have been carried out all the same: only
+        // the sites as the server lists them can say.
+        if (status == eMoxEventStatus_NetworkError || status == eMoxEventStatus_BadReply) {
+            Refresh();
+            return;
+        }
         // A refused change puts the box back to what the server still has.
         if (status == eMoxEventStatus_Ok && record && !record->items.empty())
             for (DnsRedirectClass& each : classes_)

@@ -23,6 +23,7 @@ public:
     CConfirmedCheckBox* ClassBox(int index) const { return boxes_[static_cast<std::size_t>(index)]; }
     // Reads the sites; the tab shows only the replies to its own reads and changes.
     void Refresh();
+    bool IsBusy() const { return busy_.IsBusy(); }
 
 private:
     void ChangeRequested(int index, bool wanted);

@@ -12,15 +12,22 @@ namespace morvix::test {
 
 namespace {
 
-std::string Line(const std::string& low, const std::string& high, const std::string& note)
+std::string AddressLine(const std::string& low, const std::string& high, const std::string& note)
 {
     return low + "-" + high + "|" + note;
 }
 
-class ModelledBlackList : public ModelledExchangeList<CAddressListPage> {
+std::string FamilyOf(AddressList list)
+{
+    return list == AddressList::Black ? "black" : "white";
+}
+
+class ModelledAddressList : public ModelledExchangeList<CAddressListPage> {
 public:
-    ModelledBlackList(CAddressListPage& page, CScriptedUserInteraction& answers)
-        : ModelledExchangeList(page, answers, {"black", "black", {"add", "modify", "del", "list"}, "black", "black"})
+    ModelledAddressList(CAddressListPage& page, CScriptedUserInteraction& answers)
+        : ModelledExchangeList(page, answers,
+                               {FamilyOf(page.List()), FamilyOf(page.List()), {"add", "modify", "del", "list"},
+                                FamilyOf(page.List()), FamilyOf(page.List())})
     {
     }
 
@@ -53,7 +60,7 @@ public:
     {
         std::vector<std::string> lines;
         for (const AddressListEntry& entry : view_.Entries())
-            lines.push_back(entry.Id + "|" + Line(entry.Low, entry.High, entry.Note));
+            lines.push_back(entry.Id + "|" + AddressLine(entry.Low, entry.High, entry.Note));
         return lines;
     }
     std::vector<std::string> Held(const Json::Value& state) const override { return HeldLines(state, true); }
@@ -67,18 +74,19 @@ public:
             return {"unreadable: " + error};
         std::vector<std::string> lines;
         for (const AddressListEntry& entry : ReadBlackListFile(*text).entries.All())
-            lines.push_back(Line(entry.Low, entry.High, entry.Note));
+            lines.push_back(AddressLine(entry.Low, entry.High, entry.Note));
         return lines;
     }
 
 private:
-    static std::vector<std::string> HeldLines(const Json::Value& state, bool withIds)
+    std::vector<std::string> HeldLines(const Json::Value& state, bool withIds) const
     {
+        const std::string idKey(AddressListIdKey(view_.List()));
         std::vector<std::string> lines;
-        for (const Json::Value& entry : state["black"]["entries"]) {
+        for (const Json::Value& entry : state[Family()]["entries"]) {
             const std::string line =
-                Line(entry["Low"].asString(), entry["High"].asString(), entry["Note"].asString());
-            lines.push_back(withIds ? entry["BlackID"].asString() + "|" + line : line);
+                AddressLine(entry["Low"].asString(), entry["High"].asString(), entry["Note"].asString());
+            lines.push_back(withIds ? entry[idKey].asString() + "|" + line : line);
         }
         return lines;
     }
@@ -86,9 +94,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ModelledList> ModelBlackList(CAddressListPage& page, CScriptedUserInteraction& answers)
+std::unique_ptr<ModelledList> ModelAddressList(CAddressListPage& page, CScriptedUserInteraction& answers)
 {
-    return std::make_unique<ModelledBlackList>(page, answers);
+    return std::make_unique<ModelledAddressList>(page, answers);
 }
 
 }  // namespace morvix::test
