@@ -2,6 +2,7 @@
 
 #include "app/console/CMoxCacheAdminDlg.h"
 #include "controls/CMoxTabCtrl.h"
+#include "controls/CConfirmedCheckBox.h"
 #include "controls/CRuleFormDlg.h"
 #include "features/access/view/CRewriteManagerDlg.h"
 #include "features/access/view/CWhiteListDlg.h"

@@ -505,9 +505,10 @@ TEST_F(RuleListsModel, WhatTheViewsShowAndExportIsWhatTheServerHolds)
     }
     std::cout << "\n";
     // A kind that never fired tested nothing; a run long enough to draw each must show each.
-    if (!HasFailure() && steps >= 50)
+    if (!HasFailure() && steps >= 50) {
         for (int kind = 1; kind <= kFaultKinds; ++kind)
             EXPECT_GT(faultsFired[KeyOf(static_cast<Fault>(kind))], 0) << KeyOf(static_cast<Fault>(kind)) << " never fired";
+    }
     if (HasFailure())
         std::cout << "replay: MORVIX_MODEL_SEED=" << seed << " MORVIX_MODEL_STEPS=" << steps << " (failed at "
                   << doing << ")\n";

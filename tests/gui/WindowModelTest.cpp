@@ -1,8 +1,10 @@
 // A seeded random operator works the main window across logins: it signs in again, lets the
 // session expire so that the window signs in by itself, switches to a second server and back,
-// and changes rules while the server carries a change out and then loses or delays its reply.
-// About a fifth of the time the next action comes before the previous one's reply. After every
-// step, once idle, each view shows what the current server holds and nothing of the other.
+// imports on one rule page and exports from another, and changes what one view of the window's
+// table holds while the server carries a change out and then loses or delays its reply. About a
+// fifth of the time the next action comes before the previous one's reply. After every step, once
+// idle, each view of the table (and each copy the console keeps beside it) shows what the current
+// server holds, which is never what the other server holds.
 // MORVIX_MODEL_SEED and MORVIX_MODEL_STEPS replay a failure or make a long run.
 
 #include "gui/ConsoleFixture.h"

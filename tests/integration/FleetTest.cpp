@@ -115,8 +115,9 @@ TEST_F(Fleet, EachFaultKindOfAnAddIsReportedAsWhatTheServerHolds)
     Outcomes expected;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         expected[sims[i]->host()] = rows[i].outcome;
-        if (std::string(rows[i].fault) != "stopped")
+        if (std::string(rows[i].fault) != "stopped") {
             EXPECT_EQ(HoldsRule(*sims[i], "/fleet/*"), rows[i].holdsRule) << rows[i].outcome;
+        }
     }
     EXPECT_EQ(JsonOutcomes(report["servers"]), expected) << run.out;
     EXPECT_EQ(report["servers"][0]["result"]["Url"].asString(), "/fleet/*") << run.out;
@@ -192,8 +193,9 @@ TEST_F(Fleet, ADeletionByKeyDeletesTheSameRuleEverywhereOrNothing)
         for (const Json::Value& held : state["fcache"]["entries"])
             left += held["Url"].asString() == "/k/*";
         EXPECT_EQ(left, i == 3 ? 2 : 0);
-        if (outcomes[i] == "accepted")
+        if (outcomes[i] == "accepted") {
             EXPECT_EQ(entry["result"]["Url"].asString(), "/k/*") << "the deletion prints what it deleted";
+        }
     }
     EXPECT_NE(report["servers"][2]["status"].asString().find("no record with Url=/k/*"), std::string::npos);
     EXPECT_NE(report["servers"][3]["status"].asString().find("2 records with Url=/k/*"), std::string::npos);
