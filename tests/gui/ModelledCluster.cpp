@@ -39,7 +39,7 @@ public:
         server.setState("cluster", document);
     }
     void Bring() override { window_.ShowView(eView_Cluster); }
-    Request ChangeRequest() const override { return {"cluster", "modify"}; }
+    Request ChangeRequest(int) const override { return {"cluster", "modify"}; }
     void Change(int serial) override
     {
         CClusterOptionDlg& form = *page_->Form();

@@ -42,7 +42,7 @@ public:
         server.setState("diskcache", document);
     }
     void Bring() override { window_.ShowView(eView_DiskCache); }
-    Request ChangeRequest() const override { return {"diskcache", "set"}; }
+    Request ChangeRequest(int) const override { return {"diskcache", "set"}; }
     void Change(int serial) override
     {
         CDiskDirUnitWnd* row = page_->Row(serial % CDiskCacheDlg::kShownAreas + 1);

@@ -61,7 +61,7 @@ public:
         if (serverIndex == 1)
             ChangeRedirectState(server, [](Json::Value& document) { document["balance"].resize(1); });
     }
-    Request ChangeRequest() const override { return {"dns", "system-set"}; }
+    Request ChangeRequest(int) const override { return {"dns", "system-set"}; }
     void Change(int serial) override
     {
         CDnsBalanceDlg& balance = *page_.Balance();
@@ -112,7 +112,7 @@ public:
             document["classes"] = reversed;
         });
     }
-    Request ChangeRequest() const override { return {"dns", "redirectclass-mod"}; }
+    Request ChangeRequest(int) const override { return {"dns", "redirectclass-mod"}; }
     void Change(int serial) override
     {
         const int sites = static_cast<int>(Shown().size());

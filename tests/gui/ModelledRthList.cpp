@@ -48,7 +48,7 @@ public:
         else if (list_->CommandButton(CRuleListPage::eRefresh)->isEnabled())
             list_->CommandButton(CRuleListPage::eRefresh)->click();
     }
-    Request ChangeRequest() const override { return {"rth", "add"}; }
+    Request ChangeRequest(int) const override { return {"rth", "add"}; }
     void Change(int serial) override
     {
         list_->CommandButton(CRuleListPage::eAdd)->click();

@@ -49,7 +49,7 @@ public:
         server.setState("system", document);
     }
     void Bring() override { window_.ShowView(eView_System); }
-    Request ChangeRequest() const override { return {"system", "modify"}; }
+    Request ChangeRequest(int) const override { return {"system", "modify"}; }
     void Change(int serial) override
     {
         QPushButton* button = page_->SwitchButton(kSwitches[serial % 3].kind);

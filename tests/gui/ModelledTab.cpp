@@ -33,10 +33,9 @@ public:
         tabs_.setCurrentIndex(tab_);
         inner_->Bring();
     }
-    Request ChangeRequest() const override { return inner_->ChangeRequest(); }
-    Request ChangeRequestOf(int serial) const override
+    Request ChangeRequest(int serial) const override
     {
-        return Flips(serial) ? switch_->request : inner_->ChangeRequestOf(serial);
+        return Flips(serial) ? switch_->request : inner_->ChangeRequest(serial);
     }
     void Change(int serial) override
     {

@@ -14,7 +14,7 @@ class SimClient;
 // what the current server holds, each as comparable lines.
 class ModelledView {
 public:
-    // The request a change sends, where a fault can be aimed; an empty type when the view only shows.
+    // A request where a fault can be aimed; an empty type when the view only shows.
     struct Request {
         std::string type;
         std::string cmd;
@@ -29,9 +29,8 @@ public:
     // Puts the view in front, as the operator choosing it does; it may read what it shows.
     virtual void Bring() = 0;
 
-    virtual Request ChangeRequest() const { return {}; }
-    // The request of the change made with this serial, for a view whose changes differ by serial.
-    virtual Request ChangeRequestOf(int /*serial*/) const { return ChangeRequest(); }
+    // The request the change made with this serial sends.
+    virtual Request ChangeRequest(int /*serial*/) const { return {}; }
     // Makes one change through the view's controls, with texts no other change used (from `serial`),
     // and leaves its reply to come. The view is in front and idle.
     virtual void Change(int /*serial*/) {}

@@ -49,7 +49,7 @@ public:
         window_.ShowView(viewId_);
         list_->Bring();
     }
-    Request ChangeRequest() const override { return {list_->Type(), list_->Cmd(ModelledList::eAdd)}; }
+    Request ChangeRequest(int) const override { return {list_->Type(), list_->Cmd(ModelledList::eAdd)}; }
     void Change(int serial) override
     {
         QPushButton* add = list_->Button(ModelledList::eAdd);

@@ -147,13 +147,13 @@ protected:
     {
         std::vector<ModelledView*> changeable;
         for (const auto& view : modelled.views)
-            if (!view->ChangeRequest().type.empty())
+            if (!view->ChangeRequest(0).type.empty())
                 changeable.push_back(view.get());
         ModelledView& view = *changeable[static_cast<std::size_t>(Pick(0, static_cast<int>(changeable.size()) - 1))];
         view.Bring();
         if (!Settle())
             return;
-        Arm(view.ChangeRequestOf(++serial), fault);
+        Arm(view.ChangeRequest(++serial), fault);
         view.Change(serial);
     }
 
