@@ -135,9 +135,10 @@ void CMoxCacheAdminDlg::HandOverRecord(int kind, std::uintptr_t param1, std::uin
 void CMoxCacheAdminDlg::OnLoginOk()
 {
     reLoginPending_ = false;
-    polling_.MarkDue();
     SystemManager_List();
-    MonitorManager_RealtimeList();
+    // The older session's poll is not waited for; the new one's counts as the tick's.
+    polling_.MarkDue();
+    OnRealtimeTick();
     MonitorManager_RealtimeTotalStat();
     MonitorManager_RthList();
 }
