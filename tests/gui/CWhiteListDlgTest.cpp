@@ -7,6 +7,8 @@
 #include "features/config/SystemOptions.h"
 #include "files/ScratchDirectory.h"
 #include "gui/SimViewFixture.h"
+#include "integration/OneShotFault.h"
+#include "transport/CMoxHttpManager.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -133,6 +135,14 @@ TEST_F(SecurityView, WhiteListSwitchAsksAndFollowsTheServersOptions)
     EXPECT_FALSE(box->isChecked());
     ASSERT_TRUE(ProcessUntil([&] { return Logged("type=system&cmd=modify") == 1; }));
     EXPECT_NE(LastBody("type=system&cmd=modify").find("EnableWhiteList=0"), std::string::npos);
+
+    // Refused: the box goes back to what the server holds.
+    ASSERT_TRUE(ProcessUntil([] { return nsMoxHttp::CMoxHttpManager::Instance().RunningExchanges() == 0; }));
+    sim.addFault(OneShotFault("busy", "system", "modify"));
+    answers.QueueDecision(true);
+    box->click();
+    ASSERT_TRUE(ProcessUntil([&] { return Logged("type=system&cmd=modify") == 2; }));
+    EXPECT_TRUE(ProcessUntil([&] { return !box->isChecked(); })) << "the refused change stays on screen";
 
     security->Tabs()->setCurrentIndex(1);
     ASSERT_TRUE(ProcessUntil([&] { return Rows(black->ListView()) == 1; }));

@@ -5,6 +5,9 @@
 #include "features/access/view/CAddressListPage.h"
 #include "features/config/SystemOptions.h"
 #include "features/config/SystemRequests.h"
+#include "messaging/EventKinds.h"
+#include "shell/CMoxCacheInstance.h"
+#include "shell/CMoxInstanceManager.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -27,6 +30,12 @@ CWhiteListDlg::CWhiteListDlg(bool withWhiteList, QWidget* parent) : CMoxContentV
             {MoxTr::tr("1、启用白名单功能后，将只允许白名单用户访问缓存服务器，否则将返回 403 Forbidden - By WhiteList 提示。"),
              MoxTr::tr("2、当缓存部署在公网环境时，为避免被攻击，常用于限定访问范围。")},
             white_, switch_));
+        relay_ = std::make_unique<CViewEventRelay>(this, std::set<int>{eMoxCacheEvent_SystemOptionsSet},
+                                                   [this](int, int status, std::uintptr_t) {
+                                                       if (status != eMoxEventStatus_Ok)
+                                                           ShowKeptSwitch();
+                                                   });
+        relay_->TakeOnlyAwaited(&switchSent_, [] {});
     }
     tabs_->addTab(MoxTr::tr("黑名单管理"));
     black_ = new CAddressListPage(AddressList::Black, !withWhiteList, this);
@@ -69,6 +78,11 @@ CAddressListPage* CWhiteListDlg::CurrentList() const
     return white_ && pages_->currentIndex() == 0 ? white_ : black_;
 }
 
+CWhiteListDlg::~CWhiteListDlg()
+{
+    relay_.reset();
+}
+
 void CWhiteListDlg::OnServerChanged(const ServerPlatform&)
 {
     if (white_)
@@ -106,6 +120,14 @@ void CWhiteListDlg::SwitchClicked()
     if (!IUserInteraction::Current().Confirm(this, MoxTr::tr("提示"), question))
         return;
     const std::optional<SystemOptionChange> change = SwitchChange(eSystemModify_WhiteListSwitch, wanted ? 1 : 0);
-    if (change && SystemManager_Modify(eSystemModify_WhiteListSwitch, {*change}))
+    if (change && switchSent_.Send([&] { return SystemManager_Modify(eSystemModify_WhiteListSwitch, {*change}); }))
         switch_->setChecked(wanted);
+}
+
+// A refused switch must not leave the box showing a value the server does not have; after a lost
+// reply the window reads the options, which say whether the server made the change.
+void CWhiteListDlg::ShowKeptSwitch()
+{
+    if (const CMoxCacheInstance* instance = CMoxInstanceManager::GetInstanceManager()->GetInstance())
+        switch_->setChecked(instance->Options().EnableWhiteList != 0);
 }

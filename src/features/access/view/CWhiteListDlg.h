@@ -1,6 +1,10 @@
 #pragma once
 
+#include "controls/CBusyState.h"
+#include "controls/CViewEventRelay.h"
 #include "shell/view/CMoxContentView.h"
+
+#include <memory>
 
 class CAddressListPage;
 class CMoxTabCtrl;
@@ -14,6 +18,7 @@ class CWhiteListDlg : public CMoxContentView {
     Q_OBJECT
 public:
     CWhiteListDlg(bool withWhiteList, QWidget* parent = nullptr);
+    ~CWhiteListDlg() override;
 
     CMoxTabCtrl* Tabs() const { return tabs_; }
     CAddressListPage* WhiteList() const { return white_; }
@@ -31,10 +36,13 @@ private:
     CAddressListPage* CurrentList() const;
     void TabShown();
     void SwitchClicked();
+    void ShowKeptSwitch();
 
     CMoxTabCtrl* tabs_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     CAddressListPage* white_ = nullptr;
     CAddressListPage* black_ = nullptr;
     QCheckBox* switch_ = nullptr;
+    CBusyState switchSent_;  // the switch changes sent, until their replies or a login
+    std::unique_ptr<CViewEventRelay> relay_;
 };
