@@ -94,7 +94,6 @@ public:
         return true;
     }
 
-    bool IsAwaited(unsigned long requestNumber) const { return awaited_.contains(requestNumber); }
     bool IsBusy() const { return !awaited_.empty(); }
     bool IsListReadAwaited() const { return listRead_ != 0; }
     // True when a list read sent after this request was shown.

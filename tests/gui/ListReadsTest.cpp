@@ -8,6 +8,7 @@
 #include "features/monitor/view/CHostMonitorDlg.h"
 #include "gui/HandedOverRelay.h"
 #include "gui/SimViewFixture.h"
+#include "integration/OneShotFault.h"
 #include "messaging/EventKinds.h"
 
 #include <QLabel>
@@ -20,18 +21,6 @@
 using namespace morvix::test;
 
 namespace {
-
-Json::Value Fault(const char* kind, const char* type, const char* cmd, int ms = 0)
-{
-    Json::Value fault;
-    fault["kind"] = kind;
-    fault["type"] = type;
-    fault["cmd"] = cmd;
-    fault["count"] = 1;
-    if (ms > 0)
-        fault["ms"] = ms;
-    return fault;
-}
 
 QString Cells(const QAbstractItemModel& model, std::initializer_list<int> columns)
 {
@@ -133,9 +122,9 @@ protected:
 
             const char* firstCmd = overlap.readFirst ? shape.readCmd : shape.changeCmd;
             const char* secondCmd = overlap.readFirst ? shape.changeCmd : shape.readCmd;
-            sim.addFault(Fault("late", shape.type, firstCmd, 1500));
+            sim.addFault(OneShotFault("late", shape.type, firstCmd, 1500));
             if (overlap.secondFault)
-                sim.addFault(Fault(overlap.secondFault, shape.type, secondCmd));
+                sim.addFault(OneShotFault(overlap.secondFault, shape.type, secondCmd));
             const std::string firstQuery = std::string("type=") + shape.type + "&cmd=" + firstCmd;
             const std::size_t sent = LoggedBodies(sim, firstQuery).size();
             const auto act = [&](bool read) {
@@ -183,7 +172,8 @@ TEST_F(ListReads, AListReadAnsweredBeforeAChangeNeverHidesIt)
 // A poll whose reply is lost, or never comes, stops nothing: a later change of the hosts shows.
 TEST_F(ListReads, TheHostMonitorPollsOnAfterAPollWithoutAReply)
 {
-    const Json::Value faults[] = {Fault("reset", "proxy", "list"), Fault("delay", "proxy", "list", 600000)};
+    const Json::Value faults[] = {OneShotFault("reset", "proxy", "list"),
+                                  OneShotFault("delay", "proxy", "list", 600000)};
     for (const Json::Value& fault : faults) {
         SCOPED_TRACE(fault["kind"].asString());
         auto made = std::make_unique<CHostMonitorDlg>();

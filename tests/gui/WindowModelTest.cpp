@@ -9,6 +9,7 @@
 
 #include "gui/ConsoleFixture.h"
 #include "gui/ModelledWindowViews.h"
+#include "integration/OneShotFault.h"
 #include "gui/ViewTestSupport.h"
 #include "messaging/EventKinds.h"
 #include "shell/MainNavigation.h"
@@ -120,14 +121,8 @@ protected:
     {
         if (fault == WindowFault::None || request.type.empty())
             return;
-        Json::Value body;
-        body["kind"] = fault == WindowFault::Reset ? "reset" : "late";
-        body["type"] = request.type;
-        body["cmd"] = request.cmd;
-        body["count"] = 1;
-        if (fault == WindowFault::Late)
-            body["ms"] = kLateMs;
-        current->addFault(body);
+        current->addFault(OneShotFault(kFaultKeys[static_cast<int>(fault)], request.type, request.cmd,
+                                       fault == WindowFault::Late ? kLateMs : 0));
         armedOn = current;
         armedKind = kFaultKeys[static_cast<int>(fault)];
     }

@@ -6,8 +6,10 @@
 
 namespace morvix::test {
 
-// A simulator fault that fires once on the next request of this type (and cmd, when given).
-inline Json::Value OneShotFault(const std::string& kind, const std::string& type, const std::string& cmd = "")
+// A simulator fault that fires once on the next request of this type (and cmd, when given); `ms`
+// is the delay of the kinds that wait.
+inline Json::Value OneShotFault(const std::string& kind, const std::string& type, const std::string& cmd = "",
+                                long long ms = 0)
 {
     Json::Value fault;
     fault["kind"] = kind;
@@ -15,6 +17,8 @@ inline Json::Value OneShotFault(const std::string& kind, const std::string& type
     if (!cmd.empty())
         fault["cmd"] = cmd;
     fault["count"] = 1;
+    if (ms > 0)
+        fault["ms"] = static_cast<Json::Int64>(ms);
     return fault;
 }
 
